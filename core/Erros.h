@@ -1,0 +1,34 @@
+#pragma once
+// Exceptions that cross the layers. Whatever is not caught by a screen ends
+// in the application's central handler, which shows the text in an "Erro" box.
+#include <QString>
+#include <stdexcept>
+
+class ErroSistema : public std::runtime_error {
+public:
+    explicit ErroSistema(const QString &texto)
+        : std::runtime_error(texto.toStdString()), m_texto(texto) {}
+    const QString &texto() const { return m_texto; }
+
+private:
+    QString m_texto;
+};
+
+// A database statement failed (or the connection was lost).
+class ErroBanco : public ErroSistema {
+public:
+    ErroBanco(const QString &texto, const QString &codigo = {})
+        : ErroSistema(texto), m_codigo(codigo) {}
+    const QString &codigo() const { return m_codigo; }
+    // Another workstation changed the same row: the whole operation may be retried.
+    bool conflito() const;
+
+private:
+    QString m_codigo;
+};
+
+// A text could not be read as the number, date or time the routine expects.
+class ErroConversao : public ErroSistema {
+public:
+    using ErroSistema::ErroSistema;
+};

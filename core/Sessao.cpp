@@ -1,0 +1,9 @@
+#include "core/Sessao.h"
+
+Sessao &Sessao::atual()
+{
+    static Sessao s;
+    return s;
+}
+
+void Sessao::reiniciar() { atual() = Sessao(); }

@@ -1,0 +1,53 @@
+#pragma once
+// Opening modal screens. Every screen is created when opened, shown modally
+// and freed afterwards (also when an error escapes); while open it can be
+// reached through the global pointer named after it. Tests intercept a screen
+// type and act on it instead of blocking in its event loop.
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <memory>
+#include <typeindex>
+
+namespace Telas {
+
+// What a test does with an intercepted screen; returns the modal result.
+using Interceptador = std::function<int(QDialog *)>;
+
+void interceptar(std::type_index tipo, Interceptador f);
+void liberar(std::type_index tipo);
+void liberarTodas();
+// The interceptor for a type, or nullptr.
+const Interceptador *interceptadorDe(std::type_index tipo);
+
+template <class T>
+void interceptar(std::function<int(T *)> f)
+{
+    interceptar(std::type_index(typeid(T)), [f](QDialog *d) { return f(static_cast<T *>(d)); });
+}
+
+// Shows a created screen modally (or hands it to the test's interceptor).
+int executar(QDialog *tela, std::type_index tipo);
+
+// Creates T, publishes it in `global` while open, shows it modally and frees it.
+template <class T, class... Args>
+int abrir(T *&global, Args &&...args)
+{
+    std::unique_ptr<T> tela(new T(std::forward<Args>(args)...));
+    global = tela.get();
+    struct Limpa {
+        T *&g;
+        ~Limpa() { g = nullptr; }
+    } limpa{global};
+    return executar(tela.get(), std::type_index(typeid(T)));
+}
+
+// Same, for a screen without a global.
+template <class T, class... Args>
+int abrir(Args &&...args)
+{
+    std::unique_ptr<T> tela(new T(std::forward<Args>(args)...));
+    return executar(tela.get(), std::type_index(typeid(T)));
+}
+
+} // namespace Telas

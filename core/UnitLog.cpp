@@ -1,0 +1,32 @@
+#include "core/UnitLog.h"
+#include "core/Relogio.h"
+#include "core/Sessao.h"
+#include "core/UnitDM.h"
+
+namespace {
+QString cortar(const QString &t, int n) { return t.size() > n ? t.left(n) : t; }
+} // namespace
+
+void RegistrarLog(const QString &operacao)
+{
+    const QDateTime agora = Relogio::agora();
+    DM->Conexao.executar(QStringLiteral("INSERT INTO LOG (USUARIO, OPERACAO, DATA, HORA) VALUES (?, ?, ?, ?)"),
+                         {cortar(Sessao::atual().login, 10), cortar(operacao, kTamanhoOperacaoLog), agora.date(),
+                          agora.time()});
+}
+
+void NovoRegistrarLog(const QString &operacao, const QString &antes, const QString &depois)
+{
+    const QDateTime agora = Relogio::agora();
+    DM->Conexao.executar(
+        QStringLiteral("INSERT INTO LOG (USUARIO, OPERACAO, DATA, HORA, ANTES, DEPOIS) VALUES (?, ?, ?, ?, ?, ?)"),
+        {cortar(Sessao::atual().login, 10), cortar(operacao, kTamanhoOperacaoLog), agora.date(), agora.time(), antes,
+         depois});
+}
+
+void AcaoAtual(const QString &acao)
+{
+    const Sessao &s = Sessao::atual();
+    DM->Conexao.executar(QStringLiteral("UPDATE ONLINE SET ACAO = ? WHERE USUARIO = ? AND MAQUINA = ?"),
+                         {cortar(acao, 100), s.login, s.AuxNomePC});
+}

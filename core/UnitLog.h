@@ -1,0 +1,14 @@
+#pragma once
+// The activity log: one LOG row per user operation, with the logged login and
+// the date and time of the main window's clock.
+#include <QString>
+
+// Inserts a LOG row with the operation text.
+void RegistrarLog(const QString &operacao);
+// The same row with the texts before and after a change.
+void NovoRegistrarLog(const QString &operacao, const QString &antes, const QString &depois);
+// Records in ONLINE which screen this user has open on this workstation.
+void AcaoAtual(const QString &acao);
+
+// Width of LOG.OPERACAO: longer texts are cut, never refused.
+constexpr int kTamanhoOperacaoLog = 250;
