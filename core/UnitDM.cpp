@@ -3,6 +3,7 @@
 
 #include <QAtomicInt>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 
 TDM *DM = nullptr;
@@ -38,6 +39,31 @@ QString mensagemDe(const QSqlError &e)
 } // namespace
 
 // ---------------------------------------------------------------- Linha
+
+Linha::Linha(const QSqlRecord &r)
+    : m_registro(r)
+    , m_existe(true)
+{
+    // Fixed-length text (SQL_TEXT) comes back padded to the column's byte
+    // length, so a CHAR(1) flag "S" reads "S   " in UTF-8. Blanks at the end
+    // of a CHAR value are padding by definition.
+    constexpr int kSqlText = 452;
+    for (int i = 0; i < m_registro.count(); ++i) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        const int tipo = m_registro.field(i).typeID();
+        QT_WARNING_POP
+        const QVariant v = m_registro.value(i);
+        if (tipo == kSqlText && v.typeId() == QMetaType::QString) {
+            QString t = v.toString();
+            qsizetype n = t.size();
+            while (n > 0 && t.at(n - 1) == QLatin1Char(' '))
+                --n;
+            t.truncate(n);
+            m_registro.setValue(i, t);
+        }
+    }
+}
 
 QVariant Linha::valor(const QString &coluna) const
 {

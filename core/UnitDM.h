@@ -22,7 +22,8 @@
 class Linha {
 public:
     Linha() = default;
-    explicit Linha(const QSqlRecord &r) : m_registro(r), m_existe(true) {}
+    // CHAR columns arrive padded to their byte width; the padding is removed.
+    explicit Linha(const QSqlRecord &r);
 
     bool vazia() const { return !m_existe; }
     bool contem(const QString &coluna) const { return m_registro.indexOf(coluna) >= 0; }

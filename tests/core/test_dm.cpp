@@ -210,3 +210,14 @@ TEST_F(DataModule, ConexaoPerdidaVoltaNaProximaInstrucao)
     // the next statement connects again
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT SCRIPT FROM PARAMETROS")).inteiro("SCRIPT"), 113);
 }
+
+TEST_F(DataModule, TextoFixoSemOPreenchimento)
+{
+    // CHAR columns and literals come back without the padding of their byte width.
+    const Linha l = banco().ler(QStringLiteral(
+        "SELECT 'S' AS FLAG, CAST('Á' AS CHAR(3)) AS C3, CAST(' a ' AS VARCHAR(5)) AS V FROM RDB$DATABASE"));
+    EXPECT_EQ(l.texto("FLAG"), QStringLiteral("S"));
+    EXPECT_EQ(l.valor("FLAG").toString(), QStringLiteral("S"));
+    EXPECT_EQ(l.texto("C3"), QStringLiteral("Á"));
+    EXPECT_EQ(l.texto("V"), QStringLiteral(" a ")); // variable text is kept as stored
+}
