@@ -1,34 +1,46 @@
-// Start-up only.
+// Start-up only: each step is in core/Inicializacao; a step that fails has
+// shown its message and the program ends there.
 #include "core/Aplicacao.h"
-#include "core/Caminhos.h"
-#include "core/Mensagem.h"
+#include "core/Inicializacao.h"
 #include "core/UnitDM.h"
-
-#include <QMainWindow>
-#include <QSettings>
-#include <QFile>
+#include "core/UnitLocalizaBD.h"
+#include "core/UnitQuintara.h"
+#include "core/UnitSplash.h"
+#include "platform/InstanciaUnica.h"
 
 int main(int argc, char **argv)
 {
     TAplicacao app(argc, argv);
-    const QString ini = Caminhos::naInstalacao(QStringLiteral("param.ini"));
-    if (!QFile::exists(ini)) {
-        Mensagem::info(QStringLiteral("O Sistema Não Pode Ser Iniciado sem um Banco de Dados!"));
-        return 1;
+    Inicio::traduzirDialogosPadrao(app);
+
+    InstanciaUnica instancia(QStringLiteral("InstanciaIniciada"));
+    if (!Inicio::mostrar(Inicio::verificarInstanciaUnica(instancia)))
+        return 0;
+
+    // Without the workstation file the locator asks for the database and
+    // the program must be started again.
+    if (Inicio::arquivoParam().isEmpty()) {
+        TFrmLocalizaBD localizador;
+        FrmLocalizaBD = &localizador;
+        localizador.exec();
+        return 0;
     }
-    QSettings param(ini, QSettings::IniFormat);
+
     TDM dm;
     DM = &dm;
-    dm.Conexao.definirCaminho(param.value(QStringLiteral("BD/CAMINHO")).toString());
-    try {
-        dm.Conexao.conectar();
-    } catch (const ErroBanco &) {
-        Mensagem::erro(QStringLiteral("Servidor de Banco de Dados Firebird não iniciado!"));
-        return 1;
+    Inicio::SequenciaInicio sequencia(dm.Conexao);
+    {
+        TFrmSplash splash(sequencia);
+        FrmSplash = &splash;
+        const int r = splash.executar();
+        FrmSplash = nullptr;
+        if (r != QDialog::Accepted)
+            return 0;
     }
-    QMainWindow janela;
-    janela.setWindowTitle(QStringLiteral("Zentro Vedez 4 - Sistema de Gestão Hoteleira"));
-    janela.resize(1024, 700);
-    janela.show();
+    if (!Inicio::mostrar(sequencia.depoisDoSplash()))
+        return 0;
+
+    TFrmQuintara janela;
+    janela.showMaximized();
     return app.exec();
 }

@@ -1,20 +1,111 @@
 #pragma once
-// Input habits shared by the edit screens: the focused input turns navy with
-// white text (accents stripped on leaving when the setting ACENTOS is "N"),
-// Enter moves to the next field, F10 confirms and F12 cancels.
+// Input habits shared by the edit screens (and the menu row of shortcuts that
+// list and edit screens share):
+//  - the focused input turns navy ($800000) with white text, and back to white
+//    with black text when it loses the focus; with the setting ACENTOS "N" the
+//    plain text edits lose their accents on entering and on leaving;
+//  - Enter moves to the next field (a focused button is pressed instead, and
+//    an Enter no control takes never presses the dialog's default button);
+//  - F10 confirms, F12 (and Esc) cancel;
+//  - the shortcuts are listed in a menu row "ATALHOS:" whose entries are
+//    captioned like "|| Confirmar Cliente  - (F10) ||".
+// Edit screens opened for a new record that stores child rows before it is
+// confirmed reserve the record's key first (ChaveReservada).
 #include <QDialog>
+#include <QKeySequence>
+#include <QString>
+#include <QStringList>
 #include <functional>
 
+class QAbstractButton;
+class QAction;
+class QLineEdit;
+class QMenuBar;
 class QWidget;
+
+// ---------------------------------------------------------------- focus colours
+
+// Plain text edits: accent step (ACENTOS "N"), then the colours. entrando =
+// true gives navy with white text, false white with black text. On any other
+// kind of control only the colours change.
+void ColorirEdit(QWidget *controle, bool entrando);
+// Masked edits, combos, date and time pickers, file and folder edits: the
+// colours only, never the accent step.
+void ColorirControle(QWidget *controle, bool entrando);
+// The same by the one-letter code the screens use: "E" entering, "S"
+// leaving; any other letter changes nothing.
+void ColorirEdit(QWidget *controle, const QString &tipo, bool passoAcento);
+
+// ---------------------------------------------------------------- shortcut row
+
+struct EntradaAtalho {
+    QString legenda;                // exact caption, as "|| Novo Cliente  - (F2) ||"
+    QKeySequence tecla;             // acts whether or not the row is shown
+    std::function<void()> acao;     // what the entry does
+    QAbstractButton *botao = nullptr; // when set: the entry presses this button,
+                                      // only while it is visible and enabled
+};
+
+// Creates the menu row "ATALHOS:" with the entries (placed at the top of the
+// screen's layout when it has one). Returns the row; its actions() are
+// "ATALHOS:" followed by the entries in order.
+QMenuBar *criarMenuAtalhos(QDialog *tela, const QList<EntradaAtalho> &entradas);
+// The entry of the row whose caption is `legenda`, or nullptr.
+QAction *acaoAtalho(QMenuBar *menu, const QString &legenda);
+
+// ---------------------------------------------------------------- edit screen
 
 struct ComportamentoEdicao {
     std::function<void()> confirmar; // F10
     std::function<void()> cancelar;  // F12
+    // Captions of the menu row; when both are empty there is no row and F10 /
+    // F12 are plain shortcuts of the screen.
+    QString legendaConfirmar;        // "|| Confirmar Cliente  - (F10) ||"
+    QString legendaCancelar;         // "|| Cancelar Cliente - (F12) ||"
 };
 
-// Installs the behaviour on every input control of the screen (present now).
-void instalarComportamentoEdicao(QDialog *tela, ComportamentoEdicao acoes);
+// Installs the behaviour on every input control the screen holds now; returns
+// the menu row when captions were given (nullptr otherwise).
+QMenuBar *instalarComportamentoEdicao(QDialog *tela, ComportamentoEdicao acoes);
 
-// The focus colours of one input control: entrando = true gives navy
-// ($800000) with white text, false white with black text.
-void ColorirEdit(QWidget *controle, bool entrando);
+// Typed letters become capitals; at most `maximo` characters (0: no limit).
+void emMaiusculas(QLineEdit *edit, int maximo = 0);
+
+// The list's mode for its edit screen (the list's public text OP).
+enum class ModoEdicao { Incluir, Alterar, Ver };
+// "I" new, "A" alter, "V" view; anything else reads as view.
+ModoEdicao modoDeOP(const QString &op);
+QString OPdeModo(ModoEdicao modo);
+
+// The key of a new record whose child rows are stored before it is confirmed:
+// reserved from the table's generator (GEN_ID(gen, 1)) when the screen opens,
+// shown as the record's code, used by the children's inserts and by the
+// record's own insert (key triggers fill a key only when it is NULL). When the
+// new record is abandoned, the statements given to aoAbandonar run with the
+// key as their one bound value (one transaction) to delete the children again.
+class ChaveReservada {
+public:
+    ChaveReservada() = default;
+    explicit ChaveReservada(const QString &gerador);
+    ~ChaveReservada();
+    ChaveReservada(const ChaveReservada &) = delete;
+    ChaveReservada &operator=(const ChaveReservada &) = delete;
+
+    // Reserves a key (again: a new record after "register another").
+    void reservar(const QString &gerador);
+    qint64 valor() const { return m_valor; }
+    // Reserved and neither confirmed nor abandoned yet.
+    bool pendente() const { return m_pendente; }
+    // "DELETE FROM HOSPEDE WHERE ID_ENTRADA = ?": run when the record is abandoned.
+    void aoAbandonar(const QString &sqlComChave);
+    // The record was saved: its children stay.
+    void confirmar();
+    // The record was left unsaved: the children are deleted. Runs once.
+    void abandonar();
+
+private:
+    QString m_gerador;
+    qint64 m_valor = 0;
+    bool m_pendente = false;
+    QStringList m_limpeza;
+};

@@ -86,9 +86,10 @@ bool Linha::nulo(const QString &coluna) const
     return !v.isValid() || v.isNull();
 }
 
-QString Linha::texto(const QString &coluna) const
+QString Linha::texto(const QString &coluna) const { return textoDeValor(valor(coluna)); }
+
+QString textoDeValor(const QVariant &v)
 {
-    const QVariant v = valor(coluna);
     if (v.isNull())
         return {};
     switch (v.typeId()) {
@@ -259,7 +260,7 @@ void ConexaoBanco::desfazerTransacao()
 }
 
 QList<Linha> ConexaoBanco::rodar(const QString &sql, const std::function<void(QSqlQuery &)> &vincular,
-                                 bool comLinhas, int *afetadas, bool soPrimeira)
+                                 bool comLinhas, int *afetadas, bool soPrimeira, QSqlRecord *colunas)
 {
     garantirConectada();
     const bool propria = m_profundidade == 0;
@@ -277,6 +278,8 @@ QList<Linha> ConexaoBanco::rodar(const QString &sql, const std::function<void(QS
             falhar(q.lastError(), sql);
         if (afetadas)
             *afetadas = q.numRowsAffected();
+        if (colunas)
+            *colunas = q.record();
         if (comLinhas && q.isSelect()) {
             while (q.next()) {
                 linhas.append(Linha(q.record()));
@@ -348,6 +351,13 @@ QList<Linha> ConexaoBanco::lerTodas(const QString &sql, const Valores &v)
 QList<Linha> ConexaoBanco::lerTodas(const QString &sql, const ValoresNomeados &v)
 {
     return rodar(sql, nomeados(v), true, nullptr, false);
+}
+
+ConexaoBanco::Consulta ConexaoBanco::consultar(const QString &sql, const Valores &v)
+{
+    Consulta c;
+    c.linhas = rodar(sql, posicionais(v), true, nullptr, false, &c.colunas);
+    return c;
 }
 
 QVariant ConexaoBanco::valor(const QString &sql, const Valores &v)

@@ -43,6 +43,9 @@ private:
     bool m_existe = false;
 };
 
+// A value as screens show it: dates dd/MM/yyyy, times HH:mm:ss, null empty.
+QString textoDeValor(const QVariant &v);
+
 // Positional values for "?" markers, or named values for ":NOME" markers
 // (keys without the colon).
 using Valores = QVariantList;
@@ -76,6 +79,12 @@ public:
     // All rows of a result.
     QList<Linha> lerTodas(const QString &sql, const Valores &v = {});
     QList<Linha> lerTodas(const QString &sql, const ValoresNomeados &v);
+    // All rows plus the description of the result's columns (also when empty).
+    struct Consulta {
+        QSqlRecord colunas;
+        QList<Linha> linhas;
+    };
+    Consulta consultar(const QString &sql, const Valores &v = {});
     // The first column of the first row; an invalid QVariant when no row.
     QVariant valor(const QString &sql, const Valores &v = {});
     // GEN_ID(gerador, incremento). The name must come from the code, never from input.
@@ -98,7 +107,7 @@ public:
 
 private:
     QList<Linha> rodar(const QString &sql, const std::function<void(class QSqlQuery &)> &vincular,
-                       bool comLinhas, int *afetadas, bool soPrimeira);
+                       bool comLinhas, int *afetadas, bool soPrimeira, QSqlRecord *colunas = nullptr);
     [[noreturn]] void falhar(const class QSqlError &e, const QString &sql);
 
     QString m_nome;

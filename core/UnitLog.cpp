@@ -5,6 +5,11 @@
 
 namespace {
 QString cortar(const QString &t, int n) { return t.size() > n ? t.left(n) : t; }
+QString &ultimaAcao()
+{
+    static QString a;
+    return a;
+}
 } // namespace
 
 void RegistrarLog(const QString &operacao)
@@ -28,5 +33,8 @@ void AcaoAtual(const QString &acao)
 {
     const Sessao &s = Sessao::atual();
     DM->Conexao.executar(QStringLiteral("UPDATE ONLINE SET ACAO = ? WHERE USUARIO = ? AND MAQUINA = ?"),
-                         {cortar(acao, 100), s.login, s.AuxNomePC});
+                         {cortar(acao, 100), cortar(s.login, 10), cortar(s.AuxNomePC, 100)});
+    ultimaAcao() = acao;
 }
+
+QString AcaoAtualRegistrada() { return ultimaAcao(); }

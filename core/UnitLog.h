@@ -9,6 +9,9 @@ void RegistrarLog(const QString &operacao);
 void NovoRegistrarLog(const QString &operacao, const QString &antes, const QString &depois);
 // Records in ONLINE which screen this user has open on this workstation.
 void AcaoAtual(const QString &acao);
+// The last screen this process recorded through AcaoAtual (empty before any),
+// so that frequent callers write only a change.
+QString AcaoAtualRegistrada();
 
 // Width of LOG.OPERACAO: longer texts are cut, never refused.
 constexpr int kTamanhoOperacaoLog = 250;

@@ -1,0 +1,586 @@
+#include "core/UnitQuintara.h"
+#include "core/Caminhos.h"
+#include "core/Erros.h"
+#include "core/Mensagem.h"
+#include "core/Parametros.h"
+#include "core/Relogio.h"
+#include "core/Rotinas.h"
+#include "core/Sessao.h"
+#include "core/Telas.h"
+#include "core/UnitAcesso.h"
+#include "core/UnitAnulacoes.h"
+#include "core/UnitParametros.h"
+#include "core/UnitUsuarios.h"
+#include "core/UnitDM.h"
+#include "core/UnitLog.h"
+#include "core/UnitLogViewer.h"
+#include "finance/UnitCaixa.h"
+#include "platform/Processos.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyle>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+TFrmQuintara *FrmQuintara = nullptr;
+
+namespace Principal {
+
+const char *const kTitulo = "Zentro Vedez 4 - Sistema de Gestão Hoteleira";
+const char *const kMsgSairSistema = "Deseja Realmente Sair do Sistema?";
+const char *const kMsgBancoDesatualizado =
+    "Versão do Banco de Dados desatualizado, para atualização, Entre em contato com a calvori!";
+const char *const kMsgCaixaNecessario = "Necessário Abrir o Caixa para Funcionamento do Sistema!";
+const char *const kDicaBandeja = "Zentro Vedez 5 - Em Execução...";
+
+QString mensagemCaixaAberto(const QString &usuario)
+{
+    return QStringLiteral("AVISO!!!  O Caixa se Encontra Aberto para o Usuário:     ") + usuario
+        + QStringLiteral("     Se não for você, Favor Registrar o Fechamento do Caixa!");
+}
+
+Inicio::Resultado CarregarParametros()
+{
+    DM->Conexao.executar(QStringLiteral("UPDATE PARAMETROS SET ULTIMA_VERSAO = ?"), {GetVersaoArq()});
+    tParametros().recarregar();
+    if (tParametros().inteiro(QStringLiteral("SCRIPT")) < VersaoBDEXE)
+        return Inicio::Resultado::encerrar(QString::fromUtf8(kMsgBancoDesatualizado), Mensagem::Tipo::Erro);
+    return Inicio::Resultado::ok();
+}
+
+QList<MudancaUH> AtualizacaoAutomaticaUH()
+{
+    const QDate hoje = Relogio::hoje();
+    const QString quartos = QStringLiteral(
+        "SELECT ID_UH, NUMERO, SITUACAO, EXCLUIDO FROM UH WHERE EXCLUIDO = 'N' AND SITUACAO = ? ORDER BY ID_UH");
+    QList<MudancaUH> mudancas;
+
+    // The state is changed only while the room still has the state read, so a
+    // check-in made meanwhile on another workstation is never overwritten.
+    const auto mudar = [&](const Linha &uh, const QString &de, const QString &para, const QString &operacao) {
+        const qint64 id = uh.inteiro(QStringLiteral("ID_UH"));
+        const QString numero = uh.texto(QStringLiteral("NUMERO"));
+        const bool mudou = DM->Conexao.emTransacao([&] {
+            if (DM->Conexao.executar(QStringLiteral("UPDATE UH SET SITUACAO = ? WHERE ID_UH = ? AND SITUACAO = ?"),
+                                     {para, id, de})
+                == 0)
+                return false;
+            RegistrarLog(operacao + numero);
+            return true;
+        });
+        if (mudou)
+            mudancas.append({id, numero, para});
+    };
+
+    for (const Linha &uh : DM->Conexao.lerTodas(quartos, {QStringLiteral("L")})) {
+        const bool reservadoHoje = !DM->Conexao
+                                        .ler(QStringLiteral(
+                                                 "SELECT FIRST 1 R.ID_RESERVA FROM RESERVA R, RESERVA_UH RUH "
+                                                 "WHERE R.CONFIRMADA = 'N' AND R.EXCLUIDO = 'N' AND RUH.DATA_ENTRADA = ? "
+                                                 "AND RUH.ID_RESERVA = R.ID_RESERVA AND R.ID_UH = ?"),
+                                             {hoje, uh.inteiro(QStringLiteral("ID_UH"))})
+                                        .vazia();
+        if (reservadoHoje)
+            mudar(uh, QStringLiteral("L"), QStringLiteral("R"), QStringLiteral("SISTEMA - Reserva Automática da UH "));
+    }
+    for (const Linha &uh : DM->Conexao.lerTodas(quartos, {QStringLiteral("R")})) {
+        const bool reservadoHoje = !DM->Conexao
+                                        .ler(QStringLiteral(
+                                                 "SELECT FIRST 1 RUH.ID_RESERVA FROM RESERVA_UH RUH, RESERVA R "
+                                                 "WHERE RUH.ID_RESERVA = R.ID_RESERVA AND R.EXCLUIDO = 'N' "
+                                                 "AND RUH.ID_UH = ? AND RUH.DATA_ENTRADA = ?"),
+                                             {uh.inteiro(QStringLiteral("ID_UH")), hoje})
+                                        .vazia();
+        if (!reservadoHoje)
+            mudar(uh, QStringLiteral("R"), QStringLiteral("L"),
+                  QStringLiteral("SISTEMA - Cancelamento de Reserva Automático da UH "));
+    }
+    return mudancas;
+}
+
+PortaoCaixa::Acao PortaoCaixa::verificar()
+{
+    if (Abriu == 2)
+        return {};
+    const QList<Linha> abertos = DM->Conexao.lerTodas(
+        QStringLiteral("SELECT USUARIO FROM CAIXA WHERE DATA_ABERT IS NOT NULL AND DATA_FECHA IS NULL"));
+    if (abertos.size() == 1) {
+        Acao a;
+        if (Abriu == 0)
+            a.mensagem = mensagemCaixaAberto(abertos.first().texto(QStringLiteral("USUARIO")));
+        Abriu = 2;
+        return a;
+    }
+    Abriu = 1;
+    return {QString::fromUtf8(kMsgCaixaNecessario), true};
+}
+
+void registrarSaida()
+{
+    const Sessao &s = Sessao::atual();
+    DM->Conexao.emTransacao([&] {
+        DM->Conexao.executar(QStringLiteral("DELETE FROM ONLINE WHERE USUARIO = ? AND MAQUINA = ?"),
+                             {s.login.left(10), s.AuxNomePC.left(100)});
+        RegistrarLog(QStringLiteral("Saiu do Sistema"));
+    });
+}
+
+QPixmap figuraEmbutida(const QSize &tamanho, const QString &texto)
+{
+    QPixmap p(tamanho);
+    QPainter g(&p);
+    QLinearGradient fundo(0, 0, 0, tamanho.height());
+    fundo.setColorAt(0, QColor(0x1F, 0x3C, 0x88));
+    fundo.setColorAt(1, QColor(0x8F, 0xB8, 0xE8));
+    g.fillRect(p.rect(), fundo);
+    QFont f = g.font();
+    f.setBold(true);
+    f.setPixelSize(qMax(12, tamanho.height() / 8));
+    g.setFont(f);
+    g.setPen(Qt::white);
+    g.drawText(p.rect(), Qt::AlignCenter, texto);
+    return p;
+}
+
+} // namespace Principal
+
+QPixmap imagemPadrao()
+{
+    if (FrmQuintara && !FrmQuintara->imgPadrao.isNull())
+        return FrmQuintara->imgPadrao;
+    return Principal::figuraEmbutida(QSize(600, 60), QStringLiteral("Zentro Vedez 4"));
+}
+
+// ---------------------------------------------------------------- the window
+
+TFrmQuintara::TFrmQuintara(QWidget *parent)
+    : QMainWindow(parent)
+{
+    FrmQuintara = this;
+    setObjectName(QStringLiteral("FrmQuintara"));
+    setWindowTitle(QString::fromUtf8(Principal::kTitulo));
+    resize(1180, 760);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    dxRibbon1 = new TRibbon(central);
+    dxRibbon1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addWidget(dxRibbon1);
+
+    // Company and user above the background, the logo at the right.
+    auto *faixa = new QWidget(central);
+    faixa->setObjectName(QStringLiteral("faixaUsuario"));
+    faixa->setStyleSheet(QStringLiteral("#faixaUsuario { background: #1F3C88; } QLabel { color: white; }"));
+    auto *lf = new QHBoxLayout(faixa);
+    lf->setContentsMargins(8, 2, 8, 2);
+    JvLabel4 = new QLabel(faixa);
+    QFont fe = JvLabel4->font();
+    fe.setBold(true);
+    fe.setPointSize(fe.pointSize() + 2);
+    JvLabel4->setFont(fe);
+    JvLabel5 = new QLabel(QStringLiteral("Usuário"), faixa);
+    imgLogoTela = new QLabel(faixa);
+    imgLogoTela->setFixedHeight(40);
+    lf->addWidget(JvLabel4);
+    lf->addStretch();
+    lf->addWidget(new QLabel(QStringLiteral("Usuário:"), faixa));
+    lf->addWidget(JvLabel5);
+    lf->addSpacing(12);
+    lf->addWidget(imgLogoTela);
+    layout->addWidget(faixa);
+
+    auto *corpo = new QHBoxLayout;
+    corpo->setSpacing(0);
+    Image1 = new QLabel(central);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setMinimumSize(400, 300);
+    Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    Image1->setScaledContents(true);
+    Image1->setPixmap(Principal::figuraEmbutida(QSize(1180, 560), QStringLiteral("Zentro Vedez 4")));
+    Image1->setMouseTracking(true);
+    Image1->installEventFilter(this);
+    corpo->addWidget(Image1, 1);
+
+    // The alerts panel (filled by the alerts subsystem), hidden until asked for.
+    pnlAlertas = new QWidget(central);
+    pnlAlertas->setFixedWidth(360);
+    auto *la = new QVBoxLayout(pnlAlertas);
+    la->setContentsMargins(2, 2, 2, 2);
+    TreeView1 = new QTreeWidget(pnlAlertas);
+    TreeView1->setHeaderHidden(true);
+    la->addWidget(TreeView1);
+    auto *btnEsconder = new QPushButton(QStringLiteral("Esconder"), pnlAlertas);
+    connect(btnEsconder, &QPushButton::clicked, this, [this] {
+        pnlAlertas->hide();
+        AtualizarAlertas(false);
+    });
+    la->addWidget(btnEsconder);
+    pnlAlertas->hide();
+    corpo->addWidget(pnlAlertas);
+    layout->addLayout(corpo, 1);
+    Progresso = new QProgressBar(central);
+    Progresso->setStyleSheet(QStringLiteral("QProgressBar { font: bold; } QProgressBar::chunk { background: #800000; }"));
+    Progresso->hide();
+    layout->addWidget(Progresso);
+    setCentralWidget(central);
+
+    imgPadrao = Principal::figuraEmbutida(QSize(600, 60), QStringLiteral("Zentro Vedez 4"));
+
+    montarBarraStatus();
+    montarBandeja();
+    registrarComandosProprios();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TFrmQuintara::Timer1Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(60000);
+    connect(Timer2, &QTimer::timeout, this, &TFrmQuintara::Timer2Timer);
+    Timer1->start();
+    Timer2->start();
+    Timer1Timer();
+
+    // Each reload of the settings (after login, after the settings screen
+    // saves) shows the company, pictures and status bar again.
+    m_ouvinteParametros = tParametros().aoRecarregar([this] { aplicarParametros(); });
+}
+
+TFrmQuintara::~TFrmQuintara()
+{
+    tParametros().removerAoRecarregar(m_ouvinteParametros);
+    if (FrmQuintara == this)
+        FrmQuintara = nullptr;
+}
+
+void TFrmQuintara::montarBarraStatus()
+{
+    dxStatusBar1 = statusBar();
+    dxStatusBar1->setObjectName(QStringLiteral("dxStatusBar1"));
+    const int larguras[] = {80, 60, 250, 120, 100, 200, 60};
+    for (int i = 0; i < 7; ++i) {
+        auto *p = new QLabel(dxStatusBar1);
+        p->setMinimumWidth(larguras[i]);
+        p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        dxStatusBar1->addWidget(p, i == 5 ? 1 : 0);
+        m_paineis.append(p);
+    }
+}
+
+QLabel *TFrmQuintara::painel(int i) const { return m_paineis.value(i); }
+
+void TFrmQuintara::montarBandeja()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    RxTrayIcon1 = new QSystemTrayIcon(windowIcon().isNull() ? style()->standardIcon(QStyle::SP_ComputerIcon)
+                                                             : windowIcon(),
+                                      this);
+    RxTrayIcon1->setToolTip(QString::fromUtf8(Principal::kDicaBandeja));
+    auto *menu = new QMenu(this);
+    menu->addAction(QStringLiteral("----- Maximizar -----"), this, &QWidget::showMaximized);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("------- Fechar -------"));
+    menu->addAction(QStringLiteral("---- Quintara ----"))->setEnabled(false);
+    RxTrayIcon1->setContextMenu(menu);
+    connect(RxTrayIcon1, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r != QSystemTrayIcon::DoubleClick)
+            return;
+        if (isMinimized())
+            showMaximized();
+        else if (isMaximized())
+            showMinimized();
+    });
+}
+
+void TFrmQuintara::registrarComandosProprios()
+{
+    registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { Telas::abrir<TFrmCaixa>(FrmCaixa); });
+    registrarComando(QStringLiteral("btnLogClick"), [] { Telas::abrir<TFrmLog>(FrmLog); });
+    registrarComando(QStringLiteral("btnParametrosClick"), [] { abrirParametros(); });
+    registrarComando(QStringLiteral("btnUsuariosClick"), [] { abrirUsuarios(); });
+    registrarComando(QStringLiteral("btnAnulacoesClick"), [] { abrirAnulacoes(); });
+    registrarComando(QStringLiteral("btnCalculadoraClick"), [] {
+        // The desktop's calculator; a workstation without one just gets nothing.
+        for (const char *nome : {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "xcalc"}) {
+            const QString programa = QStandardPaths::findExecutable(QString::fromLatin1(nome));
+            if (!programa.isEmpty() && Plataforma::processos().iniciar(programa))
+                return;
+        }
+    });
+    registrarComando(QStringLiteral("btnVerificarAtualizacoesClick"), [] {
+        const QString atualizador = Caminhos::naInstalacao(QStringLiteral("Atualizador/PAtualizador"));
+        if (QFileInfo(atualizador).isExecutable())
+            Plataforma::processos().iniciar(atualizador, {}, QFileInfo(atualizador).path());
+    });
+}
+
+void TFrmQuintara::registrarComando(const QString &nomeHandler, std::function<void()> acao)
+{
+    dxRibbon1->registrarComando(nomeHandler, std::move(acao));
+}
+
+bool TFrmQuintara::executarComando(const QString &nomeHandler) { return dxRibbon1->executar(nomeHandler); }
+
+void TFrmQuintara::adicionarTarefaTimer1(std::function<void()> tarefa) { m_tarefasTimer1.append(std::move(tarefa)); }
+void TFrmQuintara::adicionarTarefaTimer2(std::function<void()> tarefa) { m_tarefasTimer2.append(std::move(tarefa)); }
+
+void TFrmQuintara::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    if (m_exibida)
+        return;
+    m_exibida = true;
+    // The login runs once the window is on screen.
+    QTimer::singleShot(0, this, [this] { iniciarSessao(); });
+}
+
+bool TFrmQuintara::iniciarSessao()
+{
+    Sessao &s = Sessao::atual();
+    s.mostroualerta = false;
+    s.mostrouaviso = false;
+    m_portao = {};
+    m_telaPrincipalGravada = false;
+
+    if (Telas::abrir<TFrmAcesso>(FrmAcesso, this) != QDialog::Accepted) {
+        encerrarPrograma();
+        return false;
+    }
+    CarregaPermissoes();
+    if (!tParametrosAfterOpen())
+        return false;
+    JvLabel5->setText(s.login);
+    if (RxTrayIcon1)
+        RxTrayIcon1->show();
+    m_logado = true;
+
+    ControleMouse(Image1);
+    s.WalkInExpresso = false;
+    s.WalkInExpressoCLIENTE.clear();
+    s.WalkInExpressoUH.clear();
+
+    Principal::AtualizacaoAutomaticaUH();
+    // The ribbon again, now with the settings row loaded (ZENTROCONTROLE).
+    CarregaPermissoes();
+    return true;
+}
+
+void TFrmQuintara::CarregaPermissoes()
+{
+    dxRibbon1->aplicarDireitos(Sessao::atual().direitos, tParametros().sim(QStringLiteral("ZENTROCONTROLE")));
+}
+
+bool TFrmQuintara::tParametrosAfterOpen()
+{
+    // Reloading the row runs aplicarParametros (the window listens to it).
+    const Inicio::Resultado r = Principal::CarregarParametros();
+    if (!r.seguir) {
+        Inicio::mostrar(r);
+        encerrarPrograma();
+        return false;
+    }
+    aplicarParametros();
+    return true;
+}
+
+void TFrmQuintara::aplicarParametros()
+{
+    const TParametros &p = tParametros();
+    JvLabel4->setText(p.texto(QStringLiteral("NOME_FANTASIA")));
+
+    const QString modelo = p.texto(QStringLiteral("MODELO_IMG"));
+    if (modelo == QLatin1String("0")) {
+        imgPadrao = Principal::figuraEmbutida(QSize(600, 60), QStringLiteral("Zentro Vedez 4"));
+    } else if (modelo == QLatin1String("1") || modelo == QLatin1String("2")) {
+        const QString base = modelo == QLatin1String("1") ? QStringLiteral("img/Quintara3")
+                                                          : QStringLiteral("img/Modelo_Exclusivo");
+        const QPixmap cabecalho(Caminhos::naInstalacao(base + QStringLiteral("_Tela.jpg")));
+        if (!cabecalho.isNull())
+            imgPadrao = cabecalho;
+    }
+
+    painel(2)->setText(QStringLiteral("EMPRESA: ") + p.texto(QStringLiteral("NOME_FANTASIA")));
+    painel(3)->setText(QStringLiteral("USUÁRIO: ") + Sessao::atual().login);
+    painel(4)->setText(QStringLiteral("Versão: ") + GetVersaoArq());
+    painel(6)->setText(QStringLiteral("BD: Script ") + p.texto(QStringLiteral("SCRIPT")));
+
+    // A logo that cannot be read leaves the previous one.
+    const QString logo = p.texto(QStringLiteral("LOGO"));
+    if (!logo.isEmpty()) {
+        const QPixmap l(Caminhos::mapearWindows(logo));
+        if (!l.isNull()) {
+            imgLogo = l;
+            imgLogoTela->setPixmap(l.scaledToHeight(40, Qt::SmoothTransformation));
+        }
+    }
+    if (m_logado)
+        CarregaPermissoes();
+}
+
+void TFrmQuintara::ControleMouse(QWidget *controle)
+{
+    if (controle && controle->isVisible()) {
+        m_posicaoColocada = controle->mapToGlobal(controle->rect().center());
+        QCursor::setPos(m_posicaoColocada);
+    }
+    Sessao &s = Sessao::atual();
+    s.Data_Abertura = Relogio::hoje();
+    s.Ponto_Vazio = DM->Conexao
+                        .ler(QStringLiteral("SELECT FIRST 1 ID_PONTO FROM PONTO WHERE DATA_DEFINIDA = ?"),
+                             {Relogio::hoje()})
+                        .vazia();
+    AtualizarAlertas(false);
+    if (controle == Image1)
+        Image1MouseMove();
+}
+
+void TFrmQuintara::AtualizarAlertas(bool clicou)
+{
+    TreeView1->clear();
+    TreeView1->addTopLevelItem(new QTreeWidgetItem(
+        {QStringLiteral("------------------------- Alertas para Hoje (")
+         + Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(") -------------------------")}));
+    if (clicou && preencherAlertas)
+        preencherAlertas(TreeView1);
+}
+
+void TFrmQuintara::Image1MouseMove()
+{
+    if (!m_logado || m_noPortao || m_encerrando)
+        return;
+    // Written again only when another screen has reported itself meanwhile.
+    if (!m_telaPrincipalGravada || AcaoAtualRegistrada() != QLatin1String("Tela Principal")) {
+        AcaoAtual(QStringLiteral("Tela Principal"));
+        m_telaPrincipalGravada = true;
+    }
+
+    const Principal::PortaoCaixa::Acao a = m_portao.verificar();
+    if (!a.mensagem.isEmpty())
+        Mensagem::info(a.mensagem);
+    if (a.abrirCaixa) {
+        m_noPortao = true;
+        struct Fim {
+            bool &f;
+            ~Fim() { f = false; }
+        } fim{m_noPortao};
+        executarComando(QStringLiteral("dxBarLargeButton12Click"));
+    }
+
+    Sessao &s = Sessao::atual();
+    if (s.direitos.ACESSO_TOTAL)
+        s.AuxTipoPC = QStringLiteral("NORMA");
+    // A restaurant terminal goes back to the consumption screen at once.
+    if (s.AuxTipoPC == QLatin1String("RESTA") && abrirConsumoRestaurante && !m_noPortao) {
+        m_noPortao = true;
+        struct Fim {
+            bool &f;
+            ~Fim() { f = false; }
+        } fim{m_noPortao};
+        abrirConsumoRestaurante();
+    }
+}
+
+bool TFrmQuintara::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == Image1 && e->type() == QEvent::MouseMove) {
+        const QPoint global = static_cast<QMouseEvent *>(e)->globalPosition().toPoint();
+        // The move caused by placing the pointer ourselves was already handled.
+        if (global == m_posicaoColocada) {
+            m_posicaoColocada = QPoint(-1, -1);
+            return false;
+        }
+        Image1MouseMove();
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+bool TFrmQuintara::event(QEvent *e)
+{
+    if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Enter) && m_logado && !m_encerrando) {
+        // Only the presence report: a failure here must not raise an error box,
+        // whose closing would activate the window and fail again.
+        try {
+            AcaoAtual(QStringLiteral("Tela Principal"));
+            m_telaPrincipalGravada = true;
+        } catch (const ErroBanco &erro) {
+            qWarning("Tela atual não registrada: %s", qPrintable(erro.texto()));
+        }
+    }
+    return QMainWindow::event(e);
+}
+
+bool TFrmQuintara::FormClose()
+{
+    if (!m_logado)
+        return true;
+    if (!Mensagem::pergunta(QString::fromUtf8(Principal::kMsgSairSistema)))
+        return false;
+    Principal::registrarSaida();
+    return true;
+}
+
+void TFrmQuintara::closeEvent(QCloseEvent *e)
+{
+    if (m_encerrando || FormClose()) {
+        m_encerrando = true;
+        Timer1->stop();
+        Timer2->stop();
+        if (RxTrayIcon1)
+            RxTrayIcon1->hide();
+        e->accept();
+        QCoreApplication::exit(0);
+        return;
+    }
+    e->ignore();
+}
+
+void TFrmQuintara::encerrarPrograma()
+{
+    m_encerrando = true;
+    close();
+    QCoreApplication::exit(0);
+}
+
+void TFrmQuintara::Timer1Timer()
+{
+    for (const auto &t : std::as_const(m_tarefasTimer1))
+        t();
+    // The clock of the status bar.
+    const QDateTime agora = Relogio::agora();
+    painel(0)->setText(agora.date().toString(QStringLiteral("dd/MM/yyyy")));
+    painel(1)->setText(agora.time().toString(QStringLiteral("HH:mm:ss")));
+}
+
+void TFrmQuintara::Timer2Timer()
+{
+    Sessao &s = Sessao::atual();
+    if (!m_logado || Relogio::hoje() == s.Data_Abertura)
+        return;
+    // A new day: the server's posting is looked up again and the rooms follow
+    // the reservations of the day.
+    s.ServidorAtualizado = Inicio::servidorAtualizado();
+    Principal::AtualizacaoAutomaticaUH();
+    for (const auto &t : std::as_const(m_tarefasTimer2))
+        t();
+    s.Data_Abertura = Relogio::hoje();
+}

@@ -1,0 +1,171 @@
+#pragma once
+// The main window: the ribbon with every command, the background that guards
+// the cash register, the status bar, the tray icon and the start of the
+// working day after login (settings, room states). Its shared state lives in
+// Sessao and its settings record in tParametros(); what can be stated without
+// widgets lives in namespace Principal, beside the window.
+#include "core/Inicializacao.h"
+#include "core/Ribbon.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <functional>
+
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStatusBar;
+class QSystemTrayIcon;
+class QTimer;
+class QTreeWidget;
+
+namespace Principal {
+
+// The lowest schema version this program works with.
+constexpr int VersaoBDEXE = 113;
+
+extern const char *const kTitulo;                // the window's caption
+extern const char *const kMsgSairSistema;        // "Deseja Realmente Sair do Sistema?"
+extern const char *const kMsgBancoDesatualizado;
+extern const char *const kMsgCaixaNecessario;    // no open shift, or several
+extern const char *const kDicaBandeja;
+
+// The message of exactly one open shift, naming its user.
+QString mensagemCaixaAberto(const QString &usuario);
+
+// The settings record opened: records the running version, reloads the row
+// and refuses a schema below VersaoBDEXE (the outcome ends the program).
+Inicio::Resultado CarregarParametros();
+
+// One change of a room made by the automatic refresh.
+struct MudancaUH {
+    qint64 idUH = 0;
+    QString numero;
+    QString situacao; // the new state: "R" or "L"
+};
+// Free rooms that a pending, live reservation holds today become "R"; reserved
+// rooms that no live reservation holds today become "L". Each change is
+// logged with the room's number.
+QList<MudancaUH> AtualizacaoAutomaticaUH();
+
+// The cash-register gate run by mouse moves over the background: with no
+// open shift, or several, it asks for the cash-register screen on every move;
+// with exactly one it names its user once and is done.
+class PortaoCaixa {
+public:
+    struct Acao {
+        QString mensagem;       // empty: nothing to show
+        bool abrirCaixa = false;
+    };
+    Acao verificar();
+    // 0 not tested yet, 1 waiting for one open shift, 2 done.
+    int Abriu = 0;
+};
+
+// Leaving the program: the presence of this user on this workstation goes
+// and "Saiu do Sistema" is logged.
+void registrarSaida();
+
+// A picture drawn by the program itself (the built-in header and background).
+QPixmap figuraEmbutida(const QSize &tamanho, const QString &texto);
+
+} // namespace Principal
+
+class TFrmQuintara : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFrmQuintara(QWidget *parent = nullptr);
+    ~TFrmQuintara() override;
+
+    TRibbon *dxRibbon1;
+    QLabel *Image1;      // the background picture (the cash-register gate)
+    QLabel *JvLabel4;    // company's trade name
+    QLabel *JvLabel5;    // the logged login ("Usuário" before the login)
+    QLabel *imgLogoTela; // the company logo shown on the window
+    QStatusBar *dxStatusBar1;
+    QWidget *pnlAlertas;
+    QTreeWidget *TreeView1;
+    QTimer *Timer1;      // one second
+    QTimer *Timer2;      // one minute
+    QSystemTrayIcon *RxTrayIcon1 = nullptr; // only where the desktop has a tray
+    QProgressBar *Progresso; // shown by long exports, hidden otherwise
+
+    QPixmap imgPadrao;   // header picture every screen copies
+    QPixmap imgLogo;     // company logo of the reports
+
+    // The status-bar panel i (0 date, 1 time, 2 company, 3 user, 4 version,
+    // 5 empty, 6 schema version).
+    QLabel *painel(int i) const;
+
+    // Connects a ribbon command by its handler's name and enables its button
+    // (rights permitting). An unknown name raises ErroSistema.
+    void registrarComando(const QString &nomeHandler, std::function<void()> acao);
+    // Runs a registered command from code (the cash-register screen runs
+    // "dxBarLargeButton27Click", the backup); false when none is registered.
+    bool executarComando(const QString &nomeHandler);
+    // Opens the stays' consumption screen on a restaurant terminal ("RESTA");
+    // set by the stays subsystem.
+    std::function<void()> abrirConsumoRestaurante;
+    // Work of the one-second and one-minute timers added by other subsystems.
+    void adicionarTarefaTimer1(std::function<void()> tarefa);
+    void adicionarTarefaTimer2(std::function<void()> tarefa);
+    // Fills the alerts tree below its header (set by the alerts subsystem).
+    std::function<void(QTreeWidget *)> preencherAlertas;
+
+    // The show sequence: login, settings, status bar, cash-register gate, room
+    // states. False when the program ends in it.
+    bool iniciarSessao();
+    // Applies the session's rights (and the ZENTROCONTROLE setting) to the ribbon.
+    void CarregaPermissoes();
+    // The settings record opened; false when the program ends.
+    bool tParametrosAfterOpen();
+    // Company, header picture, status bar and logo from the settings record.
+    void aplicarParametros();
+    // One mouse move over the background.
+    void Image1MouseMove();
+    // Puts the pointer on the control, records the day's check and empties the
+    // alerts; on the background this runs the cash-register gate at once.
+    void ControleMouse(QWidget *controle);
+    void AtualizarAlertas(bool clicou);
+    // The close question; true when the window may close.
+    bool FormClose();
+    // Ends the program without the question (failed login, old schema).
+    void encerrarPrograma();
+    bool encerrado() const { return m_encerrando; }
+    bool logado() const { return m_logado; }
+    int Abriu() const { return m_portao.Abriu; }
+
+public slots:
+    void Timer1Timer();
+    void Timer2Timer();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool event(QEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    void montarBarraStatus();
+    void montarBandeja();
+    void registrarComandosProprios();
+
+    QList<QLabel *> m_paineis;
+    Principal::PortaoCaixa m_portao;
+    QList<std::function<void()>> m_tarefasTimer1;
+    QList<std::function<void()>> m_tarefasTimer2;
+    bool m_exibida = false;
+    bool m_logado = false;
+    bool m_encerrando = false;
+    bool m_noPortao = false;
+    bool m_telaPrincipalGravada = false;
+    QPoint m_posicaoColocada{-1, -1};
+    int m_ouvinteParametros = 0;
+};
+
+// The one main window of this process (null when there is none, as in tests
+// of single screens).
+extern TFrmQuintara *FrmQuintara;
+
+// The header picture every screen copies when shown.
+QPixmap imagemPadrao();

@@ -1,0 +1,291 @@
+#include "core/UnitUsuarios.h"
+#include "core/Anulacao.h"
+#include "core/Mensagem.h"
+#include "core/Parametros.h"
+#include "core/Telas.h"
+#include "core/UnitCadUsu.h"
+#include "core/UnitLog.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+TFrmUsuarios *FrmUsuarios = nullptr;
+
+namespace Usuarios {
+
+const QString kSqlLista = QStringLiteral(
+    "SELECT * FROM USUARIO WHERE ID_USUARIO <> 1 AND ID_USUARIO NOT IN (SELECT ID_USUARIO FROM ANULACAO) "
+    "ORDER BY ID_USUARIO");
+
+const QStringList &colunasDireitos()
+{
+    static const QStringList c{QStringLiteral("INCLUI"),      QStringLiteral("ALTERA"),     QStringLiteral("EXCLUI"),
+                               QStringLiteral("CONSULTA"),    QStringLiteral("IMPRIME"),    QStringLiteral("UTILITARIOS"),
+                               QStringLiteral("PARAMETROS"),  QStringLiteral("MOVIMENTOS"), QStringLiteral("USUARIOS"),
+                               QStringLiteral("ACESSO_TOTAL")};
+    return c;
+}
+
+const QStringList &legendasDireitos()
+{
+    static const QStringList l{QStringLiteral("Incluir"),
+                               QStringLiteral("Alterar"),
+                               QStringLiteral("Excluir"),
+                               QStringLiteral("Consultar"),
+                               QStringLiteral("Imprimir Relatórios"),
+                               QStringLiteral("Utilitários"),
+                               QStringLiteral("Parâmetros"),
+                               QStringLiteral("Financeiro"),
+                               QStringLiteral("Usuários"),
+                               QStringLiteral("Acessar o Sistema com Acesso Total")};
+    return l;
+}
+
+void salvarPermissoes(qint64 idUsuario, const QString &login, const QList<bool> &direitos)
+{
+    const QStringList &colunas = colunasDireitos();
+    QStringList atribuicoes;
+    Valores valores;
+    for (int i = 0; i < colunas.size(); ++i) {
+        atribuicoes.append(colunas[i] + QStringLiteral(" = ?"));
+        valores.append(direitos.value(i) ? QStringLiteral("S") : QStringLiteral("N"));
+    }
+    valores.append(idUsuario);
+    DM->Conexao.emTransacao([&] {
+        DM->Conexao.executar(QStringLiteral("UPDATE USUARIO SET ") + atribuicoes.join(QStringLiteral(", "))
+                                 + QStringLiteral(" WHERE ID_USUARIO = ?"),
+                             valores);
+        RegistrarLog(QStringLiteral("Atualizou Permissões do Usuário -> ") + login);
+    });
+}
+
+void excluir(qint64 idUsuario, const QString &login)
+{
+    DM->Conexao.emTransacao([&] {
+        Anulacao::registrar(QStringLiteral("ID_USUARIO"), idUsuario);
+        RegistrarLog(QStringLiteral("Excluiu Usuário -> ") + login);
+    });
+}
+
+void espelharUsuariosPDV()
+{
+    if (tParametros().texto(QStringLiteral("UTILIZA_FISCAL")) != QLatin1String("S"))
+        return;
+    const QList<Linha> usuarios = DM->Conexao.lerTodas(QStringLiteral(
+        "SELECT ID_USUARIO, LOGIN, SENHA, MOVIMENTOS, ACESSO_TOTAL FROM USUARIO "
+        "WHERE ID_USUARIO NOT IN (SELECT ID_USUARIO FROM ANULACAO) ORDER BY ID_USUARIO"));
+    const QString limite = tParametros().dinheiro(QStringLiteral("LIMITE_DESCONTO")).sql();
+    try {
+        ConexaoBanco &pdv = DM->ConexaoPDV;
+        pdv.garantirConectada();
+        pdv.emTransacao([&] {
+            pdv.executar(QStringLiteral("DELETE FROM USUARIOS_PDV"));
+            // back to 0 (the same as SET GENERATOR ... TO 0, as plain DML)
+            pdv.ler(QStringLiteral(
+                "SELECT GEN_ID(GEN_USUARIOS_PDV_ID, -GEN_ID(GEN_USUARIOS_PDV_ID, 0)) FROM RDB$DATABASE"));
+            const QString um = QStringLiteral("1");
+            for (const Linha &u : usuarios) {
+                const QString desconto = u.texto(QStringLiteral("ACESSO_TOTAL")) == QLatin1String("S")
+                    ? QStringLiteral("100")
+                    : limite;
+                pdv.executar(QStringLiteral(
+                                 "INSERT INTO USUARIOS_PDV (ID, NOME, SENHA, CHK_VENDAS, CHK_VENDA_CHECKOUT, "
+                                 "PE_ABRE_GAVETA, PE_SUPRIMENTO_SANGRIA, PE_LEITURA_X, PE_CANCELA_CUPOM, "
+                                 "PE_REDUCAO_Z, PE_MEMORIA_FISCAL, PE_CANCELA_ITEM, PE_LIBERA_VENDA_ATRASO, "
+                                 "PE_LIBERA_VENDA_LIMITE_EXC, PE_LIBERA_VENDA_INADIMPLENTE, VINCULADO_AO_VENDEDOR, "
+                                 "PE_LIBERA_DESCONTO, PE_MAXIMO_DESCONTO) "
+                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                             {u.texto(QStringLiteral("ID_USUARIO")), u.texto(QStringLiteral("LOGIN")),
+                              u.texto(QStringLiteral("SENHA")), um, um, um, um, um, um, um, um, um, um, um, um, um, um,
+                              desconto});
+            }
+        });
+    } catch (const ErroBanco &e) {
+        throw ErroBanco(QStringLiteral("Não foi possível atualizar os usuários do Zentro PDV; "
+                                       "a alteração foi salva neste sistema.\n\n")
+                            + e.texto(),
+                        e.codigo());
+    }
+    QCoreApplication::processEvents();
+}
+
+} // namespace Usuarios
+
+// ---------------------------------------------------------------- screen
+
+TFrmUsuarios::TFrmUsuarios(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Usuários e Permissões"));
+    resize(640, 480);
+    auto *layout = new QVBoxLayout(this);
+
+    lista = new TelaLista(this);
+    dbgUsuarios = lista->grade();
+    dbgUsuarios->setObjectName(QStringLiteral("dbgUsuarios"));
+    const QString dica = QStringLiteral("**Duplo Clique no Usuário Edita as Permissões");
+    dbgUsuarios->setToolTip(dica);
+    lista->definirConsulta(Usuarios::kSqlLista);
+    lista->definirColunas({{QStringLiteral("ID_USUARIO"), QStringLiteral("Código"), FormatoColuna::Texto, 80},
+                           {QStringLiteral("LOGIN"), QStringLiteral("Usuário")}});
+    lista->definirChave(QStringLiteral("ID_USUARIO"));
+    lista->definirAcaoAtual(QStringLiteral("Usuários e Permissões"));
+    layout->addWidget(dbgUsuarios, 1);
+    lblDica = new QLabel(dica, this);
+    layout->addWidget(lblDica);
+
+    pnlBotoes = new QWidget(this);
+    auto *botoes = new QHBoxLayout(pnlBotoes);
+    botoes->setContentsMargins(0, 0, 0, 0);
+    btnNovo = new QPushButton(QStringLiteral("Novo Usuário"), pnlBotoes);
+    btnAlterar = new QPushButton(QStringLiteral("Alterar Usuário"), pnlBotoes);
+    btnAlterarSenha = new QPushButton(QStringLiteral("Alterar Senha"), pnlBotoes);
+    btnExcluir = new QPushButton(QStringLiteral("Excluir Usuário"), pnlBotoes);
+    btnFechar = new QPushButton(QStringLiteral("Fechar"), pnlBotoes);
+    for (QPushButton *b : {btnNovo, btnAlterar, btnAlterarSenha, btnExcluir, btnFechar}) {
+        b->setAutoDefault(false);
+        botoes->addWidget(b);
+    }
+    layout->addWidget(pnlBotoes);
+
+    pnlPermissoes = new QGroupBox(QStringLiteral("Permissões"), this);
+    auto *grade = new QGridLayout(pnlPermissoes);
+    const QStringList &legendas = Usuarios::legendasDireitos();
+    for (int i = 0; i < legendas.size(); ++i) {
+        auto *c = new QCheckBox(legendas[i], pnlPermissoes);
+        c->setObjectName(QStringLiteral("chk") + Usuarios::colunasDireitos()[i]);
+        chkDireitos.append(c);
+        if (i < 9)
+            grade->addWidget(c, i / 3, i % 3);
+        else
+            grade->addWidget(c, 3, 0, 1, 3);
+    }
+    btnConfirmarPermissoes = new QPushButton(QStringLiteral("Confirmar Permissões"), pnlPermissoes);
+    btnConfirmarPermissoes->setAutoDefault(false);
+    grade->addWidget(btnConfirmarPermissoes, 4, 2);
+    layout->addWidget(pnlPermissoes);
+    pnlPermissoes->hide();
+
+    lista->criarAtalhos({
+        {QStringLiteral("|| Novo Usuário  - (F2) ||"), QKeySequence(Qt::Key_F2), {}, btnNovo},
+        {QStringLiteral("|| Alterar Usuário - (Insert) ||"), QKeySequence(Qt::Key_Insert), {}, btnAlterar},
+        {QStringLiteral("|| Excluir Usuário - (Delete) ||"), QKeySequence(Qt::Key_Delete), {}, btnExcluir},
+        {QStringLiteral("|| Fechar - (Ctrl + X) ||"), QKeySequence(Qt::CTRL | Qt::Key_X), {}, btnFechar},
+    });
+
+    connect(btnNovo, &QPushButton::clicked, this, &TFrmUsuarios::btnNovoClick);
+    connect(btnAlterar, &QPushButton::clicked, this, &TFrmUsuarios::btnAlterarClick);
+    connect(btnAlterarSenha, &QPushButton::clicked, this, &TFrmUsuarios::btnAlterarSenhaClick);
+    connect(btnExcluir, &QPushButton::clicked, this, &TFrmUsuarios::btnExcluirClick);
+    connect(btnFechar, &QPushButton::clicked, this, &TFrmUsuarios::btnFecharClick);
+    connect(btnConfirmarPermissoes, &QPushButton::clicked, this, &TFrmUsuarios::btnConfirmarPermissoesClick);
+    connect(lista, &TelaLista::ativada, this, &TFrmUsuarios::dbgUsuariosDblClick);
+    connect(lista, &TelaLista::aberta, this, &TFrmUsuarios::listaAberta);
+}
+
+void TFrmUsuarios::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (m_mostrada)
+        return;
+    m_mostrada = true;
+    dbgUsuarios->setEnabled(true);
+    pnlPermissoes->hide();
+    pnlBotoes->show();
+    reabrirLista();
+    btnFechar->setFocus();
+}
+
+void TFrmUsuarios::reabrirLista() { lista->reabrir(); }
+
+void TFrmUsuarios::listaAberta()
+{
+    // Every box but the full-access one starts unticked.
+    for (int i = 0; i < chkDireitos.size() - 1; ++i)
+        chkDireitos[i]->setChecked(false);
+    const bool temLinhas = !lista->vazia();
+    btnExcluir->setEnabled(temLinhas);
+    btnAlterarSenha->setEnabled(temLinhas);
+    btnAlterar->setEnabled(temLinhas);
+}
+
+void TFrmUsuarios::abrirCadastro(const QString &tipo)
+{
+    if (tipo != QLatin1String("N_U") && lista->vazia())
+        return;
+    Tipo = tipo;
+    if (tipo == QLatin1String("N_U"))
+        Telas::abrir<TFrmCadUsu>(FrmCadUsu, tipo, qint64(0), QString(), QString(), nullptr);
+    else
+        Telas::abrir<TFrmCadUsu>(FrmCadUsu, tipo, lista->inteiro(QStringLiteral("ID_USUARIO")),
+                                 lista->texto(QStringLiteral("LOGIN")), lista->texto(QStringLiteral("SENHA")),
+                                 nullptr);
+    reabrirLista();
+}
+
+void TFrmUsuarios::btnNovoClick() { abrirCadastro(QStringLiteral("N_U")); }
+void TFrmUsuarios::btnAlterarClick() { abrirCadastro(QStringLiteral("A_U")); }
+void TFrmUsuarios::btnAlterarSenhaClick() { abrirCadastro(QStringLiteral("A_S")); }
+
+void TFrmUsuarios::btnExcluirClick()
+{
+    if (lista->vazia())
+        return;
+    if (!TelaLista::confirmar(QStringLiteral("Deseja Realmente Excluir Esse Usuário?")))
+        return;
+    lista->prepararExclusao();
+    try {
+        Usuarios::excluir(lista->inteiro(QStringLiteral("ID_USUARIO")), lista->texto(QStringLiteral("LOGIN")));
+    } catch (...) {
+        ReapontarGridEsquecer();
+        throw;
+    }
+    reabrirLista();
+    Usuarios::espelharUsuariosPDV();
+    Mensagem::info(QStringLiteral("Usuário Excluído com Sucesso!"));
+}
+
+void TFrmUsuarios::btnFecharClick() { reject(); }
+
+void TFrmUsuarios::dbgUsuariosDblClick()
+{
+    if (lista->vazia() || !dbgUsuarios->isEnabled())
+        return;
+    const QString login = lista->texto(QStringLiteral("LOGIN"));
+    if (!Mensagem::pergunta(QStringLiteral("Deseja Editar as Permissões de '") + login + QStringLiteral("'")
+                            + QStringLiteral(" ?")))
+        return;
+    m_idPermissoes = lista->inteiro(QStringLiteral("ID_USUARIO"));
+    m_loginPermissoes = login;
+    dbgUsuarios->setEnabled(false);
+    pnlPermissoes->show();
+    pnlBotoes->hide();
+    const QStringList &colunas = Usuarios::colunasDireitos();
+    for (int i = 0; i < colunas.size(); ++i)
+        chkDireitos[i]->setChecked(lista->texto(colunas[i]) == QLatin1String("S"));
+    chkDireitos.first()->setFocus();
+}
+
+void TFrmUsuarios::btnConfirmarPermissoesClick()
+{
+    if (m_idPermissoes <= 0)
+        return;
+    QList<bool> direitos;
+    for (QCheckBox *c : chkDireitos)
+        direitos.append(c->isChecked());
+    Usuarios::salvarPermissoes(m_idPermissoes, m_loginPermissoes, direitos);
+    m_idPermissoes = 0;
+    reabrirLista();
+    dbgUsuarios->setEnabled(true);
+    pnlPermissoes->hide();
+    pnlBotoes->show();
+    Usuarios::espelharUsuariosPDV();
+}
+
+void abrirUsuarios() { Telas::abrir<TFrmUsuarios>(FrmUsuarios); }
