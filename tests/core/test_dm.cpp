@@ -221,3 +221,12 @@ TEST_F(DataModule, TextoFixoSemOPreenchimento)
     EXPECT_EQ(l.texto("C3"), QStringLiteral("Á"));
     EXPECT_EQ(l.texto("V"), QStringLiteral(" a ")); // variable text is kept as stored
 }
+
+TEST_F(DataModule, ColunaCharQueAceitaNuloSemPreenchimento)
+{
+    banco().executar(QStringLiteral("CREATE TABLE T_FLAG (A CHAR(1), B CHAR(1) NOT NULL)"));
+    banco().executar(QStringLiteral("INSERT INTO T_FLAG (A, B) VALUES ('S', 'N')"));
+    const Linha l = banco().ler(QStringLiteral("SELECT * FROM T_FLAG"));
+    EXPECT_EQ(l.texto("A"), QStringLiteral("S"));
+    EXPECT_EQ(l.texto("B"), QStringLiteral("N"));
+}
