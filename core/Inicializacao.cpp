@@ -345,8 +345,12 @@ QString limparCaminhoColado(const QString &texto)
         return texto;
     const QChar primeiro = texto.front();
     const bool entreAspas = (primeiro == u'"' || primeiro == u'\'') && texto.back() == primeiro;
-    // A drive path pasted between quotes has its colon as third character.
-    if (entreAspas || (texto.size() >= 3 && texto.at(2) == u':'))
+    // A drive path pasted between quotes («C:\...», "C:\...") has its colon as
+    // third character. A server whose name has two letters ("db:/dados/Q.FDB")
+    // has it there too, and is left as typed.
+    const bool unidadeEntreMarcas = texto.size() >= 3 && texto.at(2) == u':' && !primeiro.isLetterOrNumber()
+        && primeiro != u'/' && primeiro != u'\\';
+    if (entreAspas || unidadeEntreMarcas)
         return texto.mid(1, texto.size() - 2);
     return texto;
 }
@@ -490,6 +494,10 @@ QList<ArquivoObrigatorio> arquivosObrigatorios(const QString &caminhoBanco)
         return ArquivoObrigatorio{Caminhos::naInstalacao(relativo),
                                   QStringLiteral("Arquivo  >>   %1   << não encontrado!").arg(nome) + u(kSufixoArquivo)};
     };
+    // Only files this program reads itself. The Windows libraries (SSL, fiscal
+    // printer, DAO/Jet), the Windows extractor and administration tool and the
+    // auxiliary database of the old layout are not files of this platform: the
+    // extractor is a system tool (kExtrator), whose absence only stops an update.
     QList<ArquivoObrigatorio> lista{
         arquivo(QStringLiteral("snd/entrou.wav")),
         arquivo(QStringLiteral("img/nofoto.jpg")),

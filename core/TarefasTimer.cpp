@@ -1,4 +1,6 @@
 #include "core/TarefasTimer.h"
+#include "core/Parametros.h"
+#include "core/Sessao.h"
 #include "core/UnitDM.h"
 
 namespace Diarias {
@@ -37,6 +39,27 @@ Postagem lancar(const QDate &hoje)
         DM->Conexao.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {hoje});
         return p;
     });
+}
+
+bool Controle::tick(const QDate &hoje)
+{
+    if (tParametros().texto(QStringLiteral("MODO_MOTEL")) == QLatin1String("S"))
+        return false; // motel stays are charged by their own computation
+    Sessao &s = Sessao::atual();
+    if (s.ServidorAtualizado) {
+        atualizando = false;
+        return false;
+    }
+    if (s.AuxNomePC != QLatin1String("SERVIDOR")) {
+        s.ServidorAtualizado = postadas(hoje);
+        return true;
+    }
+    if (atualizando)
+        return true;
+    atualizando = true;
+    lancar(hoje);
+    s.ServidorAtualizado = true;
+    return true;
 }
 
 } // namespace Diarias
@@ -83,6 +106,13 @@ Resultado preparar(const QDate &hoje, const QString &login)
         }
         return r;
     });
+}
+
+bool devePreparar(const QDate &hoje)
+{
+    const Sessao &s = Sessao::atual();
+    return (tParametros().texto(QStringLiteral("PONTO_DEFINIDO")) == QLatin1String("S") && hoje != s.Data_Abertura)
+        || s.Ponto_Vazio;
 }
 
 } // namespace PontoAutomatico

@@ -23,6 +23,19 @@ struct Postagem {
 // the next attempt cannot post a stay twice.
 Postagem lancar(const QDate &hoje);
 
+// The posting as the one-second timer drives it, on every workstation: the
+// server workstation posts once a day (hotel mode only); the others only
+// notice when the server has posted.
+class Controle {
+public:
+    // One tick; true while the "Servidor desatualizado!" panel must show.
+    // Reads and sets Sessao::atual().ServidorAtualizado.
+    bool tick(const QDate &hoje);
+    // The server has started today's posting. After an error it stays set:
+    // the server does not try again that day until the program restarts.
+    bool atualizando = false;
+};
+
 } // namespace Diarias
 
 namespace PontoAutomatico {
@@ -39,6 +52,10 @@ struct Resultado {
 // punches the clock (Saturdays and Sundays only for those who work them),
 // two per turn that has a time. One transaction.
 Resultado preparar(const QDate &hoje, const QString &login);
+
+// Whether the one-second tick must do the housekeeping: with expected entries
+// switched on and a new day, or while today has no expected entry.
+bool devePreparar(const QDate &hoje);
 
 } // namespace PontoAutomatico
 

@@ -12,11 +12,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 TFrmAcesso *FrmAcesso = nullptr;
+
+namespace {
+class EstiloSenha : public QProxyStyle {
+public:
+    int styleHint(StyleHint dica, const QStyleOption *opcao, const QWidget *widget,
+                  QStyleHintReturn *retorno) const override
+    {
+        if (dica == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(dica, opcao, widget, retorno);
+    }
+};
+} // namespace
 
 namespace Acesso {
 
@@ -113,6 +127,10 @@ TFrmAcesso::TFrmAcesso(QWidget *parent)
 
     edtSenha = new QLineEdit(this);
     edtSenha->setEchoMode(QLineEdit::Password);
+    // Each typed character shows as "*", whatever the desktop's style uses.
+    auto *estiloSenha = new EstiloSenha;
+    estiloSenha->setParent(edtSenha);
+    edtSenha->setStyle(estiloSenha);
     edtSenha->setPlaceholderText(QStringLiteral("SENHA"));
     emMaiusculas(edtSenha, 10);
 

@@ -47,7 +47,8 @@ struct LinhaComparada {
     bool diferente = false;
 };
 // Line i of `antes` beside line i of `depois`; a side with fewer lines shows
-// empty lines. Lines that differ are marked.
+// empty lines (lines of `depois` beyond those of `antes` are shown too, so a
+// change that added lines hides none). Lines that differ are marked.
 QList<LinhaComparada> compararLinhas(const QString &antes, const QString &depois);
 
 } // namespace VisorLog

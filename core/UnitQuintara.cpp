@@ -1,4 +1,5 @@
 #include "core/UnitQuintara.h"
+#include "core/Aplicacao.h"
 #include "core/Caminhos.h"
 #include "core/Erros.h"
 #include "core/Mensagem.h"
@@ -7,6 +8,7 @@
 #include "core/Rotinas.h"
 #include "core/Sessao.h"
 #include "core/Telas.h"
+#include "core/Alertas.h"
 #include "core/UnitAcesso.h"
 #include "core/UnitAnulacoes.h"
 #include "core/UnitParametros.h"
@@ -237,6 +239,22 @@ TFrmQuintara::TFrmQuintara(QWidget *parent)
     la->addWidget(btnEsconder);
     pnlAlertas->hide();
     corpo->addWidget(pnlAlertas);
+    // "Avisos" on the background opens the panel; "Servidor desatualizado!"
+    // shows while the day's nights are not posted.
+    auto *avisos = new QVBoxLayout(Image1);
+    avisos->setContentsMargins(12, 12, 12, 12);
+    lblAvisos = new QLabel(QStringLiteral("Avisos"), Image1);
+    lblAvisos->setToolTip(QStringLiteral("Avisos"));
+    lblAvisos->setCursor(Qt::PointingHandCursor);
+    lblAvisos->setStyleSheet(QStringLiteral("QLabel { color: white; font: bold 12pt; }"));
+    lblAvisos->installEventFilter(this);
+    pnlServidorDesatualizado = new QLabel(QStringLiteral("Servidor desatualizado!"), Image1);
+    pnlServidorDesatualizado->setStyleSheet(
+        QStringLiteral("QLabel { color: white; background: #C00000; font: bold 12pt; padding: 6px; }"));
+    pnlServidorDesatualizado->hide();
+    avisos->addWidget(lblAvisos, 0, Qt::AlignLeft | Qt::AlignTop);
+    avisos->addStretch();
+    avisos->addWidget(pnlServidorDesatualizado, 0, Qt::AlignRight | Qt::AlignBottom);
     layout->addLayout(corpo, 1);
     Progresso = new QProgressBar(central);
     Progresso->setStyleSheet(QStringLiteral("QProgressBar { font: bold; } QProgressBar::chunk { background: #800000; }"));
@@ -249,6 +267,7 @@ TFrmQuintara::TFrmQuintara(QWidget *parent)
     montarBarraStatus();
     montarBandeja();
     registrarComandosProprios();
+    registrarTarefasDoDia();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -341,6 +360,38 @@ void TFrmQuintara::registrarComando(const QString &nomeHandler, std::function<vo
 
 bool TFrmQuintara::executarComando(const QString &nomeHandler) { return dxRibbon1->executar(nomeHandler); }
 
+void TFrmQuintara::registrarTarefasDoDia()
+{
+    preencherAlertas = [](QTreeWidget *arvore) {
+        for (const Alertas::Grupo &g : Alertas::montar(Relogio::hoje(), Sessao::atual().direitos.MOVIMENTOS)) {
+            auto *no = new QTreeWidgetItem({g.legenda()});
+            for (const QString &l : g.linhas)
+                no->addChild(new QTreeWidgetItem({l}));
+            arvore->addTopLevelItem(no);
+        }
+    };
+    // The nights of the open stays, posted once a day by the server workstation.
+    adicionarTarefaTimer1([this] {
+        if (!m_logado)
+            return;
+        pnlServidorDesatualizado->setVisible(m_postagem.tick(Relogio::hoje()));
+    });
+    // The day's expected time-clock entries and the absences of other days.
+    adicionarTarefaTimer1([this] {
+        if (!m_logado)
+            return;
+        const QDate hoje = Relogio::hoje();
+        if (PontoAutomatico::devePreparar(hoje))
+            PontoAutomatico::preparar(hoje, Sessao::atual().login);
+    });
+}
+
+void TFrmQuintara::mostrarAlertas()
+{
+    pnlAlertas->show();
+    AtualizarAlertas(true);
+}
+
 void TFrmQuintara::adicionarTarefaTimer1(std::function<void()> tarefa) { m_tarefasTimer1.append(std::move(tarefa)); }
 void TFrmQuintara::adicionarTarefaTimer2(std::function<void()> tarefa) { m_tarefasTimer2.append(std::move(tarefa)); }
 
@@ -362,17 +413,28 @@ bool TFrmQuintara::iniciarSessao()
     m_portao = {};
     m_telaPrincipalGravada = false;
 
-    if (Telas::abrir<TFrmAcesso>(FrmAcesso, this) != QDialog::Accepted) {
+    int login = QDialog::Rejected;
+    try {
+        login = Telas::abrir<TFrmAcesso>(FrmAcesso, this);
+    } catch (...) {
+        // Nobody may use the system without a login: an error that ends the
+        // login dialog is shown and the program ends, as when it is closed.
+        TAplicacao::mostrarErro(std::current_exception());
+        login = QDialog::Rejected;
+    }
+    if (login != QDialog::Accepted) {
         encerrarPrograma();
         return false;
     }
-    CarregaPermissoes();
-    if (!tParametrosAfterOpen())
-        return false;
+    // From here the user is logged in, even when a later step fails: the
+    // cash-register gate and the leaving question keep working.
+    m_logado = true;
     JvLabel5->setText(s.login);
     if (RxTrayIcon1)
         RxTrayIcon1->show();
-    m_logado = true;
+    CarregaPermissoes();
+    if (!tParametrosAfterOpen())
+        return false;
 
     ControleMouse(Image1);
     s.WalkInExpresso = false;
@@ -457,11 +519,11 @@ void TFrmQuintara::ControleMouse(QWidget *controle)
 void TFrmQuintara::AtualizarAlertas(bool clicou)
 {
     TreeView1->clear();
-    TreeView1->addTopLevelItem(new QTreeWidgetItem(
-        {QStringLiteral("------------------------- Alertas para Hoje (")
-         + Relogio::hoje().toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(") -------------------------")}));
-    if (clicou && preencherAlertas)
+    TreeView1->addTopLevelItem(new QTreeWidgetItem({Alertas::cabecalho(Relogio::hoje())}));
+    if (clicou && preencherAlertas) {
         preencherAlertas(TreeView1);
+        TreeView1->expandAll();
+    }
 }
 
 void TFrmQuintara::Image1MouseMove()
@@ -502,6 +564,10 @@ void TFrmQuintara::Image1MouseMove()
 
 bool TFrmQuintara::eventFilter(QObject *o, QEvent *e)
 {
+    if (o == lblAvisos && e->type() == QEvent::MouseButtonRelease) {
+        mostrarAlertas();
+        return true;
+    }
     if (o == Image1 && e->type() == QEvent::MouseMove) {
         const QPoint global = static_cast<QMouseEvent *>(e)->globalPosition().toPoint();
         // The move caused by placing the pointer ourselves was already handled.
@@ -563,6 +629,15 @@ void TFrmQuintara::encerrarPrograma()
 
 void TFrmQuintara::Timer1Timer()
 {
+    // A message box shown by a tick (a database error) runs its own event
+    // loop; the ticks that fire meanwhile wait for it instead of piling up.
+    if (m_noTimer1)
+        return;
+    m_noTimer1 = true;
+    struct Fim {
+        bool &f;
+        ~Fim() { f = false; }
+    } fim{m_noTimer1};
     for (const auto &t : std::as_const(m_tarefasTimer1))
         t();
     // The clock of the status bar.

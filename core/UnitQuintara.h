@@ -6,6 +6,7 @@
 // widgets lives in namespace Principal, beside the window.
 #include "core/Inicializacao.h"
 #include "core/Ribbon.h"
+#include "core/TarefasTimer.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -89,6 +90,8 @@ public:
     QTimer *Timer2;      // one minute
     QSystemTrayIcon *RxTrayIcon1 = nullptr; // only where the desktop has a tray
     QProgressBar *Progresso; // shown by long exports, hidden otherwise
+    QLabel *lblAvisos;       // "Avisos": opens the alerts panel
+    QLabel *pnlServidorDesatualizado; // "Servidor desatualizado!"
 
     QPixmap imgPadrao;   // header picture every screen copies
     QPixmap imgLogo;     // company logo of the reports
@@ -147,6 +150,8 @@ protected:
 
 private:
     void montarBarraStatus();
+    void registrarTarefasDoDia();
+    void mostrarAlertas();
     void montarBandeja();
     void registrarComandosProprios();
 
@@ -154,6 +159,8 @@ private:
     Principal::PortaoCaixa m_portao;
     QList<std::function<void()>> m_tarefasTimer1;
     QList<std::function<void()>> m_tarefasTimer2;
+    Diarias::Controle m_postagem;
+    bool m_noTimer1 = false;
     bool m_exibida = false;
     bool m_logado = false;
     bool m_encerrando = false;

@@ -571,6 +571,11 @@ TEST(InicioLocalizador, CaminhoColadoEntreAspas)
     EXPECT_EQ(Inicio::limparCaminhoColado(QStringLiteral("/srv/Q.FDB")), QStringLiteral("/srv/Q.FDB"));
     EXPECT_EQ(Inicio::limparCaminhoColado(QStringLiteral("C:\\Q.FDB")), QStringLiteral("C:\\Q.FDB"));
     EXPECT_EQ(Inicio::limparCaminhoColado(QStringLiteral("\"")), QStringLiteral("\""));
+    // Other marks around a drive path go too.
+    EXPECT_EQ(Inicio::limparCaminhoColado(u8("«C:\\Quintara\\Q.FDB»")), QStringLiteral("C:\\Quintara\\Q.FDB"));
+    // A server named with two letters, or a folder with a colon, is left as typed.
+    for (const char *intacto : {"db:/dados/Q.FDB", "s1:C:\\Dados\\Q.FDB", "/a:b/Q.FDB"})
+        EXPECT_EQ(Inicio::limparCaminhoColado(QString::fromLatin1(intacto)), QString::fromLatin1(intacto)) << intacto;
 }
 
 // ------------------------------------------------------------ splash gauge

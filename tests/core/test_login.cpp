@@ -180,6 +180,7 @@ TEST_F(LoginTeste, DialogoSenhaEmMaiusculasEEnterEntra)
     ASSERT_TRUE(f.escolherUsuario(QStringLiteral("ADMIN")));
     digitar(f.edtSenha, QStringLiteral("admin"));
     EXPECT_EQ(f.edtSenha->text(), QStringLiteral("ADMIN"));
+    EXPECT_EQ(f.edtSenha->displayText(), QStringLiteral("*****"));
     digitar(f.edtSenha, QStringLiteral("123456789"));
     EXPECT_EQ(f.edtSenha->text().size(), 10);
     f.edtSenha->setText(QStringLiteral("ADMIN"));

@@ -1,6 +1,7 @@
 // The main window: the ribbon and its rights, the show sequence after the
 // login, the settings load, the cash-register gate, the automatic room
 // states and leaving the program.
+#include "core/Erros.h"
 #include "core/Parametros.h"
 #include "core/Relogio.h"
 #include "core/Rotinas.h"
@@ -16,7 +17,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSet>
+#include <QTreeWidget>
 #include <QToolButton>
 
 namespace {
@@ -293,6 +297,46 @@ TEST_F(PrincipalTeste, LoginAbandonadoEncerraSemMaisNada)
     janela->Image1MouseMove();
 }
 
+TEST_F(PrincipalTeste, ErroQueEncerraOLoginMostraOErroEEncerraSemAcesso)
+{
+    // Whatever ends the login dialog with an error (the user list that cannot
+    // be read, a connection lost), nobody gets into the system.
+    Telas::interceptar<TFrmAcesso>([](TFrmAcesso *) -> int {
+        throw ErroBanco(QStringLiteral("Conexão com o banco de dados perdida"));
+    });
+    msg->esperar(QStringLiteral("Conexão com o banco de dados perdida"));
+    EXPECT_FALSE(janela->iniciarSessao());
+    EXPECT_EQ(msg->mostradas().last().tipo, Mensagem::Tipo::Erro);
+    EXPECT_TRUE(janela->encerrado());
+    EXPECT_FALSE(janela->logado());
+    EXPECT_EQ(janela->JvLabel5->text(), u8("Usuário"));
+    EXPECT_TRUE(operacoes().isEmpty());
+}
+
+TEST_F(PrincipalTeste, ErroDepoisDoLoginMantemOUsuarioOPortaoEASaida)
+{
+    // The settings step fails after a successful login: the error reaches the
+    // error box and the window stays open with the user logged in.
+    banco().executar(QStringLiteral("ALTER TABLE PARAMETROS DROP ULTIMA_VERSAO"));
+    int telasCaixa = 0;
+    Telas::interceptar<TFrmCaixa>([&](TFrmCaixa *) { ++telasCaixa; return int(QDialog::Rejected); });
+    loginCom(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"));
+    EXPECT_THROW(janela->iniciarSessao(), ErroBanco);
+    EXPECT_TRUE(janela->logado());
+    EXPECT_FALSE(janela->encerrado());
+    EXPECT_EQ(janela->JvLabel5->text(), QStringLiteral("ADMIN"));
+    EXPECT_TRUE(janela->dxRibbon1->botao(QStringLiteral("btnLogClick"))->isEnabled());
+    // The cash-register gate still demands an open shift on the next move.
+    msg->esperar(u8("Necessário Abrir o Caixa para Funcionamento do Sistema!"));
+    janela->Image1MouseMove();
+    EXPECT_EQ(telasCaixa, 1);
+    // Leaving still asks and keeps the presence on No.
+    msg->esperar(u8("Deseja Realmente Sair do Sistema?"), Mensagem::Nao);
+    janela->close();
+    EXPECT_FALSE(janela->encerrado());
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT COUNT(*) AS N FROM ONLINE")).inteiro(QStringLiteral("N")), 1);
+}
+
 TEST_F(PrincipalTeste, PortaoDoCaixaInsisteAteHaverExatamenteUmTurnoAberto)
 {
     int telasCaixa = 0;
@@ -452,4 +496,70 @@ TEST_F(PrincipalTeste, BotoesDeConfiguracaoAbremSuasTelas)
     EXPECT_TRUE(janela->executarComando(QStringLiteral("btnUsuariosClick")));
     EXPECT_TRUE(janela->executarComando(QStringLiteral("btnAnulacoesClick")));
     EXPECT_EQ(abertas, (QStringList{"parametros", "usuarios", "lixeira"}));
+}
+
+// ------------------------------------------------------------ daily work
+
+TEST_F(PrincipalTeste, ServidorLancaAsDiariasUmaVezEOutrasEstacoesEsperam)
+{
+    abrirCaixa(QStringLiteral("ADMIN"));
+    banco().executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {hoje.addDays(-1)});
+    const qint64 estadia = banco()
+                               .valor(QStringLiteral("INSERT INTO WALK_IN (ID_CLIENTE, ID_UH, DATA_ENTRADA, VALOR_DIARIA, "
+                                                     "QTD_ADULTOS) VALUES (1, 1, ?, 150, 2) RETURNING ID_WALK_IN"),
+                                      {hoje.addDays(-3)})
+                               .toLongLong();
+    auto noites = [&] {
+        return banco().ler(QStringLiteral("SELECT COUNT(*) AS N FROM OCUPACAO WHERE ID_ENTRADA = ?"), {estadia}).inteiro("N");
+    };
+    loginCom(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"));
+    msg->permitirQualquer();
+    ASSERT_TRUE(janela->iniciarSessao());
+
+    // Another workstation: the panel shows until the server has posted.
+    Sessao::atual().AuxNomePC = QStringLiteral("RECEPCAO2");
+    janela->Timer1Timer();
+    EXPECT_FALSE(janela->pnlServidorDesatualizado->isHidden());
+    EXPECT_EQ(noites(), 0);
+
+    // The server posts once; the next tick hides the panel.
+    Sessao::atual().AuxNomePC = QStringLiteral("SERVIDOR");
+    janela->Timer1Timer();
+    EXPECT_EQ(noites(), 1);
+    janela->Timer1Timer();
+    janela->Timer1Timer();
+    EXPECT_TRUE(janela->pnlServidorDesatualizado->isHidden());
+    EXPECT_EQ(noites(), 1);
+    EXPECT_TRUE(Sessao::atual().ServidorAtualizado);
+
+    // Motel mode posts nothing and never shows the panel.
+    banco().executar(QStringLiteral("UPDATE PARAMETROS SET MODO_MOTEL = 'S'"));
+    tParametros().recarregar();
+    Sessao::atual().ServidorAtualizado = false;
+    Relogio::avancar(86400);
+    janela->Timer1Timer();
+    EXPECT_TRUE(janela->pnlServidorDesatualizado->isHidden());
+    EXPECT_EQ(noites(), 1);
+}
+
+TEST_F(PrincipalTeste, AvisosEnchemAArvoreEControleMouseEsvazia)
+{
+    abrirCaixa(QStringLiteral("ADMIN"));
+    banco().executar(QStringLiteral("INSERT INTO ITEM (DESCRICAO, ESTOQUE, AVISAR) VALUES ('TOALHA', 1, 2)"));
+    loginCom(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"));
+    msg->permitirQualquer();
+    ASSERT_TRUE(janela->iniciarSessao());
+    EXPECT_EQ(janela->TreeView1->topLevelItemCount(), 1);
+
+    QMouseEvent clique(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(janela->lblAvisos, &clique);
+    EXPECT_FALSE(janela->pnlAlertas->isHidden());
+    ASSERT_EQ(janela->TreeView1->topLevelItemCount(), 1 + 7); // ADMIN has MOVIMENTOS: seven groups
+    EXPECT_EQ(janela->TreeView1->topLevelItem(0)->text(0),
+              QStringLiteral("------------------------- Alertas para Hoje (10/12/2026) -------------------------"));
+    EXPECT_EQ(janela->TreeView1->topLevelItem(5)->text(0), u8("Itens de Estoque em Final de Estoque (1)"));
+    EXPECT_EQ(janela->TreeView1->topLevelItem(5)->child(0)->text(0), u8("TOALHA -> (1)"));
+
+    janela->ControleMouse(janela->Image1);
+    EXPECT_EQ(janela->TreeView1->topLevelItemCount(), 1);
 }
