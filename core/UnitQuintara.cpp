@@ -386,6 +386,11 @@ void TFrmQuintara::registrarTarefasDoDia()
     });
 }
 
+void TFrmQuintara::mostrarIconeChat(bool novas)
+{
+    m_iconeChatNovas = novas;
+}
+
 void TFrmQuintara::mostrarAlertas()
 {
     pnlAlertas->show();

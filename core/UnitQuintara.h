@@ -112,6 +112,10 @@ public:
     // Work of the one-second and one-minute timers added by other subsystems.
     void adicionarTarefaTimer1(std::function<void()> tarefa);
     void adicionarTarefaTimer2(std::function<void()> tarefa);
+    // The chat picture of the window: the new-message one while there are
+    // unread messages for this user, the plain one otherwise.
+    void mostrarIconeChat(bool novas);
+    bool iconeChatNovas() const { return m_iconeChatNovas; }
     // Fills the alerts tree below its header (set by the alerts subsystem).
     std::function<void(QTreeWidget *)> preencherAlertas;
 
@@ -161,6 +165,7 @@ private:
     QList<std::function<void()>> m_tarefasTimer2;
     Diarias::Controle m_postagem;
     bool m_noTimer1 = false;
+    bool m_iconeChatNovas = false;
     bool m_exibida = false;
     bool m_logado = false;
     bool m_encerrando = false;
