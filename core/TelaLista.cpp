@@ -206,7 +206,16 @@ void TelaLista::reabrir()
 {
     if (!m_chave.isEmpty())
         ReapontarGrid(m_grade, m_chave, QStringLiteral("AntesAbrir"));
-    m_modelo->abrir();
+    try {
+        m_modelo->abrir();
+    } catch (...) {
+        // The list is empty now: no button may act on a row it no longer
+        // shows, and the remembered row must not carry over to another list.
+        if (!m_chave.isEmpty())
+            ReapontarGridEsquecer();
+        aplicarPermissoes();
+        throw;
+    }
     if (!m_modelo->vazia())
         irParaLinha(0);
     aplicarPermissoes();

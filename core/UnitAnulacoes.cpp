@@ -3,10 +3,14 @@
 #include "core/Mensagem.h"
 #include "core/Telas.h"
 #include "core/UnitLog.h"
+#include "core/UnitQuintara.h"
 #include "core/UnitUsuarios.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QShowEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -88,13 +92,20 @@ TFrmAnulacoes::TFrmAnulacoes(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Lixeira"));
     resize(720, 480);
     auto *layout = new QVBoxLayout(this);
+    imgCabecalho = new QLabel(this);
+    imgCabecalho->setObjectName(QStringLiteral("imgCabecalho"));
+    imgCabecalho->setFixedHeight(50);
+    imgCabecalho->setMinimumWidth(1);
+    imgCabecalho->setScaledContents(true);
+    layout->addWidget(imgCabecalho);
 
+    // The eight kinds in two rows of four.
     pnlTipos = new QGroupBox(this);
-    auto *tipos = new QHBoxLayout(pnlTipos);
+    auto *tipos = new QGridLayout(pnlTipos);
     for (const Lixeira::Definicao &d : Lixeira::definicoes()) {
         auto *rb = new QRadioButton(d.legenda, pnlTipos);
+        tipos->addWidget(rb, int(rbTipos.size()) / 4, int(rbTipos.size()) % 4);
         rbTipos.append(rb);
-        tipos->addWidget(rb);
         const Lixeira::Tipo t = d.tipo;
         connect(rb, &QRadioButton::clicked, this, [this, t] { escolher(t); });
     }
@@ -140,9 +151,24 @@ void TFrmAnulacoes::dbgAnuladoDblClick()
     }
     if (!Mensagem::pergunta(Lixeira::kPergunta))
         return;
-    const Lixeira::ResultadoRestauro r = Lixeira::restaurar(m_tipo, lista->inteiro(d.colunaChave));
+    Lixeira::ResultadoRestauro r;
+    try {
+        r = Lixeira::restaurar(m_tipo, lista->inteiro(d.colunaChave));
+    } catch (...) {
+        // The restore may be saved and only the copy into the point of sale
+        // have failed: the list shows what the database now holds.
+        lista->reabrir();
+        throw;
+    }
     lista->reabrir();
     Mensagem::info(r.mensagem);
+}
+
+void TFrmAnulacoes::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    if (!e->spontaneous())
+        imgCabecalho->setPixmap(imagemPadrao());
 }
 
 void TFrmAnulacoes::btnSairClick() { reject(); }

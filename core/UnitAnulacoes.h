@@ -11,6 +11,7 @@
 #include <QList>
 
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -69,6 +70,7 @@ class TFrmAnulacoes : public QDialog {
 public:
     explicit TFrmAnulacoes(QWidget *parent = nullptr);
 
+    QLabel *imgCabecalho; // the main window's header picture
     QGroupBox *pnlTipos;
     QList<QRadioButton *> rbTipos; // in the order of Lixeira::Tipo
     TelaLista *lista;
@@ -83,6 +85,9 @@ public:
 public slots:
     void dbgAnuladoDblClick();
     void btnSairClick();
+
+protected:
+    void showEvent(QShowEvent *e) override;
 
 private:
     bool m_escolhido = false;

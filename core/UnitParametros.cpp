@@ -4,6 +4,7 @@
 #include "core/TelaEdicao.h"
 #include "core/Telas.h"
 #include "core/UnitLog.h"
+#include "core/UnitQuintara.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -21,6 +22,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTimeEdit>
@@ -149,16 +153,32 @@ void TFrmParametros::montar()
     pcParametros = new QTabWidget;
     geral->addWidget(pcParametros);
 
+    // Each tab is a page in a scroll area: the longer pages scroll inside the
+    // screen instead of stretching it beyond a small monitor. The first six
+    // pages carry the main window's header picture.
     auto pagina = [&](const QString &aba, const QString &titulo) {
         auto *w = new QWidget;
         auto *v = new QVBoxLayout(w);
+        if (pcParametros->count() < 6) {
+            auto *figura = new QLabel;
+            figura->setObjectName(QStringLiteral("imgCabecalho"));
+            figura->setFixedHeight(40);
+            figura->setMinimumWidth(1);
+            figura->setScaledContents(true);
+            m_cabecalhos.append(figura);
+            v->addWidget(figura);
+        }
         auto *t = new QLabel(titulo);
         QFont f = t->font();
         f.setBold(true);
         f.setPointSizeF(f.pointSizeF() * 1.3);
         t->setFont(f);
         v->addWidget(t);
-        pcParametros->addTab(w, aba);
+        auto *rolagem = new QScrollArea;
+        rolagem->setWidgetResizable(true);
+        rolagem->setFrameShape(QFrame::NoFrame);
+        rolagem->setWidget(w);
+        pcParametros->addTab(rolagem, aba);
         return v;
     };
     auto grupo = [&](QBoxLayout *onde, const QString &titulo) {
@@ -193,6 +213,7 @@ void TFrmParametros::montar()
     auto hora = [&](const QString &col) {
         auto *t = new QTimeEdit;
         t->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+        t->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         m_controles.insert(col, t);
         return t;
     };
@@ -433,7 +454,28 @@ void TFrmParametros::montar()
     // Enter moves between fields; it never saves by itself.
     for (QPushButton *b : findChildren<QPushButton *>())
         b->setAutoDefault(false);
-    resize(533, 479);
+    ajustarTamanho();
+}
+
+void TFrmParametros::ajustarTamanho()
+{
+    // At least the screen's designed size; wide enough for the widest page
+    // (no sideways scrolling) and as tall as the tallest page where the
+    // monitor allows it, within kLarguraMaxima x kAlturaMaxima.
+    int largura = 0;
+    int altura = 0;
+    for (int i = 0; i < pcParametros->count(); ++i)
+        if (auto *r = qobject_cast<QScrollArea *>(pcParametros->widget(i)); r && r->widget()) {
+            const QSize s = r->widget()->sizeHint();
+            largura = qMax(largura, s.width() + r->verticalScrollBar()->sizeHint().width());
+            altura = qMax(altura, s.height());
+        }
+    const QSize resto = sizeHint() - pcParametros->currentWidget()->sizeHint();
+    QSize alvo(qMax(533, largura + resto.width()), qMax(479, altura + resto.height()));
+    QSize limite(kLarguraMaxima, kAlturaMaxima);
+    if (const QScreen *tela = screen())
+        limite = limite.boundedTo(tela->availableSize());
+    resize(alvo.boundedTo(limite).expandedTo(minimumSizeHint().boundedTo(limite)));
 }
 
 void TFrmParametros::montarArquivo(QLineEdit *edit, QWidget *linha)
@@ -538,8 +580,11 @@ void TFrmParametros::focarColuna(const QString &coluna)
     if (!w)
         return;
     for (int i = 0; i < pcParametros->count(); ++i)
-        if (pcParametros->widget(i)->isAncestorOf(w))
+        if (pcParametros->widget(i)->isAncestorOf(w)) {
             pcParametros->setCurrentIndex(i);
+            if (auto *r = qobject_cast<QScrollArea *>(pcParametros->widget(i)))
+                r->ensureWidgetVisible(w);
+        }
     w->setFocus(Qt::OtherFocusReason);
 }
 
@@ -578,8 +623,12 @@ void TFrmParametros::edtPercentualPoliticaChange()
 void TFrmParametros::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
-    if (!e->spontaneous())
+    if (!e->spontaneous()) {
+        const QPixmap cabecalho = imagemPadrao();
+        for (QLabel *l : m_cabecalhos)
+            l->setPixmap(cabecalho);
         carregar();
+    }
 }
 
 bool TFrmParametros::event(QEvent *e)

@@ -79,6 +79,11 @@ public:
     static std::function<void(TFrmParametros &)> acaoCarregarDados;
     static std::function<void(TFrmParametros &)> acaoCriarPagina;
 
+    // The screen never grows beyond what a 1024 x 700 monitor shows beside
+    // its task bar; longer pages scroll.
+    static constexpr int kLarguraMaxima = 1000;
+    static constexpr int kAlturaMaxima = 640;
+
 public slots:
     void btnAtualizarClick();
     void btnFecharClick();
@@ -93,11 +98,13 @@ protected:
 
 private:
     void montar();
+    void ajustarTamanho();
     void montarArquivo(QLineEdit *edit, QWidget *linha);
     void focarColuna(const QString &coluna);
 
     Linha m_registro;
     QMap<QString, QWidget *> m_controles;
+    QList<QLabel *> m_cabecalhos; // header picture of the first six pages
 };
 
 extern TFrmParametros *FrmParametros;

@@ -5,6 +5,7 @@
 #include "core/Telas.h"
 #include "core/UnitCadUsu.h"
 #include "core/UnitLog.h"
+#include "core/UnitQuintara.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -123,8 +124,14 @@ void espelharUsuariosPDV()
 TFrmUsuarios::TFrmUsuarios(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Usuários e Permissões"));
-    resize(640, 480);
+    resize(640, 520);
     auto *layout = new QVBoxLayout(this);
+    imgCabecalho = new QLabel(this);
+    imgCabecalho->setObjectName(QStringLiteral("imgCabecalho"));
+    imgCabecalho->setFixedHeight(50);
+    imgCabecalho->setMinimumWidth(1);
+    imgCabecalho->setScaledContents(true);
+    layout->addWidget(imgCabecalho);
 
     lista = new TelaLista(this);
     dbgUsuarios = lista->grade();
@@ -140,6 +147,9 @@ TFrmUsuarios::TFrmUsuarios(QWidget *parent) : QDialog(parent)
     lblDica = new QLabel(dica, this);
     layout->addWidget(lblDica);
 
+    // The record buttons hide while the rights are edited; "Fechar" stays,
+    // so the screen can always be left (discarding unconfirmed boxes).
+    auto *rodape = new QHBoxLayout;
     pnlBotoes = new QWidget(this);
     auto *botoes = new QHBoxLayout(pnlBotoes);
     botoes->setContentsMargins(0, 0, 0, 0);
@@ -147,12 +157,15 @@ TFrmUsuarios::TFrmUsuarios(QWidget *parent) : QDialog(parent)
     btnAlterar = new QPushButton(QStringLiteral("Alterar Usuário"), pnlBotoes);
     btnAlterarSenha = new QPushButton(QStringLiteral("Alterar Senha"), pnlBotoes);
     btnExcluir = new QPushButton(QStringLiteral("Excluir Usuário"), pnlBotoes);
-    btnFechar = new QPushButton(QStringLiteral("Fechar"), pnlBotoes);
-    for (QPushButton *b : {btnNovo, btnAlterar, btnAlterarSenha, btnExcluir, btnFechar}) {
+    for (QPushButton *b : {btnNovo, btnAlterar, btnAlterarSenha, btnExcluir}) {
         b->setAutoDefault(false);
         botoes->addWidget(b);
     }
-    layout->addWidget(pnlBotoes);
+    btnFechar = new QPushButton(QStringLiteral("Fechar"), this);
+    btnFechar->setAutoDefault(false);
+    rodape->addWidget(pnlBotoes);
+    rodape->addStretch();
+    rodape->addWidget(btnFechar);
 
     pnlPermissoes = new QGroupBox(QStringLiteral("Permissões"), this);
     auto *grade = new QGridLayout(pnlPermissoes);
@@ -171,6 +184,7 @@ TFrmUsuarios::TFrmUsuarios(QWidget *parent) : QDialog(parent)
     grade->addWidget(btnConfirmarPermissoes, 4, 2);
     layout->addWidget(pnlPermissoes);
     pnlPermissoes->hide();
+    layout->addLayout(rodape);
 
     lista->criarAtalhos({
         {QStringLiteral("|| Novo Usuário  - (F2) ||"), QKeySequence(Qt::Key_F2), {}, btnNovo},
@@ -195,6 +209,7 @@ void TFrmUsuarios::showEvent(QShowEvent *e)
     if (m_mostrada)
         return;
     m_mostrada = true;
+    imgCabecalho->setPixmap(imagemPadrao());
     dbgUsuarios->setEnabled(true);
     pnlPermissoes->hide();
     pnlBotoes->show();

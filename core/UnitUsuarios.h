@@ -51,6 +51,7 @@ public:
     // "A_S" alter the password.
     QString Tipo;
 
+    QLabel *imgCabecalho; // the main window's header picture
     TelaLista *lista;
     QTableView *dbgUsuarios;
     QLabel *lblDica;

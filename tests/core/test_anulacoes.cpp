@@ -4,6 +4,7 @@
 #include "core/UnitAnulacoes.h"
 #include "test_telas_apoio.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -228,4 +229,42 @@ TEST_F(Anulacoes, TelaDaLixeira)
     EXPECT_EQ(logs(), QStringList{QStringLiteral("ADMIN|Restaurou Informação -> (ID_UH-%1)").arg(d.uh)});
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT EXCLUIDO FROM UH WHERE ID_UH = ?"), {d.uh}).texto(QStringLiteral("EXCLUIDO")),
               QStringLiteral("N"));
+}
+
+TEST_F(Anulacoes, TelaDaLixeiraCabeNoMonitorComOsOitoTipos)
+{
+    Telas::interceptar<TFrmAnulacoes>([&](TFrmAnulacoes *f) {
+        f->setAttribute(Qt::WA_DontShowOnScreen);
+        f->show();
+        EXPECT_FALSE(f->imgCabecalho->pixmap().isNull()) << "a figura do cabeçalho da janela principal";
+        EXPECT_EQ(f->rbTipos.size(), 8);
+        EXPECT_LE(f->minimumSizeHint().width(), 1024);
+        EXPECT_LE(f->minimumSizeHint().height(), 700);
+        EXPECT_LE(f->width(), 1024);
+        EXPECT_LE(f->height(), 700);
+        f->btnSair->click();
+        return f->result();
+    });
+    abrirAnulacoes();
+}
+
+TEST_F(Anulacoes, FalhaNaCopiaParaOPDVNaoDeixaOUsuarioRestauradoNaLista)
+{
+    // The point of sale's database cannot be opened: the user is restored in
+    // this system all the same, the error is told and the bin shows it gone.
+    parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("S"));
+    DM->ConexaoPDV.definirCaminho(pasta() + QStringLiteral("/nao-existe/BANCO.FDB"));
+    const qint64 u =
+        inserir(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES ('VOLTA', '1') RETURNING ID_USUARIO"));
+    Anulacao::registrar(QStringLiteral("ID_USUARIO"), u);
+    Telas::interceptar<TFrmAnulacoes>([&](TFrmAnulacoes *f) {
+        f->rbTipos[int(Lixeira::Tipo::Usuarios)]->click();
+        EXPECT_EQ(f->lista->modelo()->total(), 1);
+        msg->esperar(QStringLiteral("Deseja Realmente Restaurar essa Anulação?"), Mensagem::Sim);
+        EXPECT_THROW(f->dbgAnuladoDblClick(), ErroBanco);
+        EXPECT_TRUE(f->lista->vazia());
+        return int(QDialog::Rejected);
+    });
+    abrirAnulacoes();
+    EXPECT_FALSE(Anulacao::anulado(QStringLiteral("ID_USUARIO"), u));
 }

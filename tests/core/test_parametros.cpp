@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSqlField>
 #include <QSqlRecord>
 #include <QTabWidget>
@@ -648,4 +650,47 @@ TEST(ParametrosRegras, NumerosEPaginaVaziaNaNotacaoDaTela)
     f.setValue(QVariant());
     r.append(f);
     EXPECT_EQ(textosDoRegistro(Linha(r)).value(QStringLiteral("IMPRESSAOLARGURA")), QStringLiteral("0"));
+}
+
+TEST_F(Parametros, TelaCabeNumMonitorPequenoERolaAsAbasLongas)
+{
+    msg->esperar(QStringLiteral("Total de Leitos Inválido! Informe um número inteiro, como 40."));
+    naTela([&](TFrmParametros *t) {
+        t->setAttribute(Qt::WA_DontShowOnScreen);
+        t->show();
+        QApplication::processEvents();
+        // never beyond a 1024 x 700 monitor, not even its minimum
+        EXPECT_LE(t->width(), 1024);
+        EXPECT_LE(t->height(), 700);
+        EXPECT_LE(t->minimumSizeHint().width(), 1024);
+        EXPECT_LE(t->minimumSizeHint().height(), 700);
+        EXPECT_GE(t->width(), 533);
+        EXPECT_GE(t->height(), 479);
+        // every page scrolls inside the screen; the first six carry the header picture
+        for (int i = 0; i < t->pcParametros->count(); ++i) {
+            SCOPED_TRACE(t->pcParametros->tabText(i).toStdString());
+            auto *rolagem = qobject_cast<QScrollArea *>(t->pcParametros->widget(i));
+            ASSERT_NE(rolagem, nullptr);
+            auto *figura = rolagem->widget()->findChild<QLabel *>(QStringLiteral("imgCabecalho"));
+            EXPECT_EQ(figura != nullptr, i < 6);
+            if (figura)
+                EXPECT_FALSE(figura->pixmap().isNull());
+        }
+        // a refused field at the foot of a long page is brought into view
+        t->setMaximumHeight(479);
+        t->resize(t->width(), 479);
+        QApplication::processEvents();
+        auto *leitos = qobject_cast<QLineEdit *>(t->controle(QStringLiteral("LEITOS")));
+        leitos->setText(QStringLiteral("muitos"));
+        t->pcParametros->setCurrentIndex(0);
+        t->btnAtualizarClick();
+        auto *rolagem = qobject_cast<QScrollArea *>(t->pcParametros->currentWidget());
+        ASSERT_NE(rolagem, nullptr);
+        ASSERT_TRUE(rolagem->isAncestorOf(leitos));
+        EXPECT_GT(rolagem->verticalScrollBar()->maximum(), 0) << "a página longa rola";
+        const QRect naVista(leitos->mapTo(rolagem->viewport(), QPoint(0, 0)), leitos->size());
+        EXPECT_TRUE(rolagem->viewport()->rect().contains(naVista));
+        t->btnFecharClick();
+    });
+    EXPECT_EQ(logs(), 0);
 }

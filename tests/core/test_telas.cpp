@@ -463,6 +463,37 @@ TEST_F(Telas_, PosicaoMantidaAoReabrirEAposExclusao)
     EXPECT_TRUE(ReapontarGridChave().isEmpty());
 }
 
+TEST_F(Telas_, ListaQueFalhaAoReabrirNaoDeixaBotoesNemLinhaLembrada)
+{
+    carac(QStringLiteral("A"));
+    const qint64 b = carac(QStringLiteral("B"));
+    TFrmListaExemplo tela, outra;
+    TelaLista *l = tela.lista;
+    l->reabrir();
+    l->irParaLinha(1);
+    ASSERT_TRUE(tela.btnAlterar->isEnabled());
+    ASSERT_TRUE(tela.btnExcluir->isEnabled());
+
+    // a statement the database refuses: the error reaches the caller, the
+    // list shows nothing and nothing can be altered or deleted
+    l->definirConsulta(QStringLiteral("SELECT * FROM CARAC_UH WHERE COLUNA_QUE_NAO_EXISTE = 1"));
+    EXPECT_THROW(l->reabrir(), ErroBanco);
+    EXPECT_TRUE(l->vazia());
+    EXPECT_TRUE(tela.btnNovo->isEnabled());
+    EXPECT_FALSE(tela.btnAlterar->isEnabled());
+    EXPECT_FALSE(tela.btnExcluir->isEnabled());
+    // the row it remembered before failing does not move another list
+    EXPECT_TRUE(ReapontarGridChave().isEmpty());
+    outra.lista->reabrir();
+    EXPECT_NE(outra.lista->inteiro(QStringLiteral("ID_CARAC_UH")), b);
+
+    // back to a good statement: the list and its buttons return
+    l->definirConsulta(TFrmListaExemplo::kSql);
+    l->reabrir();
+    EXPECT_EQ(l->modelo()->total(), 2);
+    EXPECT_TRUE(tela.btnAlterar->isEnabled());
+}
+
 TEST_F(Telas_, ChaveLembradaEhUmaSoParaOProgramaEExataAntesDeParcial)
 {
     // Keys 1 and 10..: ordered by description, key 10 comes before key 1.

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -346,4 +347,35 @@ TEST_F(Usuarios_, PainelDePermissoes)
     EXPECT_EQ(direitos(id), QStringLiteral("SNNNNNNSNS"));
     EXPECT_EQ(direitos(1), QStringLiteral("SSSSSSSSSS")); // user 1 untouched
     EXPECT_EQ(logs(), QStringList{QStringLiteral("ADMIN|Atualizou Permissões do Usuário -> BIA")});
+}
+
+TEST_F(Usuarios_, FecharDescartaPermissoesNaoConfirmadasETelaCabeNoMonitor)
+{
+    const qint64 id = usuario(QStringLiteral("LEO"));
+    Telas::interceptar<TFrmUsuarios>([&](TFrmUsuarios *f) {
+        f->setAttribute(Qt::WA_DontShowOnScreen);
+        f->show();
+        ativar(f);
+        EXPECT_FALSE(f->imgCabecalho->pixmap().isNull()) << "a figura do cabeçalho da janela principal";
+        // the rights panel open: the list fits a 1024 x 700 monitor
+        msg->esperar(QStringLiteral("Deseja Editar as Permissões de 'LEO' ?"), Mensagem::Sim);
+        emit f->lista->ativada();
+        EXPECT_TRUE(f->pnlPermissoes->isVisible());
+        EXPECT_LE(f->minimumSizeHint().width(), 1024);
+        EXPECT_LE(f->minimumSizeHint().height(), 700);
+        EXPECT_LE(f->width(), 1024);
+        EXPECT_LE(f->height(), 700);
+        // the screen can still be left while the rights are edited, with Ctrl+X too
+        EXPECT_FALSE(f->btnNovo->isVisible());
+        EXPECT_TRUE(f->btnFechar->isVisible());
+        EXPECT_TRUE(f->btnFechar->isEnabled());
+        for (QCheckBox *c : f->chkDireitos)
+            c->setChecked(true);
+        tecla(f->chkDireitos.first(), Qt::Key_X, Qt::ControlModifier);
+        EXPECT_FALSE(f->isVisible());
+        return f->result();
+    });
+    abrirUsuarios();
+    EXPECT_EQ(direitos(id), QStringLiteral("NNNNNNNNNN")); // nothing confirmed, nothing written
+    EXPECT_TRUE(logs().isEmpty());
 }
