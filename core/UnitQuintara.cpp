@@ -9,11 +9,23 @@
 #include "core/Sessao.h"
 #include "core/Telas.h"
 #include "core/Alertas.h"
+#include "core/Notificacoes.h"
+#include "core/Pesquisa.h"
+#include "core/UnitBackup.h"
+#include "core/UnitSobre.h"
+#include "core/UnitAlerta.h"
+#include "core/UnitBatePapo.h"
+#include "core/UnitLembretes.h"
+#include "core/UnitOnline.h"
 #include "core/UnitAcesso.h"
 #include "core/UnitAnulacoes.h"
 #include "core/UnitParametros.h"
 #include "core/UnitUsuarios.h"
 #include "core/UnitDM.h"
+#include "core/PainelNoticias.h"
+#include "core/PainelSuporte.h"
+#include "platform/AcessoRemoto.h"
+#include "platform/ProgramaCompanheiro.h"
 #include "core/UnitLog.h"
 #include "core/UnitLogViewer.h"
 #include "finance/UnitCaixa.h"
@@ -31,6 +43,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -160,7 +173,120 @@ QPixmap figuraEmbutida(const QSize &tamanho, const QString &texto)
     return p;
 }
 
+const char *const kDicaAcessoRemoto = "Iniciar o Acesso Remoto Calvori";
+const char *const kDicaSite = "Acesse o site da Calvori Zurerodi";
+const char *const kDicaChat = "Abrir Chat, Você não possui novas mensagens";
+const char *const kDicaChatNovas = "Você Recebeu Novas Mensagens";
+const char *const kDicaCompromissos = "Existem Compromissos para Hoje";
+
+void ImpressoraFiscal(const std::function<void()> &abrirRotinasFiscais)
+{
+    if (!tParametros().sim(QStringLiteral("UTILIZA_FISCAL"))) {
+        if (abrirRotinasFiscais)
+            abrirRotinasFiscais();
+        return;
+    }
+    // The fiscal work belongs to the companion point of sale: never a second
+    // copy; a missing program gives no message.
+    using namespace ProgramaCompanheiro;
+    const QString programa = caminhoZentroPDV();
+    if (!emExecucao(programa).isEmpty()) {
+        trazerParaFrente(QStringLiteral("Zentro PDV"));
+        return;
+    }
+    if (QFileInfo(programa).isFile())
+        iniciar(programa, argumentosZentroPDV(), pastaZentroPDV());
+}
+
+ProgressoExportacao::ProgressoExportacao(int maximo)
+{
+    if (FrmQuintara)
+        FrmQuintara->progressoMostrar(maximo);
+}
+
+ProgressoExportacao::~ProgressoExportacao()
+{
+    if (FrmQuintara)
+        FrmQuintara->progressoEsconder();
+}
+
+void ProgressoExportacao::definirMaximo(int maximo)
+{
+    if (FrmQuintara)
+        FrmQuintara->progressoMaximo(maximo);
+}
+
+void ProgressoExportacao::avancar(int passos)
+{
+    if (FrmQuintara)
+        FrmQuintara->progressoAvancar(passos);
+}
+
 } // namespace Principal
+
+namespace {
+
+// The download's progress panel of the main window; every change repaints
+// it at once (the transfer holds the user-interface thread).
+class PainelProgressoJanela : public AcessoRemoto::PainelProgresso {
+public:
+    explicit PainelProgressoJanela(TFrmQuintara *j) : m_j(j) {}
+    void mostrar() override
+    {
+        m_j->Gauge1->setRange(0, 100);
+        m_j->Gauge1->setValue(0);
+        m_j->lblStatusFtp->setText(QStringLiteral("Status"));
+        m_j->lblTaxaFtp->setText(QStringLiteral("."));
+        m_j->pnlProgresso->show();
+        m_j->pnlProgresso->raise();
+        pintar();
+    }
+    void esconder() override { m_j->pnlProgresso->hide(); }
+    void status(const QString &texto) override
+    {
+        m_j->lblStatusFtp->setText(texto);
+        pintar();
+    }
+    // The gauge counts in KB so that archives beyond 2 GB still fit.
+    void maximo(qint64 m) override { m_j->Gauge1->setMaximum(int(qMin<qint64>(m, INT_MAX))); }
+    void posicao(qint64 p) override
+    {
+        m_j->Gauge1->setValue(int(qMin<qint64>(p, m_j->Gauge1->maximum())));
+        pintar();
+    }
+    void taxa(const QString &texto) override
+    {
+        m_j->lblTaxaFtp->setText(texto);
+        pintar();
+    }
+
+private:
+    void pintar()
+    {
+        if (m_j->pnlProgresso->isVisible())
+            m_j->pnlProgresso->repaint();
+    }
+    TFrmQuintara *m_j;
+};
+
+QLabel *figura(QWidget *pai, QStyle::StandardPixmap p, const QString &dica)
+{
+    auto *l = new QLabel(pai);
+    l->setPixmap(pai->style()->standardIcon(p).pixmap(32, 32));
+    l->setToolTip(dica);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+QLabel *rotulo(QWidget *pai, const QString &texto)
+{
+    auto *l = new QLabel(texto, pai);
+    l->setStyleSheet(QStringLiteral("QLabel { color: white; font: bold 12pt; } QLabel:disabled { color: #C0C0C0; }"));
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+} // namespace
 
 QPixmap imagemPadrao()
 {
@@ -239,22 +365,6 @@ TFrmQuintara::TFrmQuintara(QWidget *parent)
     la->addWidget(btnEsconder);
     pnlAlertas->hide();
     corpo->addWidget(pnlAlertas);
-    // "Avisos" on the background opens the panel; "Servidor desatualizado!"
-    // shows while the day's nights are not posted.
-    auto *avisos = new QVBoxLayout(Image1);
-    avisos->setContentsMargins(12, 12, 12, 12);
-    lblAvisos = new QLabel(QStringLiteral("Avisos"), Image1);
-    lblAvisos->setToolTip(QStringLiteral("Avisos"));
-    lblAvisos->setCursor(Qt::PointingHandCursor);
-    lblAvisos->setStyleSheet(QStringLiteral("QLabel { color: white; font: bold 12pt; }"));
-    lblAvisos->installEventFilter(this);
-    pnlServidorDesatualizado = new QLabel(QStringLiteral("Servidor desatualizado!"), Image1);
-    pnlServidorDesatualizado->setStyleSheet(
-        QStringLiteral("QLabel { color: white; background: #C00000; font: bold 12pt; padding: 6px; }"));
-    pnlServidorDesatualizado->hide();
-    avisos->addWidget(lblAvisos, 0, Qt::AlignLeft | Qt::AlignTop);
-    avisos->addStretch();
-    avisos->addWidget(pnlServidorDesatualizado, 0, Qt::AlignRight | Qt::AlignBottom);
     layout->addLayout(corpo, 1);
     Progresso = new QProgressBar(central);
     Progresso->setStyleSheet(QStringLiteral("QProgressBar { font: bold; } QProgressBar::chunk { background: #800000; }"));
@@ -264,10 +374,13 @@ TFrmQuintara::TFrmQuintara(QWidget *parent)
 
     imgPadrao = Principal::figuraEmbutida(QSize(600, 60), QStringLiteral("Zentro Vedez 4"));
 
+    montarFundo();
     montarBarraStatus();
     montarBandeja();
     registrarComandosProprios();
     registrarTarefasDoDia();
+    instalarNotificacoes(this);
+    atualizarFundo();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -290,6 +403,142 @@ TFrmQuintara::~TFrmQuintara()
     if (FrmQuintara == this)
         FrmQuintara = nullptr;
 }
+
+void TFrmQuintara::montarFundo()
+{
+    // Top left: alerts, chat and the room map; bottom: remote access and
+    // the maker's site at the left, the posting warning at the right.
+    auto *fundo = new QVBoxLayout(Image1);
+    fundo->setContentsMargins(12, 12, 12, 12);
+    auto *topo = new QHBoxLayout;
+    topo->setSpacing(6);
+    imgAvisos = figura(Image1, QStyle::SP_MessageBoxWarning, QStringLiteral("Avisos"));
+    lblAvisos = rotulo(Image1, QStringLiteral("Avisos"));
+    lblAvisos->setToolTip(QStringLiteral("Avisos"));
+    imgChat = figura(Image1, QStyle::SP_MessageBoxInformation, QString::fromUtf8(Principal::kDicaChat));
+    imgChatNovas = figura(Image1, QStyle::SP_MessageBoxCritical, QString::fromUtf8(Principal::kDicaChatNovas));
+    imgChatNovas->hide();
+    lblChat = rotulo(Image1, QStringLiteral("Chat"));
+    imgCompromissos = figura(Image1, QStyle::SP_FileDialogDetailedView, QString::fromUtf8(Principal::kDicaCompromissos));
+    lblCentralUH = rotulo(Image1, QStringLiteral("Central de UHs"));
+    for (QWidget *w : {static_cast<QWidget *>(imgAvisos), static_cast<QWidget *>(lblAvisos),
+                       static_cast<QWidget *>(imgChat), static_cast<QWidget *>(imgChatNovas),
+                       static_cast<QWidget *>(lblChat), static_cast<QWidget *>(imgCompromissos),
+                       static_cast<QWidget *>(lblCentralUH)})
+        topo->addWidget(w);
+    topo->addStretch();
+    fundo->addLayout(topo);
+    fundo->addStretch();
+
+    auto *base = new QHBoxLayout;
+    imgAcessoRemoto = figura(Image1, QStyle::SP_ComputerIcon, QString::fromUtf8(Principal::kDicaAcessoRemoto));
+    lblAcessoRemoto = rotulo(Image1, QStringLiteral("Suporte\nremoto"));
+    imgSite = figura(Image1, QStyle::SP_DriveNetIcon, QString::fromUtf8(Principal::kDicaSite));
+    QString site = Fabricante::site();
+    site.remove(QRegularExpression(QStringLiteral("^[a-z]+://")));
+    lblSite = rotulo(Image1, site);
+    for (QLabel *l : {imgAcessoRemoto, lblAcessoRemoto, imgSite, lblSite})
+        base->addWidget(l, 0, Qt::AlignBottom);
+    base->addStretch();
+    pnlServidorDesatualizado = new QLabel(QStringLiteral("Servidor desatualizado!"), Image1);
+    pnlServidorDesatualizado->setStyleSheet(
+        QStringLiteral("QLabel { color: white; background: #C00000; font: bold 12pt; padding: 6px; }"));
+    pnlServidorDesatualizado->hide();
+    base->addWidget(pnlServidorDesatualizado, 0, Qt::AlignRight | Qt::AlignBottom);
+    fundo->addLayout(base);
+
+    for (QLabel *l : {imgAvisos, lblAvisos, imgChat, imgChatNovas, lblChat, imgCompromissos, lblCentralUH,
+                      imgAcessoRemoto, lblAcessoRemoto, imgSite, lblSite})
+        l->installEventFilter(this);
+
+    // Panels over the background, hidden (or closed) until asked for.
+    pnlNoticias = new TPainelNoticias(Image1);
+    pnlSuporte = new TPainelSuporte(Image1);
+    pnlSuporte->resize(560, 320);
+
+    pnlProgresso = new QFrame(Image1);
+    pnlProgresso->setObjectName(QStringLiteral("pnlProgresso"));
+    pnlProgresso->setFrameShape(QFrame::StyledPanel);
+    pnlProgresso->setAutoFillBackground(true);
+    pnlProgresso->resize(460, 96);
+    auto *lp = new QVBoxLayout(pnlProgresso);
+    Gauge1 = new QProgressBar(pnlProgresso);
+    lblStatusFtp = new QLabel(QStringLiteral("Status"), pnlProgresso);
+    lblTaxaFtp = new QLabel(QStringLiteral("."), pnlProgresso);
+    lp->addWidget(Gauge1);
+    lp->addWidget(lblStatusFtp);
+    lp->addWidget(lblTaxaFtp);
+    pnlProgresso->hide();
+    posicionarPaineis();
+    atualizarFundo();
+}
+
+void TFrmQuintara::posicionarPaineis()
+{
+    const int largura = Image1->width();
+    const int altura = Image1->height();
+    const int direita = largura - PainelNoticias::kFechado.width() - 10;
+    pnlNoticias->move(direita - (pnlNoticias->aberto() ? PainelNoticias::kDeslocamento : 0), 10);
+    pnlSuporte->move(qMax(0, (largura - pnlSuporte->width()) / 2), qMax(0, (altura - pnlSuporte->height()) / 2));
+    pnlProgresso->move(qMax(0, (largura - pnlProgresso->width()) / 2), qMax(0, altura - pnlProgresso->height() - 60));
+}
+
+void TFrmQuintara::atualizarFundo()
+{
+    for (QLabel *l : {imgChat, imgChatNovas, lblChat})
+        l->setEnabled(bool(abrirChat));
+    for (QLabel *l : {imgCompromissos, lblCentralUH})
+        l->setEnabled(bool(abrirCentralUH));
+}
+
+void TFrmQuintara::AcessoRemotoClick()
+{
+    PainelProgressoJanela painel(this);
+    AcessoRemoto::iniciar(painel);
+}
+
+void TFrmQuintara::SiteClick()
+{
+    Plataforma::processos().abrirDocumento(Fabricante::site());
+}
+
+void TFrmQuintara::ChatClick()
+{
+    if (abrirChat)
+        abrirChat();
+}
+
+void TFrmQuintara::CentralUHClick()
+{
+    if (abrirCentralUH)
+        abrirCentralUH();
+}
+
+void TFrmQuintara::NoticiasClick() { pnlNoticias->alternar(); }
+
+void TFrmQuintara::mostrarSuporte()
+{
+    posicionarPaineis();
+    pnlSuporte->mostrar();
+}
+
+void TFrmQuintara::progressoMostrar(int maximo)
+{
+    Progresso->setRange(0, qMax(0, maximo));
+    Progresso->setValue(0);
+    Progresso->show();
+    Progresso->repaint();
+}
+
+void TFrmQuintara::progressoMaximo(int maximo) { Progresso->setMaximum(qMax(0, maximo)); }
+
+void TFrmQuintara::progressoAvancar(int passos)
+{
+    Progresso->setValue(qMin(Progresso->maximum(), Progresso->value() + passos));
+    Progresso->repaint();
+}
+
+void TFrmQuintara::progressoEsconder() { Progresso->hide(); }
 
 void TFrmQuintara::montarBarraStatus()
 {
@@ -338,6 +587,17 @@ void TFrmQuintara::registrarComandosProprios()
     registrarComando(QStringLiteral("btnParametrosClick"), [] { abrirParametros(); });
     registrarComando(QStringLiteral("btnUsuariosClick"), [] { abrirUsuarios(); });
     registrarComando(QStringLiteral("btnAnulacoesClick"), [] { abrirAnulacoes(); });
+    registrarComando(QStringLiteral("btnChatClick"), [] { abrirHistoricoChat(); });
+    registrarComando(QStringLiteral("dxBarLargeButton27Click"), [] { abrirBackup(); });
+    registrarComando(QStringLiteral("btnSobreClick"), [] { abrirSobre(); });
+    Pesquisa::instalarAcoesParametros();
+    registrarComando(QStringLiteral("btnLembreteClick"), [] { abrirLembretes(); });
+    registrarComando(QStringLiteral("btnOnlineClick"), [] { abrirUsuariosOnline(); });
+    abrirChat = [] {
+        if (FrmAlerta)
+            FrmAlerta->close();
+        abrirBatePapo();
+    };
     registrarComando(QStringLiteral("btnCalculadoraClick"), [] {
         // The desktop's calculator; a workstation without one just gets nothing.
         for (const char *nome : {"gnome-calculator", "kcalc", "mate-calc", "galculator", "qalculate-gtk", "xcalc"}) {
@@ -346,6 +606,9 @@ void TFrmQuintara::registrarComandosProprios()
                 return;
         }
     });
+    registrarComando(QStringLiteral("btnSuporteClick"), [this] { mostrarSuporte(); });
+    registrarComando(QStringLiteral("dxBarLargeButton23Click"),
+                     [this] { Principal::ImpressoraFiscal(abrirRotinasFiscais); });
     registrarComando(QStringLiteral("btnVerificarAtualizacoesClick"), [] {
         const QString atualizador = Caminhos::naInstalacao(QStringLiteral("Atualizador/PAtualizador"));
         if (QFileInfo(atualizador).isExecutable())
@@ -389,12 +652,15 @@ void TFrmQuintara::registrarTarefasDoDia()
 void TFrmQuintara::mostrarIconeChat(bool novas)
 {
     m_iconeChatNovas = novas;
+    imgChat->setVisible(!novas);
+    imgChatNovas->setVisible(novas);
 }
 
 void TFrmQuintara::mostrarAlertas()
 {
     pnlAlertas->show();
     AtualizarAlertas(true);
+    Alertas = false;
 }
 
 void TFrmQuintara::adicionarTarefaTimer1(std::function<void()> tarefa) { m_tarefasTimer1.append(std::move(tarefa)); }
@@ -435,6 +701,7 @@ bool TFrmQuintara::iniciarSessao()
     // cash-register gate and the leaving question keep working.
     m_logado = true;
     JvLabel5->setText(s.login);
+    atualizarFundo();
     if (RxTrayIcon1)
         RxTrayIcon1->show();
     CarregaPermissoes();
@@ -569,10 +836,30 @@ void TFrmQuintara::Image1MouseMove()
 
 bool TFrmQuintara::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == lblAvisos && e->type() == QEvent::MouseButtonRelease) {
-        mostrarAlertas();
-        return true;
+    if (e->type() == QEvent::MouseButtonRelease) {
+        if (o == lblAvisos || o == imgAvisos) {
+            mostrarAlertas();
+            return true;
+        }
+        if (o == imgAcessoRemoto || o == lblAcessoRemoto) {
+            AcessoRemotoClick();
+            return true;
+        }
+        if (o == imgSite || o == lblSite) {
+            SiteClick();
+            return true;
+        }
+        if (o == imgChat || o == imgChatNovas || o == lblChat) {
+            ChatClick();
+            return true;
+        }
+        if (o == imgCompromissos || o == lblCentralUH) {
+            CentralUHClick();
+            return true;
+        }
     }
+    if (o == Image1 && e->type() == QEvent::Resize)
+        posicionarPaineis();
     if (o == Image1 && e->type() == QEvent::MouseMove) {
         const QPoint global = static_cast<QMouseEvent *>(e)->globalPosition().toPoint();
         // The move caused by placing the pointer ourselves was already handled.

@@ -12,8 +12,11 @@
 #include <QPixmap>
 #include <functional>
 
+class QFrame;
 class QLabel;
 class QMenu;
+class TPainelNoticias;
+class TPainelSuporte;
 class QProgressBar;
 class QStatusBar;
 class QSystemTrayIcon;
@@ -70,6 +73,32 @@ void registrarSaida();
 // A picture drawn by the program itself (the built-in header and background).
 QPixmap figuraEmbutida(const QSize &tamanho, const QString &texto);
 
+// Texts of the background's pictures.
+extern const char *const kDicaAcessoRemoto;  // "Iniciar o Acesso Remoto Calvori"
+extern const char *const kDicaSite;          // "Acesse o site da Calvori Zurerodi"
+extern const char *const kDicaChat;          // no unread message
+extern const char *const kDicaChatNovas;     // unread messages
+extern const char *const kDicaCompromissos;  // "Existem Compromissos para Hoje"
+
+// The fiscal command: with UTILIZA_FISCAL "S" the companion point of sale
+// does the fiscal work (a running copy is brought forward, otherwise it is
+// started, silently when it is missing); otherwise the fiscal routines
+// screen opens through `abrirRotinasFiscais` (nothing when it is not set).
+void ImpressoraFiscal(const std::function<void()> &abrirRotinasFiscais);
+
+// The main window's progress gauge as long exports use it: shown at 0 with
+// the maximum given, advanced step by step, hidden when the export ends
+// (also when it fails). Does nothing without a main window.
+class ProgressoExportacao {
+public:
+    explicit ProgressoExportacao(int maximo);
+    ~ProgressoExportacao();
+    void definirMaximo(int maximo);
+    void avancar(int passos = 1);
+    ProgressoExportacao(const ProgressoExportacao &) = delete;
+    ProgressoExportacao &operator=(const ProgressoExportacao &) = delete;
+};
+
 } // namespace Principal
 
 class TFrmQuintara : public QMainWindow {
@@ -92,6 +121,24 @@ public:
     QProgressBar *Progresso; // shown by long exports, hidden otherwise
     QLabel *lblAvisos;       // "Avisos": opens the alerts panel
     QLabel *pnlServidorDesatualizado; // "Servidor desatualizado!"
+    // Pictures and labels on the background.
+    QLabel *imgAcessoRemoto;  // starts the remote-access tool
+    QLabel *lblAcessoRemoto;  // "Suporte" / "remoto"
+    QLabel *imgSite;          // opens the maker's site
+    QLabel *lblSite;          // the maker's site
+    QLabel *lblChat;          // "Chat"
+    QLabel *imgChat;          // no unread message
+    QLabel *imgChatNovas;     // unread messages
+    QLabel *lblCentralUH;     // "Central de UHs"
+    QLabel *imgCompromissos;  // "Existem Compromissos para Hoje"
+    QLabel *imgAvisos;        // "Avisos"
+    TPainelSuporte *pnlSuporte;
+    TPainelNoticias *pnlNoticias;
+    // The download's progress panel.
+    QFrame *pnlProgresso;
+    QProgressBar *Gauge1;
+    QLabel *lblStatusFtp;     // "Status"
+    QLabel *lblTaxaFtp;       // "."
 
     QPixmap imgPadrao;   // header picture every screen copies
     QPixmap imgLogo;     // company logo of the reports
@@ -118,6 +165,27 @@ public:
     bool iconeChatNovas() const { return m_iconeChatNovas; }
     // Fills the alerts tree below its header (set by the alerts subsystem).
     std::function<void(QTreeWidget *)> preencherAlertas;
+    // Screens of other subsystems opened from the background and the ribbon;
+    // while one is not set its control does nothing (and is disabled).
+    std::function<void()> abrirChat;           // closes the new-message notice, opens the chat
+    std::function<void()> abrirCentralUH;      // the room map
+    std::function<void()> abrirRotinasFiscais; // fiscal routines (UTILIZA_FISCAL not "S")
+    // Enables the background's controls whose screens are set.
+    void atualizarFundo();
+
+    // Commands of the background.
+    void AcessoRemotoClick();
+    void SiteClick();
+    void ChatClick();
+    void CentralUHClick();
+    void NoticiasClick();
+    // "Suporte" of the ribbon: the support panel.
+    void mostrarSuporte();
+    // The ribbon's progress gauge (see Principal::ProgressoExportacao).
+    void progressoMostrar(int maximo);
+    void progressoMaximo(int maximo);
+    void progressoAvancar(int passos);
+    void progressoEsconder();
 
     // The show sequence: login, settings, status bar, cash-register gate, room
     // states. False when the program ends in it.
@@ -158,6 +226,8 @@ private:
     void mostrarAlertas();
     void montarBandeja();
     void registrarComandosProprios();
+    void montarFundo();
+    void posicionarPaineis();
 
     QList<QLabel *> m_paineis;
     Principal::PortaoCaixa m_portao;
@@ -165,6 +235,7 @@ private:
     QList<std::function<void()>> m_tarefasTimer2;
     Diarias::Controle m_postagem;
     bool m_noTimer1 = false;
+    bool Alertas = false;
     bool m_iconeChatNovas = false;
     bool m_exibida = false;
     bool m_logado = false;

@@ -1,0 +1,64 @@
+#include "core/Notificacoes.h"
+
+#include "core/Caminhos.h"
+#include "core/Relogio.h"
+#include "core/Sessao.h"
+#include "core/TarefasTimer.h"
+#include "core/UnitAlerta.h"
+#include "core/UnitAviso.h"
+#include "core/UnitBatePapo.h"
+#include "core/UnitQuintara.h"
+#include "platform/Notificacao.h"
+#include "platform/Som.h"
+
+namespace Notificacoes {
+
+std::function<void(bool)> iconeChatListaEstadias;
+std::function<void(bool)> iconeChatPrincipal = [](bool novas) {
+    if (FrmQuintara)
+        FrmQuintara->mostrarIconeChat(novas);
+};
+
+Passo tick(QWidget *dono)
+{
+    Passo p;
+    Sessao &s = Sessao::atual();
+    const bool logado = s.login != QStringLiteral("Usuário") && !s.login.isEmpty();
+
+    // Due reminders: one notice until the user has opened the reminders.
+    if (logado && !s.mostrouaviso && lembretesVencidos(Relogio::agora()) > 0) {
+        s.mostrouaviso = true;
+        auto *aviso = new TFrmAviso(dono);
+        Notificacao::deslizar(aviso);
+        Som::bip();
+        p.avisoCriado = true;
+    }
+
+    // Unread messages while the chat window is closed.
+    p.mensagens = mensagensNaoLidas(s.login) > 0;
+    if (p.mensagens && !FrmBatePapo) {
+        if (iconeChatListaEstadias)
+            iconeChatListaEstadias(true);
+        if (!s.mostroualerta) {
+            s.mostroualerta = true;
+            auto *alerta = new TFrmAlerta(dono);
+            Notificacao::deslizar(alerta);
+            Som::tocar(Caminhos::naInstalacao(QString::fromLatin1(kSomMensagem)));
+            p.alertaCriado = true;
+        }
+    } else if (iconeChatListaEstadias) {
+        iconeChatListaEstadias(false);
+    }
+
+    // The main window's chat icons.
+    if (iconeChatPrincipal)
+        iconeChatPrincipal(p.mensagens);
+    return p;
+}
+
+} // namespace Notificacoes
+
+void instalarNotificacoes(TFrmQuintara *janela)
+{
+    janela->adicionarTarefaTimer1([janela] { Notificacoes::tick(janela); });
+}

@@ -1,0 +1,414 @@
+#include "core/UnitBatePapo.h"
+
+#include "core/Caminhos.h"
+#include "core/Grade.h"
+#include "core/Inicializacao.h"
+#include "core/Mensagem.h"
+#include "core/Relogio.h"
+#include "core/Sessao.h"
+#include "core/TelaEdicao.h"
+#include "core/Telas.h"
+#include "core/UnitLog.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+TFrmBatePapo *FrmBatePapo = nullptr;
+TFrmChat *FrmChat = nullptr;
+
+namespace BatePapo {
+
+std::function<void(const QString &)> abrirPagina = [](const QString &url) {
+    QDesktopServices::openUrl(QUrl(url));
+};
+
+QStringList usuariosAtivos()
+{
+    QStringList r;
+    for (const Linha &l : DM->Conexao.lerTodas(QStringLiteral(
+             "SELECT LOGIN FROM USUARIO WHERE ID_USUARIO NOT IN "
+             "(SELECT ID_USUARIO FROM ANULACAO WHERE ID_USUARIO IS NOT NULL) ORDER BY LOGIN")))
+        r << l.texto(QStringLiteral("LOGIN"));
+    return r;
+}
+
+QStringList todosUsuarios()
+{
+    QStringList r;
+    for (const Linha &l : DM->Conexao.lerTodas(QStringLiteral("SELECT LOGIN FROM USUARIO ORDER BY LOGIN")))
+        r << l.texto(QStringLiteral("LOGIN"));
+    return r;
+}
+
+QList<Linha> naoLidas()
+{
+    return DM->Conexao.lerTodas(QStringLiteral("SELECT * FROM CHAT WHERE LIDA = 'N' ORDER BY ID_CHAT"));
+}
+
+QString conversa(const QString &login, const QList<Linha> &mensagens)
+{
+    QStringList linhas;
+    for (const Linha &m : mensagens) {
+        const QString quando = m.data(QStringLiteral("DATA")).toString(QStringLiteral("dd/MM/yyyy"))
+            + QStringLiteral(" às ") + m.hora(QStringLiteral("HORA")).toString(QStringLiteral("HH:mm:ss"));
+        const QString texto = QStringLiteral("          ") + m.texto(QStringLiteral("MENSAGEM"));
+        if (m.texto(QStringLiteral("ID_USUARIO_ENVIO")) == login) {
+            linhas << QStringLiteral("Enviada para: ") + m.texto(QStringLiteral("ID_USUARIO_RECEB")) + QStringLiteral(", ") + quando
+                   << texto;
+        } else if (m.texto(QStringLiteral("ID_USUARIO_RECEB")) == login) {
+            linhas << QStringLiteral("Recebida de: ") + m.texto(QStringLiteral("ID_USUARIO_ENVIO")) + QStringLiteral(", ") + quando
+                   << texto;
+        }
+    }
+    return linhas.join(QLatin1Char('\n'));
+}
+
+Envio enviar(const QString &de, const QString &para, const QString &mensagem)
+{
+    if (para.trimmed().isEmpty())
+        return Envio::SemDestinatario;
+    const QString texto = mensagem.trimmed();
+    if (texto.isEmpty())
+        return Envio::SemMensagem;
+    const QDateTime agora = Relogio::agora();
+    DM->Conexao.emTransacao([&] {
+        DM->Conexao.executar(QStringLiteral("INSERT INTO CHAT (ID_USUARIO_ENVIO, ID_USUARIO_RECEB, MENSAGEM, DATA, HORA, LIDA) "
+                                            "VALUES (?, ?, ?, ?, ?, 'N')"),
+                             {de, para, texto, agora.date(), agora.time()});
+    });
+    return Envio::Enviada;
+}
+
+int limparRecebidas(const QString &login)
+{
+    return DM->Conexao.emTransacao([&] {
+        return DM->Conexao.executar(QStringLiteral("UPDATE CHAT SET LIDA = 'S' WHERE ID_USUARIO_RECEB = ? AND LIDA = 'N'"), {login});
+    });
+}
+
+ConsultaHistorico historico(bool acessoTotal, const QString &login)
+{
+    if (acessoTotal)
+        return {QStringLiteral("SELECT * FROM CHAT ORDER BY DATA, HORA"), {}};
+    return historicoDoUsuario(login);
+}
+
+ConsultaHistorico historicoDoUsuario(const QString &login)
+{
+    return {QStringLiteral("SELECT * FROM CHAT WHERE ID_USUARIO_ENVIO = ? OR ID_USUARIO_RECEB = ? ORDER BY DATA, HORA"),
+            {login, login}};
+}
+
+ConsultaHistorico historicoDoDia(const QDate &dia)
+{
+    return {QStringLiteral("SELECT * FROM CHAT WHERE DATA = ? ORDER BY DATA, HORA"), {dia}};
+}
+
+QString enderecoSuporte()
+{
+    QString texto;
+    const QString arquivo = Inicio::arquivoParam();
+    if (!arquivo.isEmpty() && Inicio::lerTexto(arquivo, &texto))
+        return Inicio::ArquivoIni(texto).valor(QStringLiteral("SUPORTE"), QStringLiteral("URL_CHAT")).trimmed();
+    return {};
+}
+
+} // namespace BatePapo
+
+// ---------------------------------------------------------------- chat window
+
+TFrmBatePapo::TFrmBatePapo(QWidget *parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    auto *lay = new QVBoxLayout(this);
+    lay->addWidget(new QLabel(QStringLiteral("Enviar para:")));
+    cbFiltroUsuario = new QComboBox;
+    cbFiltroUsuario->setObjectName(QStringLiteral("cbFiltroUsuario"));
+    lay->addWidget(cbFiltroUsuario);
+    lay->addWidget(new QLabel(QStringLiteral("Mensagens:")));
+    Memo1 = new QPlainTextEdit;
+    Memo1->setReadOnly(true);
+    lay->addWidget(Memo1, 3);
+    Memo2 = new QPlainTextEdit;
+    lay->addWidget(Memo2, 1);
+    auto *botoes = new QHBoxLayout;
+    Button3 = new QPushButton(QStringLiteral("Enviar Mensagem"));
+    Button5 = new QPushButton(QStringLiteral("Enviar Online"));
+    Button2 = new QPushButton(QStringLiteral("Esconder e Limpar Recebidas"));
+    Button4 = new QPushButton(QStringLiteral("Ver Histórico"));
+    for (auto *b : {Button3, Button5, Button2, Button4}) {
+        b->setAutoDefault(false);
+        botoes->addWidget(b);
+    }
+    Button5->hide();
+    lay->addLayout(botoes);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+
+    cbFiltroUsuario->installEventFilter(this);
+    Memo2->installEventFilter(this);
+    connect(Timer1, &QTimer::timeout, this, &TFrmBatePapo::Timer1Timer);
+    connect(cbFiltroUsuario, &QComboBox::currentTextChanged, this, &TFrmBatePapo::cbFiltroUsuarioChange);
+    connect(Button3, &QPushButton::clicked, this, &TFrmBatePapo::Button3Click);
+    connect(Button5, &QPushButton::clicked, this, &TFrmBatePapo::Button5Click);
+    connect(Button2, &QPushButton::clicked, this, &TFrmBatePapo::Button2Click);
+    connect(Button4, &QPushButton::clicked, this, &TFrmBatePapo::Button4Click);
+    resize(520, 480);
+}
+
+void TFrmBatePapo::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    FormShow();
+}
+
+void TFrmBatePapo::FormShow()
+{
+    Timer1Timer();
+    cbFiltroUsuario->blockSignals(true);
+    cbFiltroUsuario->clear();
+    cbFiltroUsuario->addItems(BatePapo::usuariosAtivos());
+    cbFiltroUsuario->setCurrentIndex(-1);
+    cbFiltroUsuario->blockSignals(false);
+    cbFiltroUsuarioChange();
+    cbFiltroUsuario->setFocus();
+    Timer1->start();
+}
+
+void TFrmBatePapo::Timer1Timer()
+{
+    const QString texto = BatePapo::conversa(Sessao::atual().login, BatePapo::naoLidas());
+    if (Memo1->toPlainText() != texto)
+        Memo1->setPlainText(texto);
+}
+
+void TFrmBatePapo::cbFiltroUsuarioChange()
+{
+    const bool suporte = cbFiltroUsuario->currentText() == QLatin1String(BatePapo::kSuporte);
+    Button5->setVisible(suporte);
+    Button3->setVisible(!suporte);
+}
+
+void TFrmBatePapo::Button3Click()
+{
+    switch (BatePapo::enviar(Sessao::atual().login, cbFiltroUsuario->currentText(), Memo2->toPlainText())) {
+    case BatePapo::Envio::SemDestinatario:
+        Mensagem::aviso(QString::fromUtf8(BatePapo::kMsgSemDestinatario));
+        cbFiltroUsuario->setFocus();
+        return;
+    case BatePapo::Envio::SemMensagem:
+        Mensagem::aviso(QString::fromUtf8(BatePapo::kMsgSemMensagem));
+        Memo2->setFocus();
+        return;
+    case BatePapo::Envio::Enviada:
+        break;
+    }
+    Timer1Timer();
+    Memo2->clear();
+    Memo2->setFocus();
+}
+
+void TFrmBatePapo::Button5Click()
+{
+    const QString url = BatePapo::enderecoSuporte();
+    if (!url.isEmpty())
+        BatePapo::abrirPagina(url);
+    reject();
+}
+
+void TFrmBatePapo::Button2Click()
+{
+    Sessao &s = Sessao::atual();
+    BatePapo::limparRecebidas(s.login);
+    Memo1->clear();
+    Memo2->clear();
+    cbFiltroUsuario->setCurrentIndex(-1);
+    s.mostroualerta = false;
+    accept();
+}
+
+void TFrmBatePapo::Button4Click()
+{
+    abrirHistoricoChat();
+}
+
+bool TFrmBatePapo::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent *>(e)->key();
+        const bool enter = tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
+        if (enter && o == cbFiltroUsuario) {
+            Memo2->setFocus();
+            return true;
+        }
+        if (enter && o == Memo2) {
+            Button3Click();
+            return true;
+        }
+    } else if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
+        if (o == cbFiltroUsuario || o == Memo2)
+            ColorirControle(static_cast<QWidget *>(o), e->type() == QEvent::FocusIn);
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+// ---------------------------------------------------------------- history
+
+TFrmChat::TFrmChat(QWidget *parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Histórico de Chat"));
+    resize(1024, 744);
+    auto *lay = new QVBoxLayout(this);
+    auto *menu = new QMenuBar(this);
+    QAction *sair = menu->addAction(QStringLiteral("|| Sair - (Ctrl + X) ||"));
+    sair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    addAction(sair);
+    connect(sair, &QAction::triggered, this, &QDialog::reject);
+    lay->setMenuBar(menu);
+    auto *titulo = new QLabel(QStringLiteral("Histórico de Chat"));
+    QFont f = titulo->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + 4);
+    titulo->setFont(f);
+    lay->addWidget(titulo);
+
+    pnlFiltro = new QGroupBox(QStringLiteral("Filtros"));
+    auto *lf = new QHBoxLayout(pnlFiltro);
+    rbUsuario = new QRadioButton(QStringLiteral("Usuário"));
+    rbData = new QRadioButton(QStringLiteral("Data"));
+    cbUsuario = new QComboBox;
+    dtData = new QDateEdit;
+    dtData->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dtData->setCalendarPopup(true);
+    btnPesquisar = new QPushButton(QStringLiteral("Pesquisar"));
+    btnFecharConsulta = new QPushButton(QStringLiteral("x"));
+    btnFecharConsulta->setToolTip(QStringLiteral("Fechar Consulta"));
+    for (QWidget *w : std::initializer_list<QWidget *>{rbUsuario, rbData, cbUsuario, dtData, btnPesquisar, btnFecharConsulta})
+        lf->addWidget(w);
+    pnlFiltro->hide();
+    lay->addWidget(pnlFiltro);
+
+    modelo = new ModeloConsulta(this);
+    modelo->definirColunas({{QStringLiteral("DATA"), QStringLiteral("Data")},
+                            {QStringLiteral("HORA"), QStringLiteral("Hora")},
+                            {QStringLiteral("ID_USUARIO_ENVIO"), QStringLiteral("Enviado de")},
+                            {QStringLiteral("ID_USUARIO_RECEB"), QStringLiteral("Enviado Para")},
+                            {QStringLiteral("MENSAGEM"), QStringLiteral("Mensagem"), FormatoColuna::Texto, 500},
+                            {QStringLiteral("LIDA"), QStringLiteral("Recebida?")}});
+    DBGrid1 = new QTableView;
+    DBGrid1->setModel(modelo);
+    prepararGrade(DBGrid1);
+    lay->addWidget(DBGrid1, 1);
+
+    auto *rodape = new QHBoxLayout;
+    btnFiltros = new QPushButton(QStringLiteral("Filtros"));
+    btnSair = new QPushButton(QStringLiteral("Sair"));
+    rodape->addWidget(btnFiltros);
+    rodape->addStretch();
+    rodape->addWidget(btnSair);
+    lay->addLayout(rodape);
+
+    cbUsuario->installEventFilter(this);
+    dtData->installEventFilter(this);
+    connect(btnSair, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnFiltros, &QPushButton::clicked, this, &TFrmChat::btnFiltrosClick);
+    connect(rbUsuario, &QRadioButton::clicked, this, &TFrmChat::rbUsuarioClick);
+    connect(rbData, &QRadioButton::clicked, this, &TFrmChat::rbDataClick);
+    connect(btnPesquisar, &QPushButton::clicked, this, &TFrmChat::btnPesquisarClick);
+    connect(btnFecharConsulta, &QPushButton::clicked, pnlFiltro, &QWidget::hide);
+}
+
+void TFrmChat::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    FormShow();
+}
+
+void TFrmChat::FormShow()
+{
+    AcaoAtual(QStringLiteral("Chat"));
+    const Sessao &s = Sessao::atual();
+    btnFiltros->setVisible(s.direitos.ACESSO_TOTAL);
+    abrirConsulta(BatePapo::historico(s.direitos.ACESSO_TOTAL, s.login));
+}
+
+void TFrmChat::abrirConsulta(const BatePapo::ConsultaHistorico &c)
+{
+    modelo->definirConsulta(c.sql, c.valores);
+    modelo->abrir();
+    if (!modelo->vazia())
+        DBGrid1->selectRow(modelo->total() - 1); // always on the last message
+}
+
+void TFrmChat::btnFiltrosClick()
+{
+    if (!Sessao::atual().direitos.ACESSO_TOTAL)
+        return;
+    pnlFiltro->show();
+    rbUsuario->setChecked(true);
+    rbUsuarioClick();
+}
+
+void TFrmChat::rbUsuarioClick()
+{
+    rbUsuario->setChecked(true);
+    dtData->hide();
+    cbUsuario->clear();
+    cbUsuario->addItems(BatePapo::todosUsuarios());
+    cbUsuario->setCurrentIndex(-1);
+    cbUsuario->show();
+    cbUsuario->setFocus();
+}
+
+void TFrmChat::rbDataClick()
+{
+    rbData->setChecked(true);
+    cbUsuario->hide();
+    dtData->setDate(Relogio::hoje());
+    dtData->show();
+    dtData->setFocus();
+}
+
+void TFrmChat::btnPesquisarClick()
+{
+    abrirConsulta(rbData->isChecked() ? BatePapo::historicoDoDia(dtData->date())
+                                      : BatePapo::historicoDoUsuario(cbUsuario->currentText()));
+    pnlFiltro->hide();
+}
+
+bool TFrmChat::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent *>(e)->key();
+        if (o == cbUsuario && tecla == Qt::Key_Down) {
+            rbDataClick();
+            return true;
+        }
+        if (o == dtData && tecla == Qt::Key_Up) {
+            rbUsuarioClick();
+            return true;
+        }
+    } else if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
+        if (o == cbUsuario || o == dtData)
+            ColorirControle(static_cast<QWidget *>(o), e->type() == QEvent::FocusIn);
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void abrirBatePapo() { Telas::abrir<TFrmBatePapo>(FrmBatePapo); }
+void abrirHistoricoChat() { Telas::abrir<TFrmChat>(FrmChat); }

@@ -1,0 +1,226 @@
+#include "core/UnitLembretes.h"
+
+#include "core/Grade.h"
+#include "core/Mensagem.h"
+#include "core/Relogio.h"
+#include "core/Sessao.h"
+#include "core/TelaEdicao.h"
+#include "core/Telas.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+TFrmLembrete *FrmLembrete = nullptr;
+
+namespace Lembretes {
+
+QList<Estadia> estadiasAbertas()
+{
+    QList<Estadia> r;
+    const auto linhas = DM->Conexao.lerTodas(QStringLiteral(
+        "SELECT W.ID_WALK_IN, UH.NUMERO, C.NOME FROM WALK_IN W "
+        "JOIN UH ON UH.ID_UH = W.ID_UH JOIN CLIENTE C ON C.ID_CLIENTE = W.ID_CLIENTE "
+        "WHERE W.BAIXA = 'N' AND UH.EXCLUIDO = 'N' AND UH.SITUACAO <> 'L' "
+        "ORDER BY CAST(UH.NUMERO AS INTEGER), W.ID_WALK_IN"));
+    for (const Linha &l : linhas)
+        r.append({l.inteiro(QStringLiteral("ID_WALK_IN")),
+                  l.texto(QStringLiteral("NUMERO")) + QStringLiteral("/") + l.texto(QStringLiteral("NOME"))});
+    return r;
+}
+
+QString sqlAtivos()
+{
+    return QStringLiteral("SELECT L.ID_LEMBRETE, UH.NUMERO, L.DATA, L.HORA, L.DESCRICAO, L.USUARIO "
+                          "FROM LEMBRETE L JOIN WALK_IN W ON W.ID_WALK_IN = L.ID_ENTRADA "
+                          "JOIN UH ON UH.ID_UH = W.ID_UH "
+                          "WHERE L.CONCLUIDO = 'N' ORDER BY L.DATA, L.HORA, L.ID_LEMBRETE");
+}
+
+Gravacao arquivar(qint64 idEntrada, const QDate &data, const QTime &hora, const QString &descricao,
+                  const QString &login)
+{
+    if (idEntrada <= 0)
+        return Gravacao::SemUH;
+    const QString texto = descricao.trimmed();
+    if (texto.isEmpty())
+        return Gravacao::SemDescricao;
+    DM->Conexao.emTransacao([&] {
+        DM->Conexao.executar(QStringLiteral("INSERT INTO LEMBRETE (ID_ENTRADA, DATA, HORA, DESCRICAO, CONCLUIDO, USUARIO) "
+                                            "VALUES (?, ?, ?, ?, 'N', ?)"),
+                             {idEntrada, data, QTime(hora.hour(), hora.minute(), hora.second()), texto, login});
+    });
+    return Gravacao::Gravado;
+}
+
+bool concluir(qint64 idLembrete)
+{
+    return DM->Conexao.emTransacao([&] {
+        return DM->Conexao.executar(QStringLiteral("UPDATE LEMBRETE SET CONCLUIDO = 'S' WHERE ID_LEMBRETE = ?"),
+                                    {idLembrete}) > 0;
+    });
+}
+
+} // namespace Lembretes
+
+TFrmLembrete::TFrmLembrete(QWidget *parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    resize(442, 593);
+    auto *lay = new QVBoxLayout(this);
+
+    auto *novo = new QGroupBox(QStringLiteral("Adiciona Novo Lembrete"));
+    auto *ln = new QVBoxLayout(novo);
+    ln->addWidget(new QLabel(QStringLiteral("Lembrete para UH:")));
+    cbFiltroUsuario = new QComboBox;
+    ln->addWidget(cbFiltroUsuario);
+    ln->addWidget(new QLabel(QStringLiteral("Data e Hora do Aviso:")));
+    auto *lh = new QHBoxLayout;
+    dtData = new QDateEdit;
+    dtData->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dtData->setCalendarPopup(true);
+    dtHora = new QTimeEdit;
+    dtHora->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    lh->addWidget(dtData);
+    lh->addWidget(dtHora);
+    ln->addLayout(lh);
+    Memo1 = new QPlainTextEdit;
+    Memo1->setEnabled(false);
+    ln->addWidget(Memo1);
+    btnArquivar = new QPushButton(QStringLiteral("Arquivar"));
+    ln->addWidget(btnArquivar);
+    lay->addWidget(novo);
+
+    auto *ativos = new QGroupBox(QStringLiteral("Lembretes Ativos"));
+    auto *la = new QVBoxLayout(ativos);
+    modelo = new ModeloConsulta(this);
+    modelo->definirColunas({{QStringLiteral("NUMERO"), QStringLiteral("UH N.º")},
+                            {QStringLiteral("DATA"), QStringLiteral("Data")},
+                            {QStringLiteral("HORA"), QStringLiteral("Hora")},
+                            {QStringLiteral("DESCRICAO"), QStringLiteral("Lembrete")},
+                            {QStringLiteral("USUARIO"), QStringLiteral("Usuário")}});
+    modelo->definirConsulta(Lembretes::sqlAtivos());
+    DBGrid1 = new QTableView;
+    DBGrid1->setModel(modelo);
+    prepararGrade(DBGrid1);
+    la->addWidget(DBGrid1, 1);
+    la->addWidget(new QLabel(QStringLiteral("Clique duas vezes sobre o lembrete para ver a descrição completa")));
+    btnConcluido = new QPushButton(QStringLiteral("Concluído?"));
+    la->addWidget(btnConcluido);
+    lay->addWidget(ativos, 1);
+    btnFechar = new QPushButton(QStringLiteral("Fechar"));
+    lay->addWidget(btnFechar);
+
+    for (auto *b : {btnArquivar, btnConcluido, btnFechar})
+        b->setAutoDefault(false);
+    cbFiltroUsuario->installEventFilter(this);
+    Memo1->installEventFilter(this);
+    connect(cbFiltroUsuario, &QComboBox::currentIndexChanged, this, &TFrmLembrete::cbFiltroUsuarioChange);
+    connect(btnArquivar, &QPushButton::clicked, this, &TFrmLembrete::btnArquivarClick);
+    connect(btnConcluido, &QPushButton::clicked, this, &TFrmLembrete::btnConcluidoClick);
+    connect(btnFechar, &QPushButton::clicked, this, &QDialog::reject);
+    connect(DBGrid1, &QTableView::doubleClicked, this, &TFrmLembrete::DBGrid1DblClick);
+}
+
+void TFrmLembrete::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    FormShow();
+}
+
+void TFrmLembrete::FormShow()
+{
+    const QDateTime agora = Relogio::agora();
+    dtData->setDate(agora.date());
+    dtHora->setTime(agora.time());
+    cbFiltroUsuario->blockSignals(true);
+    cbFiltroUsuario->clear();
+    for (const auto &e : Lembretes::estadiasAbertas())
+        cbFiltroUsuario->addItem(e.legenda, e.idWalkIn);
+    cbFiltroUsuario->setCurrentIndex(-1);
+    cbFiltroUsuario->blockSignals(false);
+    cbFiltroUsuarioChange();
+    atualizarLista();
+    cbFiltroUsuario->setFocus();
+}
+
+void TFrmLembrete::atualizarLista()
+{
+    modelo->abrir();
+    btnConcluido->setEnabled(!modelo->vazia());
+}
+
+void TFrmLembrete::cbFiltroUsuarioChange()
+{
+    Memo1->setEnabled(cbFiltroUsuario->currentIndex() >= 0);
+}
+
+void TFrmLembrete::btnArquivarClick()
+{
+    const qint64 estadia = cbFiltroUsuario->currentIndex() >= 0 ? cbFiltroUsuario->currentData().toLongLong() : 0;
+    switch (Lembretes::arquivar(estadia, dtData->date(), dtHora->time(), Memo1->toPlainText(), Sessao::atual().login)) {
+    case Lembretes::Gravacao::SemUH:
+        Mensagem::aviso(QString::fromUtf8(Lembretes::kMsgSemUH));
+        cbFiltroUsuario->setFocus();
+        return;
+    case Lembretes::Gravacao::SemDescricao:
+        Mensagem::aviso(QString::fromUtf8(Lembretes::kMsgSemDescricao));
+        Memo1->setFocus();
+        return;
+    case Lembretes::Gravacao::Gravado:
+        break;
+    }
+    Memo1->clear();
+    cbFiltroUsuario->setCurrentIndex(-1);
+    atualizarLista();
+    cbFiltroUsuario->setFocus();
+}
+
+void TFrmLembrete::btnConcluidoClick()
+{
+    const int linha = DBGrid1->currentIndex().isValid() ? DBGrid1->currentIndex().row() : 0;
+    if (modelo->vazia())
+        return;
+    Lembretes::concluir(modelo->inteiro(linha, QStringLiteral("ID_LEMBRETE")));
+    atualizarLista();
+    Mensagem::info(QString::fromUtf8(Lembretes::kMsgConcluido));
+}
+
+void TFrmLembrete::DBGrid1DblClick()
+{
+    if (!DBGrid1->currentIndex().isValid())
+        return;
+    const QString texto = modelo->texto(DBGrid1->currentIndex().row(), QStringLiteral("DESCRICAO"));
+    if (!texto.isEmpty())
+        Mensagem::info(texto);
+}
+
+bool TFrmLembrete::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent *>(e)->key();
+        const bool enter = tecla == Qt::Key_Return || tecla == Qt::Key_Enter;
+        if (enter && o == cbFiltroUsuario) {
+            dtData->setFocus();
+            return true;
+        }
+        if (enter && o == Memo1) {
+            btnArquivarClick();
+            return true;
+        }
+    } else if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
+        if (o == cbFiltroUsuario || o == Memo1)
+            ColorirControle(static_cast<QWidget *>(o), e->type() == QEvent::FocusIn);
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void abrirLembretes() { Telas::abrir<TFrmLembrete>(FrmLembrete); }

@@ -1,0 +1,126 @@
+#include "platform/Backup.h"
+#include "core/Erros.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace Backup {
+
+namespace {
+std::unique_ptr<Servico> &servicoAtual()
+{
+    static std::unique_ptr<Servico> s;
+    return s;
+}
+} // namespace
+
+bool caminhoRemoto(const QString &banco)
+{
+    // "servidor:/dados/x.fdb", "192.168.0.1:C:\x.fdb"; a Windows drive alone
+    // ("C:\x.fdb") is local.
+    static const QRegularExpression re(QStringLiteral("^[^/\\\\:]{2,}:"));
+    return re.match(banco).hasMatch();
+}
+
+Servico &servico()
+{
+    auto &s = servicoAtual();
+    if (!s)
+        s = std::make_unique<ServicoGbak>();
+    return *s;
+}
+
+void definirServico(std::unique_ptr<Servico> s) { servicoAtual() = std::move(s); }
+
+QString ServicoGbak::executavel()
+{
+    const QByteArray env = qgetenv("ZV_GBAK");
+    if (!env.isEmpty())
+        return QString::fromLocal8Bit(env);
+    const QString naPasta = QStandardPaths::findExecutable(QStringLiteral("gbak"));
+    if (!naPasta.isEmpty())
+        return naPasta;
+    return QStringLiteral("/usr/bin/gbak");
+}
+
+QStringList ServicoGbak::argumentosBackup(const QString &banco, const QString &arquivo)
+{
+    return {QStringLiteral("-b"), QStringLiteral("-ig"), QStringLiteral("-nt"), QStringLiteral("-v"), banco, arquivo};
+}
+
+QStringList ServicoGbak::argumentosRestauracao(const QString &arquivo, const QString &banco)
+{
+    return {QStringLiteral("-rep"),     QStringLiteral("-use_all_space"), QStringLiteral("-buffers"),
+            QStringLiteral("3000"),     QStringLiteral("-page_size"),     QStringLiteral("4096"),
+            QStringLiteral("-v"),       arquivo,                          banco};
+}
+
+void ServicoGbak::backup(const QString &banco, const QString &arquivo, const Credenciais &c, const Saida &saida)
+{
+    // The tool would silently overwrite the file; an existing backup is kept.
+    if (QFileInfo::exists(arquivo))
+        throw ErroSistema(QStringLiteral("O arquivo de backup já existe:\n%1").arg(arquivo));
+    rodar(argumentosBackup(banco, arquivo), c, saida);
+}
+
+void ServicoGbak::restaurar(const QString &arquivo, const QString &banco, const Credenciais &c, const Saida &saida)
+{
+    if (!QFileInfo::exists(arquivo))
+        throw ErroSistema(QStringLiteral("Arquivo de backup não encontrado:\n%1").arg(arquivo));
+    rodar(argumentosRestauracao(arquivo, banco), c, saida);
+}
+
+void ServicoGbak::rodar(const QStringList &argumentos, const Credenciais &c, const Saida &saida)
+{
+    QProcess p;
+    // The account travels in the environment, not on the command line.
+    QProcessEnvironment amb = QProcessEnvironment::systemEnvironment();
+    amb.insert(QStringLiteral("ISC_USER"), c.usuario);
+    amb.insert(QStringLiteral("ISC_PASSWORD"), c.senha);
+    p.setProcessEnvironment(amb);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(executavel(), argumentos, QIODevice::ReadOnly);
+    if (!p.waitForStarted(30000))
+        throw ErroSistema(QStringLiteral("Não foi possível iniciar o serviço de backup (%1): %2")
+                              .arg(executavel(), p.errorString()));
+
+    QStringList erros;
+    QByteArray pendente;
+    auto entregar = [&](bool tudo) {
+        for (;;) {
+            qsizetype fim = pendente.indexOf('\n');
+            if (fim < 0) {
+                if (!tudo || pendente.isEmpty())
+                    return;
+                fim = pendente.size();
+            }
+            QString linha = QString::fromLocal8Bit(pendente.left(fim)).trimmed();
+            pendente.remove(0, fim + 1);
+            if (linha.isEmpty())
+                continue;
+            if (linha.contains(QLatin1String("ERROR:")) || linha.startsWith(QLatin1String("gbak: ")))
+                erros.append(linha);
+            if (saida)
+                saida(linha);
+        }
+    };
+    while (p.state() != QProcess::NotRunning) {
+        p.waitForReadyRead(200);
+        pendente += p.readAll();
+        entregar(false);
+    }
+    p.waitForFinished(-1);
+    pendente += p.readAll();
+    entregar(true);
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        QString texto = erros.join(QLatin1Char('\n'));
+        if (texto.isEmpty())
+            texto = QStringLiteral("O serviço de backup terminou com o código %1.").arg(p.exitCode());
+        throw ErroSistema(texto);
+    }
+}
+
+} // namespace Backup
