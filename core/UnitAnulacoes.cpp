@@ -92,11 +92,7 @@ TFrmAnulacoes::TFrmAnulacoes(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Lixeira"));
     resize(720, 480);
     auto *layout = new QVBoxLayout(this);
-    imgCabecalho = new QLabel(this);
-    imgCabecalho->setObjectName(QStringLiteral("imgCabecalho"));
-    imgCabecalho->setFixedHeight(50);
-    imgCabecalho->setMinimumWidth(1);
-    imgCabecalho->setScaledContents(true);
+    imgCabecalho = criarCabecalhoTela(this);
     layout->addWidget(imgCabecalho);
 
     // The eight kinds in two rows of four.

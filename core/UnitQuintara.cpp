@@ -295,6 +295,16 @@ QPixmap imagemPadrao()
     return Principal::figuraEmbutida(QSize(600, 60), QStringLiteral("Zentro Vedez 4"));
 }
 
+QLabel *criarCabecalhoTela(QWidget *tela)
+{
+    auto *cabecalho = new QLabel(tela);
+    cabecalho->setObjectName(QStringLiteral("imgCabecalho"));
+    cabecalho->setFixedHeight(50);
+    cabecalho->setMinimumWidth(1);
+    cabecalho->setScaledContents(true);
+    return cabecalho;
+}
+
 // ---------------------------------------------------------------- the window
 
 TFrmQuintara::TFrmQuintara(QWidget *parent)

@@ -252,3 +252,5 @@ extern TFrmQuintara *FrmQuintara;
 
 // The header picture every screen copies when shown.
 QPixmap imagemPadrao();
+// A screen's header label, sized for that picture (filled when shown).
+class QLabel *criarCabecalhoTela(QWidget *tela);

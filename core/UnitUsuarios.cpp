@@ -126,11 +126,7 @@ TFrmUsuarios::TFrmUsuarios(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Usuários e Permissões"));
     resize(640, 520);
     auto *layout = new QVBoxLayout(this);
-    imgCabecalho = new QLabel(this);
-    imgCabecalho->setObjectName(QStringLiteral("imgCabecalho"));
-    imgCabecalho->setFixedHeight(50);
-    imgCabecalho->setMinimumWidth(1);
-    imgCabecalho->setScaledContents(true);
+    imgCabecalho = criarCabecalhoTela(this);
     layout->addWidget(imgCabecalho);
 
     lista = new TelaLista(this);

@@ -759,7 +759,7 @@ TEST_F(ComandosTeste, ImpressoraFiscalAbreAsRotinasOuOPontoDeVendaSemSegundaCopi
     QDir().mkpath(QFileInfo(programa).path());
     QFile f(programa);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\nsleep 30\n");
+    f.write("#!/bin/sh\n# not the last command: the shell must not replace itself with it\nsleep 30\nexit 0\n");
     f.close();
     f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
     QProcess rodando;
