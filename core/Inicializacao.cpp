@@ -1,4 +1,5 @@
 #include "core/Inicializacao.h"
+#include "core/TarefasTimer.h"
 #include "core/Caminhos.h"
 #include "core/Erros.h"
 #include "core/Relogio.h"
@@ -562,8 +563,7 @@ Resultado conectarBanco(ConexaoBanco &conexao, const QString &caminho)
 
 bool servidorAtualizado()
 {
-    return !DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 DATA FROM ATUALIZACAO WHERE DATA = ?"), {Relogio::hoje()})
-                .vazia();
+    return Diarias::postadas(Relogio::hoje());
 }
 
 void semearAtualizacao()

@@ -146,11 +146,7 @@ void restaurar(const QString &arquivo, const QString &banco, const Saida &saida)
 
 void removerPresenca()
 {
-    const Sessao &s = Sessao::atual();
-    DM->Conexao.emTransacao([&] {
-        DM->Conexao.executar(QStringLiteral("DELETE FROM ONLINE WHERE USUARIO = ? AND MAQUINA = ?"),
-                             {s.login, s.AuxNomePC});
-    });
+    RemoverPresenca();
 }
 
 } // namespace BackupRegras

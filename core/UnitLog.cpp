@@ -38,3 +38,10 @@ void AcaoAtual(const QString &acao)
 }
 
 QString AcaoAtualRegistrada() { return ultimaAcao(); }
+
+void RemoverPresenca()
+{
+    const Sessao &s = Sessao::atual();
+    DM->Conexao.executar(QStringLiteral("DELETE FROM ONLINE WHERE USUARIO = ? AND MAQUINA = ?"),
+                         {cortar(s.login, 10), cortar(s.AuxNomePC, 100)});
+}

@@ -7,6 +7,8 @@
 void RegistrarLog(const QString &operacao);
 // The same row with the texts before and after a change.
 void NovoRegistrarLog(const QString &operacao, const QString &antes, const QString &depois);
+// Removes the presence row of this user on this workstation (leaving).
+void RemoverPresenca();
 // Records in ONLINE which screen this user has open on this workstation.
 void AcaoAtual(const QString &acao);
 // The last screen this process recorded through AcaoAtual (empty before any),

@@ -148,10 +148,8 @@ PortaoCaixa::Acao PortaoCaixa::verificar()
 
 void registrarSaida()
 {
-    const Sessao &s = Sessao::atual();
     DM->Conexao.emTransacao([&] {
-        DM->Conexao.executar(QStringLiteral("DELETE FROM ONLINE WHERE USUARIO = ? AND MAQUINA = ?"),
-                             {s.login.left(10), s.AuxNomePC.left(100)});
+        RemoverPresenca();
         RegistrarLog(QStringLiteral("Saiu do Sistema"));
     });
 }
