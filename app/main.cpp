@@ -1,8 +1,8 @@
 // Start-up only: each step is in core/Inicializacao; a step that fails has
 // shown its message and the program ends there.
-#include "core/Aplicacao.h"
+#include "base/Aplicacao.h"
 #include "core/Inicializacao.h"
-#include "core/UnitDM.h"
+#include "base/UnitDM.h"
 #include "core/UnitLocalizaBD.h"
 #include "core/UnitQuintara.h"
 #include "core/UnitSplash.h"

@@ -1,6 +1,6 @@
 // Inserting and reading rows through the data module against the raw
 // Firebird client API on the same database. The ratio is printed at the end.
-#include "core/UnitDM.h"
+#include "base/UnitDM.h"
 
 #include <QCoreApplication>
 #include <QDir>

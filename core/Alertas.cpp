@@ -1,5 +1,5 @@
 #include "core/Alertas.h"
-#include "core/UnitDM.h"
+#include "base/UnitDM.h"
 
 namespace Alertas {
 

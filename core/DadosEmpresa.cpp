@@ -1,8 +1,8 @@
 #include "core/DadosEmpresa.h"
-#include "core/Erros.h"
-#include "core/Mensagem.h"
-#include "core/Rotinas.h"
-#include "core/Telas.h"
+#include "base/Erros.h"
+#include "base/Mensagem.h"
+#include "base/Rotinas.h"
+#include "base/Telas.h"
 #include "core/UnitParametros.h"
 
 #include <QFile>

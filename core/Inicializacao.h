@@ -5,7 +5,7 @@
 // the database and the first row of ATUALIZACAO. Each step is plain code that
 // returns whether start-up goes on and the message to show; the splash screen
 // only orders the steps.
-#include "core/Mensagem.h"
+#include "base/Mensagem.h"
 
 #include <QList>
 #include <QString>

@@ -1,5 +1,5 @@
 #include "core/PainelNoticias.h"
-#include "core/Relogio.h"
+#include "base/Relogio.h"
 
 #include <QEvent>
 #include <QLabel>

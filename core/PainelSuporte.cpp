@@ -1,9 +1,9 @@
 #include "core/PainelSuporte.h"
-#include "core/Caminhos.h"
-#include "core/Erros.h"
-#include "core/Mensagem.h"
-#include "core/Sessao.h"
-#include "core/UnitDM.h"
+#include "base/Caminhos.h"
+#include "base/Erros.h"
+#include "base/Mensagem.h"
+#include "base/Sessao.h"
+#include "base/UnitDM.h"
 #include "platform/Processos.h"
 
 #include <QFileInfo>

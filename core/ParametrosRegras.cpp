@@ -1,6 +1,6 @@
 #include "core/ParametrosRegras.h"
-#include "core/Rotinas.h"
-#include "core/UnitLog.h"
+#include "base/Rotinas.h"
+#include "base/UnitLog.h"
 
 #include <QRegularExpression>
 #include <QTime>

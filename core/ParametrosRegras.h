@@ -13,7 +13,7 @@
 //   MODELO_IMG                     the position of the chosen item, "" for none
 //   numbers                        as typed, in Brazilian notation
 //   colours                        the colour text ("clBlue", "$00C08000")
-#include "core/UnitDM.h"
+#include "base/UnitDM.h"
 
 #include <QList>
 #include <QMap>

@@ -1,9 +1,9 @@
 #include "core/Pesquisa.h"
-#include "core/Caminhos.h"
+#include "base/Caminhos.h"
 #include "core/DadosEmpresa.h"
-#include "core/Erros.h"
-#include "core/Grade.h"
-#include "core/Mensagem.h"
+#include "base/Erros.h"
+#include "base/Grade.h"
+#include "base/Mensagem.h"
 #include "core/UnitParametros.h"
 
 #include <QDir>

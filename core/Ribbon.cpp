@@ -1,5 +1,5 @@
 #include "core/Ribbon.h"
-#include "core/Erros.h"
+#include "base/Erros.h"
 
 #include <QApplication>
 #include <QGridLayout>

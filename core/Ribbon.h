@@ -4,7 +4,7 @@
 // captions. A button works once the subsystem that owns its command registers
 // it by the handler's name; until then it stays visible and disabled. The
 // rights of the logged user and the settings enable the buttons they gate.
-#include "core/Sessao.h"
+#include "base/Sessao.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "core/SmsGateway.h"
 
-#include "core/Erros.h"
+#include "base/Erros.h"
 #include "core/Inicializacao.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "core/UnitAcesso.h"
-#include "core/Mensagem.h"
-#include "core/Relogio.h"
-#include "core/TelaEdicao.h"
-#include "core/UnitLog.h"
+#include "base/Mensagem.h"
+#include "base/Relogio.h"
+#include "base/TelaEdicao.h"
+#include "base/UnitLog.h"
 #include "platform/Estacao.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // it: checking the pair against USUARIO (deleted users left out), recording
 // the user's presence on this workstation in ONLINE, loading the ten rights
 // into the session and logging the attempt.
-#include "core/Sessao.h"
-#include "core/UnitDM.h"
+#include "base/Sessao.h"
+#include "base/UnitDM.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #include "core/UnitAnulacoes.h"
-#include "core/Anulacao.h"
-#include "core/Mensagem.h"
-#include "core/Telas.h"
-#include "core/UnitLog.h"
+#include "base/Anulacao.h"
+#include "base/Mensagem.h"
+#include "base/Telas.h"
+#include "base/UnitLog.h"
 #include "core/UnitQuintara.h"
 #include "core/UnitUsuarios.h"
 

@@ -5,7 +5,7 @@
 // removing one of their rows in the deletion register. Customers are
 // restored on the customer list, and cancelled stays cannot be restored.
 // The log line and the restore run in one transaction.
-#include "core/TelaLista.h"
+#include "base/TelaLista.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "core/UnitAviso.h"
 
-#include "core/Sessao.h"
+#include "base/Sessao.h"
 #include "core/UnitLembretes.h"
 
 #include <QCloseEvent>

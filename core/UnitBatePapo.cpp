@@ -1,14 +1,14 @@
 #include "core/UnitBatePapo.h"
 
-#include "core/Caminhos.h"
-#include "core/Grade.h"
+#include "base/Caminhos.h"
+#include "base/Grade.h"
 #include "core/Inicializacao.h"
-#include "core/Mensagem.h"
-#include "core/Relogio.h"
-#include "core/Sessao.h"
-#include "core/TelaEdicao.h"
-#include "core/Telas.h"
-#include "core/UnitLog.h"
+#include "base/Mensagem.h"
+#include "base/Relogio.h"
+#include "base/Sessao.h"
+#include "base/TelaEdicao.h"
+#include "base/Telas.h"
+#include "base/UnitLog.h"
 
 #include <QComboBox>
 #include <QDateEdit>

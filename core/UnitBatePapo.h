@@ -2,7 +2,7 @@
 // Internal chat: users on different workstations exchange short messages
 // through the CHAT table, polled every second. The chat window, the message
 // history and the rules both use.
-#include "core/UnitDM.h"
+#include "base/UnitDM.h"
 
 #include <QDialog>
 #include <QStringList>

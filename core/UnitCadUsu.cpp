@@ -1,8 +1,8 @@
 #include "core/UnitCadUsu.h"
-#include "core/Mensagem.h"
-#include "core/TelaEdicao.h"
-#include "core/UnitDM.h"
-#include "core/UnitLog.h"
+#include "base/Mensagem.h"
+#include "base/TelaEdicao.h"
+#include "base/UnitDM.h"
+#include "base/UnitLog.h"
 #include "core/UnitUsuarios.h"
 
 #include <QFormLayout>

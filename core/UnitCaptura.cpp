@@ -1,10 +1,10 @@
 #include "core/UnitCaptura.h"
-#include "core/Caminhos.h"
-#include "core/Erros.h"
-#include "core/Mensagem.h"
-#include "core/Rotinas.h"
-#include "core/Sessao.h"
-#include "core/Telas.h"
+#include "base/Caminhos.h"
+#include "base/Erros.h"
+#include "base/Mensagem.h"
+#include "base/Rotinas.h"
+#include "base/Sessao.h"
+#include "base/Telas.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "core/UnitLembretes.h"
 
-#include "core/Grade.h"
-#include "core/Mensagem.h"
-#include "core/Relogio.h"
-#include "core/Sessao.h"
-#include "core/TelaEdicao.h"
-#include "core/Telas.h"
+#include "base/Grade.h"
+#include "base/Mensagem.h"
+#include "base/Relogio.h"
+#include "base/Sessao.h"
+#include "base/TelaEdicao.h"
+#include "base/Telas.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -2,7 +2,7 @@
 // Reminders about guests in the house (a wake-up call): each belongs to an
 // open stay and becomes due at its day and hour. The reminders screen records
 // them and lists the active ones; the notice TFrmAviso announces due ones.
-#include "core/UnitDM.h"
+#include "base/UnitDM.h"
 
 #include <QDialog>
 

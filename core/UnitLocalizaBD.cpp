@@ -1,7 +1,7 @@
 #include "core/UnitLocalizaBD.h"
 #include "core/Inicializacao.h"
-#include "core/Mensagem.h"
-#include "core/TelaEdicao.h"
+#include "base/Mensagem.h"
+#include "base/TelaEdicao.h"
 
 #include <QDir>
 #include <QEvent>

@@ -1,10 +1,10 @@
 #include "core/UnitLogViewer.h"
-#include "core/Erros.h"
-#include "core/Grade.h"
-#include "core/Relogio.h"
-#include "core/TelaEdicao.h"
-#include "core/UnitDM.h"
-#include "core/UnitLog.h"
+#include "base/Erros.h"
+#include "base/Grade.h"
+#include "base/Relogio.h"
+#include "base/TelaEdicao.h"
+#include "base/UnitDM.h"
+#include "base/UnitLog.h"
 #include "core/UnitQuintara.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "core/UnitMonitor.h"
 
-#include "core/Relogio.h"
-#include "core/Telas.h"
+#include "base/Relogio.h"
+#include "base/Telas.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

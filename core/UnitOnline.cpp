@@ -1,8 +1,8 @@
 #include "core/UnitOnline.h"
 
-#include "core/Grade.h"
-#include "core/Telas.h"
-#include "core/UnitLog.h"
+#include "base/Grade.h"
+#include "base/Telas.h"
+#include "base/UnitLog.h"
 #include "core/UnitMonitor.h"
 #include "core/UnitQuintara.h"
 

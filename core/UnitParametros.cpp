@@ -1,9 +1,9 @@
 #include "core/UnitParametros.h"
-#include "core/Mensagem.h"
-#include "core/Parametros.h"
-#include "core/TelaEdicao.h"
-#include "core/Telas.h"
-#include "core/UnitLog.h"
+#include "base/Mensagem.h"
+#include "base/Parametros.h"
+#include "base/TelaEdicao.h"
+#include "base/Telas.h"
+#include "base/UnitLog.h"
 #include "core/UnitQuintara.h"
 
 #include <QCheckBox>

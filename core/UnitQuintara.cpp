@@ -1,13 +1,15 @@
 #include "core/UnitQuintara.h"
-#include "core/Aplicacao.h"
-#include "core/Caminhos.h"
-#include "core/Erros.h"
-#include "core/Mensagem.h"
-#include "core/Parametros.h"
-#include "core/Relogio.h"
-#include "core/Rotinas.h"
-#include "core/Sessao.h"
-#include "core/Telas.h"
+
+#include "base/CabecalhoTela.h"
+#include "base/Aplicacao.h"
+#include "base/Caminhos.h"
+#include "base/Erros.h"
+#include "base/Mensagem.h"
+#include "base/Parametros.h"
+#include "base/Relogio.h"
+#include "base/Rotinas.h"
+#include "base/Sessao.h"
+#include "base/Telas.h"
 #include "core/Alertas.h"
 #include "core/Notificacoes.h"
 #include "core/Pesquisa.h"
@@ -21,12 +23,12 @@
 #include "core/UnitAnulacoes.h"
 #include "core/UnitParametros.h"
 #include "core/UnitUsuarios.h"
-#include "core/UnitDM.h"
+#include "base/UnitDM.h"
 #include "core/PainelNoticias.h"
 #include "core/PainelSuporte.h"
 #include "platform/AcessoRemoto.h"
 #include "platform/ProgramaCompanheiro.h"
-#include "core/UnitLog.h"
+#include "base/UnitLog.h"
 #include "core/UnitLogViewer.h"
 #include "finance/UnitCaixa.h"
 #include "platform/Processos.h"
@@ -154,22 +156,6 @@ void registrarSaida()
     });
 }
 
-QPixmap figuraEmbutida(const QSize &tamanho, const QString &texto)
-{
-    QPixmap p(tamanho);
-    QPainter g(&p);
-    QLinearGradient fundo(0, 0, 0, tamanho.height());
-    fundo.setColorAt(0, QColor(0x1F, 0x3C, 0x88));
-    fundo.setColorAt(1, QColor(0x8F, 0xB8, 0xE8));
-    g.fillRect(p.rect(), fundo);
-    QFont f = g.font();
-    f.setBold(true);
-    f.setPixelSize(qMax(12, tamanho.height() / 8));
-    g.setFont(f);
-    g.setPen(Qt::white);
-    g.drawText(p.rect(), Qt::AlignCenter, texto);
-    return p;
-}
 
 const char *const kDicaAcessoRemoto = "Iniciar o Acesso Remoto Calvori";
 const char *const kDicaSite = "Acesse o site da Calvori Zurerodi";
@@ -286,23 +272,6 @@ QLabel *rotulo(QWidget *pai, const QString &texto)
 
 } // namespace
 
-QPixmap imagemPadrao()
-{
-    if (FrmQuintara && !FrmQuintara->imgPadrao.isNull())
-        return FrmQuintara->imgPadrao;
-    return Principal::figuraEmbutida(QSize(600, 60), QStringLiteral("Zentro Vedez 4"));
-}
-
-QLabel *criarCabecalhoTela(QWidget *tela)
-{
-    auto *cabecalho = new QLabel(tela);
-    cabecalho->setObjectName(QStringLiteral("imgCabecalho"));
-    cabecalho->setFixedHeight(50);
-    cabecalho->setMinimumWidth(1);
-    cabecalho->setScaledContents(true);
-    return cabecalho;
-}
-
 // ---------------------------------------------------------------- the window
 
 TFrmQuintara::TFrmQuintara(QWidget *parent)
@@ -380,7 +349,7 @@ TFrmQuintara::TFrmQuintara(QWidget *parent)
     layout->addWidget(Progresso);
     setCentralWidget(central);
 
-    imgPadrao = Principal::figuraEmbutida(QSize(600, 60), QStringLiteral("Zentro Vedez 4"));
+    definirImagemPadrao(QPixmap());
 
     montarFundo();
     montarBarraStatus();
@@ -752,13 +721,13 @@ void TFrmQuintara::aplicarParametros()
 
     const QString modelo = p.texto(QStringLiteral("MODELO_IMG"));
     if (modelo == QLatin1String("0")) {
-        imgPadrao = Principal::figuraEmbutida(QSize(600, 60), QStringLiteral("Zentro Vedez 4"));
+        definirImagemPadrao(QPixmap());
     } else if (modelo == QLatin1String("1") || modelo == QLatin1String("2")) {
         const QString base = modelo == QLatin1String("1") ? QStringLiteral("img/Quintara3")
                                                           : QStringLiteral("img/Modelo_Exclusivo");
         const QPixmap cabecalho(Caminhos::naInstalacao(base + QStringLiteral("_Tela.jpg")));
         if (!cabecalho.isNull())
-            imgPadrao = cabecalho;
+            definirImagemPadrao(cabecalho);
     }
 
     painel(2)->setText(QStringLiteral("EMPRESA: ") + p.texto(QStringLiteral("NOME_FANTASIA")));

@@ -4,9 +4,12 @@
 // working day after login (settings, room states). Its shared state lives in
 // Sessao and its settings record in tParametros(); what can be stated without
 // widgets lives in namespace Principal, beside the window.
+#include "base/CabecalhoTela.h"
 #include "core/Inicializacao.h"
 #include "core/Ribbon.h"
-#include "core/TarefasTimer.h"
+#include "core/Diarias.h"
+#include "core/PontoAutomatico.h"
+#include "core/ContagemAvisos.h"
 
 #include <QMainWindow>
 #include <QPixmap>
@@ -71,7 +74,7 @@ public:
 void registrarSaida();
 
 // A picture drawn by the program itself (the built-in header and background).
-QPixmap figuraEmbutida(const QSize &tamanho, const QString &texto);
+using ::figuraEmbutida;
 
 // Texts of the background's pictures.
 extern const char *const kDicaAcessoRemoto;  // "Iniciar o Acesso Remoto Calvori"
@@ -140,7 +143,6 @@ public:
     QLabel *lblStatusFtp;     // "Status"
     QLabel *lblTaxaFtp;       // "."
 
-    QPixmap imgPadrao;   // header picture every screen copies
     QPixmap imgLogo;     // company logo of the reports
 
     // The status-bar panel i (0 date, 1 time, 2 company, 3 user, 4 version,
@@ -250,7 +252,3 @@ private:
 // of single screens).
 extern TFrmQuintara *FrmQuintara;
 
-// The header picture every screen copies when shown.
-QPixmap imagemPadrao();
-// A screen's header label, sized for that picture (filled when shown).
-class QLabel *criarCabecalhoTela(QWidget *tela);

@@ -1,12 +1,12 @@
 #include "core/UnitSMS.h"
 
-#include "core/Mensagem.h"
-#include "core/Parametros.h"
-#include "core/Relogio.h"
-#include "core/Sessao.h"
-#include "core/Telas.h"
-#include "core/UnitDM.h"
-#include "core/UnitLog.h"
+#include "base/Mensagem.h"
+#include "base/Parametros.h"
+#include "base/Relogio.h"
+#include "base/Sessao.h"
+#include "base/Telas.h"
+#include "base/UnitDM.h"
+#include "base/UnitLog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "core/UnitSobre.h"
-#include "core/Rotinas.h"
-#include "core/Telas.h"
-#include "core/UnitFuncoes.h"
+#include "base/Rotinas.h"
+#include "base/Telas.h"
+#include "base/UnitFuncoes.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "core/UnitSplash.h"
-#include "core/Caminhos.h"
-#include "core/Mensagem.h"
+#include "base/Caminhos.h"
+#include "base/Mensagem.h"
 #include "platform/Processos.h"
 
 #include <QCoreApplication>

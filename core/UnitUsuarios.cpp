@@ -1,10 +1,10 @@
 #include "core/UnitUsuarios.h"
-#include "core/Anulacao.h"
-#include "core/Mensagem.h"
-#include "core/Parametros.h"
-#include "core/Telas.h"
+#include "base/Anulacao.h"
+#include "base/Mensagem.h"
+#include "base/Parametros.h"
+#include "base/Telas.h"
 #include "core/UnitCadUsu.h"
-#include "core/UnitLog.h"
+#include "base/UnitLog.h"
 #include "core/UnitQuintara.h"
 
 #include <QCheckBox>

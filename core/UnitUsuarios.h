@@ -4,7 +4,7 @@
 // companion point of sale (USUARIOS_PDV) when UTILIZA_FISCAL is "S".
 // User 1 is never listed here (it cannot be renamed, have its rights changed
 // or be deleted on this screen) but it is copied into the point of sale.
-#include "core/TelaLista.h"
+#include "base/TelaLista.h"
 
 #include <QDialog>
 #include <QList>

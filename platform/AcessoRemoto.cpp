@@ -1,8 +1,8 @@
 #include "platform/AcessoRemoto.h"
-#include "core/Caminhos.h"
-#include "core/Erros.h"
-#include "core/Mensagem.h"
-#include "core/Relogio.h"
+#include "base/Caminhos.h"
+#include "base/Erros.h"
+#include "base/Mensagem.h"
+#include "base/Relogio.h"
 #include "platform/Processos.h"
 
 #include <QCoreApplication>

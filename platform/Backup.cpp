@@ -1,5 +1,5 @@
 #include "platform/Backup.h"
-#include "core/Erros.h"
+#include "base/Erros.h"
 
 #include <QFileInfo>
 #include <QProcess>

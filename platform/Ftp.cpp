@@ -1,5 +1,5 @@
 #include "platform/Ftp.h"
-#include "core/Erros.h"
+#include "base/Erros.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "platform/ProgramaCompanheiro.h"
-#include "core/Caminhos.h"
-#include "core/Mensagem.h"
-#include "core/Sessao.h"
+#include "base/Caminhos.h"
+#include "base/Mensagem.h"
+#include "base/Sessao.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The deletion register and the recycle bin.
-#include "core/Anulacao.h"
-#include "core/Telas.h"
+#include "base/Anulacao.h"
+#include "base/Telas.h"
 #include "core/UnitAnulacoes.h"
-#include "test_telas_apoio.h"
+#include "support/TelasTeste.h"
 
 #include <QLabel>
 #include <QPushButton>

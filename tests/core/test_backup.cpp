@@ -1,9 +1,9 @@
 // Backup and restore of the database through the engine's tool, and the
 // automatic backup of the server workstation.
-#include "core/Relogio.h"
+#include "base/Relogio.h"
 #include "core/UnitBackup.h"
 #include "platform/Backup.h"
-#include "test_telas_apoio.h"
+#include "support/TelasTeste.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The photo dialogs over a camera double.
-#include "core/Caminhos.h"
-#include "core/Sessao.h"
-#include "core/Telas.h"
+#include "base/Caminhos.h"
+#include "base/Sessao.h"
+#include "base/Telas.h"
 #include "core/UnitCaptura.h"
 #include "support/BancoTeste.h"
 

@@ -1,8 +1,8 @@
 // Internal chat: sending, the conversation text, clearing received messages,
 // the history's visibility by rights and the chat window's checks.
-#include "core/Grade.h"
-#include "core/Relogio.h"
-#include "core/Sessao.h"
+#include "base/Grade.h"
+#include "base/Relogio.h"
+#include "base/Sessao.h"
 #include "core/UnitBatePapo.h"
 #include "support/BancoTeste.h"
 

@@ -2,20 +2,20 @@
 // download from a real FTP server on loopback), the support panel, the news
 // panel (a real HTTP server on loopback), the chat pictures, the fiscal
 // command and the progress gauge of the exports.
-#include "core/Caminhos.h"
-#include "core/Erros.h"
+#include "base/Caminhos.h"
+#include "base/Erros.h"
 #include "core/PainelNoticias.h"
 #include "core/PainelSuporte.h"
-#include "core/Parametros.h"
-#include "core/Relogio.h"
-#include "core/Sessao.h"
+#include "base/Parametros.h"
+#include "base/Relogio.h"
+#include "base/Sessao.h"
 #include "core/UnitQuintara.h"
 #include "platform/AcessoRemoto.h"
 #include "platform/Processos.h"
 #include "platform/ProgramaCompanheiro.h"
 #include "support/BancoTeste.h"
 #include "core/UnitBatePapo.h"
-#include "core/Telas.h"
+#include "base/Telas.h"
 
 #include <QApplication>
 #include <QDir>

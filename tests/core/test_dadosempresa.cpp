@@ -1,10 +1,10 @@
 // The company data file read by the settings screen's "Carregar Dados".
 #include "core/DadosEmpresa.h"
 #include "core/Pesquisa.h"
-#include "core/Rotinas.h"
-#include "core/Telas.h"
+#include "base/Rotinas.h"
+#include "base/Telas.h"
 #include "core/UnitParametros.h"
-#include "test_telas_apoio.h"
+#include "support/TelasTeste.h"
 
 #include <QFile>
 #include <QFileDialog>

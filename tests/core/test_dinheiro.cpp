@@ -1,5 +1,5 @@
-#include "core/Dinheiro.h"
-#include "core/Erros.h"
+#include "base/Dinheiro.h"
+#include "base/Erros.h"
 
 #include <gtest/gtest.h>
 

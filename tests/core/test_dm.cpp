@@ -1,6 +1,6 @@
 // The data module against a real Firebird database.
 #include "support/BancoTeste.h"
-#include "core/Caminhos.h"
+#include "base/Caminhos.h"
 
 #include <QSqlQuery>
 #include <QThread>

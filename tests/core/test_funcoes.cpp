@@ -1,6 +1,6 @@
 // The grid routines: the filter row and the spreadsheet export.
-#include "core/Telas.h"
-#include "core/UnitFuncoes.h"
+#include "base/Telas.h"
+#include "base/UnitFuncoes.h"
 #include "support/BancoTeste.h"
 
 #include <QApplication>

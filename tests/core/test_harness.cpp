@@ -1,10 +1,10 @@
 // The shared screen machinery: scripted messages, intercepted screens, the
 // central error handler and the settable clock.
-#include "core/Aplicacao.h"
-#include "core/Erros.h"
-#include "core/Mensagem.h"
-#include "core/Relogio.h"
-#include "core/Telas.h"
+#include "base/Aplicacao.h"
+#include "base/Erros.h"
+#include "base/Mensagem.h"
+#include "base/Relogio.h"
+#include "base/Telas.h"
 #include "support/MensagensRoteiro.h"
 
 #include <QLineEdit>

@@ -1,12 +1,12 @@
 // Start-up: the workstation file, the date format, the update package, the
 // shortcuts, folders and required files, the connection, the single copy,
 // the database locator and the splash gauge.
-#include "core/Caminhos.h"
-#include "core/Relogio.h"
+#include "base/Caminhos.h"
+#include "base/Relogio.h"
 #include "core/Inicializacao.h"
-#include "core/Parametros.h"
-#include "core/Sessao.h"
-#include "core/Telas.h"
+#include "base/Parametros.h"
+#include "base/Sessao.h"
+#include "base/Telas.h"
 #include "core/UnitLocalizaBD.h"
 #include "core/UnitQuintara.h"
 #include "core/UnitSplash.h"

@@ -1,9 +1,11 @@
 // Reminders: the stays offered, saving with its checks, marking done, and
 // when a reminder becomes due.
-#include "core/Grade.h"
-#include "core/Relogio.h"
-#include "core/Sessao.h"
-#include "core/TarefasTimer.h"
+#include "base/Grade.h"
+#include "base/Relogio.h"
+#include "base/Sessao.h"
+#include "core/Diarias.h"
+#include "core/PontoAutomatico.h"
+#include "core/ContagemAvisos.h"
 #include "core/UnitLembretes.h"
 #include "support/BancoTeste.h"
 

@@ -1,10 +1,10 @@
 // The activity log: rows written by RegistrarLog / NovoRegistrarLog, the
 // current screen in ONLINE, and the log viewer with its filters and the
 // line-by-line comparison.
-#include "core/Erros.h"
-#include "core/Sessao.h"
-#include "core/Telas.h"
-#include "core/UnitLog.h"
+#include "base/Erros.h"
+#include "base/Sessao.h"
+#include "base/Telas.h"
+#include "base/UnitLog.h"
 #include "core/UnitLogViewer.h"
 #include "support/BancoTeste.h"
 
@@ -14,7 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include "core/Grade.h"
+#include "base/Grade.h"
 #include <QTextBlock>
 #include <QTextEdit>
 

@@ -1,8 +1,8 @@
 // Login: the user and password checked against USUARIO, the presence row in
 // ONLINE, the rights in the session, the log rows of success and failure,
 // and the login dialog.
-#include "core/Parametros.h"
-#include "core/Sessao.h"
+#include "base/Parametros.h"
+#include "base/Sessao.h"
 #include "core/UnitAcesso.h"
 #include "support/BancoTeste.h"
 

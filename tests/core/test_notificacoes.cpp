@@ -2,8 +2,8 @@
 // reminders were opened, one chat notice until the received messages were
 // cleared, the chat icons, and the slide-in path.
 #include "core/Notificacoes.h"
-#include "core/Sessao.h"
-#include "core/Telas.h"
+#include "base/Sessao.h"
+#include "base/Telas.h"
 #include "core/UnitAlerta.h"
 #include "core/UnitAviso.h"
 #include "core/UnitBatePapo.h"

@@ -1,9 +1,9 @@
 // Online users grid and the application monitor's lines.
-#include "core/Grade.h"
-#include "core/Relogio.h"
+#include "base/Grade.h"
+#include "base/Relogio.h"
 #include "core/UnitMonitor.h"
 #include "core/UnitOnline.h"
-#include "core/UnitLog.h"
+#include "base/UnitLog.h"
 #include "support/BancoTeste.h"
 
 #include <QPlainTextEdit>

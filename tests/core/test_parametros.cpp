@@ -1,9 +1,9 @@
 // The settings record and the settings screen against a real database.
 #include "support/BancoTeste.h"
-#include "core/Parametros.h"
+#include "base/Parametros.h"
 #include "core/ParametrosRegras.h"
-#include "core/Rotinas.h"
-#include "core/Telas.h"
+#include "base/Rotinas.h"
+#include "base/Telas.h"
 #include "core/UnitParametros.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The survey page copy (over a fake FTP server tree and the listing parser)
 // and the survey host's checks.
 #include "core/Pesquisa.h"
-#include "core/Erros.h"
+#include "base/Erros.h"
 #include "support/BancoTeste.h"
 
 #include <QDir>

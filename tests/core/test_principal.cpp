@@ -1,12 +1,12 @@
 // The main window: the ribbon and its rights, the show sequence after the
 // login, the settings load, the cash-register gate, the automatic room
 // states and leaving the program.
-#include "core/Erros.h"
-#include "core/Parametros.h"
-#include "core/Relogio.h"
-#include "core/Rotinas.h"
-#include "core/Sessao.h"
-#include "core/Telas.h"
+#include "base/Erros.h"
+#include "base/Parametros.h"
+#include "base/Relogio.h"
+#include "base/Rotinas.h"
+#include "base/Sessao.h"
+#include "base/Telas.h"
 #include "core/UnitAcesso.h"
 #include "core/UnitQuintara.h"
 #include "finance/UnitCaixa.h"

@@ -1,5 +1,5 @@
-#include "core/Rotinas.h"
-#include "core/Erros.h"
+#include "base/Rotinas.h"
+#include "base/Erros.h"
 #include "support/MensagensRoteiro.h"
 
 #include <QDir>

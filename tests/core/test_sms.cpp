@@ -1,8 +1,8 @@
 // SMS sending: the proposed texts and numbers, the counter, the request the
 // gateway receives (against a gateway on loopback) and each answer's outcome.
-#include "core/Parametros.h"
-#include "core/Sessao.h"
-#include "core/UnitLog.h"
+#include "base/Parametros.h"
+#include "base/Sessao.h"
+#include "base/UnitLog.h"
 #include "core/UnitSMS.h"
 #include "support/BancoTeste.h"
 

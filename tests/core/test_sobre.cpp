@@ -1,7 +1,7 @@
 // The about screen: current version, history notes and release-note links.
-#include "core/Rotinas.h"
-#include "core/Telas.h"
-#include "core/UnitFuncoes.h"
+#include "base/Rotinas.h"
+#include "base/Telas.h"
+#include "base/UnitFuncoes.h"
 #include "core/UnitSobre.h"
 #include "support/BancoTeste.h"
 

@@ -1,6 +1,8 @@
 // The timers' daily work: nightly posting, time-clock entries and absences,
 // and the reminder/chat counts behind the notices.
-#include "core/TarefasTimer.h"
+#include "core/Diarias.h"
+#include "core/PontoAutomatico.h"
+#include "core/ContagemAvisos.h"
 #include "support/BancoTeste.h"
 
 namespace {

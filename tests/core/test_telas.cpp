@@ -1,10 +1,10 @@
 // The list and edit screen machinery: grid colours, focus colours, Enter as
 // Tab, the shortcut rows, rights, the filter panel, keeping the row across a
 // reopen and the reserved key of a new record.
-#include "core/TelaEdicao.h"
-#include "core/TelaLista.h"
-#include "core/UnitLog.h"
-#include "test_telas_apoio.h"
+#include "base/TelaEdicao.h"
+#include "base/TelaLista.h"
+#include "base/UnitLog.h"
+#include "support/TelasTeste.h"
 
 #include <QAction>
 #include <QCheckBox>

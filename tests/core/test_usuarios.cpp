@@ -1,9 +1,9 @@
 // Users and permissions: the record form's checks and saves, the users list
 // with its shortcuts, deletion through the register and the rights panel.
-#include "core/Telas.h"
+#include "base/Telas.h"
 #include "core/UnitCadUsu.h"
 #include "core/UnitUsuarios.h"
-#include "test_telas_apoio.h"
+#include "support/TelasTeste.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 // The companion point of sale: the copy of the users into its USUARIOS_PDV
 // and the start of the program itself.
-#include "core/Caminhos.h"
-#include "core/Telas.h"
+#include "base/Caminhos.h"
+#include "base/Telas.h"
 #include "core/UnitCadUsu.h"
 #include "core/UnitUsuarios.h"
 #include "platform/ProgramaCompanheiro.h"
-#include "test_telas_apoio.h"
+#include "support/TelasTeste.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

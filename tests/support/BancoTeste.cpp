@@ -1,7 +1,7 @@
 #include "support/BancoTeste.h"
-#include "core/Caminhos.h"
-#include "core/Relogio.h"
-#include "core/Telas.h"
+#include "base/Caminhos.h"
+#include "base/Relogio.h"
+#include "base/Telas.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 // Test fixture with a fresh copy of the template database for each test,
 // a data module connected to it, scripted messages and a frozen clock.
-#include "core/UnitDM.h"
+#include "base/UnitDM.h"
 #include "support/MensagensRoteiro.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 // Scripted message boxes for tests: answers are queued, every box shown is
 // recorded, and a box nobody expected fails the test.
-#include "core/Mensagem.h"
+#include "base/Mensagem.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,5 +1,5 @@
 // Test runner: a QApplication on the offscreen platform, then GoogleTest.
-#include "core/Aplicacao.h"
+#include "base/Aplicacao.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,324 @@
+#include "base/TelaEdicao.h"
+#include "base/Grade.h"
+#include "base/Parametros.h"
+#include "base/Rotinas.h"
+#include "base/UnitDM.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTextEdit>
+#include <QValidator>
+
+namespace {
+
+bool multilinha(QObject *o) { return qobject_cast<QPlainTextEdit *>(o) || qobject_cast<QTextEdit *>(o); }
+
+// Controls that take the focus colours.
+bool ehEntrada(QObject *o)
+{
+    return qobject_cast<QLineEdit *>(o) || qobject_cast<QComboBox *>(o) || qobject_cast<QAbstractSpinBox *>(o)
+        || multilinha(o);
+}
+
+// Controls on which Enter moves to the next field.
+bool enterAvanca(QObject *o)
+{
+    return (ehEntrada(o) && !multilinha(o)) || qobject_cast<QCheckBox *>(o) || qobject_cast<QRadioButton *>(o);
+}
+
+// Plain text edits take the accent step; masked ones do not.
+bool textoSimples(QWidget *w)
+{
+    auto *le = qobject_cast<QLineEdit *>(w);
+    return le && le->inputMask().isEmpty();
+}
+
+void pintar(QWidget *controle, bool entrando)
+{
+    QPalette p = controle->palette();
+    p.setColor(QPalette::Base, corBGR(entrando ? Cores::Marinho : Cores::Branco));
+    p.setColor(QPalette::Text, corBGR(entrando ? Cores::Branco : Cores::Preto));
+    controle->setPalette(p);
+    // A combo's own line edit follows it.
+    if (auto *cb = qobject_cast<QComboBox *>(controle); cb && cb->lineEdit())
+        cb->lineEdit()->setPalette(p);
+}
+
+void tirarAcentos(QWidget *controle)
+{
+    if (tParametros().texto(QStringLiteral("ACENTOS")) != QLatin1String("N"))
+        return;
+    if (auto *le = qobject_cast<QLineEdit *>(controle)) {
+        const QString sem = RemoveAcento(le->text());
+        if (sem != le->text()) {
+            const int cursor = le->cursorPosition();
+            le->setText(sem);
+            le->setCursorPosition(cursor);
+        }
+    }
+}
+
+class FiltroEdicao : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w)
+            return false;
+        switch (e->type()) {
+        case QEvent::FocusIn:
+            if (ehEntrada(w))
+                ColorirEdit(w, true);
+            break;
+        case QEvent::FocusOut:
+            if (ehEntrada(w))
+                ColorirEdit(w, false);
+            break;
+        case QEvent::KeyPress: {
+            auto *k = static_cast<QKeyEvent *>(e);
+            if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && enterAvanca(o)
+                && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                if (auto *cb = qobject_cast<QComboBox *>(o); cb && cb->view() && cb->view()->isVisible())
+                    return false;
+                QWidget *proximo = w->nextInFocusChain();
+                while (proximo && proximo != w
+                       && !((proximo->focusPolicy() & Qt::TabFocus) && proximo->isEnabled()
+                            && proximo->isVisibleTo(w->window())))
+                    proximo = proximo->nextInFocusChain();
+                if (proximo && proximo != w)
+                    proximo->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+// On the screen itself: an Enter that no control took never presses the
+// dialog's default button, and Esc cancels like F12 (the dialog's own Esc
+// handling stays when the screen gives no cancel action).
+class FiltroTelaEdicao : public QObject {
+public:
+    FiltroTelaEdicao(QObject *pai, std::function<void()> cancelar) : QObject(pai), m_cancelar(std::move(cancelar)) {}
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const int k = static_cast<QKeyEvent *>(e)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter)
+            return true;
+        if (k == Qt::Key_Escape && m_cancelar) {
+            m_cancelar();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_cancelar;
+};
+
+class ValidadorMaiusculas : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+// ---------------------------------------------------------------- focus colours
+
+void ColorirEdit(QWidget *controle, bool entrando)
+{
+    if (!controle)
+        return;
+    if (textoSimples(controle))
+        tirarAcentos(controle);
+    pintar(controle, entrando);
+}
+
+void ColorirControle(QWidget *controle, bool entrando)
+{
+    if (controle)
+        pintar(controle, entrando);
+}
+
+void ColorirEdit(QWidget *controle, const QString &tipo, bool passoAcento)
+{
+    if (!controle || (tipo != QLatin1String("E") && tipo != QLatin1String("S")))
+        return;
+    const bool entrando = tipo == QLatin1String("E");
+    if (passoAcento)
+        ColorirEdit(controle, entrando);
+    else
+        ColorirControle(controle, entrando);
+}
+
+// ---------------------------------------------------------------- shortcut row
+
+QMenuBar *criarMenuAtalhos(QDialog *tela, const QList<EntradaAtalho> &entradas)
+{
+    auto *menu = new QMenuBar(tela);
+    menu->setObjectName(QStringLiteral("menuAtalhos"));
+    menu->setNativeMenuBar(false);
+    QAction *titulo = menu->addAction(QStringLiteral("ATALHOS:"));
+    titulo->setEnabled(false);
+    for (const EntradaAtalho &e : entradas) {
+        QAction *a = menu->addAction(e.legenda);
+        a->setShortcut(e.tecla);
+        a->setShortcutContext(Qt::WindowShortcut);
+        QPointer<QAbstractButton> botao = e.botao;
+        const bool temBotao = e.botao != nullptr;
+        std::function<void()> acao = e.acao;
+        QObject::connect(a, &QAction::triggered, tela, [tela, botao, temBotao, acao] {
+            if (temBotao) {
+                // A shortcut acts whether or not its entry is shown, but never
+                // where its button is hidden or disabled in the current mode.
+                if (!botao || !botao->isEnabled() || !botao->isVisibleTo(tela))
+                    return;
+                if (acao)
+                    acao();
+                else
+                    botao->click();
+                return;
+            }
+            if (acao)
+                acao();
+        });
+    }
+    if (tela->layout())
+        tela->layout()->setMenuBar(menu);
+    return menu;
+}
+
+QAction *acaoAtalho(QMenuBar *menu, const QString &legenda)
+{
+    if (!menu)
+        return nullptr;
+    for (QAction *a : menu->actions())
+        if (a->text() == legenda)
+            return a;
+    return nullptr;
+}
+
+// ---------------------------------------------------------------- edit screen
+
+QMenuBar *instalarComportamentoEdicao(QDialog *tela, ComportamentoEdicao acoes)
+{
+    auto *filtro = new FiltroEdicao(tela);
+    for (QWidget *w : tela->findChildren<QWidget *>())
+        if (ehEntrada(w) || enterAvanca(w))
+            w->installEventFilter(filtro);
+    tela->installEventFilter(new FiltroTelaEdicao(tela, acoes.cancelar));
+    if (!acoes.legendaConfirmar.isEmpty() || !acoes.legendaCancelar.isEmpty()) {
+        QList<EntradaAtalho> entradas;
+        if (acoes.confirmar)
+            entradas.append({acoes.legendaConfirmar, QKeySequence(Qt::Key_F10), acoes.confirmar});
+        if (acoes.cancelar)
+            entradas.append({acoes.legendaCancelar, QKeySequence(Qt::Key_F12), acoes.cancelar});
+        return criarMenuAtalhos(tela, entradas);
+    }
+    if (acoes.confirmar) {
+        auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), tela);
+        f10->setContext(Qt::WindowShortcut);
+        QObject::connect(f10, &QShortcut::activated, tela, acoes.confirmar);
+    }
+    if (acoes.cancelar) {
+        auto *f12 = new QShortcut(QKeySequence(Qt::Key_F12), tela);
+        f12->setContext(Qt::WindowShortcut);
+        QObject::connect(f12, &QShortcut::activated, tela, acoes.cancelar);
+    }
+    return nullptr;
+}
+
+void emMaiusculas(QLineEdit *edit, int maximo)
+{
+    if (!edit)
+        return;
+    edit->setValidator(new ValidadorMaiusculas(edit));
+    if (maximo > 0)
+        edit->setMaxLength(maximo);
+}
+
+ModoEdicao modoDeOP(const QString &op)
+{
+    if (op == QLatin1String("I"))
+        return ModoEdicao::Incluir;
+    if (op == QLatin1String("A"))
+        return ModoEdicao::Alterar;
+    return ModoEdicao::Ver;
+}
+
+QString OPdeModo(ModoEdicao modo)
+{
+    switch (modo) {
+    case ModoEdicao::Incluir:
+        return QStringLiteral("I");
+    case ModoEdicao::Alterar:
+        return QStringLiteral("A");
+    case ModoEdicao::Ver:
+        break;
+    }
+    return QStringLiteral("V");
+}
+
+// ---------------------------------------------------------------- reserved key
+
+ChaveReservada::ChaveReservada(const QString &gerador) { reservar(gerador); }
+
+ChaveReservada::~ChaveReservada()
+{
+    try {
+        abandonar();
+    } catch (const std::exception &e) {
+        // Leaving the screen must not fail; orphan children are harmless.
+        qWarning("ChaveReservada: %s", e.what());
+    }
+}
+
+void ChaveReservada::reservar(const QString &gerador)
+{
+    m_gerador = gerador;
+    m_valor = DM->Conexao.gerador(gerador, 1);
+    m_pendente = true;
+}
+
+void ChaveReservada::aoAbandonar(const QString &sqlComChave) { m_limpeza.append(sqlComChave); }
+
+void ChaveReservada::confirmar() { m_pendente = false; }
+
+void ChaveReservada::abandonar()
+{
+    if (!m_pendente)
+        return;
+    m_pendente = false;
+    const qint64 chave = m_valor;
+    if (m_limpeza.isEmpty() || !DM)
+        return;
+    DM->Conexao.emTransacao([&] {
+        for (const QString &sql : m_limpeza)
+            DM->Conexao.executar(sql, {chave});
+    });
+}

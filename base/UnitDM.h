@@ -1,0 +1,188 @@
+#pragma once
+// The data module: the connection to the system's database and, opened only
+// when a screen first needs them, the connections to the companion programs'
+// databases. Every statement binds its values; a write outside an explicit
+// transaction runs in a transaction of its own.
+#include "base/Dinheiro.h"
+#include "base/Erros.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QSqlRecord>
+#include <QTime>
+#include <QVariant>
+#include <functional>
+#include <type_traits>
+
+// One row of a result, read by column name. An absent row or column and a
+// NULL value read as empty text, zero, zero money and an invalid date.
+class Linha {
+public:
+    Linha() = default;
+    // CHAR columns arrive padded to their byte width; the padding is removed.
+    explicit Linha(const QSqlRecord &r);
+
+    bool vazia() const { return !m_existe; }
+    bool contem(const QString &coluna) const { return m_registro.indexOf(coluna) >= 0; }
+    QVariant valor(const QString &coluna) const;
+    QVariant valor(int indice) const;
+    bool nulo(const QString &coluna) const;
+    QString texto(const QString &coluna) const;
+    qint64 inteiro(const QString &coluna) const;
+    Dinheiro dinheiro(const QString &coluna) const;
+    QDate data(const QString &coluna) const;
+    QTime hora(const QString &coluna) const;
+    QDateTime momento(const QString &coluna) const;
+    const QSqlRecord &registro() const { return m_registro; }
+
+private:
+    QSqlRecord m_registro;
+    bool m_existe = false;
+};
+
+// A value as screens show it: dates dd/MM/yyyy, times HH:mm:ss, null empty.
+QString textoDeValor(const QVariant &v);
+
+// Positional values for "?" markers, or named values for ":NOME" markers
+// (keys without the colon).
+using Valores = QVariantList;
+using ValoresNomeados = QVariantMap;
+
+class ConexaoBanco {
+public:
+    ConexaoBanco(const QString &nomeConexao, const QString &caminhoPadrao);
+    ~ConexaoBanco();
+    ConexaoBanco(const ConexaoBanco &) = delete;
+    ConexaoBanco &operator=(const ConexaoBanco &) = delete;
+
+    // The database as Firebird expects it: a file path (embedded engine) or
+    // host:/path (server). Passed to the client unchanged.
+    QString caminho() const { return m_caminho; }
+    void definirCaminho(const QString &caminho);
+    // Connects; a failure raises ErroBanco with the engine's message.
+    void conectar();
+    // Connects when not yet connected (companion databases open this way).
+    void garantirConectada();
+    void desconectar();
+    bool conectada() const;
+    QSqlDatabase banco() const;
+
+    // Runs a statement without result; returns the rows it changed.
+    int executar(const QString &sql, const Valores &v = {});
+    int executar(const QString &sql, const ValoresNomeados &v);
+    // The first row of a result (empty Linha when none).
+    Linha ler(const QString &sql, const Valores &v = {});
+    Linha ler(const QString &sql, const ValoresNomeados &v);
+    // All rows of a result.
+    QList<Linha> lerTodas(const QString &sql, const Valores &v = {});
+    QList<Linha> lerTodas(const QString &sql, const ValoresNomeados &v);
+    // All rows plus the description of the result's columns (also when empty).
+    struct Consulta {
+        QSqlRecord colunas;
+        QList<Linha> linhas;
+    };
+    Consulta consultar(const QString &sql, const Valores &v = {});
+    // The first column of the first row; an invalid QVariant when no row.
+    QVariant valor(const QString &sql, const Valores &v = {});
+    // GEN_ID(gerador, incremento). The name must come from the code, never from input.
+    qint64 gerador(const QString &nomeGerador, int incremento);
+
+    // Explicit transactions (prefer Transacao or emTransacao).
+    void iniciarTransacao();
+    void confirmarTransacao();
+    void desfazerTransacao();
+    bool emTransacao() const { return m_profundidade > 0; }
+
+    // Runs one user operation in one transaction: commits when it returns,
+    // rolls back when it throws. On an update conflict with another
+    // workstation the whole operation runs again, a few times, before the
+    // user is told. Nested calls join the outer transaction.
+    template <class F>
+    auto emTransacao(F &&operacao) -> std::invoke_result_t<F>;
+
+    static constexpr int kTentativas = 4;
+
+private:
+    QList<Linha> rodar(const QString &sql, const std::function<void(class QSqlQuery &)> &vincular,
+                       bool comLinhas, int *afetadas, bool soPrimeira, QSqlRecord *colunas = nullptr);
+    [[noreturn]] void falhar(const class QSqlError &e, const QString &sql);
+
+    QString m_nome;
+    QString m_caminho;
+    int m_profundidade = 0;
+    bool m_desfeita = false;
+};
+
+// Scoped transaction: commits on confirmar(), rolls back if destroyed first.
+class Transacao {
+public:
+    explicit Transacao(ConexaoBanco &c) : m_c(c) { m_c.iniciarTransacao(); }
+    ~Transacao()
+    {
+        if (!m_fim)
+            m_c.desfazerTransacao();
+    }
+    void confirmar()
+    {
+        m_fim = true;
+        m_c.confirmarTransacao();
+    }
+    Transacao(const Transacao &) = delete;
+    Transacao &operator=(const Transacao &) = delete;
+
+private:
+    ConexaoBanco &m_c;
+    bool m_fim = false;
+};
+
+template <class F>
+auto ConexaoBanco::emTransacao(F &&operacao) -> std::invoke_result_t<F>
+{
+    if (emTransacao())
+        return operacao();
+    for (int tentativa = 1;; ++tentativa) {
+        try {
+            Transacao t(*this);
+            if constexpr (std::is_void_v<std::invoke_result_t<F>>) {
+                operacao();
+                t.confirmar();
+                return;
+            } else {
+                auto r = operacao();
+                t.confirmar();
+                return r;
+            }
+        } catch (const ErroBanco &e) {
+            if (!e.conflito())
+                throw;
+            if (tentativa >= kTentativas)
+                throw ErroBanco(QStringLiteral(
+                    "O registro está sendo alterado em outra estação. Aguarde um instante e tente novamente."),
+                    e.codigo());
+        }
+    }
+}
+
+class TDM : public QObject {
+    Q_OBJECT
+public:
+    explicit TDM(QObject *parent = nullptr);
+    ~TDM() override;
+
+    // The system's database (path from param.ini).
+    ConexaoBanco Conexao;
+    // Companion point of sale: main and front-end databases; companion control
+    // program. Connected only by the screens that write them.
+    ConexaoBanco ConexaoPDV;
+    ConexaoBanco ConexaoPDVFrente;
+    ConexaoBanco ConexaoZentroControle;
+
+    static QString usuario();
+    static QString senha();
+};
+
+// The one data module, created at start-up.
+extern TDM *DM;

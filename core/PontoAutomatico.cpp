@@ -1,0 +1,57 @@
+#include "core/PontoAutomatico.h"
+#include "base/Parametros.h"
+#include "base/Sessao.h"
+#include "base/UnitDM.h"
+
+namespace PontoAutomatico {
+
+Resultado preparar(const QDate &hoje, const QString &login)
+{
+    return DM->Conexao.emTransacao([&] {
+        Resultado r;
+        r.faltas = DM->Conexao.executar(
+            QStringLiteral("UPDATE PONTO SET DATA = DATA_DEFINIDA, HORA = HORA_DEFINIDA, OBS = ?, USUARIO = ?, "
+                           "MARCACAO_AUTO = 'S', ABONADO = 'N' WHERE DATA IS NULL AND DATA_DEFINIDA <> ?"),
+            {QString::fromUtf8(kObsFalta), login.left(10), hoje});
+
+        if (!DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 ID_PONTO FROM PONTO WHERE DATA_DEFINIDA = ?"), {hoje}).vazia())
+            return r;
+        const int diaSemana = hoje.dayOfWeek(); // 6 Saturday, 7 Sunday
+        const auto funcionarios = DM->Conexao.lerTodas(QStringLiteral(
+            "SELECT ID_FUNCIONARIO, TURNO_1_ENT, TURNO_1_SAI, TURNO_2_ENT, TURNO_2_SAI, TURNO_3_ENT, TURNO_3_SAI, "
+            "SOLICITA_PONTO, SOLICITA_PONTO_SAB, SOLICITA_PONTO_DOM FROM FUNCIONARIO "
+            "WHERE SOLICITA_PONTO = 'S' AND ID_FUNCIONARIO NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO) "
+            "ORDER BY ID_FUNCIONARIO"));
+        const QTime zero(0, 0, 0);
+        for (const Linha &f : funcionarios) {
+            if (diaSemana == 6 && f.texto(QStringLiteral("SOLICITA_PONTO_SAB")) != QLatin1String("S"))
+                continue;
+            if (diaSemana == 7 && f.texto(QStringLiteral("SOLICITA_PONTO_DOM")) != QLatin1String("S"))
+                continue;
+            const QString chave = f.texto(QStringLiteral("ID_FUNCIONARIO"));
+            for (int turno = 1; turno <= 3; ++turno) {
+                const QTime entrada = f.hora(QStringLiteral("TURNO_%1_ENT").arg(turno));
+                const QTime saida = f.hora(QStringLiteral("TURNO_%1_SAI").arg(turno));
+                const bool semEntrada = !entrada.isValid() || entrada == zero;
+                const bool semSaida = !saida.isValid() || saida == zero;
+                if (semEntrada && semSaida)
+                    continue;
+                const QString sql = QStringLiteral(
+                    "INSERT INTO PONTO (ID_FUNCIONARIO, HORA_DEFINIDA, DATA_DEFINIDA, TIPO) VALUES (?, ?, ?, ?)");
+                DM->Conexao.executar(sql, {chave, entrada.isValid() ? entrada : zero, hoje, QStringLiteral("E")});
+                DM->Conexao.executar(sql, {chave, saida.isValid() ? saida : zero, hoje, QStringLiteral("S")});
+                r.previstas += 2;
+            }
+        }
+        return r;
+    });
+}
+
+bool devePreparar(const QDate &hoje)
+{
+    const Sessao &s = Sessao::atual();
+    return (tParametros().texto(QStringLiteral("PONTO_DEFINIDO")) == QLatin1String("S") && hoje != s.Data_Abertura)
+        || s.Ponto_Vazio;
+}
+
+} // namespace PontoAutomatico

@@ -1,9 +1,0 @@
-#include "core/Sessao.h"
-
-Sessao &Sessao::atual()
-{
-    static Sessao s;
-    return s;
-}
-
-void Sessao::reiniciar() { atual() = Sessao(); }
