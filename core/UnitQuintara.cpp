@@ -1,4 +1,8 @@
 #include "core/UnitQuintara.h"
+#include "finance/Comandos.h"
+#include "restaurant/Comandos.h"
+#include "rooms/Comandos.h"
+#include "stays/Comandos.h"
 
 #include "base/CabecalhoTela.h"
 #include "base/Aplicacao.h"
@@ -559,7 +563,6 @@ void TFrmQuintara::montarBandeja()
 
 void TFrmQuintara::registrarComandosProprios()
 {
-    registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { Telas::abrir<TFrmCaixa>(FrmCaixa); });
     registrarComando(QStringLiteral("btnLogClick"), [] { Telas::abrir<TFrmLog>(FrmLog); });
     registrarComando(QStringLiteral("btnParametrosClick"), [] { abrirParametros(); });
     registrarComando(QStringLiteral("btnUsuariosClick"), [] { abrirUsuarios(); });
@@ -591,6 +594,10 @@ void TFrmQuintara::registrarComandosProprios()
         if (QFileInfo(atualizador).isExecutable())
             Plataforma::processos().iniciar(atualizador, {}, QFileInfo(atualizador).path());
     });
+    Quartos::registrarComandos(*this);
+    Estadias::registrarComandos(*this);
+    Financas::registrarComandos(*this);
+    Restaurante::registrarComandos(*this);
 }
 
 void TFrmQuintara::registrarComando(const QString &nomeHandler, std::function<void()> acao)

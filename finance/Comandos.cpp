@@ -1,0 +1,13 @@
+#include "finance/Comandos.h"
+#include "base/Telas.h"
+#include "core/UnitQuintara.h"
+#include "finance/UnitCaixa.h"
+
+namespace Financas {
+
+void registrarComandos(TFrmQuintara &principal)
+{
+    principal.registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { Telas::abrir<TFrmCaixa>(FrmCaixa); });
+}
+
+} // namespace Financas

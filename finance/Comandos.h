@@ -1,0 +1,8 @@
+#pragma once
+// The main window's commands (ribbon buttons, hub entries) that open the
+// screens of finance.
+class TFrmQuintara;
+
+namespace Financas {
+void registrarComandos(TFrmQuintara &principal);
+}

@@ -1,0 +1,11 @@
+#include "restaurant/Comandos.h"
+#include "core/UnitQuintara.h"
+
+namespace Restaurante {
+
+void registrarComandos(TFrmQuintara &principal)
+{
+    (void)principal;
+}
+
+} // namespace Restaurante

@@ -1,0 +1,8 @@
+#pragma once
+// The main window's commands (ribbon buttons, hub entries) that open the
+// screens of restaurant, products, stock and fiscal data.
+class TFrmQuintara;
+
+namespace Restaurante {
+void registrarComandos(TFrmQuintara &principal);
+}
