@@ -627,9 +627,7 @@ void TFrmQuintara::registrarTarefasDoDia()
     adicionarTarefaTimer1([this] {
         if (!m_logado)
             return;
-        const QDate hoje = Relogio::hoje();
-        if (PontoAutomatico::devePreparar(hoje))
-            PontoAutomatico::preparar(hoje, Sessao::atual().login);
+        m_ponto.tick(Relogio::hoje(), Sessao::atual().login);
     });
 }
 
