@@ -53,6 +53,7 @@ TFrmCadCaixa::TFrmCadCaixa(const QString &op, qint64 idCaixa, QWidget *parent)
                            : modo == ModoEdicao::Alterar ? QStringLiteral("Alterar Caixa")
                                                          : QStringLiteral("Ver Caixa");
     setWindowTitle(QStringLiteral("Caixa"));
+    setMinimumWidth(560);
     auto *layout = new QVBoxLayout(this);
     lblTitulo = new QLabel(titulo, this);
     QFont f = lblTitulo->font();

@@ -44,7 +44,7 @@ TFrmCaixa::TFrmCaixa(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmCaixa"));
     setWindowTitle(QStringLiteral("Caixa"));
-    resize(940, 620);
+    resize(1010, 620);
     auto *layout = new QVBoxLayout(this);
     imgCabecalho = criarCabecalhoTela(this);
     layout->addWidget(imgCabecalho);
@@ -64,14 +64,14 @@ TFrmCaixa::TFrmCaixa(QWidget *parent) : QDialog(parent)
     DBGrid1->setToolTip(QStringLiteral("Mais Opções -> Botão Direito do Mouse"));
     lista->definirConsulta(sqlLista());
     lista->definirColunas({
-        {QStringLiteral("DATA_ABERT"), QStringLiteral("Data de Abertura"), FormatoColuna::Data, 110},
-        {QStringLiteral("HORA_ABERT"), QStringLiteral("Hora de Abertura"), FormatoColuna::Hora, 110},
-        {QStringLiteral("TURNO"), QStringLiteral("Turno"), FormatoColuna::Texto, 50},
-        {QStringLiteral("DATA_FECHA"), QStringLiteral("Data de Fechamento"), FormatoColuna::Data, 125},
-        {QStringLiteral("HORA_FECHA"), QStringLiteral("Hora de Fechamento"), FormatoColuna::Hora, 125},
-        {QStringLiteral("VALOR_ABERT"), QStringLiteral("Saldo na Abertura"), FormatoColuna::Dinheiro, 120},
-        {QStringLiteral("VALOR_FECHA"), QStringLiteral("Saldo no Fechamento"), FormatoColuna::Dinheiro, 130},
-        {QStringLiteral("USUARIO"), QStringLiteral("Responsável"), FormatoColuna::Texto, 110},
+        {QStringLiteral("DATA_ABERT"), QStringLiteral("Data de Abertura"), FormatoColuna::Data, 122},
+        {QStringLiteral("HORA_ABERT"), QStringLiteral("Hora de Abertura"), FormatoColuna::Hora, 122},
+        {QStringLiteral("TURNO"), QStringLiteral("Turno"), FormatoColuna::Texto, 52},
+        {QStringLiteral("DATA_FECHA"), QStringLiteral("Data de Fechamento"), FormatoColuna::Data, 142},
+        {QStringLiteral("HORA_FECHA"), QStringLiteral("Hora de Fechamento"), FormatoColuna::Hora, 142},
+        {QStringLiteral("VALOR_ABERT"), QStringLiteral("Saldo na Abertura"), FormatoColuna::Dinheiro, 130},
+        {QStringLiteral("VALOR_FECHA"), QStringLiteral("Saldo no Fechamento"), FormatoColuna::Dinheiro, 148},
+        {QStringLiteral("USUARIO"), QStringLiteral("Responsável"), FormatoColuna::Texto, 112},
     });
     lista->definirAcaoAtual(QStringLiteral("Caixa"));
     lista->adicionarOrdenacao(QStringLiteral("Mostrar Todos  - Organizar Por Código"), sqlLista());
