@@ -1,11 +1,14 @@
 #include "rooms/Comandos.h"
 #include "core/UnitQuintara.h"
+#include "rooms/UnitUH.h"
 
 namespace Quartos {
 
 void registrarComandos(TFrmQuintara &principal)
 {
-    (void)principal;
+    // The room map: ribbon "Central de UH's" and the window's background.
+    principal.abrirCentralUH = [] { abrirCentralUH(); };
+    principal.registrarComando(QStringLiteral("btnCentralUHClick"), [] { abrirCentralUH(); });
 }
 
 } // namespace Quartos
