@@ -1,12 +1,16 @@
 // The band-report frame: the document model, its pages, the common printing
 // flow and a PDF read back as text.
+#include "base/Caminhos.h"
 #include "base/Relatorio.h"
 #include "base/RelatorioPintura.h"
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "support/TelasTeste.h"
 
+#include <QDir>
 #include <QImage>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -228,7 +232,14 @@ TEST_F(RelatorioTeste, VisualizacaoMaximizadaDepoisRegistraImpressao)
         const QPageLayout l = t->impressora()->pageLayout();
         EXPECT_NEAR(l.fullRect(QPageLayout::Millimeter).width(), 210, 0.5);
         EXPECT_NEAR(l.fullRect(QPageLayout::Millimeter).height(), 297, 0.5);
-        paginasPrevia = int(t->relatorio().paginas().size());
+        // The preview paints the pages of the model.
+        auto *previa = t->findChild<QPrintPreviewWidget *>();
+        EXPECT_NE(previa, nullptr);
+        if (previa) {
+            EXPECT_EQ(previa->zoomMode(), QPrintPreviewWidget::FitToWidth);
+            previa->updatePreview();
+            paginasPrevia = previa->pageCount();
+        }
         return int(QDialog::Rejected);
     });
     const QString antes = QStringLiteral("Relatório de Consumo (De 01/03/2025 Até 31/03/2025)\rD'ÁVILA");
@@ -307,6 +318,73 @@ TEST_F(RelatorioTeste, FaixasPrateadasOuBrancasConformeLogoLargo)
         ASSERT_EQ(geral.size(), 1);
         EXPECT_EQ(img.pixelColor(15, int(geral[0].topo + 1)).rgb(), c.faixa.rgb());
     }
+}
+
+TEST_F(RelatorioTeste, ImpressoraEscolhidaImprimeERegistraCanceladaNao)
+{
+    parametro(QStringLiteral("IMPRESSAOCOMPRIMENTO"), QStringLiteral("120"));
+    Relatorio rel(QStringLiteral("Relatório de Consumo"));
+    preencher(rel);
+    const QString pdf = pasta() + QStringLiteral("/impressora.pdf");
+    struct Caso {
+        bool aceita;
+        bool impresso;
+    };
+    for (const Caso c : {Caso{false, false}, Caso{true, true}}) {
+        SCOPED_TRACE(c.aceita);
+        Telas::interceptar<QPrintDialog>([&](QPrintDialog *d) {
+            // The printer comes set to the report's paper.
+            const QSizeF mm = d->printer()->pageLayout().fullRect(QPageLayout::Millimeter).size();
+            EXPECT_NEAR(mm.width(), 210, 0.5);
+            EXPECT_NEAR(mm.height(), 120, 0.5);
+            d->printer()->setOutputFileName(pdf);
+            return int(c.aceita ? QDialog::Accepted : QDialog::Rejected);
+        });
+        EXPECT_EQ(RelatorioPintura::exibir(rel, QStringLiteral("Consumo"), RelatorioPintura::Destino::Impressora),
+                  c.impresso);
+        EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG")), c.impresso ? 1 : 0);
+        EXPECT_EQ(QFile::exists(pdf), c.impresso);
+    }
+    const QString texto = executar(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_TRUE(texto.contains(QStringLiteral("Pág. 2"))) << texto.toStdString();
+}
+
+TEST_F(RelatorioTeste, LogotipoQuadradoOuLargoNoCabecalho)
+{
+    // A red logo, given as the Windows path of the installation folder.
+    Caminhos::definirPastaInstalacao(pasta());
+    QDir(pasta()).mkpath(QStringLiteral("img"));
+    QImage vermelho(200, 200, QImage::Format_RGB32);
+    vermelho.fill(Qt::red);
+    ASSERT_TRUE(vermelho.save(pasta() + QStringLiteral("/img/logo.png")));
+    parametro(QStringLiteral("LOGO"), QStringLiteral("C:\\Quintara\\img\\logo.png"));
+    const struct {
+        const char *largo;
+        QPoint dentro;  // mm: inside the logo
+        QPoint fora;    // mm: where the other layout puts it
+    } casos[] = {{"N", {25, 25}, {105, 15}}, {"S", {105, 15}, {25, 25}}};
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.largo);
+        parametro(QStringLiteral("LOGORELLARGO"), QString::fromLatin1(c.largo));
+        Relatorio rel(QStringLiteral("Relatório"));
+        preencher(rel);
+        EXPECT_EQ(rel.ambiente().logo, pasta() + QStringLiteral("/img/logo.png"));
+        const QString pdf = pasta() + QStringLiteral("/logo.pdf");
+        RelatorioPintura::gravarPdf(rel, pdf);
+        executar(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("25.4"), QStringLiteral("-singlefile"),
+                  pdf, pasta() + QStringLiteral("/logo")});
+        const QImage img(pasta() + QStringLiteral("/logo.png"));
+        ASSERT_FALSE(img.isNull());
+        // The picture goes into the PDF compressed: red within a few shades.
+        auto vermelha = [&](QPoint p) {
+            const QColor cor = img.pixelColor(p);
+            return cor.red() > 230 && cor.green() < 25 && cor.blue() < 25;
+        };
+        EXPECT_TRUE(vermelha(c.dentro));
+        EXPECT_FALSE(vermelha(c.fora));
+    }
+    Caminhos::definirPastaInstalacao(QString());
 }
 
 } // namespace
