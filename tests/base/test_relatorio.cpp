@@ -8,6 +8,7 @@
 #include "support/TelasTeste.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -106,10 +107,15 @@ TEST_F(RelatorioTeste, DuasPaginasComCabecalhoTitulosRepetidosETotaisEmCentavos)
             y = b.topo + b.altura;
         }
     }
-    // The pages hold every band once, in order.
+    // The pages hold every band once, in order, and the caption of the group
+    // that goes on over the break again.
     QList<Relatorio::Banda> juntas;
     for (const auto &p : pags)
         juntas += p.bandas.mid(1);
+    ASSERT_GE(pags[1].bandas.size(), 2);
+    EXPECT_EQ(pags[1].bandas[1].tipo, TB::CabecalhoGrupo);
+    EXPECT_EQ(pags[1].bandas[1].texto, "Apartamento 102 (continuação)");
+    juntas.removeIf([](const Relatorio::Banda &b) { return b.texto.endsWith(Relatorio::kContinuacao); });
     const QList<Relatorio::Banda> todas = rel.bandas();
     ASSERT_EQ(juntas.size(), todas.size());
     for (int i = 0; i < todas.size(); ++i) {
@@ -117,7 +123,7 @@ TEST_F(RelatorioTeste, DuasPaginasComCabecalhoTitulosRepetidosETotaisEmCentavos)
         EXPECT_EQ(juntas[i].texto, todas[i].texto);
     }
     // The second room's lines go on over the page break.
-    EXPECT_EQ(pags[1].bandas[1].tipo, TB::Detalhe);
+    EXPECT_EQ(pags[1].bandas[2].tipo, TB::Detalhe);
 
     const auto grupos = comTipo(todas, TB::CabecalhoGrupo);
     ASSERT_EQ(grupos.size(), 2);
@@ -347,6 +353,27 @@ TEST_F(RelatorioTeste, ImpressoraEscolhidaImprimeERegistraCanceladaNao)
     }
     const QString texto = executar(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     EXPECT_TRUE(texto.contains(QStringLiteral("Pág. 2"))) << texto.toStdString();
+}
+
+TEST_F(RelatorioTeste, PdfSemArquivoPerguntaOndeSalvar)
+{
+    Relatorio rel(QStringLiteral("Relatório de Consumo"));
+    preencher(rel);
+    QString escolhido;
+    Telas::interceptar<QFileDialog>([&](QFileDialog *d) {
+        if (escolhido.isEmpty())
+            return int(QDialog::Rejected);
+        d->selectFile(escolhido);
+        return int(QDialog::Accepted);
+    });
+    // Cancelled: nothing written, nothing logged.
+    EXPECT_FALSE(RelatorioPintura::exibir(rel, QStringLiteral("Consumo"), RelatorioPintura::Destino::Pdf));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG")), 0);
+    escolhido = pasta() + QStringLiteral("/escolhido.pdf");
+    EXPECT_TRUE(RelatorioPintura::exibir(rel, QStringLiteral("Consumo"), RelatorioPintura::Destino::Pdf));
+    EXPECT_TRUE(executar(QStringLiteral("pdftotext"), {escolhido, QStringLiteral("-")})
+                    .contains(QStringLiteral("POUSADA D'ÁVILA")));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG")), 1);
 }
 
 TEST_F(RelatorioTeste, LogotipoQuadradoOuLargoNoCabecalho)
