@@ -130,6 +130,8 @@ TEST_F(TiposUH_, RecusasEmOrdemNaoGravamNada)
     }
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM TIPO_UH")), antes);
     EXPECT_TRUE(logs().isEmpty());
+    // a name stored by another workstation between the test and the write is held by the database
+    EXPECT_THROW(banco().executar(QStringLiteral("INSERT INTO TIPO_UH (DESCRICAO) VALUES ('LUXO')")), ErroBanco);
 }
 
 TEST_F(TiposUH_, NovoTipoGuardaAChaveMostradaEOsFilhosSobEla)
