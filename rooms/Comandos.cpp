@@ -14,6 +14,10 @@ void registrarComandos(TFrmQuintara &principal)
 {
     principal.registrarComando(QStringLiteral("btnCaracUHClick"), [] { abrirCaracUH(); });
     principal.registrarComando(QStringLiteral("btnTiposUHClick"), [] { abrirTiposUH(); });
+    // The room edit screen from the room map (its mode and current room); the
+    // type list from the reservation form.
+    MapaUH::ganchos().cadastroUH = [] { abrirCadUHDoMapa(); };
+    CadReservas::abrirTiposUH = [] { abrirTiposUH(); };
     // The room map: ribbon "Central de UH's" and the window's background.
     principal.abrirCentralUH = [] { abrirCentralUH(); };
     principal.registrarComando(QStringLiteral("btnCentralUHClick"), [] { abrirCentralUH(); });
