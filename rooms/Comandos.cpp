@@ -27,13 +27,6 @@ void registrarComandos(TFrmQuintara &principal)
     MapaUH::Ganchos &mapa = MapaUH::ganchos();
     mapa.novaReserva = [] { Reservas::efetuarReserva(); };
     mapa.listaReservas = [] { Telas::abrir<TFrmReservas>(FrmReservas); };
-    mapa.cadastroUH = [] {
-        if (!FrmUH)
-            return;
-        const MapaUH::Quarto *q = FrmUH->atual();
-        abrirCadUH(FrmUH->OP, q ? q->idUH : 0);
-    };
-    CadReservas::abrirTiposUH = [] { abrirTiposUH(); };
 }
 
 } // namespace Quartos
