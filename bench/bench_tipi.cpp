@@ -2,12 +2,13 @@
 // codes): a code prefix, the start of a description and a word anywhere in
 // the description, through the lookup's own statement and grid model, against
 // the raw Firebird client running the same statement and fetching every row.
-// The ratios are printed when the program ends.
+// The ratios are printed at the end.
 #include "base/Grade.h"
 #include "base/UnitDM.h"
 #include "restaurant/ConsultaFiscal.h"
 #include "restaurant/UnitNCM.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -90,20 +91,16 @@ std::map<std::string, double> &tempos()
     return t;
 }
 
-struct Relatorio {
-    // The map of times is made first, so it outlives this report.
-    Relatorio() { tempos(); }
-    ~Relatorio()
-    {
-        for (const Busca &b : kBuscas) {
-            const std::string m = std::string("modulo ") + b.nome, r = std::string("bruto ") + b.nome;
-            if (tempos().count(m) && tempos().count(r) && tempos()[r] > 0)
-                std::cout << "TIPI (" << kCodigos << " códigos), " << b.nome << ": consulta NCM "
-                          << tempos()[m] * 1000 << " ms, cliente bruto " << tempos()[r] * 1000
-                          << " ms, razão " << tempos()[m] / tempos()[r] << "\n";
-        }
+void imprimirRazoes()
+{
+    for (const Busca &b : kBuscas) {
+        const std::string m = std::string("modulo ") + b.nome, r = std::string("bruto ") + b.nome;
+        if (tempos().count(m) && tempos().count(r) && tempos()[r] > 0)
+            std::cout << "TIPI (" << kCodigos << " códigos), " << b.nome << ": consulta NCM " << tempos()[m] * 1000
+                      << " ms, cliente bruto " << tempos()[r] * 1000 << " ms, razão " << tempos()[m] / tempos()[r]
+                      << "\n";
     }
-} g_relatorio;
+}
 
 void registrar(const std::string &nome, benchmark::State &state, std::chrono::steady_clock::duration total)
 {
@@ -232,3 +229,14 @@ BENCHMARK(BM_ConsultaNCM)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClienteBrutoTIPI)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    imprimirRazoes();
+    benchmark::Shutdown();
+    g_pasta.reset();
+    return 0;
+}
