@@ -201,8 +201,8 @@ TEST_F(EstadoUHTeste, CancelarReservaNaoPassaPorCimaDeOutraEstacao)
              banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'M' WHERE ID_UH = ?"), {u});
          },
          EstadoUH::Resultado::Feito, "M", "S", 0},
-        {"outra reserva da UH para hoje: a UH continua reservada",
-         [&](qint64 u, qint64) { reserva(u, {hoje}); }, EstadoUH::Resultado::Feito, "R", "S", 0},
+        {"hóspede entrou na UH sem a reserva: a UH fica ocupada",
+         [&](qint64 u, qint64) { estadia(u); }, EstadoUH::Resultado::Feito, "O", "S", 0},
     };
     int n = 0;
     for (const Caso &c : casos) {
