@@ -230,6 +230,7 @@ QList<Relatorio::Pagina> Relatorio::paginas() const
     };
     novaPagina();
     const QList<Banda> todas = bandas();
+    QString grupoAberto;
     for (int i = 0; i < todas.size(); ++i) {
         Banda b = todas[i];
         double precisa = b.altura;
@@ -237,8 +238,20 @@ QList<Relatorio::Pagina> Relatorio::paginas() const
         if (b.tipo == TipoBanda::CabecalhoGrupo && i + 1 < todas.size())
             precisa += todas[i + 1].altura;
         // Something always goes on a page, however small the paper.
-        if (y + precisa > limite && r.last().bandas.size() > 1)
+        if (y + precisa > limite && r.last().bandas.size() > 1) {
             novaPagina();
+            // A group that goes on over the break shows its caption again.
+            if (!grupoAberto.isEmpty() && b.tipo != TipoBanda::CabecalhoGrupo) {
+                Banda c = banda(TipoBanda::CabecalhoGrupo, grupoAberto + kContinuacao);
+                c.topo = y;
+                y += c.altura;
+                r.last().bandas.append(c);
+            }
+        }
+        if (b.tipo == TipoBanda::CabecalhoGrupo)
+            grupoAberto = b.texto;
+        else if (b.tipo == TipoBanda::TotalGrupo || b.tipo == TipoBanda::TotalGeral)
+            grupoAberto.clear();
         b.topo = y;
         y += b.altura;
         r.last().bandas.append(b);

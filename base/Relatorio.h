@@ -154,6 +154,9 @@ public:
     // The pages as printed.
     QList<Pagina> paginas() const;
 
+    // Added to a group's caption repeated at the top of the next page.
+    static inline const QString kContinuacao = QStringLiteral(" (continuação)");
+
     // Page geometry (mm).
     static constexpr double kMargem = 10;
     static constexpr double kAlturaCabecalhoQuadrado = 32;

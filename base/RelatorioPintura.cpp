@@ -274,9 +274,21 @@ bool exibir(const Relatorio &rel, const QString &textoLog, Destino destino, cons
         pintar(rel, &impressora);
         break;
     }
-    case Destino::Pdf:
-        gravarPdf(rel, arquivoPdf);
+    case Destino::Pdf: {
+        QString arquivo = arquivoPdf;
+        if (arquivo.isEmpty()) {
+            QFileDialog dialogo(pai, QStringLiteral("Salvar Relatório"), QString(),
+                                QStringLiteral("Arquivos PDF (*.pdf)"));
+            dialogo.setAcceptMode(QFileDialog::AcceptSave);
+            dialogo.setDefaultSuffix(QStringLiteral("pdf"));
+            if (Telas::executar(&dialogo, typeid(QFileDialog)) != QDialog::Accepted
+                || dialogo.selectedFiles().isEmpty())
+                return false;
+            arquivo = dialogo.selectedFiles().constFirst();
+        }
+        gravarPdf(rel, arquivo);
         break;
+    }
     }
     NovoRegistrarLog(kOperacaoImpressaoRelatorio, textoLog, QString());
     return true;

@@ -32,9 +32,9 @@ void gravarPdf(const Relatorio &rel, const QString &arquivo);
 // The common flow of a report screen. An empty report shows
 // "Nenhum Registro Encontrado!" and returns false. Otherwise the report goes
 // to the destination (the maximised preview, the printer chosen in the print
-// dialog, or the PDF file `arquivoPdf`) and then NovoRegistrarLog records
-// "Impressão de Relatório" with `textoLog` as its before-text. Nothing is
-// logged when the print dialog is cancelled.
+// dialog, or the PDF file `arquivoPdf`, asked for in a save dialog when empty)
+// and then NovoRegistrarLog records "Impressão de Relatório" with `textoLog`
+// as its before-text. Nothing is logged when a dialog is cancelled.
 bool exibir(const Relatorio &rel, const QString &textoLog, Destino destino = Destino::Visualizar,
             const QString &arquivoPdf = {}, QWidget *pai = nullptr);
 

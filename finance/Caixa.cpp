@@ -394,7 +394,8 @@ LeituraValor lerValor(const QString &texto)
     if (!formato.match(t).hasMatch())
         return {std::nullopt, kMsgValorInvalido};
     const std::optional<Dinheiro> v = Dinheiro::deTexto(t);
-    if (!v)
+    // NUMERIC(15,2) holds at most 9.999.999.999.999,99.
+    if (!v || v->centavos() > 999'999'999'999'999LL)
         return {std::nullopt, kMsgValorInvalido};
     if (v->centavos() <= 0)
         return {std::nullopt, kMsgInformeValor};

@@ -1,6 +1,7 @@
 #include "rooms/Reservas.h"
 #include "base/Parametros.h"
 #include "base/UnitLog.h"
+#include "rooms/EstadoUH.h"
 
 #include <limits>
 
@@ -83,6 +84,17 @@ void gravarDias(qint64 id, const Dados &d)
 QString obsGravada(const QString &obs)
 {
     return obs.toUpper().remove(QLatin1Char('\'')).left(250);
+}
+
+// A free or reserved room follows the reservations: it takes its derived
+// state (the room-state rule). Occupied rooms and rooms in maintenance are
+// changed by the stays and the room map only.
+void seguirReservas(qint64 uh)
+{
+    const QString atual =
+        DM->Conexao.valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {uh}).toString().trimmed();
+    if (atual == EstadoUH::Livre || atual == EstadoUH::Reservada)
+        EstadoUH::reaplicarSituacao(uh, atual);
 }
 
 } // namespace
@@ -180,29 +192,6 @@ bool violacaoUnica(const ErroBanco &e)
         || t.contains(QLatin1String("duplicate value"));
 }
 
-void recalcularEstadoUH(qint64 uh, const QDate &hoje)
-{
-    const QString atual =
-        DM->Conexao.valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {uh}).toString().trimmed();
-    // Occupied and maintenance rooms are changed by the stays and the room map only.
-    if (atual != QLatin1String("L") && atual != QLatin1String("R"))
-        return;
-    const Linha l = DM->Conexao.ler(
-        QStringLiteral("SELECT "
-                       "(SELECT COUNT(*) FROM WALK_IN W WHERE W.ID_UH = ? AND W.BAIXA = 'N' AND W.EXCLUIDO = 'N') "
-                       "AS ABERTAS, "
-                       "(SELECT COUNT(*) FROM RESERVA_UH RUH JOIN RESERVA R ON R.ID_RESERVA = RUH.ID_RESERVA "
-                       "WHERE RUH.ID_UH = ? AND RUH.DATA_ENTRADA = ? AND R.EXCLUIDO = 'N' AND R.CONFIRMADA = 'N') "
-                       "AS HOJE FROM RDB$DATABASE"),
-        {uh, uh, hoje});
-    const QString novo = l.inteiro(QStringLiteral("ABERTAS")) > 0 ? QStringLiteral("O")
-        : l.inteiro(QStringLiteral("HOJE")) > 0                   ? QStringLiteral("R")
-                                                                  : QStringLiteral("L");
-    if (novo != atual)
-        DM->Conexao.executar(QStringLiteral("UPDATE UH SET SITUACAO = ? WHERE ID_UH = ? AND SITUACAO = ?"),
-                             {novo, uh, atual});
-}
-
 ResultadoGravacao incluir(const Dados &d, const QDate &hoje, const QString &usuario, const QString &textoLog)
 {
     ResultadoGravacao r;
@@ -220,8 +209,7 @@ ResultadoGravacao incluir(const Dados &d, const QDate &hoje, const QString &usua
                     .toLongLong();
             gravarDias(id, d);
             if (d.entrada <= hoje && hoje <= d.saida)
-                DM->Conexao.executar(QStringLiteral("UPDATE UH SET SITUACAO = 'R' WHERE ID_UH = ? AND SITUACAO = 'L'"),
-                                     {d.uh});
+                seguirReservas(d.uh);
             NovoRegistrarLog(QStringLiteral("Incluiu Nova Reserva"), QString(textoLog).replace(QLatin1String("%1"),
                                                                                                  QString::number(id)),
                              QStringLiteral(" "));
@@ -263,8 +251,8 @@ ResultadoGravacao alterar(const Dados &d, qint64 uhAnterior, const QDate &hoje, 
             DM->Conexao.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {d.id});
             gravarDias(d.id, d);
             if (uhAnterior > 0 && uhAnterior != d.uh)
-                recalcularEstadoUH(uhAnterior, hoje);
-            recalcularEstadoUH(d.uh, hoje);
+                seguirReservas(uhAnterior);
+            seguirReservas(d.uh);
             NovoRegistrarLog(QStringLiteral("Alterou Reserva"), logAntes, logDepois);
         });
         r.id = d.id;
@@ -292,7 +280,7 @@ bool excluir(qint64 id, const QString &nomeCliente, const QDate &hoje)
         DM->Conexao.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {id});
         // Only a reservation that held the room today decides today's state.
         if (l.inteiro(QStringLiteral("HOJE")) > 0)
-            recalcularEstadoUH(l.inteiro(QStringLiteral("ID_UH")), hoje);
+            seguirReservas(l.inteiro(QStringLiteral("ID_UH")));
         NovoRegistrarLog(QStringLiteral("Excluiu Reserva"),
                          QStringLiteral("CÓDIGO: ") + QString::number(id) + QStringLiteral(" (") + nomeCliente
                              + QStringLiteral(")"),

@@ -78,16 +78,10 @@ ResultadoGravacao alterar(const Dados &d, qint64 uhAnterior, const QDate &hoje, 
                           const QString &logAntes, const QString &logDepois);
 QString textoNaoPendente();
 
-// Deletion of a pending reservation (EXCLUIDO "S", days removed, the room's
-// state recomputed when the reservation held today, "Excluiu Reserva"
+// Deletion of a live reservation (EXCLUIDO "S", days removed, the room's
+// state recomputed by the room-state rule when the reservation held today, "Excluiu Reserva"
 // logged) in one transaction; false when it was no longer pending.
 bool excluir(qint64 id, const QString &nomeCliente, const QDate &hoje);
-
-// The state a live room must have now: "M" stays "M"; an open stay gives "O";
-// a pending reservation with today among its days gives "R"; otherwise "L".
-// Writes it only when it differs (one conditional update). Runs inside the
-// caller's transaction.
-void recalcularEstadoUH(qint64 uh, const QDate &hoje);
 
 // The free rooms for a period: live rooms that no pending reservation holds
 // on any day of the period and that have no open stay; a period starting

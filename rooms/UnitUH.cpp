@@ -14,9 +14,6 @@
 #include "core/UnitQuintara.h"
 #include "core/UnitSMS.h"
 #include "rooms/EstadoUH.h"
-#include "rooms/UnitCadReservas.h"
-#include "rooms/UnitCadUH.h"
-#include "rooms/UnitReservas.h"
 
 #include <QAction>
 #include <QApplication>
@@ -882,6 +879,7 @@ void TFrmUH::showEvent(QShowEvent *e)
         btnDespesasAvulsas->hide();
         mnDespesasAvulsas->setVisible(false);
     }
+    btnReservas->setEnabled(bool(ganchos().listaReservas));
     btnDespesasAvulsas->setEnabled(bool(ganchos().despesasAvulsas));
     // 5. Touch mode: the touch cards in place of the grid.
     if (m_touch) {
@@ -944,6 +942,12 @@ void TFrmUH::reabrirLista()
     }
     const bool temLinhas = tUH->rowCount() > 0;
     PermissaoTela(btnNovaUH, btnAlterarUH, btnExcluirUH, mnNovaUH, mnAlterarUH, mnExcluirUH, temLinhas);
+    if (!ganchos().cadastroUH) {
+        btnNovaUH->setEnabled(false);
+        btnAlterarUH->setEnabled(false);
+        mnNovaUH->setEnabled(false);
+        mnAlterarUH->setEnabled(false);
+    }
     cursorMudou();
 }
 
@@ -1085,6 +1089,8 @@ void TFrmUH::atualizarPopup()
             a->setEnabled(false);
     if (!g.extratoConta)
         mnExtrato->setEnabled(false);
+    if (!g.novaReserva)
+        mnReserva->setEnabled(false);
     if (!g.despesasAvulsas)
         mnDespesasAvulsas->setEnabled(false);
     for (QAction *a : {mnOrdemNumero, mnOrdemDescricao, mnOrdemTipo})
@@ -1107,41 +1113,32 @@ void TFrmUH::situacaoMudou(const QString &numero)
 
 // ---------------------------------------------------------------- room edit
 
-void TFrmUH::abrirCadastroUH()
-{
-    const Quarto *q = atual();
-    const qint64 id = OP == QLatin1String("I") || !q ? 0 : q->idUH;
-    try {
-        abrirCadUH(OP, id);
-    } catch (...) {
-        OP.clear();
-        throw;
-    }
-    OP.clear();
-    reabrirLista();
-}
-
 void TFrmUH::btnNovaUHClick()
 {
+    if (!ganchos().cadastroUH)
+        return;
     OP = QStringLiteral("I");
-    abrirCadastroUH();
+    ganchos().cadastroUH();
+    reabrirLista();
 }
 
 void TFrmUH::btnAlterarUHClick()
 {
-    if (!atual())
+    if (!ganchos().cadastroUH || !atual())
         return;
     if (OP != QLatin1String("V"))
         OP = QStringLiteral("A");
-    abrirCadastroUH();
+    ganchos().cadastroUH();
+    reabrirLista();
 }
 
 void TFrmUH::dbgUHDblClick()
 {
-    if (!atual())
+    if (!ganchos().cadastroUH || !atual())
         return;
     OP = QStringLiteral("V");
-    abrirCadastroUH();
+    ganchos().cadastroUH();
+    reabrirLista();
 }
 
 void TFrmUH::btnExcluirUHClick()
@@ -1509,23 +1506,18 @@ void TFrmUH::ExtratoClick()
 
 void TFrmUH::EfetuarReservaClick()
 {
-    // The reservation list carries the form's mode; it is created, not shown.
-    {
-        std::unique_ptr<TFrmReservas> lista(new TFrmReservas);
-        FrmReservas = lista.get();
-        struct Limpa {
-            ~Limpa() { FrmReservas = nullptr; }
-        } limpa;
-        lista->OP = QStringLiteral("I");
-        Telas::abrir<TFrmCadReservas>(FrmCadReservas, lista.get());
-    }
+    if (!ganchos().novaReserva)
+        return;
+    ganchos().novaReserva();
     reabrirTipos();
     reabrirLista();
 }
 
 void TFrmUH::btnReservasClick()
 {
-    Telas::abrir<TFrmReservas>(FrmReservas);
+    if (!ganchos().listaReservas)
+        return;
+    ganchos().listaReservas();
     reabrirLista();
 }
 

@@ -124,12 +124,14 @@ struct AcaoEstadia {
 };
 
 // Screens of other subsystems opened from the map, set by them (tests set
-// them too). An entry whose screen is not set is disabled. The room edit
-// and the reservation screens of this subsystem are opened directly.
+// them too). An entry whose screen is not set is disabled.
 struct Ganchos {
     std::function<void(const EntradaExpressa &)> entradaHospede;
     std::function<void(const AcaoEstadia &)> estadia;
     std::function<void(qint64 idEntrada, bool impressora)> extratoConta;
+    std::function<void()> novaReserva;   // reservation form, new
+    std::function<void()> listaReservas; // reservation list
+    std::function<void()> cadastroUH;    // room edit; reads FrmUH->OP and the current room
     std::function<void()> despesasAvulsas;
     // The customer list in express mode: a customer picked there is left in
     // Sessao::WalkInExpressoCLIENTE.
@@ -206,7 +208,7 @@ public:
     explicit TFrmUH(QWidget *parent = nullptr);
     ~TFrmUH() override;
 
-    // Mode handed to the room edit screen: "I", "A" or "V" (emptied when it closes).
+    // Mode handed to the room edit screen: "I", "A" or "V" (emptied by it).
     QString OP;
 
     // The current room (nullptr when the list shows none).
@@ -362,7 +364,6 @@ private:
     void abrirEstadia(const QString &op, bool mostrarLista, bool reabrir);
     void concluirManutencao();
     void cancelarReserva();
-    void abrirCadastroUH();
     void ordenar(MapaUH::Ordem ordem);
     // A refusal because the room changed elsewhere: the message, then the list again.
     void situacaoMudou(const QString &numero);

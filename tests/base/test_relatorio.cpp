@@ -1,12 +1,17 @@
 // The band-report frame: the document model, its pages, the common printing
 // flow and a PDF read back as text.
+#include "base/Caminhos.h"
 #include "base/Relatorio.h"
 #include "base/RelatorioPintura.h"
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "support/TelasTeste.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QImage>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -102,10 +107,15 @@ TEST_F(RelatorioTeste, DuasPaginasComCabecalhoTitulosRepetidosETotaisEmCentavos)
             y = b.topo + b.altura;
         }
     }
-    // The pages hold every band once, in order.
+    // The pages hold every band once, in order, and the caption of the group
+    // that goes on over the break again.
     QList<Relatorio::Banda> juntas;
     for (const auto &p : pags)
         juntas += p.bandas.mid(1);
+    ASSERT_GE(pags[1].bandas.size(), 2);
+    EXPECT_EQ(pags[1].bandas[1].tipo, TB::CabecalhoGrupo);
+    EXPECT_EQ(pags[1].bandas[1].texto, "Apartamento 102 (continuação)");
+    juntas.removeIf([](const Relatorio::Banda &b) { return b.texto.endsWith(Relatorio::kContinuacao); });
     const QList<Relatorio::Banda> todas = rel.bandas();
     ASSERT_EQ(juntas.size(), todas.size());
     for (int i = 0; i < todas.size(); ++i) {
@@ -113,7 +123,7 @@ TEST_F(RelatorioTeste, DuasPaginasComCabecalhoTitulosRepetidosETotaisEmCentavos)
         EXPECT_EQ(juntas[i].texto, todas[i].texto);
     }
     // The second room's lines go on over the page break.
-    EXPECT_EQ(pags[1].bandas[1].tipo, TB::Detalhe);
+    EXPECT_EQ(pags[1].bandas[2].tipo, TB::Detalhe);
 
     const auto grupos = comTipo(todas, TB::CabecalhoGrupo);
     ASSERT_EQ(grupos.size(), 2);
@@ -228,7 +238,14 @@ TEST_F(RelatorioTeste, VisualizacaoMaximizadaDepoisRegistraImpressao)
         const QPageLayout l = t->impressora()->pageLayout();
         EXPECT_NEAR(l.fullRect(QPageLayout::Millimeter).width(), 210, 0.5);
         EXPECT_NEAR(l.fullRect(QPageLayout::Millimeter).height(), 297, 0.5);
-        paginasPrevia = int(t->relatorio().paginas().size());
+        // The preview paints the pages of the model.
+        auto *previa = t->findChild<QPrintPreviewWidget *>();
+        EXPECT_NE(previa, nullptr);
+        if (previa) {
+            EXPECT_EQ(previa->zoomMode(), QPrintPreviewWidget::FitToWidth);
+            previa->updatePreview();
+            paginasPrevia = previa->pageCount();
+        }
         return int(QDialog::Rejected);
     });
     const QString antes = QStringLiteral("Relatório de Consumo (De 01/03/2025 Até 31/03/2025)\rD'ÁVILA");
@@ -307,6 +324,94 @@ TEST_F(RelatorioTeste, FaixasPrateadasOuBrancasConformeLogoLargo)
         ASSERT_EQ(geral.size(), 1);
         EXPECT_EQ(img.pixelColor(15, int(geral[0].topo + 1)).rgb(), c.faixa.rgb());
     }
+}
+
+TEST_F(RelatorioTeste, ImpressoraEscolhidaImprimeERegistraCanceladaNao)
+{
+    parametro(QStringLiteral("IMPRESSAOCOMPRIMENTO"), QStringLiteral("120"));
+    Relatorio rel(QStringLiteral("Relatório de Consumo"));
+    preencher(rel);
+    const QString pdf = pasta() + QStringLiteral("/impressora.pdf");
+    struct Caso {
+        bool aceita;
+        bool impresso;
+    };
+    for (const Caso c : {Caso{false, false}, Caso{true, true}}) {
+        SCOPED_TRACE(c.aceita);
+        Telas::interceptar<QPrintDialog>([&](QPrintDialog *d) {
+            // The printer comes set to the report's paper.
+            const QSizeF mm = d->printer()->pageLayout().fullRect(QPageLayout::Millimeter).size();
+            EXPECT_NEAR(mm.width(), 210, 0.5);
+            EXPECT_NEAR(mm.height(), 120, 0.5);
+            d->printer()->setOutputFileName(pdf);
+            return int(c.aceita ? QDialog::Accepted : QDialog::Rejected);
+        });
+        EXPECT_EQ(RelatorioPintura::exibir(rel, QStringLiteral("Consumo"), RelatorioPintura::Destino::Impressora),
+                  c.impresso);
+        EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG")), c.impresso ? 1 : 0);
+        EXPECT_EQ(QFile::exists(pdf), c.impresso);
+    }
+    const QString texto = executar(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_TRUE(texto.contains(QStringLiteral("Pág. 2"))) << texto.toStdString();
+}
+
+TEST_F(RelatorioTeste, PdfSemArquivoPerguntaOndeSalvar)
+{
+    Relatorio rel(QStringLiteral("Relatório de Consumo"));
+    preencher(rel);
+    QString escolhido;
+    Telas::interceptar<QFileDialog>([&](QFileDialog *d) {
+        if (escolhido.isEmpty())
+            return int(QDialog::Rejected);
+        d->selectFile(escolhido);
+        return int(QDialog::Accepted);
+    });
+    // Cancelled: nothing written, nothing logged.
+    EXPECT_FALSE(RelatorioPintura::exibir(rel, QStringLiteral("Consumo"), RelatorioPintura::Destino::Pdf));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG")), 0);
+    escolhido = pasta() + QStringLiteral("/escolhido.pdf");
+    EXPECT_TRUE(RelatorioPintura::exibir(rel, QStringLiteral("Consumo"), RelatorioPintura::Destino::Pdf));
+    EXPECT_TRUE(executar(QStringLiteral("pdftotext"), {escolhido, QStringLiteral("-")})
+                    .contains(QStringLiteral("POUSADA D'ÁVILA")));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG")), 1);
+}
+
+TEST_F(RelatorioTeste, LogotipoQuadradoOuLargoNoCabecalho)
+{
+    // A red logo, given as the Windows path of the installation folder.
+    Caminhos::definirPastaInstalacao(pasta());
+    QDir(pasta()).mkpath(QStringLiteral("img"));
+    QImage vermelho(200, 200, QImage::Format_RGB32);
+    vermelho.fill(Qt::red);
+    ASSERT_TRUE(vermelho.save(pasta() + QStringLiteral("/img/logo.png")));
+    parametro(QStringLiteral("LOGO"), QStringLiteral("C:\\Quintara\\img\\logo.png"));
+    const struct {
+        const char *largo;
+        QPoint dentro;  // mm: inside the logo
+        QPoint fora;    // mm: where the other layout puts it
+    } casos[] = {{"N", {25, 25}, {105, 15}}, {"S", {105, 15}, {25, 25}}};
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.largo);
+        parametro(QStringLiteral("LOGORELLARGO"), QString::fromLatin1(c.largo));
+        Relatorio rel(QStringLiteral("Relatório"));
+        preencher(rel);
+        EXPECT_EQ(rel.ambiente().logo, pasta() + QStringLiteral("/img/logo.png"));
+        const QString pdf = pasta() + QStringLiteral("/logo.pdf");
+        RelatorioPintura::gravarPdf(rel, pdf);
+        executar(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("25.4"), QStringLiteral("-singlefile"),
+                  pdf, pasta() + QStringLiteral("/logo")});
+        const QImage img(pasta() + QStringLiteral("/logo.png"));
+        ASSERT_FALSE(img.isNull());
+        // The picture goes into the PDF compressed: red within a few shades.
+        auto vermelha = [&](QPoint p) {
+            const QColor cor = img.pixelColor(p);
+            return cor.red() > 230 && cor.green() < 25 && cor.blue() < 25;
+        };
+        EXPECT_TRUE(vermelha(c.dentro));
+        EXPECT_FALSE(vermelha(c.fora));
+    }
+    Caminhos::definirPastaInstalacao(QString());
 }
 
 } // namespace

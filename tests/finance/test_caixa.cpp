@@ -376,7 +376,7 @@ TEST_F(CaixaTeste, UsuarioSemMovimentosVeSoOTurnoMaisNovo)
     tecla(f.DBGrid1, Qt::Key_Insert);
     tecla(f.DBGrid1, Qt::Key_Delete);
     tecla(f.DBGrid1, Qt::Key_F2);
-    EXPECT_TRUE(msg->mostradas().size() == 1);
+    EXPECT_EQ(msg->mostradas().size(), 1);
 }
 
 TEST_F(CaixaTeste, AtalhosDaLista)

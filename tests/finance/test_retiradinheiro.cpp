@@ -199,6 +199,8 @@ TEST_F(RetiradaTeste, ValoresDigitados)
         {"abc", "", invalido},
         {"0,001", "", invalido},
         {"99999999999999", "", invalido},
+        {"10.000.000.000.000,00", "", invalido},
+        {"9.999.999.999.999,99", "9.999.999.999.999,99", ""},
         {"-5", "", "Valor Inválido! Informe o Valor sem Sinal: a Operação (Adicionar ou Retirar) já Indica o Sentido."},
         {"", "", "Informe o Valor da Operação!"},
         {"0,00", "", "Informe o Valor da Operação!"},

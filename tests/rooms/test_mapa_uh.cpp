@@ -64,6 +64,10 @@ protected:
         };
         g.estadia = [this](const MapaUH::AcaoEstadia &a) { estadias.append(a); };
         g.extratoConta = [this](qint64 e, bool) { extratos.append(e); };
+        // The screens of this subsystem, as the main window wires them.
+        g.cadastroUH = [] { abrirCadUHDoMapa(); };
+        g.novaReserva = [] { Reservas::efetuarReserva(); };
+        g.listaReservas = [] { Telas::abrir<TFrmReservas>(FrmReservas); };
         Telas::interceptar<TFrmCadUH>([this](TFrmCadUH *c) {
             cadastros.append(OPdeModo(c->modo()));
             codigosCadastro.append(c->codigo());
@@ -558,6 +562,7 @@ TEST_F(MapaUHTeste, EdicaoDeUHPelosAtalhos)
 {
     const Hotel h = hotel();
     TFrmUH f;
+    FrmUH = &f; // as its opener publishes it
     f.show();
     ativar(&f);
     ASSERT_TRUE(f.selecionar(h.livre));
@@ -570,6 +575,7 @@ TEST_F(MapaUHTeste, EdicaoDeUHPelosAtalhos)
     EXPECT_EQ(codigosCadastro.mid(1), (QList<qint64>{h.livre, h.livre, h.livre}));
     EXPECT_NE(codigosCadastro[0], h.livre); // a new room gets a key of its own
     EXPECT_TRUE(f.OP.isEmpty());
+    FrmUH = nullptr;
 }
 
 TEST_F(MapaUHTeste, ReservasPeloMapa)
