@@ -97,6 +97,8 @@ TEST(BackupRegrasTeste, EntradasQueFaltam)
     EXPECT_FALSE(Backup::caminhoRemoto("C:\\Quintara\\x.fdb"));
     EXPECT_TRUE(Backup::caminhoRemoto("localhost:/dados/x.fdb"));
     EXPECT_TRUE(Backup::caminhoRemoto("192.168.0.10:C:\\Quintara\\x.fdb"));
+    EXPECT_TRUE(Backup::caminhoRemoto("127.0.0.1/3051:/dados/x.fdb"));
+    EXPECT_FALSE(Backup::caminhoRemoto("/dados/3051:x/x.fdb"));
 }
 
 TEST_F(BackupTeste, BackupRealGravaArquivoRegistraLogEMantemConexao)
