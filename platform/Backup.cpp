@@ -116,7 +116,7 @@ void ServicoGbak::rodar(const QStringList &argumentos, const Credenciais &c, con
             pendente.remove(0, fim + 1);
             if (linha.isEmpty())
                 continue;
-            if (linha.contains(QLatin1String("ERROR:")) || linha.startsWith(QLatin1String("gbak: ")))
+            if (linha.contains(QLatin1String("ERROR:")))
                 erros.append(linha);
             if (saida)
                 saida(linha);
