@@ -1,11 +1,35 @@
 #include "rooms/Comandos.h"
+#include "base/Telas.h"
 #include "core/UnitQuintara.h"
+#include "rooms/UnitCadReservas.h"
+#include "rooms/UnitCadUH.h"
+#include "rooms/UnitCaracUH.h"
+#include "rooms/UnitReservas.h"
+#include "rooms/UnitTiposUH.h"
+#include "rooms/UnitUH.h"
 
 namespace Quartos {
 
 void registrarComandos(TFrmQuintara &principal)
 {
-    (void)principal;
+    principal.registrarComando(QStringLiteral("btnCaracUHClick"), [] { abrirCaracUH(); });
+    principal.registrarComando(QStringLiteral("btnTiposUHClick"), [] { abrirTiposUH(); });
+    // The room map: ribbon "Central de UH's" and the window's background.
+    principal.abrirCentralUH = [] { abrirCentralUH(); };
+    principal.registrarComando(QStringLiteral("btnCentralUHClick"), [] { abrirCentralUH(); });
+    principal.registrarComando(QStringLiteral("btnReservasClick"), [] { Telas::abrir<TFrmReservas>(FrmReservas); });
+
+    // Screens the room map and the reservation form open.
+    MapaUH::Ganchos &mapa = MapaUH::ganchos();
+    mapa.novaReserva = [] { Reservas::efetuarReserva(); };
+    mapa.listaReservas = [] { Telas::abrir<TFrmReservas>(FrmReservas); };
+    mapa.cadastroUH = [] {
+        if (!FrmUH)
+            return;
+        const MapaUH::Quarto *q = FrmUH->atual();
+        abrirCadUH(FrmUH->OP, q ? q->idUH : 0);
+    };
+    CadReservas::abrirTiposUH = [] { abrirTiposUH(); };
 }
 
 } // namespace Quartos
