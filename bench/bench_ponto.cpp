@@ -8,6 +8,8 @@
 #include "base/UnitDM.h"
 #include "core/PontoAutomatico.h"
 
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -129,3 +131,14 @@ void BM_PontoTick_PreparaODia(benchmark::State &state)
 BENCHMARK(BM_PontoTick_DiaJaFeito)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PontoTick_PreparadoPorOutraEstacao)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PontoTick_PreparaODia)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    std::cout << "Um tick do ponto com " << kFuncionarios
+              << " funcionários (dois turnos): tempo por tick; transacoes, lidas e gravadas por tick.\n";
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

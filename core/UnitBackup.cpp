@@ -166,7 +166,7 @@ void verificarRestaurado(const QString &novo)
         c.desconectar();
     }
     if (!falha.isEmpty())
-        throw ErroSistema(QStringLiteral("O backup não gerou um banco de dados válido; o banco atual não foi alterado.\n\n")
+        throw ErroSistema(kMsgRestauracaoFalhou + QStringLiteral("\nO backup não gerou um banco de dados válido:\n\n")
                           + falha);
 }
 
@@ -226,6 +226,11 @@ QString restaurar(const QString &arquivo, const QString &banco, const Saida &sai
     const QString novo = caminhoNovo(destino, Relogio::agora());
     try {
         Backup::servico().restaurar(arquivo.trimmed(), novo, credenciais(), saida);
+    } catch (const ErroSistema &e) {
+        removerNovo(novo);
+        throw ErroSistema(kMsgRestauracaoFalhou + QStringLiteral("\n\n") + e.texto());
+    }
+    try {
         verificarRestaurado(novo);
     } catch (...) {
         removerNovo(novo);

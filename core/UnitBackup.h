@@ -25,6 +25,8 @@ inline const QString kMsgBackupOk = QStringLiteral("Backup Efetuado com Sucesso"
 inline const QString kMsgRestauracaoOk = QStringLiteral("Restauração Efetuada com Sucesso!");
 inline const QString kMsgConfirmaRestauracao =
     QStringLiteral("O Banco de Dados Será Substituído Pelo Conteúdo do Backup. Deseja Continuar?");
+inline const QString kMsgRestauracaoFalhou =
+    QStringLiteral("A Restauração Não Foi Concluída. O Banco de Dados Atual Não Foi Alterado.");
 inline const QString kMsgRestauradoNoServidor = QStringLiteral("O Banco Restaurado Foi Gravado no Servidor Como:");
 inline const QString kFiltroBanco = QStringLiteral("Arquivos de Banco de Dados do Quintara - (*.FDB)");
 inline const QString kFiltroBackup = QStringLiteral("Arquivos de Backup do Quintara - (*.FBK)");

@@ -20,9 +20,9 @@ std::unique_ptr<Servico> &servicoAtual()
 
 bool caminhoRemoto(const QString &banco)
 {
-    // "servidor:/dados/x.fdb", "192.168.0.1:C:\x.fdb"; a Windows drive alone
-    // ("C:\x.fdb") is local.
-    static const QRegularExpression re(QStringLiteral("^[^/\\\\:]{2,}:"));
+    // "servidor:/dados/x.fdb", "192.168.0.1:C:\x.fdb", "servidor/3051:/x.fdb"
+    // (with a port); a Windows drive alone ("C:\x.fdb") is local.
+    static const QRegularExpression re(QStringLiteral("^[^/\\\\:]{2,}(/[0-9]+)?:"));
     return re.match(banco).hasMatch();
 }
 
@@ -49,7 +49,7 @@ QString ServicoGbak::executavel()
 
 QStringList ServicoGbak::argumentosBackup(const QString &banco, const QString &arquivo)
 {
-    return {QStringLiteral("-b"), QStringLiteral("-ig"), QStringLiteral("-nt"), QStringLiteral("-v"), banco, arquivo};
+    return {QStringLiteral("-b"), QStringLiteral("-l"), QStringLiteral("-nt"), QStringLiteral("-v"), banco, arquivo};
 }
 
 namespace {
@@ -116,7 +116,7 @@ void ServicoGbak::rodar(const QStringList &argumentos, const Credenciais &c, con
             pendente.remove(0, fim + 1);
             if (linha.isEmpty())
                 continue;
-            if (linha.contains(QLatin1String("ERROR:")) || linha.startsWith(QLatin1String("gbak: ")))
+            if (linha.contains(QLatin1String("ERROR:")))
                 erros.append(linha);
             if (saida)
                 saida(linha);

@@ -8,6 +8,7 @@
 //   diarias AAAA-MM-DD   the nightly posting of that day
 //   ponto AAAA-MM-DD     the time clock's housekeeping of that day
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
+//   caixa VALOR          VALOR ("1,00") into the open cash-register shift
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -17,6 +18,7 @@
 #include "core/Diarias.h"
 #include "core/PontoAutomatico.h"
 #include "core/UnitCadUsu.h"
+#include "finance/ControleCaixa.h"
 
 #include <QDateTime>
 #include <QThread>
@@ -76,6 +78,11 @@ int main(int argc, char **argv)
             const CadUsu::Resultado r = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, login, QStringLiteral("1"),
                                                           QStringLiteral("1"));
             return login + QLatin1Char('|') + r.mensagem;
+        };
+    } else if (operacao == QLatin1String("caixa")) {
+        rodar = [argumento](int) {
+            const ResultadoCaixa r = ControleCaixa(QStringLiteral("+"), argumento, QStringLiteral("S"));
+            return QStringLiteral("%1|%2").arg(int(r.sucesso)).arg(r.mensagem);
         };
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);

@@ -97,6 +97,8 @@ TEST(BackupRegrasTeste, EntradasQueFaltam)
     EXPECT_FALSE(Backup::caminhoRemoto("C:\\Quintara\\x.fdb"));
     EXPECT_TRUE(Backup::caminhoRemoto("localhost:/dados/x.fdb"));
     EXPECT_TRUE(Backup::caminhoRemoto("192.168.0.10:C:\\Quintara\\x.fdb"));
+    EXPECT_TRUE(Backup::caminhoRemoto("127.0.0.1/3051:/dados/x.fdb"));
+    EXPECT_FALSE(Backup::caminhoRemoto("/dados/3051:x/x.fdb"));
 }
 
 TEST_F(BackupTeste, BackupRealGravaArquivoRegistraLogEMantemConexao)
@@ -180,9 +182,9 @@ TEST_F(BackupTeste, RestauracaoComFalhaNaoTocaNoBancoAtual)
         QString arquivo;
         QString trecho; // part of the message the user sees
     } casos[] = {
-        {cortado, QStringLiteral("gbak")},
-        {texto, QStringLiteral("gbak")},
-        {outro, QStringLiteral("O backup não gerou um banco de dados válido; o banco atual não foi alterado.")},
+        {cortado, BackupRegras::kMsgRestauracaoFalhou + QStringLiteral("\n\nERROR: Backup incomplete")},
+        {texto, BackupRegras::kMsgRestauracaoFalhou + QStringLiteral("\n\ngbak: ERROR:")},
+        {outro, BackupRegras::kMsgRestauracaoFalhou + QStringLiteral("\nO backup não gerou um banco de dados válido:\n\n")},
     };
     for (const auto &c : casos) {
         QStringList linhas;
@@ -190,7 +192,7 @@ TEST_F(BackupTeste, RestauracaoComFalhaNaoTocaNoBancoAtual)
             BackupRegras::restaurar(c.arquivo, banco().caminho(), [&](const QString &l) { linhas << l; });
             ADD_FAILURE() << "a restauração devia falhar: " << c.arquivo.toStdString();
         } catch (const ErroSistema &e) {
-            EXPECT_TRUE(e.texto().contains(c.trecho)) << e.texto().toStdString();
+            EXPECT_TRUE(e.texto().startsWith(c.trecho)) << e.texto().toStdString();
         }
         // The live database is the same, still open, with the row written after the backup.
         EXPECT_TRUE(banco().conectada()) << c.arquivo.toStdString();
@@ -208,7 +210,7 @@ TEST_F(BackupTeste, ServicoComFalhaNaoFechaAConexao)
         BackupRegras::restaurar("/nada.fbk", banco().caminho(), {});
         ADD_FAILURE() << "devia falhar";
     } catch (const ErroSistema &e) {
-        EXPECT_EQ(e.texto(), QStringLiteral("unavailable database"));
+        EXPECT_EQ(e.texto(), BackupRegras::kMsgRestauracaoFalhou + QStringLiteral("\n\nunavailable database"));
     }
     EXPECT_TRUE(banco().conectada());
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM USUARIO")).toInt(), 1);
@@ -222,7 +224,7 @@ TEST_F(BackupTeste, FerramentaQueNaoTerminaEhInterrompidaNoPrazo)
     {
         QFile f(falso);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\necho 'gbak: waiting'\nexec sleep 600\n");
+        f.write("#!/bin/sh\necho 'gbak: restoring'\necho 'gbak: ERROR: waiting'\nexec sleep 600\n");
     }
     QFile::setPermissions(falso, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("ZV_GBAK", falso.toLocal8Bit());
@@ -233,8 +235,9 @@ TEST_F(BackupTeste, FerramentaQueNaoTerminaEhInterrompidaNoPrazo)
         BackupRegras::restaurar(arquivo, banco().caminho(), {});
         ADD_FAILURE() << "devia falhar";
     } catch (const ErroSistema &e) {
-        EXPECT_EQ(e.texto(), QStringLiteral("O serviço de backup não terminou em 1 minuto(s) e foi interrompido.\n"
-                                            "gbak: waiting"));
+        EXPECT_EQ(e.texto(), BackupRegras::kMsgRestauracaoFalhou
+                                 + QStringLiteral("\n\nO serviço de backup não terminou em 1 minuto(s) e foi "
+                                                  "interrompido.\ngbak: ERROR: waiting"));
     }
     qunsetenv("ZV_GBAK");
     Backup::ServicoGbak::definirLimiteMs(0);

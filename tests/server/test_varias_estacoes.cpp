@@ -1,7 +1,10 @@
 // Several workstations on one database through the Firebird server: agent
 // processes (tests/agente) start the same operation at the same moment and
 // the database must come out as if they had run one after the other.
+#include "base/Relogio.h"
 #include "base/UnitDM.h"
+#include "core/UnitBackup.h"
+#include "platform/Backup.h"
 #include "support/BancoTeste.h"
 
 #include <QDateTime>
@@ -218,4 +221,42 @@ TEST_F(VariasEstacoes, DuasEstacoesCriamOMesmoLogin)
     }
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO STARTING WITH 'Incluiu Usuário -> DUPLO'")),
               kLogins);
+}
+
+// A restore through the server cannot swap files there: the checked database
+// stays under a new name beside the live one, which is left as it was.
+TEST_F(VariasEstacoes, RestauracaoNoServidorGravaComNovoNome)
+{
+    Relogio::definir(QDateTime(QDate(2026, 12, 10), QTime(10, 0, 0)));
+    const QString arquivo = m_pasta->path() + QStringLiteral("/copia.fbk");
+    Backup::servico().backup(m_banco, arquivo, {TDM::usuario(), TDM::senha()}, {});
+    banco().executar(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES ('DEPOIS', '1')"));
+
+    // Not a backup: refused, nothing new on the server.
+    const QString lixo = m_pasta->path() + QStringLiteral("/lixo.fbk");
+    {
+        QFile f(lixo);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+    }
+    EXPECT_THROW(BackupRegras::restaurar(lixo, m_banco, {}), ErroSistema);
+    EXPECT_EQ(QDir(m_pasta->path()).entryList({QStringLiteral("*_restaurado_*")}, QDir::Files), QStringList());
+
+    QStringList linhas;
+    const QString novo = BackupRegras::restaurar(arquivo, m_banco, [&](const QString &l) { linhas << l; });
+    EXPECT_EQ(novo, m_servidor.endereco + QLatin1Char(':') + m_pasta->path()
+                        + QStringLiteral("/modelo_restaurado_20261210_100000.fdb"));
+    ASSERT_GE(linhas.size(), 3);
+    EXPECT_EQ(linhas.mid(linhas.size() - 3), (QStringList{QString(), BackupRegras::kMsgRestauradoNoServidor, novo}));
+    // The live database keeps the row written after the backup; the new one does not have it.
+    EXPECT_TRUE(banco().conectada());
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE LOGIN = 'DEPOIS'")), 1);
+    {
+        ConexaoBanco restaurado(QStringLiteral("Restaurado"), novo);
+        restaurado.conectar();
+        EXPECT_EQ(restaurado.valor(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE LOGIN = 'DEPOIS'")).toInt(), 0);
+        EXPECT_EQ(restaurado.valor(QStringLiteral("SELECT COUNT(*) FROM PARAMETROS")).toInt(), 1);
+        restaurado.desconectar();
+    }
+    Relogio::liberar();
 }
