@@ -351,8 +351,10 @@ void TFrmChat::abrirConsulta(const BatePapo::ConsultaHistorico &c)
 {
     modelo->definirConsulta(c.sql, c.valores);
     modelo->abrir();
-    if (!modelo->vazia())
-        DBGrid1->selectRow(modelo->total() - 1); // always on the last message
+    if (!modelo->vazia()) {
+        modelo->buscarTodas(); // always on the last message
+        DBGrid1->selectRow(modelo->total() - 1);
+    }
 }
 
 void TFrmChat::btnFiltrosClick()
