@@ -40,3 +40,9 @@ class ErroConversao : public ErroSistema {
 public:
     using ErroSistema::ErroSistema;
 };
+
+// What the user reads for a database error: the engine errors a user can meet
+// (lost connection, another workstation's change, duplicate key, a value
+// longer than its column, a record still in use) explained in Portuguese with
+// the engine's own text as detail; any other error as it came.
+QString textoParaUsuario(const ErroBanco &e);

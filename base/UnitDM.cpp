@@ -933,7 +933,9 @@ void ConexaoBanco::conectar()
 
 void ConexaoBanco::garantirConectada()
 {
-    if (!conectada())
+    // The attachment handle alone: asking Qt for the connection by name on
+    // every statement costs a lock and a copy.
+    if (!m_bruto->db)
         conectar();
 }
 
