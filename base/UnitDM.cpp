@@ -338,6 +338,7 @@ struct ConexaoBanco::Comando {
     QSqlRecord colunas;
     bool cursorAberto = false;
     bool linhaPendente = false;        // the one row of EXECUTE PROCEDURE / RETURNING
+    bool umaLinha = false;             // INSERT ... VALUES: always one row
     std::list<QString>::iterator posicao;
 
     ~Comando()
@@ -391,6 +392,7 @@ struct ConexaoBanco::Comando {
             tipo = int(isc_vax_integer(resposta + 3, n));
         }
 
+        umaLinha = tipo == isc_info_sql_stmt_insert && !sql.contains(QLatin1String("SELECT"), Qt::CaseInsensitive);
         descricao.assign(entrada->sqlvar, entrada->sqlvar + entrada->sqld);
         bufEntrada.assign(entrada->sqld, QByteArray());
         indEntrada.assign(entrada->sqld, 0);
@@ -708,6 +710,9 @@ struct ConexaoBanco::Comando {
 
     int afetadas()
     {
+        if (umaLinha)
+            return 1; // INSERT ... VALUES that ran: one row, no need to ask the engine
+
         char pedido = isc_info_sql_records;
         char buf[64] = {};
         char tipoContagem = 0;
@@ -1277,7 +1282,7 @@ bool ConexaoBanco::esperarNovaTentativa(int tentativa, qint64 inicioMs)
         return false;
     // Random pauses growing from a few milliseconds, so the workstations that
     // collided do not collide again in step.
-    const int teto = qMin(200, 10 << qMin(tentativa, 5));
+    const int teto = qMin(100, 10 << qMin(tentativa, 5));
     const int pausa = int(QRandomGenerator::global()->bounded(teto / 2, teto + 1));
     QThread::msleep(ulong(qMin<qint64>(pausa, qMax<qint64>(0, kTempoConflitoMs - passado))));
     return true;

@@ -147,7 +147,7 @@ public:
 
     // An update conflict is retried with short random pauses for about this
     // long before the user is told.
-    static constexpr int kTempoConflitoMs = 1500;
+    static constexpr int kTempoConflitoMs = 2000;
     static constexpr int kTentativas = 4; // at least this many tries
 
     // Waits a short random time before a retry; false once the retries of an

@@ -4,6 +4,7 @@
 #include "finance/ControleCaixa.h"
 #include "support/TelasTeste.h"
 
+#include <QMutex>
 #include <QThread>
 #include <atomic>
 
@@ -23,6 +24,8 @@ TEST_F(Contencao, CincoEstacoesLancandoNoMesmoTurnoSemFalhaESaldoExato)
     constexpr int kLancamentos = 25;
     const QString caminho = banco().caminho();
     std::atomic<int> falhas{0};
+    QMutex mutex;
+    QStringList erros;
     std::atomic<int> prontas{0};
     QList<QThread *> estacoes;
     for (int e = 0; e < kOutras; ++e) {
@@ -43,8 +46,10 @@ TEST_F(Contencao, CincoEstacoesLancandoNoMesmoTurnoSemFalhaESaldoExato)
                             throw ErroSistema(QStringLiteral("nenhum turno"));
                         QThread::msleep(3);
                     });
-                } catch (const ErroSistema &) {
+                } catch (const ErroSistema &erro) {
                     ++falhas;
+                    QMutexLocker trava(&mutex);
+                    erros.append(erro.texto());
                 }
             }
         }));
@@ -62,7 +67,7 @@ TEST_F(Contencao, CincoEstacoesLancandoNoMesmoTurnoSemFalhaESaldoExato)
         t->wait();
         delete t;
     }
-    EXPECT_EQ(falhas, 0);
+    EXPECT_EQ(falhas, 0) << erros.join(QStringLiteral(" | ")).toStdString();
     EXPECT_EQ(recusas, 0);
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT ATUAL FROM CAIXA WHERE ID_CAIXA = ?"), {turno})
                   .dinheiro(QStringLiteral("ATUAL"))
