@@ -28,6 +28,8 @@ int main(int argc, char **argv)
 
     TDM dm;
     DM = &dm;
+    // From here a SIGTERM or SIGINT ends the program through its own exit.
+    TAplicacao::tratarSinaisDeEncerramento(encerrarPorSinal);
     Inicio::SequenciaInicio sequencia(dm.Conexao);
     {
         TFrmSplash splash(sequencia);
@@ -42,5 +44,7 @@ int main(int argc, char **argv)
 
     TFrmQuintara janela;
     janela.showMaximized();
-    return app.exec();
+    const int r = app.exec();
+    TAplicacao::restaurarSinais();
+    return r;
 }

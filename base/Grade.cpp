@@ -1,4 +1,5 @@
 #include "base/Grade.h"
+#include "base/Mensagem.h"
 #include "base/Sessao.h"
 
 #include <QAbstractButton>
@@ -39,26 +40,35 @@ void ModeloConsulta::montarVisiveis()
         m_visiveis.append({int(m_campos.indexOf(c.campo.toUpper())), c});
 }
 
+QString ModeloConsulta::sqlEfetivo() const
+{
+    if (m_ordem.isEmpty())
+        return m_sql;
+    return QStringLiteral("SELECT * FROM (%1) T ORDER BY %2").arg(m_sql, m_ordem);
+}
+
 void ModeloConsulta::abrir()
 {
     beginResetModel();
     m_aberta = false;
+    m_cursor.reset();
     m_linhas.clear();
     m_campos.clear();
     m_numericos.clear();
     try {
-        const ConexaoBanco::Consulta c = DM->Conexao.consultar(m_sql, m_valores);
-        for (int i = 0; i < c.colunas.count(); ++i) {
-            m_campos.append(c.colunas.fieldName(i).toUpper());
-            m_numericos.append(c.colunas.field(i).metaType().id() == QMetaType::Double);
+        m_cursor = DM->Conexao.abrirCursor(sqlEfetivo(), m_valores);
+        const QSqlRecord colunas = m_cursor->colunas();
+        for (int i = 0; i < colunas.count(); ++i) {
+            m_campos.append(colunas.fieldName(i).toUpper());
+            m_numericos.append(colunas.field(i).metaType().id() == QMetaType::Double);
         }
-        for (const Linha &l : c.linhas) {
-            QVector<QVariant> linha(c.colunas.count());
-            for (int i = 0; i < c.colunas.count(); ++i)
-                linha[i] = l.valor(i);
-            m_linhas.append(std::move(linha));
-        }
+        const auto linhas = m_cursor->buscar(m_lote);
+        for (const auto &l : linhas)
+            m_linhas.append(l);
+        if (m_cursor->fim())
+            m_cursor.reset();
     } catch (...) {
+        m_cursor.reset();
         m_linhas.clear();
         montarVisiveis();
         endResetModel();
@@ -73,8 +83,97 @@ void ModeloConsulta::fechar()
 {
     beginResetModel();
     m_aberta = false;
+    m_cursor.reset();
     m_linhas.clear();
     endResetModel();
+}
+
+bool ModeloConsulta::lerLote(int n)
+{
+    if (!m_cursor)
+        return false;
+    QList<QVector<QVariant>> novas;
+    try {
+        novas = m_cursor->buscar(n);
+    } catch (const ErroBanco &) {
+        // The rows read so far stay; the list shows no more of them.
+        m_cursor.reset();
+        throw;
+    }
+    if (m_cursor->fim())
+        m_cursor.reset();
+    if (novas.isEmpty())
+        return false;
+    beginInsertRows({}, int(m_linhas.size()), int(m_linhas.size() + novas.size() - 1));
+    for (auto &l : novas)
+        m_linhas.append(std::move(l));
+    endInsertRows();
+    return true;
+}
+
+bool ModeloConsulta::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_cursor != nullptr;
+}
+
+void ModeloConsulta::fetchMore(const QModelIndex &parent)
+{
+    if (parent.isValid())
+        return;
+    try {
+        lerLote(m_lote);
+    } catch (const ErroBanco &e) {
+        // Called while the grid paints or scrolls: the message waits for it.
+        const QString texto = e.texto();
+        QMetaObject::invokeMethod(this, [texto] { Mensagem::erro(texto); }, Qt::QueuedConnection);
+    }
+}
+
+void ModeloConsulta::buscarTodas()
+{
+    while (lerLote(qMax(m_lote, 1000))) {
+    }
+}
+
+void ModeloConsulta::exigirCampo(const QString &campo) const
+{
+    if (indiceCampo(campo) < 0)
+        throw ErroSistema(QStringLiteral("Coluna inexistente na consulta: %1").arg(campo));
+}
+
+Dinheiro ModeloConsulta::somarEmSql(const QString &campo) const
+{
+    exigirCampo(campo);
+    return DM->Conexao
+        .ler(QStringLiteral("SELECT SUM(%1) AS TOTAL FROM (%2) T").arg(m_campos[indiceCampo(campo)], m_sql), m_valores)
+        .dinheiro(QStringLiteral("TOTAL"));
+}
+
+qint64 ModeloConsulta::contarEmSql() const
+{
+    return DM->Conexao.valor(QStringLiteral("SELECT COUNT(*) FROM (%1) T").arg(m_sql), m_valores).toLongLong();
+}
+
+void ModeloConsulta::ordenarPor(const QString &campo, Qt::SortOrder ordem)
+{
+    if (campo.isEmpty()) {
+        m_ordem.clear();
+    } else {
+        exigirCampo(campo);
+        // The name comes from the query's own columns, never from input.
+        m_ordem = QStringLiteral("%1 %2").arg(m_campos[indiceCampo(campo)],
+                                              ordem == Qt::AscendingOrder ? QStringLiteral("ASC")
+                                                                          : QStringLiteral("DESC"));
+    }
+    if (m_aberta)
+        abrir();
+}
+
+void ModeloConsulta::sort(int coluna, Qt::SortOrder ordem)
+{
+    if (coluna < 0 || coluna >= m_visiveis.size() || m_visiveis[coluna].indice < 0)
+        return;
+    ordenarPor(m_campos[m_visiveis[coluna].indice], ordem);
 }
 
 int ModeloConsulta::indiceCampo(const QString &campo) const { return int(m_campos.indexOf(campo.toUpper())); }
@@ -115,12 +214,14 @@ int ModeloConsulta::localizar(const QString &campo, const QString &valor, bool p
     const int c = indiceCampo(campo);
     if (c < 0)
         return -1;
-    for (int i = 0; i < m_linhas.size(); ++i) {
+    auto *eu = const_cast<ModeloConsulta *>(this);
+    for (int i = 0;; ++i) {
+        if (i >= m_linhas.size() && !eu->lerLote(qMax(m_lote, 1000)))
+            return -1;
         const QString t = texto(i, campo);
         if (parcial ? t.startsWith(valor, Qt::CaseInsensitive) : t.compare(valor, Qt::CaseInsensitive) == 0)
             return i;
     }
-    return -1;
 }
 
 QString ModeloConsulta::campoDaColuna(int coluna) const

@@ -4,17 +4,20 @@
 // new/alter/delete buttons and the keeping of a list's position across a
 // reopen.
 //
-// The model reads its whole result when it opens, in one short transaction,
-// and keeps only the values (no cursor and no transaction stay open while the
-// screen waits for the user). Lists over tables that grow without bound (log,
-// stays, customers) open with a filter or an order that the user narrows with
-// the filter panel; the grid never resizes its columns to the contents.
+// The model reads its result in batches as the grid scrolls (canFetchMore /
+// fetchMore): opening a list over a large table reads only the first batch.
+// The open cursor runs in a read-only transaction of its own that holds no
+// lock (see CursorBanco). What needs every row runs in SQL instead of on the
+// rows read so far: sorting by a column (sort(), the header click) and totals
+// (somarEmSql, contarEmSql). The grid never resizes its columns to the
+// contents.
 #include "base/UnitDM.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStyledItemDelegate>
 #include <QVector>
+#include <memory>
 
 class QAbstractButton;
 class QAbstractItemView;
@@ -58,13 +61,34 @@ public:
     // is shown under its own name.
     void definirColunas(const QList<ColunaGrade> &colunas);
 
-    // Runs the statement on DM->Conexao and replaces the rows. A database
-    // error leaves the model closed and reaches the caller.
+    // Runs the statement on DM->Conexao, replaces the rows and reads the first
+    // batch. A database error leaves the model closed and reaches the caller.
     void abrir();
     void fechar();
     bool aberta() const { return m_aberta; }
+    // Rows read so far (all of them once completa()).
     int total() const { return int(m_linhas.size()); }
     bool vazia() const { return m_linhas.isEmpty(); }
+    // Every row of the result has been read.
+    bool completa() const { return !m_cursor; }
+    // Reads the rest of the result (a grid going to its last row).
+    void buscarTodas();
+    // Rows read per batch (at least 1).
+    void definirLote(int linhas) { m_lote = qMax(1, linhas); }
+    int lote() const { return m_lote; }
+
+    // The total of a column and the number of rows over the whole result,
+    // computed by the database. The column must be one of the query's.
+    Dinheiro somarEmSql(const QString &campo) const;
+    qint64 contarEmSql() const;
+    // Orders the whole result by one of the query's columns (runs the
+    // statement again with that order); an empty campo restores the
+    // statement's own order.
+    void ordenarPor(const QString &campo, Qt::SortOrder ordem = Qt::AscendingOrder);
+    void sort(int coluna, Qt::SortOrder ordem = Qt::AscendingOrder) override;
+
+    bool canFetchMore(const QModelIndex &parent = {}) const override;
+    void fetchMore(const QModelIndex &parent = {}) override;
 
     // Values by row and query column (any column of the query, shown or not).
     int indiceCampo(const QString &campo) const;
@@ -73,7 +97,8 @@ public:
     qint64 inteiro(int linha, const QString &campo) const;
     // The row as a Linha-like record of all query columns.
     QVariantMap registro(int linha) const;
-    // First row whose column equals `valor` as text, case-insensitive; -1 when none.
+    // First row whose column equals `valor` as text, case-insensitive; -1 when
+    // none. Reads further batches until found or the result ends.
     int localizar(const QString &campo, const QString &valor, bool parcial = false) const;
 
     // The query column shown in a grid column.
@@ -93,8 +118,15 @@ private:
         ColunaGrade def;
     };
     void montarVisiveis();
+    // Appends up to `n` rows from the cursor; false when none came.
+    bool lerLote(int n);
+    QString sqlEfetivo() const;
+    void exigirCampo(const QString &campo) const;
 
     QString m_sql;
+    QString m_ordem;               // ORDER BY added by sort(), empty for none
+    std::unique_ptr<CursorBanco> m_cursor;
+    int m_lote = 200;
     Valores m_valores;
     QList<ColunaGrade> m_definidas;
     QStringList m_campos;          // every column of the query, upper case

@@ -78,10 +78,21 @@ Manipulador &manipulador()
     return m;
 }
 
+Manipulador &manipuladorBase()
+{
+    static Manipulador m = caixaPadrao;
+    return m;
+}
+
 } // namespace
 
 void definirManipulador(Manipulador m) { manipulador() = std::move(m); }
-void restaurarManipulador() { manipulador() = caixaPadrao; }
+void restaurarManipulador() { manipulador() = manipuladorBase(); }
+void definirManipuladorPadrao(Manipulador m)
+{
+    manipuladorBase() = m ? std::move(m) : Manipulador(caixaPadrao);
+    manipulador() = manipuladorBase();
+}
 
 QString titulo(Tipo t)
 {

@@ -41,6 +41,9 @@ using Manipulador = std::function<Botao(const Pedido &)>;
 // The handler in use; the default one shows a QMessageBox.
 void definirManipulador(Manipulador m);
 void restaurarManipulador();
+// What restaurarManipulador goes back to (the message box unless a test
+// runner, where nobody answers boxes, sets its own).
+void definirManipuladorPadrao(Manipulador m);
 
 // Captions of the standard boxes.
 QString titulo(Tipo t);

@@ -199,13 +199,59 @@ QString GetVersaoArq()
     return partes.mid(0, 4).join(QLatin1Char('.'));
 }
 
+int contarCaracteres(const QString &texto)
+{
+    int n = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        if (texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate())
+            ++i;
+        ++n;
+    }
+    return n;
+}
+
+QString cortarCaracteres(const QString &texto, int maximo)
+{
+    int n = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        if (n == maximo)
+            return texto.left(i);
+        if (texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate())
+            ++i;
+        ++n;
+    }
+    return texto;
+}
+
+QString sqlContem(const QString &coluna)
+{
+    return QStringLiteral("%1 LIKE CAST(? AS VARCHAR(%2)) ESCAPE '\\'").arg(coluna).arg(kLarguraBusca);
+}
+
+QString valorContem(const QString &texto)
+{
+    // Each character may take two after escaping: half the cast is kept.
+    QString t = cortarCaracteres(texto, (kLarguraBusca - 2) / 2);
+    t.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    t.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    t.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return QLatin1Char('%') + t + QLatin1Char('%');
+}
+
+QString sqlIgual(const QString &coluna)
+{
+    return QStringLiteral("%1 = CAST(? AS VARCHAR(%2))").arg(coluna).arg(kLarguraBusca);
+}
+
+QString valorIgual(const QString &texto) { return cortarCaracteres(texto, kLarguraBusca); }
+
 CondicaoSql FormataConsultaMutipla(const QString &texto, const QString &campo)
 {
     CondicaoSql c;
     QStringList clausulas;
     for (const QString &termo : texto.trimmed().split(QLatin1Char('/'))) {
-        clausulas.append(campo + QStringLiteral(" LIKE ?"));
-        c.valores.append(QStringLiteral("%") + termo.trimmed() + QStringLiteral("%"));
+        clausulas.append(sqlContem(campo));
+        c.valores.append(valorContem(termo.trimmed()));
     }
     c.sql = clausulas.join(QStringLiteral(" OR "));
     return c;

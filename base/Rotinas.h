@@ -33,9 +33,26 @@ qint64 HMStoSecs(const QString &tempo);
 double SubtrairData(const QDateTime &data1, const QDateTime &data2);
 QString GetVersaoArq();
 
+// Characters as a Firebird UTF8 column counts them (code points: an emoji is
+// one), and a text cut to at most `maximo` of them without splitting one.
+int contarCaracteres(const QString &texto);
+QString cortarCaracteres(const QString &texto, int maximo);
+
+// Search terms are bound through a cast this wide (and cut to it), so a term
+// longer than the column searched finds nothing instead of failing.
+inline constexpr int kLarguraBusca = 1000;
+// "col LIKE CAST(? AS VARCHAR(1000)) ESCAPE '\'" and its value "%texto%" with
+// the user's own % and _ matched literally.
+QString sqlContem(const QString &coluna);
+QString valorContem(const QString &texto);
+// "col = CAST(? AS VARCHAR(1000))" and its value (cut to the cast).
+QString sqlIgual(const QString &coluna);
+QString valorIgual(const QString &texto);
+
 // One LIKE condition per "/"-separated term of texto on the column campo,
-// joined by " OR ", with the terms as bound values ("%termo%"). campo must be a
-// column name from the code, never typed text.
+// joined by " OR ", with the terms as bound values ("%termo%", % and _ typed
+// by the user taken literally). campo must be a column name from the code,
+// never typed text.
 struct CondicaoSql {
     QString sql;
     QVariantList valores;

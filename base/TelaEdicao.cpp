@@ -136,14 +136,28 @@ private:
     std::function<void()> m_cancelar;
 };
 
-class ValidadorMaiusculas : public QValidator {
+// Upper case (optionally) and at most `maximo` characters counted as the
+// database counts them; a pasted text is cut without splitting an emoji.
+class ValidadorTexto : public QValidator {
 public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
+    ValidadorTexto(QObject *pai, bool maiusculas, int maximo)
+        : QValidator(pai), m_maiusculas(maiusculas), m_maximo(maximo) {}
+    State validate(QString &input, int &pos) const override
     {
-        input = input.toUpper();
+        if (m_maiusculas)
+            input = input.toUpper();
+        if (m_maximo > 0 && contarCaracteres(input) > m_maximo) {
+            input = cortarCaracteres(input, m_maximo);
+            pos = qMin(pos, int(input.size()));
+        }
+        if (!input.isEmpty() && input.back().isHighSurrogate())
+            input.chop(1);
         return Acceptable;
     }
+
+private:
+    bool m_maiusculas;
+    int m_maximo;
 };
 
 } // namespace
@@ -257,9 +271,17 @@ void emMaiusculas(QLineEdit *edit, int maximo)
 {
     if (!edit)
         return;
-    edit->setValidator(new ValidadorMaiusculas(edit));
+    edit->setValidator(new ValidadorTexto(edit, true, maximo));
     if (maximo > 0)
-        edit->setMaxLength(maximo);
+        edit->setMaxLength(2 * maximo); // UTF-16 units; the validator counts characters
+}
+
+void limitarCaracteres(QLineEdit *edit, int maximo)
+{
+    if (!edit || maximo <= 0)
+        return;
+    edit->setValidator(new ValidadorTexto(edit, false, maximo));
+    edit->setMaxLength(2 * maximo);
 }
 
 ModoEdicao modoDeOP(const QString &op)
@@ -300,6 +322,7 @@ ChaveReservada::~ChaveReservada()
 
 void ChaveReservada::reservar(const QString &gerador)
 {
+    abandonar();
     m_gerador = gerador;
     m_valor = DM->Conexao.gerador(gerador, 1);
     m_pendente = true;
@@ -313,12 +336,12 @@ void ChaveReservada::abandonar()
 {
     if (!m_pendente)
         return;
-    m_pendente = false;
     const qint64 chave = m_valor;
-    if (m_limpeza.isEmpty() || !DM)
-        return;
-    DM->Conexao.emTransacao([&] {
-        for (const QString &sql : m_limpeza)
-            DM->Conexao.executar(sql, {chave});
-    });
+    if (!m_limpeza.isEmpty() && DM) {
+        DM->Conexao.emTransacao([&] {
+            for (const QString &sql : std::as_const(m_limpeza))
+                DM->Conexao.executar(sql, {chave});
+        });
+    }
+    m_pendente = false;
 }

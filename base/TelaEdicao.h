@@ -68,8 +68,11 @@ struct ComportamentoEdicao {
 // the menu row when captions were given (nullptr otherwise).
 QMenuBar *instalarComportamentoEdicao(QDialog *tela, ComportamentoEdicao acoes);
 
-// Typed letters become capitals; at most `maximo` characters (0: no limit).
+// Typed letters become capitals; at most `maximo` characters (0: no limit),
+// counted as the database counts them (an emoji is one and is never split).
 void emMaiusculas(QLineEdit *edit, int maximo = 0);
+// The same limit without changing the letters.
+void limitarCaracteres(QLineEdit *edit, int maximo);
 
 // The list's mode for its edit screen (the list's public text OP).
 enum class ModoEdicao { Incluir, Alterar, Ver };
@@ -91,7 +94,10 @@ public:
     ChaveReservada(const ChaveReservada &) = delete;
     ChaveReservada &operator=(const ChaveReservada &) = delete;
 
-    // Reserves a key (again: a new record after "register another").
+    // Reserves a key (again: a new record after "register another"). A key
+    // still pending is abandoned first (its children deleted); when that
+    // fails the error comes back and the pending key stays, never overwritten
+    // while its child rows stand.
     void reservar(const QString &gerador);
     qint64 valor() const { return m_valor; }
     // Reserved and neither confirmed nor abandoned yet.
@@ -100,7 +106,8 @@ public:
     void aoAbandonar(const QString &sqlComChave);
     // The record was saved: its children stay.
     void confirmar();
-    // The record was left unsaved: the children are deleted. Runs once.
+    // The record was left unsaved: the children are deleted. Runs once; when
+    // the deletion fails the key stays pending and the error comes back.
     void abandonar();
 
 private:

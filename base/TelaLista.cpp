@@ -1,4 +1,5 @@
 #include "base/TelaLista.h"
+#include "base/Rotinas.h"
 #include "base/Mensagem.h"
 #include "base/UnitLog.h"
 
@@ -26,9 +27,9 @@ CondicaoFiltro condicaoFiltro(const OpcaoFiltro &opcao, const QString &texto)
                 return {QStringLiteral("1 = 0"), {}};
             return {opcao.coluna + QStringLiteral(" = ?"), {n}};
         }
-        return {opcao.coluna + QStringLiteral(" = ?"), {texto}};
+        return {sqlIgual(opcao.coluna), {valorIgual(texto)}};
     }
-    return {opcao.coluna + QStringLiteral(" LIKE ?"), {QLatin1Char('%') + texto + QLatin1Char('%')}};
+    return {sqlContem(opcao.coluna), {valorContem(texto)}};
 }
 
 TelaLista::TelaLista(QDialog *tela)
@@ -122,7 +123,7 @@ QGroupBox *TelaLista::configurarFiltro(const FiltroLista &filtro)
     if (filtro.maiusculas)
         emMaiusculas(m_edtFiltro, filtro.maximo);
     else if (filtro.maximo > 0)
-        m_edtFiltro->setMaxLength(filtro.maximo);
+        limitarCaracteres(m_edtFiltro, filtro.maximo);
     m_edtFiltro->installEventFilter(this);
     linha->addWidget(m_edtFiltro, 1);
     m_painelFiltro->hide();

@@ -33,7 +33,8 @@ class QTableView;
 struct OpcaoFiltro {
     QString legenda;        // caption of the choice: "Código", "Descrição"
     QString coluna;         // column name, fixed in the code (never typed text)
-    bool exato = false;     // "= ?" with the text; otherwise "LIKE ?" with "%text%"
+    bool exato = false;     // equal to the text; otherwise containing it (% and _ as typed);
+                            // both bound through a wide cast (sqlIgual / sqlContem)
     bool numerico = false;  // an exact search on a number column: a text that is
                             // not a whole number finds nothing (no conversion error)
 };

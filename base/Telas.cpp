@@ -1,11 +1,19 @@
 #include "base/Telas.h"
 
+#include <QColorDialog>
+#include <QFileDialog>
+
 namespace Telas {
 namespace {
 std::map<std::type_index, Interceptador> &mapa()
 {
     static std::map<std::type_index, Interceptador> m;
     return m;
+}
+SemInterceptador &semInterceptador()
+{
+    static SemInterceptador f;
+    return f;
 }
 } // namespace
 
@@ -29,7 +37,34 @@ int executar(QDialog *tela, std::type_index tipo)
         tela->hide();
         return r;
     }
+    if (semInterceptador()) {
+        semInterceptador()(tipo.name());
+        return QDialog::Rejected;
+    }
     return tela->exec();
+}
+
+void definirSemInterceptador(SemInterceptador f) { semInterceptador() = std::move(f); }
+
+QString escolherArquivo(QWidget *pai, const QString &titulo, const QString &pasta, const QString &filtro)
+{
+    QFileDialog d(pai, titulo, pasta, filtro);
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::ExistingFile);
+    if (executar(&d, typeid(QFileDialog)) != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return {};
+    return d.selectedFiles().constFirst();
+}
+
+QColor escolherCor(QWidget *pai, const QColor &inicial, const QString &titulo)
+{
+    QColorDialog d(inicial, pai);
+    d.setWindowTitle(titulo);
+    d.setOption(QColorDialog::DontUseNativeDialog);
+    if (executar(&d, typeid(QColorDialog)) != QDialog::Accepted)
+        return {};
+    return d.selectedColor();
 }
 
 } // namespace Telas

@@ -3,6 +3,7 @@
 // and freed afterwards (also when an error escapes); while open it can be
 // reached through the global pointer named after it. Tests intercept a screen
 // type and act on it instead of blocking in its event loop.
+#include <QColor>
 #include <QDialog>
 #include <functional>
 #include <map>
@@ -28,6 +29,17 @@ void interceptar(std::function<int(T *)> f)
 
 // Shows a created screen modally (or hands it to the test's interceptor).
 int executar(QDialog *tela, std::type_index tipo);
+
+// Tests: what happens to a modal screen nobody intercepted. With a handler
+// set, the screen is not shown (nothing waits for a user who is not there):
+// the handler is told its type and the screen ends Rejected.
+using SemInterceptador = std::function<void(const char *tipo)>;
+void definirSemInterceptador(SemInterceptador f);
+
+// File and colour choices, through executar (tests intercept QFileDialog /
+// QColorDialog). An empty text / invalid colour when cancelled.
+QString escolherArquivo(QWidget *pai, const QString &titulo, const QString &pasta, const QString &filtro);
+QColor escolherCor(QWidget *pai, const QColor &inicial, const QString &titulo);
 
 // Creates T, publishes it in `global` while open, shows it modally and frees it.
 template <class T, class... Args>

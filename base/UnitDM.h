@@ -14,7 +14,9 @@
 #include <QSqlRecord>
 #include <QTime>
 #include <QVariant>
+#include <QVector>
 #include <functional>
+#include <memory>
 #include <type_traits>
 
 // One row of a result, read by column name. An absent row or column and a
@@ -50,6 +52,35 @@ QString textoDeValor(const QVariant &v);
 // (keys without the colon).
 using Valores = QVariantList;
 using ValoresNomeados = QVariantMap;
+
+class ConexaoBanco;
+
+// A result read a batch at a time (grids over large tables). It runs in a
+// read-only transaction of its own that holds no lock and keeps no old record
+// versions alive, so it may stay open while the screen waits for the user.
+// A reconnect of its connection ends it (fim() turns true).
+class CursorBanco {
+public:
+    ~CursorBanco();
+    CursorBanco(const CursorBanco &) = delete;
+    CursorBanco &operator=(const CursorBanco &) = delete;
+
+    const QSqlRecord &colunas() const { return m_colunas; }
+    // Up to `maximo` further rows (fewer at the end of the result).
+    QList<QVector<QVariant>> buscar(int maximo);
+    bool fim() const { return m_fim && m_pendentes.isEmpty(); }
+    void fechar();
+
+private:
+    friend class ConexaoBanco;
+    CursorBanco() = default;
+    ConexaoBanco *m_conexao = nullptr;
+    QList<QVector<QVariant>> m_pendentes; // rows already read (inside a transaction)
+    struct Estado;
+    std::unique_ptr<Estado> m_estado;
+    QSqlRecord m_colunas;
+    bool m_fim = false;
+};
 
 class ConexaoBanco {
 public:
@@ -89,6 +120,17 @@ public:
     QVariant valor(const QString &sql, const Valores &v = {});
     // GEN_ID(gerador, incremento). The name must come from the code, never from input.
     qint64 gerador(const QString &nomeGerador, int incremento);
+    // A result read on demand (see CursorBanco). Inside an open transaction
+    // the rows are read at once in that transaction instead.
+    std::unique_ptr<CursorBanco> abrirCursor(const QString &sql, const Valores &v = {});
+
+    // Statements are prepared once per connection and kept, keyed by their
+    // text, up to kComandosGuardados (the least recently used one is dropped
+    // first); a reconnect drops them all.
+    static constexpr int kComandosGuardados = 128;
+    int comandosGuardados() const;
+    // How many statements this connection has prepared since it was created.
+    qint64 preparacoes() const;
 
     // Explicit transactions (prefer Transacao or emTransacao).
     void iniciarTransacao();
@@ -103,17 +145,34 @@ public:
     template <class F>
     auto emTransacao(F &&operacao) -> std::invoke_result_t<F>;
 
-    static constexpr int kTentativas = 4;
+    // An update conflict is retried with short random pauses for about this
+    // long before the user is told.
+    static constexpr int kTempoConflitoMs = 2000;
+    static constexpr int kTentativas = 4; // at least this many tries
+
+    // Waits a short random time before a retry; false once the retries of an
+    // operation started at `inicioMs` (relogioMonotonicoMs) are used up.
+    static bool esperarNovaTentativa(int tentativa, qint64 inicioMs);
+    static qint64 relogioMonotonicoMs();
+    static QString textoConflito();
 
 private:
-    QList<Linha> rodar(const QString &sql, const std::function<void(class QSqlQuery &)> &vincular,
+    friend class CursorBanco;
+    struct Comando;
+    struct Bruto;
+    QList<Linha> rodar(const QString &sql, const QVariantList &posicionais, const ValoresNomeados *nomeados,
                        bool comLinhas, int *afetadas, bool soPrimeira, QSqlRecord *colunas = nullptr);
     [[noreturn]] void falhar(const class QSqlError &e, const QString &sql);
+    [[noreturn]] void falharBruto(const void *status, const QString &sql);
+    Comando &comando(const QString &sql);
+    void descartarComandos();
+    void encerrarCursores();
 
     QString m_nome;
     QString m_caminho;
     int m_profundidade = 0;
     bool m_desfeita = false;
+    std::unique_ptr<Bruto> m_bruto;
 };
 
 // Scoped transaction: commits on confirmar(), rolls back if destroyed first.
@@ -143,6 +202,7 @@ auto ConexaoBanco::emTransacao(F &&operacao) -> std::invoke_result_t<F>
 {
     if (emTransacao())
         return operacao();
+    const qint64 inicio = relogioMonotonicoMs();
     for (int tentativa = 1;; ++tentativa) {
         try {
             Transacao t(*this);
@@ -158,10 +218,8 @@ auto ConexaoBanco::emTransacao(F &&operacao) -> std::invoke_result_t<F>
         } catch (const ErroBanco &e) {
             if (!e.conflito())
                 throw;
-            if (tentativa >= kTentativas)
-                throw ErroBanco(QStringLiteral(
-                    "O registro está sendo alterado em outra estação. Aguarde um instante e tente novamente."),
-                    e.codigo());
+            if (!esperarNovaTentativa(tentativa, inicio))
+                throw ErroBanco(textoConflito(), e.codigo(), e.texto());
         }
     }
 }

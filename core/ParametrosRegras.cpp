@@ -249,7 +249,7 @@ std::optional<Recusa> validar(const TextosTela &entrada, const Linha &registro)
         case Tipo::Arquivo:
         case Tipo::Cnpj:
         case Tipo::Fone:
-            if (t.size() > c.largura)
+            if (contarCaracteres(t) > c.largura)
                 return recusa(QStringLiteral("O campo \"%1\" aceita no máximo %2 caracteres.")
                                   .arg(semDoisPontos(c.rotulo))
                                   .arg(c.largura));

@@ -1,4 +1,5 @@
 #include "core/UnitBatePapo.h"
+#include "base/Rotinas.h"
 
 #include "base/Caminhos.h"
 #include "base/Grade.h"
@@ -84,6 +85,8 @@ Envio enviar(const QString &de, const QString &para, const QString &mensagem)
     const QString texto = mensagem.trimmed();
     if (texto.isEmpty())
         return Envio::SemMensagem;
+    if (contarCaracteres(texto) > kMaxMensagem)
+        return Envio::Longa;
     const QDateTime agora = Relogio::agora();
     DM->Conexao.emTransacao([&] {
         DM->Conexao.executar(QStringLiteral("INSERT INTO CHAT (ID_USUARIO_ENVIO, ID_USUARIO_RECEB, MENSAGEM, DATA, HORA, LIDA) "
@@ -212,6 +215,10 @@ void TFrmBatePapo::Button3Click()
         return;
     case BatePapo::Envio::SemMensagem:
         Mensagem::aviso(QString::fromUtf8(BatePapo::kMsgSemMensagem));
+        Memo2->setFocus();
+        return;
+    case BatePapo::Envio::Longa:
+        Mensagem::aviso(QString::fromUtf8(BatePapo::kMsgMensagemLonga));
         Memo2->setFocus();
         return;
     case BatePapo::Envio::Enviada:
@@ -351,8 +358,10 @@ void TFrmChat::abrirConsulta(const BatePapo::ConsultaHistorico &c)
 {
     modelo->definirConsulta(c.sql, c.valores);
     modelo->abrir();
-    if (!modelo->vazia())
-        DBGrid1->selectRow(modelo->total() - 1); // always on the last message
+    if (!modelo->vazia()) {
+        modelo->buscarTodas(); // always on the last message
+        DBGrid1->selectRow(modelo->total() - 1);
+    }
 }
 
 void TFrmChat::btnFiltrosClick()

@@ -24,6 +24,9 @@ namespace BatePapo {
 inline constexpr const char *kSuporte = "SUPORTE";
 inline constexpr const char *kMsgSemDestinatario = "Selecione o Destinatário da Mensagem!";
 inline constexpr const char *kMsgSemMensagem = "Digite a Mensagem a ser enviada!";
+// CHAT.MENSAGEM holds this many characters.
+inline constexpr int kMaxMensagem = 250;
+inline constexpr const char *kMsgMensagemLonga = "A Mensagem pode ter no máximo 250 caracteres!";
 
 // Logins of the users not deleted, in order.
 QStringList usuariosAtivos();
@@ -35,9 +38,9 @@ QList<Linha> naoLidas();
 // what he received, two lines per message.
 QString conversa(const QString &login, const QList<Linha> &mensagens);
 
-enum class Envio { Enviada, SemDestinatario, SemMensagem };
+enum class Envio { Enviada, SemDestinatario, SemMensagem, Longa };
 // Stores a message from `de` to `para` (trimmed), dated now and unread.
-// A message longer than the column is refused by the database.
+// A message longer than the column (in characters) is refused: Longa.
 Envio enviar(const QString &de, const QString &para, const QString &mensagem);
 // Marks every message addressed to `login` as read; returns how many.
 int limparRecebidas(const QString &login);

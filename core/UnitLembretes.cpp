@@ -1,4 +1,5 @@
 #include "core/UnitLembretes.h"
+#include "base/Rotinas.h"
 
 #include "base/Grade.h"
 #include "base/Mensagem.h"
@@ -53,6 +54,8 @@ Gravacao arquivar(qint64 idEntrada, const QDate &data, const QTime &hora, const 
     const QString texto = descricao.trimmed();
     if (texto.isEmpty())
         return Gravacao::SemDescricao;
+    if (contarCaracteres(texto) > kMaxDescricao)
+        return Gravacao::DescricaoLonga;
     DM->Conexao.emTransacao([&] {
         DM->Conexao.executar(QStringLiteral("INSERT INTO LEMBRETE (ID_ENTRADA, DATA, HORA, DESCRICAO, CONCLUIDO, USUARIO) "
                                             "VALUES (?, ?, ?, ?, 'N', ?)"),
@@ -173,6 +176,10 @@ void TFrmLembrete::btnArquivarClick()
         return;
     case Lembretes::Gravacao::SemDescricao:
         Mensagem::aviso(QString::fromUtf8(Lembretes::kMsgSemDescricao));
+        Memo1->setFocus();
+        return;
+    case Lembretes::Gravacao::DescricaoLonga:
+        Mensagem::aviso(QString::fromUtf8(Lembretes::kMsgDescricaoLonga));
         Memo1->setFocus();
         return;
     case Lembretes::Gravacao::Gravado:

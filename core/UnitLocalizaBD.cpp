@@ -1,4 +1,5 @@
 #include "core/UnitLocalizaBD.h"
+#include "base/Telas.h"
 #include "core/Inicializacao.h"
 #include "base/Mensagem.h"
 #include "base/TelaEdicao.h"
@@ -79,7 +80,7 @@ void TFrmLocalizaBD::btnProcurarClick()
     dlg.setOption(QFileDialog::DontUseNativeDialog);
     dlg.setFileMode(QFileDialog::ExistingFile);
     dlg.setNameFilter(QStringLiteral("Arquivos de Banco de Dados do Quintara - (*.FDB)"));
-    if (dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty())
+    if (Telas::executar(&dlg, typeid(QFileDialog)) == QDialog::Accepted && !dlg.selectedFiles().isEmpty())
         edtCaminho->setText(QDir::toNativeSeparators(dlg.selectedFiles().first()));
 }
 

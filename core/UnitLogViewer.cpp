@@ -239,6 +239,8 @@ void TFrmLog::abrir(const VisorLog::Consulta &c, bool noFim)
 {
     tLog->definirConsulta(c.sql, c.valores);
     tLog->abrir();
+    if (noFim)
+        tLog->buscarTodas(); // one day's rows: the cursor goes to the last
     irPara(tLog->vazia() ? -1 : (noFim ? tLog->total() - 1 : 0));
 }
 

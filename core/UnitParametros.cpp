@@ -106,8 +106,8 @@ void TCaixaCor::itemEscolhido(int indice)
     if (indice != 0)
         return;
     const QVariant atual = itemData(0);
-    const QColor c = QColorDialog::getColor(qcor(atual.isValid() ? atual.toUInt() : kCorPadraoPesquisa), this,
-                                            QStringLiteral("Cor Personalizada"));
+    const QColor c = Telas::escolherCor(this, qcor(atual.isValid() ? atual.toUInt() : kCorPadraoPesquisa),
+                                        QStringLiteral("Cor Personalizada"));
     if (c.isValid())
         definirPersonalizada(quint32(c.red()) | (quint32(c.green()) << 8) | (quint32(c.blue()) << 16));
 }
@@ -488,7 +488,7 @@ void TFrmParametros::montarArquivo(QLineEdit *edit, QWidget *linha)
     b->setFocusPolicy(Qt::NoFocus);
     h->addWidget(b);
     connect(b, &QToolButton::clicked, this, [this, edit] {
-        const QString f = QFileDialog::getOpenFileName(this, QStringLiteral("Abrir"), edit->text(), kFiltroLogo);
+        const QString f = Telas::escolherArquivo(this, QStringLiteral("Abrir"), edit->text(), kFiltroLogo);
         if (!f.isEmpty())
             edit->setText(f);
     });

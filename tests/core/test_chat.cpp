@@ -59,9 +59,11 @@ TEST_F(Chat, EnviarGravaAparadoNaoLidoComDataEHoraEAspasIntactas)
     EXPECT_EQ(l.data(QStringLiteral("DATA")), QDate(2026, 12, 10));
     EXPECT_EQ(l.hora(QStringLiteral("HORA")), QTime(10, 0, 0));
 
-    // 250 characters fit; 251 are refused by the column, not shortened.
-    EXPECT_NO_THROW(BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QString(250, QLatin1Char('a'))));
-    EXPECT_THROW(BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QString(251, QLatin1Char('a'))), ErroBanco);
+    // 250 characters fit; 251 are refused by the screen's own check, not shortened.
+    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QString(250, QLatin1Char('a'))),
+              BatePapo::Envio::Enviada);
+    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QString(251, QLatin1Char('a'))),
+              BatePapo::Envio::Longa);
     EXPECT_EQ(contar(QStringLiteral("1=1")), 2);
 }
 

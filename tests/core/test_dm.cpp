@@ -2,6 +2,7 @@
 #include "support/BancoTeste.h"
 #include "base/Caminhos.h"
 
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QThread>
 #include <atomic>
@@ -172,9 +173,12 @@ TEST_F(DataModule, ConflitoComOutraEstacaoRepeteAOperacao)
         });
         FAIL();
     } catch (const ErroBanco &e) {
-        EXPECT_EQ(tentativas, ConexaoBanco::kTentativas);
+        // Retried with short pauses for a bounded time, well beyond the
+        // immediate retries that gave up under real contention.
+        EXPECT_GT(tentativas, ConexaoBanco::kTentativas);
         EXPECT_EQ(e.texto(), QStringLiteral(
             "O registro está sendo alterado em outra estação. Aguarde um instante e tente novamente."));
+        EXPECT_EQ(e.detalhe(), QStringLiteral("update conflicts with concurrent update"));
     }
 }
 
@@ -229,4 +233,148 @@ TEST_F(DataModule, ColunaCharQueAceitaNuloSemPreenchimento)
     const Linha l = banco().ler(QStringLiteral("SELECT * FROM T_FLAG"));
     EXPECT_EQ(l.texto("A"), QStringLiteral("S"));
     EXPECT_EQ(l.texto("B"), QStringLiteral("N"));
+}
+
+TEST_F(DataModule, InstrucaoPreparadaUmaVezEGuardadaComLimite)
+{
+    const QString sql = QStringLiteral("SELECT LOGIN FROM USUARIO WHERE ID_USUARIO = ?");
+    const qint64 antes = banco().preparacoes();
+    for (int i = 0; i < 50; ++i)
+        banco().ler(sql, {i});
+    banco().emTransacao([&] { banco().ler(sql, {1}); });
+    EXPECT_EQ(banco().preparacoes() - antes, 1);
+
+    // Distinct texts beyond the limit: the least recently used go first.
+    const auto texto = [](int i) { return QStringLiteral("SELECT %1 AS N FROM RDB$DATABASE").arg(i); };
+    const int n = ConexaoBanco::kComandosGuardados + 5;
+    for (int i = 0; i < n; ++i)
+        EXPECT_EQ(banco().valor(texto(i)).toInt(), i);
+    EXPECT_EQ(banco().comandosGuardados(), ConexaoBanco::kComandosGuardados);
+    qint64 p = banco().preparacoes();
+    banco().valor(texto(n - 1));
+    EXPECT_EQ(banco().preparacoes(), p);
+    banco().valor(texto(0));
+    EXPECT_EQ(banco().preparacoes(), p + 1);
+}
+
+TEST_F(DataModule, InstrucaoGuardadaRodaDepoisDaConexaoPerdida)
+{
+    const QString sql = QStringLiteral("SELECT LOGIN FROM USUARIO WHERE ID_USUARIO = ?");
+    const QString login = banco().ler(sql, {1}).texto("LOGIN");
+    ASSERT_FALSE(login.isEmpty());
+    const qint64 idAntes = banco().valor(QStringLiteral("SELECT CURRENT_CONNECTION FROM RDB$DATABASE")).toLongLong();
+
+    cortarConexao(banco());
+    // Between operations the loss costs nothing: the statement runs on a new connection.
+    EXPECT_EQ(banco().ler(sql, {1}).texto("LOGIN"), login);
+    EXPECT_NE(banco().valor(QStringLiteral("SELECT CURRENT_CONNECTION FROM RDB$DATABASE")).toLongLong(), idAntes);
+    EXPECT_EQ(banco().ler(sql, {1}).texto("LOGIN"), login);
+}
+
+TEST_F(DataModule, ConexaoPerdidaNoMeioDaTransacaoNaoTravaAEstacao)
+{
+    const auto contar = [&](const char *login) {
+        return banco().valor(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE LOGIN = ?"), {QString::fromLatin1(login)})
+            .toInt();
+    };
+    const QString inserir = QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES (?, '1')");
+    try {
+        banco().emTransacao([&] {
+            banco().executar(inserir, {QStringLiteral("PRIMEIRO")});
+            cortarConexao(banco());
+            banco().executar(inserir, {QStringLiteral("SEGUNDO")});
+        });
+        FAIL() << "devia falhar";
+    } catch (const ErroBanco &e) {
+        EXPECT_TRUE(e.conexaoPerdida());
+        EXPECT_TRUE(e.texto().startsWith(QStringLiteral("A conexão com o banco de dados foi perdida.")))
+            << e.texto().toStdString();
+        EXPECT_FALSE(e.detalhe().isEmpty());
+    }
+    EXPECT_FALSE(banco().emTransacao());
+    // The next operation reconnects and finds nothing of the lost one.
+    EXPECT_EQ(contar("PRIMEIRO"), 0);
+    banco().emTransacao([&] { banco().executar(inserir, {QStringLiteral("TERCEIRO")}); });
+    EXPECT_EQ(contar("TERCEIRO"), 1);
+
+    // Lost while a grid's cursor is open: the cursor ends, nothing hangs.
+    auto cursor = banco().abrirCursor(QStringLiteral("SELECT ID_USUARIO FROM USUARIO"));
+    cortarConexao(banco());
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE LOGIN = 'TERCEIRO'")).toInt(), 1);
+    EXPECT_TRUE(cursor->fim());
+    EXPECT_TRUE(cursor->buscar(10).isEmpty());
+}
+
+TEST_F(DataModule, ValoresLidosEVinculadosComoPeloDriverDoQt)
+{
+    // Every caller reads rows as Qt's driver gives them: the same types and
+    // values, NULL included, through the statement cache.
+    banco().executar(QStringLiteral(
+        "CREATE TABLE T_TIPOS (ID INTEGER, PQ SMALLINT, GR BIGINT, V NUMERIC(15,2), Q NUMERIC(18,4), "
+        "N4 NUMERIC(9,3), F DOUBLE PRECISION, D DATE, H TIME, M TIMESTAMP, C CHAR(3), T VARCHAR(20), "
+        "B BLOB SUB_TYPE TEXT, BIN BLOB SUB_TYPE 0, L BOOLEAN)"));
+    const QString inserir = QStringLiteral(
+        "INSERT INTO T_TIPOS (ID, PQ, GR, V, Q, N4, F, D, H, M, C, T, B, BIN, L) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    const QList<QVariantList> linhas{
+        {1, 7, Q_INT64_C(9000000000), QStringLiteral("1234.56"), QStringLiteral("-0.0005"), 12.5, 0.1,
+         QDate(2026, 2, 28), QTime(23, 59, 58, 120), QDateTime(QDate(2026, 12, 10), QTime(10, 0, 1, 5)),
+         QStringLiteral("Á"), QStringLiteral("D'ÁVILA 😀 %_"), QStringLiteral("linha 1\nação 😀"),
+         QByteArray("\x00\x01\xff", 3), true},
+        {2, -1, -1, QStringLiteral("12.00"), QStringLiteral("3"), QStringLiteral("-7.125"), -2.5, QDate(1900, 1, 1),
+         QTime(0, 0), QDateTime(QDate(2000, 1, 1), QTime(0, 0)), QString(), QString(), QString(), QByteArray(),
+         false},
+        {3, QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(),
+         QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()},
+    };
+    banco().emTransacao([&] {
+        for (const QVariantList &l : linhas)
+            banco().executar(inserir, l);
+    });
+    const QString ler = QStringLiteral("SELECT * FROM T_TIPOS ORDER BY ID");
+    const auto nossas = banco().consultar(ler);
+    QSqlQuery q(banco().banco());
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    ASSERT_TRUE(q.exec(ler));
+    const QSqlRecord colunasQt = q.record();
+    ASSERT_EQ(nossas.colunas.count(), colunasQt.count());
+    for (int c = 0; c < colunasQt.count(); ++c) {
+        EXPECT_EQ(nossas.colunas.fieldName(c), colunasQt.fieldName(c));
+        EXPECT_EQ(nossas.colunas.field(c).metaType(), colunasQt.field(c).metaType()) << colunasQt.fieldName(c).toStdString();
+    }
+    int i = 0;
+    while (q.next()) {
+        ASSERT_LT(i, nossas.linhas.size());
+        const Linha esperada(q.record());
+        for (int c = 0; c < colunasQt.count(); ++c) {
+            const QVariant a = nossas.linhas[i].valor(c), b = esperada.valor(c);
+            const std::string onde = "linha " + std::to_string(i + 1) + " coluna " + colunasQt.fieldName(c).toStdString();
+            EXPECT_EQ(a.typeId(), b.typeId()) << onde;
+            EXPECT_EQ(a.isNull(), b.isNull()) << onde;
+            EXPECT_EQ(a, b) << onde << ": " << a.toString().toStdString() << " / " << b.toString().toStdString();
+        }
+        ++i;
+    }
+    EXPECT_EQ(i, nossas.linhas.size());
+    EXPECT_EQ(nossas.linhas[0].texto("T"), QStringLiteral("D'ÁVILA 😀 %_"));
+    EXPECT_EQ(nossas.linhas[0].dinheiro("V").centavos(), 123456);
+}
+
+TEST_F(DataModule, MarcadoresComNomeSoForaDeTextos)
+{
+    const Linha l = banco().ler(
+        QStringLiteral("SELECT CAST(:A AS VARCHAR(10)) AS X, ':B' AS Y, CAST(:A AS VARCHAR(10)) || ':C' AS Z "
+                       "FROM RDB$DATABASE /* :D */"),
+        ValoresNomeados{{QStringLiteral("A"), QStringLiteral("um")}});
+    EXPECT_EQ(l.texto("X"), QStringLiteral("um"));
+    EXPECT_EQ(l.texto("Y"), QStringLiteral(":B"));
+    EXPECT_EQ(l.texto("Z"), QStringLiteral("um:C"));
+}
+
+TEST_F(DataModule, ValoresDemaisRecusadosSemTocarNoBanco)
+{
+    EXPECT_THROW(banco().executar(QStringLiteral("UPDATE USUARIO SET SENHA = ? WHERE ID_USUARIO = ?"),
+                                  {QStringLiteral("ZZZ"), 1, 3}),
+                 ErroBanco);
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE SENHA = 'ZZZ'")).toInt(), 0);
 }

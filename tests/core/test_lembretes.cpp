@@ -105,9 +105,11 @@ TEST_F(LembretesTeste, ArquivarConferirEConcluirPelaTela)
 TEST_F(LembretesTeste, DescricaoAlemDaColunaERecusada)
 {
     const qint64 e = estadia(uh("1", "O"));
-    EXPECT_NO_THROW(Lembretes::arquivar(e, QDate(2026, 12, 10), QTime(9, 0), QString(250, QLatin1Char('x')), QStringLiteral("ANA")));
-    EXPECT_THROW(Lembretes::arquivar(e, QDate(2026, 12, 10), QTime(9, 0), QString(251, QLatin1Char('x')), QStringLiteral("ANA")),
-                 ErroBanco);
+    EXPECT_EQ(Lembretes::arquivar(e, QDate(2026, 12, 10), QTime(9, 0), QString(250, QLatin1Char('x')), QStringLiteral("ANA")),
+              Lembretes::Gravacao::Gravado);
+    EXPECT_EQ(Lembretes::arquivar(e, QDate(2026, 12, 10), QTime(9, 0), QString(251, QLatin1Char('x')), QStringLiteral("ANA")),
+              Lembretes::Gravacao::DescricaoLonga);
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM LEMBRETE")).toInt(), 1);
 }
 
 TEST_F(LembretesTeste, VencimentoConsideraDiaEHoraJuntos)

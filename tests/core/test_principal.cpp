@@ -530,7 +530,6 @@ TEST_F(PrincipalTeste, BotoesDeConfiguracaoAbremSuasTelas)
     Telas::interceptar<TFrmParametros>([&](TFrmParametros *) { abertas << "parametros"; return 0; });
     Telas::interceptar<TFrmUsuarios>([&](TFrmUsuarios *) { abertas << "usuarios"; return 0; });
     Telas::interceptar<TFrmAnulacoes>([&](TFrmAnulacoes *) { abertas << "lixeira"; return 0; });
-    msg->permitirQualquer();
     EXPECT_TRUE(janela->executarComando(QStringLiteral("btnParametrosClick")));
     EXPECT_TRUE(janela->executarComando(QStringLiteral("btnUsuariosClick")));
     EXPECT_TRUE(janela->executarComando(QStringLiteral("btnAnulacoesClick")));
@@ -552,7 +551,8 @@ TEST_F(PrincipalTeste, ServidorLancaAsDiariasUmaVezEOutrasEstacoesEsperam)
         return banco().ler(QStringLiteral("SELECT COUNT(*) AS N FROM OCUPACAO WHERE ID_ENTRADA = ?"), {estadia}).inteiro("N");
     };
     loginCom(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"));
-    msg->permitirQualquer();
+    msg->esperar(QStringLiteral("AVISO!!!  O Caixa se Encontra Aberto para o Usuário:     ADMIN     Se não for você, "
+                                "Favor Registrar o Fechamento do Caixa!"));
     ASSERT_TRUE(janela->iniciarSessao());
 
     // Another workstation: the panel shows until the server has posted.
@@ -586,7 +586,8 @@ TEST_F(PrincipalTeste, AvisosEnchemAArvoreEControleMouseEsvazia)
     abrirCaixa(QStringLiteral("ADMIN"));
     banco().executar(QStringLiteral("INSERT INTO ITEM (DESCRICAO, ESTOQUE, AVISAR) VALUES ('TOALHA', 1, 2)"));
     loginCom(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"));
-    msg->permitirQualquer();
+    msg->esperar(QStringLiteral("AVISO!!!  O Caixa se Encontra Aberto para o Usuário:     ADMIN     Se não for você, "
+                                "Favor Registrar o Fechamento do Caixa!"));
     ASSERT_TRUE(janela->iniciarSessao());
     EXPECT_EQ(janela->TreeView1->topLevelItemCount(), 1);
 

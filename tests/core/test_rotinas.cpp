@@ -107,18 +107,24 @@ TEST(Rotinas, MesesEHoras)
 TEST(Rotinas, ConsultaMultiplaComTermosVinculados)
 {
     auto c = FormataConsultaMutipla(QStringLiteral("A / B /C"), QStringLiteral("NOME"));
-    EXPECT_EQ(s(c.sql), "NOME LIKE ? OR NOME LIKE ? OR NOME LIKE ?");
+    const std::string termo = "NOME LIKE CAST(? AS VARCHAR(1000)) ESCAPE '\\'";
+    EXPECT_EQ(s(c.sql), termo + " OR " + termo + " OR " + termo);
     ASSERT_EQ(c.valores.size(), 3);
     EXPECT_EQ(s(c.valores[0].toString()), "%A%");
     EXPECT_EQ(s(c.valores[1].toString()), "%B%");
     EXPECT_EQ(s(c.valores[2].toString()), "%C%");
 
     c = FormataConsultaMutipla(QStringLiteral("D'ÁGUA"), QStringLiteral("DESCRICAO"));
-    EXPECT_EQ(s(c.sql), "DESCRICAO LIKE ?");
+    EXPECT_EQ(s(c.sql), "DESCRICAO LIKE CAST(? AS VARCHAR(1000)) ESCAPE '\\'");
     EXPECT_EQ(s(c.valores[0].toString()), "%D'ÁGUA%");
 
     c = FormataConsultaMutipla(QString(), QStringLiteral("DESCRICAO"));
     EXPECT_EQ(s(c.valores[0].toString()), "%%");
+
+    // The user's own % and _ are matched literally.
+    c = FormataConsultaMutipla(QStringLiteral("50% / A_B"), QStringLiteral("NOME"));
+    EXPECT_EQ(s(c.valores[0].toString()), "%50\\%%");
+    EXPECT_EQ(s(c.valores[1].toString()), "%A\\_B%");
 }
 
 TEST(Rotinas, DigitosDeCpfECnpj)

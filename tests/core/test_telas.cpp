@@ -5,6 +5,10 @@
 #include "base/TelaLista.h"
 #include "base/UnitLog.h"
 #include "support/TelasTeste.h"
+#include "base/Mensagem.h"
+#include "base/Telas.h"
+
+#include <gtest/gtest-spi.h>
 
 #include <QAction>
 #include <QCheckBox>
@@ -580,4 +584,49 @@ TEST_F(Telas_, ChaveReservadaGuardaOuApagaOsFilhos)
     const qint64 outro =
         banco().valor(QStringLiteral("INSERT INTO TIPO_UH (DESCRICAO) VALUES ('OUTRO') RETURNING ID_TIPO_UH")).toLongLong();
     EXPECT_GT(outro, chave.valor());
+}
+
+TEST_F(Telas_, ChaveReservadaNuncaTrocadaComFilhosDePe)
+{
+    const qint64 caracId = carac(QStringLiteral("VISTA MAR"));
+    auto filhos = [&](qint64 tipo) {
+        return contar(QStringLiteral("SELECT COUNT(*) FROM CARAC_TIPO_UH WHERE ID_TIPO_UH = ?"), {tipo});
+    };
+    auto ligar = [&](qint64 tipo) {
+        banco().executar(QStringLiteral("INSERT INTO CARAC_TIPO_UH (ID_CARAC_UH, ID_TIPO_UH) VALUES (?, ?)"),
+                         {caracId, tipo});
+    };
+    // "Register another" while the first new record still has its children:
+    // they go with it before a new key is taken.
+    ChaveReservada chave(QStringLiteral("GEN_ID_TIPO_UH"));
+    chave.aoAbandonar(QStringLiteral("DELETE FROM CARAC_TIPO_UH WHERE ID_TIPO_UH = ?"));
+    const qint64 primeira = chave.valor();
+    ligar(primeira);
+    chave.reservar(QStringLiteral("GEN_ID_TIPO_UH"));
+    EXPECT_NE(chave.valor(), primeira);
+    EXPECT_EQ(filhos(primeira), 0);
+
+    // When the children cannot be deleted the key is kept, not overwritten.
+    ChaveReservada presa(QStringLiteral("GEN_ID_TIPO_UH"));
+    presa.aoAbandonar(QStringLiteral("DELETE FROM TABELA_QUE_NAO_EXISTE WHERE ID = ?"));
+    const qint64 segunda = presa.valor();
+    ligar(segunda);
+    EXPECT_THROW(presa.reservar(QStringLiteral("GEN_ID_TIPO_UH")), ErroBanco);
+    EXPECT_EQ(presa.valor(), segunda);
+    EXPECT_TRUE(presa.pendente());
+    EXPECT_EQ(filhos(segunda), 1);
+    presa.confirmar();
+}
+
+TEST(Harness, TelaNaoInterceptadaFalhaOTesteNaHora)
+{
+    // Not shown, nothing waits: the test that forgot to intercept fails.
+    int r = -1;
+    EXPECT_NONFATAL_FAILURE(r = Telas::abrir<QDialog>(), "tela modal não interceptada pelo teste");
+    EXPECT_EQ(r, QDialog::Rejected);
+    QString escolhido = QStringLiteral("x");
+    EXPECT_NONFATAL_FAILURE(escolhido = Telas::escolherArquivo(nullptr, QStringLiteral("Abrir"), QString(), QString()),
+                            "QFileDialog");
+    EXPECT_TRUE(escolhido.isEmpty());
+    EXPECT_NONFATAL_FAILURE(Mensagem::info(QStringLiteral("ninguém roteirizou")), "mensagem sem roteiro");
 }

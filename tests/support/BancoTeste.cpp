@@ -22,6 +22,14 @@ QString copiarBancoModelo(const QString &pasta, const QString &nomeModelo)
     return destino;
 }
 
+void cortarConexao(ConexaoBanco &c)
+{
+    const qint64 id = c.valor(QStringLiteral("SELECT CURRENT_CONNECTION FROM RDB$DATABASE")).toLongLong();
+    ConexaoBanco outra(QStringLiteral("Corte"), c.caminho());
+    outra.conectar();
+    outra.executar(QStringLiteral("DELETE FROM MON$ATTACHMENTS WHERE MON$ATTACHMENT_ID = ?"), {id});
+}
+
 void BancoTeste::SetUp()
 {
     ASSERT_TRUE(m_pasta.isValid());

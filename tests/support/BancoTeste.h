@@ -8,6 +8,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Ends a connection from the engine's side, as a server restart or a network
+// failure would: a second attachment deletes its MON$ATTACHMENTS row. The
+// connection itself learns of it at its next statement.
+void cortarConexao(ConexaoBanco &c);
+
 // Copies a template database (modelo.fdb or companion-<nome>.fdb) into `pasta`.
 QString copiarBancoModelo(const QString &pasta, const QString &nomeModelo = QStringLiteral("modelo.fdb"));
 
