@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -192,20 +193,27 @@ void ExportaGradeExcel(QWidget *Handle, QFileDialog *Dialog, QAbstractItemView *
         QStringList cabecalho;
         for (int c : colunas)
             cabecalho << m->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        QList<QVariantList> linhas;
         // Every row, the children of grouped rows included.
+        QList<QModelIndex> indices;
         std::function<void(const QModelIndex &)> juntar = [&](const QModelIndex &pai) {
             for (int l = 0; l < m->rowCount(pai); ++l) {
-                QVariantList valores;
-                for (int c : colunas)
-                    valores << m->data(m->index(l, c, pai), Qt::DisplayRole);
-                linhas.append(valores);
                 const QModelIndex filho = m->index(l, 0, pai);
+                indices.append(filho);
                 if (m->hasChildren(filho))
                     juntar(filho);
             }
         };
         juntar(QModelIndex());
+        QList<QVariantList> linhas(indices.size());
+        for (int c : colunas) {
+            QList<QModelIndex> celulas;
+            celulas.reserve(indices.size());
+            for (const QModelIndex &i : indices)
+                celulas.append(i.siblingAtColumn(c));
+            const QVariantList valores = Funcoes::valoresParaPlanilha(celulas);
+            for (int l = 0; l < valores.size(); ++l)
+                linhas[l].append(valores[l]);
+        }
         Planilha::gravar(arquivo, cabecalho, linhas);
         Mensagem::mostrar(Mensagem::Tipo::Informacao, kMsgArquivoGerado, Mensagem::Ok, Mensagem::Ok,
                           QStringLiteral("Informação"));
@@ -215,3 +223,88 @@ void ExportaGradeExcel(QWidget *Handle, QFileDialog *Dialog, QAbstractItemView *
                           QStringLiteral("Erro"));
     }
 }
+
+namespace Funcoes {
+
+QVariantList valoresParaPlanilha(const QList<QModelIndex> &celulas)
+{
+    static const QRegularExpression reData(QStringLiteral(R"(^\d{2}/\d{2}/\d{4}$)"));
+    // What the column holds when its values are plain texts: money or
+    // quantities ("1.234,56") or dates ("31/12/2024"), judged over every row
+    // so that one text that only looks like a number stays text.
+    bool textos = false;
+    bool decimais = false;
+    bool direita = false;
+    bool colunaNumerica = true;
+    bool colunaData = true;
+    for (const QModelIndex &i : celulas) {
+        const QVariant a = i.data(Qt::TextAlignmentRole);
+        if (a.isValid() && (Qt::Alignment(a.toInt()) & Qt::AlignRight))
+            direita = true;
+        const QString t = i.data(Qt::DisplayRole).toString().trimmed();
+        if (t.isEmpty())
+            continue;
+        textos = true;
+        if (Planilha::decimalDeTexto(t))
+            decimais = decimais || t.contains(QLatin1Char(','));
+        else
+            colunaNumerica = false;
+        if (!reData.match(t).hasMatch() || !QDate::fromString(t, QStringLiteral("dd/MM/yyyy")).isValid())
+            colunaData = false;
+    }
+    // Integers as text (codes, documents) stay text unless the grid aligns
+    // the column as a number.
+    colunaNumerica = textos && colunaNumerica && (decimais || direita);
+    colunaData = textos && colunaData;
+
+    QVariantList r;
+    r.reserve(celulas.size());
+    for (const QModelIndex &i : celulas) {
+        const QVariant bruto = i.data(Qt::EditRole);
+        const QString exibido = i.data(Qt::DisplayRole).toString();
+        if (bruto.metaType() == QMetaType::fromType<Dinheiro>()
+            || bruto.metaType() == QMetaType::fromType<Planilha::Decimal>()) {
+            r.append(bruto);
+            continue;
+        }
+        switch (bruto.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Double:
+        case QMetaType::QDate:
+        case QMetaType::QDateTime:
+        case QMetaType::QTime:
+            r.append(bruto);
+            continue;
+        default:
+            break;
+        }
+        if (exibido.trimmed().isEmpty()) {
+            r.append(QVariant());
+            continue;
+        }
+        // The exact text of a NUMERIC column under a grid that shows numbers.
+        if (direita && bruto.typeId() == QMetaType::QString) {
+            if (const auto d = Planilha::decimalDeSql(bruto.toString())) {
+                r.append(QVariant::fromValue(*d));
+                continue;
+            }
+        }
+        if (colunaNumerica) {
+            if (const auto d = Planilha::decimalDeTexto(exibido)) {
+                r.append(QVariant::fromValue(*d));
+                continue;
+            }
+        }
+        if (colunaData) {
+            r.append(QDate::fromString(exibido.trimmed(), QStringLiteral("dd/MM/yyyy")));
+            continue;
+        }
+        r.append(exibido);
+    }
+    return r;
+}
+
+} // namespace Funcoes

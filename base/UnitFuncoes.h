@@ -75,4 +75,10 @@ namespace Funcoes {
 // Opens a document or a web page with the desktop's program for it. Tests
 // replace it.
 extern std::function<bool(const QUrl &)> abrirUrl;
+// The values of one grid column as the spreadsheet should hold them: typed
+// values (Dinheiro, numbers, dates) as they are; a NUMERIC column's exact
+// text under a right-aligned column as a number; a column whose every text
+// is money or a quantity in Brazilian notation ("1.234,56") as numbers, one
+// whose every text is a date dd/MM/yyyy as dates; anything else as shown.
+QVariantList valoresParaPlanilha(const QList<QModelIndex> &celulas);
 } // namespace Funcoes

@@ -1,12 +1,13 @@
 // Searching 100,000 customers as the customer list and the record form do
 // (name as typed, document by its digits) against the raw Firebird client
 // API running the same statements on the same database. The ratios are
-// printed when the program ends.
+// printed at the end.
 #include "base/Grade.h"
 #include "base/UnitDM.h"
 #include "rooms/Clientes.h"
 #include "rooms/UnitClientes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -45,23 +46,31 @@ struct Ambiente {
         const auto t0 = std::chrono::steady_clock::now();
         // Generated inside the engine: names cycle over ten first names, the
         // CPF is the row number with the mask.
+        const QString digito = QStringLiteral(
+            "(SELECT 0 N FROM RDB$DATABASE UNION ALL SELECT 1 FROM RDB$DATABASE UNION ALL SELECT 2 FROM RDB$DATABASE "
+            "UNION ALL SELECT 3 FROM RDB$DATABASE UNION ALL SELECT 4 FROM RDB$DATABASE UNION ALL SELECT 5 FROM "
+            "RDB$DATABASE UNION ALL SELECT 6 FROM RDB$DATABASE UNION ALL SELECT 7 FROM RDB$DATABASE UNION ALL SELECT 8 "
+            "FROM RDB$DATABASE UNION ALL SELECT 9 FROM RDB$DATABASE)");
+        QStringList fontes;
+        QStringList soma;
+        for (int k = 0, peso = 1; peso < kClientes; ++k, peso *= 10) {
+            fontes << digito + QStringLiteral(" D%1").arg(k);
+            soma << QStringLiteral("D%1.N * %2").arg(k).arg(peso);
+        }
         dm.Conexao.emTransacao([&] {
             dm.Conexao.executar(QStringLiteral(
-                "EXECUTE BLOCK AS DECLARE I INTEGER = 0; DECLARE D VARCHAR(11); BEGIN "
-                "WHILE (I < %1) DO BEGIN "
-                "D = LPAD(I, 11, '0'); "
                 "INSERT INTO CLIENTE (TIPO_PESSOA, NOME, CNPJ_CPF, RG_INSC_EST, CIDADE, ESTADO, DATA_NASC, EXCLUIDO) "
-                "VALUES ('F', DECODE(MOD(I, 10), 0, 'MARIA', 1, 'JOSE', 2, 'ANA', 3, 'JOAO', 4, 'PAULO', 5, 'LUCIA', "
+                "SELECT 'F', DECODE(MOD(I, 10), 0, 'MARIA', 1, 'JOSE', 2, 'ANA', 3, 'JOAO', 4, 'PAULO', 5, 'LUCIA', "
                 "6, 'PEDRO', 7, 'CARLA', 8, 'MARCOS', 'JULIA') || ' ' || LPAD(I / 10, 6, '0'), "
                 "SUBSTRING(D FROM 1 FOR 3) || '.' || SUBSTRING(D FROM 4 FOR 3) || '.' || SUBSTRING(D FROM 7 FOR 3) "
                 "|| '-' || SUBSTRING(D FROM 10 FOR 2), 'RG' || I, 'OURO PRETO', 'MG', DATE '1980-01-01' + MOD(I, 365), "
-                "'N'); I = I + 1; END END")
-                                    .arg(kClientes));
+                "'N' FROM (SELECT I, LPAD(I, 11, '0') AS D FROM (SELECT %1 AS I FROM %2) X) Y")
+                                    .arg(soma.join(QStringLiteral(" + ")), fontes.join(QStringLiteral(", "))));
         });
         const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         std::cout << kClientes << " clientes gerados em " << s << " s\n";
     }
-    ~Ambiente()
+    void imprimirRazoes()
     {
         auto razao = [&](const char *nosso, const char *bruto, const char *rotulo) {
             if (tempos.count(nosso) && tempos.count(bruto) && tempos[bruto] > 0)
@@ -259,3 +268,13 @@ BENCHMARK(BM_ClientesCpf)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ClientesCpfBruto)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    ambiente().imprimirRazoes();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -3,7 +3,20 @@
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
 
+#include <QSet>
+
 namespace Diarias {
+
+namespace {
+
+// The day's row already stands (another workstation posted, or is posting
+// and has now committed): the unique constraint on ATUALIZACAO.DATA.
+bool diaJaRegistrado(const ErroBanco &e)
+{
+    return e.texto().contains(QLatin1String("UNQ_ATUALIZACAO_DATA"), Qt::CaseInsensitive);
+}
+
+} // namespace
 
 bool postadas(const QDate &hoje)
 {
@@ -14,29 +27,57 @@ Postagem lancar(const QDate &hoje)
 {
     return DM->Conexao.emTransacao([&] {
         Postagem p;
-        // The last posted day; an empty table counts as posted today.
-        QDate ultimo = DM->Conexao.ler(QStringLiteral("SELECT MAX(DATA) AS DATA FROM ATUALIZACAO")).data(QStringLiteral("DATA"));
-        if (!ultimo.isValid())
-            ultimo = hoje;
-        qint64 dias = ultimo.daysTo(hoje);
-        if (dias == 0)
-            dias = 1;
-        const auto estadias = DM->Conexao.lerTodas(
-            QStringLiteral("SELECT ID_WALK_IN, VALOR_DIARIA, QTD_ADULTOS FROM WALK_IN "
-                           "WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA <> ? ORDER BY ID_WALK_IN"),
-            {hoje.addDays(-1)});
-        for (const Linha &e : estadias) {
-            if (dias < 1)
-                break; // last posting after today: nothing to post
-            for (qint64 k = 0; k < dias; ++k)
-                DM->Conexao.executar(
-                    QStringLiteral("INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (?, ?, ?, ?)"),
-                    {e.inteiro(QStringLiteral("ID_WALK_IN")), ultimo.addDays(k),
-                     e.dinheiro(QStringLiteral("VALOR_DIARIA")).paraBanco(), e.inteiro(QStringLiteral("QTD_ADULTOS"))});
-            ++p.estadias;
-            p.noites += int(dias);
+        // The lock on the day: a second posting of the same day waits here
+        // until this transaction ends, then finds the day taken.
+        try {
+            DM->Conexao.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {hoje});
+        } catch (const ErroBanco &e) {
+            if (diaJaRegistrado(e))
+                return p;
+            throw;
         }
-        DM->Conexao.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {hoje});
+        p.registrada = true;
+
+        const QDate ultimo = DM->Conexao.ler(QStringLiteral("SELECT MAX(DATA) AS DATA FROM ATUALIZACAO WHERE DATA < ?"),
+                                             {hoje})
+                                 .data(QStringLiteral("DATA"));
+        const QDate ontem = hoje.addDays(-1);
+        if (!ultimo.isValid())
+            return p; // the first day: nothing before today to post
+
+        const auto estadias = DM->Conexao.lerTodas(
+            QStringLiteral("SELECT ID_WALK_IN, DATA_ENTRADA, VALOR_DIARIA, QTD_ADULTOS FROM WALK_IN "
+                           "WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? ORDER BY ID_WALK_IN"),
+            {ontem});
+        // The nights the open stays already have in the period.
+        QSet<QPair<qint64, QDate>> existentes;
+        for (const Linha &o : DM->Conexao.lerTodas(
+                 QStringLiteral("SELECT O.ID_ENTRADA, O.DATA FROM OCUPACAO O JOIN WALK_IN W ON W.ID_WALK_IN = O.ID_ENTRADA "
+                                "WHERE W.BAIXA = 'N' AND W.EXCLUIDO = 'N' AND O.DATA BETWEEN ? AND ?"),
+                 {ultimo, ontem}))
+            existentes.insert({o.inteiro(QStringLiteral("ID_ENTRADA")), o.data(QStringLiteral("DATA"))});
+
+        const QString inserir =
+            QStringLiteral("INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (?, ?, ?, ?)");
+        for (const Linha &e : estadias) {
+            const qint64 id = e.inteiro(QStringLiteral("ID_WALK_IN"));
+            const QDate entrada = e.data(QStringLiteral("DATA_ENTRADA"));
+            QDate d = ultimo;
+            if (entrada.isValid() && entrada >= d)
+                d = entrada.addDays(1);
+            int lancadas = 0;
+            for (; d <= ontem; d = d.addDays(1)) {
+                if (existentes.contains({id, d}))
+                    continue;
+                DM->Conexao.executar(inserir, {id, d, e.dinheiro(QStringLiteral("VALOR_DIARIA")).paraBanco(),
+                                               e.inteiro(QStringLiteral("QTD_ADULTOS"))});
+                ++lancadas;
+            }
+            if (lancadas > 0) {
+                ++p.estadias;
+                p.noites += lancadas;
+            }
+        }
         return p;
     });
 }
@@ -57,6 +98,7 @@ bool Controle::tick(const QDate &hoje)
     if (atualizando)
         return true;
     atualizando = true;
+    // Posted here or, a moment earlier, by another workstation of the same name.
     lancar(hoje);
     s.ServidorAtualizado = true;
     return true;

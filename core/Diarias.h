@@ -9,15 +9,22 @@ namespace Diarias {
 bool postadas(const QDate &hoje);
 
 struct Postagem {
-    int estadias = 0; // stays that received nights
-    int noites = 0;   // OCUPACAO rows written
+    bool registrada = false; // this run wrote today's ATUALIZACAO row
+    int estadias = 0;        // stays that received nights
+    int noites = 0;          // OCUPACAO rows written
 };
 
-// Posts, for every open stay that did not begin yesterday, one night per day
-// from the last posted day up to yesterday (at least one), at the stay's
-// daily rate and number of guests, and records today in ATUALIZACAO. The
-// whole posting is one transaction: a failure leaves nothing half posted, so
-// the next attempt cannot post a stay twice.
+// Posts the nights of the open stays and records today in ATUALIZACAO, all
+// in one transaction. Today's row is written first: it is the lock on the
+// day (ATUALIZACAO.DATA is unique), so a second workstation posting the same
+// day waits for the first and then posts nothing (registrada false).
+//
+// For every open, not cancelled stay, one night for each date from the last
+// posted day before today up to yesterday, only after the arrival day (the
+// check-in charges the arrival night) and only where the stay has no night
+// of that date yet, at the stay's daily rate and number of guests. Without
+// any posted day before today (the first day) there is nothing to post. A
+// failure leaves nothing half posted.
 Postagem lancar(const QDate &hoje);
 
 // The posting as the one-second timer drives it, on every workstation: the

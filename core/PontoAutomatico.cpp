@@ -5,43 +5,83 @@
 
 namespace PontoAutomatico {
 
+namespace {
+
+struct Prevista {
+    QString funcionario;
+    QTime hora;
+    QString tipo;
+};
+
+// The expected entries of the day, in the order they are written: employees
+// by key, turns 1 to 3, entry before exit.
+QList<Prevista> previstasDoDia(const QDate &hoje)
+{
+    const int diaSemana = hoje.dayOfWeek(); // 6 Saturday, 7 Sunday
+    const auto funcionarios = DM->Conexao.lerTodas(QStringLiteral(
+        "SELECT ID_FUNCIONARIO, TURNO_1_ENT, TURNO_1_SAI, TURNO_2_ENT, TURNO_2_SAI, TURNO_3_ENT, TURNO_3_SAI, "
+        "SOLICITA_PONTO, SOLICITA_PONTO_SAB, SOLICITA_PONTO_DOM FROM FUNCIONARIO "
+        "WHERE SOLICITA_PONTO = 'S' AND ID_FUNCIONARIO NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO) "
+        "ORDER BY ID_FUNCIONARIO"));
+    const QTime zero(0, 0, 0);
+    QList<Prevista> l;
+    for (const Linha &f : funcionarios) {
+        if (diaSemana == 6 && f.texto(QStringLiteral("SOLICITA_PONTO_SAB")) != QLatin1String("S"))
+            continue;
+        if (diaSemana == 7 && f.texto(QStringLiteral("SOLICITA_PONTO_DOM")) != QLatin1String("S"))
+            continue;
+        const QString chave = f.texto(QStringLiteral("ID_FUNCIONARIO"));
+        for (int turno = 1; turno <= 3; ++turno) {
+            const QTime entrada = f.hora(QStringLiteral("TURNO_%1_ENT").arg(turno));
+            const QTime saida = f.hora(QStringLiteral("TURNO_%1_SAI").arg(turno));
+            const bool semEntrada = !entrada.isValid() || entrada == zero;
+            const bool semSaida = !saida.isValid() || saida == zero;
+            if (semEntrada && semSaida)
+                continue;
+            l.append({chave, entrada.isValid() ? entrada : zero, QStringLiteral("E")});
+            l.append({chave, saida.isValid() ? saida : zero, QStringLiteral("S")});
+        }
+    }
+    return l;
+}
+
+bool haFaltas(const QDate &hoje)
+{
+    return !DM->Conexao
+                .ler(QStringLiteral("SELECT FIRST 1 ID_PONTO FROM PONTO WHERE DATA IS NULL AND DATA_DEFINIDA <> ?"), {hoje})
+                .vazia();
+}
+
+bool diaPreparado(const QDate &hoje)
+{
+    return !DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 ID_PONTO FROM PONTO WHERE DATA_DEFINIDA = ?"), {hoje}).vazia();
+}
+
+} // namespace
+
 Resultado preparar(const QDate &hoje, const QString &login)
 {
-    return DM->Conexao.emTransacao([&] {
-        Resultado r;
-        r.faltas = DM->Conexao.executar(
-            QStringLiteral("UPDATE PONTO SET DATA = DATA_DEFINIDA, HORA = HORA_DEFINIDA, OBS = ?, USUARIO = ?, "
-                           "MARCACAO_AUTO = 'S', ABONADO = 'N' WHERE DATA IS NULL AND DATA_DEFINIDA <> ?"),
-            {QString::fromUtf8(kObsFalta), login.left(10), hoje});
+    // Nothing to write: no lock, no transaction of writes.
+    if (!haFaltas(hoje) && (diaPreparado(hoje) || previstasDoDia(hoje).isEmpty()))
+        return {};
 
-        if (!DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 ID_PONTO FROM PONTO WHERE DATA_DEFINIDA = ?"), {hoje}).vazia())
+    return DM->Conexao.emTransacao([&] {
+        // The lock on the day: a second workstation waits here, and after
+        // the first commits it starts again and finds the work done.
+        DM->Conexao.ler(QStringLiteral("SELECT ID_PARAMETROS FROM PARAMETROS WITH LOCK"));
+        Resultado r;
+        if (haFaltas(hoje))
+            r.faltas = DM->Conexao.executar(
+                QStringLiteral("UPDATE PONTO SET DATA = DATA_DEFINIDA, HORA = HORA_DEFINIDA, OBS = ?, USUARIO = ?, "
+                               "MARCACAO_AUTO = 'S', ABONADO = 'N' WHERE DATA IS NULL AND DATA_DEFINIDA <> ?"),
+                {QString::fromUtf8(kObsFalta), login.left(10), hoje});
+        if (diaPreparado(hoje))
             return r;
-        const int diaSemana = hoje.dayOfWeek(); // 6 Saturday, 7 Sunday
-        const auto funcionarios = DM->Conexao.lerTodas(QStringLiteral(
-            "SELECT ID_FUNCIONARIO, TURNO_1_ENT, TURNO_1_SAI, TURNO_2_ENT, TURNO_2_SAI, TURNO_3_ENT, TURNO_3_SAI, "
-            "SOLICITA_PONTO, SOLICITA_PONTO_SAB, SOLICITA_PONTO_DOM FROM FUNCIONARIO "
-            "WHERE SOLICITA_PONTO = 'S' AND ID_FUNCIONARIO NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO) "
-            "ORDER BY ID_FUNCIONARIO"));
-        const QTime zero(0, 0, 0);
-        for (const Linha &f : funcionarios) {
-            if (diaSemana == 6 && f.texto(QStringLiteral("SOLICITA_PONTO_SAB")) != QLatin1String("S"))
-                continue;
-            if (diaSemana == 7 && f.texto(QStringLiteral("SOLICITA_PONTO_DOM")) != QLatin1String("S"))
-                continue;
-            const QString chave = f.texto(QStringLiteral("ID_FUNCIONARIO"));
-            for (int turno = 1; turno <= 3; ++turno) {
-                const QTime entrada = f.hora(QStringLiteral("TURNO_%1_ENT").arg(turno));
-                const QTime saida = f.hora(QStringLiteral("TURNO_%1_SAI").arg(turno));
-                const bool semEntrada = !entrada.isValid() || entrada == zero;
-                const bool semSaida = !saida.isValid() || saida == zero;
-                if (semEntrada && semSaida)
-                    continue;
-                const QString sql = QStringLiteral(
-                    "INSERT INTO PONTO (ID_FUNCIONARIO, HORA_DEFINIDA, DATA_DEFINIDA, TIPO) VALUES (?, ?, ?, ?)");
-                DM->Conexao.executar(sql, {chave, entrada.isValid() ? entrada : zero, hoje, QStringLiteral("E")});
-                DM->Conexao.executar(sql, {chave, saida.isValid() ? saida : zero, hoje, QStringLiteral("S")});
-                r.previstas += 2;
-            }
+        const QString sql = QStringLiteral(
+            "INSERT INTO PONTO (ID_FUNCIONARIO, HORA_DEFINIDA, DATA_DEFINIDA, TIPO) VALUES (?, ?, ?, ?)");
+        for (const Prevista &p : previstasDoDia(hoje)) {
+            DM->Conexao.executar(sql, {p.funcionario, p.hora, hoje, p.tipo});
+            ++r.previstas;
         }
         return r;
     });
@@ -52,6 +92,16 @@ bool devePreparar(const QDate &hoje)
     const Sessao &s = Sessao::atual();
     return (tParametros().texto(QStringLiteral("PONTO_DEFINIDO")) == QLatin1String("S") && hoje != s.Data_Abertura)
         || s.Ponto_Vazio;
+}
+
+Resultado Controle::tick(const QDate &hoje, const QString &login)
+{
+    if (m_feito == hoje || !devePreparar(hoje))
+        return {};
+    const Resultado r = preparar(hoje, login);
+    // Prepared now, or found prepared: nothing left for today.
+    m_feito = hoje;
+    return r;
 }
 
 } // namespace PontoAutomatico

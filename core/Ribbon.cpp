@@ -1,5 +1,6 @@
 #include "core/Ribbon.h"
 #include "base/Erros.h"
+#include "base/Icones.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -129,36 +130,13 @@ bool direitoPermite(Direito d, const Direitos &direitos, bool zentroControle)
 
 } // namespace Ribbon
 
-namespace {
-
-// A generic picture per group, from the style's own set.
-QIcon iconeDoGrupo(const QString &grupo)
-{
-    QStyle *s = QApplication::style();
-    static const QHash<QString, QStyle::StandardPixmap> icones{
-        {QStringLiteral("Gerencial"), QStyle::SP_DirHomeIcon},
-        {QStringLiteral("Financeiro"), QStyle::SP_DriveHDIcon},
-        {QStringLiteral("Consultas"), QStyle::SP_FileDialogContentsView},
-        {QStringLiteral("Fiscalização"), QStyle::SP_FileDialogDetailedView},
-        {QStringLiteral("Gráficos"), QStyle::SP_FileDialogListView},
-        {QStringLiteral("Gerenciais"), QStyle::SP_FileIcon},
-        {QStringLiteral("Financeiros"), QStyle::SP_FileIcon},
-        {QStringLiteral("Extratos"), QStyle::SP_FileIcon},
-        {QStringLiteral("Utilitários"), QStyle::SP_ComputerIcon},
-        {QStringLiteral("Configurações"), QStyle::SP_FileDialogInfoView},
-        {QStringLiteral("Informações"), QStyle::SP_MessageBoxInformation},
-        {QStringLiteral("Integração"), QStyle::SP_BrowserReload},
-        {QStringLiteral("Pesquisa"), QStyle::SP_DialogHelpButton},
-    };
-    return s->standardIcon(icones.value(grupo, QStyle::SP_FileIcon));
-}
-
-} // namespace
-
 TRibbon::TRibbon(QWidget *parent)
     : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("dxRibbon1"));
+    // The screens' common buttons (Confirmar, Cancelar, Imprimir, Sair) get
+    // the same theme's pictures.
+    Icones::instalarNosBotoes();
     setDocumentMode(true);
     QHash<QString, QHBoxLayout *> linhaDaAba;
     QHash<QString, QGridLayout *> gradeDoGrupo;
@@ -210,7 +188,9 @@ TRibbon::TRibbon(QWidget *parent)
         b->setToolTip(legenda);
         b->setObjectName(QString::fromLatin1(e.manipulador));
         b->setAutoRaise(true);
-        b->setIcon(iconeDoGrupo(grupo));
+        // Each command its own picture; the survey buttons by their caption.
+        b->setIcon(e.manipulador[0] != '\0' ? Icones::doComando(QString::fromLatin1(e.manipulador))
+                                             : Icones::icone(Icones::nomeDoBotao(legenda)));
         if (e.tamanho == Ribbon::Tamanho::Grande) {
             b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
             b->setIconSize(QSize(32, 32));

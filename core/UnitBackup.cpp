@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -135,13 +136,119 @@ QString fazerBackup(const QString &banco, const QString &pasta, const Saida &sai
     return arquivo;
 }
 
-void restaurar(const QString &arquivo, const QString &banco, const Saida &saida)
+QString caminhoNovo(const QString &banco, const QDateTime &momento)
 {
-    DM->Conexao.desconectar();
-    Backup::servico().restaurar(arquivo.trimmed(), banco.trimmed(), credenciais(), saida);
-    DM->Conexao.conectar();
+    const QString b = banco.trimmed();
+    const QString sufixo = QStringLiteral("_restaurado_") + momento.toString(QStringLiteral("yyyyMMdd_HHmmss"));
+    // The name's extension stays at its end: "x.FDB" gives "x_restaurado_..FDB".
+    const qsizetype barra = qMax(b.lastIndexOf(QLatin1Char('/')), b.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype ponto = b.lastIndexOf(QLatin1Char('.'));
+    if (ponto > barra && ponto > 0)
+        return b.left(ponto) + sufixo + b.mid(ponto);
+    return b + sufixo;
+}
+
+namespace {
+
+// The new database opens and holds the settings row.
+void verificarRestaurado(const QString &novo)
+{
+    QString falha;
+    {
+        ConexaoBanco c(QStringLiteral("VerificaRestauracao"), novo);
+        try {
+            c.conectar();
+            if (c.valor(QStringLiteral("SELECT COUNT(*) FROM PARAMETROS")).toLongLong() < 1)
+                falha = QStringLiteral("o banco restaurado não tem o registro de parâmetros.");
+        } catch (const ErroSistema &e) {
+            falha = e.texto();
+        }
+        c.desconectar();
+    }
+    if (!falha.isEmpty())
+        throw ErroSistema(QStringLiteral("O backup não gerou um banco de dados válido; o banco atual não foi alterado.\n\n")
+                          + falha);
+}
+
+// Puts the checked file `novo` in place of `destino`. The old file is moved
+// aside first and comes back when anything fails.
+void trocarArquivos(const QString &novo, const QString &destino, bool conexaoNoDestino)
+{
+    const QString anterior = destino + QStringLiteral(".anterior");
+    QFile::remove(anterior);
+    const bool havia = QFileInfo::exists(destino);
+    if (conexaoNoDestino)
+        DM->Conexao.desconectar();
+    auto voltar = [&] {
+        if (havia && QFileInfo::exists(anterior)) {
+            QFile::remove(destino);
+            QFile::rename(anterior, destino);
+        }
+        if (conexaoNoDestino) {
+            try {
+                DM->Conexao.conectar();
+            } catch (...) {
+            }
+        }
+    };
+    if (havia && !QFile::rename(destino, anterior)) {
+        voltar();
+        throw ErroSistema(QStringLiteral("Não foi possível substituir o banco de dados:\n%1").arg(destino));
+    }
+    if (!QFile::rename(novo, destino)) {
+        voltar();
+        throw ErroSistema(QStringLiteral("Não foi possível substituir o banco de dados:\n%1").arg(destino));
+    }
+    if (conexaoNoDestino) {
+        try {
+            DM->Conexao.conectar();
+        } catch (...) {
+            // The restored file stays aside under its new name; the old one comes back.
+            QFile::rename(destino, novo);
+            voltar();
+            throw;
+        }
+    }
+    QFile::remove(anterior);
+}
+
+void removerNovo(const QString &novo)
+{
+    if (!Backup::caminhoRemoto(novo))
+        QFile::remove(novo);
+}
+
+} // namespace
+
+QString restaurar(const QString &arquivo, const QString &banco, const Saida &saida)
+{
+    const QString destino = banco.trimmed();
+    const QString novo = caminhoNovo(destino, Relogio::agora());
+    try {
+        Backup::servico().restaurar(arquivo.trimmed(), novo, credenciais(), saida);
+        verificarRestaurado(novo);
+    } catch (...) {
+        removerNovo(novo);
+        throw;
+    }
+    QString final = novo;
+    if (!Backup::caminhoRemoto(destino)) {
+        const bool conexaoNoDestino = DM->Conexao.conectada() && mesmoArquivo(destino, DM->Conexao.caminho());
+        try {
+            trocarArquivos(novo, destino, conexaoNoDestino);
+        } catch (...) {
+            removerNovo(novo);
+            throw;
+        }
+        final = destino;
+    } else if (saida) {
+        saida(QString());
+        saida(kMsgRestauradoNoServidor);
+        saida(novo);
+    }
     NovoRegistrarLog(QStringLiteral("Restaurou Backup"),
                      QStringLiteral("Operação Realizada com Sucesso\rBackup Restaurado de ") + arquivo, QString());
+    return final;
 }
 
 void removerPresenca()
@@ -318,10 +425,17 @@ void TFrmBackup::btnRestaurarClick()
         (falta.campo == 0 ? edtArquivoBackup : edtBancoRestaurar)->setFocus();
         return;
     }
+    if (!Mensagem::pergunta(BackupRegras::kMsgConfirmaRestauracao, {}, Mensagem::Nao))
+        return;
     mmRestaurar->clear();
-    BackupRegras::restaurar(edtArquivoBackup->text(), edtBancoRestaurar->text(),
-                            [this](const QString &l) { mmRestaurar->appendPlainText(l); });
-    Mensagem::info(BackupRegras::kMsgRestauracaoOk);
+    const QString banco = edtBancoRestaurar->text().trimmed();
+    const QString restaurado = BackupRegras::restaurar(edtArquivoBackup->text(), banco,
+                                                       [this](const QString &l) { mmRestaurar->appendPlainText(l); });
+    if (restaurado == banco)
+        Mensagem::info(BackupRegras::kMsgRestauracaoOk);
+    else
+        Mensagem::info(BackupRegras::kMsgRestauracaoOk + QStringLiteral("\n\n") + BackupRegras::kMsgRestauradoNoServidor
+                       + QLatin1Char('\n') + restaurado);
     accept();
 }
 

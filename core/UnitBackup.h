@@ -23,6 +23,9 @@ inline const QString kMsgIndiqueArquivo = QStringLiteral("Indique Onde se Encont
 inline const QString kMsgIndiqueDestino = QStringLiteral("Indique o Banco que o seu Backup Substituirá!");
 inline const QString kMsgBackupOk = QStringLiteral("Backup Efetuado com Sucesso");
 inline const QString kMsgRestauracaoOk = QStringLiteral("Restauração Efetuada com Sucesso!");
+inline const QString kMsgConfirmaRestauracao =
+    QStringLiteral("O Banco de Dados Será Substituído Pelo Conteúdo do Backup. Deseja Continuar?");
+inline const QString kMsgRestauradoNoServidor = QStringLiteral("O Banco Restaurado Foi Gravado no Servidor Como:");
 inline const QString kFiltroBanco = QStringLiteral("Arquivos de Banco de Dados do Quintara - (*.FDB)");
 inline const QString kFiltroBackup = QStringLiteral("Arquivos de Backup do Quintara - (*.FBK)");
 
@@ -55,10 +58,20 @@ using Saida = std::function<void(const QString &linha)>;
 // closed, and it is opened again afterwards.
 QString fazerBackup(const QString &banco, const QString &pasta, const Saida &saida);
 
-// Restores `arquivo` over `banco` with the main connection closed, opens it
-// again and logs "Restaurou Backup". A failure raises ErroSistema and leaves
-// the connection closed (the next statement opens it).
-void restaurar(const QString &arquivo, const QString &banco, const Saida &saida);
+// Where a restore of `banco` is written first: beside it, under a new name
+// (also on a server, host:/path).
+QString caminhoNovo(const QString &banco, const QDateTime &momento);
+
+// Restores `arquivo` into a new database beside `banco` (the tool runs with
+// no input and a time limit), checks that the new database opens and holds
+// the settings row, and only then puts it in place of `banco` (a file path:
+// the old file is swapped out and removed, the main connection closed just
+// for the swap and opened again). On a server (host:/path) the files cannot
+// be swapped from here: the checked database stays under its new name.
+// Logs "Restaurou Backup" and returns the database that holds the restore.
+// On any failure the old database is untouched, the main connection is as it
+// was, the new file is removed and ErroSistema carries the tool's message.
+QString restaurar(const QString &arquivo, const QString &banco, const Saida &saida);
 
 // The automatic backup's end: this login's presence row on this workstation.
 void removerPresenca();

@@ -23,6 +23,13 @@ bool loginExiste(const QString &login)
     return DM->Conexao.valor(QStringLiteral("SELECT FIRST 1 ID_USUARIO FROM USUARIO WHERE LOGIN = ?"), {login})
         .isValid();
 }
+
+// Another workstation saved the same login a moment earlier: the unique
+// constraint on USUARIO.LOGIN refused this one.
+bool loginDuplicado(const ErroBanco &e)
+{
+    return e.texto().contains(QLatin1String("UNQ_USUARIO_LOGIN"), Qt::CaseInsensitive);
+}
 } // namespace
 
 Resultado confirmar(const QString &tipo, qint64 idUsuario, const QString &loginAtual, const QString &loginDigitado,
@@ -54,13 +61,20 @@ Resultado confirmar(const QString &tipo, qint64 idUsuario, const QString &loginA
     }
 
     if (novo) {
-        const bool inserido = DM->Conexao.emTransacao([&] {
-            if (loginExiste(login))
-                return false;
-            DM->Conexao.executar(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES (?, ?)"), {login, senha});
-            RegistrarLog(QStringLiteral("Incluiu Usuário -> ") + login);
-            return true;
-        });
+        bool inserido = false;
+        try {
+            inserido = DM->Conexao.emTransacao([&] {
+                if (loginExiste(login))
+                    return false;
+                DM->Conexao.executar(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES (?, ?)"),
+                                     {login, senha});
+                RegistrarLog(QStringLiteral("Incluiu Usuário -> ") + login);
+                return true;
+            });
+        } catch (const ErroBanco &e) {
+            if (!loginDuplicado(e))
+                throw;
+        }
         if (!inserido) {
             r.mensagem = QStringLiteral("Usuário Já Cadastrado!");
             r.limparLogin = true;
@@ -73,15 +87,21 @@ Resultado confirmar(const QString &tipo, qint64 idUsuario, const QString &loginA
         return r;
     }
 
-    const bool alterado = DM->Conexao.emTransacao([&] {
-        // A new login must not be anybody's yet (deleted users keep theirs).
-        if (login != loginAtual && loginExiste(login))
-            return false;
-        DM->Conexao.executar(QStringLiteral("UPDATE USUARIO SET LOGIN = ?, SENHA = ? WHERE ID_USUARIO = ?"),
-                             {login, senha, idUsuario});
-        RegistrarLog(QStringLiteral("Atualizou Usuário -> ") + login);
-        return true;
-    });
+    bool alterado = false;
+    try {
+        alterado = DM->Conexao.emTransacao([&] {
+            // A new login must not be anybody's yet (deleted users keep theirs).
+            if (login != loginAtual && loginExiste(login))
+                return false;
+            DM->Conexao.executar(QStringLiteral("UPDATE USUARIO SET LOGIN = ?, SENHA = ? WHERE ID_USUARIO = ?"),
+                                 {login, senha, idUsuario});
+            RegistrarLog(QStringLiteral("Atualizou Usuário -> ") + login);
+            return true;
+        });
+    } catch (const ErroBanco &e) {
+        if (!loginDuplicado(e))
+            throw;
+    }
     if (!alterado) {
         r.mensagem = QStringLiteral("Usuário Já Cadastrado!");
         r.foco = Campo::Login;

@@ -2,6 +2,7 @@
 #include "finance/Comandos.h"
 #include "restaurant/Comandos.h"
 #include "rooms/Comandos.h"
+#include "rooms/EstadoUH.h"
 #include "stays/Comandos.h"
 
 #include "base/CabecalhoTela.h"
@@ -87,51 +88,12 @@ Inicio::Resultado CarregarParametros()
 
 QList<MudancaUH> AtualizacaoAutomaticaUH()
 {
-    const QDate hoje = Relogio::hoje();
-    const QString quartos = QStringLiteral(
-        "SELECT ID_UH, NUMERO, SITUACAO, EXCLUIDO FROM UH WHERE EXCLUIDO = 'N' AND SITUACAO = ? ORDER BY ID_UH");
+    // The shared room-state rule; each change is conditional on the state
+    // read, so a check-in made meanwhile on another workstation is never
+    // overwritten.
     QList<MudancaUH> mudancas;
-
-    // The state is changed only while the room still has the state read, so a
-    // check-in made meanwhile on another workstation is never overwritten.
-    const auto mudar = [&](const Linha &uh, const QString &de, const QString &para, const QString &operacao) {
-        const qint64 id = uh.inteiro(QStringLiteral("ID_UH"));
-        const QString numero = uh.texto(QStringLiteral("NUMERO"));
-        const bool mudou = DM->Conexao.emTransacao([&] {
-            if (DM->Conexao.executar(QStringLiteral("UPDATE UH SET SITUACAO = ? WHERE ID_UH = ? AND SITUACAO = ?"),
-                                     {para, id, de})
-                == 0)
-                return false;
-            RegistrarLog(operacao + numero);
-            return true;
-        });
-        if (mudou)
-            mudancas.append({id, numero, para});
-    };
-
-    for (const Linha &uh : DM->Conexao.lerTodas(quartos, {QStringLiteral("L")})) {
-        const bool reservadoHoje = !DM->Conexao
-                                        .ler(QStringLiteral(
-                                                 "SELECT FIRST 1 R.ID_RESERVA FROM RESERVA R, RESERVA_UH RUH "
-                                                 "WHERE R.CONFIRMADA = 'N' AND R.EXCLUIDO = 'N' AND RUH.DATA_ENTRADA = ? "
-                                                 "AND RUH.ID_RESERVA = R.ID_RESERVA AND R.ID_UH = ?"),
-                                             {hoje, uh.inteiro(QStringLiteral("ID_UH"))})
-                                        .vazia();
-        if (reservadoHoje)
-            mudar(uh, QStringLiteral("L"), QStringLiteral("R"), QStringLiteral("SISTEMA - Reserva Automática da UH "));
-    }
-    for (const Linha &uh : DM->Conexao.lerTodas(quartos, {QStringLiteral("R")})) {
-        const bool reservadoHoje = !DM->Conexao
-                                        .ler(QStringLiteral(
-                                                 "SELECT FIRST 1 RUH.ID_RESERVA FROM RESERVA_UH RUH, RESERVA R "
-                                                 "WHERE RUH.ID_RESERVA = R.ID_RESERVA AND R.EXCLUIDO = 'N' "
-                                                 "AND RUH.ID_UH = ? AND RUH.DATA_ENTRADA = ?"),
-                                             {uh.inteiro(QStringLiteral("ID_UH")), hoje})
-                                        .vazia();
-        if (!reservadoHoje)
-            mudar(uh, QStringLiteral("R"), QStringLiteral("L"),
-                  QStringLiteral("SISTEMA - Cancelamento de Reserva Automático da UH "));
-    }
+    for (const EstadoUH::Mudanca &m : EstadoUH::atualizarReservasDoDia(Relogio::hoje()))
+        mudancas.append({m.idUH, m.numero, m.situacao});
     return mudancas;
 }
 
@@ -627,9 +589,7 @@ void TFrmQuintara::registrarTarefasDoDia()
     adicionarTarefaTimer1([this] {
         if (!m_logado)
             return;
-        const QDate hoje = Relogio::hoje();
-        if (PontoAutomatico::devePreparar(hoje))
-            PontoAutomatico::preparar(hoje, Sessao::atual().login);
+        m_ponto.tick(Relogio::hoje(), Sessao::atual().login);
     });
 }
 

@@ -236,6 +236,7 @@ private:
     QList<std::function<void()>> m_tarefasTimer1;
     QList<std::function<void()>> m_tarefasTimer2;
     Diarias::Controle m_postagem;
+    PontoAutomatico::Controle m_ponto;
     bool m_noTimer1 = false;
     bool Alertas = false;
     bool m_iconeChatNovas = false;

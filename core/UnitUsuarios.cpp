@@ -88,9 +88,6 @@ void espelharUsuariosPDV()
         pdv.garantirConectada();
         pdv.emTransacao([&] {
             pdv.executar(QStringLiteral("DELETE FROM USUARIOS_PDV"));
-            // back to 0 (the same as SET GENERATOR ... TO 0, as plain DML)
-            pdv.ler(QStringLiteral(
-                "SELECT GEN_ID(GEN_USUARIOS_PDV_ID, -GEN_ID(GEN_USUARIOS_PDV_ID, 0)) FROM RDB$DATABASE"));
             const QString um = QStringLiteral("1");
             for (const Linha &u : usuarios) {
                 const QString desconto = u.texto(QStringLiteral("ACESSO_TOTAL")) == QLatin1String("S")
@@ -108,6 +105,10 @@ void espelharUsuariosPDV()
                               desconto});
             }
         });
+        // The generator back to 0 only once the new rows are committed: a
+        // generator's change survives a rollback, so inside the transaction a
+        // failed rebuild would leave the old rows with a generator at 0.
+        pdv.executar(QStringLiteral("SET GENERATOR GEN_USUARIOS_PDV_ID TO 0"));
     } catch (const ErroBanco &e) {
         throw ErroBanco(QStringLiteral("Não foi possível atualizar os usuários do Zentro PDV; "
                                        "a alteração foi salva neste sistema.\n\n")

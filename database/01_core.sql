@@ -147,7 +147,8 @@ CREATE TABLE PARAMETROS (
 
 /* ------------------------------------------------------------------------
    USUARIO: logins, passwords (kept as typed) and the ten rights.
-   A login is not unique: renaming a user to a taken login is allowed.
+   A login is unique (deleted users keep theirs): two workstations creating
+   the same login at once get one user, the other "Usuário Já Cadastrado!".
    Rights are "S"/"N"; a new user starts without any right.
    ------------------------------------------------------------------------ */
 CREATE TABLE USUARIO (
@@ -164,7 +165,8 @@ CREATE TABLE USUARIO (
   MOVIMENTOS    VARCHAR(1) DEFAULT 'N' NOT NULL,
   USUARIOS      VARCHAR(1) DEFAULT 'N' NOT NULL,
   ACESSO_TOTAL  VARCHAR(1) DEFAULT 'N' NOT NULL,
-  CONSTRAINT PK_USUARIO PRIMARY KEY (ID_USUARIO)
+  CONSTRAINT PK_USUARIO PRIMARY KEY (ID_USUARIO),
+  CONSTRAINT UNQ_USUARIO_LOGIN UNIQUE (LOGIN)
 );
 
 CREATE GENERATOR GEN_ID_USUARIO;
@@ -230,15 +232,17 @@ SET TERM ; ^
 
 /* ------------------------------------------------------------------------
    ATUALIZACAO: one row per day on which the nights of the open stays
-   were posted (plus the first-start row). The same day may appear twice.
+   were posted (plus the first-start row). A day appears once: its row is
+   written first in the posting's transaction and is the lock that keeps a
+   second workstation from posting the same day.
    ------------------------------------------------------------------------ */
 CREATE TABLE ATUALIZACAO (
   ID_ATUALIZACAO  INTEGER NOT NULL,
   DATA            DATE NOT NULL,
-  CONSTRAINT PK_ATUALIZACAO PRIMARY KEY (ID_ATUALIZACAO)
+  CONSTRAINT PK_ATUALIZACAO PRIMARY KEY (ID_ATUALIZACAO),
+  CONSTRAINT UNQ_ATUALIZACAO_DATA UNIQUE (DATA)
 );
 
-CREATE INDEX IDX_ATUALIZACAO_DATA ON ATUALIZACAO (DATA);
 CREATE DESCENDING INDEX IDX_ATUALIZACAO_DATA_DESC ON ATUALIZACAO (DATA);
 
 CREATE GENERATOR GEN_ID_ATUALIZACAO;

@@ -1,5 +1,4 @@
 #include "finance/Comandos.h"
-#include "base/Telas.h"
 #include "core/UnitQuintara.h"
 #include "finance/UnitCaixa.h"
 
@@ -7,7 +6,7 @@ namespace Financas {
 
 void registrarComandos(TFrmQuintara &principal)
 {
-    principal.registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { Telas::abrir<TFrmCaixa>(FrmCaixa); });
+    principal.registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { abrirCaixa(); });
 }
 
 } // namespace Financas

@@ -4,6 +4,8 @@
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
 
+#include <array>
+
 void ResultadoCaixa::mostrar() const
 {
     if (mensagem.isEmpty())
@@ -11,14 +13,87 @@ void ResultadoCaixa::mostrar() const
     Mensagem::mostrar(tipo, mensagem, Mensagem::Ok, Mensagem::Ok);
 }
 
+const QList<DadosMeioCaixa> &meiosCaixa()
+{
+    static const QList<DadosMeioCaixa> meios{
+        {MeioCaixa::Dinheiro, QStringLiteral("Dinheiro"), QStringLiteral("ATUAL"), QStringLiteral("Dinheiro"), false,
+         QStringLiteral("Valor Inexistente em Dinheiro!")},
+        {MeioCaixa::CreditoVisa, QStringLiteral("Crédito - Visa"), QStringLiteral("ATUAL_CARTAO"),
+         QStringLiteral("Cartão de Crédito - Visa"), true, QStringLiteral("Valor Inexistente em Crédito - Visa!")},
+        {MeioCaixa::DebitoVisa, QStringLiteral("Débito - Visa"), QStringLiteral("ATUAL_DEBVISA"),
+         QStringLiteral("Cartão de Débito - Visa"), true, QStringLiteral("Valor Inexistente em Débito - Visa!")},
+        {MeioCaixa::CreditoMaster, QStringLiteral("Crédito - Mastercard"), QStringLiteral("ATUAL_MASTER"),
+         QStringLiteral("Cartão de Crédito - Mastercard"), true,
+         QStringLiteral("Valor Inexistente em Crédito - Mastercard!")},
+        {MeioCaixa::DebitoMaster, QStringLiteral("Débito - Mastercard"), QStringLiteral("ATUAL_DEBMASTER"),
+         QStringLiteral("Cartão de Débito - Mastercard"), true,
+         QStringLiteral("Valor Inexistente em Débito - Mastercard!")},
+        {MeioCaixa::Hipercard, QStringLiteral("Crédito - Hipercard"), QStringLiteral("ATUAL_HIPER"),
+         QStringLiteral("Cartão de Crédito - Hipercard"), true,
+         QStringLiteral("Valor Inexistente em Crédito - Hipercard!")},
+        {MeioCaixa::PixChq, QStringLiteral("Pix / Chq"), QStringLiteral("ATUAL_CHEQUE"), QStringLiteral("Pix / Chq"),
+         false, QStringLiteral("Valor Inexistente em Pix / Chq!")},
+        {MeioCaixa::APrazo, QStringLiteral("A Prazo"), QStringLiteral("ATUAL_NOTAS"), QStringLiteral("A Prazo"), false,
+         QStringLiteral("Valor Inexistente em A Prazo!")},
+    };
+    return meios;
+}
+
+const DadosMeioCaixa &dadosMeio(MeioCaixa meio) { return meiosCaixa()[int(meio)]; }
+
 namespace {
 
-ResultadoCaixa recusa(const QString &texto)
+ResultadoCaixa recusa(const QString &texto, ResultadoCaixa::Falha falha)
 {
-    return {false, Mensagem::Tipo::Aviso, texto};
+    return {false, Mensagem::Tipo::Aviso, texto, falha};
+}
+
+// The statements of each balance column, built once from the fixed list of
+// columns: only the single open shift changes, a withdrawal only while its
+// balance covers it.
+struct Comandos {
+    QString entrada;
+    QString saida;
+};
+
+const Comandos &comandos(MeioCaixa meio)
+{
+    static const std::array<Comandos, kMeiosCaixa> todos = [] {
+        std::array<Comandos, kMeiosCaixa> c;
+        const QString unico = QStringLiteral(
+            " WHERE DATA_FECHA IS NULL AND (SELECT COUNT(*) FROM CAIXA C2 WHERE C2.DATA_FECHA IS NULL) = 1");
+        for (const DadosMeioCaixa &m : meiosCaixa()) {
+            const QString &col = m.coluna;
+            c[int(m.meio)].entrada = QStringLiteral("UPDATE CAIXA SET %1 = %1 + ?").arg(col) + unico;
+            c[int(m.meio)].saida =
+                QStringLiteral("UPDATE CAIXA SET %1 = %1 - ?").arg(col) + unico + QStringLiteral(" AND %1 >= ?").arg(col);
+        }
+        return c;
+    }();
+    return todos[int(meio)];
+}
+
+qint64 turnosAbertos()
+{
+    return DM->Conexao.valor(QStringLiteral("SELECT COUNT(*) FROM CAIXA WHERE DATA_FECHA IS NULL")).toLongLong();
+}
+
+void exigirPositivo(Dinheiro valor)
+{
+    if (valor.centavos() < 0)
+        throw ErroConversao(QStringLiteral("'%1' não é um valor válido.").arg(valor.formatado()));
 }
 
 } // namespace
+
+int AtualizarSaldoCaixa(ConexaoBanco &conexao, MeioCaixa meio, bool entrada, Dinheiro valor)
+{
+    exigirPositivo(valor);
+    const Comandos &c = comandos(meio);
+    if (entrada)
+        return conexao.executar(c.entrada, {valor.paraBanco()});
+    return conexao.executar(c.saida, {valor.paraBanco(), valor.paraBanco()});
+}
 
 ResultadoCaixa ControleCaixa(const QString &tipo, const QString &valor, const QString &mostraSucesso)
 {
@@ -35,38 +110,48 @@ ResultadoCaixa ControleCaixa(const QString &tipo, Dinheiro valor, const QString 
     Sessao &s = Sessao::atual();
     s.CaixaSucesso = false;
     s.SaldoCaixa = false;
-    if (valor.centavos() < 0)
-        throw ErroConversao(QStringLiteral("'%1' não é um valor válido.").arg(valor.formatado()));
+    exigirPositivo(valor);
     const bool entrada = tipo == QLatin1String("+");
     const bool saida = tipo == QLatin1String("-");
     if (!entrada && !saida)
-        return recusa(TextosCaixa::SaldoInsuficiente);
+        return recusa(TextosCaixa::SaldoInsuficiente, ResultadoCaixa::Falha::SaldoInsuficiente);
 
-    // Only the single open shift: with none or several the statement changes nothing.
-    static const QString kUnico = QStringLiteral(
-        " WHERE DATA_FECHA IS NULL AND (SELECT COUNT(*) FROM CAIXA C2 WHERE C2.DATA_FECHA IS NULL) = 1");
     ResultadoCaixa r = DM->Conexao.emTransacao([&]() -> ResultadoCaixa {
-        int alteradas = 0;
-        if (entrada) {
-            alteradas = DM->Conexao.executar(QStringLiteral("UPDATE CAIXA SET ATUAL = ATUAL + ?") + kUnico,
-                                             {valor.paraBanco()});
-        } else {
-            alteradas = DM->Conexao.executar(QStringLiteral("UPDATE CAIXA SET ATUAL = ATUAL - ?") + kUnico
-                                                 + QStringLiteral(" AND ATUAL >= ?"),
-                                             {valor.paraBanco(), valor.paraBanco()});
+        const int alteradas = AtualizarSaldoCaixa(DM->Conexao, MeioCaixa::Dinheiro, entrada, valor);
+        if (saida)
             s.SaldoCaixa = alteradas == 1;
-        }
         if (alteradas == 1)
             return {true, Mensagem::Tipo::Informacao,
-                    mostraSucesso == QLatin1String("S") ? TextosCaixa::Sucesso : QString()};
-        const qint64 abertos =
-            DM->Conexao.valor(QStringLiteral("SELECT COUNT(*) FROM CAIXA WHERE DATA_FECHA IS NULL")).toLongLong();
+                    mostraSucesso == QLatin1String("S") ? TextosCaixa::Sucesso : QString(),
+                    ResultadoCaixa::Falha::Nenhuma};
+        const qint64 abertos = turnosAbertos();
         if (abertos > 1 || (abertos == 0 && entrada))
-            return recusa(TextosCaixa::SemCaixaUnico);
+            return recusa(TextosCaixa::SemCaixaUnico, ResultadoCaixa::Falha::SemTurno);
         // No shift (a balance of nothing) or a balance below the amount.
-        return recusa(TextosCaixa::SaldoInsuficiente);
+        return recusa(TextosCaixa::SaldoInsuficiente, abertos == 0 ? ResultadoCaixa::Falha::SemTurno
+                                                                   : ResultadoCaixa::Falha::SaldoInsuficiente);
     });
     s.SaldoCaixa = false;
     s.CaixaSucesso = r.sucesso;
     return r;
+}
+
+ResultadoCaixa MovimentarCaixa(MeioCaixa meio, const QString &tipo, Dinheiro valor, const QString &mostraSucesso)
+{
+    if (meio == MeioCaixa::Dinheiro)
+        return ControleCaixa(tipo, valor, mostraSucesso);
+    exigirPositivo(valor);
+    const QString &recusaSaldo = dadosMeio(meio).recusa;
+    const bool entrada = tipo == QLatin1String("+");
+    if (!entrada && tipo != QLatin1String("-"))
+        return recusa(recusaSaldo, ResultadoCaixa::Falha::SaldoInsuficiente);
+    return DM->Conexao.emTransacao([&]() -> ResultadoCaixa {
+        if (AtualizarSaldoCaixa(DM->Conexao, meio, entrada, valor) == 1)
+            return {true, Mensagem::Tipo::Informacao,
+                    mostraSucesso == QLatin1String("S") ? TextosCaixa::Sucesso : QString(),
+                    ResultadoCaixa::Falha::Nenhuma};
+        if (turnosAbertos() != 1)
+            return recusa(TextosCaixa::SemCaixaUnico, ResultadoCaixa::Falha::SemTurno);
+        return recusa(recusaSaldo, ResultadoCaixa::Falha::SaldoInsuficiente);
+    });
 }

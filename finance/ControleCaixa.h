@@ -1,11 +1,11 @@
 #pragma once
-// The one place where cash comes into or goes out of the open cash-register
-// shift (CAIXA.ATUAL of the single row whose DATA_FECHA is NULL).
+// The one place where money comes into or goes out of the open cash-register
+// shift (the balances of the single CAIXA row whose DATA_FECHA is NULL).
 //
 // The change is one conditional UPDATE whose changed-row count is checked:
 // it applies only when exactly one shift is open and, for a withdrawal, when
 // the balance covers the amount; otherwise nothing changes. It runs in the
-// caller's transaction when there is one (so the booking and the cash move
+// caller's transaction when there is one (so the booking and the money move
 // commit or roll back together), else in a transaction of its own.
 //
 // Messages are never shown from inside: the call returns its result with the
@@ -25,12 +25,22 @@
 #include "base/Dinheiro.h"
 #include "base/Mensagem.h"
 
+#include <QList>
 #include <QString>
 
+class ConexaoBanco;
+
 struct ResultadoCaixa {
+    // Why nothing changed.
+    enum class Falha {
+        Nenhuma,
+        SemTurno,          // no open shift, or more than one
+        SaldoInsuficiente, // a withdrawal above the balance
+    };
     bool sucesso = false;
     Mensagem::Tipo tipo = Mensagem::Tipo::Informacao;
     QString mensagem; // empty: nothing to show
+    Falha falha = Falha::Nenhuma;
     // Shows the message, if any.
     void mostrar() const;
 };
@@ -38,7 +48,7 @@ struct ResultadoCaixa {
 namespace TextosCaixa {
 inline const QString Sucesso = QStringLiteral("Operação Realizada com Sucesso, Saldo do CAIXA Atualizado!");
 inline const QString SaldoInsuficiente = QStringLiteral("Saldo Insuficiente no CAIXA!");
-// No open shift, or more than one: the cash has nowhere to go.
+// No open shift, or more than one: the money has nowhere to go.
 inline const QString SemCaixaUnico = QStringLiteral("Necessário Abrir o Caixa para Funcionamento do Sistema!");
 } // namespace TextosCaixa
 
@@ -49,3 +59,36 @@ inline const QString SemCaixaUnico = QStringLiteral("Necessário Abrir o Caixa p
 // changes nothing.
 ResultadoCaixa ControleCaixa(const QString &tipo, const QString &valor, const QString &mostraSucesso);
 ResultadoCaixa ControleCaixa(const QString &tipo, Dinheiro valor, const QString &mostraSucesso);
+
+// ---------------------------------------------------------------- every means
+
+// The balances a shift keeps, one per means of payment, in the order of the
+// finance screens; the amounts left on account ("A Prazo") come last.
+enum class MeioCaixa { Dinheiro, CreditoVisa, DebitoVisa, CreditoMaster, DebitoMaster, Hipercard, PixChq, APrazo };
+constexpr int kMeiosCaixa = 8;
+
+struct DadosMeioCaixa {
+    MeioCaixa meio;
+    QString escolha; // caption on the screens: "Crédito - Visa"
+    QString coluna;  // balance column of CAIXA: "ATUAL_CARTAO"
+    QString tipo;    // TIPO of a withdrawal or addition, and its name in the log: "Cartão de Crédito - Visa"
+    bool cartao;     // counted in "Total em Cartões"
+    QString recusa;  // a withdrawal above the balance: "Valor Inexistente em Crédito - Visa!"
+};
+
+// The eight means in order (index = the enum's value).
+const QList<DadosMeioCaixa> &meiosCaixa();
+const DadosMeioCaixa &dadosMeio(MeioCaixa meio);
+
+// The statement itself, on a given connection: adds to (entrada) or takes
+// from the balance of `meio` of the single open shift; a withdrawal applies
+// only while the balance covers it. Returns the rows changed (0 or 1).
+int AtualizarSaldoCaixa(ConexaoBanco &conexao, MeioCaixa meio, bool entrada, Dinheiro valor);
+
+// Any means, as ControleCaixa does for cash (cash goes through it): tipo "+"
+// or "-", a positive amount. A refused withdrawal says "Valor Inexistente em "
+// + the means' caption + "!" (cash: "Saldo Insuficiente no CAIXA!"); with no
+// single open shift "Necessário Abrir o Caixa para Funcionamento do Sistema!".
+// A negative amount raises ErroConversao and changes nothing.
+ResultadoCaixa MovimentarCaixa(MeioCaixa meio, const QString &tipo, Dinheiro valor,
+                               const QString &mostraSucesso = QStringLiteral("N"));

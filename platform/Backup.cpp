@@ -1,6 +1,7 @@
 #include "platform/Backup.h"
 #include "base/Erros.h"
 
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -51,9 +52,17 @@ QStringList ServicoGbak::argumentosBackup(const QString &banco, const QString &a
     return {QStringLiteral("-b"), QStringLiteral("-ig"), QStringLiteral("-nt"), QStringLiteral("-v"), banco, arquivo};
 }
 
+namespace {
+constexpr int kLimitePadraoMs = 2 * 60 * 60 * 1000; // two hours
+int g_limiteMs = 0;
+} // namespace
+
+int ServicoGbak::limiteMs() { return g_limiteMs > 0 ? g_limiteMs : kLimitePadraoMs; }
+void ServicoGbak::definirLimiteMs(int ms) { g_limiteMs = ms; }
+
 QStringList ServicoGbak::argumentosRestauracao(const QString &arquivo, const QString &banco)
 {
-    return {QStringLiteral("-rep"),     QStringLiteral("-use_all_space"), QStringLiteral("-buffers"),
+    return {QStringLiteral("-c"),       QStringLiteral("-use_all_space"), QStringLiteral("-buffers"),
             QStringLiteral("3000"),     QStringLiteral("-page_size"),     QStringLiteral("4096"),
             QStringLiteral("-v"),       arquivo,                          banco};
 }
@@ -70,6 +79,8 @@ void ServicoGbak::restaurar(const QString &arquivo, const QString &banco, const 
 {
     if (!QFileInfo::exists(arquivo))
         throw ErroSistema(QStringLiteral("Arquivo de backup não encontrado:\n%1").arg(arquivo));
+    if (!caminhoRemoto(banco) && QFileInfo::exists(banco))
+        throw ErroSistema(QStringLiteral("O banco de destino já existe:\n%1").arg(banco));
     rodar(argumentosRestauracao(arquivo, banco), c, saida);
 }
 
@@ -82,10 +93,14 @@ void ServicoGbak::rodar(const QStringList &argumentos, const Credenciais &c, con
     amb.insert(QStringLiteral("ISC_PASSWORD"), c.senha);
     p.setProcessEnvironment(amb);
     p.setProcessChannelMode(QProcess::MergedChannels);
+    // No input at all: a question of the tool (the next volume of a cut
+    // file) reads the end of its input and fails instead of waiting.
+    p.setStandardInputFile(QProcess::nullDevice());
     p.start(executavel(), argumentos, QIODevice::ReadOnly);
     if (!p.waitForStarted(30000))
         throw ErroSistema(QStringLiteral("Não foi possível iniciar o serviço de backup (%1): %2")
                               .arg(executavel(), p.errorString()));
+    QDeadlineTimer prazo(limiteMs());
 
     QStringList erros;
     QByteArray pendente;
@@ -107,7 +122,13 @@ void ServicoGbak::rodar(const QStringList &argumentos, const Credenciais &c, con
                 saida(linha);
         }
     };
+    bool estourou = false;
     while (p.state() != QProcess::NotRunning) {
+        if (prazo.hasExpired()) {
+            estourou = true;
+            p.kill();
+            break;
+        }
         p.waitForReadyRead(200);
         pendente += p.readAll();
         entregar(false);
@@ -115,6 +136,13 @@ void ServicoGbak::rodar(const QStringList &argumentos, const Credenciais &c, con
     p.waitForFinished(-1);
     pendente += p.readAll();
     entregar(true);
+    if (estourou) {
+        QString texto = QStringLiteral("O serviço de backup não terminou em %1 minuto(s) e foi interrompido.")
+                            .arg(qMax(1, limiteMs() / 60000));
+        if (!erros.isEmpty())
+            texto += QLatin1Char('\n') + erros.join(QLatin1Char('\n'));
+        throw ErroSistema(texto);
+    }
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         QString texto = erros.join(QLatin1Char('\n'));
         if (texto.isEmpty())

@@ -25,8 +25,8 @@ public:
     // Backs banco up into arquivo (ignoring limbo transactions, in the
     // non-transportable format). An existing arquivo is never replaced.
     virtual void backup(const QString &banco, const QString &arquivo, const Credenciais &c, const Saida &saida) = 0;
-    // Restores arquivo into banco, replacing an existing database (all space
-    // used, 3000 page buffers, pages of 4096 bytes).
+    // Restores arquivo into a new database banco (all space used, 3000 page
+    // buffers, pages of 4096 bytes). An existing banco is never replaced.
     virtual void restaurar(const QString &arquivo, const QString &banco, const Credenciais &c, const Saida &saida) = 0;
 };
 
@@ -41,6 +41,11 @@ public:
     static QStringList argumentosRestauracao(const QString &arquivo, const QString &banco);
     // The tool's executable: ZV_GBAK, else gbak on the PATH, else /usr/bin/gbak.
     static QString executavel();
+    // The longest the tool may run before it is ended (milliseconds). The
+    // tool never gets any input: a damaged file that makes it ask for the
+    // next volume ends it at once instead of waiting.
+    static int limiteMs();
+    static void definirLimiteMs(int ms); // 0: back to the default
 
 private:
     void rodar(const QStringList &argumentos, const Credenciais &c, const Saida &saida);

@@ -1,15 +1,46 @@
 #include "rooms/Comandos.h"
+#include "base/Telas.h"
 #include "core/UnitQuintara.h"
+#include "rooms/UnitCadReservas.h"
+#include "rooms/UnitCadUH.h"
+#include "rooms/UnitCaracUH.h"
+#include "rooms/UnitReservas.h"
+#include "rooms/UnitTiposUH.h"
+#include "rooms/UnitUH.h"
 #include "rooms/UnitClientes.h"
 
 namespace Quartos {
 
 void registrarComandos(TFrmQuintara &principal)
 {
+    principal.registrarComando(QStringLiteral("btnCaracUHClick"), [] { abrirCaracUH(); });
+    principal.registrarComando(QStringLiteral("btnTiposUHClick"), [] { abrirTiposUH(); });
+    // The room map: ribbon "Central de UH's" and the window's background.
+    principal.abrirCentralUH = [] { abrirCentralUH(); };
+    principal.registrarComando(QStringLiteral("btnCentralUHClick"), [] { abrirCentralUH(); });
+    principal.registrarComando(QStringLiteral("btnReservasClick"), [] { Telas::abrir<TFrmReservas>(FrmReservas); });
+
+    // Screens the room map and the reservation form open.
+    MapaUH::Ganchos &mapa = MapaUH::ganchos();
+    mapa.novaReserva = [] { Reservas::efetuarReserva(); };
+    mapa.listaReservas = [] { Telas::abrir<TFrmReservas>(FrmReservas); };
+    mapa.cadastroUH = [] {
+        if (!FrmUH)
+            return;
+        const MapaUH::Quarto *q = FrmUH->atual();
+        abrirCadUH(FrmUH->OP, q ? q->idUH : 0);
+    };
+    CadReservas::abrirTiposUH = [] { abrirTiposUH(); };
+
+    // Customers: the list (closing it refreshes the alerts).
     principal.registrarComando(QStringLiteral("btnClientesClick"), [&principal] {
         abrirClientes(&principal);
         principal.AtualizarAlertas(false);
     });
+    // The room map's check-in picks its customer in the list (express mode is
+    // set by the map); the reservation form opens the list as it is.
+    mapa.escolherCliente = [] { Telas::abrir<TFrmClientes>(FrmClientes); };
+    CadReservas::abrirClientes = [] { abrirClientes(); };
 }
 
 } // namespace Quartos

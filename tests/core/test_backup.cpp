@@ -149,13 +149,133 @@ TEST_F(BackupTeste, RestauracaoSubstituiOBancoEReabreAConexao)
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT MON$PAGE_SIZE FROM MON$DATABASE")).toInt(), 4096);
 }
 
-TEST_F(BackupTeste, RestauracaoComFalhaDeixaConexaoFechadaAteOProximoUso)
+TEST_F(BackupTeste, RestauracaoComFalhaNaoTocaNoBancoAtual)
+{
+    const QString bom = BackupRegras::fazerBackup(banco().caminho(), BackupRegras::pastaPadrao(), {});
+    const QString pastaBk = BackupRegras::pastaPadrao();
+    // A backup cut in the middle, as a copy interrupted on its way.
+    const QString cortado = pastaBk + "/cortado.fbk";
+    {
+        QFile origem(bom);
+        ASSERT_TRUE(origem.open(QIODevice::ReadOnly));
+        QFile f(cortado);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(origem.read(origem.size() / 2));
+    }
+    // A file that is not a backup at all.
+    const QString texto = pastaBk + "/planilha.fbk";
+    {
+        QFile f(texto);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("NOME;VALOR\nD'AVILA;10,00\n").repeated(200));
+    }
+    // A real backup of another database: it has no settings row.
+    prepararCompanheiros();
+    const QString outro = pastaBk + "/outro.fbk";
+    Backup::servico().backup(DM->ConexaoPDV.caminho(), outro, {TDM::usuario(), TDM::senha()}, {});
+
+    banco().executar(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES ('DEPOIS', '1')"));
+    const QStringList antes = QDir(pasta()).entryList(QDir::Files);
+    struct Caso {
+        QString arquivo;
+        QString trecho; // part of the message the user sees
+    } casos[] = {
+        {cortado, QStringLiteral("gbak")},
+        {texto, QStringLiteral("gbak")},
+        {outro, QStringLiteral("O backup não gerou um banco de dados válido; o banco atual não foi alterado.")},
+    };
+    for (const auto &c : casos) {
+        QStringList linhas;
+        try {
+            BackupRegras::restaurar(c.arquivo, banco().caminho(), [&](const QString &l) { linhas << l; });
+            ADD_FAILURE() << "a restauração devia falhar: " << c.arquivo.toStdString();
+        } catch (const ErroSistema &e) {
+            EXPECT_TRUE(e.texto().contains(c.trecho)) << e.texto().toStdString();
+        }
+        // The live database is the same, still open, with the row written after the backup.
+        EXPECT_TRUE(banco().conectada()) << c.arquivo.toStdString();
+        EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE LOGIN = 'DEPOIS'")).toInt(), 1);
+        // No restored file left behind.
+        EXPECT_EQ(QDir(pasta()).entryList(QDir::Files), antes) << c.arquivo.toStdString();
+    }
+    EXPECT_TRUE(operacoes("Restaurou Backup").isEmpty());
+}
+
+TEST_F(BackupTeste, ServicoComFalhaNaoFechaAConexao)
 {
     Backup::definirServico(std::make_unique<ServicoComFalha>());
-    EXPECT_THROW(BackupRegras::restaurar("/nada.fbk", banco().caminho(), {}), ErroSistema);
-    EXPECT_FALSE(banco().conectada());
+    try {
+        BackupRegras::restaurar("/nada.fbk", banco().caminho(), {});
+        ADD_FAILURE() << "devia falhar";
+    } catch (const ErroSistema &e) {
+        EXPECT_EQ(e.texto(), QStringLiteral("unavailable database"));
+    }
+    EXPECT_TRUE(banco().conectada());
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM USUARIO")).toInt(), 1);
     EXPECT_TRUE(operacoes("Restaurou Backup").isEmpty());
+}
+
+TEST_F(BackupTeste, FerramentaQueNaoTerminaEhInterrompidaNoPrazo)
+{
+    // A tool that waits for ever: it is ended at the limit, nothing changes.
+    const QString falso = pasta() + "/gbak-parado";
+    {
+        QFile f(falso);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\necho 'gbak: waiting'\nexec sleep 600\n");
+    }
+    QFile::setPermissions(falso, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("ZV_GBAK", falso.toLocal8Bit());
+    Backup::ServicoGbak::definirLimiteMs(1500);
+    const QString arquivo = pasta() + "/qualquer.fbk";
+    QFile(arquivo).open(QIODevice::WriteOnly);
+    try {
+        BackupRegras::restaurar(arquivo, banco().caminho(), {});
+        ADD_FAILURE() << "devia falhar";
+    } catch (const ErroSistema &e) {
+        EXPECT_EQ(e.texto(), QStringLiteral("O serviço de backup não terminou em 1 minuto(s) e foi interrompido.\n"
+                                            "gbak: waiting"));
+    }
+    qunsetenv("ZV_GBAK");
+    Backup::ServicoGbak::definirLimiteMs(0);
+    EXPECT_TRUE(banco().conectada());
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM PARAMETROS")).toInt(), 1);
+}
+
+TEST_F(BackupTeste, TelaPerguntaAntesDeSubstituir)
+{
+    const QString arquivo = BackupRegras::fazerBackup(banco().caminho(), BackupRegras::pastaPadrao(), {});
+    banco().executar(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES ('DEPOIS', '1')"));
+    TFrmBackup f;
+    f.show();
+    f.edtArquivoBackup->setText(arquivo);
+    // "Não": nothing happens.
+    msg->esperar(BackupRegras::kMsgConfirmaRestauracao, Mensagem::Nao);
+    f.btnRestaurar->click();
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE LOGIN = 'DEPOIS'")).toInt(), 1);
+    EXPECT_TRUE(f.mmRestaurar->toPlainText().isEmpty());
+    // "Sim": the backup replaces the database.
+    msg->esperar(BackupRegras::kMsgConfirmaRestauracao, Mensagem::Sim).esperar(BackupRegras::kMsgRestauracaoOk);
+    f.btnRestaurar->click();
+    EXPECT_EQ(msg->pendentes(), 0);
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE LOGIN = 'DEPOIS'")).toInt(), 0);
+    EXPECT_FALSE(f.mmRestaurar->toPlainText().isEmpty());
+    EXPECT_FALSE(QFile::exists(banco().caminho() + ".anterior"));
+}
+
+TEST(BackupRegrasTeste, CaminhoDoBancoRestaurado)
+{
+    const QDateTime m(QDate(2026, 3, 4), QTime(7, 5, 9));
+    struct Caso {
+        QString banco, esperado;
+    } casos[] = {
+        {"/dados/Quintara.FDB", "/dados/Quintara_restaurado_20260304_070509.FDB"},
+        {"localhost:/dados/Quintara.fdb", "localhost:/dados/Quintara_restaurado_20260304_070509.fdb"},
+        {"servidor:C:\\Quintara\\BANCO.FDB", "servidor:C:\\Quintara\\BANCO_restaurado_20260304_070509.FDB"},
+        {"/dados.v2/banco", "/dados.v2/banco_restaurado_20260304_070509"},
+    };
+    for (const auto &c : casos)
+        EXPECT_EQ(BackupRegras::caminhoNovo(c.banco, m), c.esperado) << c.banco.toStdString();
 }
 
 TEST_F(BackupTeste, TelaRecusaEntradasQueFaltamEPreencheOsCampos)

@@ -118,6 +118,8 @@ TEST_F(LoginTeste, FalhasRegistramOLogSobORotuloDoMomento)
 {
     const qint64 apagado = usuario(QStringLiteral("APAGADO"), QStringLiteral("1"));
     banco().executar(QStringLiteral("INSERT INTO ANULACAO (ID_USUARIO) VALUES (?)"), {apagado});
+    // Two users with one login, as a database older than the unique login holds.
+    banco().executar(QStringLiteral("ALTER TABLE USUARIO DROP CONSTRAINT UNQ_USUARIO_LOGIN"));
     usuario(QStringLiteral("DUPLO"), QStringLiteral("X"));
     usuario(QStringLiteral("DUPLO"), QStringLiteral("X"));
     struct Caso {

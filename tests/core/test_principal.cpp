@@ -9,6 +9,7 @@
 #include "base/Telas.h"
 #include "core/UnitAcesso.h"
 #include "core/UnitQuintara.h"
+#include "finance/UnitCadCaixa.h"
 #include "finance/UnitCaixa.h"
 #include "support/BancoTeste.h"
 #include "core/UnitAnulacoes.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSet>
 #include <QTreeWidget>
 #include <QToolButton>
@@ -372,6 +374,43 @@ TEST_F(PrincipalTeste, PortaoDoCaixaInsisteAteHaverExatamenteUmTurnoAberto)
     janela->Image1MouseMove();
     EXPECT_EQ(telasCaixa, 3);
     EXPECT_EQ(msg->mostradas().size(), 3);
+}
+
+TEST_F(PrincipalTeste, NovoUsuarioAbreOPrimeiroCaixaEChegaAJanelaPrincipal)
+{
+    // A fresh database: no shift was ever opened. A user just registered,
+    // who may include records but not handle money, logs in.
+    banco().executar(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA, INCLUI) VALUES ('BIA', '123', 'S')"));
+    ASSERT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM CAIXA")).toInt(), 0);
+    Telas::interceptar<TFrmCaixa>([](TFrmCaixa *f) {
+        f->reabrir();
+        EXPECT_TRUE(f->btnAbrir->isEnabled());
+        Telas::interceptar<TFrmCadCaixa>([](TFrmCadCaixa *c) {
+            c->btnConfirmarClick();
+            return c->result();
+        });
+        f->btnAbrirClick();
+        f->btnSairClick();
+        return f->result();
+    });
+    loginCom(QStringLiteral("BIA"), QStringLiteral("123"));
+    msg->esperar(u8("Necessário Abrir o Caixa para Funcionamento do Sistema!"));
+    msg->esperar(u8("Caixa Aberto com Sucesso!"));
+    ASSERT_TRUE(janela->iniciarSessao());
+    EXPECT_EQ(msg->pendentes(), 0);
+
+    // The next move over the background finds the shift and lets the user work.
+    janela->Image1MouseMove();
+    EXPECT_EQ(janela->Abriu(), 2);
+    janela->Image1MouseMove();
+    EXPECT_EQ(msg->mostradas().size(), 2);
+    const Linha turno = banco().ler(QStringLiteral("SELECT * FROM CAIXA"));
+    EXPECT_EQ(turno.texto(QStringLiteral("USUARIO")), QStringLiteral("BIA"));
+    EXPECT_EQ(turno.inteiro(QStringLiteral("TURNO")), 1);
+    EXPECT_EQ(turno.data(QStringLiteral("DATA_ABERT")), hoje);
+    EXPECT_TRUE(turno.nulo(QStringLiteral("DATA_FECHA")));
+    EXPECT_EQ(operacoes(), (QStringList{u8("BIA|Acesso de Sistema"), u8("BIA|Registrou Abertura do Caixa")}));
+    EXPECT_EQ(janela->JvLabel5->text(), QStringLiteral("BIA"));
 }
 
 TEST_F(PrincipalTeste, TerminalDeRestauranteVoltaAoConsumoACadaMovimento)

@@ -3,6 +3,7 @@
 #include "core/Diarias.h"
 #include "core/PontoAutomatico.h"
 #include "core/ContagemAvisos.h"
+#include "base/Sessao.h"
 #include "support/BancoTeste.h"
 
 namespace {
@@ -58,10 +59,12 @@ TEST_F(TarefasTimer, PostagemDepoisDeOntemLancaUmaNoiteDeOntem)
 
     EXPECT_FALSE(Diarias::postadas(hoje));
     const Diarias::Postagem p = Diarias::lancar(hoje);
-    EXPECT_EQ(p.noites, 2);
+    EXPECT_TRUE(p.registrada);
+    EXPECT_EQ(p.noites, 1);
     EXPECT_EQ(noites(antiga), QList<QDate>{hoje.addDays(-1)});
     EXPECT_TRUE(noites(deOntem).isEmpty());
-    EXPECT_EQ(noites(deHoje), QList<QDate>{hoje.addDays(-1)});
+    // checked in today before the posting: no night before its arrival
+    EXPECT_TRUE(noites(deHoje).isEmpty());
     EXPECT_TRUE(noites(fechada).isEmpty());
     EXPECT_TRUE(noites(cancelada).isEmpty());
     // at the stay's rate and number of guests
@@ -84,9 +87,96 @@ TEST_F(TarefasTimer, PrimeiroDiaComSoARegistroDeHoje)
 {
     postadoEm(hoje); // the row written at the first start
     const qint64 e = estadia(hoje.addDays(-3));
-    Diarias::lancar(hoje);
+    // Today counts as posted: no night dated today (it would be charged
+    // again tomorrow) and no second row of today.
+    EXPECT_TRUE(Diarias::postadas(hoje));
+    const Diarias::Postagem p = Diarias::lancar(hoje);
+    EXPECT_FALSE(p.registrada);
+    EXPECT_TRUE(noites(e).isEmpty());
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT COUNT(*) AS N FROM ATUALIZACAO WHERE DATA = ?"), {hoje}).inteiro("N"), 1);
+    // The next day posts the night of the first day once.
+    EXPECT_EQ(Diarias::lancar(hoje.addDays(1)).noites, 1);
     EXPECT_EQ(noites(e), QList<QDate>{hoje});
-    EXPECT_EQ(banco().ler(QStringLiteral("SELECT COUNT(*) AS N FROM ATUALIZACAO WHERE DATA = ?"), {hoje}).inteiro("N"), 2);
+}
+
+// Each night from the last posted day to yesterday, after the arrival day,
+// where the stay has no night of that date yet.
+TEST_F(TarefasTimer, NoitesPostadasPorCaso)
+{
+    struct Caso {
+        const char *nome;
+        QList<int> postados;  // days (relative to today) in ATUALIZACAO
+        int entrada;          // arrival day
+        QList<int> jaLancadas; // nights the stay already has
+        QList<int> esperadas; // its nights after the posting
+    } casos[] = {
+        {"posted yesterday, arrived two days ago", {-1}, -2, {-2}, {-2, -1}},
+        {"posted yesterday, arrived yesterday", {-1}, -1, {-1}, {-1}},
+        {"posted yesterday, checked in today", {-1}, 0, {0}, {0}},
+        {"three days without posting", {-10, -3}, -7, {}, {-3, -2, -1}},
+        {"arrived inside the gap", {-3}, -2, {-2}, {-2, -1}},
+        {"arrived on the last posted day", {-3}, -3, {-3}, {-3, -2, -1}},
+        {"a night of the gap already there", {-3}, -7, {-2}, {-3, -2, -1}},
+        {"last posting in the future", {3}, -7, {}, {}},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nome);
+        for (const char *t : {"OCUPACAO", "WALK_IN", "ATUALIZACAO"})
+            banco().executar(QStringLiteral("DELETE FROM %1").arg(QLatin1String(t)));
+        for (int d : c.postados)
+            postadoEm(hoje.addDays(d));
+        const qint64 e = estadia(hoje.addDays(c.entrada));
+        for (int d : c.jaLancadas)
+            banco().executar(QStringLiteral("INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (?, ?, 150, 2)"),
+                             {e, hoje.addDays(d)});
+        Diarias::lancar(hoje);
+        QList<QDate> esperadas;
+        for (int d : c.esperadas)
+            esperadas << hoje.addDays(d);
+        EXPECT_EQ(noites(e), esperadas);
+        EXPECT_TRUE(Diarias::postadas(hoje));
+    }
+}
+
+TEST_F(TarefasTimer, SegundaPostagemDoDiaNaoLancaNada)
+{
+    postadoEm(hoje.addDays(-2));
+    const qint64 e = estadia(hoje.addDays(-5));
+    EXPECT_EQ(Diarias::lancar(hoje).noites, 2);
+    // the same day again on this workstation
+    const Diarias::Postagem outra = Diarias::lancar(hoje);
+    EXPECT_FALSE(outra.registrada);
+    EXPECT_EQ(outra.noites, 0);
+    EXPECT_EQ(noites(e).size(), 2);
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT COUNT(*) AS N FROM ATUALIZACAO WHERE DATA = ?"), {hoje}).inteiro("N"), 1);
+
+    // A day's row cannot be written twice, whoever writes it.
+    EXPECT_THROW(postadoEm(hoje), ErroBanco);
+}
+
+TEST_F(TarefasTimer, OutroServidorPostouAntesDeNos)
+{
+    postadoEm(hoje.addDays(-1));
+    const qint64 e = estadia(hoje.addDays(-4));
+    Sessao::atual().AuxNomePC = QStringLiteral("SERVIDOR");
+    Sessao::atual().ServidorAtualizado = false;
+    // Another workstation named SERVIDOR posts today through its own
+    // connection, between this workstation's check and its posting.
+    ConexaoBanco outra(QStringLiteral("OutraEstacao"), banco().caminho());
+    outra.conectar();
+    outra.emTransacao([&] {
+        outra.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {hoje});
+        outra.executar(QStringLiteral("INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (?, ?, 150, 2)"),
+                       {e, hoje.addDays(-1)});
+    });
+    Diarias::Controle c;
+    EXPECT_TRUE(c.tick(hoje)); // the panel shows on the tick that posts
+    EXPECT_TRUE(Sessao::atual().ServidorAtualizado);
+    EXPECT_FALSE(c.tick(hoje));
+    EXPECT_EQ(noites(e), QList<QDate>{hoje.addDays(-1)});
+    EXPECT_EQ(msg->mostradas().size(), 0);
+    outra.desconectar();
+    Sessao::reiniciar();
 }
 
 TEST_F(TarefasTimer, FalhaNoMeioNaoDeixaPostagemPelaMetade)
@@ -156,6 +246,58 @@ TEST_F(TarefasTimer, PontoPrevistoDoDiaEFaltas)
     EXPECT_EQ(horas[1].hora(QStringLiteral("HORA_DEFINIDA")), QTime(15, 0));
     EXPECT_EQ(horas[2].hora(QStringLiteral("HORA_DEFINIDA")), QTime(18, 0));
     EXPECT_EQ(horas[3].texto(QStringLiteral("TIPO")), QStringLiteral("S"));
+}
+
+// Rows this connection inserted and updated so far.
+static qint64 escritas()
+{
+    return DM->Conexao
+        .valor(QStringLiteral("SELECT R.MON$RECORD_INSERTS + R.MON$RECORD_UPDATES FROM MON$ATTACHMENTS A "
+                              "JOIN MON$RECORD_STATS R ON R.MON$STAT_ID = A.MON$STAT_ID "
+                              "WHERE A.MON$ATTACHMENT_ID = CURRENT_CONNECTION"))
+        .toLongLong();
+}
+
+TEST_F(TarefasTimer, PontoSoEscreveQuandoHaOQueFazerELembraODia)
+{
+    const qint64 ana = funcionario(QStringLiteral("ANA"), QTime(8, 0), QTime(17, 0));
+    Sessao::reiniciar();
+    Sessao::atual().Ponto_Vazio = true; // today has no entry: every tick prepares
+    PontoAutomatico::Controle c;
+    EXPECT_EQ(c.tick(hoje, QStringLiteral("ADMIN")).previstas, 2);
+    EXPECT_EQ(c.feito(), hoje);
+
+    // Later ticks of the same day neither read nor write, even with the
+    // day's entries gone.
+    banco().executar(QStringLiteral("DELETE FROM PONTO"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(c.tick(hoje, QStringLiteral("ADMIN")).previstas, 0);
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM PONTO")).toInt(), 0);
+
+    // Another workstation's preparation found by a new workstation: read,
+    // nothing written (no lock taken either).
+    PontoAutomatico::preparar(hoje, QStringLiteral("ADMIN"));
+    const qint64 antes = escritas();
+    PontoAutomatico::Controle outra;
+    EXPECT_EQ(outra.tick(hoje, QStringLiteral("ADMIN")).previstas, 0);
+    EXPECT_EQ(outra.feito(), hoje);
+    EXPECT_EQ(escritas(), antes);
+
+    // With no employee who punches the clock there is nothing to write either.
+    banco().executar(QStringLiteral("UPDATE FUNCIONARIO SET SOLICITA_PONTO = 'N' WHERE ID_FUNCIONARIO = ?"), {ana});
+    const qint64 antes2 = escritas();
+    PontoAutomatico::Controle terceira;
+    EXPECT_EQ(terceira.tick(hoje.addDays(1), QStringLiteral("ADMIN")).faltas, 2); // yesterday's two entries
+    const qint64 depoisFaltas = escritas();
+    EXPECT_GT(depoisFaltas, antes2);
+    PontoAutomatico::Controle quarta;
+    EXPECT_EQ(quarta.tick(hoje.addDays(1), QStringLiteral("ADMIN")).previstas, 0);
+    EXPECT_EQ(escritas(), depoisFaltas);
+
+    // The next day prepares again.
+    banco().executar(QStringLiteral("UPDATE FUNCIONARIO SET SOLICITA_PONTO = 'S' WHERE ID_FUNCIONARIO = ?"), {ana});
+    EXPECT_EQ(c.tick(hoje.addDays(1), QStringLiteral("ADMIN")).previstas, 2);
+    Sessao::reiniciar();
 }
 
 TEST_F(TarefasTimer, LembretesVencidosPorDiaEHoraJuntos)

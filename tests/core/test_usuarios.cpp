@@ -135,6 +135,45 @@ TEST_F(Usuarios_, IncluiAlteraERecusaLoginRepetido)
                                    QStringLiteral("ADMIN|Atualizou Usuário -> JOSEF")}));
 }
 
+// Another workstation saves the same login between this one's check and its
+// insert (a trigger commits it on its own, as the other workstation would):
+// the database refuses the second login and the form says so.
+TEST_F(Usuarios_, LoginGravadoPorOutraEstacaoNoMesmoMomento)
+{
+    banco().executar(QStringLiteral(
+        "CREATE TRIGGER T_OUTRA_ESTACAO FOR USUARIO BEFORE INSERT AS BEGIN "
+        "IF (NEW.SENHA <> 'OUTRA') THEN IN AUTONOMOUS TRANSACTION DO "
+        "INSERT INTO USUARIO (LOGIN, SENHA) VALUES (NEW.LOGIN, 'OUTRA'); END"));
+    const qint64 antes = usuarios();
+    {
+        const CadUsu::Resultado r = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, QStringLiteral("RITA"),
+                                                      QStringLiteral("1"), QStringLiteral("1"));
+        EXPECT_FALSE(r.salvo);
+        EXPECT_EQ(r.mensagem, QStringLiteral("Usuário Já Cadastrado!"));
+        EXPECT_TRUE(r.limparLogin && r.limparSenhas);
+        EXPECT_EQ(r.foco, CadUsu::Campo::Login);
+    }
+    // One RITA, the other workstation's; nothing logged here.
+    EXPECT_EQ(usuarios(), antes + 1);
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT SENHA FROM USUARIO WHERE LOGIN = 'RITA'")).texto(QStringLiteral("SENHA")),
+              QStringLiteral("OUTRA"));
+    EXPECT_TRUE(logs().isEmpty());
+
+    // A changed login that another workstation has just taken.
+    banco().executar(QStringLiteral("DROP TRIGGER T_OUTRA_ESTACAO"));
+    const qint64 idJose = usuario(QStringLiteral("JOSE"));
+    banco().executar(QStringLiteral(
+        "CREATE TRIGGER T_OUTRA_ESTACAO FOR USUARIO BEFORE UPDATE AS BEGIN "
+        "IF (NEW.LOGIN <> OLD.LOGIN) THEN IN AUTONOMOUS TRANSACTION DO "
+        "INSERT INTO USUARIO (LOGIN, SENHA) VALUES (NEW.LOGIN, 'OUTRA'); END"));
+    const CadUsu::Resultado r = CadUsu::confirmar(QStringLiteral("A_U"), idJose, QStringLiteral("JOSE"),
+                                                  QStringLiteral("PAULO"), QStringLiteral("123"), QStringLiteral("123"));
+    EXPECT_FALSE(r.salvo);
+    EXPECT_EQ(r.mensagem, QStringLiteral("Usuário Já Cadastrado!"));
+    EXPECT_EQ(linhaUsuario(idJose).texto(QStringLiteral("LOGIN")), QStringLiteral("JOSE"));
+    EXPECT_TRUE(logs().isEmpty());
+}
+
 TEST_F(Usuarios_, FormularioDigitaMaiusculasConfirmaComF10ECancelaComF12)
 {
     int vezes = 0;

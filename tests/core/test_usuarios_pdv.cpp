@@ -128,7 +128,9 @@ TEST_F(UsuariosPDV, FalhaNoEspelhoNaoDeixaOPDVPelaMetade)
     const QStringList antes = espelho();
     ASSERT_EQ(antes.size(), 2);
 
-    // The point of sale refuses one of the users: nothing of this copy stays.
+    // The point of sale refuses one of the users: nothing of this copy stays,
+    // the generator included (a generator's change survives a rollback).
+    DM->ConexaoPDV.executar(QStringLiteral("SET GENERATOR GEN_USUARIOS_PDV_ID TO 57"));
     DM->ConexaoPDV.executar(
         QStringLiteral("ALTER TABLE USUARIOS_PDV ADD CONSTRAINT CHK_TESTE CHECK (NOME <> 'RECUSADO')"));
     usuario(QStringLiteral("BIA"));
@@ -142,6 +144,7 @@ TEST_F(UsuariosPDV, FalhaNoEspelhoNaoDeixaOPDVPelaMetade)
             << e.texto().toStdString();
     }
     EXPECT_EQ(espelho(), antes);
+    EXPECT_EQ(DM->ConexaoPDV.gerador(QStringLiteral("GEN_USUARIOS_PDV_ID"), 0), 57);
 }
 
 // ---------------------------------------------------------------- the program

@@ -1,0 +1,110 @@
+#pragma once
+// Standard equipment of a room type (PADRAO_ITEM stock items, PADRAO_PS
+// minibar products) and the extra equipment of one room (PADRAO_UH,
+// PADRAO_PS_UH): the rules of adding and removing a row, and the panel with
+// the grid, its add and remove buttons and the hidden add panel that the type
+// and room edit screens share.
+//
+// Each addition is one row with a key of its own; removing takes away the
+// row chosen only. Stock items offered are those not deleted through
+// ANULACAO; products offered are those with EXCLUIDO 'N'. A row is added only
+// for a chosen item and a positive whole quantity.
+#include "base/Grade.h"
+
+#include <QGroupBox>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+class QToolButton;
+
+namespace ItensPadrao {
+
+enum class Tabela {
+    EstoqueTipo,  // PADRAO_ITEM (ID_TIPO_UH, ID_ITEM, QTD)
+    FrigobarTipo, // PADRAO_PS (ID_TIPO_UH, ID_P_S, VALOR, QTD)
+    EstoqueUH,    // PADRAO_UH (ID_UH, ID_ITEM, QTD)
+    FrigobarUH,   // PADRAO_PS_UH (ID_UH, ID_PS, QTD)
+};
+
+// The grid's statement with one "?" for the owner (type or room key): the
+// row's key as ID_LINHA, the item as ID_ITEM, QTD, the owner, DESCRICAO and,
+// for the type's minibar, VALOR; ordered by description.
+QString sqlGrade(Tabela t);
+// The choices of the add panel: ID and DESCRICAO (and VALOR for products).
+QString sqlEscolhas(Tabela t);
+
+// Messages of the add panel.
+inline const QString kMsgItemInvalido = QStringLiteral("Item de Estoque Inválido!");
+inline const QString kMsgProdutoInvalido = QStringLiteral("Produto / Serviço Inválido!");
+inline const QString kMsgQuantidadeInvalida = QStringLiteral("Quantidade Inválida!");
+
+enum class Campo { Nenhum, Escolha, Quantidade };
+struct Recusa {
+    QString mensagem;
+    Campo campo = Campo::Nenhum;
+};
+
+// The quantity typed: a whole number from 1 to the column's limit.
+std::optional<int> quantidade(const QString &texto);
+
+// Adds one row for the owner (the type or room key, also a reserved key of a
+// record not saved yet). The choice is checked against the offered list (a
+// deleted item or product is refused), the type's minibar copies the
+// product's current price, and the log line (where the table has one) is
+// written in the same transaction. Returns the refusal, or nothing when added.
+std::optional<Recusa> incluir(Tabela t, qint64 dono, qint64 escolha, const QString &quantidadeTexto);
+
+// Removes the one row with that key (of that owner) and logs it where the
+// table has a log line; `descricao` is the row's item description.
+void excluir(Tabela t, qint64 dono, qint64 idLinha, const QString &descricao);
+
+} // namespace ItensPadrao
+
+// The grid of one kind of standard equipment with its add and remove buttons
+// and its add panel ("Incluir Item Padrão de Estoque:" / "... de Frigobar:").
+class PainelItensPadrao : public QGroupBox {
+    Q_OBJECT
+public:
+    // titulo "Padrão Estoque:"; colunas the grid's columns over the fields of
+    // sqlGrade; esconderRemover: the remove button is hidden (true) or disabled
+    // (false) while the grid is empty.
+    PainelItensPadrao(ItensPadrao::Tabela tabela, const QString &titulo, const QList<ColunaGrade> &colunas,
+                      bool esconderRemover, QWidget *parent = nullptr);
+
+    // Loads the grid for the owner (also after every change).
+    void carregar(qint64 dono);
+    qint64 dono() const { return m_dono; }
+    bool vazia() const { return m_modelo->vazia(); }
+
+    QTableView *dbgItens;
+    ModeloConsulta *modelo() const { return m_modelo; }
+    QPushButton *btnIncluir;
+    QPushButton *btnExcluir;
+    QGroupBox *pnlIncluir;
+    QComboBox *cbItem;
+    QLineEdit *edtQtd;
+    QLineEdit *edtValorUnit; // type's minibar only, else nullptr
+    QPushButton *btnConfirmarItem;
+    QToolButton *btnFecharPainel;
+
+public slots:
+    void btnIncluirClick();
+    void btnExcluirClick();
+    void btnConfirmarItemClick();
+    void btnFecharPainelClick();
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    void escolhaMudou();
+
+    ItensPadrao::Tabela m_tabela;
+    ModeloConsulta *m_modelo;
+    bool m_esconderRemover;
+    qint64 m_dono = 0;
+};

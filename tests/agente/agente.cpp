@@ -1,0 +1,108 @@
+// A workstation reduced to one operation: connects to a database (a path or
+// host/port:path on a Firebird server), waits for the agreed moment so that
+// several agents start together, runs the operation N times and prints one
+// line per run. Used by the tests that put several processes on one database.
+//
+//   agente_servidor BANCO INICIO_MS OPERACAO VEZES [ARGUMENTO]
+//
+//   diarias AAAA-MM-DD   the nightly posting of that day
+//   ponto AAAA-MM-DD     the time clock's housekeeping of that day
+//   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
+//
+// Exit code 0 when every run ended without an error.
+#include "base/Aplicacao.h"
+#include "base/Erros.h"
+#include "base/Sessao.h"
+#include "base/UnitDM.h"
+#include "core/Diarias.h"
+#include "core/PontoAutomatico.h"
+#include "core/UnitCadUsu.h"
+
+#include <QDateTime>
+#include <QThread>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+void escrever(const QString &linha)
+{
+    std::fputs(linha.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TAplicacao app(argc, argv);
+    const QStringList a = app.arguments();
+    if (a.size() < 5) {
+        escrever(QStringLiteral("uso: agente_servidor BANCO INICIO_MS OPERACAO VEZES [ARGUMENTO]"));
+        return 2;
+    }
+    const QString banco = a[1];
+    const qint64 inicio = a[2].toLongLong();
+    const QString operacao = a[3];
+    const int vezes = a[4].toInt();
+    const QString argumento = a.value(5);
+
+    TDM dm;
+    DM = &dm;
+    Sessao &s = Sessao::atual();
+    s.login = QStringLiteral("AGENTE");
+    s.AuxNomePC = QStringLiteral("SERVIDOR");
+
+    std::function<QString(int)> rodar;
+    if (operacao == QLatin1String("diarias")) {
+        const QDate dia = QDate::fromString(argumento, Qt::ISODate);
+        rodar = [dia](int) {
+            const Diarias::Postagem p = Diarias::lancar(dia);
+            return QStringLiteral("registrada=%1 noites=%2").arg(int(p.registrada)).arg(p.noites);
+        };
+    } else if (operacao == QLatin1String("ponto")) {
+        const QDate dia = QDate::fromString(argumento, Qt::ISODate);
+        rodar = [dia](int) {
+            const PontoAutomatico::Resultado r = PontoAutomatico::preparar(dia, QStringLiteral("AGENTE"));
+            return QStringLiteral("faltas=%1 previstas=%2").arg(r.faltas).arg(r.previstas);
+        };
+    } else if (operacao == QLatin1String("usuario")) {
+        rodar = [argumento](int i) {
+            const QString login = argumento + QString::number(i);
+            const CadUsu::Resultado r = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, login, QStringLiteral("1"),
+                                                          QStringLiteral("1"));
+            return login + QLatin1Char('|') + r.mensagem;
+        };
+    } else {
+        escrever(QStringLiteral("operação desconhecida: ") + operacao);
+        return 2;
+    }
+
+    try {
+        dm.Conexao.definirCaminho(banco);
+        dm.Conexao.conectar();
+    } catch (const ErroSistema &e) {
+        escrever(QStringLiteral("ERRO|") + e.texto().simplified());
+        return 1;
+    }
+    const qint64 espera = inicio - QDateTime::currentMSecsSinceEpoch();
+    if (espera > 0)
+        QThread::msleep(static_cast<unsigned long>(espera));
+
+    int falhas = 0;
+    for (int i = 0; i < vezes; ++i) {
+        try {
+            escrever(rodar(i));
+        } catch (const ErroSistema &e) {
+            ++falhas;
+            escrever(QStringLiteral("ERRO|") + e.texto().simplified());
+        }
+    }
+    dm.Conexao.desconectar();
+    DM = nullptr;
+    return falhas == 0 ? 0 : 1;
+}

@@ -1,0 +1,221 @@
+// Several workstations on one database through the Firebird server: agent
+// processes (tests/agente) start the same operation at the same moment and
+// the database must come out as if they had run one after the other.
+#include "base/UnitDM.h"
+#include "support/BancoTeste.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+
+// What scripts/firebird-teste wrote: the server's address and account, or
+// why there is none.
+struct Servidor {
+    QString endereco, usuario, senha, pasta, motivo;
+
+    static Servidor ler()
+    {
+        Servidor s;
+        const QString dir = qEnvironmentVariable("ZV_SERVIDOR_TESTE");
+        if (dir.isEmpty()) {
+            s.motivo = QStringLiteral("ZV_SERVIDOR_TESTE não definido (rode pelo ctest)");
+            return s;
+        }
+        QFile f(dir + QStringLiteral("/servidor.env"));
+        if (!f.open(QIODevice::ReadOnly)) {
+            s.motivo = QStringLiteral("o servidor de teste não foi iniciado (%1)").arg(f.fileName());
+            return s;
+        }
+        QMap<QString, QString> v;
+        for (const QByteArray &l : f.readAll().split('\n')) {
+            const qsizetype igual = l.indexOf('=');
+            if (igual > 0) {
+                QString valor = QString::fromUtf8(l.mid(igual + 1)).trimmed();
+                // printf %q quotes only what needs it; these values have no quotes or blanks but the reason.
+                valor.remove(QLatin1Char('\\'));
+                if (valor.startsWith(QLatin1String("$'")) && valor.endsWith(QLatin1Char('\'')))
+                    valor = valor.mid(2, valor.size() - 3);
+                v.insert(QString::fromUtf8(l.left(igual)), valor);
+            }
+        }
+        s.endereco = v.value(QStringLiteral("ZV_FB_ENDERECO"));
+        s.usuario = v.value(QStringLiteral("ZV_FB_USUARIO"));
+        s.senha = v.value(QStringLiteral("ZV_FB_SENHA"));
+        s.pasta = v.value(QStringLiteral("ZV_FB_PASTA"));
+        s.motivo = v.value(QStringLiteral("ZV_FB_MOTIVO"));
+        if (s.endereco.isEmpty() && s.motivo.isEmpty())
+            s.motivo = QStringLiteral("servidor.env sem endereço");
+        return s;
+    }
+};
+
+class VariasEstacoes : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_servidor = Servidor::ler();
+        if (m_servidor.endereco.isEmpty())
+            GTEST_SKIP() << "Sem servidor Firebird para os testes de várias estações: "
+                         << m_servidor.motivo.toStdString();
+        // The account of the server for this process and the agents.
+        qputenv("ISC_USER", m_servidor.usuario.toUtf8());
+        qputenv("ISC_PASSWORD", m_servidor.senha.toUtf8());
+        m_pasta = std::make_unique<QTemporaryDir>(m_servidor.pasta + QStringLiteral("/teste-XXXXXX"));
+        ASSERT_TRUE(m_pasta->isValid());
+        QFile::setPermissions(m_pasta->path(), QFileDevice::Permissions(0x7777));
+        const QString arquivo = copiarBancoModelo(m_pasta->path());
+        QFile::setPermissions(arquivo, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                           | QFile::ReadOther | QFile::WriteOther);
+        m_banco = m_servidor.endereco + QLatin1Char(':') + arquivo;
+        m_dm = std::make_unique<TDM>();
+        DM = m_dm.get();
+        m_dm->Conexao.definirCaminho(m_banco);
+        m_dm->Conexao.conectar();
+    }
+    void TearDown() override
+    {
+        if (m_dm)
+            m_dm->Conexao.desconectar();
+        m_dm.reset();
+        DM = nullptr;
+        m_pasta.reset();
+        qunsetenv("ISC_USER");
+        qunsetenv("ISC_PASSWORD");
+    }
+
+    ConexaoBanco &banco() { return m_dm->Conexao; }
+
+    struct Saida {
+        int codigo = -1;
+        QStringList linhas;
+    };
+
+    // Starts `quantos` agents with the same operation, all released at the
+    // same moment, and waits for them.
+    QList<Saida> rodarAgentes(int quantos, const QString &operacao, int vezes, const QString &argumento)
+    {
+        const QString agente = qEnvironmentVariable("ZV_AGENTE");
+        EXPECT_FALSE(agente.isEmpty()) << "ZV_AGENTE não definido";
+        // Time for every agent to start and connect before the moment.
+        const qint64 inicio = QDateTime::currentMSecsSinceEpoch() + 2500;
+        std::vector<std::unique_ptr<QProcess>> processos;
+        for (int i = 0; i < quantos; ++i) {
+            auto p = std::make_unique<QProcess>();
+            p->setProcessChannelMode(QProcess::SeparateChannels);
+            p->setStandardInputFile(QProcess::nullDevice());
+            p->start(agente, {m_banco, QString::number(inicio), operacao, QString::number(vezes), argumento});
+            processos.push_back(std::move(p));
+        }
+        QList<Saida> saidas;
+        for (auto &p : processos) {
+            Saida s;
+            if (p->waitForFinished(180000) && p->exitStatus() == QProcess::NormalExit)
+                s.codigo = p->exitCode();
+            else
+                p->kill();
+            for (const QByteArray &l : p->readAllStandardOutput().split('\n'))
+                if (!l.isEmpty())
+                    s.linhas << QString::fromUtf8(l);
+            const QByteArray erro = p->readAllStandardError();
+            EXPECT_EQ(s.codigo, 0) << s.linhas.join(QLatin1Char('\n')).toStdString() << erro.toStdString();
+            saidas << s;
+        }
+        return saidas;
+    }
+
+    qint64 contar(const QString &sql, const Valores &v = {}) { return banco().valor(sql, v).toLongLong(); }
+
+    Servidor m_servidor;
+    std::unique_ptr<QTemporaryDir> m_pasta;
+    std::unique_ptr<TDM> m_dm;
+    QString m_banco;
+};
+
+} // namespace
+
+TEST_F(VariasEstacoes, DuasPostagensDoMesmoDiaPostamUmaVez)
+{
+    const QDate hoje = QDate::currentDate();
+    banco().executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {hoje.addDays(-3)});
+    // Enough stays for the first posting to be under way when the second starts.
+    constexpr int kEstadias = 150;
+    banco().emTransacao([&] {
+        for (int i = 0; i < kEstadias; ++i)
+            banco().executar(QStringLiteral("INSERT INTO WALK_IN (ID_CLIENTE, ID_UH, DATA_ENTRADA, VALOR_DIARIA, "
+                                            "QTD_ADULTOS, BAIXA, EXCLUIDO) VALUES (1, 1, ?, 100, 2, 'N', 'N')"),
+                             {hoje.addDays(-10 + i % 5)});
+    });
+
+    const auto saidas = rodarAgentes(2, QStringLiteral("diarias"), 1, hoje.toString(Qt::ISODate));
+    ASSERT_EQ(saidas.size(), 2);
+    QStringList resultados;
+    for (const auto &s : saidas)
+        resultados << s.linhas;
+    resultados.sort();
+    // One posted every stay's three nights; the other found the day taken.
+    EXPECT_EQ(resultados, (QStringList{QStringLiteral("registrada=0 noites=0"),
+                                       QStringLiteral("registrada=1 noites=%1").arg(kEstadias * 3)}));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM ATUALIZACAO WHERE DATA = ?"), {hoje}), 1);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM OCUPACAO")), kEstadias * 3);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM (SELECT ID_ENTRADA, DATA FROM OCUPACAO "
+                                    "GROUP BY ID_ENTRADA, DATA HAVING COUNT(*) > 1)")),
+              0);
+}
+
+TEST_F(VariasEstacoes, DuasEstacoesPreparamOPontoUmaVez)
+{
+    const QDate hoje = QDate::currentDate();
+    constexpr int kFuncionarios = 60;
+    banco().emTransacao([&] {
+        for (int i = 0; i < kFuncionarios; ++i)
+            banco().executar(QStringLiteral("INSERT INTO FUNCIONARIO (NOME, CPF, SOLICITA_PONTO, SOLICITA_PONTO_SAB, "
+                                            "SOLICITA_PONTO_DOM, TURNO_1_ENT, TURNO_1_SAI, TURNO_2_ENT, TURNO_2_SAI) "
+                                            "VALUES (?, '000.000.000-00', 'S', 'S', 'S', ?, ?, ?, ?)"),
+                             {QStringLiteral("FUNC %1").arg(i), QTime(8, 0), QTime(12, 0), QTime(13, 0), QTime(17, 0)});
+    });
+
+    const auto saidas = rodarAgentes(2, QStringLiteral("ponto"), 3, hoje.toString(Qt::ISODate));
+    QStringList resultados;
+    for (const auto &s : saidas)
+        resultados << s.linhas;
+    resultados.sort();
+    // The day prepared once; every other run found nothing to do.
+    EXPECT_EQ(resultados, (QStringList{QStringLiteral("faltas=0 previstas=0"), QStringLiteral("faltas=0 previstas=0"),
+                                       QStringLiteral("faltas=0 previstas=0"), QStringLiteral("faltas=0 previstas=0"),
+                                       QStringLiteral("faltas=0 previstas=0"),
+                                       QStringLiteral("faltas=0 previstas=%1").arg(kFuncionarios * 4)}));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM PONTO WHERE DATA_DEFINIDA = ?"), {hoje}), kFuncionarios * 4);
+}
+
+TEST_F(VariasEstacoes, DuasEstacoesCriamOMesmoLogin)
+{
+    constexpr int kLogins = 15;
+    const auto saidas = rodarAgentes(2, QStringLiteral("usuario"), kLogins, QStringLiteral("DUPLO"));
+    QMap<QString, QStringList> porLogin;
+    for (const auto &s : saidas)
+        for (const QString &l : s.linhas)
+            porLogin[l.section(QLatin1Char('|'), 0, 0)] << l.section(QLatin1Char('|'), 1);
+    ASSERT_EQ(porLogin.size(), kLogins);
+    for (auto it = porLogin.begin(); it != porLogin.end(); ++it) {
+        QStringList m = it.value();
+        m.sort();
+        EXPECT_EQ(m, (QStringList{QStringLiteral("Usuário Cadastrado com Sucesso! Verifique as Permissões!"),
+                                  QStringLiteral("Usuário Já Cadastrado!")}))
+            << it.key().toStdString();
+        EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE LOGIN = ?"), {it.key()}), 1);
+    }
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO STARTING WITH 'Incluiu Usuário -> DUPLO'")),
+              kLogins);
+}
