@@ -8,6 +8,8 @@
 #include "rooms/UnitTiposUH.h"
 #include "rooms/UnitUH.h"
 #include "rooms/UnitClientes.h"
+#include "rooms/UnitRelAniversariantes.h"
+#include "rooms/UnitRelClientes.h"
 
 namespace Quartos {
 
@@ -41,6 +43,8 @@ void registrarComandos(TFrmQuintara &principal)
     // set by the map); the reservation form opens the list as it is.
     mapa.escolherCliente = [] { Telas::abrir<TFrmClientes>(FrmClientes); };
     CadReservas::abrirClientes = [] { abrirClientes(); };
+    principal.registrarComando(QStringLiteral("btnRelClientesClick"), [] { abrirRelClientes(); });
+    principal.registrarComando(QStringLiteral("btnRelAniversariantesClick"), [] { abrirRelAniversariantes(); });
 }
 
 } // namespace Quartos

@@ -18,6 +18,7 @@
 #include <QDateEdit>
 #include <QEvent>
 #include <QFile>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -502,8 +503,13 @@ void TFrmCadClientes::verificarDocumento()
 
 bool TFrmCadClientes::eventFilter(QObject *o, QEvent *e)
 {
-    const bool entra = e->type() == QEvent::FocusIn;
-    const bool sai = e->type() == QEvent::FocusOut;
+    // Focus lost to another window (a message box, a pop-up) is not leaving
+    // the field: the checks run only when the user moves on.
+    const bool deJanela = (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)
+        && (static_cast<QFocusEvent *>(e)->reason() == Qt::ActiveWindowFocusReason
+            || static_cast<QFocusEvent *>(e)->reason() == Qt::PopupFocusReason);
+    const bool entra = e->type() == QEvent::FocusIn && !deJanela;
+    const bool sai = e->type() == QEvent::FocusOut && !deJanela;
     if (o == edtCpf_Cnpj && sai && pnlDados->isEnabled() && m_op != QLatin1String("V"))
         verificarDocumento();
     if (o == edtCEP) {
