@@ -137,7 +137,7 @@ TFrmClientes::TFrmClientes(QWidget *parent) : QDialog(parent)
         {QStringLiteral("NOME"), QStringLiteral("Cliente"), FormatoColuna::Texto, 260},
         {QStringLiteral("CONTATO"), QStringLiteral("Contato"), FormatoColuna::Texto, 120},
         {QStringLiteral("CNPJ_CPF"), QStringLiteral("CNPJ / CPF"), FormatoColuna::Texto, 130},
-        {QStringLiteral("RG_INSC_EST"), QStringLiteral("RG / Inscrição Estadual"), FormatoColuna::Texto, 140},
+        {QStringLiteral("RG_INSC_EST"), QStringLiteral("RG / Inscrição Estadual"), FormatoColuna::Texto, 175},
         {QStringLiteral("ENDERECO"), QStringLiteral("Endereço"), FormatoColuna::Texto, 220},
         {QStringLiteral("BAIRRO"), QStringLiteral("Bairro"), FormatoColuna::Texto, 120},
         {QStringLiteral("CIDADE"), QStringLiteral("Cidade"), FormatoColuna::Texto, 120},
