@@ -44,6 +44,13 @@ SET TERM ; ^
 
 CREATE INDEX IX_CLIENTE_NOME ON CLIENTE (NOME);
 CREATE INDEX IX_CLIENTE_CNPJ_CPF ON CLIENTE (CNPJ_CPF);
+-- One customer per document: compared by its characters without the mask
+-- punctuation and blanks, so "123.456.789-09" and "12345678909" are the same
+-- document even when two workstations save them at once. Customers without a
+-- document (NULL or empty) are not restricted.
+CREATE UNIQUE INDEX UX_CLIENTE_DOCUMENTO ON CLIENTE COMPUTED BY
+  (NULLIF(REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(REPLACE(CNPJ_CPF,
+    '.', ''), '-', ''), '/', ''), '(', ''), ')', ''), ':', ''), ' ', ''), ''));
 -- birthday lists and the alerts panel select by month (and day) of birth
 CREATE INDEX IX_CLIENTE_MES_NASC ON CLIENTE
   COMPUTED BY (EXTRACT(MONTH FROM DATA_NASC));

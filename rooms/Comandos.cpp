@@ -7,6 +7,9 @@
 #include "rooms/UnitReservas.h"
 #include "rooms/UnitTiposUH.h"
 #include "rooms/UnitUH.h"
+#include "rooms/UnitClientes.h"
+#include "rooms/UnitRelAniversariantes.h"
+#include "rooms/UnitRelClientes.h"
 
 namespace Quartos {
 
@@ -27,6 +30,18 @@ void registrarComandos(TFrmQuintara &principal)
     MapaUH::Ganchos &mapa = MapaUH::ganchos();
     mapa.novaReserva = [] { Reservas::efetuarReserva(); };
     mapa.listaReservas = [] { Telas::abrir<TFrmReservas>(FrmReservas); };
+
+    // Customers: the list (closing it refreshes the alerts).
+    principal.registrarComando(QStringLiteral("btnClientesClick"), [&principal] {
+        abrirClientes(&principal);
+        principal.AtualizarAlertas(false);
+    });
+    // The room map's check-in picks its customer in the list (express mode is
+    // set by the map); the reservation form opens the list as it is.
+    mapa.escolherCliente = [] { Telas::abrir<TFrmClientes>(FrmClientes); };
+    CadReservas::abrirClientes = [] { abrirClientes(); };
+    principal.registrarComando(QStringLiteral("btnRelClientesClick"), [] { abrirRelClientes(); });
+    principal.registrarComando(QStringLiteral("btnRelAniversariantesClick"), [] { abrirRelAniversariantes(); });
 }
 
 } // namespace Quartos
