@@ -192,8 +192,7 @@ int limitePolitica(const Regras &r, int quartos)
 
 std::optional<Recusa> verificarPolitica(const Dados &d, const Regras &r, const QDateTime &agora)
 {
-    if (numeroPessoas(d.pessoas) != 1 || d.pessoas.trimmed() != QLatin1String("1") || r.movimentos
-        || d.reserva != 0)
+    if (d.pessoas.trimmed() != QLatin1String("1") || r.movimentos || d.reserva != 0)
         return std::nullopt;
     if (!politicaAplica(r, agora))
         return std::nullopt;

@@ -120,9 +120,8 @@ int numeroPessoas(const QString &texto);
 
 // ---------------------------------------------------------------- the checks
 
-// Steps with no database: the departure against the arrival, the fields and
-// the guests, then the rate limits. `responsaveis`: guests whose name begins
-// with "=".
+// Steps with no database: the fields and the guests (a guest whose name
+// begins with "=" is the responsible one), then the rate limits.
 std::optional<Recusa> verificarCampos(const Dados &d, const Regras &r);
 std::optional<Recusa> verificarLimites(const Dados &d, const Regras &r);
 

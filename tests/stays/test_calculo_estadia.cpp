@@ -1,6 +1,7 @@
 // What a stay costs: hotel nights, the motel's initial period, overnight and
 // additional hours (also past 24 hours), the overnight box, consumption lines
 // rounded to the cent, and the totals read from the stored nights.
+#include "base/Parametros.h"
 #include "stays/CalculoEstadia.h"
 #include "support/BancoTeste.h"
 
@@ -140,6 +141,23 @@ protected:
             .toLongLong();
     }
 };
+
+TEST_F(CalculoEstadia_, ConfiguracaoDoMotelLidaDosParametros)
+{
+    banco().executar(QStringLiteral("UPDATE PARAMETROS SET TEMPO_INICIAL = '03:00:00', INICIO_PERNOITE = '21:00:00', "
+                                    "TERMINO_PERNOITE = '11:00:00', DESCONSIDERAR_PERNOITE = '05:00:00', "
+                                    "TOLERANCIA_SAIDA = '00:20:00', PERNOITE_SEXTA = 'N', PERNOITE_SABADO = 'N'"));
+    tParametros().recarregar();
+    const ConfigMotel c = ConfigMotel::deParametros();
+    tParametros().definir(Linha());
+    EXPECT_EQ(c.tempoInicial, QTime(3, 0));
+    EXPECT_EQ(c.inicioPernoite, QTime(21, 0));
+    EXPECT_EQ(c.terminoPernoite, QTime(11, 0));
+    EXPECT_EQ(c.desconsiderarPernoite, QTime(5, 0));
+    EXPECT_EQ(c.toleranciaSaida, QTime(0, 20));
+    for (int dia = 1; dia <= 7; ++dia)
+        EXPECT_EQ(c.pernoiteDia[dia], dia != 5 && dia != 6) << dia;
+}
 
 TEST_F(CalculoEstadia_, TotalSomaLinhasJaArredondadas)
 {

@@ -1,6 +1,7 @@
 // The check-in: the checks in their order (clash, fields and guests, rate
 // limits, other rooms, single-occupancy policy), the rows a check-in writes,
 // all or nothing, two workstations taking one room, and the alteration.
+#include "base/Parametros.h"
 #include "base/Relogio.h"
 #include "base/Sessao.h"
 #include "stays/Entrada.h"
@@ -368,6 +369,28 @@ TEST_F(Entrada_, OutrasUHsParaOGrupo)
     const QList<Alternativa> alt = alternativas(d);
     ASSERT_EQ(alt.size(), 1);
     EXPECT_EQ(alt[0].numero, QStringLiteral("301"));
+}
+
+TEST_F(Entrada_, RegrasLidasDosParametros)
+{
+    banco().executar(QStringLiteral("UPDATE PARAMETROS SET TRAVAR_HOSPEDES = 'S', LIMITE_DESCONTO = 12.5, "
+                                    "DIARIA_MAIOR = 'N', PERCENTUAL_POLITICA_INDIVIDUAL = 30, "
+                                    "INICIO_POLITICA = '22:00:00', TERMINO_POLITICA = '06:00:00', "
+                                    "POLITICA_QUINTA = 'S', POLITICA_DOMINGO = 'S', MODO_MOTEL = 'S'"));
+    tParametros().recarregar();
+    Sessao::atual().direitos.MOVIMENTOS = true;
+    const Regras r = Regras::atuais();
+    tParametros().definir(Linha());
+    EXPECT_TRUE(r.movimentos);
+    EXPECT_TRUE(r.travarHospedes);
+    EXPECT_EQ(r.limiteDesconto, reais("12,50"));
+    EXPECT_FALSE(r.diariaMaior);
+    EXPECT_EQ(r.percentualPolitica, reais("30,00"));
+    EXPECT_EQ(r.inicioPolitica, QTime(22, 0));
+    EXPECT_EQ(r.terminoPolitica, QTime(6, 0));
+    for (int dia = 1; dia <= 7; ++dia)
+        EXPECT_EQ(r.politicaDia[dia], dia == 4 || dia == 7) << dia;
+    EXPECT_TRUE(r.motel);
 }
 
 // ------------------------------------------------------------------ saves
