@@ -1,4 +1,5 @@
 #include "restaurant/ConsultaFiscal.h"
+#include "base/Mensagem.h"
 #include "base/Relogio.h"
 #include "base/Rotinas.h"
 #include "base/UnitFuncoes.h"
@@ -217,6 +218,10 @@ Corpo::Corpo(QDialog *tela, const Definicao &definicao)
         if (m_btnRedimensionar->isChecked())
             ajustarAlturas();
     });
+    connect(t->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (m_btnRedimensionar->isChecked())
+            QTimer::singleShot(0, this, &Corpo::ajustarAlturas);
+    });
 }
 
 QTableView *Corpo::tabela() const { return m_grade->grade(); }
@@ -231,6 +236,11 @@ void Corpo::abrir()
     aplicarFiltro();
     ligarCaixas();
     FocaFiltroGrade(m_grade, 2);
+    // The rows in view take their heights once the grid has its size.
+    QTimer::singleShot(0, this, [this] {
+        if (m_btnRedimensionar->isChecked())
+            ajustarAlturas();
+    });
 }
 
 void Corpo::ligarCaixas()
@@ -257,7 +267,13 @@ void Corpo::aplicarFiltro()
     }
     const Condicao cond = condicaoFiltro(m_def.colunas, textos);
     m_modelo->definirConsulta(sqlConsulta(m_def, cond.sql, m_cbAgrupar->currentData().toString()), cond.valores);
-    m_modelo->abrir();
+    try {
+        m_modelo->abrir();
+    } catch (const ErroSistema &e) {
+        // Typing goes on in the filter row: the failure is told, not thrown
+        // through the box's signal.
+        Mensagem::erro(e.texto());
+    }
     // The rows come filtered from the database: the grid keeps them all.
     m_grade->visao()->limpar();
     ligarCaixas();

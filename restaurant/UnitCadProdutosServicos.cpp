@@ -33,6 +33,7 @@ TFrmCadProdutosServicos::TFrmCadProdutosServicos(TFrmProdutosServicos *lista, QW
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Produto / Serviço"));
+    setMinimumWidth(660); // the shortcut row shows its three entries
     auto *layout = new QVBoxLayout(this);
     imgCabecalho = criarCabecalhoTela(this);
     layout->addWidget(imgCabecalho);

@@ -24,7 +24,7 @@ TFrmPDV *FrmPDV = nullptr;
 TFrmPDV::TFrmPDV(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Pontos de Venda (PDV's)"));
-    resize(760, 560);
+    resize(860, 560);
     auto *layout = new QVBoxLayout(this);
     imgCabecalho = criarCabecalhoTela(this);
     layout->addWidget(imgCabecalho);

@@ -37,11 +37,11 @@ TFrmProdutosServicos::TFrmProdutosServicos(QWidget *parent) : QDialog(parent)
     lista->definirConsulta(Produtos::kSqlLista + Produtos::kOrdemDescricao);
     lista->definirColunas(
         {{QStringLiteral("ID_P_S"), QStringLiteral("Código"), FormatoColuna::Texto, 65},
-         {QStringLiteral("DESC_PS"), QStringLiteral("Produto / Serviço"), FormatoColuna::Texto, 300},
+         {QStringLiteral("DESC_PS"), QStringLiteral("Produto / Serviço"), FormatoColuna::Texto, 280},
          {QStringLiteral("DESC_PDV"), QStringLiteral("Ponto de Venda (PDV)"), FormatoColuna::Texto, 170},
          {QStringLiteral("VALOR"), QStringLiteral("Valor (R$)"), FormatoColuna::Dinheiro, 90},
-         {QStringLiteral("ESTOQUE"), QStringLiteral("Estoque Atual"), FormatoColuna::Texto, 95},
-         {QStringLiteral("MINIMO"), QStringLiteral("Estoque Mínimo"), FormatoColuna::Texto, 105},
+         {QStringLiteral("ESTOQUE"), QStringLiteral("Estoque Atual"), FormatoColuna::Texto, 110},
+         {QStringLiteral("MINIMO"), QStringLiteral("Estoque Mínimo"), FormatoColuna::Texto, 120},
          {QStringLiteral("ULTIMA_COMPRA"), QStringLiteral("Última Compra"), FormatoColuna::Data, 100}});
     lista->definirChave(QStringLiteral("ID_P_S"));
     lista->definirAcaoAtual(QStringLiteral("Produtos e Serviços"));

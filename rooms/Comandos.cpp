@@ -14,6 +14,10 @@ void registrarComandos(TFrmQuintara &principal)
 {
     principal.registrarComando(QStringLiteral("btnCaracUHClick"), [] { abrirCaracUH(); });
     principal.registrarComando(QStringLiteral("btnTiposUHClick"), [] { abrirTiposUH(); });
+    // The room edit screen from the room map (its mode and current room); the
+    // type list from the reservation form.
+    MapaUH::ganchos().cadastroUH = [] { abrirCadUHDoMapa(); };
+    CadReservas::abrirTiposUH = [] { abrirTiposUH(); };
     // The room map: ribbon "Central de UH's" and the window's background.
     principal.abrirCentralUH = [] { abrirCentralUH(); };
     principal.registrarComando(QStringLiteral("btnCentralUHClick"), [] { abrirCentralUH(); });
@@ -23,13 +27,6 @@ void registrarComandos(TFrmQuintara &principal)
     MapaUH::Ganchos &mapa = MapaUH::ganchos();
     mapa.novaReserva = [] { Reservas::efetuarReserva(); };
     mapa.listaReservas = [] { Telas::abrir<TFrmReservas>(FrmReservas); };
-    mapa.cadastroUH = [] {
-        if (!FrmUH)
-            return;
-        const MapaUH::Quarto *q = FrmUH->atual();
-        abrirCadUH(FrmUH->OP, q ? q->idUH : 0);
-    };
-    CadReservas::abrirTiposUH = [] { abrirTiposUH(); };
 }
 
 } // namespace Quartos

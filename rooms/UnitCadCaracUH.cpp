@@ -81,7 +81,7 @@ TFrmCadCaracUH::TFrmCadCaracUH(const QString &op, qint64 id, QWidget *parent)
     botoes->addWidget(btnConfirmar);
     botoes->addWidget(btnCancelar);
     layout->addLayout(botoes);
-    resize(520, sizeHint().height());
+    resize(660, sizeHint().height());
 
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmCadCaracUH::btnConfirmarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TFrmCadCaracUH::btnCancelarClick);

@@ -6,6 +6,7 @@
 #include "rooms/CadastroUH.h"
 #include "rooms/ItensPadrao.h"
 #include "rooms/UnitTiposUH.h"
+#include "rooms/UnitUH.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -273,3 +274,19 @@ void TFrmCadUH::btnTiposUHClick()
 }
 
 int abrirCadUH(const QString &op, qint64 idUH) { return Telas::abrir<TFrmCadUH>(FrmCadUH, op, idUH, nullptr); }
+
+void abrirCadUHDoMapa()
+{
+    if (!FrmUH)
+        return;
+    const MapaUH::Quarto *q = FrmUH->atual();
+    const QString op = FrmUH->OP;
+    struct Esvazia {
+        ~Esvazia()
+        {
+            if (FrmUH)
+                FrmUH->OP.clear();
+        }
+    } esvazia;
+    abrirCadUH(op, q && op != QLatin1String("I") ? q->idUH : 0);
+}

@@ -78,3 +78,6 @@ extern TFrmCadUH *FrmCadUH;
 
 // Opens the room edit screen (room map, registry hub); returns the modal result.
 int abrirCadUH(const QString &op, qint64 idUH = 0);
+// The same for the room map: its mode OP and its current room; the map's OP
+// is emptied when the screen closes, whatever the way.
+void abrirCadUHDoMapa();

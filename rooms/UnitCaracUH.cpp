@@ -18,7 +18,7 @@ TFrmCaracUH *FrmCaracUH = nullptr;
 TFrmCaracUH::TFrmCaracUH(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Características das Unidades Habitacionais"));
-    resize(720, 520);
+    resize(980, 520);
     auto *layout = new QVBoxLayout(this);
     imgCabecalho = criarCabecalhoTela(this);
     layout->addWidget(imgCabecalho);

@@ -21,7 +21,7 @@ TFrmTiposUH *FrmTiposUH = nullptr;
 TFrmTiposUH::TFrmTiposUH(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Tipos das Unidades Habitacionais"));
-    resize(900, 540);
+    resize(980, 540);
     auto *layout = new QVBoxLayout(this);
     imgCabecalho = criarCabecalhoTela(this);
     layout->addWidget(imgCabecalho);
@@ -34,15 +34,15 @@ TFrmTiposUH::TFrmTiposUH(QWidget *parent) : QDialog(parent)
     lista->definirConsulta(TiposUH::kSqlLista);
     lista->definirColunas({
         {QStringLiteral("ID_TIPO_UH"), QStringLiteral("Código"), FormatoColuna::Texto, 60},
-        {QStringLiteral("DESCRICAO"), QStringLiteral("Descrição"), FormatoColuna::Texto, 200},
-        {QStringLiteral("ABREV"), QStringLiteral("Abreviação"), FormatoColuna::Texto, 80},
+        {QStringLiteral("DESCRICAO"), QStringLiteral("Descrição"), FormatoColuna::Texto, 190},
+        {QStringLiteral("ABREV"), QStringLiteral("Abreviação"), FormatoColuna::Texto, 90},
         {QStringLiteral("P1"), motel ? QStringLiteral("Inicial") : QStringLiteral("Diária 01 Pessoa"),
-         FormatoColuna::Dinheiro, 110},
+         FormatoColuna::Dinheiro, 130},
         {QStringLiteral("P2"), motel ? QStringLiteral("Excedente") : QStringLiteral("Diária 02 Pessoas"),
-         FormatoColuna::Dinheiro, 110},
+         FormatoColuna::Dinheiro, 130},
         {QStringLiteral("P3"), motel ? QStringLiteral("Pernoite") : QStringLiteral("Diária 03 Pessoas"),
-         FormatoColuna::Dinheiro, 110},
-        {QStringLiteral("P4"), QStringLiteral("Diária 04 Pessoas"), FormatoColuna::Dinheiro, 110},
+         FormatoColuna::Dinheiro, 130},
+        {QStringLiteral("P4"), QStringLiteral("Diária 04 Pessoas"), FormatoColuna::Dinheiro, 130},
         {QStringLiteral("QTD"), QStringLiteral("Quantidade"), FormatoColuna::Texto, 80},
     });
     dbgTipoUH->setColumnHidden(6, motel);

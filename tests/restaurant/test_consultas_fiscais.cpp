@@ -9,6 +9,7 @@
 #include "restaurant/UnitNCM.h"
 #include "support/TelasTeste.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -213,4 +214,31 @@ TEST_F(Consultas_, ExportacaoGeraPlanilhaLegivel)
     EXPECT_EQ(saida.section('\n', 0, 0).toInt(), linhas + 1);
     for (const char *t : {"Código CEST", "Código NCM", "Descrição", "0301100", "Demais refrigerantes"})
         EXPECT_TRUE(saida.contains(QString::fromUtf8(t))) << t;
+}
+
+TEST_F(Consultas_, BotoesDaFitaAgrupamentoEFiltro)
+{
+    TFrmCEST f;
+    f.setAttribute(Qt::WA_DontShowOnScreen);
+    f.show();
+    EXPECT_EQ(f.windowTitle(), "Zentro Controle 5 - CEST");
+    EXPECT_FALSE(f.consulta->btnAgrupamento()->isChecked());
+    EXPECT_TRUE(f.consulta->btnFiltro()->isChecked());
+    EXPECT_TRUE(f.consulta->btnRedimensionar()->isChecked());
+    EXPECT_FALSE(f.consulta->cbAgrupar()->isVisibleTo(&f));
+    // Grouping by the NCM puts the rows of one NCM together.
+    f.consulta->btnAgrupamento()->click();
+    EXPECT_TRUE(f.consulta->cbAgrupar()->isVisibleTo(&f));
+    f.consulta->cbAgrupar()->setCurrentIndex(f.consulta->cbAgrupar()->findText("Código NCM"));
+    const QStringList ncms = coluna(&f, QStringLiteral("NCM"));
+    ASSERT_GT(ncms.size(), 1);
+    QStringList ordenadas = ncms;
+    std::sort(ordenadas.begin(), ordenadas.end());
+    EXPECT_EQ(ncms, ordenadas);
+    EXPECT_EQ(ncms.size(), contar(QStringLiteral("SELECT COUNT(*) FROM TAB_CEST")));
+    // The filter row hides and shows with its button.
+    f.consulta->btnFiltro()->click();
+    EXPECT_FALSE(f.consulta->grade()->caixaFiltro(0)->isVisibleTo(&f));
+    f.consulta->btnFiltro()->click();
+    EXPECT_TRUE(f.consulta->grade()->caixaFiltro(0)->isVisibleTo(&f));
 }

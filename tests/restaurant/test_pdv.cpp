@@ -264,3 +264,20 @@ TEST_F(PDV_, SemMovimentosSoVisualiza)
     EXPECT_TRUE(viu);
     EXPECT_EQ(f->OP, "V");
 }
+
+TEST_F(PDV_, RegistroDoProdutoReleOsPontosDeVendaDepoisDaLista)
+{
+    auto registro = std::make_unique<TFrmCadProdutosServicos>(nullptr);
+    registro->setAttribute(Qt::WA_DontShowOnScreen);
+    registro->show();
+    registro->cbPDV->setCurrentIndex(registro->cbPDV->findData(1));
+    qint64 novo = 0;
+    Telas::interceptar<TFrmPDV>([&](TFrmPDV *f) {
+        EXPECT_EQ(f->windowTitle(), "Pontos de Venda (PDV's)");
+        novo = pdv(QStringLiteral("LANCHONETE"));
+        return int(QDialog::Rejected);
+    });
+    registro->btnPDV->click();
+    EXPECT_EQ(registro->cbPDV->itemText(registro->cbPDV->findData(novo)), QStringLiteral("%1 / LANCHONETE").arg(novo));
+    EXPECT_EQ(registro->cbPDV->currentData().toLongLong(), 1); // the choice made stays
+}

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -553,4 +554,19 @@ TEST_F(Produtos_, FiltrosDaListaSemLog)
     f->buscar();
     EXPECT_TRUE(f->lista->painelFiltro()->isVisible());
     EXPECT_TRUE(logs().isEmpty());
+
+    // The pop-up menu lists everything again, by key or by name.
+    f->lista->esconderFiltro();
+    QMenu *menu = f->lista->menuContexto();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "Mostrar Todos  - Organizar Por Código");
+    EXPECT_EQ(menu->actions()[1]->text(), "Mostrar Todos  - Organizar Por Ordem Alfabética");
+    menu->actions()[0]->trigger();
+    QStringList chaves;
+    for (int i = 0; i < f->tPS()->total(); ++i)
+        chaves << f->tPS()->texto(i, QStringLiteral("ID_P_S"));
+    EXPECT_EQ(chaves, (QStringList{"1", QString::number(cerveja - 1), QString::number(cerveja)}));
+    menu->actions()[1]->trigger();
+    EXPECT_EQ(descricoes(f.get()), (QStringList{"CAFÉ D'ÁVILA", "CERVEJA", "DIARIA"}));
 }

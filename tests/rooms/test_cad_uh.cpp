@@ -7,6 +7,7 @@
 #include "rooms/ItensPadrao.h"
 #include "rooms/UnitCadUH.h"
 #include "rooms/UnitTiposUH.h"
+#include "rooms/UnitUH.h"
 #include "support/TelasTeste.h"
 
 #include <QCheckBox>
@@ -263,4 +264,41 @@ TEST_F(CadUH_, AlterarGravaAsCincoColunasEItensFicam)
     f.btnTiposUHClick();
     EXPECT_NE(f.cbTipoUH->findText(QStringLiteral("MASTER")), -1);
     EXPECT_EQ(f.tipoEscolhido(), suite);
+}
+
+TEST_F(CadUH_, MapaAbreAEdicaoNoModoEComAUHAtual)
+{
+    const qint64 id =
+        banco()
+            .valor(QStringLiteral("INSERT INTO UH (ID_TIPO_UH, NUMERO, DESCRICAO) VALUES (?, '12', 'FUNDOS') RETURNING ID_UH"),
+                   {luxo})
+            .toLongLong();
+    MapaUH::ganchos().cadastroUH = [] { abrirCadUHDoMapa(); };
+    QStringList abertas;
+    Telas::interceptar<TFrmCadUH>([&](TFrmCadUH *f) {
+        abertas << FrmUH->OP + QLatin1Char(':') + f->windowTitle() + QLatin1Char(':')
+                       + (f->modo() == ModoEdicao::Incluir ? QStringLiteral("nova") : QString::number(f->codigo()));
+        if (f->modo() == ModoEdicao::Alterar) {
+            EXPECT_EQ(f->edtNumero->text(), QStringLiteral("12"));
+            f->edtNumero->setText(QStringLiteral("13"));
+            msg->esperar(QStringLiteral("UH Atualizada com Sucesso!"));
+            f->btnConfirmarClick();
+        } else {
+            f->btnCancelar->click();
+        }
+        return f->result();
+    });
+    Telas::interceptar<TFrmUH>([&](TFrmUH *m) {
+        m->show();
+        EXPECT_TRUE(m->selecionar(id));
+        m->btnAlterarUHClick();
+        EXPECT_TRUE(m->OP.isEmpty());
+        EXPECT_EQ(m->atual()->numero, QStringLiteral("13"));
+        m->btnNovaUHClick();
+        EXPECT_TRUE(m->OP.isEmpty());
+        return int(QDialog::Rejected);
+    });
+    Telas::abrir<TFrmUH>(FrmUH);
+    MapaUH::ganchos() = {};
+    EXPECT_EQ(abertas, (QStringList{QStringLiteral("A:Alterar UH:%1").arg(id), QStringLiteral("I:Nova UH:nova")}));
 }

@@ -112,6 +112,7 @@ TEST_F(CaracUH_, EdicaoRecusasChaveReservadaELog)
         CaracUH::confirmar(ModoEdicao::Incluir, 999, {}, {QStringLiteral("X"), {}, QString(251, QLatin1Char('a'))});
     EXPECT_EQ(longo.mensagem, u8("Caminho do Símbolo Inválido! O Caminho Deve Ter no Máximo 250 Caracteres."));
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM CARAC_UH")), 2);
+    EXPECT_THROW(carac(QStringLiteral("ANTIGA")), ErroBanco); // the name is held by the database too
 
     // through the screen: the code shown is the stored key; a path the file
     // dialog wrapped in quotes is stored without them
@@ -259,10 +260,18 @@ TEST_F(CaracUH_, AlteracaoDesfeitaSoTiraOQueElaAnexou)
         EXPECT_EQ(f.caracteristicasNaGrade().size(), 3);
         ligar(outro, ar);
         ligar(outro, tv);
+        // another workstation alters another type meanwhile: attaches WIFI
+        // (which LUXO had long before) and closes its screen
+        {
+            TFrmCadTiposUH g(QStringLiteral("A"), outro);
+            escolher(&g, {QStringLiteral("WIFI")});
+            msg->esperar(QStringLiteral("Tipo de UH Alterada com Sucesso!"));
+            g.btnConfirmarClick();
+        }
         f.btnCancelar->click();
     }
     EXPECT_EQ(ligadas(luxo), QList<qint64>{wifi});
-    EXPECT_EQ(ligadas(outro), (QList<qint64>{ar, tv}));
+    EXPECT_EQ(ligadas(outro), (QList<qint64>{ar, tv, wifi}));
 
     // attach and confirm: kept
     {

@@ -201,8 +201,13 @@ TEST_F(EstadoUHTeste, CancelarReservaNaoPassaPorCimaDeOutraEstacao)
              banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'M' WHERE ID_UH = ?"), {u});
          },
          EstadoUH::Resultado::Feito, "M", "S", 0},
-        {"outra reserva da UH para hoje: a UH continua reservada",
-         [&](qint64 u, qint64) { reserva(u, {hoje}); }, EstadoUH::Resultado::Feito, "R", "S", 0},
+        {"hóspede entrou na UH sem usar a reserva: a UH fica ocupada",
+         [&](qint64 u, qint64) {
+             banco().executar(QStringLiteral("INSERT INTO WALK_IN (DATA_ENTRADA, DATA_SAIDA, ID_CLIENTE, ID_UH, "
+                                             "QTD_ADULTOS) VALUES (?, ?, 1, ?, 1)"),
+                              {hoje, hoje.addDays(1), u});
+         },
+         EstadoUH::Resultado::Feito, "O", "S", 0},
     };
     int n = 0;
     for (const Caso &c : casos) {

@@ -7,6 +7,10 @@
 #include "rooms/TiposUH.h"
 #include "rooms/UnitCadTiposUH.h"
 #include "rooms/UnitTiposUH.h"
+#include "core/UnitQuintara.h"
+#include "rooms/UnitCadReservas.h"
+#include "rooms/UnitCaracUH.h"
+#include "rooms/UnitUH.h"
 #include "support/TelasTeste.h"
 
 #include <QAction>
@@ -130,6 +134,8 @@ TEST_F(TiposUH_, RecusasEmOrdemNaoGravamNada)
     }
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM TIPO_UH")), antes);
     EXPECT_TRUE(logs().isEmpty());
+    // a name stored by another workstation between the test and the write is held by the database
+    EXPECT_THROW(banco().executar(QStringLiteral("INSERT INTO TIPO_UH (DESCRICAO) VALUES ('LUXO')")), ErroBanco);
 }
 
 TEST_F(TiposUH_, NovoTipoGuardaAChaveMostradaEOsFilhosSobEla)
@@ -518,4 +524,34 @@ TEST_F(TiposUH_, ModoMotelRenomeiaEGuardaOsValoresOcultos)
     EXPECT_EQ(t.dinheiro(QStringLiteral("P4")), Dinheiro::deReais(400));
     EXPECT_EQ(t.dinheiro(QStringLiteral("P1MIN")), Dinheiro::deReais(50));
     EXPECT_EQ(t.dinheiro(QStringLiteral("P4MIN")), Dinheiro::deReais(90));
+}
+
+TEST_F(TiposUH_, FitaDaJanelaPrincipalAbreAsListas)
+{
+    QStringList abertas;
+    Telas::interceptar<TFrmTiposUH>([&](TFrmTiposUH *f) {
+        abertas << f->windowTitle();
+        EXPECT_EQ(FrmTiposUH, f);
+        return 0;
+    });
+    Telas::interceptar<TFrmCaracUH>([&](TFrmCaracUH *f) {
+        abertas << f->windowTitle();
+        return 0;
+    });
+    {
+        TFrmQuintara janela;
+        EXPECT_TRUE(janela.executarComando(QStringLiteral("btnTiposUHClick")));
+        EXPECT_TRUE(janela.executarComando(QStringLiteral("btnCaracUHClick")));
+        // the reservation form's "Tipos de UH" and the map's room edit are wired too
+        EXPECT_TRUE(bool(CadReservas::abrirTiposUH));
+        if (CadReservas::abrirTiposUH)
+            CadReservas::abrirTiposUH();
+        EXPECT_TRUE(bool(MapaUH::ganchos().cadastroUH));
+    }
+    MapaUH::ganchos() = {};
+    CadReservas::abrirTiposUH = nullptr;
+    EXPECT_EQ(abertas, (QStringList{QStringLiteral("Tipos das Unidades Habitacionais"),
+                                    u8("Características das Unidades Habitacionais"),
+                                    QStringLiteral("Tipos das Unidades Habitacionais")}));
+    EXPECT_EQ(FrmTiposUH, nullptr);
 }

@@ -1,0 +1,105 @@
+#pragma once
+// The raw Firebird client API, as the benchmarks' yardstick: a connection,
+// statements run in their own transaction and every row of a query fetched
+// into plain buffers. The statements are fixed texts of the benchmarks.
+#include <QString>
+#include <ibase.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+class ClienteBruto {
+public:
+    explicit ClienteBruto(const QString &caminho)
+    {
+        const QByteArray c = caminho.toLocal8Bit();
+        char dpb[] = {isc_dpb_version1, isc_dpb_user_name, 6, 'S', 'Y', 'S', 'D', 'B', 'A'};
+        isc_attach_database(m_st, 0, c.constData(), &m_db, sizeof dpb, dpb);
+        verificar("attach");
+    }
+    ~ClienteBruto()
+    {
+        if (m_db)
+            isc_detach_database(m_st, &m_db);
+    }
+    ClienteBruto(const ClienteBruto &) = delete;
+    ClienteBruto &operator=(const ClienteBruto &) = delete;
+
+    // Runs a query in a transaction of its own and fetches every row; returns
+    // the number of rows.
+    long consultar(const std::string &sql)
+    {
+        isc_tr_handle tr = 0;
+        isc_start_transaction(m_st, &tr, 1, &m_db, 0, nullptr);
+        verificar("start");
+        isc_stmt_handle h = 0;
+        isc_dsql_allocate_statement(m_st, &m_db, &h);
+        XSQLDA *saida = novoDA(1);
+        isc_dsql_prepare(m_st, &tr, &h, 0, sql.c_str(), 3, saida);
+        verificar(sql.c_str());
+        if (saida->sqld > saida->sqln) {
+            const int n = saida->sqld;
+            std::free(saida);
+            saida = novoDA(n);
+            isc_dsql_describe(m_st, &h, 1, saida);
+            verificar("describe");
+        }
+        std::vector<std::vector<char>> dados(saida->sqld);
+        std::vector<short> nulos(saida->sqld);
+        for (int i = 0; i < saida->sqld; ++i) {
+            XSQLVAR &v = saida->sqlvar[i];
+            dados[i].resize(size_t(v.sqllen) + 2);
+            v.sqldata = dados[i].data();
+            v.sqlind = &nulos[i];
+        }
+        isc_dsql_execute(m_st, &tr, &h, 1, nullptr);
+        verificar("execute");
+        long linhas = 0;
+        while (isc_dsql_fetch(m_st, &h, 1, saida) == 0)
+            ++linhas;
+        isc_dsql_free_statement(m_st, &h, DSQL_drop);
+        std::free(saida);
+        isc_commit_transaction(m_st, &tr);
+        verificar("commit");
+        return linhas;
+    }
+
+    // Runs statements without parameters in one transaction.
+    void executar(const std::vector<std::string> &sqls)
+    {
+        isc_tr_handle tr = 0;
+        isc_start_transaction(m_st, &tr, 1, &m_db, 0, nullptr);
+        verificar("start");
+        for (const std::string &s : sqls) {
+            isc_dsql_execute_immediate(m_st, &m_db, &tr, 0, s.c_str(), 3, nullptr);
+            verificar(s.c_str());
+        }
+        isc_commit_transaction(m_st, &tr);
+        verificar("commit");
+    }
+
+private:
+    static XSQLDA *novoDA(int n)
+    {
+        auto *da = static_cast<XSQLDA *>(std::calloc(1, XSQLDA_LENGTH(n)));
+        da->version = SQLDA_VERSION1;
+        da->sqln = short(n);
+        return da;
+    }
+    void verificar(const char *onde)
+    {
+        if (m_st[0] == 1 && m_st[1]) {
+            char buf[512];
+            const ISC_STATUS *p = m_st;
+            fb_interpret(buf, sizeof buf, &p);
+            std::cerr << onde << ": " << buf << "\n";
+            std::exit(1);
+        }
+    }
+
+    ISC_STATUS m_st[20] = {};
+    isc_db_handle m_db = 0;
+};
