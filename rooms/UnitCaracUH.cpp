@@ -1,6 +1,7 @@
 #include "rooms/UnitCaracUH.h"
 #include "base/CabecalhoTela.h"
 #include "base/Mensagem.h"
+#include "base/FluxoLista.h"
 #include "base/Telas.h"
 #include "rooms/CaracUH.h"
 #include "rooms/UnitCadCaracUH.h"
@@ -74,72 +75,36 @@ TFrmCaracUH::TFrmCaracUH(QWidget *parent) : QDialog(parent)
     connect(btnFiltros, &QPushButton::clicked, this, &TFrmCaracUH::btnFiltrosClick);
     connect(btnSair, &QPushButton::clicked, this, &TFrmCaracUH::btnSairClick);
     connect(lista, &TelaLista::ativada, this, &TFrmCaracUH::dbgCaracDblClick);
+    FluxoLista::abrirAoMostrar(lista);
 }
 
-void TFrmCaracUH::showEvent(QShowEvent *e)
-{
-    QDialog::showEvent(e);
-    if (m_mostrada)
-        return;
-    m_mostrada = true;
-    imgCabecalho->setPixmap(imagemPadrao());
-    lista->reabrir();
-    dbgCarac->setFocus();
-}
-
-void TFrmCaracUH::abrirCadastro()
+int TFrmCaracUH::abrirCadastro()
 {
     const qint64 id = OP == QLatin1String("I") ? 0 : lista->inteiro(QStringLiteral("ID_CARAC_UH"));
-    int r = QDialog::Rejected;
-    try {
-        r = Telas::abrir<TFrmCadCaracUH>(FrmCadCaracUH, OP, id, nullptr);
-    } catch (...) {
-        lista->reabrir();
-        throw;
-    }
-    if (r != QDialog::Accepted)
-        OP.clear();
-    lista->reabrir();
+    return Telas::abrir<TFrmCadCaracUH>(FrmCadCaracUH, OP, id, nullptr);
 }
 
 void TFrmCaracUH::btnNovoClick()
 {
-    OP = QStringLiteral("I");
-    abrirCadastro();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Novo, [this] { return abrirCadastro(); });
 }
 
 void TFrmCaracUH::btnAlterarClick()
 {
-    if (lista->vazia())
-        return;
-    if (OP != QLatin1String("V"))
-        OP = QStringLiteral("A");
-    abrirCadastro();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Alterar, [this] { return abrirCadastro(); });
 }
 
 void TFrmCaracUH::dbgCaracDblClick()
 {
-    if (lista->vazia())
-        return;
-    OP = QStringLiteral("V");
-    btnAlterarClick();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Ver, [this] { return abrirCadastro(); });
 }
 
 void TFrmCaracUH::btnExcluirClick()
 {
-    if (lista->vazia())
-        return;
-    if (!TelaLista::confirmar(CaracUH::kMsgConfirmaExclusao))
-        return;
-    lista->prepararExclusao();
-    try {
-        CaracUH::excluir(lista->inteiro(QStringLiteral("ID_CARAC_UH")), lista->texto(QStringLiteral("DESCRICAO")));
-    } catch (...) {
-        ReapontarGridEsquecer();
-        throw;
-    }
-    lista->reabrir();
-    Mensagem::info(CaracUH::kMsgExcluida);
+    if (FluxoLista::excluir(lista, CaracUH::kMsgConfirmaExclusao, [this] {
+            CaracUH::excluir(lista->inteiro(QStringLiteral("ID_CARAC_UH")), lista->texto(QStringLiteral("DESCRICAO")));
+        }))
+        Mensagem::info(CaracUH::kMsgExcluida);
 }
 
 void TFrmCaracUH::btnFiltrosClick() { lista->mostrarFiltro(); }

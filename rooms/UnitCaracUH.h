@@ -36,11 +36,9 @@ public slots:
     void dbgCaracDblClick();
 
 protected:
-    void showEvent(QShowEvent *e) override;
 
 private:
-    void abrirCadastro();
-    bool m_mostrada = false;
+    int abrirCadastro();
 };
 
 extern TFrmCaracUH *FrmCaracUH;

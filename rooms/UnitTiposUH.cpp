@@ -3,6 +3,7 @@
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
 #include "base/Sessao.h"
+#include "base/FluxoLista.h"
 #include "base/Telas.h"
 #include "rooms/TiposUH.h"
 #include "rooms/UnitCadTiposUH.h"
@@ -96,72 +97,36 @@ TFrmTiposUH::TFrmTiposUH(QWidget *parent) : QDialog(parent)
     connect(btnFiltros, &QPushButton::clicked, this, &TFrmTiposUH::btnFiltrosClick);
     connect(btnSair, &QPushButton::clicked, this, &TFrmTiposUH::btnSairClick);
     connect(lista, &TelaLista::ativada, this, &TFrmTiposUH::dbgTipoUHDblClick);
+    FluxoLista::abrirAoMostrar(lista);
 }
 
-void TFrmTiposUH::showEvent(QShowEvent *e)
-{
-    QDialog::showEvent(e);
-    if (m_mostrada)
-        return;
-    m_mostrada = true;
-    imgCabecalho->setPixmap(imagemPadrao());
-    lista->reabrir();
-    dbgTipoUH->setFocus();
-}
-
-void TFrmTiposUH::abrirCadastro()
+int TFrmTiposUH::abrirCadastro()
 {
     const qint64 id = OP == QLatin1String("I") ? 0 : lista->inteiro(QStringLiteral("ID_TIPO_UH"));
-    int r = QDialog::Rejected;
-    try {
-        r = Telas::abrir<TFrmCadTiposUH>(FrmCadTiposUH, OP, id, nullptr);
-    } catch (...) {
-        lista->reabrir();
-        throw;
-    }
-    if (r != QDialog::Accepted)
-        OP.clear();
-    lista->reabrir();
+    return Telas::abrir<TFrmCadTiposUH>(FrmCadTiposUH, OP, id, nullptr);
 }
 
 void TFrmTiposUH::btnNovoClick()
 {
-    OP = QStringLiteral("I");
-    abrirCadastro();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Novo, [this] { return abrirCadastro(); });
 }
 
 void TFrmTiposUH::btnAlterarClick()
 {
-    if (lista->vazia())
-        return;
-    if (OP != QLatin1String("V"))
-        OP = QStringLiteral("A");
-    abrirCadastro();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Alterar, [this] { return abrirCadastro(); });
 }
 
 void TFrmTiposUH::dbgTipoUHDblClick()
 {
-    if (lista->vazia())
-        return;
-    OP = QStringLiteral("V");
-    btnAlterarClick();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Ver, [this] { return abrirCadastro(); });
 }
 
 void TFrmTiposUH::btnExcluirClick()
 {
-    if (lista->vazia())
-        return;
-    if (!TelaLista::confirmar(TiposUH::kMsgConfirmaExclusao))
-        return;
-    lista->prepararExclusao();
-    try {
-        TiposUH::excluir(lista->inteiro(QStringLiteral("ID_TIPO_UH")), lista->texto(QStringLiteral("DESCRICAO")));
-    } catch (...) {
-        ReapontarGridEsquecer();
-        throw;
-    }
-    lista->reabrir();
-    Mensagem::info(TiposUH::kMsgExcluido);
+    if (FluxoLista::excluir(lista, TiposUH::kMsgConfirmaExclusao, [this] {
+            TiposUH::excluir(lista->inteiro(QStringLiteral("ID_TIPO_UH")), lista->texto(QStringLiteral("DESCRICAO")));
+        }))
+        Mensagem::info(TiposUH::kMsgExcluido);
 }
 
 void TFrmTiposUH::btnFiltrosClick() { lista->mostrarFiltro(); }

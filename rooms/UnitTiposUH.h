@@ -39,11 +39,9 @@ public slots:
     void dbgTipoUHDblClick();
 
 protected:
-    void showEvent(QShowEvent *e) override;
 
 private:
-    void abrirCadastro();
-    bool m_mostrada = false;
+    int abrirCadastro();
 };
 
 extern TFrmTiposUH *FrmTiposUH;

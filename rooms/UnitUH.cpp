@@ -274,6 +274,16 @@ Contagem contar()
     return c;
 }
 
+Carga atualizar(const QDate &hoje, Ordem ordem, const std::optional<Pesquisa> &pesquisa)
+{
+    return DM->Conexao.emTransacao([&] {
+        Carga c = carregar(hoje, ordem, pesquisa);
+        c.contagem = contar();
+        ++c.consultas;
+        return c;
+    });
+}
+
 } // namespace MapaUH
 
 using namespace MapaUH;
@@ -930,9 +940,9 @@ void TFrmUH::reabrirLista()
 {
     const Quarto *q = atual();
     const qint64 lembrado = q ? q->idUH : 0;
-    Carga c = carregar(Relogio::hoje(), m_ordem, m_pesquisa);
-    m_contagem = contar();
-    m_consultas = c.consultas + 1;
+    Carga c = atualizar(Relogio::hoje(), m_ordem, m_pesquisa);
+    m_contagem = c.contagem;
+    m_consultas = c.consultas;
     m_reservasHoje = std::move(c.reservasHoje);
     tUH->definir(std::move(c.quartos));
     atualizarLegendas();

@@ -89,6 +89,7 @@ struct ReservaDia {
 
 struct Carga {
     QList<Quarto> quartos;
+    Contagem contagem;
     QHash<qint64, ReservaDia> reservasHoje; // by room
     int consultas = 0;                      // statements run
 };
@@ -108,6 +109,9 @@ QHash<qint64, ReservaDia> lerReservasHoje(const QDate &hoje);
 Carga carregar(const QDate &hoje, Ordem ordem, const std::optional<Pesquisa> &pesquisa);
 // The state counts (one statement).
 Contagem contar();
+// One refresh of the map: the rooms and the counts, read in one transaction
+// (four statements, whatever the number of rooms).
+Carga atualizar(const QDate &hoje, Ordem ordem, const std::optional<Pesquisa> &pesquisa);
 
 // What the map hands to the stay screens.
 struct EntradaExpressa {

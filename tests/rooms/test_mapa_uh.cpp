@@ -7,7 +7,12 @@
 #include "base/Telas.h"
 #include "core/UnitQuintara.h"
 #include "rooms/EstadoUH.h"
+#include "rooms/UnitCadReservas.h"
+#include "rooms/UnitCadUH.h"
 #include "rooms/UnitCentralCadastros.h"
+#include "rooms/UnitReservas.h"
+#include "restaurant/UnitPDV.h"
+#include "restaurant/UnitProdutosServicos.h"
 #include "rooms/UnitUH.h"
 #include "support/TelasTeste.h"
 
@@ -43,7 +48,8 @@ protected:
     QString uhDuranteEntrada, clienteDuranteEntrada;
     QString clienteEscolhido; // what the customer list picks ("" none)
     int listasClientes = 0;
-    QStringList cadastros;    // FrmUH->OP seen by the room edit
+    QStringList cadastros;    // modes the room edit opened in
+    QList<qint64> codigosCadastro;
 
     void SetUp() override
     {
@@ -58,9 +64,15 @@ protected:
         };
         g.estadia = [this](const MapaUH::AcaoEstadia &a) { estadias.append(a); };
         g.extratoConta = [this](qint64 e, bool) { extratos.append(e); };
-        g.novaReserva = [] {};
-        g.listaReservas = [] {};
-        g.cadastroUH = [this] { cadastros.append(FrmUH ? FrmUH->OP : QStringLiteral("?")); };
+        // The screens of this subsystem, as the main window wires them.
+        g.cadastroUH = [] { abrirCadUHDoMapa(); };
+        g.novaReserva = [] { Reservas::efetuarReserva(); };
+        g.listaReservas = [] { Telas::abrir<TFrmReservas>(FrmReservas); };
+        Telas::interceptar<TFrmCadUH>([this](TFrmCadUH *c) {
+            cadastros.append(OPdeModo(c->modo()));
+            codigosCadastro.append(c->codigo());
+            return 0;
+        });
         g.despesasAvulsas = [] {};
         g.escolherCliente = [this] {
             ++listasClientes;
@@ -550,7 +562,7 @@ TEST_F(MapaUHTeste, EdicaoDeUHPelosAtalhos)
 {
     const Hotel h = hotel();
     TFrmUH f;
-    FrmUH = &f; // as the opener publishes it
+    FrmUH = &f; // as its opener publishes it
     f.show();
     ativar(&f);
     ASSERT_TRUE(f.selecionar(h.livre));
@@ -558,11 +570,37 @@ TEST_F(MapaUHTeste, EdicaoDeUHPelosAtalhos)
     digitar(f.dbgUH, QStringLiteral("X")); // any character acts as F2
     f.mnAlterarUH->trigger();
     f.dbgUHDblClick();
-    f.mnAlterarUH->trigger();                 // still "V": the room edit empties it when it closes
-    f.OP.clear();
-    f.mnAlterarUH->trigger();
-    EXPECT_EQ(cadastros, (QStringList{"I", "A", "V", "V", "A"}));
+    f.mnAlterarUH->trigger();               // the mode is emptied when the edit closes
+    EXPECT_EQ(cadastros, (QStringList{"I", "A", "V", "A"}));
+    EXPECT_EQ(codigosCadastro.mid(1), (QList<qint64>{h.livre, h.livre, h.livre}));
+    EXPECT_NE(codigosCadastro[0], h.livre); // a new room gets a key of its own
+    EXPECT_TRUE(f.OP.isEmpty());
     FrmUH = nullptr;
+}
+
+TEST_F(MapaUHTeste, ReservasPeloMapa)
+{
+    const Hotel h = hotel();
+    TFrmUH f;
+    f.show();
+    int formularios = 0, listas = 0;
+    Telas::interceptar<TFrmCadReservas>([&](TFrmCadReservas *c) {
+        ++formularios;
+        EXPECT_NE(FrmReservas, nullptr);
+        EXPECT_EQ(FrmReservas ? FrmReservas->OP : QString(), QStringLiteral("I"));
+        EXPECT_EQ(c->modo(), ModoEdicao::Incluir);
+        return 0;
+    });
+    Telas::interceptar<TFrmReservas>([&](TFrmReservas *) {
+        ++listas;
+        return 0;
+    });
+    ASSERT_TRUE(f.selecionar(h.livre));
+    f.mnReserva->trigger();
+    EXPECT_EQ(formularios, 1);
+    EXPECT_EQ(FrmReservas, nullptr);
+    f.btnReservas->click();
+    EXPECT_EQ(listas, 1);
 }
 
 TEST_F(MapaUHTeste, DespesasAvulsasEscondidasPelaConfiguracao)
@@ -663,16 +701,24 @@ TEST_F(MapaUHTeste, ModoTouch)
 
 TEST_F(MapaUHTeste, CentralDeCadastrosSoComTelasExistentes)
 {
-    int fornecedores = 0;
+    int fornecedores = 0, pdvs = 0, produtos = 0;
     CentralCadastros::ganchos().fornecedores = [&] { ++fornecedores; };
+    Telas::interceptar<TFrmPDV>([&](TFrmPDV *) { return ++pdvs, 0; });
+    Telas::interceptar<TFrmProdutosServicos>([&](TFrmProdutosServicos *) { return ++produtos, 0; });
     TFrmCentralCadastros c;
     c.show();
-    EXPECT_TRUE(c.btnFornecedores->isEnabled());
-    for (QPushButton *b : {c.btnItens, c.btnPDV, c.btnProdutosServicos, c.btnFuncionarios})
+    for (QPushButton *b : {c.btnFornecedores, c.btnPDV, c.btnProdutosServicos})
+        EXPECT_TRUE(b->isEnabled()) << b->text().toStdString();
+    // Stock items and employees have no screen yet.
+    for (QPushButton *b : {c.btnItens, c.btnFuncionarios})
         EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
     EXPECT_EQ(c.btnPDV->text(), QStringLiteral("Pontos de Venda (PDV's)"));
     c.btnFornecedores->click();
+    c.btnPDV->click();
+    c.btnProdutosServicos->click();
     EXPECT_EQ(fornecedores, 1);
+    EXPECT_EQ(pdvs, 1);
+    EXPECT_EQ(produtos, 1);
     CentralCadastros::ganchos() = {};
 }
 
