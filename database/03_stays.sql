@@ -166,6 +166,17 @@ SET TERM ; ^
 CREATE INDEX IDX_DESPESA_UH_ENTRADA ON DESPESA_UH (ID_ENTRADA);
 CREATE INDEX IDX_DESPESA_UH_DATA ON DESPESA_UH (DATA);
 
+-- How a line paid at once was paid when the payment was split over several
+-- means (one means alone is kept in DESPESA_UH.FORMA_PAG); removing the line
+-- takes each amount back out of the cash register and the stay
+CREATE TABLE DESPESA_UH_PAG (
+  ID_DESPESA_UH INTEGER NOT NULL,
+  FORMA_PAG     VARCHAR(30) NOT NULL,                    -- "Dinheiro", "Cartão de Crédito - Visa", ...
+  VALOR         NUMERIC(15,2) DEFAULT 0 NOT NULL
+);
+
+CREATE INDEX IDX_DESPESA_UH_PAG_DESPESA ON DESPESA_UH_PAG (ID_DESPESA_UH);
+
 -- ---------------------------------------------------------------------------
 -- Stock items lent to the room during a stay (one row per addition, no key)
 -- ---------------------------------------------------------------------------
