@@ -114,7 +114,6 @@ void TFrmCadWalkIn::montar()
     g->setContentsMargins(0, 0, 0, 0);
     cbReserva = new QComboBox(pnlPrincipal);
     cbCliente = new QComboBox(pnlPrincipal);
-    cbCliente->setMinimumWidth(300);
     lblCpf = new QLabel(QStringLiteral("DOC.: "), pnlPrincipal);
     cbUH = new QComboBox(pnlPrincipal);
     edtNumPessoas = new QLineEdit(pnlPrincipal);
@@ -167,20 +166,26 @@ void TFrmCadWalkIn::montar()
     lblValor = new QLabel(QStringLiteral("0,00"), pnlPrincipal);
     lblValorDividido = new QLabel(QStringLiteral("0,00"), pnlPrincipal);
     lblValorAdiantado = new QLabel(QStringLiteral("0,00"), pnlPrincipal);
-    auto *figuras = new QHBoxLayout;
+    // The figures in two rows, each caption beside its value.
+    auto *figuras = new QGridLayout;
+    figuras->setHorizontalSpacing(6);
+    int posicao = 0;
     const auto figura = [&](const char *t, QLabel *v) {
-        figuras->addWidget(new QLabel(QString::fromUtf8(t), pnlPrincipal));
         v->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
-        figuras->addWidget(v);
-        figuras->addSpacing(10);
+        v->setMinimumWidth(70);
+        figuras->addWidget(new QLabel(QString::fromUtf8(t), pnlPrincipal), posicao / 3, (posicao % 3) * 2);
+        figuras->addWidget(v, posicao / 3, (posicao % 3) * 2 + 1);
+        ++posicao;
     };
     figura("Quantidade de Diárias:", lblQtdDiarias);
     figura("Valor Total das Diárias: R$", lblTotalDiarias);
     figura("Valor Total da Estadia (R$)", lblValor);
     figura("Valor Dividido pela Quantidade de Pessoas (R$)", lblValorDividido);
     figura("Total Pago Adiantado: R$", lblValorAdiantado);
-    figuras->addStretch(1);
+    figuras->setColumnStretch(5, 1);
     g->addLayout(figuras, 5, 0, 1, 6);
+    for (int c : {1, 3, 5})
+        g->setColumnStretch(c, 1);
     btnAdiantamento = new QPushButton(QStringLiteral("Adicionar Adiantamento"), pnlPrincipal);
     btnVeiculos = new QPushButton(QStringLiteral("Veículos"), pnlPrincipal);
     auto *bl = new QHBoxLayout;

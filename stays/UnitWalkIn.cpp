@@ -172,10 +172,10 @@ void TFrmWalkIn::montar()
     topo->addWidget(lblAberto);
     topo->addWidget(lblFechada);
     topo->addWidget(lblCancelada);
-    Image2 = new QLabel(QStringLiteral("✉"), this);
+    Image2 = new QLabel(QStringLiteral("Chat (nova)"), this);
     Image2->setToolTip(QStringLiteral("Chegou mensagem para você"));
     Image2->hide();
-    Image7 = new QLabel(QStringLiteral("💬"), this);
+    Image7 = new QLabel(QStringLiteral("Chat"), this);
     Image7->setToolTip(QStringLiteral("Abrir Chat, Você não possui novas mensagens"));
     Image2->installEventFilter(this);
     Image7->installEventFilter(this);
