@@ -1,11 +1,42 @@
 #include "stays/Comandos.h"
+#include "base/Telas.h"
 #include "core/UnitQuintara.h"
+#include "rooms/UnitCadReservas.h"
+#include "rooms/UnitUH.h"
+#include "stays/UnitCadWalkIn.h"
+#include "stays/UnitWalkIn.h"
 
 namespace Estadias {
 
 void registrarComandos(TFrmQuintara &principal)
 {
-    (void)principal;
+    // Ribbon "Entrada de Hóspedes": the plain stay list.
+    principal.registrarComando(QStringLiteral("btnWalkInClick"),
+                               [] { ListaEstadias::abrir({QString(), QString(), 0, 0, true}); });
+    // A restaurant terminal works on the consumption of open stays.
+    principal.abrirConsumoRestaurante = [] { ListaEstadias::abrir({QStringLiteral("Despesas"), QString(), 0, 0, true}); };
+    ListaEstadias::fecharPrincipal = [&principal] { principal.close(); };
+
+    MapaUH::Ganchos &mapa = MapaUH::ganchos();
+    // "-- Realizar Entrada de Hóspede": the list only carries the new stay.
+    mapa.entradaHospede = [](const MapaUH::EntradaExpressa &e) {
+        ListaEstadias::abrir({QStringLiteral("I"), QString(), 0, 0, false}, [&e](TFrmWalkIn &lista) {
+            CadWalkIn::Predefinicao p;
+            p.idUH = e.idUH;
+            p.idCliente = e.idCliente;
+            p.idReserva = e.idReserva;
+            p.pessoas = e.motel ? QStringLiteral("1") : QString();
+            p.travarSelecoes = true;
+            Telas::abrir<TFrmCadWalkIn>(FrmCadWalkIn, &lista, p);
+        });
+    };
+    // The occupied room's stay: shown list (movements) or the stay form.
+    mapa.estadia = [](const MapaUH::AcaoEstadia &a) {
+        ListaEstadias::abrir({a.op, QStringLiteral("SIM"), a.idEntrada, 0, a.mostrarLista},
+                             [](TFrmWalkIn &lista) { ListaEstadias::abrirFormulario(lista); });
+    };
+    // The reservation form's "Histórico do Cliente".
+    CadReservas::abrirHistorico = [](qint64 cliente) { ListaEstadias::abrirHistorico(cliente); };
 }
 
 } // namespace Estadias

@@ -1,0 +1,180 @@
+// Opening the stay list over 50,000 closed and 300 open stays, against the
+// raw Firebird client running the same statement and fetching every row.
+// The ratio is printed at the end.
+#include "base/Sessao.h"
+#include "base/UnitDM.h"
+#include "stays/Estadias.h"
+#include "stays/UnitWalkIn.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <ibase.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <vector>
+
+namespace {
+
+constexpr int kFechadas = 50000;
+constexpr int kAbertas = 300;
+QString g_caminho;
+QString g_sql;
+
+void criarBanco(const QString &pasta)
+{
+    g_caminho = pasta + QStringLiteral("/bench.fdb");
+    const QString cmd = QStringLiteral("'%1/scripts/create-db' --force '%2' > /dev/null")
+                            .arg(QStringLiteral(ZV_RAIZ_FONTES), g_caminho);
+    if (std::system(cmd.toLocal8Bit().constData()) != 0) {
+        std::cerr << "não foi possível criar o banco de teste\n";
+        std::exit(1);
+    }
+    TDM dm;
+    DM = &dm;
+    dm.Conexao.definirCaminho(g_caminho);
+    dm.Conexao.conectar();
+    dm.Conexao.emTransacao([&] {
+        dm.Conexao.executar(QStringLiteral("INSERT INTO TIPO_UH (DESCRICAO, ABREV, P1) VALUES ('LUXO', 'LX', 100)"));
+        dm.Conexao.executar(QStringLiteral(
+            "EXECUTE BLOCK AS DECLARE I INTEGER = 1; DECLARE T INTEGER; BEGIN "
+            "SELECT MAX(ID_TIPO_UH) FROM TIPO_UH INTO :T; "
+            "WHILE (I <= 100) DO BEGIN INSERT INTO UH (ID_TIPO_UH, NUMERO, SITUACAO) VALUES (:T, :I, 'L'); I = I + 1; END "
+            "I = 1; WHILE (I <= 2000) DO BEGIN INSERT INTO CLIENTE (NOME, TIPO_PESSOA, CNPJ_CPF) VALUES "
+            "('CLIENTE ' || :I, 'F', ''); I = I + 1; END END"));
+    });
+    const qint64 uh0 = dm.Conexao.valor(QStringLiteral("SELECT MIN(ID_UH) FROM UH")).toLongLong();
+    const qint64 cli0 = dm.Conexao.valor(QStringLiteral("SELECT MIN(ID_CLIENTE) FROM CLIENTE")).toLongLong();
+    dm.Conexao.emTransacao([&] {
+        dm.Conexao.executar(
+            QStringLiteral("EXECUTE BLOCK (N INTEGER = ?, A INTEGER = ?, U INTEGER = ?, C INTEGER = ?) AS "
+                           "DECLARE I INTEGER = 0; BEGIN WHILE (I < N + A) DO BEGIN "
+                           "INSERT INTO WALK_IN (DATA_ENTRADA, HORA_ENTRADA, DATA_SAIDA, HORA_SAIDA, ID_CLIENTE, ID_UH, "
+                           "QTD_ADULTOS, VALOR_DIARIA, BAIXA, OBS) VALUES (DATEADD(-(:I / 20) DAY TO DATE '2026-03-10'), "
+                           "'12:00', DATEADD(-(:I / 20) + 2 DAY TO DATE '2026-03-10'), '12:00', :C + MOD(:I, 2000), "
+                           ":U + MOD(:I, 100), 2, 150, IIF(:I >= :N, 'N', 'S'), 'OBSERVAÇÃO ' || :I); "
+                           "I = I + 1; END END"),
+            {kFechadas, kAbertas, uh0, cli0});
+    });
+    DM = nullptr;
+    g_sql = Estadias::consultaLista(false).sql;
+}
+
+void BM_ListaEstadias(benchmark::State &state)
+{
+    TDM dm;
+    DM = &dm;
+    dm.Conexao.definirCaminho(g_caminho);
+    dm.Conexao.conectar();
+    Sessao::atual().direitos.MOVIMENTOS = true;
+    std::int64_t linhas = 0;
+    for (auto _ : state) {
+        TFrmWalkIn lista;
+        lista.show(); // opens the list on its last row
+        linhas = lista.tEntrada->total();
+        benchmark::DoNotOptimize(lista.idEntrada());
+        lista.hide();
+    }
+    if (linhas != kFechadas + kAbertas)
+        std::cerr << "lista com " << linhas << " linhas\n";
+    DM = nullptr;
+    state.SetItemsProcessed(state.iterations() * (kFechadas + kAbertas));
+}
+
+// ---- raw client API
+
+struct Status {
+    ISC_STATUS v[20] = {};
+    void verificar(const char *onde)
+    {
+        if (v[0] == 1 && v[1]) {
+            char buf[512];
+            const ISC_STATUS *p = v;
+            fb_interpret(buf, sizeof buf, &p);
+            std::cerr << onde << ": " << buf << "\n";
+            std::exit(1);
+        }
+    }
+};
+
+void BM_ClienteBruto(benchmark::State &state)
+{
+    Status st;
+    isc_db_handle db = 0;
+    const QByteArray caminho = g_caminho.toLocal8Bit();
+    char dpb[] = {isc_dpb_version1, isc_dpb_user_name, 6, 'S', 'Y', 'S', 'D', 'B', 'A',
+                  isc_dpb_lc_ctype, 4, 'U', 'T', 'F', '8'};
+    isc_attach_database(st.v, 0, caminho.constData(), &db, sizeof dpb, dpb);
+    st.verificar("attach");
+    const QByteArray sql = g_sql.toUtf8();
+    std::int64_t linhas = 0;
+    for (auto _ : state) {
+        isc_tr_handle tr = 0;
+        isc_start_transaction(st.v, &tr, 1, &db, 0, nullptr);
+        st.verificar("start");
+        isc_stmt_handle sel = 0;
+        isc_dsql_allocate_statement(st.v, &db, &sel);
+        auto *out = static_cast<XSQLDA *>(std::calloc(1, XSQLDA_LENGTH(40)));
+        out->version = SQLDA_VERSION1;
+        out->sqln = 40;
+        isc_dsql_prepare(st.v, &tr, &sel, 0, sql.constData(), 3, out);
+        st.verificar("prepare");
+        std::vector<std::vector<char>> buffers(size_t(out->sqld));
+        std::vector<short> ind(size_t(out->sqld));
+        for (int i = 0; i < out->sqld; ++i) {
+            XSQLVAR &v = out->sqlvar[i];
+            buffers[size_t(i)].resize(size_t(v.sqllen) + 2);
+            v.sqldata = buffers[size_t(i)].data();
+            v.sqlind = &ind[size_t(i)];
+        }
+        isc_dsql_execute(st.v, &tr, &sel, 1, nullptr);
+        st.verificar("execute");
+        linhas = 0;
+        while (isc_dsql_fetch(st.v, &sel, 1, out) == 0)
+            ++linhas;
+        benchmark::DoNotOptimize(linhas);
+        isc_dsql_free_statement(st.v, &sel, DSQL_drop);
+        std::free(out);
+        isc_commit_transaction(st.v, &tr);
+        st.verificar("commit");
+    }
+    if (linhas != kFechadas + kAbertas)
+        std::cerr << "cliente bruto leu " << linhas << " linhas\n";
+    isc_detach_database(st.v, &db);
+    state.SetItemsProcessed(state.iterations() * (kFechadas + kAbertas));
+}
+
+BENCHMARK(BM_ListaEstadias)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClienteBruto)->Unit(benchmark::kMillisecond);
+
+class Relator : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> tempos;
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const auto &r : runs)
+            if (r.run_type == Run::RT_Iteration)
+                tempos[r.run_name.function_name] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir pasta;
+    criarBanco(pasta.path());
+    benchmark::Initialize(&argc, argv);
+    Relator relator;
+    benchmark::RunSpecifiedBenchmarks(&relator);
+    if (relator.tempos.count("BM_ListaEstadias") && relator.tempos.count("BM_ClienteBruto"))
+        std::cout << "razão lista de estadias / cliente bruto (" << kFechadas << " fechadas + " << kAbertas
+                  << " abertas): " << relator.tempos["BM_ListaEstadias"] / relator.tempos["BM_ClienteBruto"] << "\n";
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,174 @@
+#pragma once
+// The stay form in its six modes, driven by the stay list's OP: "I" new stay
+// (check-in), "A" alter, "V" view, "Despesas" consumption, "Itens" room items,
+// "Saída" check-out. A new stay's key is reserved from the generator when the
+// form opens; its guests, vehicles, room items and minibar products stay in
+// memory until the check-in is confirmed, so a cancel leaves nothing behind.
+#include "stays/Estadias.h"
+
+#include <QDialog>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QPushButton;
+class QTableWidget;
+class QTimeEdit;
+class TFrmWalkIn;
+
+namespace CadWalkIn {
+// What the opener presets for a new stay (the room map's check-in).
+struct Predefinicao {
+    qint64 idCliente = 0;
+    qint64 idUH = 0;
+    qint64 idReserva = 0;
+    QString pessoas;       // "1" in motel mode
+    bool travarSelecoes = false; // customer, room and reservation locked
+};
+
+// The check-in of a new stay: checks, writes the stay, its children
+// (Estadias::gravarFilhos) and its first night in one transaction, shows its
+// messages. Returns true when the stay was saved (the form then closes).
+inline std::function<bool(const Estadias::NovaEntrada &)> confirmarEntrada;
+// Rewrites an existing stay ("A"); true when saved.
+inline std::function<bool(qint64 idEntrada, const Estadias::NovaEntrada &)> alterarEntrada;
+// Screens of other parts opened from the form.
+inline std::function<void()> abrirTiposUH;
+
+extern const char *const kMsgObsAtualizada;
+} // namespace CadWalkIn
+
+class TFrmCadWalkIn : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFrmCadWalkIn(TFrmWalkIn *lista, const CadWalkIn::Predefinicao &pre = {}, QWidget *parent = nullptr);
+    ~TFrmCadWalkIn() override;
+
+    TFrmWalkIn *lista() const { return m_lista; }
+    // The stay's key shown on the form (reserved in "I").
+    qint64 chave() const { return m_chave; }
+    // What the form holds for a new stay.
+    const Estadias::NovaEntrada &nova() const { return m_nova; }
+    // The inputs of the form gathered for the check-in.
+    Estadias::NovaEntrada reunir() const;
+    QString ValorRestante;
+
+    QLabel *imgFundo;
+    QLabel *Label1;
+    QLabel *lblCodEntrada;
+    QLabel *lblStatus;
+    QMenuBar *menuAtalhos;
+    QComboBox *cbReserva;
+    QComboBox *cbCliente;
+    QLabel *lblCpf;
+    QComboBox *cbUH;
+    QLineEdit *edtNumPessoas;
+    QDateEdit *edtData1;
+    QTimeEdit *edtHora1;
+    QDateEdit *edtData2;
+    QTimeEdit *edtHora2;
+    QLineEdit *edtDiaria;
+    QCheckBox *chkPernoite;
+    QLineEdit *edtObs;
+    QPushButton *btnSalvarObs;
+    QLabel *lblQtdDiarias;
+    QLabel *lblTotalDiarias;
+    QLabel *lblValor;
+    QLabel *lblValorDividido;
+    QLabel *lblValorAdiantado;
+    QPushButton *btnAdiantamento;
+    QPushButton *btnVeiculos;
+    QGroupBox *pnlItens;
+    QTableWidget *dbgItens;
+    QPushButton *btnIncluirItem;
+    QPushButton *btnRemoverItem;
+    QGroupBox *pnlFrigobar;
+    QTableWidget *dbgFrigobar;
+    QPushButton *btnIncluirFrigobar;
+    QPushButton *btnRemoverFrigobar;
+    QGroupBox *pnlHospedes;
+    QTableWidget *dbgHospedes;
+    QPushButton *btnIncluirHospede;
+    QPushButton *btnRemoverHospede;
+    QGroupBox *pnlDespesas;
+    QTableWidget *dbgDespesas;
+    QPushButton *btnIncluirDespesa;
+    QPushButton *btnRemoverDespesa;
+    QPushButton *btnConfirmar;
+    QPushButton *btnCancelar;
+    QPushButton *btnTiposUH;
+    QPushButton *btnFecharConta;
+    QPushButton *btnExtratoConta;
+    QPushButton *btnExtratoConferencia;
+    QWidget *pnlPrincipal;
+    // "Incluir Novo Hóspede"
+    QGroupBox *pnlNovoHospede;
+    QLineEdit *edtNomeHospede;
+    QPushButton *btnConfirmarHospede;
+    // "Veículos" and "Incluir Novo Veículo"
+    QGroupBox *pnlVeiculos;
+    QTableWidget *dbgVeiculos;
+    QPushButton *btnIncluirVeiculo;
+    QPushButton *btnRemoverVeiculo;
+    QGroupBox *pnlNovoVeiculo;
+    QLineEdit *edtModelo;
+    QLineEdit *edtPlaca;
+    QPushButton *btnBuscar;
+    QPushButton *btnConfirmarVeiculo;
+
+public slots:
+    void btnConfirmarClick();
+    void btnCancelarClick();
+    void btnSalvarObsClick();
+    void cbUHChange();
+    void cbClienteChange();
+    void cbReservaChange();
+    void edtNumPessoasChange();
+    void btnIncluirHospedeClick();
+    void btnConfirmarHospedeClick();
+    void btnRemoverHospedeClick();
+    void btnVeiculosClick();
+    void btnIncluirVeiculoClick();
+    void btnConfirmarVeiculoClick();
+    void btnRemoverVeiculoClick();
+    void btnBuscarClick();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
+    void reject() override;
+
+private:
+    void montar();
+    void mostrar();
+    void carregarListas();
+    void carregarEstadia();
+    void travarEstadia();
+    void definirChave(QComboBox *c, qint64 chave);
+    qint64 chaveDe(QComboBox *c) const;
+    void lerTarifa();
+    void oferecer(bool porUH, qint64 chave);
+    void recarregarHospedes();
+    void recarregarVeiculos();
+    void recarregarItens();
+    void recarregarDespesas();
+    QString textoUH() const;
+    QString op() const;
+
+    TFrmWalkIn *m_lista;
+    CadWalkIn::Predefinicao m_pre;
+    qint64 m_chave = 0;
+    Estadias::NovaEntrada m_nova;
+    QString m_baixa;
+    bool m_carregando = false;
+    bool m_mostrado = false;
+    Dinheiro m_valorDiariaPadrao;
+    QString m_valorMin;
+};
+
+extern TFrmCadWalkIn *FrmCadWalkIn;
