@@ -140,6 +140,7 @@ TFrmNotas::TFrmNotas(QWidget *parent) : QDialog(parent)
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    DBGrid1->setColumnWidth(4, 140);
     DBGrid1->verticalHeader()->hide();
     layout->addWidget(DBGrid1, 1);
 

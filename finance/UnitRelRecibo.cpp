@@ -120,7 +120,7 @@ TFrmRelRecibo::TFrmRelRecibo(QWidget *parent) : QDialog(parent)
     layout->addLayout(botoes);
     connect(btnImprimir, &QPushButton::clicked, this, &TFrmRelRecibo::btnImprimirClick);
     connect(btnSair, &QPushButton::clicked, this, &QDialog::reject);
-    resize(640, 300);
+    resize(640, 230);
 }
 
 bool TFrmRelRecibo::eventFilter(QObject *o, QEvent *e)
