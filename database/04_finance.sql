@@ -75,6 +75,10 @@ CREATE TABLE RET_CAIXA (
 
 CREATE INDEX IDX_RET_CAIXA_DATA_RET ON RET_CAIXA (DATA_RET);
 
+-- A bill (NOTA) settled by bank deposit keeps that amount beside its other
+-- means, so that the means of a paid bill add up to its VALOR.
+ALTER TABLE NOTA ADD DEPOSITO NUMERIC(15,2) DEFAULT 0 NOT NULL;
+
 CREATE GENERATOR GEN_ID_RET_CAIXA;
 
 SET TERM ^ ;

@@ -1,12 +1,16 @@
 #include "finance/Comandos.h"
+#include "base/Telas.h"
 #include "core/UnitQuintara.h"
 #include "finance/UnitCaixa.h"
+#include "finance/UnitNotas.h"
+#include "finance/UnitRetiraDinheiro.h"
 
 namespace Financas {
 
 void registrarComandos(TFrmQuintara &principal)
 {
     principal.registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { abrirCaixa(); });
+    TFrmRetiraDinheiro::abrirNotas = [] { Telas::abrir<TFrmNotas>(FrmNotas, FrmRetiraDinheiro); };
 }
 
 } // namespace Financas
