@@ -848,6 +848,29 @@ void CursorBanco::fechar()
     m_conexao = nullptr;
 }
 
+namespace {
+// Fixed-length text comes back padded to the column's byte length; the
+// blanks at the end of a CHAR value are padding (as Linha removes them).
+void tirarPreenchimento(const QSqlRecord &colunas, QVector<QVariant> &linha)
+{
+    constexpr int kSqlText = 452;
+    for (int i = 0; i < linha.size() && i < colunas.count(); ++i) {
+        QT_WARNING_PUSH
+        QT_WARNING_DISABLE_DEPRECATED
+        const int tipo = colunas.field(i).typeID();
+        QT_WARNING_POP
+        if ((tipo & ~1) != kSqlText || linha[i].typeId() != QMetaType::QString)
+            continue;
+        QString t = linha[i].toString();
+        qsizetype n = t.size();
+        while (n > 0 && t.at(n - 1) == QLatin1Char(' '))
+            --n;
+        t.truncate(n);
+        linha[i] = t;
+    }
+}
+} // namespace
+
 QList<QVector<QVariant>> CursorBanco::buscar(int maximo)
 {
     QList<QVector<QVariant>> linhas;
@@ -862,6 +885,7 @@ QList<QVector<QVariant>> CursorBanco::buscar(int maximo)
                 fechar();
                 break;
             }
+            tirarPreenchimento(m_colunas, linha);
             linhas.append(linha);
         }
     } catch (const ErroBanco &e) {

@@ -798,7 +798,7 @@ TEST_F(ComandosTeste, ComandosDeTelasFuturasFicamDesabilitados)
 {
     TFrmQuintara janela;
     // Screens of other subsystems are wired by them; until then visible and disabled.
-    for (const char *h : {"btnClientesClick", "dxBarLargeButton39Click", "btnNonoDigitoClick"}) {
+    for (const char *h : {"btnFornecedoresClick", "dxBarLargeButton39Click", "btnNonoDigitoClick"}) {
         QToolButton *b = janela.dxRibbon1->botao(QString::fromLatin1(h));
         ASSERT_NE(b, nullptr) << h;
         EXPECT_FALSE(b->isHidden()) << h;

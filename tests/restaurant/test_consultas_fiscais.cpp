@@ -77,6 +77,7 @@ TEST_F(Consultas_, FiltroDaGradePesquisaNoBanco)
     ativar(&f);
     EXPECT_EQ(f.windowTitle(), "Zentro Controle 5 - NCM");
     const qint64 todas = contar(QStringLiteral("SELECT COUNT(*) FROM TIPI"));
+    f.consulta->modelo()->buscarTodas();
     EXPECT_EQ(f.consulta->modelo()->total(), todas);
     // The cursor starts in the description's filter box.
     EXPECT_EQ(QApplication::focusWidget(), f.consulta->grade()->caixaFiltro(1));
