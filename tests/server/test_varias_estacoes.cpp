@@ -260,3 +260,26 @@ TEST_F(VariasEstacoes, RestauracaoNoServidorGravaComNovoNome)
     }
     Relogio::liberar();
 }
+
+TEST_F(VariasEstacoes, CincoEstacoesLancamNoMesmoCaixa)
+{
+    const qint64 caixa = banco()
+                             .valor(QStringLiteral("INSERT INTO CAIXA (DATA_ABERT, HORA_ABERT, USUARIO, ATUAL, VALOR_ABERT) "
+                                                   "VALUES (CURRENT_DATE, CURRENT_TIME, 'ADMIN', 100, 100) RETURNING ID_CAIXA"))
+                             .toLongLong();
+    constexpr int kEstacoes = 5, kVezes = 20;
+    const auto saidas = rodarAgentes(kEstacoes, QStringLiteral("caixa"), kVezes, QStringLiteral("1,25"));
+    int sucessos = 0;
+    for (const auto &s : saidas)
+        for (const QString &l : s.linhas) {
+            EXPECT_EQ(l, QStringLiteral("1|Operação Realizada com Sucesso, Saldo do CAIXA Atualizado!"));
+            sucessos += l.startsWith(QLatin1String("1|")) ? 1 : 0;
+        }
+    EXPECT_EQ(sucessos, kEstacoes * kVezes);
+    // Exactly every booking counted: 100,00 + 100 x 1,25.
+    EXPECT_EQ(banco()
+                  .ler(QStringLiteral("SELECT ATUAL FROM CAIXA WHERE ID_CAIXA = ?"), {caixa})
+                  .dinheiro(QStringLiteral("ATUAL"))
+                  .formatado(),
+              QStringLiteral("225,00"));
+}
