@@ -1,6 +1,7 @@
 #include "stays/Comandos.h"
 #include "base/Telas.h"
 #include "core/UnitQuintara.h"
+#include "rooms/Clientes.h"
 #include "rooms/UnitCadReservas.h"
 #include "rooms/UnitUH.h"
 #include "stays/UnitCadWalkIn.h"
@@ -37,6 +38,7 @@ void registrarComandos(TFrmQuintara &principal)
     };
     // The reservation form's "Histórico do Cliente".
     CadReservas::abrirHistorico = [](qint64 cliente) { ListaEstadias::abrirHistorico(cliente); };
+    Clientes::definirAberturaHistorico([](qint64 cliente) { ListaEstadias::abrirHistorico(cliente); });
 }
 
 } // namespace Estadias
