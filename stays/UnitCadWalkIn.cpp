@@ -326,6 +326,18 @@ void TFrmCadWalkIn::montar()
         if (CadWalkIn::abrirTiposUH)
             CadWalkIn::abrirTiposUH();
     });
+    connect(btnFecharConta, &QPushButton::clicked, this, [this] {
+        if (CadWalkIn::fecharConta)
+            CadWalkIn::fecharConta(*this);
+    });
+    connect(btnExtratoConta, &QPushButton::clicked, this, [this] {
+        if (CadWalkIn::abrirExtrato)
+            CadWalkIn::abrirExtrato(m_chave, CadWalkIn::Extrato::Saida);
+    });
+    connect(btnExtratoConferencia, &QPushButton::clicked, this, [this] {
+        if (CadWalkIn::abrirExtrato)
+            CadWalkIn::abrirExtrato(m_chave, CadWalkIn::Extrato::Conferencia);
+    });
     connect(cbUH, qOverload<int>(&QComboBox::currentIndexChanged), this, &TFrmCadWalkIn::cbUHChange);
     connect(cbCliente, qOverload<int>(&QComboBox::currentIndexChanged), this, &TFrmCadWalkIn::cbClienteChange);
     connect(cbReserva, qOverload<int>(&QComboBox::currentIndexChanged), this, &TFrmCadWalkIn::cbReservaChange);

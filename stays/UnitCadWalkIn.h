@@ -20,6 +20,7 @@ class QPushButton;
 class QTableWidget;
 class QTimeEdit;
 class TFrmWalkIn;
+class TFrmCadWalkIn;
 
 namespace CadWalkIn {
 // What the opener presets for a new stay (the room map's check-in).
@@ -39,6 +40,12 @@ inline std::function<bool(const Estadias::NovaEntrada &)> confirmarEntrada;
 inline std::function<bool(qint64 idEntrada, const Estadias::NovaEntrada &)> alterarEntrada;
 // Screens of other parts opened from the form.
 inline std::function<void()> abrirTiposUH;
+// "Fechar Conta (Walk-Out)": the check-out of the stay shown (check-out mode).
+inline std::function<void(TFrmCadWalkIn &form)> fecharConta;
+// The statements of a stay: "Extrato de Conta", "Extrato de Conferência" and,
+// after a hotel check-in, the entry statement.
+enum class Extrato { Saida, Conferencia, Entrada };
+inline std::function<void(qint64 idEntrada, Extrato tipo)> abrirExtrato;
 
 extern const char *const kMsgObsAtualizada;
 } // namespace CadWalkIn
