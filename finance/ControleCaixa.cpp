@@ -1,7 +1,9 @@
 #include "finance/ControleCaixa.h"
 #include "base/Erros.h"
 #include "base/Rotinas.h"
+#include "base/Relogio.h"
 #include "base/Sessao.h"
+#include "base/UnitLog.h"
 #include "base/UnitDM.h"
 
 #include <array>
@@ -154,4 +156,16 @@ ResultadoCaixa MovimentarCaixa(MeioCaixa meio, const QString &tipo, Dinheiro val
             return recusa(TextosCaixa::SemCaixaUnico, ResultadoCaixa::Falha::SemTurno);
         return recusa(recusaSaldo, ResultadoCaixa::Falha::SaldoInsuficiente);
     });
+}
+
+void RegistrarDeposito(ConexaoBanco &conexao, Dinheiro valor, const QString &descricao)
+{
+    exigirPositivo(valor);
+    const QDateTime agora = Relogio::agora();
+    conexao.executar(QStringLiteral("INSERT INTO RET_CAIXA (DATA_RET, HORA_RET, VALOR, DESCRICAO, TIPO, USUARIO) "
+                                    "VALUES (?, ?, ?, ?, ?, ?)"),
+                     {agora.date(), agora.time(), valor.paraBanco(), descricao, QStringLiteral("Dinheiro"),
+                      Sessao::atual().login.left(10)});
+    RegistrarLog(QStringLiteral("Retirou ") + valor.formatado() + QStringLiteral(" do Caixa em Dinheiro! (") + descricao
+                 + QLatin1Char(')'));
 }

@@ -92,3 +92,11 @@ int AtualizarSaldoCaixa(ConexaoBanco &conexao, MeioCaixa meio, bool entrada, Din
 // A negative amount raises ErroConversao and changes nothing.
 ResultadoCaixa MovimentarCaixa(MeioCaixa meio, const QString &tipo, Dinheiro valor,
                                const QString &mostraSucesso = QStringLiteral("N"));
+
+// A bank deposit taken as payment: the money never passes through the
+// register's cash; one RET_CAIXA row (type "Dinheiro", `descricao`, the logged
+// login, now) and the log line "Retirou <valor> do Caixa em Dinheiro!
+// (<descricao>)", in the caller's transaction.
+void RegistrarDeposito(ConexaoBanco &conexao, Dinheiro valor, const QString &descricao);
+// What the deposit's withdrawal says to the clerk.
+inline const QString kMsgRetiradaDeposito = QStringLiteral("Retirada Automática de Deposito Realizada com Sucesso!");

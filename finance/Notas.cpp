@@ -108,14 +108,8 @@ ResultadoBaixa baixar(qint64 idNota, const Pagamento &pagamento)
             // A deposit went straight to the bank: recorded as the withdrawal
             // it stands for, without ever entering the cash balance.
             const Dinheiro deposito = pagamento[MeioNota::Deposito];
-            if (!deposito.zero()) {
-                DM->Conexao.executar(QStringLiteral("INSERT INTO RET_CAIXA (DATA_RET, HORA_RET, VALOR, DESCRICAO, TIPO, "
-                                                    "USUARIO) VALUES (?, ?, ?, ?, ?, ?)"),
-                                     {agora.date(), agora.time(), deposito.paraBanco(), kDescricaoDeposito,
-                                      QStringLiteral("Dinheiro"), login});
-                RegistrarLog(QStringLiteral("Retirou ") + deposito.formatado() + QStringLiteral(" do Caixa em Dinheiro! (")
-                             + kDescricaoDeposito + QLatin1Char(')'));
-            }
+            if (!deposito.zero())
+                RegistrarDeposito(DM->Conexao, deposito, kDescricaoDeposito);
             RegistrarLog(QStringLiteral("Registrou Baixa de Nota Pendente -> (") + nota.texto(QStringLiteral("NOME"))
                          + QStringLiteral(" - ") + valor.formatado() + QLatin1Char(')'));
         });

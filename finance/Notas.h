@@ -13,6 +13,7 @@
 #include "base/Mensagem.h"
 #include "base/Relatorio.h"
 #include "base/UnitDM.h"
+#include "finance/ControleCaixa.h"
 
 #include <QList>
 #include <QString>
@@ -24,7 +25,7 @@ namespace Notas {
 inline const QString kTitulo = QStringLiteral("A Prazo");
 inline const QString kMsgValorDiferente = QStringLiteral("Valor Informado Diferente do Valor da Nota!");
 inline const QString kMsgSucesso = QStringLiteral("Operação Concluída com Sucesso! Valores Adicionados ao CAIXA!");
-inline const QString kMsgDeposito = QStringLiteral("Retirada Automática de Deposito Realizada com Sucesso!");
+inline const QString &kMsgDeposito = kMsgRetiradaDeposito;
 inline const QString kDescricaoDeposito = QStringLiteral("Pagamento de Nota Pendente - Depósito em Conta");
 inline const QString kMsgJaBaixada =
     QStringLiteral("Esta Nota já foi Baixada em Outra Estação! Nenhum Valor foi Lançado.");
