@@ -364,7 +364,13 @@ void CorrecoesWalkIn::abrirDiaria(bool comHospedes)
     lblValorAtual->setText(QStringLiteral("Valor Atual: R$ ") + m_estadia.diaria.formatado());
     lblValorTabela->setText(QStringLiteral("Valor Tabela: R$ ") + m_tabela.minimo.formatado());
     edtNovoValor->setText(QStringLiteral("0,00"));
-    mostrarPainel(pnlDiaria, comHospedes ? 120 : 0);
+    mostrarPainel(pnlDiaria);
+    if (comHospedes) {
+        // Below the guest panel, which stays open.
+        const QRect h = pnlHospedes->geometry();
+        pnlDiaria->move(h.center().x() - pnlDiaria->width() / 2,
+                        std::min(h.bottom() + 6, m_lista->height() - pnlDiaria->height()));
+    }
     edtNovoValor->setFocus();
     travar(true);
 }
@@ -404,7 +410,7 @@ void CorrecoesWalkIn::montarHospedes()
     auto *v = new QGridLayout(pnlHospedes);
     dbgHospedes = grade(pnlHospedes, {QStringLiteral("Nome")});
     dbgHospedes->setStyleSheet(QStringLiteral("QTableWidget { background: #FCFBC7; }"));
-    dbgHospedes->setMinimumSize(380, 160);
+    dbgHospedes->setMinimumSize(380, 130);
     btnIncluirHospede = new QPushButton(QStringLiteral("Incluir"), pnlHospedes);
     btnRemoverHospede = new QPushButton(QStringLiteral("Remover"), pnlHospedes);
     btnAlterarNome = new QPushButton(QStringLiteral("Alterar Nome"), pnlHospedes);

@@ -207,6 +207,10 @@ TEST_F(PaineisCorrecao, DiariaAbaixoDoPisoSemMovimentos)
     const qint64 id = estadia(1, 1);
     comLista(QStringLiteral("Despesas"), id, [&](TFrmWalkIn *l, CorrecoesWalkIn *c) {
         EXPECT_FALSE(l->btnAlterarDiaria->isVisibleTo(l));
+        // One guest: "Remover" is not offered.
+        l->btnAlterarHospedes->click();
+        EXPECT_FALSE(c->btnRemoverHospede->isVisible());
+        c->btnFecharHospedes->click();
         c->acao(QStringLiteral("Alterar Valor da Diária"));
         c->edtNovoValor->setText(QStringLiteral("80,00"));
         msg->esperar(kMsgLimiteDesconto);
