@@ -9,6 +9,8 @@
 //   ponto AAAA-MM-DD     the time clock's housekeeping of that day
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
+//   saida ID,ID,...      the check-out of stay i of the list on run i, paid in
+//                        cash (prints the outcome's number and its message)
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -19,6 +21,8 @@
 #include "core/PontoAutomatico.h"
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
+#include "base/Relogio.h"
+#include "stays/Saida.h"
 
 #include <QDateTime>
 #include <QThread>
@@ -33,6 +37,24 @@ void escrever(const QString &linha)
     std::fputs(linha.toUtf8().constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+// The check-out of one stay as the payment screen confirms it: the amount
+// due as the start computed it, all in cash.
+QString saida(const QString &ids, int i)
+{
+    const qint64 id = ids.split(QLatin1Char(',')).value(i).toLongLong();
+    const QDateTime agora = Relogio::agora();
+    Saida::Fechamento f;
+    f.idEntrada = id;
+    f.restante = Saida::calcular(DM->Conexao, id, agora).restante;
+    f.pagamento.valores[MeioCaixa::Dinheiro] = f.restante;
+    f.saida = agora;
+    f.cliente = QStringLiteral("AGENTE");
+    f.uh = QString::number(id);
+    f.usuario = Sessao::atual().login;
+    const Saida::Resultado r = Saida::confirmar(DM->Conexao, f);
+    return QStringLiteral("%1|%2").arg(int(r.situacao)).arg(r.mensagem);
 }
 
 } // namespace
@@ -84,6 +106,8 @@ int main(int argc, char **argv)
             const ResultadoCaixa r = ControleCaixa(QStringLiteral("+"), argumento, QStringLiteral("S"));
             return QStringLiteral("%1|%2").arg(int(r.sucesso)).arg(r.mensagem);
         };
+    } else if (operacao == QLatin1String("saida")) {
+        rodar = [argumento](int i) { return saida(argumento, i); };
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;
