@@ -5,6 +5,7 @@
 #include "rooms/UnitCadReservas.h"
 #include "rooms/UnitUH.h"
 #include "stays/UnitCadWalkIn.h"
+#include "stays/UnitFormaPag.h"
 #include "stays/UnitWalkIn.h"
 
 namespace Estadias {
@@ -39,6 +40,10 @@ void registrarComandos(TFrmQuintara &principal)
     // The reservation form's "Histórico do Cliente".
     CadReservas::abrirHistorico = [](qint64 cliente) { ListaEstadias::abrirHistorico(cliente); };
     Clientes::definirAberturaHistorico([](qint64 cliente) { ListaEstadias::abrirHistorico(cliente); });
+
+    // Check-out: the stay form's "Fechar Conta (Walk-Out)" asks the question
+    // and opens the payment screen.
+    CadWalkIn::fecharConta = [](TFrmCadWalkIn &form) { FormaPag::fecharConta(form); };
 }
 
 } // namespace Estadias

@@ -10,6 +10,8 @@
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
 //   entrada UH,CLIENTE   the check-in of CLIENTE into room UH (keys), two persons
+//   saida ID,ID,...      the check-out of stay i of the list on run i, paid in
+//                        cash (prints the outcome's number and its message)
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -21,6 +23,8 @@
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
 #include "stays/Entrada.h"
+#include "base/Relogio.h"
+#include "stays/Saida.h"
 
 #include <QDateTime>
 #include <QThread>
@@ -62,6 +66,24 @@ std::function<QString(int)> opEntrada(const QString &argumento)
         return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
                         : QStringLiteral("entrada=") + QString::number(g.idEntrada);
     };
+}
+
+// The check-out of one stay as the payment screen confirms it: the amount
+// due as the start computed it, all in cash.
+QString saida(const QString &ids, int i)
+{
+    const qint64 id = ids.split(QLatin1Char(',')).value(i).toLongLong();
+    const QDateTime agora = Relogio::agora();
+    Saida::Fechamento f;
+    f.idEntrada = id;
+    f.restante = Saida::calcular(DM->Conexao, id, agora).restante;
+    f.pagamento.valores[MeioCaixa::Dinheiro] = f.restante;
+    f.saida = agora;
+    f.cliente = QStringLiteral("AGENTE");
+    f.uh = QString::number(id);
+    f.usuario = Sessao::atual().login;
+    const Saida::Resultado r = Saida::confirmar(DM->Conexao, f);
+    return QStringLiteral("%1|%2").arg(int(r.situacao)).arg(r.mensagem);
 }
 
 } // namespace
@@ -115,6 +137,8 @@ int main(int argc, char **argv)
         };
     } else if (operacao == QLatin1String("entrada")) {
         rodar = opEntrada(argumento);
+    } else if (operacao == QLatin1String("saida")) {
+        rodar = [argumento](int i) { return saida(argumento, i); };
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;
