@@ -9,6 +9,7 @@
 //   ponto AAAA-MM-DD     the time clock's housekeeping of that day
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
+//   entrada UH,CLIENTE   the check-in of CLIENTE into room UH (keys), two persons
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -19,6 +20,7 @@
 #include "core/PontoAutomatico.h"
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
+#include "stays/Entrada.h"
 
 #include <QDateTime>
 #include <QThread>
@@ -33,6 +35,33 @@ void escrever(const QString &linha)
     std::fputs(linha.toUtf8().constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+// The stay form's check-in of a customer into a room, through the same
+// rule: "entrada=<key>" for the stay written, "recusa|<message>" otherwise.
+std::function<QString(int)> opEntrada(const QString &argumento)
+{
+    const qint64 uh = argumento.section(QLatin1Char(','), 0, 0).toLongLong();
+    const qint64 cliente = argumento.section(QLatin1Char(','), 1, 1).toLongLong();
+    return [uh, cliente](int) {
+        ConexaoBanco &c = DM->Conexao;
+        Entrada::Dados d;
+        d.idEntrada = c.emTransacao([&] { return c.gerador(QStringLiteral("GEN_ID_WALK_IN"), 1); });
+        d.cliente = cliente;
+        d.nomeCliente = c.valor(QStringLiteral("SELECT NOME FROM CLIENTE WHERE ID_CLIENTE = ?"), {cliente}).toString();
+        d.uh = uh;
+        d.numeroUH = c.valor(QStringLiteral("SELECT NUMERO FROM UH WHERE ID_UH = ?"), {uh}).toString();
+        d.pessoas = QStringLiteral("2");
+        const QDateTime agora = QDateTime::currentDateTime();
+        d.dataEntrada = agora.date();
+        d.horaEntrada = agora.time();
+        d.dataSaida = agora.date().addDays(1);
+        d.horaSaida = QTime(12, 0);
+        d.diaria = QStringLiteral("150,00");
+        const Entrada::Gravacao g = Entrada::incluir(d, QStringLiteral("AGENTE"), agora.date());
+        return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
+                        : QStringLiteral("entrada=") + QString::number(g.idEntrada);
+    };
 }
 
 } // namespace
@@ -84,6 +113,8 @@ int main(int argc, char **argv)
             const ResultadoCaixa r = ControleCaixa(QStringLiteral("+"), argumento, QStringLiteral("S"));
             return QStringLiteral("%1|%2").arg(int(r.sucesso)).arg(r.mensagem);
         };
+    } else if (operacao == QLatin1String("entrada")) {
+        rodar = opEntrada(argumento);
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;
