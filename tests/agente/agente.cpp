@@ -9,6 +9,8 @@
 //   ponto AAAA-MM-DD     the time clock's housekeeping of that day
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
+//   forma ENTRADA        the payment of closed stay ENTRADA redistributed (cash / Visa credit)
+//   cancelar ENTRADA     open stay ENTRADA cancelled
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -19,7 +21,9 @@
 #include "core/PontoAutomatico.h"
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
+#include "stays/Correcoes.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QThread>
 
@@ -33,6 +37,34 @@ void escrever(const QString &linha)
     std::fputs(linha.toUtf8().constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+// Corrections of one stay, each run on the stay as read at that moment:
+// "feito", or the refusal's message (the stay changed on another agent).
+std::function<QString(int)> correcoesEntrada(const QString &operacao, const QString &argumento)
+{
+    const qint64 id = argumento.toLongLong();
+    const auto texto = [](const Correcoes::Resultado &r) {
+        return r.feito ? QStringLiteral("feito") : r.mensagem;
+    };
+    if (operacao == QLatin1String("forma"))
+        return [=](int i) {
+            const auto e = Correcoes::ler(DM->Conexao, id);
+            if (!e)
+                return QStringLiteral("sem entrada");
+            // A different split on every run of every agent.
+            const qint64 total = e->totalPago().centavos();
+            const qint64 visa = total ? (QCoreApplication::applicationPid() * 7919 + i * 104729) % (total + 1) : 0;
+            const std::array<QString, 7> novos{Dinheiro::deCentavos(total - visa).formatado(),
+                                               Dinheiro::deCentavos(visa).formatado(), {}, {}, {}, {}, {}};
+            return texto(Correcoes::alterarForma(DM->Conexao, *e, novos));
+        };
+    if (operacao == QLatin1String("cancelar"))
+        return [=](int) {
+            const auto e = Correcoes::ler(DM->Conexao, id);
+            return e ? texto(Correcoes::cancelar(DM->Conexao, *e, QStringLiteral("AGENTE"))) : QStringLiteral("sem entrada");
+        };
+    return {};
 }
 
 } // namespace
@@ -84,6 +116,7 @@ int main(int argc, char **argv)
             const ResultadoCaixa r = ControleCaixa(QStringLiteral("+"), argumento, QStringLiteral("S"));
             return QStringLiteral("%1|%2").arg(int(r.sucesso)).arg(r.mensagem);
         };
+    } else if ((rodar = correcoesEntrada(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;
