@@ -7,6 +7,7 @@
 #include "stays/Correcoes.h"
 #include "stays/Pagamentos.h"
 #include "support/BancoTeste.h"
+#include "EstacoesServidor.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -18,105 +19,21 @@
 
 namespace {
 
-// The server scripts/firebird-teste started (servidor.env), or why there is none.
-struct ServidorTeste {
-    QString endereco, usuario, senha, pasta, motivo;
-
-    static ServidorTeste ler()
-    {
-        ServidorTeste s;
-        const QString dir = qEnvironmentVariable("ZV_SERVIDOR_TESTE");
-        QFile f(dir + QStringLiteral("/servidor.env"));
-        if (dir.isEmpty() || !f.open(QIODevice::ReadOnly)) {
-            s.motivo = QStringLiteral("servidor de teste não iniciado (rode pelo ctest)");
-            return s;
-        }
-        QMap<QString, QString> v;
-        for (const QByteArray &l : f.readAll().split('\n')) {
-            const qsizetype igual = l.indexOf('=');
-            if (igual > 0) {
-                QString valor = QString::fromUtf8(l.mid(igual + 1)).trimmed();
-                valor.remove(QLatin1Char('\\'));
-                if (valor.startsWith(QLatin1String("$'")) && valor.endsWith(QLatin1Char('\'')))
-                    valor = valor.mid(2, valor.size() - 3);
-                v.insert(QString::fromUtf8(l.left(igual)), valor);
-            }
-        }
-        s.endereco = v.value(QStringLiteral("ZV_FB_ENDERECO"));
-        s.usuario = v.value(QStringLiteral("ZV_FB_USUARIO"));
-        s.senha = v.value(QStringLiteral("ZV_FB_SENHA"));
-        s.pasta = v.value(QStringLiteral("ZV_FB_PASTA"));
-        s.motivo = v.value(QStringLiteral("ZV_FB_MOTIVO"));
-        if (s.endereco.isEmpty() && s.motivo.isEmpty())
-            s.motivo = QStringLiteral("servidor.env sem endereço");
-        return s;
-    }
-};
-
-class CorrecoesEstacoes : public ::testing::Test {
+class CorrecoesEstacoes : public EstacoesServidor {
 protected:
     void SetUp() override
     {
-        m_servidor = ServidorTeste::ler();
-        if (m_servidor.endereco.isEmpty())
-            GTEST_SKIP() << "Sem servidor Firebird: " << m_servidor.motivo.toStdString();
-        qputenv("ISC_USER", m_servidor.usuario.toUtf8());
-        qputenv("ISC_PASSWORD", m_servidor.senha.toUtf8());
-        m_pasta = std::make_unique<QTemporaryDir>(m_servidor.pasta + QStringLiteral("/teste-XXXXXX"));
-        ASSERT_TRUE(m_pasta->isValid());
-        QFile::setPermissions(m_pasta->path(), QFileDevice::Permissions(0x7777));
-        const QString arquivo = copiarBancoModelo(m_pasta->path());
-        QFile::setPermissions(arquivo, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
-                                           | QFile::ReadOther | QFile::WriteOther);
-        m_banco = m_servidor.endereco + QLatin1Char(':') + arquivo;
-        m_dm = std::make_unique<TDM>();
-        DM = m_dm.get();
-        m_dm->Conexao.definirCaminho(m_banco);
-        m_dm->Conexao.conectar();
+        EstacoesServidor::SetUp();
+        if (semServidor())
+            return;
         banco().executar(QStringLiteral("INSERT INTO CAIXA (DATA_ABERT, USUARIO) VALUES (CURRENT_DATE, 'ADMIN')"));
     }
-    void TearDown() override
-    {
-        if (m_dm)
-            m_dm->Conexao.desconectar();
-        m_dm.reset();
-        DM = nullptr;
-        m_pasta.reset();
-        qunsetenv("ISC_USER");
-        qunsetenv("ISC_PASSWORD");
-    }
-    ConexaoBanco &banco() { return m_dm->Conexao; }
 
-    // `quantos` agents released at the same moment; every line they printed.
     QStringList rodarAgentes(int quantos, const QString &operacao, int vezes, const QString &argumento)
     {
-        const QString agente = qEnvironmentVariable("ZV_AGENTE");
-        EXPECT_FALSE(agente.isEmpty()) << "ZV_AGENTE não definido";
-        const qint64 inicio = QDateTime::currentMSecsSinceEpoch() + 2500;
-        std::vector<std::unique_ptr<QProcess>> processos;
-        for (int i = 0; i < quantos; ++i) {
-            auto p = std::make_unique<QProcess>();
-            p->setStandardInputFile(QProcess::nullDevice());
-            p->start(agente, {m_banco, QString::number(inicio), operacao, QString::number(vezes), argumento});
-            processos.push_back(std::move(p));
-        }
-        QStringList linhas;
-        for (auto &p : processos) {
-            int codigo = -1;
-            if (p->waitForFinished(180000) && p->exitStatus() == QProcess::NormalExit)
-                codigo = p->exitCode();
-            else
-                p->kill();
-            QStringList minhas;
-            for (const QByteArray &l : p->readAllStandardOutput().split('\n'))
-                if (!l.isEmpty())
-                    minhas << QString::fromUtf8(l);
-            EXPECT_EQ(codigo, 0) << minhas.join(QLatin1Char('\n')).toStdString()
-                                 << p->readAllStandardError().toStdString();
-            linhas << minhas;
-        }
-        return linhas;
+        return linhasDosAgentes(quantos, operacao, vezes, argumento);
     }
+
     qint64 estadia()
     {
         return banco()
@@ -145,10 +62,6 @@ protected:
         }
     }
 
-    ServidorTeste m_servidor;
-    std::unique_ptr<QTemporaryDir> m_pasta;
-    std::unique_ptr<TDM> m_dm;
-    QString m_banco;
 };
 
 } // namespace
