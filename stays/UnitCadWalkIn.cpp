@@ -331,6 +331,9 @@ void TFrmCadWalkIn::montar()
     comp.legendaConfirmar = QStringLiteral("|| Confirmar Entrada - (F10) ||");
     comp.legendaCancelar = QStringLiteral("|| Cancelar Entrada - (F12) ||");
     menuAtalhos = instalarComportamentoEdicao(this, comp);
+    // Enter on the barcode looks the product up instead of moving on (this
+    // filter, installed last, sees the key first).
+    edtCodBarras->installEventFilter(this);
 
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnCancelarClick);
@@ -1125,6 +1128,13 @@ void TFrmCadWalkIn::btnSalvarObsClick()
 
 bool TFrmCadWalkIn::eventFilter(QObject *o, QEvent *e)
 {
+    if (o == edtCodBarras && e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(e)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            edtCodBarrasEnter();
+            return true;
+        }
+    }
     auto *edit = qobject_cast<QLineEdit *>(o);
     if (edit && edit != edtDiaria && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) {
         const bool entrou = e->type() == QEvent::FocusIn;
@@ -1369,7 +1379,6 @@ void TFrmCadWalkIn::montarPaineis()
         e->installEventFilter(this);
     for (QLineEdit *e : {edtQtd, edtComanda, edtQtdItem, edtQtdFrigobar})
         e->installEventFilter(this);
-    connect(edtCodBarras, &QLineEdit::returnPressed, this, &TFrmCadWalkIn::edtCodBarrasEnter);
     connect(cbProduto, qOverload<int>(&QComboBox::currentIndexChanged), this, &TFrmCadWalkIn::cbProdutoChange);
     connect(btnConfirmarDespesa, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarDespesaClick);
     connect(btnConfirmarItem, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarItemClick);
