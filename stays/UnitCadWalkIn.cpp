@@ -528,6 +528,15 @@ void TFrmCadWalkIn::carregarEstadia()
     definirChave(cbUH, l.campo(QStringLiteral("ID_UH")).toLongLong());
     edtNumPessoas->setText(l.texto(QStringLiteral("QTD_ADULTOS")));
     edtDiaria->setText(Dinheiro::deVariant(l.campo(QStringLiteral("VALOR_DIARIA"))).formatado());
+    // The references of the rate limits: the room type's rate and floor for
+    // the stay's persons (the stored rate is kept on screen).
+    const CalculoEstadia::TaxaPessoas ref = CalculoEstadia::taxaParaPessoas(
+        CalculoEstadia::lerTaxas(l.campo(QStringLiteral("ID_UH")).toLongLong()),
+        Entrada::numeroPessoas(l.texto(QStringLiteral("QTD_ADULTOS"))), motel(),
+        motel() && Dinheiro::deVariant(l.campo(QStringLiteral("VALOR_DIARIA")))
+                       == CalculoEstadia::lerTaxas(l.campo(QStringLiteral("ID_UH")).toLongLong()).p[2]);
+    m_valorDiariaPadrao = ref.diaria;
+    m_valorMin = ref.minimo;
     QString obs = l.texto(QStringLiteral("OBS"));
     obs.replace(QLatin1Char('\r'), QLatin1Char(' '));
     obs.replace(QLatin1Char('\n'), QLatin1Char(' '));

@@ -675,6 +675,10 @@ TEST_F(FormularioEstadiaTeste, AlterarRegravaAEstadiaEAvisa)
 {
     const qint64 e = estadia(ana, uh101, QStringLiteral("N"));
     banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O'"));
+    // A clerk held to the limits: the stay's 135,50 is within the room type's
+    // 150,00 for two less 10 % and above its floor, and not above the table.
+    Sessao::atual().direitos.MOVIMENTOS = false;
+    parametro(QStringLiteral("DIARIA_MAIOR"), QStringLiteral("N"));
     bool aceito = false;
     comFormulario(QStringLiteral("A"), e, [&](TFrmCadWalkIn *f) {
         msg->esperar(QStringLiteral("Entrada de Hóspede Atualizada com Sucesso!"));
