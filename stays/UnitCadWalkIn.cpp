@@ -528,13 +528,24 @@ void TFrmCadWalkIn::carregarEstadia()
     definirChave(cbUH, l.campo(QStringLiteral("ID_UH")).toLongLong());
     edtNumPessoas->setText(l.texto(QStringLiteral("QTD_ADULTOS")));
     edtDiaria->setText(Dinheiro::deVariant(l.campo(QStringLiteral("VALOR_DIARIA"))).formatado());
+    // A motel stay at the overnight rate reopens with "Pernoite" shown and ticked.
+    const CalculoEstadia::TaxasTipo taxas = CalculoEstadia::lerTaxas(l.campo(QStringLiteral("ID_UH")).toLongLong());
+    const Dinheiro gravada = Dinheiro::deVariant(l.campo(QStringLiteral("VALOR_DIARIA")));
+    if (motel()) {
+        const CalculoEstadia::Pernoite p = CalculoEstadia::decidirPernoite(
+            QDateTime(edtData1->date(), edtHora1->time()), gravada, taxas, CalculoEstadia::ConfigMotel::deParametros(),
+            m_carregouPernoite);
+        chkPernoite->setVisible(p.visivel);
+        if (p.marcar) {
+            chkPernoite->setChecked(true);
+            m_carregouPernoite = true;
+        }
+    }
     // The references of the rate limits: the room type's rate and floor for
     // the stay's persons (the stored rate is kept on screen).
-    const CalculoEstadia::TaxaPessoas ref = CalculoEstadia::taxaParaPessoas(
-        CalculoEstadia::lerTaxas(l.campo(QStringLiteral("ID_UH")).toLongLong()),
-        Entrada::numeroPessoas(l.texto(QStringLiteral("QTD_ADULTOS"))), motel(),
-        motel() && Dinheiro::deVariant(l.campo(QStringLiteral("VALOR_DIARIA")))
-                       == CalculoEstadia::lerTaxas(l.campo(QStringLiteral("ID_UH")).toLongLong()).p[2]);
+    const CalculoEstadia::TaxaPessoas ref =
+        CalculoEstadia::taxaParaPessoas(taxas, Entrada::numeroPessoas(l.texto(QStringLiteral("QTD_ADULTOS"))), motel(),
+                                        chkPernoite->isVisibleTo(this) && chkPernoite->isChecked());
     m_valorDiariaPadrao = ref.diaria;
     m_valorMin = ref.minimo;
     QString obs = l.texto(QStringLiteral("OBS"));

@@ -721,6 +721,15 @@ TEST_F(FormularioEstadiaTeste, MotelCobraOInicialDoTipoEFechaSemPergunta)
     EXPECT_TRUE(msg->mostradas().isEmpty());
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT VALOR_DIARIA FROM WALK_IN")).dinheiro(QStringLiteral("VALOR_DIARIA")),
               Dinheiro::deCentavos(4000));
+
+    // A stay at the overnight rate reopens as overnight, its charge from the stored rate.
+    const qint64 e = estadia(bia, uh101, QStringLiteral("N"));
+    banco().executar(QStringLiteral("UPDATE WALK_IN SET VALOR_DIARIA = 90, QTD_ADULTOS = 1 WHERE ID_WALK_IN = ?"), {e});
+    comFormulario(QStringLiteral("Saída"), e, [&](TFrmCadWalkIn *f) {
+        EXPECT_TRUE(f->chkPernoite->isVisibleTo(f));
+        EXPECT_TRUE(f->chkPernoite->isChecked());
+        EXPECT_EQ(f->edtDiaria->text(), QStringLiteral("90,00"));
+    });
 }
 
 TEST_F(FormularioEstadiaTeste, FrigobarDaNovaEntradaSoNaConfirmacao)
