@@ -331,6 +331,9 @@ void TFrmCadWalkIn::montar()
     comp.legendaConfirmar = QStringLiteral("|| Confirmar Entrada - (F10) ||");
     comp.legendaCancelar = QStringLiteral("|| Cancelar Entrada - (F12) ||");
     menuAtalhos = instalarComportamentoEdicao(this, comp);
+    // Enter on the barcode looks the product up instead of moving on (this
+    // filter, installed last, sees the key first).
+    edtCodBarras->installEventFilter(this);
 
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnCancelarClick);
@@ -525,6 +528,26 @@ void TFrmCadWalkIn::carregarEstadia()
     definirChave(cbUH, l.campo(QStringLiteral("ID_UH")).toLongLong());
     edtNumPessoas->setText(l.texto(QStringLiteral("QTD_ADULTOS")));
     edtDiaria->setText(Dinheiro::deVariant(l.campo(QStringLiteral("VALOR_DIARIA"))).formatado());
+    // A motel stay at the overnight rate reopens with "Pernoite" shown and ticked.
+    const CalculoEstadia::TaxasTipo taxas = CalculoEstadia::lerTaxas(l.campo(QStringLiteral("ID_UH")).toLongLong());
+    const Dinheiro gravada = Dinheiro::deVariant(l.campo(QStringLiteral("VALOR_DIARIA")));
+    if (motel()) {
+        const CalculoEstadia::Pernoite p = CalculoEstadia::decidirPernoite(
+            QDateTime(edtData1->date(), edtHora1->time()), gravada, taxas, CalculoEstadia::ConfigMotel::deParametros(),
+            m_carregouPernoite);
+        chkPernoite->setVisible(p.visivel);
+        if (p.marcar) {
+            chkPernoite->setChecked(true);
+            m_carregouPernoite = true;
+        }
+    }
+    // The references of the rate limits: the room type's rate and floor for
+    // the stay's persons (the stored rate is kept on screen).
+    const CalculoEstadia::TaxaPessoas ref =
+        CalculoEstadia::taxaParaPessoas(taxas, Entrada::numeroPessoas(l.texto(QStringLiteral("QTD_ADULTOS"))), motel(),
+                                        chkPernoite->isVisibleTo(this) && chkPernoite->isChecked());
+    m_valorDiariaPadrao = ref.diaria;
+    m_valorMin = ref.minimo;
     QString obs = l.texto(QStringLiteral("OBS"));
     obs.replace(QLatin1Char('\r'), QLatin1Char(' '));
     obs.replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -1125,6 +1148,13 @@ void TFrmCadWalkIn::btnSalvarObsClick()
 
 bool TFrmCadWalkIn::eventFilter(QObject *o, QEvent *e)
 {
+    if (o == edtCodBarras && e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(e)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            edtCodBarrasEnter();
+            return true;
+        }
+    }
     auto *edit = qobject_cast<QLineEdit *>(o);
     if (edit && edit != edtDiaria && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) {
         const bool entrou = e->type() == QEvent::FocusIn;
@@ -1369,7 +1399,6 @@ void TFrmCadWalkIn::montarPaineis()
         e->installEventFilter(this);
     for (QLineEdit *e : {edtQtd, edtComanda, edtQtdItem, edtQtdFrigobar})
         e->installEventFilter(this);
-    connect(edtCodBarras, &QLineEdit::returnPressed, this, &TFrmCadWalkIn::edtCodBarrasEnter);
     connect(cbProduto, qOverload<int>(&QComboBox::currentIndexChanged), this, &TFrmCadWalkIn::cbProdutoChange);
     connect(btnConfirmarDespesa, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarDespesaClick);
     connect(btnConfirmarItem, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarItemClick);

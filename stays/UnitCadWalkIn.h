@@ -2,8 +2,12 @@
 // The stay form in its six modes, driven by the stay list's OP: "I" new stay
 // (check-in), "A" alter, "V" view, "Despesas" consumption, "Itens" room items,
 // "Saída" check-out. A new stay's key is reserved from the generator when the
-// form opens; its guests, vehicles, room items and minibar products stay in
-// memory until the check-in is confirmed, so a cancel leaves nothing behind.
+// form opens; its guests, vehicles, consumption, room items and minibar
+// products stay in memory until the check-in is confirmed (Entrada::incluir
+// writes them with the stay, in one transaction), so a cancel leaves nothing
+// behind. An existing stay's lists are written at once through Consumo; its
+// advances and consumption paid at once through Adiantamento. The charge
+// figures come from CalculoEstadia, as on every other screen.
 #include "stays/Entrada.h"
 #include "stays/Estadias.h"
 

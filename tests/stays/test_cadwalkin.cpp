@@ -675,6 +675,10 @@ TEST_F(FormularioEstadiaTeste, AlterarRegravaAEstadiaEAvisa)
 {
     const qint64 e = estadia(ana, uh101, QStringLiteral("N"));
     banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O'"));
+    // A clerk held to the limits: the stay's 135,50 is within the room type's
+    // 150,00 for two less 10 % and above its floor, and not above the table.
+    Sessao::atual().direitos.MOVIMENTOS = false;
+    parametro(QStringLiteral("DIARIA_MAIOR"), QStringLiteral("N"));
     bool aceito = false;
     comFormulario(QStringLiteral("A"), e, [&](TFrmCadWalkIn *f) {
         msg->esperar(QStringLiteral("Entrada de Hóspede Atualizada com Sucesso!"));
@@ -717,6 +721,56 @@ TEST_F(FormularioEstadiaTeste, MotelCobraOInicialDoTipoEFechaSemPergunta)
     EXPECT_TRUE(msg->mostradas().isEmpty());
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT VALOR_DIARIA FROM WALK_IN")).dinheiro(QStringLiteral("VALOR_DIARIA")),
               Dinheiro::deCentavos(4000));
+
+    // A stay at the overnight rate reopens as overnight, its charge from the stored rate.
+    const qint64 e = estadia(bia, uh101, QStringLiteral("N"));
+    banco().executar(QStringLiteral("UPDATE WALK_IN SET VALOR_DIARIA = 90, QTD_ADULTOS = 1 WHERE ID_WALK_IN = ?"), {e});
+    comFormulario(QStringLiteral("Saída"), e, [&](TFrmCadWalkIn *f) {
+        EXPECT_TRUE(f->chkPernoite->isVisibleTo(f));
+        EXPECT_TRUE(f->chkPernoite->isChecked());
+        EXPECT_EQ(f->edtDiaria->text(), QStringLiteral("90,00"));
+    });
+}
+
+TEST_F(FormularioEstadiaTeste, FrigobarDaNovaEntradaSoNaConfirmacao)
+{
+    const qint64 agua = banco()
+                            .valor(QStringLiteral("INSERT INTO PRODUTOS_SERVICOS (ID_PDV, DESCRICAO, VALOR) VALUES (1, "
+                                                  "'ÁGUA', 4.5) RETURNING ID_P_S"))
+                            .toLongLong();
+    banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ?"), {uh201});
+    qint64 chave = 0;
+    comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
+        chave = f->chave();
+        escolher(f->cbCliente, bia);
+        escolher(f->cbUH, uh101);
+        f->edtNumPessoas->setText(QStringLiteral("1"));
+        EXPECT_FALSE(f->btnRemoverFrigobar->isVisibleTo(f)); // nothing to remove yet
+        // The product's price comes in; the same product at two prices makes two lines.
+        for (const char *preco : {"", "5,00"}) {
+            f->btnIncluirFrigobarClick();
+            f->cbProdutoFrigobar->setCurrentIndex(f->cbProdutoFrigobar->findData(agua));
+            EXPECT_EQ(f->edtValorFrigobar->text(), QStringLiteral("4,50"));
+            if (*preco)
+                f->edtValorFrigobar->setText(QString::fromUtf8(preco));
+            f->edtQtdFrigobar->setText(QStringLiteral("2"));
+            f->btnConfirmarFrigobarClick();
+        }
+        EXPECT_EQ(linhas(f->dbgFrigobar), (QStringList{QString::number(agua) + QStringLiteral("|ÁGUA|2|4,50"),
+                                                       QString::number(agua) + QStringLiteral("|ÁGUA|2|5,00")}));
+        f->dbgFrigobar->setCurrentCell(1, 0);
+        f->btnRemoverFrigobarClick();
+        EXPECT_EQ(linhas(f->dbgFrigobar), QStringList{QString::number(agua) + QStringLiteral("|ÁGUA|2|4,50")});
+        EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM PS_ENTRADA")), 0);
+        msg->esperar(QStringLiteral("Entrada de Hóspede Cadastrada com Sucesso! Deseja Imprimir o Extrato de Entrada?"),
+                     Mensagem::Nao);
+        f->btnConfirmarClick();
+    });
+    const Linha ps = banco().ler(QStringLiteral("SELECT ID_ENTRADA, QTD, VALOR FROM PS_ENTRADA"));
+    EXPECT_EQ(ps.inteiro(QStringLiteral("ID_ENTRADA")), chave);
+    EXPECT_EQ(ps.inteiro(QStringLiteral("QTD")), 2);
+    EXPECT_EQ(ps.dinheiro(QStringLiteral("VALOR")), Dinheiro::deCentavos(450));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM PS_ENTRADA")), 1);
 }
 
 } // namespace

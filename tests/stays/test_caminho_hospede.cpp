@@ -235,7 +235,7 @@ TEST_F(CaminhoPelasTelas, MapaClienteEntradaPeloFormularioEConsumo)
         f->btnIncluirDespesaClick();
         EXPECT_TRUE(f->pnlNovaDespesa->isVisible());
         f->edtCodBarras->setText(QStringLiteral("789100"));
-        f->edtCodBarrasEnter();
+        tecla(f->edtCodBarras, Qt::Key_Return);
         EXPECT_EQ(f->cbProduto->currentData().toLongLong(), cerveja);
         EXPECT_EQ(f->edtValorUnit->text(), QStringLiteral("10,00"));
         // "Pago?" before the stay exists has nowhere to put the money.
