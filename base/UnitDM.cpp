@@ -312,6 +312,20 @@ std::optional<qint64> decimalEscalado(const QString &texto, int casas)
     return negativo ? -n : n;
 }
 
+// A scaled integer of the engine (NUMERIC/DECIMAL) as its exact decimal
+// text: 1234 with 2 places reads "12.34", -5 reads "-0.05".
+QString textoEscalado(qint64 n, int casas)
+{
+    const bool negativo = n < 0;
+    QString t = QString::number(negativo ? quint64(0) - quint64(n) : quint64(n));
+    if (t.size() <= casas)
+        t.prepend(QString(casas - t.size() + 1, QLatin1Char('0')));
+    t.insert(t.size() - casas, QLatin1Char('.'));
+    if (negativo)
+        t.prepend(QLatin1Char('-'));
+    return t;
+}
+
 qint64 inteiroEscalado(const QVariant &v, int casas)
 {
     if (casas <= 0)
@@ -624,7 +638,6 @@ struct ConexaoBanco::Comando {
                 linha[i] = r;
                 continue;
             }
-            const double fator = escala ? std::pow(10.0, v.sqlscale) : 1.0;
             switch (v.sqltype & ~1) {
             case SQL_VARYING: {
                 short n;
@@ -638,14 +651,14 @@ struct ConexaoBanco::Comando {
             case SQL_INT64: {
                 qint64 n;
                 std::memcpy(&n, buf, 8);
-                r = escala ? QVariant(double(n) * fator) : QVariant(n);
+                r = escala ? QVariant(textoEscalado(n, -v.sqlscale)) : QVariant(n);
                 break;
             }
             case SQL_LONG: {
                 if (v.sqllen == 4) {
                     qint32 n;
                     std::memcpy(&n, buf, 4);
-                    r = escala ? QVariant(n * fator) : QVariant(n);
+                    r = escala ? QVariant(textoEscalado(n, -v.sqlscale)) : QVariant(n);
                 } else {
                     qint64 n;
                     std::memcpy(&n, buf, 8);
@@ -656,7 +669,7 @@ struct ConexaoBanco::Comando {
             case SQL_SHORT: {
                 short n;
                 std::memcpy(&n, buf, 2);
-                r = escala ? QVariant(double(long(n)) * fator) : QVariant(int(n));
+                r = escala ? QVariant(textoEscalado(n, -v.sqlscale)) : QVariant(int(n));
                 break;
             }
             case SQL_FLOAT: {
@@ -701,7 +714,7 @@ struct ConexaoBanco::Comando {
             default:
                 break;
             }
-            if (escala)
+            if (escala && r.userType() != QMetaType::QString)
                 r.convert(QMetaType(QMetaType::QString)); // read exactly as text
             linha[i] = r;
         }

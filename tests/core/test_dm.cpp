@@ -3,6 +3,7 @@
 #include "base/Caminhos.h"
 
 #include <QSqlField>
+#include <QSet>
 #include <QSqlQuery>
 #include <QThread>
 #include <atomic>
@@ -313,7 +314,10 @@ TEST_F(DataModule, ConexaoPerdidaNoMeioDaTransacaoNaoTravaAEstacao)
 TEST_F(DataModule, ValoresLidosEVinculadosComoPeloDriverDoQt)
 {
     // Every caller reads rows as Qt's driver gives them: the same types and
-    // values, NULL included, through the statement cache.
+    // values, NULL included, through the statement cache. Scaled numbers are
+    // the one difference: Qt's driver passes them through a double ("12.5",
+    // "-5e-04", "1e+05"); here they are the exact decimal text with every
+    // place of the column.
     banco().executar(QStringLiteral(
         "CREATE TABLE T_TIPOS (ID INTEGER, PQ SMALLINT, GR BIGINT, V NUMERIC(15,2), Q NUMERIC(18,4), "
         "N4 NUMERIC(9,3), F DOUBLE PRECISION, D DATE, H TIME, M TIMESTAMP, C CHAR(3), T VARCHAR(20), "
@@ -331,7 +335,11 @@ TEST_F(DataModule, ValoresLidosEVinculadosComoPeloDriverDoQt)
          false},
         {3, QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(),
          QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()},
+        {4, 0, 0, QStringLiteral("100000.00"), QStringLiteral("98765432101.2345"), QStringLiteral("0.001"), 0.0,
+         QDate(2026, 1, 1), QTime(0, 0), QDateTime(QDate(2026, 1, 1), QTime(0, 0)), QString(), QString(), QString(),
+         QByteArray(), false},
     };
+    const QSet<QString> escaladas{QStringLiteral("V"), QStringLiteral("Q"), QStringLiteral("N4")};
     banco().emTransacao([&] {
         for (const QVariantList &l : linhas)
             banco().executar(inserir, l);
@@ -356,13 +364,24 @@ TEST_F(DataModule, ValoresLidosEVinculadosComoPeloDriverDoQt)
             const std::string onde = "linha " + std::to_string(i + 1) + " coluna " + colunasQt.fieldName(c).toStdString();
             EXPECT_EQ(a.typeId(), b.typeId()) << onde;
             EXPECT_EQ(a.isNull(), b.isNull()) << onde;
-            EXPECT_EQ(a, b) << onde << ": " << a.toString().toStdString() << " / " << b.toString().toStdString();
+            if (escaladas.contains(colunasQt.fieldName(c)))
+                EXPECT_NEAR(a.toString().toDouble(), b.toString().toDouble(), 1e-3) << onde;
+            else
+                EXPECT_EQ(a, b) << onde << ": " << a.toString().toStdString() << " / " << b.toString().toStdString();
         }
         ++i;
     }
     EXPECT_EQ(i, nossas.linhas.size());
     EXPECT_EQ(nossas.linhas[0].texto("T"), QStringLiteral("D'ÁVILA 😀 %_"));
     EXPECT_EQ(nossas.linhas[0].dinheiro("V").centavos(), 123456);
+    const QStringList exatas{
+        nossas.linhas[0].texto("V"), nossas.linhas[0].texto("Q"), nossas.linhas[0].texto("N4"),
+        nossas.linhas[1].texto("V"), nossas.linhas[1].texto("Q"), nossas.linhas[1].texto("N4"),
+        nossas.linhas[3].texto("V"), nossas.linhas[3].texto("Q"), nossas.linhas[3].texto("N4")};
+    EXPECT_EQ(exatas, (QStringList{"1234.56", "-0.0005", "12.500", "12.00", "3.0000", "-7.125", "100000.00",
+                                   "98765432101.2345", "0.001"}));
+    // A round amount of six figures is money like any other.
+    EXPECT_EQ(nossas.linhas[3].dinheiro("V").centavos(), 10000000);
 }
 
 TEST_F(DataModule, MarcadoresComNomeSoForaDeTextos)
