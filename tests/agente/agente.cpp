@@ -11,6 +11,7 @@
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
 //   saida ID,ID,...      the check-out of stay i of the list on run i, paid in
 //                        cash (prints the outcome's number and its message)
+//   entrada UH,CLIENTE   the check-in of CLIENTE into room UH (keys), two persons
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -23,6 +24,7 @@
 #include "finance/ControleCaixa.h"
 #include "base/Relogio.h"
 #include "stays/Saida.h"
+#include "stays/Entrada.h"
 
 #include <QDateTime>
 #include <QThread>
@@ -55,6 +57,33 @@ QString saida(const QString &ids, int i)
     f.usuario = Sessao::atual().login;
     const Saida::Resultado r = Saida::confirmar(DM->Conexao, f);
     return QStringLiteral("%1|%2").arg(int(r.situacao)).arg(r.mensagem);
+}
+
+// The stay form's check-in of a customer into a room, through the same
+// rule: "entrada=<key>" for the stay written, "recusa|<message>" otherwise.
+std::function<QString(int)> opEntrada(const QString &argumento)
+{
+    const qint64 uh = argumento.section(QLatin1Char(','), 0, 0).toLongLong();
+    const qint64 cliente = argumento.section(QLatin1Char(','), 1, 1).toLongLong();
+    return [uh, cliente](int) {
+        ConexaoBanco &c = DM->Conexao;
+        Entrada::Dados d;
+        d.idEntrada = c.emTransacao([&] { return c.gerador(QStringLiteral("GEN_ID_WALK_IN"), 1); });
+        d.cliente = cliente;
+        d.nomeCliente = c.valor(QStringLiteral("SELECT NOME FROM CLIENTE WHERE ID_CLIENTE = ?"), {cliente}).toString();
+        d.uh = uh;
+        d.numeroUH = c.valor(QStringLiteral("SELECT NUMERO FROM UH WHERE ID_UH = ?"), {uh}).toString();
+        d.pessoas = QStringLiteral("2");
+        const QDateTime agora = QDateTime::currentDateTime();
+        d.dataEntrada = agora.date();
+        d.horaEntrada = agora.time();
+        d.dataSaida = agora.date().addDays(1);
+        d.horaSaida = QTime(12, 0);
+        d.diaria = QStringLiteral("150,00");
+        const Entrada::Gravacao g = Entrada::incluir(d, QStringLiteral("AGENTE"), agora.date());
+        return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
+                        : QStringLiteral("entrada=") + QString::number(g.idEntrada);
+    };
 }
 
 } // namespace
@@ -108,6 +137,8 @@ int main(int argc, char **argv)
         };
     } else if (operacao == QLatin1String("saida")) {
         rodar = [argumento](int i) { return saida(argumento, i); };
+    } else if (operacao == QLatin1String("entrada")) {
+        rodar = opEntrada(argumento);
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;
