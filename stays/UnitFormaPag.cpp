@@ -72,8 +72,12 @@ void fecharConta(TFrmCadWalkIn &form)
     ctx.cliente = form.cbCliente->currentText();
     ctx.uh = form.cbUH->currentText();
     ctx.lista = form.lista();
-    if (Telas::abrir<TFrmFormaPag>(FrmFormaPag, ctx) != QDialog::Accepted)
+    if (Telas::abrir<TFrmFormaPag>(FrmFormaPag, ctx) != QDialog::Accepted) {
+        // Closed meanwhile on another workstation: the form shows it no more.
+        if (!Saida::calcular(DM->Conexao, id, saida).aberta)
+            form.btnCancelarClick();
         return;
+    }
     if (!tParametros().sim(QStringLiteral("MODO_MOTEL")) && Mensagem::pergunta(Saida::Textos::PerguntaExtrato)
         && CadWalkIn::abrirExtrato)
         CadWalkIn::abrirExtrato(id, CadWalkIn::Extrato::Saida);
