@@ -252,6 +252,9 @@ void TFrmFormaPag::montar()
     ld->addWidget(btnFecharDesconto);
     pnlDescontos->hide();
 
+    // Extra height stays below the boxes (only cash shown leaves a lot).
+    layout->addStretch(1);
+    lblTotal->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *rodape = new QHBoxLayout;
     rodape->addWidget(btnDescontos);
     rodape->addWidget(pnlDescontos);
@@ -276,7 +279,8 @@ void TFrmFormaPag::montar()
     connect(btnFecharDesconto, &QPushButton::clicked, pnlDescontos, &QWidget::hide);
 
     // Only cash when the settings say so: the other boxes and their bands go.
-    if (tParametros().sim(QStringLiteral("APENAS_ESPECIE")))
+    const bool apenasEspecie = tParametros().sim(QStringLiteral("APENAS_ESPECIE"));
+    if (apenasEspecie)
         for (int i = 1; i < faixas.size(); ++i)
             faixas[i]->hide();
 
@@ -284,7 +288,7 @@ void TFrmFormaPag::montar()
     mostrarRestante();
     edtDinheiro->setText(m_ctx.restante.formatado());
     lblTotal->setText(textoTotal(m_ctx.restante));
-    resize(980, 640);
+    resize(980, apenasEspecie ? qMax(sizeHint().height(), 420) : 640);
 }
 
 void TFrmFormaPag::showEvent(QShowEvent *e)
