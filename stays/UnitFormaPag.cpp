@@ -72,8 +72,12 @@ void fecharConta(TFrmCadWalkIn &form)
     ctx.cliente = form.cbCliente->currentText();
     ctx.uh = form.cbUH->currentText();
     ctx.lista = form.lista();
-    if (Telas::abrir<TFrmFormaPag>(FrmFormaPag, ctx) != QDialog::Accepted)
+    if (Telas::abrir<TFrmFormaPag>(FrmFormaPag, ctx) != QDialog::Accepted) {
+        // Closed meanwhile on another workstation: the form shows it no more.
+        if (!Saida::calcular(DM->Conexao, id, saida).aberta)
+            form.btnCancelarClick();
         return;
+    }
     if (!tParametros().sim(QStringLiteral("MODO_MOTEL")) && Mensagem::pergunta(Saida::Textos::PerguntaExtrato)
         && CadWalkIn::abrirExtrato)
         CadWalkIn::abrirExtrato(id, CadWalkIn::Extrato::Saida);
@@ -248,6 +252,9 @@ void TFrmFormaPag::montar()
     ld->addWidget(btnFecharDesconto);
     pnlDescontos->hide();
 
+    // Extra height stays below the boxes (only cash shown leaves a lot).
+    layout->addStretch(1);
+    lblTotal->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *rodape = new QHBoxLayout;
     rodape->addWidget(btnDescontos);
     rodape->addWidget(pnlDescontos);
@@ -272,7 +279,8 @@ void TFrmFormaPag::montar()
     connect(btnFecharDesconto, &QPushButton::clicked, pnlDescontos, &QWidget::hide);
 
     // Only cash when the settings say so: the other boxes and their bands go.
-    if (tParametros().sim(QStringLiteral("APENAS_ESPECIE")))
+    const bool apenasEspecie = tParametros().sim(QStringLiteral("APENAS_ESPECIE"));
+    if (apenasEspecie)
         for (int i = 1; i < faixas.size(); ++i)
             faixas[i]->hide();
 
@@ -280,7 +288,7 @@ void TFrmFormaPag::montar()
     mostrarRestante();
     edtDinheiro->setText(m_ctx.restante.formatado());
     lblTotal->setText(textoTotal(m_ctx.restante));
-    resize(980, 640);
+    resize(980, apenasEspecie ? qMax(sizeHint().height(), 420) : 640);
 }
 
 void TFrmFormaPag::showEvent(QShowEvent *e)

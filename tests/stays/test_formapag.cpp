@@ -351,6 +351,59 @@ TEST_F(FormaPagTeste, DoFormularioDaEstadiaAoExtrato)
                                  .arg(id));
 }
 
+// Enter moves from box to box; on a button it presses it.
+TEST_F(FormaPagTeste, EnterPassaDeCaixaEmCaixa)
+{
+    const qint64 id = estadia();
+    TFrmFormaPag t(contexto(id, "120,00"));
+    t.show();
+    ativar(&t);
+    t.edtDinheiro->setFocus();
+    for (QLineEdit *proxima : {t.edtVisa, t.edtDebVisa, t.edtMaster}) {
+        tecla(focado(), Qt::Key_Return);
+        EXPECT_EQ(focado(), proxima) << (focado() ? focado()->objectName().toStdString() : std::string("nada"));
+    }
+    t.btnCancelar->setFocus();
+    tecla(t.btnCancelar, Qt::Key_Return);
+    EXPECT_EQ(t.result(), QDialog::Rejected);
+    EXPECT_FALSE(t.isVisible());
+}
+
+// The stay was closed on another workstation while its form was open.
+TEST_F(FormaPagTeste, SaidaDeEstadiaFechadaEmOutraEstacao)
+{
+    const qint64 id = estadia();
+    const QString jaFechada = QStringLiteral("Esta Entrada já foi Fechada em Outra Estação! Nenhum Valor foi Lançado.");
+    for (const bool naTela : {false, true}) {
+        banco().executar(QStringLiteral("UPDATE WALK_IN SET BAIXA = 'N', DINHEIRO = 0 WHERE ID_WALK_IN = ?"), {id});
+        Telas::interceptar<TFrmFormaPag>([&](TFrmFormaPag *t) {
+            // The other workstation closes it now.
+            banco().executar(QStringLiteral("UPDATE WALK_IN SET BAIXA = 'S' WHERE ID_WALK_IN = ?"), {id});
+            t->btnConfirmarClick();
+            return t->result();
+        });
+        int resultado = -1;
+        Telas::interceptar<TFrmCadWalkIn>([&](TFrmCadWalkIn *f) {
+            f->setResult(-1);
+            if (!naTela)
+                banco().executar(QStringLiteral("UPDATE WALK_IN SET BAIXA = 'S' WHERE ID_WALK_IN = ?"), {id});
+            FormaPag::fecharConta(*f);
+            resultado = f->result();
+            return f->result();
+        });
+        if (naTela)
+            msg->esperar(QString(), Mensagem::Sim);
+        msg->esperar(jaFechada);
+        ListaEstadias::abrir({QStringLiteral("Saída"), QStringLiteral("SIM"), id, 0, false},
+                             [](TFrmWalkIn &l) { Telas::abrir<TFrmCadWalkIn>(FrmCadWalkIn, &l); });
+        EXPECT_EQ(msg->pendentes(), 0);
+        // The payment screen found it closed: the form closes too.
+        EXPECT_EQ(resultado, naTela ? int(QDialog::Rejected) : -1);
+        EXPECT_EQ(atual("ATUAL"), Dinheiro());
+    }
+    EXPECT_EQ(logs(), QStringList());
+}
+
 TEST_F(FormaPagTeste, MotelNaoPerguntaNotaFiscalNemExtrato)
 {
     parametro(QStringLiteral("MODO_MOTEL"), QStringLiteral("S"));

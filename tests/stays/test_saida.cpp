@@ -6,6 +6,7 @@
 // workstations closing the same stay at the same moment.
 #include "base/Relogio.h"
 #include "base/Sessao.h"
+#include "finance/Notas.h"
 #include "stays/Saida.h"
 #include "support/TelasTeste.h"
 
@@ -251,6 +252,19 @@ TEST_F(SaidaTeste, VariosMeiosEAPrazoComNotaEAviso)
     ASSERT_TRUE(r2.fechada());
     EXPECT_TRUE(r2.notasPendentes);
     EXPECT_EQ(estado(proxima), QStringLiteral("S|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|"));
+
+    // Settled later with the debit cards: the bill's means add up to its VALOR.
+    Notas::Pagamento p;
+    p[Notas::MeioNota::DebitoVisa] = reais("20,00");
+    p[Notas::MeioNota::DebitoMaster] = reais("30,00");
+    ASSERT_TRUE(Notas::baixar(r.idNota, p).baixada());
+    EXPECT_EQ(banco()
+                  .ler(QStringLiteral("SELECT DINHEIRO + VISA + DEBVISA + MASTER + DEBMASTER + HIPER + CHEQUE + "
+                                      "DEPOSITO AS MEIOS FROM NOTA WHERE ID_NOTA = ?"),
+                       {r.idNota})
+                  .dinheiro(QStringLiteral("MEIOS")),
+              reais("50,00"));
+    EXPECT_EQ(caixa(), QStringLiteral("100,00|100,00|40,00|30,00|70,00|50,00|40,00|0,00"));
 }
 
 TEST_F(SaidaTeste, DepositoEBoletoNaoPassamPeloDinheiro)
