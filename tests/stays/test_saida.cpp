@@ -410,7 +410,7 @@ TEST_F(SaidaTeste, EstadiaJaFechadaOuCanceladaNaoLancaNada)
         EXPECT_EQ(r.mensagem, QStringLiteral("Esta Entrada já foi Fechada em Outra Estação! Nenhum Valor foi Lançado."));
         EXPECT_EQ(caixa(), QStringLiteral("100,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00"));
         EXPECT_EQ(banco().valor(QStringLiteral("SELECT DINHEIRO FROM WALK_IN WHERE ID_WALK_IN = ?"), {id}).toString(),
-                  QStringLiteral("0"));
+                  QStringLiteral("0.00"));
     }
     // The payment screen's discount is kept only while the stay is open.
     const qint64 fechada = estadia();
