@@ -6,6 +6,7 @@
 #include "rooms/UnitUH.h"
 #include "finance/UnitNotas.h"
 #include "stays/UnitCadWalkIn.h"
+#include "stays/UnitFormaPag.h"
 #include "stays/UnitRelExtratoConta.h"
 #include "stays/UnitWalkIn.h"
 
@@ -42,6 +43,9 @@ void registrarComandos(TFrmQuintara &principal)
     CadReservas::abrirHistorico = [](qint64 cliente) { ListaEstadias::abrirHistorico(cliente); };
     Clientes::definirAberturaHistorico([](qint64 cliente) { ListaEstadias::abrirHistorico(cliente); });
 
+    // Check-out: the stay form's "Fechar Conta (Walk-Out)" asks the question
+    // and opens the payment screen.
+    CadWalkIn::fecharConta = [](TFrmCadWalkIn &form) { FormaPag::fecharConta(form); };
     // --- Account statement: the ribbon, the stay form's statements, and the
     // hidden print of the room map and the bills screen.
     principal.registrarComando(QStringLiteral("btnRelExtratoContaClick"), [] { ExtratoConta::abrir(); });

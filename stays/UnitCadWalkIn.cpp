@@ -797,6 +797,10 @@ void TFrmCadWalkIn::recarregarItens()
                        .texto(QStringLiteral("DESCRICAO")),
                    QString::number(it.value()), Dinheiro::deCentavos(it.key().second).formatado()},
                   it.key().first);
+        dbgItens->resizeColumnsToContents();
+        dbgFrigobar->resizeColumnsToContents();
+        btnRemoverItem->setVisible(dbgItens->rowCount() > 0);
+        btnRemoverFrigobar->setVisible(dbgFrigobar->rowCount() > 0);
         return;
     }
     for (const Linha &l : c.lerTodas(QStringLiteral("SELECT E.ID_ITEM, I.DESCRICAO, SUM(E.QTD) AS QTD FROM ITEM_ENTRADA E "
@@ -814,6 +818,10 @@ void TFrmCadWalkIn::recarregarItens()
               {l.texto(QStringLiteral("ID_P_S")), l.texto(QStringLiteral("DESCRICAO")), l.texto(QStringLiteral("QTD")),
                l.dinheiro(QStringLiteral("VALOR")).formatado()},
               l.inteiro(QStringLiteral("ID_P_S")));
+    dbgItens->resizeColumnsToContents();
+    dbgFrigobar->resizeColumnsToContents();
+    btnRemoverItem->setVisible(dbgItens->rowCount() > 0);
+    btnRemoverFrigobar->setVisible(dbgFrigobar->rowCount() > 0);
 }
 
 void TFrmCadWalkIn::recarregarDespesas()
@@ -856,6 +864,7 @@ void TFrmCadWalkIn::recarregarDespesas()
             pago(l.texto(QStringLiteral("PAGO")));
         }
     }
+    dbgDespesas->resizeColumnsToContents();
     if (dbgDespesas->rowCount() > 0 && dbgDespesas->currentRow() < 0)
         dbgDespesas->setCurrentCell(0, 0);
     habilitarRemoverDespesa();
@@ -1202,7 +1211,8 @@ QGroupBox *painelFlutuante(const QString &titulo, QWidget *pai)
 {
     auto *p = new QGroupBox(titulo, pai);
     p->setAutoFillBackground(true);
-    p->setStyleSheet(QStringLiteral("QGroupBox { border: 2px solid #000080; margin-top: 10px; font-weight: bold; }"
+    p->setStyleSheet(QStringLiteral("QGroupBox { background-color: #ECECEC; border: 2px solid #000080; "
+                                    "margin-top: 10px; padding-top: 6px; font-weight: bold; }"
                                     "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
     p->hide();
     return p;
@@ -1556,6 +1566,7 @@ void TFrmCadWalkIn::btnConfirmarDespesaClick()
         edtDinheiro->setText(m_totalPagamento.formatado());
         lblRestante->setText(QStringLiteral("R$ ") + m_totalPagamento.formatado());
         lblTotal->setText(QStringLiteral("Total -> R$ ") + m_totalPagamento.formatado());
+        pnlNovaDespesa->hide(); // its fields stay as typed for the payment's confirm
         mostrarFlutuante(pnlPagamento);
         edtDinheiro->setFocus();
         return;

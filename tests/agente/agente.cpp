@@ -12,6 +12,10 @@
 //   entrada UH,CLIENTE   the check-in of CLIENTE into room UH (keys), two persons
 //   nfce ESTADIA|BANCO   the statement's NFC-e hand-over of stay ESTADIA into the
 //                        control program's database BANCO
+//   saida ID,ID,...      the check-out of stay i of the list on run i, paid in
+//                        cash (prints the outcome's number and its message)
+//   forma ENTRADA        the payment of closed stay ENTRADA redistributed (cash / Visa credit)
+//   cancelar ENTRADA     open stay ENTRADA cancelled
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -26,7 +30,11 @@
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
 #include "stays/EntregaFiscal.h"
+#include "base/Relogio.h"
+#include "stays/Saida.h"
+#include "stays/Correcoes.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QThread>
 
@@ -90,6 +98,52 @@ std::function<QString(int)> opNfce(const QString &argumento)
     };
 }
 
+// The check-out of one stay as the payment screen confirms it: the amount
+// due as the start computed it, all in cash.
+QString saida(const QString &ids, int i)
+{
+    const qint64 id = ids.split(QLatin1Char(',')).value(i).toLongLong();
+    const QDateTime agora = Relogio::agora();
+    Saida::Fechamento f;
+    f.idEntrada = id;
+    f.restante = Saida::calcular(DM->Conexao, id, agora).restante;
+    f.pagamento.valores[MeioCaixa::Dinheiro] = f.restante;
+    f.saida = agora;
+    f.cliente = QStringLiteral("AGENTE");
+    f.uh = QString::number(id);
+    f.usuario = Sessao::atual().login;
+    const Saida::Resultado r = Saida::confirmar(DM->Conexao, f);
+    return QStringLiteral("%1|%2").arg(int(r.situacao)).arg(r.mensagem);
+}
+
+// Corrections of one stay, each run on the stay as read at that moment:
+// "feito", or the refusal's message (the stay changed on another agent).
+std::function<QString(int)> correcoesEntrada(const QString &operacao, const QString &argumento)
+{
+    const qint64 id = argumento.toLongLong();
+    const auto texto = [](const Correcoes::Resultado &r) {
+        return r.feito ? QStringLiteral("feito") : r.mensagem;
+    };
+    if (operacao == QLatin1String("forma"))
+        return [=](int i) {
+            const auto e = Correcoes::ler(DM->Conexao, id);
+            if (!e)
+                return QStringLiteral("sem entrada");
+            // A different split on every run of every agent.
+            const qint64 total = e->totalPago().centavos();
+            const qint64 visa = total ? (QCoreApplication::applicationPid() * 7919 + i * 104729) % (total + 1) : 0;
+            const std::array<QString, 7> novos{Dinheiro::deCentavos(total - visa).formatado(),
+                                               Dinheiro::deCentavos(visa).formatado(), {}, {}, {}, {}, {}};
+            return texto(Correcoes::alterarForma(DM->Conexao, *e, novos));
+        };
+    if (operacao == QLatin1String("cancelar"))
+        return [=](int) {
+            const auto e = Correcoes::ler(DM->Conexao, id);
+            return e ? texto(Correcoes::cancelar(DM->Conexao, *e, QStringLiteral("AGENTE"))) : QStringLiteral("sem entrada");
+        };
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -143,6 +197,9 @@ int main(int argc, char **argv)
         rodar = opEntrada(argumento);
     } else if (operacao == QLatin1String("nfce")) {
         rodar = opNfce(argumento);
+    } else if (operacao == QLatin1String("saida")) {
+        rodar = [argumento](int i) { return saida(argumento, i); };
+    } else if ((rodar = correcoesEntrada(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;

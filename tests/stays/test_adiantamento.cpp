@@ -9,6 +9,9 @@
 #include "stays/CalculoEstadia.h"
 #include "support/BancoTeste.h"
 
+#include <future>
+#include <thread>
+
 using namespace Adiantamento;
 
 namespace {
@@ -226,4 +229,37 @@ TEST_F(Adiantamento_, ConsumoPagoSemEstadiaOuSemCaixaNaoGrava)
     EXPECT_TRUE(estadia("ADIANTADO").zero());
 }
 
+TEST_F(Adiantamento_, DuasEstacoesNoMesmoTurnoContamAsDuas)
+{
+    abrirCaixa("0,00");
+    // The other workstation books 70,00 cash and holds its transaction open
+    // until this one's advance is under way.
+    const QString caminho = banco().caminho();
+    std::promise<void> lancou;
+    std::promise<void> pode;
+    std::thread outra([&] {
+        ConexaoBanco c(QStringLiteral("outra-estacao"), caminho);
+        c.definirCaminho(caminho);
+        c.conectar();
+        c.iniciarTransacao();
+        AtualizarSaldoCaixa(c, MeioCaixa::Dinheiro, true, reais("70,00"));
+        lancou.set_value();
+        pode.get_future().wait();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        c.confirmarTransacao();
+        c.desconectar();
+    });
+    lancou.get_future().wait();
+    pode.set_value();
+    const Resultado r = registrar(entrada, valores({{MeioCaixa::Dinheiro, "100,00"}}), QStringLiteral("ANA"),
+                                  QStringLiteral("101"));
+    outra.join();
+    ASSERT_TRUE(r.gravado) << r.mensagem.value_or(QString()).toStdString();
+    EXPECT_EQ(caixa("ATUAL"), reais("170,00"));
+    EXPECT_EQ(estadia("DINHEIRO"), reais("100,00"));
+    EXPECT_EQ(estadia("ADIANTADO"), reais("100,00"));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = 'Registrou Pagamento Antecipado'")), 1);
+}
+
 } // namespace
+

@@ -691,5 +691,33 @@ TEST_F(FormularioEstadiaTeste, AlterarRegravaAEstadiaEAvisa)
     EXPECT_TRUE(logs().contains(QStringLiteral("ADMIN|Alterou Entrada de Hóspede -> Código %1 (ANA D'ÁVILA - 101)").arg(e)));
 }
 
+TEST_F(FormularioEstadiaTeste, MotelCobraOInicialDoTipoEFechaSemPergunta)
+{
+    parametro(QStringLiteral("MODO_MOTEL"), QStringLiteral("S"));
+    banco().executar(QStringLiteral("UPDATE TIPO_UH SET P1 = 40, P2 = 10, P3 = 90 WHERE ID_TIPO_UH = ?"), {tipo});
+    CadWalkIn::Predefinicao p;
+    p.idCliente = 1;
+    p.idUH = uh101;
+    p.pessoas = QStringLiteral("1");
+    p.travarSelecoes = true;
+    bool aceito = false;
+    comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
+        EXPECT_EQ(f->edtDiaria->text(), QStringLiteral("40,00"));
+        EXPECT_TRUE(f->edtDiaria->isReadOnly());
+        EXPECT_TRUE(f->edtNumPessoas->isReadOnly());
+        EXPECT_FALSE(f->chkPernoite->isVisibleTo(f)); // 10:15 is outside the overnight window
+        EXPECT_FALSE(f->lblQtdDiarias->isVisibleTo(f));
+        EXPECT_FALSE(f->lblValorDividido->isVisibleTo(f));
+        EXPECT_EQ(f->lblTotalDiarias->text(), QStringLiteral("0,00"));
+        EXPECT_EQ(f->lblValor->text(), QStringLiteral("40,00"));
+        f->btnConfirmarClick(); // a motel check-in asks nothing
+        aceito = f->result() == QDialog::Accepted;
+    }, p);
+    EXPECT_TRUE(aceito);
+    EXPECT_TRUE(msg->mostradas().isEmpty());
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT VALOR_DIARIA FROM WALK_IN")).dinheiro(QStringLiteral("VALOR_DIARIA")),
+              Dinheiro::deCentavos(4000));
+}
+
 } // namespace
 
