@@ -325,7 +325,6 @@ Relatorio relatorioCompleto(const Extrato &x, bool mostrarCnpj)
     rel.texto(QStringLiteral("Chegada: ") + x.chegada + QStringLiteral("     Partida: ") + partida
               + QStringLiteral("     Reserva n.º ") + QString::number(e.idReserva) + QStringLiteral("     UH: ")
               + e.numeroUH);
-    rel.texto(QString());
     textos(rel, blocoCliente(x));
     rel.texto(QString());
     rel.linha({QStringLiteral("Data"), QStringLiteral("Descrição"), QStringLiteral("Comanda"),
@@ -333,7 +332,6 @@ Relatorio relatorioCompleto(const Extrato &x, bool mostrarCnpj)
                QStringLiteral("Valor Total R$")});
     for (const LinhaExtrato &l : x.linhas)
         rel.linha({l.data, l.descricao, l.comanda, l.qtd, l.valorUnit, l.taxa.formatado(), l.total});
-    rel.texto(QString());
     rel.texto(QStringLiteral("Observações: ") + obsNova(e.obs));
     rel.texto(QStringLiteral("Hóspede(s):"));
     for (const QString &h : x.hospedes)

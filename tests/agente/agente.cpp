@@ -10,6 +10,8 @@
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
 //   entrada UH,CLIENTE   the check-in of CLIENTE into room UH (keys), two persons
+//   nfce ESTADIA|BANCO   the statement's NFC-e hand-over of stay ESTADIA into the
+//                        control program's database BANCO
 //   saida ID,ID,...      the check-out of stay i of the list on run i, paid in
 //                        cash (prints the outcome's number and its message)
 //   forma ENTRADA        the payment of closed stay ENTRADA redistributed (cash / Visa credit)
@@ -25,6 +27,9 @@
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
 #include "stays/Entrada.h"
+#include "base/Mensagem.h"
+#include "base/Parametros.h"
+#include "stays/EntregaFiscal.h"
 #include "base/Relogio.h"
 #include "stays/Saida.h"
 #include "stays/Correcoes.h"
@@ -69,6 +74,27 @@ std::function<QString(int)> opEntrada(const QString &argumento)
         const Entrada::Gravacao g = Entrada::incluir(d, QStringLiteral("AGENTE"), agora.date());
         return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
                         : QStringLiteral("entrada=") + QString::number(g.idEntrada);
+    };
+}
+
+// The account statement's "NFCe" of a stay: the messages it showed, joined by "|".
+std::function<QString(int)> opNfce(const QString &argumento)
+{
+    const qint64 estadia = argumento.section(QLatin1Char('|'), 0, 0).toLongLong();
+    const QString controle = argumento.section(QLatin1Char('|'), 1);
+    return [estadia, controle](int) {
+        QStringList mostradas;
+        Mensagem::definirManipulador([&mostradas](const Mensagem::Pedido &p) {
+            mostradas << p.texto.section(QLatin1Char('\n'), 0, 0);
+            return Mensagem::Ok;
+        });
+        DM->ConexaoZentroControle.definirCaminho(controle);
+        tParametros().recarregar();
+        const auto x = ExtratoConta::montar(estadia, QString(), QDateTime::currentDateTime());
+        if (x)
+            EntregaFiscal::nfce(*x);
+        Mensagem::restaurarManipulador();
+        return mostradas.join(QLatin1Char('|'));
     };
 }
 
@@ -169,6 +195,8 @@ int main(int argc, char **argv)
         };
     } else if (operacao == QLatin1String("entrada")) {
         rodar = opEntrada(argumento);
+    } else if (operacao == QLatin1String("nfce")) {
+        rodar = opNfce(argumento);
     } else if (operacao == QLatin1String("saida")) {
         rodar = [argumento](int i) { return saida(argumento, i); };
     } else if ((rodar = correcoesEntrada(operacao, argumento))) {

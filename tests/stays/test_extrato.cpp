@@ -6,6 +6,7 @@
 #include "base/Relogio.h"
 #include "base/RelatorioPintura.h"
 #include "base/Telas.h"
+#include "core/UnitSMS.h"
 #include "stays/UnitRelExtratoConta.h"
 #include "support/TelasTeste.h"
 
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -455,4 +457,30 @@ TEST_F(Extrato, UmExtratoEmPdf)
                                  "DIÁRIA (2 HÓSPEDE(S))", "ÁGUA MINERAL", "SUBTOTAL R$", "332,99", "VALOR TOTAL R$",
                                  "330,49", "*** DOCUMENTO SEM VALOR FISCAL ***"})
         EXPECT_TRUE(texto.contains(u8(esperado))) << esperado << "\n" << texto.toStdString();
+}
+
+TEST_F(Extrato, EnterImprimeEscFechaESmsRecebeAEstadia)
+{
+    estadiaComLinhas();
+    TFrmRelExtratoConta f;
+    f.show();
+    ativar(&f);
+    f.cbEntradas->setEditText(QStringLiteral("12"));
+    tecla(f.cbEntradas->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(previas.size(), 1);
+    EXPECT_EQ(focado(), f.cbEntradas);
+
+    // The farewell of the SMS screen is proposed for the chosen stay.
+    QString proposta;
+    Telas::interceptar<TFrmEnvioSMS>([&](TFrmEnvioSMS *s) {
+        s->FormShow();
+        proposta = s->MemoMensagem->toPlainText();
+        return int(QDialog::Rejected);
+    });
+    f.JvXPButton7->click();
+    EXPECT_TRUE(proposta.startsWith(QStringLiteral("Como é triste a despedida"))) << proposta.toStdString();
+    EXPECT_TRUE(proposta.contains(QStringLiteral("João"))) << proposta.toStdString();
+
+    tecla(f.cbEntradas->lineEdit(), Qt::Key_Escape);
+    EXPECT_FALSE(f.isVisible());
 }
