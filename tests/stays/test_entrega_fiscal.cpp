@@ -178,18 +178,18 @@ TEST_F(EntregaFiscalTeste, OrcamentoComItensQueSomamOTotalEDigestos)
     // addition as items; the discount in DESCONTO; VALOR = items - discount.
     EXPECT_EQ(linhasPdv(QStringLiteral("SELECT CODIGO, DTEMISSAO, CODCLIENTE, NOMECLIENTE, CODVENDEDOR, DESCONTO, VALOR, "
                                        "TOTALCUSTO, OBS, NUMERO_DAV, VALIDADE, SITUACAO, FLAG, HORA, HASH FROM ORCAMENTO")),
-              QStringList{u8("42|12/03/2026|7|JOÃO D'ÁVILA|1|5|480|0|HOS 12|42|12/03/2026|A|0|15:30:00|"
+              QStringList{u8("42|12/03/2026|7|JOÃO D'ÁVILA|1|5.00|480.00|0.00|HOS 12|42|12/03/2026|A|0|15:30:00|"
                              "957F5DFCF5146194A05736B1277755A2")});
     EXPECT_EQ(linhasPdv(QStringLiteral("SELECT CODIGO, CONTROLE, CODPRODUTO, QTDE, PRECO, TOTALITEN, CUSTO, TABELA, "
                                        "DESCRICAO, MAODEOBRA, CANCELADO, HASH FROM ITEMORCAMENTO ORDER BY CONTROLE")),
               (QStringList{
-                  u8("42|1|1|1|150|150|0|V|DIARIA|N|N|6589F3158084FDE86767937D9D84A729"),
-                  u8("42|2|1|1|150|150|0|V|DIARIA|N|N|C9998A82DACE2CB39DAC562AF7356085"),
-                  u8("42|3|1|1|150|150|0|V|DIARIA|N|N|F2A6446C393267EE72B0EB3A81B34D95"),
-                  u8("42|4|501|2|10|20|0|V|CERVEJA LONG NECK|N|N|3191314EAE22F10EACF65B0E86916A61"),
-                  u8("42|5|502|3|3.5|10.5|0|V|ÁGUA MINERAL|N|N|FE11CD8478F52B9724ED700E14F8BBFA"),
-                  u8("42|6|0|1|2|2|0|V|TAXA DE SERVICO|N|N|F9927D1557E217DBD799D18EFB63F07C"),
-                  u8("42|7|0|1|2.5|2.5|0|V|ACRESCIMO|N|N|C273973E658D05C7267067B391B86F55"),
+                  u8("42|1|1|1.0000|150.0000|150.0000|0.0000|V|DIARIA|N|N|6589F3158084FDE86767937D9D84A729"),
+                  u8("42|2|1|1.0000|150.0000|150.0000|0.0000|V|DIARIA|N|N|C9998A82DACE2CB39DAC562AF7356085"),
+                  u8("42|3|1|1.0000|150.0000|150.0000|0.0000|V|DIARIA|N|N|F2A6446C393267EE72B0EB3A81B34D95"),
+                  u8("42|4|501|2.0000|10.0000|20.0000|0.0000|V|CERVEJA LONG NECK|N|N|3191314EAE22F10EACF65B0E86916A61"),
+                  u8("42|5|502|3.0000|3.5000|10.5000|0.0000|V|ÁGUA MINERAL|N|N|FE11CD8478F52B9724ED700E14F8BBFA"),
+                  u8("42|6|0|1.0000|2.0000|2.0000|0.0000|V|TAXA DE SERVICO|N|N|F9927D1557E217DBD799D18EFB63F07C"),
+                  u8("42|7|0|1.0000|2.5000|2.5000|0.0000|V|ACRESCIMO|N|N|C273973E658D05C7267067B391B86F55"),
               }));
     // The document's total is the statement's total.
     ASSERT_TRUE(f.ultimoExtrato.has_value());
@@ -212,7 +212,7 @@ TEST_F(EntregaFiscalTeste, OrcamentoComItensQueSomamOTotalEDigestos)
     msg->esperar(pergunta, Mensagem::Sim);
     f.btnImprimirClick();
     EXPECT_EQ(linhasPdv(QStringLiteral("SELECT CODIGO, VALOR FROM ORCAMENTO ORDER BY CODIGO")),
-              (QStringList{QStringLiteral("42|480"), QStringLiteral("43|480")}));
+              (QStringList{QStringLiteral("42|480.00"), QStringLiteral("43|480.00")}));
     EXPECT_EQ(entregas("PDV"), 2);
     QThread::msleep(300); // a second start, had there been one, would have written by now
     EXPECT_EQ(inicios(pdv, 1).size(), 1);
@@ -283,15 +283,15 @@ TEST_F(EntregaFiscalTeste, NfceSoConsumoRecusaRepeticaoEIniciaControleUmaVez)
               QStringList{QStringLiteral("1001|0|1|000.000.000-00|S|12/03/2026|15:30:00|12/03/2026|V|ADMIN")});
     EXPECT_EQ(linhasControle(QStringLiteral("SELECT ID_PEDIDO, ID_PRODUTO, DESCRICAO, QTD, VALOR, DATA_LANCAMENTO "
                                             "FROM PRODUTO_CONJUNTO_PEDIDO ORDER BY ID_PRODUTO")),
-              (QStringList{QStringLiteral("1001|501|CERVEJA LONG NECK|2|10|12/03/2026"),
-                           u8("1001|502|ÁGUA MINERAL|3|3.5|12/03/2026")}));
+              (QStringList{QStringLiteral("1001|501|CERVEJA LONG NECK|2.000|10.00|12/03/2026"),
+                           u8("1001|502|ÁGUA MINERAL|3.000|3.50|12/03/2026")}));
     // Consumption only, at quantity × price: 20,00 + 10,50.
     EXPECT_EQ(linhasControle(QStringLiteral("SELECT ID_RECEBER, ID_PEDIDO, SITUACAO, DESCRICAO, DATA_LANC, VALOR, "
                                             "DESCONTO, ACRESCIMO, ID_CLIENTE, CREDIARIO FROM RECEBER")),
-              QStringList{u8("1|1001|O|CONSUMO HOSPEDAGEM N° 12|12/03/2026|30.5|0|0|123.456.789-09|N")});
+              QStringList{u8("1|1001|O|CONSUMO HOSPEDAGEM N° 12|12/03/2026|30.50|0.00|0.00|123.456.789-09|N")});
     EXPECT_EQ(linhasControle(QStringLiteral("SELECT ID_RECEBER, VALOR, DATA_VENC, FORMA_PAG, USUARIO, TIPO_CRED "
                                             "FROM RECEBER_DETALHE")),
-              QStringList{QStringLiteral("1|30.5|12/03/2026|Dinheiro|ADMIN|CREDIARIO")});
+              QStringList{QStringLiteral("1|30.50|12/03/2026|Dinheiro|ADMIN|CREDIARIO")});
     EXPECT_EQ(linhasControle(QStringLiteral("SELECT ID_PEDIDO, NFCE FROM NFE")), QStringList{QStringLiteral("1001|S")});
     EXPECT_EQ(entregas("NFCE"), 1);
 
@@ -318,8 +318,8 @@ TEST_F(EntregaFiscalTeste, NfceDaHospedagemInteiraEClienteDesconhecido)
     // Nights and consumption with its fee (482,50), the stay's discount and
     // addition; the instalment is what is owed.
     EXPECT_EQ(linhasControle(QStringLiteral("SELECT DESCRICAO, VALOR, DESCONTO, ACRESCIMO, ID_CLIENTE FROM RECEBER")),
-              QStringList{u8("HOSPEDAGEM N° 12|482.5|5|2.5|000.000.000-00")});
-    EXPECT_EQ(linhasControle(QStringLiteral("SELECT VALOR FROM RECEBER_DETALHE")), QStringList{QStringLiteral("480")});
+              QStringList{u8("HOSPEDAGEM N° 12|482.50|5.00|2.50|000.000.000-00")});
+    EXPECT_EQ(linhasControle(QStringLiteral("SELECT VALOR FROM RECEBER_DETALHE")), QStringList{QStringLiteral("480.00")});
 
     // Customer keys with at least four digits.
     ExtratoConta::Extrato x = extrato();
