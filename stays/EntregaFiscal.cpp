@@ -61,6 +61,30 @@ void registrar(qint64 idEntrada, const QString &destino, qint64 documento)
 
 QString mensagemErro(const std::exception &e) { return QString::fromUtf8(e.what()); }
 
+// The control program's keys come from its generators. A database made
+// before they existed gets them here, started past the highest key already
+// stored (a workstation creating them at the same moment is harmless: both
+// move the generator forward, keys only skip numbers).
+void garantirGerador(ConexaoBanco &ctl, const QString &gerador, const QString &tabela, const QString &chave)
+{
+    const bool existe = !ctl.ler(QStringLiteral("SELECT 1 FROM RDB$GENERATORS WHERE RDB$GENERATOR_NAME = ?"),
+                                 {gerador})
+                             .vazia();
+    if (existe)
+        return;
+    try {
+        ctl.emTransacao([&] { ctl.executar(QStringLiteral("CREATE SEQUENCE %1").arg(gerador)); });
+    } catch (const ErroBanco &) {
+        // Created meanwhile by another workstation.
+    }
+    ctl.emTransacao([&] {
+        const qint64 maior =
+            ctl.valor(QStringLiteral("SELECT COALESCE(MAX(%1), 0) FROM %2").arg(chave, tabela)).toLongLong();
+        if (maior > 0)
+            ctl.valor(QStringLiteral("SELECT GEN_ID(%1, %2) FROM RDB$DATABASE").arg(gerador).arg(maior));
+    });
+}
+
 } // namespace
 
 QByteArray paraCp1252(const QString &texto)
@@ -292,6 +316,8 @@ Resultado nfce(const ExtratoConta::Extrato &x)
 
     ConexaoBanco &ctl = DM->ConexaoZentroControle;
     ctl.garantirConectada();
+    garantirGerador(ctl, QStringLiteral("GEN_ID_PEDIDO"), QStringLiteral("PEDIDO"), QStringLiteral("ID_PEDIDO"));
+    garantirGerador(ctl, QStringLiteral("GEN_ID_RECEBER"), QStringLiteral("RECEBER"), QStringLiteral("ID_RECEBER"));
     bool jaPreparada = false;
     bool gravado = false;
     qint64 pedido = 0;

@@ -259,6 +259,29 @@ TEST_F(EntregaFiscalTeste, FalhaAoRegistrarNaEstadiaSeRepeteSemDuplicar)
     EXPECT_EQ(entregas("NFCE"), 1);
 }
 
+TEST_F(EntregaFiscalTeste, NfceEmBancoSemGeradoresOsCriaDepoisDaMaiorChave)
+{
+    // A control program's database made before the generators existed.
+    parametro(QStringLiteral("NFCE_AP_PROD"), QStringLiteral("S"));
+    ConexaoBanco &ctl = DM->ConexaoZentroControle;
+    ctl.garantirConectada();
+    ctl.executar(QStringLiteral("DROP SEQUENCE GEN_ID_PEDIDO"));
+    ctl.executar(QStringLiteral("DROP SEQUENCE GEN_ID_RECEBER"));
+    ctl.executar(QStringLiteral("INSERT INTO PEDIDO (ID_PEDIDO) VALUES (900)"));
+
+    TFrmRelExtratoConta f;
+    f.show();
+    f.definirChave(12);
+    f.rbNFCe->setChecked(true);
+    msg->esperar(EntregaFiscal::kMsgSucessoNfce);
+    f.btnImprimirClick();
+    EXPECT_EQ(msg->pendentes(), 0);
+    EXPECT_EQ(linhasControle(QStringLiteral("SELECT ID_PEDIDO FROM PEDIDO ORDER BY ID_PEDIDO")),
+              (QStringList{QStringLiteral("900"), QStringLiteral("901")}));
+    EXPECT_EQ(linhasControle(QStringLiteral("SELECT ID_RECEBER, ID_PEDIDO FROM RECEBER")),
+              QStringList{QStringLiteral("1|901")});
+}
+
 TEST_F(EntregaFiscalTeste, NfceSoConsumoRecusaRepeticaoEIniciaControleUmaVez)
 {
     parametro(QStringLiteral("NFCE_AP_PROD"), QStringLiteral("S"));
