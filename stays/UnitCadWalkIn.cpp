@@ -1,4 +1,5 @@
 #include "stays/UnitCadWalkIn.h"
+#include "core/UnitQuintara.h"
 
 #include "base/CabecalhoTela.h"
 #include "base/Grade.h"
@@ -1887,4 +1888,12 @@ void TFrmCadWalkIn::btnConfirmarAdiantamentoClick()
         ~Limpa() { FrmRelRecibo = nullptr; }
     } limpa;
     Telas::executar(recibo.get(), std::type_index(typeid(TFrmRelRecibo)));
+}
+
+void TFrmCadWalkIn::done(int r)
+{
+    QDialog::done(r);
+    // The alerts may no longer be true (a reservation used, a bill left).
+    if (FrmQuintara)
+        FrmQuintara->AtualizarAlertas(false);
 }

@@ -211,6 +211,7 @@ public slots:
     void btnCancelarPagamentoClick();
 
 protected:
+    void done(int r) override;
     void showEvent(QShowEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
     void reject() override;

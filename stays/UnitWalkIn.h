@@ -120,6 +120,7 @@ public slots:
     void mostrarTodos(Estadias::OrdemLista ordem);
 
 protected:
+    void done(int r) override;
     void showEvent(QShowEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
