@@ -60,6 +60,9 @@ CREATE INDEX IDX_WALK_IN_UH ON WALK_IN (ID_UH);
 CREATE INDEX IDX_WALK_IN_CLIENTE ON WALK_IN (ID_CLIENTE);
 CREATE INDEX IDX_WALK_IN_DATA_ENTRADA ON WALK_IN (DATA_ENTRADA);
 CREATE INDEX IDX_WALK_IN_DATA_SAIDA ON WALK_IN (DATA_SAIDA);
+-- the open stay of a room: room map, open-stay list, free rooms (one lookup
+-- per room instead of crossing the room's stays with every open one)
+CREATE INDEX IDX_WALK_IN_UH_ABERTA ON WALK_IN (ID_UH, BAIXA, EXCLUIDO);
 
 -- ---------------------------------------------------------------------------
 -- Guests of a stay; a name beginning with "=" marks the responsible guest
