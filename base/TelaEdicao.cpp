@@ -1,4 +1,5 @@
 #include "base/TelaEdicao.h"
+#include "base/CabecalhoTela.h"
 #include "base/Grade.h"
 #include "base/Parametros.h"
 #include "base/Rotinas.h"
@@ -12,11 +13,13 @@
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QTextEdit>
@@ -282,6 +285,53 @@ void limitarCaracteres(QLineEdit *edit, int maximo)
         return;
     edit->setValidator(new ValidadorTexto(edit, false, maximo));
     edit->setMaxLength(2 * maximo);
+}
+
+TopoEdicao adicionarTopoEdicao(QDialog *tela, QBoxLayout *layout, const QString &rotuloCodigo,
+                               const QString &nomeCodigo, const QString &codigoInicial, bool codigoAbaixo)
+{
+    TopoEdicao t{};
+    t.cabecalho = criarCabecalhoTela(tela);
+    layout->addWidget(t.cabecalho);
+    t.titulo = new QLabel(tela);
+    QFont f = t.titulo->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + 4);
+    t.titulo->setFont(f);
+    t.codigo = new QLabel(codigoInicial, tela);
+    t.codigo->setObjectName(nomeCodigo);
+    t.codigo->setFont(f);
+    auto *linha = new QHBoxLayout;
+    if (codigoAbaixo) {
+        layout->addWidget(t.titulo);
+        linha->addWidget(new QLabel(rotuloCodigo, tela));
+        linha->addWidget(t.codigo);
+        linha->addStretch();
+    } else {
+        linha->addWidget(t.titulo);
+        linha->addStretch();
+        linha->addWidget(new QLabel(rotuloCodigo, tela));
+        linha->addWidget(t.codigo);
+    }
+    layout->addLayout(linha);
+    return t;
+}
+
+BotoesEdicao adicionarBotoesEdicao(QDialog *tela, QBoxLayout *layout, const QList<QPushButton *> &aEsquerda)
+{
+    BotoesEdicao b{};
+    auto *linha = new QHBoxLayout;
+    for (QPushButton *p : aEsquerda)
+        linha->addWidget(p);
+    linha->addStretch();
+    b.confirmar = new QPushButton(QStringLiteral("Confirmar"), tela);
+    b.cancelar = new QPushButton(QStringLiteral("Cancelar"), tela);
+    b.confirmar->setObjectName(QStringLiteral("btnConfirmar"));
+    b.cancelar->setObjectName(QStringLiteral("btnCancelar"));
+    linha->addWidget(b.confirmar);
+    linha->addWidget(b.cancelar);
+    layout->addLayout(linha);
+    return b;
 }
 
 ModoEdicao modoDeOP(const QString &op)

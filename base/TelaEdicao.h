@@ -18,6 +18,9 @@
 #include <functional>
 
 class QAbstractButton;
+class QBoxLayout;
+class QLabel;
+class QPushButton;
 class QAction;
 class QLineEdit;
 class QMenuBar;
@@ -73,6 +76,30 @@ QMenuBar *instalarComportamentoEdicao(QDialog *tela, ComportamentoEdicao acoes);
 void emMaiusculas(QLineEdit *edit, int maximo = 0);
 // The same limit without changing the letters.
 void limitarCaracteres(QLineEdit *edit, int maximo);
+
+// ---------------------------------------------------------------- frame
+
+// The top of an edit screen, added to `layout`: the screen's header picture,
+// the bold title (its text set by the mode) and the record's code in the same
+// bold type after `rotuloCodigo` ("CÓDIGO DA UH:"), on the title's line at
+// the right or, with `codigoAbaixo`, on a line of its own below the title.
+struct TopoEdicao {
+    QLabel *cabecalho;
+    QLabel *titulo;
+    QLabel *codigo; // object name `nomeCodigo`, text `codigoInicial`
+};
+TopoEdicao adicionarTopoEdicao(QDialog *tela, QBoxLayout *layout, const QString &rotuloCodigo,
+                               const QString &nomeCodigo, const QString &codigoInicial = QString(),
+                               bool codigoAbaixo = false);
+
+// The foot of an edit screen, added to `layout`: the buttons `aEsquerda`, a
+// stretch, then "Confirmar" and "Cancelar" (object names btnConfirmar and
+// btnCancelar).
+struct BotoesEdicao {
+    QPushButton *confirmar;
+    QPushButton *cancelar;
+};
+BotoesEdicao adicionarBotoesEdicao(QDialog *tela, QBoxLayout *layout, const QList<QPushButton *> &aEsquerda = {});
 
 // The list's mode for its edit screen (the list's public text OP).
 enum class ModoEdicao { Incluir, Alterar, Ver };

@@ -68,7 +68,7 @@ Linha::Linha(const QSqlRecord &r)
         const int tipo = m_registro.field(i).typeID();
         QT_WARNING_POP
         const QVariant v = m_registro.value(i);
-        if ((tipo & ~1) == kSqlText && v.typeId() == QMetaType::QString) { // low bit: nullable
+        if ((tipo & ~1) == kSqlText && !v.isNull() && v.typeId() == QMetaType::QString) { // low bit: nullable
             QString t = v.toString();
             qsizetype n = t.size();
             while (n > 0 && t.at(n - 1) == QLatin1Char(' '))

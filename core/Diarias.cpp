@@ -7,16 +7,10 @@
 
 namespace Diarias {
 
-namespace {
-
-// The day's row already stands (another workstation posted, or is posting
-// and has now committed): the unique constraint on ATUALIZACAO.DATA.
 bool diaJaRegistrado(const ErroBanco &e)
 {
     return e.texto().contains(QLatin1String("UNQ_ATUALIZACAO_DATA"), Qt::CaseInsensitive);
 }
-
-} // namespace
 
 bool postadas(const QDate &hoje)
 {

@@ -1,11 +1,17 @@
 #pragma once
 // The nightly posting of the open stays, driven by the main window's one-second timer.
+#include "base/Erros.h"
+
 #include <QDate>
 #include <QString>
 
 namespace Diarias {
 
 // True when the nights of `hoje` were already posted (a row of today in ATUALIZACAO).
+// The day's row already stands: another workstation registered it first
+// (the unique constraint on ATUALIZACAO.DATA).
+bool diaJaRegistrado(const ErroBanco &e);
+
 bool postadas(const QDate &hoje);
 
 struct Postagem {

@@ -570,10 +570,16 @@ bool servidorAtualizado()
 
 void semearAtualizacao()
 {
-    DM->Conexao.emTransacao([] {
-        if (DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 DATA FROM ATUALIZACAO")).vazia())
-            DM->Conexao.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {Relogio::hoje()});
-    });
+    try {
+        DM->Conexao.emTransacao([] {
+            if (DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 DATA FROM ATUALIZACAO")).vazia())
+                DM->Conexao.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {Relogio::hoje()});
+        });
+    } catch (const ErroBanco &e) {
+        // Another workstation starting at the same moment seeded it first.
+        if (!Diarias::diaJaRegistrado(e))
+            throw;
+    }
 }
 
 // ------------------------------------------------------------ the sequence

@@ -147,15 +147,9 @@ TFrmCadUsu::TFrmCadUsu(const QString &tipo, qint64 idUsuario, const QString &log
     campos->addRow(QStringLiteral("Confirmar:"), edtConfirmar);
     layout->addLayout(campos);
 
-    auto *botoes = new QHBoxLayout;
-    btnConfirmar = new QPushButton(QStringLiteral("Confirmar"), this);
-    btnCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    btnConfirmar->setObjectName(QStringLiteral("btnConfirmar"));
-    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
-    botoes->addStretch();
-    botoes->addWidget(btnConfirmar);
-    botoes->addWidget(btnCancelar);
-    layout->addLayout(botoes);
+    const BotoesEdicao botoes = adicionarBotoesEdicao(this, layout);
+    btnConfirmar = botoes.confirmar;
+    btnCancelar = botoes.cancelar;
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmCadUsu::btnConfirmarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TFrmCadUsu::btnCancelarClick);
 

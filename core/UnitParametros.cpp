@@ -189,7 +189,9 @@ void TFrmParametros::montar()
     auto edit = [&](const QString &col) {
         const Campo *c = campo(col);
         auto *e = new QLineEdit;
-        e->setMaxLength(c->largura);
+        // Characters counted as the column counts them (an accented letter
+        // or an emoji is one).
+        limitarCaracteres(e, c->largura);
         if (c->tipo == Tipo::Senha)
             e->setEchoMode(QLineEdit::Password);
         // Numbers and codes of a few characters get an edit of their size.

@@ -237,4 +237,34 @@ SET TERM ; ^
 CREATE INDEX IDX_NOTA_PAGO ON NOTA (PAGO);
 CREATE INDEX IDX_NOTA_ENTRADA ON NOTA (ID_ENTRADA);
 
+-- ---------------------------------------------------------------------------
+-- Hand-overs of a stay's statement to the companion programs: the pre-sale
+-- document written into the point of sale ('PDV', DOCUMENTO = ORCAMENTO.CODIGO)
+-- or the order with its receivable and NFC-e request written into the
+-- control program ('NFCE', DOCUMENTO = PEDIDO.ID_PEDIDO). A repeat is refused
+-- or confirmed from these rows.
+-- ---------------------------------------------------------------------------
+CREATE TABLE ENTREGA_FISCAL (
+  ID_ENTREGA_FISCAL INTEGER NOT NULL,
+  ID_ENTRADA        INTEGER NOT NULL,
+  DESTINO           VARCHAR(4) NOT NULL,                 -- PDV or NFCE
+  DOCUMENTO         INTEGER NOT NULL,
+  DATA              DATE,
+  HORA              TIME,
+  USUARIO           VARCHAR(10),
+  CONSTRAINT PK_ENTREGA_FISCAL PRIMARY KEY (ID_ENTREGA_FISCAL),
+  CONSTRAINT CK_ENTREGA_FISCAL_DESTINO CHECK (DESTINO IN ('PDV', 'NFCE'))
+);
+
+CREATE GENERATOR GEN_ID_ENTREGA_FISCAL;
+
+SET TERM ^ ;
+CREATE TRIGGER ENTREGA_FISCAL_BI FOR ENTREGA_FISCAL ACTIVE BEFORE INSERT POSITION 0 AS
+BEGIN
+  IF (NEW.ID_ENTREGA_FISCAL IS NULL) THEN NEW.ID_ENTREGA_FISCAL = GEN_ID(GEN_ID_ENTREGA_FISCAL, 1);
+END^
+SET TERM ; ^
+
+CREATE INDEX IDX_ENTREGA_FISCAL_ENTRADA ON ENTREGA_FISCAL (ID_ENTRADA, DESTINO);
+
 -- An installation comes with no stays: this file has no seed rows.

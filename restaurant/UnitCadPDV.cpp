@@ -20,23 +20,11 @@ TFrmCadPDV::TFrmCadPDV(TFrmPDV *lista, QWidget *parent) : QDialog(parent), m_lis
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("PDV"));
     auto *layout = new QVBoxLayout(this);
-    imgCabecalho = criarCabecalhoTela(this);
-    layout->addWidget(imgCabecalho);
-    lblTitulo = new QLabel(this);
-    QFont f = lblTitulo->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 4);
-    lblTitulo->setFont(f);
-    layout->addWidget(lblTitulo);
-
-    auto *codigo = new QHBoxLayout;
-    codigo->addWidget(new QLabel(QStringLiteral("CÓDIGO DO PDV:"), this));
-    lblCodigo = new QLabel(this);
-    lblCodigo->setObjectName(QStringLiteral("lblCodigo"));
-    lblCodigo->setFont(f);
-    codigo->addWidget(lblCodigo);
-    codigo->addStretch();
-    layout->addLayout(codigo);
+    const TopoEdicao topo = adicionarTopoEdicao(this, layout, QStringLiteral("CÓDIGO DO PDV:"),
+                                                QStringLiteral("lblCodigo"), QString(), true);
+    imgCabecalho = topo.cabecalho;
+    lblTitulo = topo.titulo;
+    lblCodigo = topo.codigo;
 
     pnlCampos = new QWidget(this);
     auto *campos = new QFormLayout(pnlCampos);
@@ -62,15 +50,9 @@ TFrmCadPDV::TFrmCadPDV(TFrmPDV *lista, QWidget *parent) : QDialog(parent), m_lis
     campos->addRow(QStringLiteral("Taxa de Serviço:"), taxa);
     layout->addWidget(pnlCampos);
 
-    auto *botoes = new QHBoxLayout;
-    btnConfirmar = new QPushButton(QStringLiteral("Confirmar"), this);
-    btnCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    btnConfirmar->setObjectName(QStringLiteral("btnConfirmar"));
-    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
-    botoes->addStretch();
-    botoes->addWidget(btnConfirmar);
-    botoes->addWidget(btnCancelar);
-    layout->addLayout(botoes);
+    const BotoesEdicao botoes = adicionarBotoesEdicao(this, layout);
+    btnConfirmar = botoes.confirmar;
+    btnCancelar = botoes.cancelar;
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmCadPDV::btnConfirmarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TFrmCadPDV::btnCancelarClick);
 

@@ -35,22 +35,11 @@ TFrmCadProdutosServicos::TFrmCadProdutosServicos(TFrmProdutosServicos *lista, QW
     setWindowTitle(QStringLiteral("Produto / Serviço"));
     setMinimumWidth(660); // the shortcut row shows its three entries
     auto *layout = new QVBoxLayout(this);
-    imgCabecalho = criarCabecalhoTela(this);
-    layout->addWidget(imgCabecalho);
-    lblTitulo = new QLabel(this);
-    QFont f = lblTitulo->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 4);
-    lblTitulo->setFont(f);
-    layout->addWidget(lblTitulo);
-    auto *codigo = new QHBoxLayout;
-    codigo->addWidget(new QLabel(QStringLiteral("CÓDIGO DO PRODUTO/SERVIÇO:"), this));
-    lblCodigo = new QLabel(this);
-    lblCodigo->setObjectName(QStringLiteral("lblCodigo"));
-    lblCodigo->setFont(f);
-    codigo->addWidget(lblCodigo);
-    codigo->addStretch();
-    layout->addLayout(codigo);
+    const TopoEdicao topo = adicionarTopoEdicao(this, layout, QStringLiteral("CÓDIGO DO PRODUTO/SERVIÇO:"),
+                                                QStringLiteral("lblCodigo"), QString(), true);
+    imgCabecalho = topo.cabecalho;
+    lblTitulo = topo.titulo;
+    lblCodigo = topo.codigo;
 
     pnlCampos = new QWidget(this);
     auto *g = new QGridLayout(pnlCampos);
@@ -145,15 +134,9 @@ TFrmCadProdutosServicos::TFrmCadProdutosServicos(TFrmProdutosServicos *lista, QW
     g->setColumnStretch(3, 1);
     layout->addWidget(pnlCampos);
 
-    auto *botoes = new QHBoxLayout;
-    btnConfirmar = new QPushButton(QStringLiteral("Confirmar"), this);
-    btnCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    btnConfirmar->setObjectName(QStringLiteral("btnConfirmar"));
-    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
-    botoes->addStretch();
-    botoes->addWidget(btnConfirmar);
-    botoes->addWidget(btnCancelar);
-    layout->addLayout(botoes);
+    const BotoesEdicao botoes = adicionarBotoesEdicao(this, layout);
+    btnConfirmar = botoes.confirmar;
+    btnCancelar = botoes.cancelar;
     for (QPushButton *b : {btnPDV, btnConsultarCST, btnConsultarNCM, btnConsultarCEST, btnConfirmar, btnCancelar})
         b->setAutoDefault(false);
 

@@ -1,4 +1,5 @@
 #include "restaurant/UnitPDV.h"
+#include "base/FluxoLista.h"
 #include "base/CabecalhoTela.h"
 #include "base/Mensagem.h"
 #include "base/Sessao.h"
@@ -125,41 +126,25 @@ void TFrmPDV::showEvent(QShowEvent *e)
     dbgPDV->setFocus();
 }
 
+int TFrmPDV::abrirCadastro() { return Telas::abrir<TFrmCadPDV>(FrmCadPDV, this); }
+
 void TFrmPDV::btnNovoClick()
 {
-    OP = QStringLiteral("I");
-    Telas::abrir<TFrmCadPDV>(FrmCadPDV, this);
-    lista->reabrir();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Novo, [this] { return abrirCadastro(); });
 }
 
 void TFrmPDV::btnAlterarClick()
 {
-    if (lista->vazia())
-        return;
-    if (OP != QLatin1String("V"))
-        OP = QStringLiteral("A");
-    Telas::abrir<TFrmCadPDV>(FrmCadPDV, this);
-    lista->reabrir();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Alterar, [this] { return abrirCadastro(); });
 }
 
 void TFrmPDV::btnExcluirClick()
 {
-    if (lista->vazia())
-        return;
-    if (!TelaLista::confirmar(PontosVenda::kMsgConfirmaExclusao))
-        return;
-    const qint64 chave = lista->inteiro(QStringLiteral("ID_PDV"));
-    const QString descricao = lista->texto(QStringLiteral("DESCRICAO"));
-    lista->prepararExclusao();
     PontosVenda::Resultado r;
-    try {
-        r = PontosVenda::excluir(chave, descricao);
-    } catch (...) {
-        ReapontarGridEsquecer();
-        throw;
-    }
-    Mensagem::info(r.mensagem);
-    lista->reabrir();
+    if (FluxoLista::excluir(lista, PontosVenda::kMsgConfirmaExclusao, [&] {
+            r = PontosVenda::excluir(lista->inteiro(QStringLiteral("ID_PDV")), lista->texto(QStringLiteral("DESCRICAO")));
+        }))
+        Mensagem::info(r.mensagem);
 }
 
 void TFrmPDV::btnFiltrosClick() { lista->mostrarFiltro(); }
@@ -168,10 +153,7 @@ void TFrmPDV::btnSairClick() { reject(); }
 
 void TFrmPDV::dbgPDVDblClick()
 {
-    if (lista->vazia())
-        return;
-    OP = QStringLiteral("V");
-    btnAlterarClick();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Ver, [this] { return abrirCadastro(); });
 }
 
 void abrirPDV() { Telas::abrir<TFrmPDV>(FrmPDV); }

@@ -44,6 +44,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    int abrirCadastro();
 
 private:
     bool m_mostrada = false;

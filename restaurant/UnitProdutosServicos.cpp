@@ -1,4 +1,5 @@
 #include "restaurant/UnitProdutosServicos.h"
+#include "base/FluxoLista.h"
 #include "base/CabecalhoTela.h"
 #include "base/Mensagem.h"
 #include "base/Sessao.h"
@@ -229,26 +230,26 @@ void TFrmProdutosServicos::btnFiltrosClick()
     lista->mostrarFiltro();
 }
 
+int TFrmProdutosServicos::abrirCadastro()
+{
+    return Telas::abrir<TFrmCadProdutosServicos>(FrmCadProdutosServicos, this);
+}
+
 void TFrmProdutosServicos::btnNovoClick()
 {
-    OP = QStringLiteral("I");
-    Telas::abrir<TFrmCadProdutosServicos>(FrmCadProdutosServicos, this);
-    lista->reabrir();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Novo, [this] { return abrirCadastro(); });
 }
 
 void TFrmProdutosServicos::btnAlterarClick()
 {
-    if (lista->vazia())
-        return;
-    if (Produtos::servicoPadrao(lista->inteiro(QStringLiteral("ID_P_S")), lista->texto(QStringLiteral("DESC_PS")))) {
+    // The standard night service is not edited here.
+    if (!lista->vazia()
+        && Produtos::servicoPadrao(lista->inteiro(QStringLiteral("ID_P_S")), lista->texto(QStringLiteral("DESC_PS")))) {
         OP.clear();
         Mensagem::info(Produtos::kMsgImpossivelAlterar);
         return;
     }
-    if (OP != QLatin1String("V"))
-        OP = QStringLiteral("A");
-    Telas::abrir<TFrmCadProdutosServicos>(FrmCadProdutosServicos, this);
-    lista->reabrir();
+    FluxoLista::editar(lista, OP, FluxoLista::Acao::Alterar, [this] { return abrirCadastro(); });
 }
 
 void TFrmProdutosServicos::btnExcluirClick()
@@ -261,18 +262,9 @@ void TFrmProdutosServicos::btnExcluirClick()
         Mensagem::info(Produtos::kMsgImpossivelExcluir);
         return;
     }
-    if (!TelaLista::confirmar(Produtos::kMsgConfirmaExclusao))
-        return;
-    lista->prepararExclusao();
     Produtos::Resultado r;
-    try {
-        r = Produtos::excluir(chave, descricao);
-    } catch (...) {
-        ReapontarGridEsquecer();
-        throw;
-    }
-    Mensagem::info(r.mensagem);
-    lista->reabrir();
+    if (FluxoLista::excluir(lista, Produtos::kMsgConfirmaExclusao, [&] { r = Produtos::excluir(chave, descricao); }))
+        Mensagem::info(r.mensagem);
 }
 
 void TFrmProdutosServicos::carregarProdutosCompra()

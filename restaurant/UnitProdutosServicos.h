@@ -60,6 +60,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    int abrirCadastro();
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:

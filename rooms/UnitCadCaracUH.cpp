@@ -25,22 +25,11 @@ TFrmCadCaracUH::TFrmCadCaracUH(const QString &op, qint64 id, QWidget *parent)
     const bool modoValido = op == QLatin1String("I") || op == QLatin1String("A") || op == QLatin1String("V");
     setWindowTitle(QStringLiteral("Característica"));
     auto *layout = new QVBoxLayout(this);
-    imgCabecalho = criarCabecalhoTela(this);
-    layout->addWidget(imgCabecalho);
-    auto *topo = new QHBoxLayout;
-    lblTitulo = new QLabel(this);
-    QFont f = lblTitulo->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 4);
-    lblTitulo->setFont(f);
-    topo->addWidget(lblTitulo);
-    topo->addStretch();
-    topo->addWidget(new QLabel(QStringLiteral("CÓDIGO DA CARACTERÍSTICA:"), this));
-    lblCodCarac = new QLabel(QStringLiteral("X"), this);
-    lblCodCarac->setObjectName(QStringLiteral("lblCodCarac"));
-    lblCodCarac->setFont(f);
-    topo->addWidget(lblCodCarac);
-    layout->addLayout(topo);
+    const TopoEdicao topo = adicionarTopoEdicao(this, layout, QStringLiteral("CÓDIGO DA CARACTERÍSTICA:"),
+                                                QStringLiteral("lblCodCarac"), QStringLiteral("X"));
+    imgCabecalho = topo.cabecalho;
+    lblTitulo = topo.titulo;
+    lblCodCarac = topo.codigo;
 
     pnlDados = new QWidget(this);
     auto *campos = new QFormLayout(pnlDados);
@@ -72,15 +61,9 @@ TFrmCadCaracUH::TFrmCadCaracUH(const QString &op, qint64 id, QWidget *parent)
     campos->addRow(QStringLiteral("Símbolo:"), linhaSimbolo);
     layout->addWidget(pnlDados);
 
-    auto *botoes = new QHBoxLayout;
-    btnConfirmar = new QPushButton(QStringLiteral("Confirmar"), this);
-    btnCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    btnConfirmar->setObjectName(QStringLiteral("btnConfirmar"));
-    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
-    botoes->addStretch();
-    botoes->addWidget(btnConfirmar);
-    botoes->addWidget(btnCancelar);
-    layout->addLayout(botoes);
+    const BotoesEdicao botoes = adicionarBotoesEdicao(this, layout);
+    btnConfirmar = botoes.confirmar;
+    btnCancelar = botoes.cancelar;
     resize(660, sizeHint().height());
 
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmCadCaracUH::btnConfirmarClick);

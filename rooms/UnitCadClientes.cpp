@@ -247,15 +247,9 @@ TFrmCadClientes::TFrmCadClientes(const QString &op, const QVariantMap &linha, QW
     meio->addLayout(colFoto);
     layout->addLayout(meio);
 
-    auto *botoes = new QHBoxLayout;
-    btnConfirmar = new QPushButton(QStringLiteral("Confirmar"), this);
-    btnCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    btnConfirmar->setObjectName(QStringLiteral("btnConfirmar"));
-    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
-    botoes->addStretch();
-    botoes->addWidget(btnConfirmar);
-    botoes->addWidget(btnCancelar);
-    layout->addLayout(botoes);
+    const BotoesEdicao botoes = adicionarBotoesEdicao(this, layout);
+    btnConfirmar = botoes.confirmar;
+    btnCancelar = botoes.cancelar;
 
     // tab order: kind, fields, photo buttons, format box, confirm, cancel
     QWidget *ordem[] = {rbFisica,     rbJuridica,  edtCpf_Cnpj,     edtRG_InscEst, edtNome,     edtContato,

@@ -76,22 +76,11 @@ TFrmCadTiposUH::TFrmCadTiposUH(const QString &op, qint64 id, QWidget *parent)
     const bool modoValido = op == QLatin1String("I") || op == QLatin1String("A") || op == QLatin1String("V");
     const bool motel = tParametros().sim(QStringLiteral("MODO_MOTEL"));
     auto *layout = new QVBoxLayout(this);
-    imgCabecalho = criarCabecalhoTela(this);
-    layout->addWidget(imgCabecalho);
-    auto *topo = new QHBoxLayout;
-    lblTitulo = new QLabel(this);
-    QFont f = lblTitulo->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 4);
-    lblTitulo->setFont(f);
-    topo->addWidget(lblTitulo);
-    topo->addStretch();
-    topo->addWidget(new QLabel(QStringLiteral("CÓDIGO DO TIPO:"), this));
-    lblCodTipo = new QLabel(QStringLiteral("X"), this);
-    lblCodTipo->setObjectName(QStringLiteral("lblCodTipo"));
-    lblCodTipo->setFont(f);
-    topo->addWidget(lblCodTipo);
-    layout->addLayout(topo);
+    const TopoEdicao topo = adicionarTopoEdicao(this, layout, QStringLiteral("CÓDIGO DO TIPO:"),
+                                                QStringLiteral("lblCodTipo"), QStringLiteral("X"));
+    imgCabecalho = topo.cabecalho;
+    lblTitulo = topo.titulo;
+    lblCodTipo = topo.codigo;
 
     // ---- the type's data (one panel) and its characteristics beside it
     auto *meio = new QHBoxLayout;
@@ -199,20 +188,13 @@ TFrmCadTiposUH::TFrmCadTiposUH(const QString &op, qint64 id, QWidget *parent)
     itens->addWidget(pnlFrigobar, 1);
     layout->addLayout(itens, 1);
 
-    auto *botoes = new QHBoxLayout;
     btnCaracteristicas = new QPushButton(QStringLiteral("Características"), this);
-    btnConfirmar = new QPushButton(QStringLiteral("Confirmar"), this);
-    btnCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-    btnConfirmar->setObjectName(QStringLiteral("btnConfirmar"));
-    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
     btnCaracteristicas->setObjectName(QStringLiteral("btnCaracteristicas"));
+    const BotoesEdicao botoes = adicionarBotoesEdicao(this, layout, {btnCaracteristicas});
+    btnConfirmar = botoes.confirmar;
+    btnCancelar = botoes.cancelar;
     for (QPushButton *b : {btnCaracteristicas, btnConfirmar, btnCancelar})
         b->setAutoDefault(false);
-    botoes->addWidget(btnCaracteristicas);
-    botoes->addStretch();
-    botoes->addWidget(btnConfirmar);
-    botoes->addWidget(btnCancelar);
-    layout->addLayout(botoes);
 
     if (motel) {
         // three prices, no floors; the hidden boxes keep their values

@@ -30,22 +30,11 @@ TFrmCadUH::TFrmCadUH(const QString &op, qint64 id, QWidget *parent)
 {
     const bool modoValido = op == QLatin1String("I") || op == QLatin1String("A") || op == QLatin1String("V");
     auto *layout = new QVBoxLayout(this);
-    imgCabecalho = criarCabecalhoTela(this);
-    layout->addWidget(imgCabecalho);
-    auto *topo = new QHBoxLayout;
-    lblTitulo = new QLabel(this);
-    QFont f = lblTitulo->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 4);
-    lblTitulo->setFont(f);
-    topo->addWidget(lblTitulo);
-    topo->addStretch();
-    topo->addWidget(new QLabel(QStringLiteral("CÓDIGO DA UH:"), this));
-    lblCodUH = new QLabel(QStringLiteral("X"), this);
-    lblCodUH->setObjectName(QStringLiteral("lblCodUH"));
-    lblCodUH->setFont(f);
-    topo->addWidget(lblCodUH);
-    layout->addLayout(topo);
+    const TopoEdicao topo = adicionarTopoEdicao(this, layout, QStringLiteral("CÓDIGO DA UH:"),
+                                                QStringLiteral("lblCodUH"), QStringLiteral("X"));
+    imgCabecalho = topo.cabecalho;
+    lblTitulo = topo.titulo;
+    lblCodUH = topo.codigo;
 
     pnlDados = new QWidget(this);
     auto *dados = new QVBoxLayout(pnlDados);
@@ -99,20 +88,13 @@ TFrmCadUH::TFrmCadUH(const QString &op, qint64 id, QWidget *parent)
     dados->addLayout(itens, 1);
     layout->addWidget(pnlDados, 1);
 
-    auto *botoes = new QHBoxLayout;
     btnTiposUH = new QPushButton(QStringLiteral("Tipos de UH"), this);
-    btnConfirmar = new QPushButton(QStringLiteral("Confirmar"), this);
-    btnCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
     btnTiposUH->setObjectName(QStringLiteral("btnTiposUH"));
-    btnConfirmar->setObjectName(QStringLiteral("btnConfirmar"));
-    btnCancelar->setObjectName(QStringLiteral("btnCancelar"));
+    const BotoesEdicao botoes = adicionarBotoesEdicao(this, layout, {btnTiposUH});
+    btnConfirmar = botoes.confirmar;
+    btnCancelar = botoes.cancelar;
     for (QPushButton *b : {btnTiposUH, btnConfirmar, btnCancelar})
         b->setAutoDefault(false);
-    botoes->addWidget(btnTiposUH);
-    botoes->addStretch();
-    botoes->addWidget(btnConfirmar);
-    botoes->addWidget(btnCancelar);
-    layout->addLayout(botoes);
 
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmCadUH::btnConfirmarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TFrmCadUH::btnCancelarClick);

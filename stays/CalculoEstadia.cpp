@@ -165,7 +165,7 @@ Resultado calcular(ConexaoBanco &c, const Estadia &e)
         v.totalDiarias = e.nova ? Dinheiro() : e.taxas.p[1] * v.horasAdicionais;
         v.cobranca = v.totalDiarias + e.diaria;
     }
-    v.consumo = e.idEntrada > 0 ? totalConsumo(c, e.idEntrada) : Dinheiro();
+    v.consumo = (e.idEntrada > 0 ? totalConsumo(c, e.idEntrada) : Dinheiro()) + e.consumoPendente;
     v.total = v.cobranca + v.consumo;
     if (!e.motel && e.pessoas >= 1)
         v.porPessoa = dividir(v.total, e.pessoas);

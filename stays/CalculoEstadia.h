@@ -97,6 +97,7 @@ struct Estadia {
     int pessoas = 0;
     TaxasTipo taxas;
     ConfigMotel motelConfig;
+    Dinheiro consumoPendente;  // lines a form holds for a stay not saved yet
 };
 
 struct Resultado {

@@ -4,7 +4,10 @@
 #include "rooms/Clientes.h"
 #include "rooms/UnitCadReservas.h"
 #include "rooms/UnitUH.h"
+#include "finance/UnitNotas.h"
 #include "stays/UnitCadWalkIn.h"
+#include "stays/UnitFormaPag.h"
+#include "stays/UnitRelExtratoConta.h"
 #include "stays/UnitWalkIn.h"
 
 namespace Estadias {
@@ -39,6 +42,21 @@ void registrarComandos(TFrmQuintara &principal)
     // The reservation form's "Histórico do Cliente".
     CadReservas::abrirHistorico = [](qint64 cliente) { ListaEstadias::abrirHistorico(cliente); };
     Clientes::definirAberturaHistorico([](qint64 cliente) { ListaEstadias::abrirHistorico(cliente); });
+
+    // Check-out: the stay form's "Fechar Conta (Walk-Out)" asks the question
+    // and opens the payment screen.
+    CadWalkIn::fecharConta = [](TFrmCadWalkIn &form) { FormaPag::fecharConta(form); };
+    // --- Account statement: the ribbon, the stay form's statements, and the
+    // hidden print of the room map and the bills screen.
+    principal.registrarComando(QStringLiteral("btnRelExtratoContaClick"), [] { ExtratoConta::abrir(); });
+    CadWalkIn::abrirExtrato = [](qint64 idEntrada, CadWalkIn::Extrato tipo) {
+        ExtratoConta::abrir(idEntrada, tipo == CadWalkIn::Extrato::Entrada       ? ExtratoConta::Tipo::Entrada
+                                       : tipo == CadWalkIn::Extrato::Conferencia ? ExtratoConta::Tipo::Conferencia
+                                                                                 : ExtratoConta::Tipo::Saida);
+    };
+    mapa.extratoConta = [](qint64 idEntrada, bool impressora) { ExtratoConta::imprimirOculto(idEntrada, impressora); };
+    TFrmNotas::abrirExtrato = [](qint64 idEntrada) { ExtratoConta::imprimirOculto(idEntrada, false); };
+    // --- end of the account statement
 }
 
 } // namespace Estadias

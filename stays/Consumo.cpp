@@ -5,6 +5,7 @@
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
 #include "stays/CalculoEstadia.h"
+#include "stays/Pagamentos.h"
 
 namespace Consumo {
 
@@ -14,10 +15,6 @@ namespace {
 struct Desistencia {
     Recusa recusa;
 };
-
-// The stay's column of each means, in the order of MeioCaixa.
-const char *const kColunaEntrada[kMeiosCaixa] = {"DINHEIRO", "VISA",  "DEBVISA", "MASTER",
-                                                  "DEBMASTER", "HIPER", "CHEQUE",  "NOTA"};
 
 // A whole number of at least 1, else 0.
 int quantidade(const QString &texto)
@@ -67,7 +64,16 @@ std::optional<Recusa> validar(const LinhaNova &l, const QDate &hoje)
     return std::nullopt;
 }
 
-qint64 gravarLinha(ConexaoBanco &c, qint64 idEntrada, const LinhaNova &l, const QString &usuario)
+Dinheiro taxaDoProduto(ConexaoBanco &c, qint64 idProduto)
+{
+    return c
+        .ler(QStringLiteral("SELECT PDV.TAXA FROM PRODUTOS_SERVICOS P JOIN PDV ON PDV.ID_PDV = P.ID_PDV "
+                            "WHERE P.ID_P_S = ?"),
+             {idProduto})
+        .dinheiro(QStringLiteral("TAXA"));
+}
+
+qint64 gravarLinha(ConexaoBanco &c, qint64 idEntrada, const LinhaNova &l, const QString &usuario, bool pago)
 {
     const Linha p = c.ler(QStringLiteral("SELECT P.FAB_PROPRIA, P.DIARIA, PDV.TAXA FROM PRODUTOS_SERVICOS P "
                                          "LEFT JOIN PDV ON PDV.ID_PDV = P.ID_PDV WHERE P.ID_P_S = ?"),
@@ -82,10 +88,11 @@ qint64 gravarLinha(ConexaoBanco &c, qint64 idEntrada, const LinhaNova &l, const 
     return c
         .valor(QStringLiteral("INSERT INTO DESPESA_UH (ID_ENTRADA, ID_P_S, VALOR_UNIT, QTD, COMANDA, USUARIO, DATA, "
                               "HORA, TAXA, PAGO, FORMA_PAG, RESPONSAVEL, DIARIA) "
-                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'N', '', ?, ?) RETURNING ID_DESPESA_UH"),
+                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '', ?, ?) RETURNING ID_DESPESA_UH"),
                {idEntrada, l.produto, preco(l.valorUnit).value_or(Dinheiro()).paraBanco(), qtd, l.comanda,
                 usuario.left(10), l.data.isValid() ? l.data : agora.date(), agora.time(),
-                p.dinheiro(QStringLiteral("TAXA")).paraBanco(), l.responsavel.toUpper().left(90), diaria})
+                p.dinheiro(QStringLiteral("TAXA")).paraBanco(), pago ? QStringLiteral("S") : QStringLiteral("N"),
+                l.responsavel.toUpper().left(90), diaria})
         .toLongLong();
 }
 
@@ -156,20 +163,16 @@ Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH
             const qint64 entrada = l.inteiro(QStringLiteral("ID_ENTRADA"));
             // The payment first: the row's delete below would hide how it was paid.
             if (l.texto(QStringLiteral("PAGO")) == QLatin1String("S")) {
-                for (const Pagamento &p : pagamentosDaLinha(c, idDespesa)) {
-                    if (p.valor <= Dinheiro())
-                        continue;
-                    const ResultadoCaixa caixa = MovimentarCaixa(p.meio, QStringLiteral("-"), p.valor);
-                    if (!caixa.sucesso)
-                        throw Desistencia{Recusa{caixa.mensagem, Campo::Nenhum, caixa.tipo}};
-                    const QString col = QString::fromLatin1(kColunaEntrada[int(p.meio)]);
-                    if (c.executar(QStringLiteral("UPDATE WALK_IN SET %1 = %1 - ?, ADIANTADO = ADIANTADO - ? "
-                                                  "WHERE ID_WALK_IN = ? AND %1 >= ? AND ADIANTADO >= ?")
-                                       .arg(col),
-                                   {p.valor.paraBanco(), p.valor.paraBanco(), entrada, p.valor.paraBanco(),
-                                    p.valor.paraBanco()})
-                        != 1)
+                Pagamentos::Valores v;
+                for (const Pagamento &p : pagamentosDaLinha(c, idDespesa))
+                    if (p.valor > Dinheiro())
+                        v[p.meio] += p.valor;
+                try {
+                    Pagamentos::estornar(c, entrada, v, true);
+                } catch (const Pagamentos::RecusaCaixa &x) {
+                    if (x.estadia)
                         throw Desistencia{Recusa{Textos::PagoNaoCobre, Campo::Nenhum, Mensagem::Tipo::Erro}};
+                    throw Desistencia{Recusa{x.caixa.mensagem, Campo::Nenhum, x.caixa.tipo}};
                 }
             }
             if (c.executar(QStringLiteral("DELETE FROM DESPESA_UH WHERE ID_DESPESA_UH = ?"), {idDespesa}) != 1)

@@ -64,7 +64,12 @@ std::optional<Recusa> validar(const LinhaNova &l, const QDate &hoje);
 // product lowered, the line with the product's fee and DIARIA flag, dated
 // l.data at the time now. `usuario`: the login of the USUARIO column.
 // Returns the line's key.
-qint64 gravarLinha(ConexaoBanco &c, qint64 idEntrada, const LinhaNova &l, const QString &usuario);
+// `pago`: a line paid at once (PAGO "S"); its means are recorded by
+// registrarPagamento.
+qint64 gravarLinha(ConexaoBanco &c, qint64 idEntrada, const LinhaNova &l, const QString &usuario,
+                   bool pago = false);
+// The point-of-sale fee of a product (percent), 0 when it has none.
+Dinheiro taxaDoProduto(ConexaoBanco &c, qint64 idProduto);
 
 // "Incluir" of the consumption panel: checks, writes and logs
 // "Incluiu Despesa ou Consumo -> Código <stay> (<product> - <room>)".

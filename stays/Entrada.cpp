@@ -91,7 +91,9 @@ std::optional<Recusa> verificarCampos(const Dados &d, const Regras &r)
     const int hospedes = int(d.hospedes.size());
     if (resp >= 2)
         return Recusa{Textos::UmResponsavel, Campo::IncluirHospede};
-    if (r.travarHospedes && resp == 0 && hospedes + 1 != n)
+    // A stay already saved holds the customer as a guest when nobody was responsible.
+    const int cliente = d.existente ? 0 : 1;
+    if (r.travarHospedes && resp == 0 && hospedes + cliente != n)
         return Recusa{Textos::HospedesIncorretos, Campo::IncluirHospede};
     if (r.travarHospedes && resp == 1 && hospedes != n)
         return Recusa{Textos::HospedesIncorretos, Campo::IncluirHospede};
@@ -270,14 +272,23 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
                 != 1)
                 throw Desistencia{Recusa{textoUHIndisponivel(d.numeroUH), Campo::UH}};
             // 3. The stay, its key from the generator.
+            //    The key reserved when the form opened, else one drawn now.
+            Valores valores{d.reserva, d.dataEntrada, d.horaEntrada, d.dataSaida, d.horaSaida, d.cliente, d.uh,
+                            pessoas, diaria.paraBanco(), cortar(d.obs.toUpper(), 250), cortar(usuario, 10)};
+            QString colunaChave, valorChave;
+            if (d.idEntrada > 0) {
+                colunaChave = QStringLiteral("ID_WALK_IN, ");
+                valorChave = QStringLiteral("?, ");
+                valores.prepend(d.idEntrada);
+            }
             const qint64 id =
-                c.valor(QStringLiteral("INSERT INTO WALK_IN (ID_RESERVA, DATA_ENTRADA, HORA_ENTRADA, DATA_SAIDA, "
+                c.valor(QStringLiteral("INSERT INTO WALK_IN (%1ID_RESERVA, DATA_ENTRADA, HORA_ENTRADA, DATA_SAIDA, "
                                        "HORA_SAIDA, ID_CLIENTE, ID_UH, QTD_ADULTOS, VALOR_DIARIA, BAIXA, OBS, "
                                        "DINHEIRO, VISA, MASTER, HIPER, CHEQUE, NOTA, DEBVISA, DEBMASTER, "
-                                       "USUARIO_ENTRADA, FUNCIONARIO_LIMPEZA) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                                       "'N', ?, 0, 0, 0, 0, 0, 0, 0, 0, ?, 0) RETURNING ID_WALK_IN"),
-                        {d.reserva, d.dataEntrada, d.horaEntrada, d.dataSaida, d.horaSaida, d.cliente, d.uh,
-                         pessoas, diaria.paraBanco(), cortar(d.obs.toUpper(), 250), cortar(usuario, 10)})
+                                       "USUARIO_ENTRADA, FUNCIONARIO_LIMPEZA) VALUES (%2?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                                       "'N', ?, 0, 0, 0, 0, 0, 0, 0, 0, ?, 0) RETURNING ID_WALK_IN")
+                            .arg(colunaChave, valorChave),
+                        valores)
                     .toLongLong();
             // 4. The guests: the customer when nobody is responsible.
             if (responsaveis(d.hospedes) == 0)
@@ -301,11 +312,11 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
             }
             for (const ItemQuarto &i : d.itens)
                 c.executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, ?)"),
-                           {id, i.item, i.qtd});
+                           {id, i.id, i.qtd});
             for (const ItemFrigobar &f : d.frigobar)
                 c.executar(
                     QStringLiteral("INSERT INTO PS_ENTRADA (ID_ENTRADA, ID_P_S, QTD, VALOR) VALUES (?, ?, ?, ?)"),
-                    {id, f.produto, f.qtd, f.valor.paraBanco()});
+                    {id, f.id, f.qtd, f.valor.paraBanco()});
             // 5. The first night, dated today.
             c.executar(QStringLiteral("INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (?, ?, ?, ?)"),
                        {id, hoje, diaria.paraBanco(), pessoas});

@@ -10,6 +10,7 @@
 #include "base/Dinheiro.h"
 #include "stays/CalculoEstadia.h"
 #include "stays/Consumo.h"
+#include "stays/Estadias.h"
 
 #include <QDate>
 #include <QList>
@@ -30,25 +31,17 @@ struct Recusa {
     bool erro = true; // an error box; false: a plain message box
 };
 
-struct Veiculo {
-    QString modelo;
-    QString placa;
-};
-struct ItemQuarto {
-    qint64 item = 0;
-    int qtd = 0;
-};
-struct ItemFrigobar {
-    qint64 produto = 0;
-    int qtd = 0;
-    Dinheiro valor;
-};
+using Veiculo = Estadias::Veiculo;
+using ItemQuarto = Estadias::ItemQtd;
+using ItemFrigobar = Estadias::ProdutoQtd;
 
 // What the form holds when "Confirmar" is pressed.
 struct Dados {
-    qint64 idEntrada = 0;        // alter: the stay's key
+    qint64 idEntrada = 0;        // the stay's key: reserved from the generator when the form
+                                 // opened a new stay (0: taken on insert), or the stay altered
     qint64 reserva = 0;          // 0 = none chosen
     qint64 reservaGravada = 0;   // alter: the stay's stored reservation
+    bool existente = false;      // alter: the guests are the stored ones, the customer among them
     qint64 cliente = 0;
     QString nomeCliente;         // log lines; the guest when none is responsible
     qint64 uh = 0;

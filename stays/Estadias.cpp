@@ -325,26 +325,7 @@ std::optional<Veiculo> veiculo(const QString &modelo, const QString &placa, QStr
             *erro = QString::fromUtf8(kMsgPlacaInvalida);
         return std::nullopt;
     }
-    return Veiculo{0, m.left(30), p.left(8)};
-}
-
-void gravarFilhos(const NovaEntrada &e)
-{
-    ConexaoBanco &c = DM->Conexao;
-    c.emTransacao([&] {
-        for (const Hospede &h : e.hospedes)
-            c.executar(QStringLiteral("INSERT INTO HOSPEDE (ID_ENTRADA, NOME, BAIXA) VALUES (?, ?, 'N')"),
-                       {e.chave, h.nome});
-        for (const Veiculo &v : e.veiculos)
-            c.executar(QStringLiteral("INSERT INTO VEICULO (ID_ENTRADA, MODELO, PLACA, BAIXA) VALUES (?, ?, ?, 'N')"),
-                       {e.chave, v.modelo, v.placa});
-        for (const ItemQtd &i : e.itens)
-            c.executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, ?)"),
-                       {e.chave, i.id, i.qtd});
-        for (const ProdutoQtd &p : e.frigobar)
-            c.executar(QStringLiteral("INSERT INTO PS_ENTRADA (ID_ENTRADA, ID_P_S, QTD, VALOR) VALUES (?, ?, ?, ?)"),
-                       {e.chave, p.id, p.qtd, p.valor.paraBanco()});
-    });
+    return Veiculo{m.left(30), p.left(8)};
 }
 
 } // namespace Estadias

@@ -111,13 +111,8 @@ struct Padroes {
 };
 Padroes padroesDaUH(qint64 idUH);
 
-// Children of a new stay, kept by the form until the check-in.
-struct Hospede {
-    qint64 id = 0; // 0 while only in memory
-    QString nome;
-};
+// A vehicle of a guest, as the form holds it.
 struct Veiculo {
-    qint64 id = 0;
     QString modelo;
     QString placa;
 };
@@ -132,29 +127,5 @@ extern const char *const kMsgNomeHospede;
 std::optional<Veiculo> veiculo(const QString &modelo, const QString &placa, QString *erro);
 extern const char *const kMsgModeloPlaca;
 extern const char *const kMsgPlacaInvalida;
-
-// What the stay form gathers for the check-in of a new stay.
-struct NovaEntrada {
-    qint64 chave = 0; // reserved from GEN_ID_WALK_IN when the form opened
-    qint64 idReserva = 0;
-    qint64 idCliente = 0;
-    qint64 idUH = 0;
-    QString pessoas; // as typed
-    QString diaria;  // as typed ("#,##0.00")
-    QDate dataEntrada, dataSaida;
-    QTime horaEntrada, horaSaida;
-    QString obs;
-    QString cliente; // customer's name (log, guest)
-    QString numeroUH;
-    Dinheiro valorDiariaPadrao;
-    QString valorMin;
-    QList<Hospede> hospedes;
-    QList<Veiculo> veiculos;
-    QList<ItemQtd> itens;
-    QList<ProdutoQtd> frigobar;
-};
-// Writes the guests, vehicles, room items and minibar products under the
-// stay's key; run inside the check-in's transaction.
-void gravarFilhos(const NovaEntrada &e);
 
 } // namespace Estadias

@@ -92,7 +92,8 @@ void estornar(ConexaoBanco &c, qint64 idEntrada, const Valores &v, bool adiantad
             if (c.executar(QStringLiteral("UPDATE WALK_IN SET %1 = %1 - ? WHERE ID_WALK_IN = ? AND %1 >= ?").arg(col),
                            {valor.paraBanco(), idEntrada, valor.paraBanco()})
                 != 1)
-                recusar({false, Mensagem::Tipo::Aviso, m.recusa, ResultadoCaixa::Falha::SaldoInsuficiente});
+                throw RecusaCaixa{{false, Mensagem::Tipo::Aviso, m.recusa, ResultadoCaixa::Falha::SaldoInsuficiente},
+                                  true};
         }
         const Dinheiro total = v.total() - v.deposito;
         if (adiantado && !total.zero()
@@ -100,8 +101,9 @@ void estornar(ConexaoBanco &c, qint64 idEntrada, const Valores &v, bool adiantad
                                          "WHERE ID_WALK_IN = ? AND ADIANTADO >= ?"),
                           {total.paraBanco(), idEntrada, total.paraBanco()})
                    != 1)
-            recusar({false, Mensagem::Tipo::Aviso, TextosCaixa::SaldoInsuficiente,
-                     ResultadoCaixa::Falha::SaldoInsuficiente});
+            throw RecusaCaixa{{false, Mensagem::Tipo::Aviso, TextosCaixa::SaldoInsuficiente,
+                               ResultadoCaixa::Falha::SaldoInsuficiente},
+                              true};
     });
 }
 

@@ -48,6 +48,7 @@ struct Valores {
 // The register refused a booking; nothing of the operation was written.
 struct RecusaCaixa {
     ResultadoCaixa caixa;
+    bool estadia = false; // estornar: the stay's paid columns did not cover it (the register did)
 };
 
 // The description of a deposit's withdrawal row and log line.

@@ -10,6 +10,9 @@
 #include "base/TelaEdicao.h"
 #include "base/Telas.h"
 #include "base/UnitLog.h"
+#include "finance/UnitRelRecibo.h"
+#include "stays/Adiantamento.h"
+#include "stays/CalculoEstadia.h"
 #include "stays/UnitBuscarVeiculo.h"
 #include "stays/UnitWalkIn.h"
 
@@ -27,11 +30,14 @@
 #include <QMap>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
+#include <typeindex>
 
 TFrmCadWalkIn *FrmCadWalkIn = nullptr;
 
@@ -149,7 +155,8 @@ void TFrmCadWalkIn::montar()
     g->addWidget(edtData1, 2, 3);
     g->addWidget(rotulo("Hora Chegada:"), 2, 4);
     g->addWidget(edtHora1, 2, 5);
-    g->addWidget(rotulo("Diária: R$"), 3, 0);
+    m_rotDiaria = rotulo("Diária: R$");
+    g->addWidget(m_rotDiaria, 3, 0);
     auto *diaria = new QHBoxLayout;
     diaria->addWidget(edtDiaria);
     diaria->addWidget(chkPernoite);
@@ -173,14 +180,16 @@ void TFrmCadWalkIn::montar()
     const auto figura = [&](const char *t, QLabel *v) {
         v->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; }"));
         v->setMinimumWidth(70);
-        figuras->addWidget(new QLabel(QString::fromUtf8(t), pnlPrincipal), posicao / 3, (posicao % 3) * 2);
+        auto *rot = new QLabel(QString::fromUtf8(t), pnlPrincipal);
+        figuras->addWidget(rot, posicao / 3, (posicao % 3) * 2);
         figuras->addWidget(v, posicao / 3, (posicao % 3) * 2 + 1);
         ++posicao;
+        return rot;
     };
-    figura("Quantidade de Diárias:", lblQtdDiarias);
-    figura("Valor Total das Diárias: R$", lblTotalDiarias);
+    m_rotQtdDiarias = figura("Quantidade de Diárias:", lblQtdDiarias);
+    m_rotTotalDiarias = figura("Valor Total das Diárias: R$", lblTotalDiarias);
     figura("Valor Total da Estadia (R$)", lblValor);
-    figura("Valor Dividido pela Quantidade de Pessoas (R$)", lblValorDividido);
+    m_rotDividido = figura("Valor Dividido pela Quantidade de Pessoas (R$)", lblValorDividido);
     figura("Total Pago Adiantado: R$", lblValorAdiantado);
     figuras->setColumnStretch(5, 1);
     g->addLayout(figuras, 5, 0, 1, 6);
@@ -224,7 +233,9 @@ void TFrmCadWalkIn::montar()
                         btnRemoverHospede);
     pnlDespesas = bloco(QStringLiteral("Despesas e Consumos"), dbgDespesas,
                         {QStringLiteral("Código"), QStringLiteral("Produto / Serviço"), QStringLiteral("Qtd."),
-                         QStringLiteral("Valor Unit.(R$)"), QStringLiteral("Data")},
+                         QStringLiteral("Valor Unit.(R$)"), QStringLiteral("Taxa(%)"),
+                         QStringLiteral("Qtd. X Unit.+Taxa(R$)"), QStringLiteral("Data"), QStringLiteral("Hora"),
+                         QStringLiteral("Comanda"), QStringLiteral("Usuário"), QStringLiteral("Responsável")},
                         btnIncluirDespesa, btnRemoverDespesa);
     btnIncluirHospede->setToolTip(QStringLiteral("Digite \"=\" antes do nome para o Hóspede Responsável"));
     detalhe->addWidget(pnlItens, 0, 0);
@@ -309,6 +320,8 @@ void TFrmCadWalkIn::montar()
     rodape->addStretch(1);
     raiz->addLayout(rodape);
 
+    montarPaineis();
+
     ComportamentoEdicao comp;
     comp.confirmar = [this] {
         if (btnConfirmar->isEnabled())
@@ -350,6 +363,18 @@ void TFrmCadWalkIn::montar()
     connect(btnConfirmarVeiculo, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarVeiculoClick);
     connect(btnRemoverVeiculo, &QPushButton::clicked, this, &TFrmCadWalkIn::btnRemoverVeiculoClick);
     connect(btnBuscar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnBuscarClick);
+    connect(edtDiaria, &QLineEdit::textChanged, this, &TFrmCadWalkIn::edtDiariaChange);
+    connect(edtData1, &QDateEdit::dateChanged, this, &TFrmCadWalkIn::edtDataChange);
+    connect(edtData2, &QDateEdit::dateChanged, this, &TFrmCadWalkIn::edtDataChange);
+    connect(chkPernoite, &QCheckBox::clicked, this, &TFrmCadWalkIn::chkPernoiteClick);
+    connect(btnIncluirDespesa, &QPushButton::clicked, this, &TFrmCadWalkIn::btnIncluirDespesaClick);
+    connect(btnRemoverDespesa, &QPushButton::clicked, this, &TFrmCadWalkIn::btnRemoverDespesaClick);
+    connect(dbgDespesas, &QTableWidget::currentCellChanged, this, [this] { habilitarRemoverDespesa(); });
+    connect(btnIncluirItem, &QPushButton::clicked, this, &TFrmCadWalkIn::btnIncluirItemClick);
+    connect(btnRemoverItem, &QPushButton::clicked, this, &TFrmCadWalkIn::btnRemoverItemClick);
+    connect(btnIncluirFrigobar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnIncluirFrigobarClick);
+    connect(btnRemoverFrigobar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnRemoverFrigobarClick);
+    connect(btnAdiantamento, &QPushButton::clicked, this, &TFrmCadWalkIn::btnAdiantamentoClick);
     edtDiaria->installEventFilter(this);
 }
 
@@ -428,13 +453,17 @@ void TFrmCadWalkIn::mostrar()
         edtHora2->setTime(agora.time());
         // The stay's key, reserved now: the check-in inserts the stay with it.
         m_chave = DM->Conexao.emTransacao([] { return DM->Conexao.gerador(QStringLiteral("GEN_ID_WALK_IN"), 1); });
-        m_nova.chave = m_chave;
+        m_nova.idEntrada = m_chave;
         lblCodEntrada->setText(QString::number(m_chave));
         lblValorAdiantado->setText(QStringLiteral("0,00"));
-        // Consumption is charged once the stay exists.
-        btnIncluirDespesa->setEnabled(false);
-        btnRemoverDespesa->setEnabled(false);
+        // Consumption, items and minibar are held until the check-in.
+        m_despesasLiberadas = true;
         btnSalvarObs->setEnabled(false);
+        if (motel()) {
+            // The motel rate comes from the room type only.
+            edtDiaria->setReadOnly(true);
+            edtNumPessoas->setReadOnly(true);
+        }
         m_carregando = false;
         if (!m_pre.pessoas.isEmpty())
             edtNumPessoas->setText(m_pre.pessoas);
@@ -462,6 +491,13 @@ void TFrmCadWalkIn::mostrar()
     recarregarItens();
     recarregarDespesas();
     btnRemoverHospede->setVisible(dbgHospedes->rowCount() > 0);
+    if (tParametros().sim(QStringLiteral("APENAS_ESPECIE"))) {
+        // Cash only, in both payment panels.
+        for (QLineEdit *e : {edtVisa2, edtDebVisa2, edtMaster2, edtDebMaster2, edtHiper2, edtCheque2, edtDeposito,
+                             edtVisa, edtDebVisa, edtMaster, edtDebMaster, edtHiper, edtCheque})
+            e->parentWidget()->hide();
+    }
+    recalcular();
 }
 
 void TFrmCadWalkIn::carregarEstadia()
@@ -519,7 +555,7 @@ void TFrmCadWalkIn::travarEstadia()
         btnConfirmar->setEnabled(false);
         edtObs->setEnabled(true);
         btnIncluirDespesa->setEnabled(true);
-        btnRemoverDespesa->setEnabled(true);
+        m_despesasLiberadas = true;
         for (QPushButton *b : {btnFecharConta, btnExtratoConta, btnExtratoConferencia})
             b->show();
     } else if (modo == QLatin1String("Despesas") || modo == QLatin1String("Itens")) {
@@ -529,7 +565,10 @@ void TFrmCadWalkIn::travarEstadia()
         btnCancelar->setText(QStringLiteral("Fechar"));
         edtObs->setEnabled(true);
         (despesas ? btnIncluirDespesa : btnIncluirItem)->setEnabled(true);
-        (despesas ? btnRemoverDespesa : btnRemoverItem)->setEnabled(true);
+        if (despesas)
+            m_despesasLiberadas = true;
+        else
+            btnRemoverItem->setEnabled(true);
         pnlPrincipal->hide();
         btnTiposUH->hide();
         (despesas ? pnlItens : pnlDespesas)->hide();
@@ -561,32 +600,34 @@ QString TFrmCadWalkIn::textoUH() const
 
 void TFrmCadWalkIn::lerTarifa()
 {
-    m_valorMin.clear();
+    m_valorMin = Dinheiro();
     if (edtNumPessoas->text().trimmed().isEmpty()) {
         m_valorDiariaPadrao = Dinheiro::deTexto(edtDiaria->text()).value_or(Dinheiro());
         return;
     }
-    Dinheiro tarifa;
-    Dinheiro minimo;
-    bool ok = false;
-    const int n = edtNumPessoas->text().trimmed().toInt(&ok);
-    if (ok && n >= 1 && chaveDe(cbUH) > 0) {
-        const Linha t = DM->Conexao.ler(
-            QStringLiteral("SELECT T.P1, T.P2, T.P3, T.P4, T.P1MIN, T.P2MIN, T.P3MIN, T.P4MIN FROM UH JOIN TIPO_UH T "
-                           "ON T.ID_TIPO_UH = UH.ID_TIPO_UH WHERE UH.ID_UH = ?"),
-            {chaveDe(cbUH)});
-        if (n <= 4) {
-            int p = n;
-            if (n == 1 && tParametros().sim(QStringLiteral("MODO_MOTEL")) && chkPernoite->isVisible()
-                && chkPernoite->isChecked())
-                p = 3;
-            tarifa = t.dinheiro(QStringLiteral("P%1").arg(p));
-            minimo = t.dinheiro(QStringLiteral("P%1MIN").arg(n));
+    const int n = Entrada::numeroPessoas(edtNumPessoas->text());
+    CalculoEstadia::TaxaPessoas t;
+    if (n >= 1 && chaveDe(cbUH) > 0) {
+        const CalculoEstadia::TaxasTipo taxas = CalculoEstadia::lerTaxas(chaveDe(cbUH));
+        if (motel()) {
+            // The overnight box first: it chooses between the initial period and the overnight.
+            std::optional<Dinheiro> gravada;
+            if (op() != QLatin1String("I") && m_lista && !m_lista->vazia())
+                gravada = Dinheiro::deVariant(m_lista->campo(QStringLiteral("VALOR_DIARIA")));
+            const CalculoEstadia::Pernoite p = CalculoEstadia::decidirPernoite(
+                QDateTime(edtData1->date(), edtHora1->time()), gravada, taxas, CalculoEstadia::ConfigMotel::deParametros(),
+                m_carregouPernoite);
+            chkPernoite->setVisible(p.visivel);
+            if (p.marcar) {
+                chkPernoite->setChecked(true);
+                m_carregouPernoite = true;
+            }
         }
-        m_valorMin = minimo.formatado();
+        t = CalculoEstadia::taxaParaPessoas(taxas, n, motel(), chkPernoite->isVisibleTo(this) && chkPernoite->isChecked());
     }
-    edtDiaria->setText(tarifa.formatado());
-    m_valorDiariaPadrao = tarifa;
+    m_valorMin = t.minimo;
+    edtDiaria->setText(t.diaria.formatado());
+    m_valorDiariaPadrao = t.diaria;
 }
 
 void TFrmCadWalkIn::oferecer(bool porUH, qint64 chave)
@@ -703,7 +744,7 @@ void TFrmCadWalkIn::recarregarHospedes()
     dbgHospedes->setRowCount(0);
     if (op() == QLatin1String("I")) {
         for (int i = 0; i < m_nova.hospedes.size(); ++i)
-            linha(dbgHospedes, {m_nova.hospedes[i].nome}, i);
+            linha(dbgHospedes, {m_nova.hospedes[i]}, i);
     } else {
         for (const Linha &l : DM->Conexao.lerTodas(
                  QStringLiteral("SELECT ID_HOSPEDE, NOME FROM HOSPEDE WHERE ID_ENTRADA = ? ORDER BY NOME"), {m_chave}))
@@ -756,6 +797,10 @@ void TFrmCadWalkIn::recarregarItens()
                        .texto(QStringLiteral("DESCRICAO")),
                    QString::number(it.value()), Dinheiro::deCentavos(it.key().second).formatado()},
                   it.key().first);
+        dbgItens->resizeColumnsToContents();
+        dbgFrigobar->resizeColumnsToContents();
+        btnRemoverItem->setVisible(dbgItens->rowCount() > 0);
+        btnRemoverFrigobar->setVisible(dbgFrigobar->rowCount() > 0);
         return;
     }
     for (const Linha &l : c.lerTodas(QStringLiteral("SELECT E.ID_ITEM, I.DESCRICAO, SUM(E.QTD) AS QTD FROM ITEM_ENTRADA E "
@@ -773,23 +818,56 @@ void TFrmCadWalkIn::recarregarItens()
               {l.texto(QStringLiteral("ID_P_S")), l.texto(QStringLiteral("DESCRICAO")), l.texto(QStringLiteral("QTD")),
                l.dinheiro(QStringLiteral("VALOR")).formatado()},
               l.inteiro(QStringLiteral("ID_P_S")));
+    dbgItens->resizeColumnsToContents();
+    dbgFrigobar->resizeColumnsToContents();
+    btnRemoverItem->setVisible(dbgItens->rowCount() > 0);
+    btnRemoverFrigobar->setVisible(dbgFrigobar->rowCount() > 0);
 }
 
 void TFrmCadWalkIn::recarregarDespesas()
 {
     dbgDespesas->setRowCount(0);
-    if (op() == QLatin1String("I"))
-        return;
-    for (const Linha &l : DM->Conexao.lerTodas(
-             QStringLiteral("SELECT D.ID_DESPESA_UH, D.ID_P_S, S.DESCRICAO, D.QTD, D.VALOR_UNIT, D.DATA FROM DESPESA_UH D "
-                            "LEFT JOIN PRODUTOS_SERVICOS S ON S.ID_P_S = D.ID_P_S WHERE D.ID_ENTRADA = ? "
-                            "ORDER BY D.DATA, D.ID_DESPESA_UH"),
-             {m_chave}))
-        linha(dbgDespesas,
-              {l.texto(QStringLiteral("ID_P_S")), l.texto(QStringLiteral("DESCRICAO")), l.texto(QStringLiteral("QTD")),
-               l.dinheiro(QStringLiteral("VALOR_UNIT")).formatado(),
-               l.data(QStringLiteral("DATA")).toString(QStringLiteral("dd/MM/yyyy"))},
-              l.inteiro(QStringLiteral("ID_DESPESA_UH")));
+    const auto pago = [this](const QString &p) {
+        dbgDespesas->item(dbgDespesas->rowCount() - 1, 0)->setData(Qt::UserRole + 1, p);
+    };
+    if (op() == QLatin1String("I")) {
+        // Lines held until the check-in: the fee as it will be written.
+        const QString login = Sessao::atual().login;
+        for (int i = 0; i < m_nova.consumo.size(); ++i) {
+            const Consumo::LinhaNova &l = m_nova.consumo[i];
+            const Dinheiro unit = Dinheiro::deTexto(l.valorUnit).value_or(Dinheiro());
+            linha(dbgDespesas,
+                  {QString::number(l.produto), l.descricao, l.qtd.trimmed(), unit.formatado(),
+                   Consumo::taxaDoProduto(DM->Conexao, l.produto).formatado(),
+                   Adiantamento::valorLinha(l).formatado(), l.data.toString(QStringLiteral("dd/MM/yyyy")), QString(),
+                   QString::number(l.comanda), login, l.responsavel.toUpper()},
+                  i);
+            pago(QStringLiteral("N"));
+        }
+    } else {
+        for (const Linha &l : DM->Conexao.lerTodas(
+                 QStringLiteral("SELECT D.ID_DESPESA_UH, D.ID_P_S, S.DESCRICAO, D.QTD, D.VALOR_UNIT, D.TAXA, D.DATA, "
+                                "D.HORA, D.COMANDA, D.USUARIO, D.RESPONSAVEL, D.PAGO FROM DESPESA_UH D "
+                                "LEFT JOIN PRODUTOS_SERVICOS S ON S.ID_P_S = D.ID_P_S WHERE D.ID_ENTRADA = ? "
+                                "ORDER BY D.DATA, D.ID_DESPESA_UH"),
+                 {m_chave})) {
+            const Dinheiro unit = l.dinheiro(QStringLiteral("VALOR_UNIT"));
+            const Dinheiro taxa = l.dinheiro(QStringLiteral("TAXA"));
+            linha(dbgDespesas,
+                  {l.texto(QStringLiteral("ID_P_S")), l.texto(QStringLiteral("DESCRICAO")), l.texto(QStringLiteral("QTD")),
+                   unit.formatado(), taxa.formatado(),
+                   CalculoEstadia::valorLinhaConsumo(l.inteiro(QStringLiteral("QTD")), unit, taxa).formatado(),
+                   l.data(QStringLiteral("DATA")).toString(QStringLiteral("dd/MM/yyyy")),
+                   l.hora(QStringLiteral("HORA")).toString(QStringLiteral("HH:mm:ss")), l.texto(QStringLiteral("COMANDA")),
+                   l.texto(QStringLiteral("USUARIO")), l.texto(QStringLiteral("RESPONSAVEL"))},
+                  l.inteiro(QStringLiteral("ID_DESPESA_UH")));
+            pago(l.texto(QStringLiteral("PAGO")));
+        }
+    }
+    dbgDespesas->resizeColumnsToContents();
+    if (dbgDespesas->rowCount() > 0 && dbgDespesas->currentRow() < 0)
+        dbgDespesas->setCurrentCell(0, 0);
+    habilitarRemoverDespesa();
 }
 
 // ---------------------------------------------------------------- guests
@@ -811,7 +889,7 @@ void TFrmCadWalkIn::btnConfirmarHospedeClick()
         return;
     }
     if (op() == QLatin1String("I")) {
-        m_nova.hospedes.append({0, *nome});
+        m_nova.hospedes.append(*nome);
     } else {
         DM->Conexao.emTransacao([&] {
             DM->Conexao.executar(QStringLiteral("INSERT INTO HOSPEDE (ID_ENTRADA, NOME, BAIXA) VALUES (?, ?, 'N')"),
@@ -911,49 +989,118 @@ void TFrmCadWalkIn::btnBuscarClick()
 
 // ---------------------------------------------------------------- confirm / cancel
 
-NovaEntrada TFrmCadWalkIn::reunir() const
+Entrada::Dados TFrmCadWalkIn::reunir() const
 {
-    NovaEntrada e = m_nova;
-    e.chave = m_chave;
-    e.idReserva = chaveDe(cbReserva);
-    e.idCliente = chaveDe(cbCliente);
-    e.idUH = chaveDe(cbUH);
-    e.pessoas = edtNumPessoas->text().trimmed();
-    e.diaria = edtDiaria->text().trimmed();
-    e.dataEntrada = edtData1->date();
-    e.horaEntrada = edtHora1->time();
-    e.dataSaida = edtData2->date();
-    e.horaSaida = edtHora2->time();
-    e.obs = edtObs->text();
-    e.cliente = cbCliente->currentText();
-    e.numeroUH = textoUH();
-    e.valorDiariaPadrao = m_valorDiariaPadrao;
-    e.valorMin = m_valorMin;
-    return e;
+    Entrada::Dados d = m_nova;
+    d.idEntrada = m_chave;
+    d.reserva = chaveDe(cbReserva);
+    if (op() != QLatin1String("I") && m_lista && !m_lista->vazia()) {
+        d.reservaGravada = m_lista->campo(QStringLiteral("ID_RESERVA")).toLongLong();
+        d.existente = true;
+        // The checks count the stay's guests as stored.
+        for (const Linha &h : DM->Conexao.lerTodas(QStringLiteral("SELECT NOME FROM HOSPEDE WHERE ID_ENTRADA = ?"),
+                                                   {m_chave}))
+            d.hospedes.append(h.texto(QStringLiteral("NOME")));
+    }
+    d.cliente = chaveDe(cbCliente);
+    d.nomeCliente = cbCliente->currentText();
+    d.uh = chaveDe(cbUH);
+    d.numeroUH = textoUH();
+    d.pessoas = edtNumPessoas->text().trimmed();
+    d.dataEntrada = edtData1->date();
+    d.horaEntrada = edtHora1->time();
+    d.dataSaida = edtData2->date();
+    d.horaSaida = edtHora2->time();
+    d.diaria = edtDiaria->text().trimmed();
+    d.obs = edtObs->text();
+    d.valorDiariaPadrao = m_valorDiariaPadrao;
+    d.valorMin = m_valorMin;
+    if (d.cliente > 0)
+        d.valorMinCliente = DM->Conexao.ler(QStringLiteral("SELECT VALOR_MIN FROM CLIENTE WHERE ID_CLIENTE = ?"),
+                                            {d.cliente})
+                                .dinheiro(QStringLiteral("VALOR_MIN"));
+    return d;
 }
+
+namespace {
+
+void mostrarRecusa(const Entrada::Recusa &r)
+{
+    if (r.erro)
+        Mensagem::erro(r.mensagem);
+    else
+        Mensagem::aviso(r.mensagem);
+}
+
+} // namespace
 
 void TFrmCadWalkIn::btnConfirmarClick()
 {
     if (!btnConfirmar->isEnabled())
         return;
     const QString modo = op();
-    if (modo == QLatin1String("I")) {
-        if (CadWalkIn::confirmarEntrada && CadWalkIn::confirmarEntrada(reunir()))
-            accept();
-    } else if (modo == QLatin1String("A")) {
-        if (CadWalkIn::alterarEntrada && CadWalkIn::alterarEntrada(m_chave, reunir())) {
-            if (m_lista)
-                m_lista->reabrir();
-            accept();
+    const bool novo = modo == QLatin1String("I");
+    if (!novo && modo != QLatin1String("A"))
+        return;
+    const Entrada::Dados d = reunir();
+    const auto focar = [this](Entrada::Campo c) {
+        switch (c) {
+        case Entrada::Campo::Cliente: cbCliente->setFocus(); break;
+        case Entrada::Campo::UH: cbUH->setFocus(); break;
+        case Entrada::Campo::Pessoas: edtNumPessoas->setFocus(); break;
+        case Entrada::Campo::Diaria: edtDiaria->setFocus(); break;
+        case Entrada::Campo::IncluirHospede: btnIncluirHospede->setFocus(); break;
+        case Entrada::Campo::Saida: edtData2->setFocus(); break;
+        case Entrada::Campo::Nenhum: break;
         }
+    };
+    const Entrada::Verificacao v = Entrada::verificar(d, Entrada::Regras::atuais(), Relogio::agora(),
+                                                      [](const QString &t) { return Mensagem::pergunta(t); });
+    if (v.abandonada) {
+        btnCancelarClick(); // nothing was written: leaving discards the form's children
+        return;
     }
+    if (v.recusa) {
+        mostrarRecusa(*v.recusa);
+        focar(v.recusa->foco);
+        return;
+    }
+    // Pressed once: a second press waits for this one's outcome.
+    btnConfirmar->setEnabled(false);
+    struct Reabilita {
+        QPushButton *b;
+        bool ok = false;
+        ~Reabilita()
+        {
+            if (!ok)
+                b->setEnabled(true);
+        }
+    } reabilita{btnConfirmar};
+    const Entrada::Gravacao g = novo ? Entrada::incluir(d, Sessao::atual().login, Relogio::hoje())
+                                     : Entrada::alterar(d);
+    if (g.recusa) {
+        mostrarRecusa(*g.recusa);
+        focar(g.recusa->foco);
+        return;
+    }
+    reabilita.ok = true;
+    if (novo) {
+        m_nova = Entrada::Dados(); // written under the stay's key
+        if (!motel() && Mensagem::pergunta(Entrada::Textos::PerguntaExtrato) && CadWalkIn::abrirExtrato)
+            CadWalkIn::abrirExtrato(g.idEntrada, CadWalkIn::Extrato::Entrada);
+    } else {
+        if (m_lista)
+            m_lista->reabrir();
+        Mensagem::info(Entrada::Textos::Atualizada);
+    }
+    accept();
 }
 
 void TFrmCadWalkIn::btnCancelarClick()
 {
     // A new stay's guests, vehicles and items were never written: leaving
     // discards them with the form.
-    m_nova = NovaEntrada();
+    m_nova = Entrada::Dados();
     if (m_lista && m_lista->OP != QLatin1String("Despesas") && m_lista->OP != QStringLiteral("Saída"))
         m_lista->OP.clear();
     QDialog::reject();
@@ -978,6 +1125,26 @@ void TFrmCadWalkIn::btnSalvarObsClick()
 
 bool TFrmCadWalkIn::eventFilter(QObject *o, QEvent *e)
 {
+    auto *edit = qobject_cast<QLineEdit *>(o);
+    if (edit && edit != edtDiaria && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut)) {
+        const bool entrou = e->type() == QEvent::FocusIn;
+        if (edit == edtQtd || edit == edtComanda || edit == edtQtdItem || edit == edtQtdFrigobar) {
+            // Leaving a quantity (or the order ticket) empty writes its default.
+            if (!entrou && edit->text().trimmed().isEmpty())
+                edit->setText(edit == edtQtd ? QStringLiteral("1") : QStringLiteral("0"));
+        } else if (entrou) {
+            // A money edit: the thousands dots go while it is typed in.
+            edit->setText(edit->text().remove(QLatin1Char('.')));
+            if (edit == edtValorUnit || edit == edtValorFrigobar)
+                edit->setReadOnly(!Sessao::atual().direitos.MOVIMENTOS && Sessao::atual().Permitido.isEmpty());
+        } else {
+            if (edit->text().trimmed().isEmpty())
+                edit->setText(QStringLiteral("0,00"));
+            else if (const auto v = Dinheiro::deTexto(edit->text()))
+                edit->setText(v->formatado());
+            edit->setReadOnly(false);
+        }
+    }
     if (o == edtDiaria) {
         if (e->type() == QEvent::FocusIn)
             edtDiaria->setText(TiraPontoTracoBarra(edtDiaria->text()));
@@ -987,4 +1154,708 @@ bool TFrmCadWalkIn::eventFilter(QObject *o, QEvent *e)
         }
     }
     return QDialog::eventFilter(o, e);
+}
+
+// ---------------------------------------------------------------- reason box
+
+TFrmMotivo *FrmMotivo = nullptr;
+
+TFrmMotivo::TFrmMotivo(const QString &titulo, const QString &pergunta, QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(titulo);
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(new QLabel(pergunta, this));
+    edtMotivo = new QLineEdit(this);
+    edtMotivo->setMaxLength(150);
+    v->addWidget(edtMotivo);
+    auto *h = new QHBoxLayout;
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    ok->setDefault(true);
+    h->addStretch(1);
+    h->addWidget(ok);
+    h->addWidget(cancelar);
+    v->addLayout(h);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
+    resize(380, sizeHint().height());
+}
+
+QString TFrmMotivo::motivo() const { return edtMotivo->text().trimmed(); }
+
+// ---------------------------------------------------------------- panels on demand
+
+namespace {
+
+// A money edit of a payment panel: "0,00" to start with.
+QLineEdit *editDinheiro(QWidget *pai)
+{
+    auto *e = new QLineEdit(QStringLiteral("0,00"), pai);
+    e->setAlignment(Qt::AlignRight);
+    e->setMaxLength(20);
+    e->setFixedWidth(110);
+    return e;
+}
+
+Dinheiro valorDe(const QLineEdit *e) { return Dinheiro::deTexto(e->text()).value_or(Dinheiro()); }
+
+QPushButton *botaoFechar(QWidget *painel)
+{
+    auto *x = new QPushButton(QStringLiteral("x"), painel);
+    x->setFixedWidth(26);
+    QObject::connect(x, &QPushButton::clicked, painel, &QWidget::hide);
+    return x;
+}
+
+QGroupBox *painelFlutuante(const QString &titulo, QWidget *pai)
+{
+    auto *p = new QGroupBox(titulo, pai);
+    p->setAutoFillBackground(true);
+    p->setStyleSheet(QStringLiteral("QGroupBox { background-color: #ECECEC; border: 2px solid #000080; "
+                                    "margin-top: 10px; padding-top: 6px; font-weight: bold; }"
+                                    "QGroupBox::title { subcontrol-origin: margin; left: 8px; }"));
+    p->hide();
+    return p;
+}
+
+} // namespace
+
+void TFrmCadWalkIn::montarPaineis()
+{
+    const auto rot = [](const char *t, QWidget *pai) { return new QLabel(QString::fromUtf8(t), pai); };
+    // Consumption entry.
+    pnlNovaDespesa = painelFlutuante(QStringLiteral("Incluir Despesa:"), this);
+    {
+        auto *g = new QGridLayout(pnlNovaDespesa);
+        lblCodBarras = rot("Código de Barras:", pnlNovaDespesa);
+        edtCodBarras = new QLineEdit(pnlNovaDespesa);
+        edtCodBarras->setMaxLength(20);
+        edtCodBarras->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edtCodBarras));
+        cbProduto = new QComboBox(pnlNovaDespesa);
+        cbProduto->setMinimumWidth(320);
+        edtQtd = new QLineEdit(pnlNovaDespesa);
+        edtQtd->setMaxLength(20);
+        edtValorUnit = editDinheiro(pnlNovaDespesa);
+        edtDataDespesa = new QDateEdit(pnlNovaDespesa);
+        edtDataDespesa->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        edtDataDespesa->setCalendarPopup(true);
+        chkPago = new QCheckBox(QStringLiteral("Pago?"), pnlNovaDespesa);
+        edtComanda = new QLineEdit(pnlNovaDespesa);
+        edtComanda->setMaxLength(9);
+        edtComanda->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edtComanda));
+        edtResponsavel = new QLineEdit(pnlNovaDespesa);
+        emMaiusculas(edtResponsavel, 90);
+        btnConfirmarDespesa = new QPushButton(QStringLiteral("Confirmar"), pnlNovaDespesa);
+        g->addWidget(lblCodBarras, 0, 0);
+        g->addWidget(edtCodBarras, 0, 1);
+        g->addWidget(botaoFechar(pnlNovaDespesa), 0, 3, Qt::AlignRight);
+        g->addWidget(rot("P / S:", pnlNovaDespesa), 1, 0);
+        g->addWidget(cbProduto, 1, 1, 1, 3);
+        g->addWidget(rot("Qtd.:", pnlNovaDespesa), 2, 0);
+        g->addWidget(edtQtd, 2, 1);
+        g->addWidget(rot("Valor Unit. R$", pnlNovaDespesa), 2, 2);
+        g->addWidget(edtValorUnit, 2, 3);
+        g->addWidget(rot("Data:", pnlNovaDespesa), 3, 0);
+        g->addWidget(edtDataDespesa, 3, 1);
+        g->addWidget(chkPago, 3, 2);
+        g->addWidget(rot("Comanda:", pnlNovaDespesa), 4, 0);
+        g->addWidget(edtComanda, 4, 1);
+        g->addWidget(rot("Responsável:", pnlNovaDespesa), 5, 0);
+        g->addWidget(edtResponsavel, 5, 1, 1, 3);
+        g->addWidget(btnConfirmarDespesa, 6, 3);
+    }
+    // Room item entry.
+    pnlNovoItem = painelFlutuante(QStringLiteral("Incluir Item de Estoque:"), this);
+    {
+        auto *g = new QGridLayout(pnlNovoItem);
+        cbItem = new QComboBox(pnlNovoItem);
+        cbItem->setMinimumWidth(280);
+        edtQtdItem = new QLineEdit(QStringLiteral("0"), pnlNovoItem);
+        edtQtdItem->setMaxLength(20);
+        btnConfirmarItem = new QPushButton(QStringLiteral("Confirmar"), pnlNovoItem);
+        g->addWidget(rot("Item:", pnlNovoItem), 0, 0);
+        g->addWidget(cbItem, 0, 1);
+        g->addWidget(botaoFechar(pnlNovoItem), 0, 2);
+        g->addWidget(rot("Qtd.:", pnlNovoItem), 1, 0);
+        g->addWidget(edtQtdItem, 1, 1);
+        g->addWidget(btnConfirmarItem, 2, 1, Qt::AlignRight);
+    }
+    // Minibar entry.
+    pnlNovoFrigobar = painelFlutuante(QStringLiteral("Incluir Produto / Serviço:"), this);
+    {
+        auto *g = new QGridLayout(pnlNovoFrigobar);
+        cbProdutoFrigobar = new QComboBox(pnlNovoFrigobar);
+        cbProdutoFrigobar->setMinimumWidth(280);
+        edtQtdFrigobar = new QLineEdit(QStringLiteral("0"), pnlNovoFrigobar);
+        edtQtdFrigobar->setMaxLength(20);
+        edtValorFrigobar = editDinheiro(pnlNovoFrigobar);
+        btnConfirmarFrigobar = new QPushButton(QStringLiteral("Confirmar"), pnlNovoFrigobar);
+        g->addWidget(rot("P / S:", pnlNovoFrigobar), 0, 0);
+        g->addWidget(cbProdutoFrigobar, 0, 1, 1, 3);
+        g->addWidget(botaoFechar(pnlNovoFrigobar), 0, 4);
+        g->addWidget(rot("Qtd.:", pnlNovoFrigobar), 1, 0);
+        g->addWidget(edtQtdFrigobar, 1, 1);
+        g->addWidget(rot("Valor Unit. R$", pnlNovoFrigobar), 1, 2);
+        g->addWidget(edtValorFrigobar, 1, 3);
+        g->addWidget(btnConfirmarFrigobar, 2, 3);
+    }
+    // The payment panels: one row (caption and edit) per means.
+    const auto linhaMeio = [this](QGroupBox *p, QVBoxLayout *v, const QString &rotulo) {
+        auto *linha = new QWidget(p);
+        auto *h = new QHBoxLayout(linha);
+        h->setContentsMargins(0, 0, 0, 0);
+        auto *r = new QLabel(rotulo, linha);
+        r->setMinimumWidth(150);
+        h->addWidget(r);
+        QLineEdit *e = editDinheiro(linha);
+        h->addWidget(e);
+        v->addWidget(linha);
+        e->installEventFilter(this);
+        connect(e, &QLineEdit::textChanged, this, [this, p, e] {
+            if (!e->text().isEmpty())
+                somarPainel(p);
+        });
+        return e;
+    };
+    const QStringList meios = {QStringLiteral("Dinheiro"),           QStringLiteral("Crédito - Visa"),
+                               QStringLiteral("Débito - Visa"),      QStringLiteral("Crédito - Mastercard"),
+                               QStringLiteral("Débito - Mastercard"), QStringLiteral("Crédito - Hipercard"),
+                               QStringLiteral("Pix / Chq")};
+    pnlAdiantamento = painelFlutuante(QStringLiteral("Forma de Adiantamento"), this);
+    {
+        auto *v = new QVBoxLayout(pnlAdiantamento);
+        QLineEdit **e[] = {&edtDinheiro2, &edtVisa2, &edtDebVisa2, &edtMaster2, &edtDebMaster2, &edtHiper2, &edtCheque2};
+        for (int i = 0; i < 7; ++i)
+            *e[i] = linhaMeio(pnlAdiantamento, v, meios[i]);
+        edtDeposito = linhaMeio(pnlAdiantamento, v, QStringLiteral("Deposito em Conta"));
+        lblTotal2 = new QLabel(QStringLiteral("Total -> R$ 0,00"), pnlAdiantamento);
+        lblTotal2->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; color: #000080; }"));
+        v->addWidget(lblTotal2);
+        auto *h = new QHBoxLayout;
+        btnConfirmarAdiantamento = new QPushButton(QStringLiteral("Confirmar"), pnlAdiantamento);
+        btnCancelarAdiantamento = new QPushButton(QStringLiteral("Cancelar"), pnlAdiantamento);
+        h->addStretch(1);
+        h->addWidget(btnConfirmarAdiantamento);
+        h->addWidget(btnCancelarAdiantamento);
+        v->addLayout(h);
+        connect(btnCancelarAdiantamento, &QPushButton::clicked, pnlAdiantamento, &QWidget::hide);
+        connect(btnConfirmarAdiantamento, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarAdiantamentoClick);
+    }
+    pnlPagamento = painelFlutuante(QStringLiteral("Forma de Pagamento"), this);
+    {
+        auto *v = new QVBoxLayout(pnlPagamento);
+        lblRestante = new QLabel(QStringLiteral("R$ 0,00"), pnlPagamento);
+        lblRestante->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; color: #800000; }"));
+        v->addWidget(lblRestante);
+        QLineEdit **e[] = {&edtDinheiro, &edtVisa, &edtDebVisa, &edtMaster, &edtDebMaster, &edtHiper, &edtCheque};
+        for (int i = 0; i < 7; ++i)
+            *e[i] = linhaMeio(pnlPagamento, v, meios[i]);
+        lblTotal = new QLabel(QStringLiteral("Total -> R$ 0,00"), pnlPagamento);
+        lblTotal->setStyleSheet(QStringLiteral("QLabel { font-weight: bold; color: #000080; }"));
+        v->addWidget(lblTotal);
+        auto *h = new QHBoxLayout;
+        btnConfirmarPagamento = new QPushButton(QStringLiteral("Confirmar"), pnlPagamento);
+        btnCancelarPagamento = new QPushButton(QStringLiteral("Cancelar"), pnlPagamento);
+        h->addStretch(1);
+        h->addWidget(btnConfirmarPagamento);
+        h->addWidget(btnCancelarPagamento);
+        v->addLayout(h);
+        connect(btnConfirmarPagamento, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarPagamentoClick);
+        connect(btnCancelarPagamento, &QPushButton::clicked, this, &TFrmCadWalkIn::btnCancelarPagamentoClick);
+    }
+    for (QLineEdit *e : {edtValorUnit, edtValorFrigobar})
+        e->installEventFilter(this);
+    for (QLineEdit *e : {edtQtd, edtComanda, edtQtdItem, edtQtdFrigobar})
+        e->installEventFilter(this);
+    connect(edtCodBarras, &QLineEdit::returnPressed, this, &TFrmCadWalkIn::edtCodBarrasEnter);
+    connect(cbProduto, qOverload<int>(&QComboBox::currentIndexChanged), this, &TFrmCadWalkIn::cbProdutoChange);
+    connect(btnConfirmarDespesa, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarDespesaClick);
+    connect(btnConfirmarItem, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarItemClick);
+    connect(cbProdutoFrigobar, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TFrmCadWalkIn::cbProdutoFrigobarChange);
+    connect(btnConfirmarFrigobar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarFrigobarClick);
+}
+
+void TFrmCadWalkIn::mostrarFlutuante(QWidget *painel)
+{
+    painel->adjustSize();
+    const QSize t = painel->sizeHint().expandedTo(painel->minimumSizeHint());
+    painel->resize(t);
+    painel->move((width() - t.width()) / 2, qMax(0, (height() - t.height()) / 2));
+    painel->raise();
+    painel->show();
+}
+
+void TFrmCadWalkIn::somarPainel(QGroupBox *painel)
+{
+    const bool adiantamento = painel == pnlAdiantamento;
+    Dinheiro total;
+    for (QLineEdit *e : painel->findChildren<QLineEdit *>())
+        total += valorDe(e);
+    (adiantamento ? lblTotal2 : lblTotal)->setText(QStringLiteral("Total -> R$ ") + total.formatado());
+}
+
+bool TFrmCadWalkIn::motel() const { return tParametros().sim(QStringLiteral("MODO_MOTEL")); }
+
+void TFrmCadWalkIn::carregarProdutos(QComboBox *c)
+{
+    const QSignalBlocker b(c);
+    c->clear();
+    c->addItem(QString(), 0);
+    for (const Linha &l : DM->Conexao.lerTodas(QStringLiteral("SELECT ID_P_S, DESCRICAO FROM PRODUTOS_SERVICOS "
+                                                              "WHERE EXCLUIDO = 'N' ORDER BY DESCRICAO")))
+        c->addItem(l.texto(QStringLiteral("DESCRICAO")), l.inteiro(QStringLiteral("ID_P_S")));
+}
+
+// ---------------------------------------------------------------- charge
+
+void TFrmCadWalkIn::edtDiariaChange() { recalcular(); }
+
+void TFrmCadWalkIn::edtDataChange()
+{
+    if (m_carregando)
+        return;
+    // A date change puts back the room type's rate for the persons (a typed rate is replaced).
+    const int n = Entrada::numeroPessoas(edtNumPessoas->text());
+    Dinheiro tarifa;
+    if (!edtNumPessoas->text().trimmed().isEmpty() && chaveDe(cbUH) > 0)
+        tarifa = CalculoEstadia::taxaParaPessoas(CalculoEstadia::lerTaxas(chaveDe(cbUH)), n).diaria;
+    edtDiaria->setText(tarifa.formatado());
+    recalcular();
+}
+
+void TFrmCadWalkIn::chkPernoiteClick()
+{
+    if (m_carregando)
+        return;
+    lerTarifa();
+}
+
+void TFrmCadWalkIn::recalcular()
+{
+    if (m_carregando)
+        return;
+    const bool novo = op() == QLatin1String("I");
+    CalculoEstadia::Estadia e;
+    e.motel = motel();
+    e.nova = novo;
+    e.idEntrada = novo ? 0 : m_chave;
+    e.chegada = QDateTime(edtData1->date(), edtHora1->time());
+    e.saida = QDateTime(edtData2->date(), edtHora2->time());
+    e.diaria = Dinheiro::deTexto(edtDiaria->text()).value_or(Dinheiro());
+    e.pessoas = Entrada::numeroPessoas(edtNumPessoas->text());
+    if (chaveDe(cbUH) > 0)
+        e.taxas = CalculoEstadia::lerTaxas(chaveDe(cbUH));
+    if (e.motel)
+        e.motelConfig = CalculoEstadia::ConfigMotel::deParametros();
+    if (novo)
+        for (const Consumo::LinhaNova &l : m_nova.consumo)
+            e.consumoPendente += Adiantamento::valorLinha(l);
+    const CalculoEstadia::Resultado r = CalculoEstadia::calcular(DM->Conexao, e);
+    lblQtdDiarias->setText(QString::number(r.noites));
+    lblTotalDiarias->setText(r.totalDiarias.formatado());
+    lblValor->setText(r.total.formatado());
+    lblValorDividido->setText(r.porPessoa ? r.porPessoa->formatado() : QStringLiteral("0,00"));
+    for (QWidget *w : {static_cast<QWidget *>(m_rotQtdDiarias), static_cast<QWidget *>(lblQtdDiarias),
+                       static_cast<QWidget *>(m_rotDividido), static_cast<QWidget *>(lblValorDividido)})
+        w->setVisible(!e.motel);
+    if (e.motel) {
+        m_rotDiaria->setText(QStringLiteral("Inicial: R$"));
+        m_rotTotalDiarias->setText(QStringLiteral("Valor Adicional: R$"));
+    }
+}
+
+// ---------------------------------------------------------------- consumption
+
+void TFrmCadWalkIn::btnIncluirDespesaClick()
+{
+    if (!btnIncluirDespesa->isEnabled())
+        return;
+    carregarProdutos(cbProduto);
+    edtCodBarras->clear();
+    edtQtd->setText(QStringLiteral("1"));
+    edtDataDespesa->setMaximumDate(Relogio::hoje());
+    edtDataDespesa->setDate(Relogio::hoje());
+    edtValorUnit->setText(QStringLiteral("0,00"));
+    m_taxaProduto = Dinheiro();
+    chkPago->setChecked(false);
+    edtComanda->setText(QStringLiteral("0"));
+    edtResponsavel->clear();
+    const bool m = motel();
+    lblCodBarras->setVisible(!m);
+    edtCodBarras->setVisible(!m);
+    mostrarFlutuante(pnlNovaDespesa);
+    (m ? static_cast<QWidget *>(cbProduto) : edtCodBarras)->setFocus();
+}
+
+void TFrmCadWalkIn::edtCodBarrasEnter()
+{
+    const QString codigo = edtCodBarras->text().trimmed();
+    if (codigo.isEmpty()) {
+        cbProduto->setFocus();
+        return;
+    }
+    const QVariant id = DM->Conexao.valor(QStringLiteral("SELECT FIRST 1 ID_P_S FROM PRODUTOS_SERVICOS WHERE "
+                                                         "CODIGO_BARRAS = CAST(? AS VARCHAR(200)) AND EXCLUIDO = 'N'"),
+                                          {codigo});
+    edtCodBarras->clear();
+    if (id.isValid() && !id.isNull()) {
+        definirChave(cbProduto, id.toLongLong());
+        edtQtd->setFocus();
+    } else {
+        cbProduto->setFocus();
+    }
+}
+
+void TFrmCadWalkIn::cbProdutoChange()
+{
+    const qint64 p = chaveDe(cbProduto);
+    m_taxaProduto = Dinheiro();
+    if (p <= 0) {
+        edtValorUnit->setText(QStringLiteral("0,00"));
+        return;
+    }
+    edtValorUnit->setText(
+        DM->Conexao.ler(QStringLiteral("SELECT VALOR FROM PRODUTOS_SERVICOS WHERE ID_P_S = ?"), {p})
+            .dinheiro(QStringLiteral("VALOR"))
+            .formatado());
+    m_taxaProduto = Consumo::taxaDoProduto(DM->Conexao, p);
+}
+
+Consumo::LinhaNova TFrmCadWalkIn::linhaDigitada() const
+{
+    Consumo::LinhaNova l;
+    l.produto = chaveDe(cbProduto);
+    l.descricao = cbProduto->currentText();
+    l.qtd = edtQtd->text().trimmed();
+    l.valorUnit = edtValorUnit->text().trimmed();
+    l.data = edtDataDespesa->date();
+    l.comanda = edtComanda->text().trimmed().toInt();
+    l.responsavel = edtResponsavel->text();
+    return l;
+}
+
+void TFrmCadWalkIn::btnConfirmarDespesaClick()
+{
+    const Consumo::LinhaNova l = linhaDigitada();
+    if (const std::optional<Consumo::Recusa> r = Consumo::validar(l, Relogio::hoje())) {
+        Mensagem::mostrar(r->tipo, r->mensagem, Mensagem::Ok);
+        switch (r->foco) {
+        case Consumo::Campo::Produto: cbProduto->setFocus(); break;
+        case Consumo::Campo::Quantidade: edtQtd->setFocus(); break;
+        case Consumo::Campo::ValorUnit: edtValorUnit->setFocus(); break;
+        case Consumo::Campo::Data: edtDataDespesa->setFocus(); break;
+        default: break;
+        }
+        return;
+    }
+    const bool novo = op() == QLatin1String("I");
+    if (chkPago->isChecked()) {
+        if (novo) {
+            // The stay does not exist yet: its payment would have nowhere to go.
+            Mensagem::aviso(Adiantamento::Textos::PagoAntesDaEntrada);
+            chkPago->setFocus();
+            return;
+        }
+        m_totalPagamento = Adiantamento::valorLinha(l);
+        despesaAmpliada(true);
+        for (QLineEdit *e : {edtVisa, edtDebVisa, edtMaster, edtDebMaster, edtHiper, edtCheque})
+            e->setText(QStringLiteral("0,00"));
+        edtDinheiro->setText(m_totalPagamento.formatado());
+        lblRestante->setText(QStringLiteral("R$ ") + m_totalPagamento.formatado());
+        lblTotal->setText(QStringLiteral("Total -> R$ ") + m_totalPagamento.formatado());
+        pnlNovaDespesa->hide(); // its fields stay as typed for the payment's confirm
+        mostrarFlutuante(pnlPagamento);
+        edtDinheiro->setFocus();
+        return;
+    }
+    if (novo) {
+        m_nova.consumo.append(l);
+    } else {
+        const Consumo::Inclusao i = Consumo::incluir(m_chave, textoUH(), l);
+        if (i.recusa) {
+            Mensagem::mostrar(i.recusa->tipo, i.recusa->mensagem, Mensagem::Ok);
+            return;
+        }
+    }
+    pnlNovaDespesa->hide();
+    recarregarDespesas();
+    recalcular();
+}
+
+void TFrmCadWalkIn::despesaAmpliada(bool ampliada)
+{
+    // In consumption mode the panel already has the whole form.
+    if (op() == QLatin1String("Despesas") || m_despesaAmpliada == ampliada)
+        return;
+    m_despesaAmpliada = ampliada;
+    if (ampliada) {
+        m_visiveisAntes.clear();
+        for (QWidget *w : {pnlPrincipal, static_cast<QWidget *>(pnlItens), static_cast<QWidget *>(pnlFrigobar),
+                           static_cast<QWidget *>(pnlHospedes)})
+            if (w->isVisibleTo(this)) {
+                m_visiveisAntes.append(w);
+                w->hide();
+            }
+    } else {
+        for (QWidget *w : std::as_const(m_visiveisAntes))
+            w->show();
+        m_visiveisAntes.clear();
+    }
+}
+
+void TFrmCadWalkIn::btnCancelarPagamentoClick()
+{
+    pnlPagamento->hide();
+    pnlNovaDespesa->hide();
+    despesaAmpliada(false);
+}
+
+void TFrmCadWalkIn::btnConfirmarPagamentoClick()
+{
+    Adiantamento::Digitado d;
+    const QLineEdit *e[] = {edtDinheiro, edtVisa, edtDebVisa, edtMaster, edtDebMaster, edtHiper, edtCheque};
+    for (int i = 0; i < 7; ++i)
+        d.meio[i] = e[i]->text();
+    const std::optional<Pagamentos::Valores> v = Adiantamento::ler(d);
+    if (!v) {
+        Mensagem::aviso(Adiantamento::Textos::ValorInvalido);
+        return;
+    }
+    const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(m_chave, textoUH(), linhaDigitada(), *v);
+    if (!p.gravado) {
+        Mensagem::mostrar(p.tipo, p.mensagem.value_or(QString()), Mensagem::Ok);
+        return;
+    }
+    recarregarDespesas();
+    recarregarAdiantado();
+    recalcular();
+    pnlPagamento->hide();
+    pnlNovaDespesa->hide();
+    despesaAmpliada(false);
+}
+
+void TFrmCadWalkIn::habilitarRemoverDespesa()
+{
+    const int r = dbgDespesas->currentRow();
+    bool pode = m_despesasLiberadas && op() != QLatin1String("V") && r >= 0 && r < dbgDespesas->rowCount();
+    if (pode && dbgDespesas->item(r, 0)) {
+        const QString pago = dbgDespesas->item(r, 0)->data(Qt::UserRole + 1).toString();
+        pode = pago == QLatin1String("N") || (pago == QLatin1String("S") && Sessao::atual().direitos.MOVIMENTOS);
+    }
+    btnRemoverDespesa->setEnabled(pode);
+    btnRemoverDespesa->setVisible(dbgDespesas->rowCount() > 0);
+}
+
+void TFrmCadWalkIn::btnRemoverDespesaClick()
+{
+    const int r = dbgDespesas->currentRow();
+    if (!btnRemoverDespesa->isEnabled() || r < 0 || r >= dbgDespesas->rowCount())
+        return;
+    QString motivo;
+    std::unique_ptr<TFrmMotivo> tela(new TFrmMotivo(Consumo::Textos::TituloMotivo, Consumo::Textos::PerguntaMotivo, this));
+    FrmMotivo = tela.get();
+    const int resposta = Telas::executar(tela.get(), std::type_index(typeid(TFrmMotivo)));
+    motivo = tela->motivo();
+    FrmMotivo = nullptr;
+    tela.reset();
+    if (resposta != QDialog::Accepted)
+        return;
+    if (motivo.isEmpty()) {
+        Mensagem::aviso(Consumo::Textos::SemMotivo);
+        return;
+    }
+    const qint64 chave = dbgDespesas->item(r, 0)->data(Qt::UserRole).toLongLong();
+    if (op() == QLatin1String("I")) {
+        if (chave >= 0 && chave < m_nova.consumo.size())
+            m_nova.consumo.removeAt(int(chave));
+    } else {
+        const Consumo::Remocao x = Consumo::remover(chave, motivo, textoUH());
+        if (x.recusa)
+            Mensagem::mostrar(x.recusa->tipo, x.recusa->mensagem, Mensagem::Ok);
+        recarregarAdiantado();
+    }
+    recarregarDespesas();
+    recalcular();
+}
+
+void TFrmCadWalkIn::recarregarAdiantado()
+{
+    if (op() == QLatin1String("I"))
+        return;
+    lblValorAdiantado->setText(
+        DM->Conexao.ler(QStringLiteral("SELECT ADIANTADO FROM WALK_IN WHERE ID_WALK_IN = ?"), {m_chave})
+            .dinheiro(QStringLiteral("ADIANTADO"))
+            .formatado());
+}
+
+// ---------------------------------------------------------------- room items
+
+void TFrmCadWalkIn::btnIncluirItemClick()
+{
+    if (!btnIncluirItem->isEnabled())
+        return;
+    {
+        const QSignalBlocker b(cbItem);
+        cbItem->clear();
+        cbItem->addItem(QString(), 0);
+        for (const Linha &l : DM->Conexao.lerTodas(QStringLiteral("SELECT ID_ITEM, DESCRICAO FROM ITEM WHERE ID_ITEM NOT IN "
+                                                                  "(SELECT ID_ITEM FROM ANULACAO) ORDER BY DESCRICAO")))
+            cbItem->addItem(l.texto(QStringLiteral("DESCRICAO")), l.inteiro(QStringLiteral("ID_ITEM")));
+    }
+    edtQtdItem->setText(QStringLiteral("0"));
+    mostrarFlutuante(pnlNovoItem);
+    cbItem->setFocus();
+}
+
+void TFrmCadWalkIn::btnConfirmarItemClick()
+{
+    const qint64 item = chaveDe(cbItem);
+    if (op() == QLatin1String("I")) {
+        const int n = Entrada::numeroPessoas(edtQtdItem->text()); // a whole number, 0 otherwise
+        if (item <= 0 || n < 1) {
+            Mensagem::erro(item <= 0 ? Consumo::Textos::SemItem : Consumo::Textos::SemQuantidadeItem);
+            (item <= 0 ? static_cast<QWidget *>(cbItem) : edtQtdItem)->setFocus();
+            return;
+        }
+        m_nova.itens.append({item, n});
+    } else if (const auto r = Consumo::incluirItem(m_chave, item, edtQtdItem->text(), cbItem->currentText(), textoUH())) {
+        Mensagem::mostrar(r->tipo, r->mensagem, Mensagem::Ok);
+        (r->foco == Consumo::Campo::Produto ? static_cast<QWidget *>(cbItem) : edtQtdItem)->setFocus();
+        return;
+    }
+    pnlNovoItem->hide();
+    recarregarItens();
+}
+
+void TFrmCadWalkIn::btnRemoverItemClick()
+{
+    const int r = dbgItens->currentRow() < 0 ? 0 : dbgItens->currentRow();
+    if (!btnRemoverItem->isEnabled() || r >= dbgItens->rowCount())
+        return;
+    const qint64 item = dbgItens->item(r, 0)->data(Qt::UserRole).toLongLong();
+    const QString descricao = dbgItens->item(r, 1)->text();
+    const qint64 uh = chaveDe(cbUH);
+    if (op() == QLatin1String("I")) {
+        // Back to the room's standard: an extra item goes, a standard one returns to its quantity.
+        m_nova.itens.removeIf([item](const ItemQtd &i) { return i.id == item; });
+        for (const ItemQtd &i : padroesDaUH(uh).itens)
+            if (i.id == item)
+                m_nova.itens.append(i);
+    } else {
+        const qint64 tipo =
+            DM->Conexao.valor(QStringLiteral("SELECT ID_TIPO_UH FROM UH WHERE ID_UH = ?"), {uh}).toLongLong();
+        Consumo::removerItem(m_chave, item, tipo, uh, descricao, textoUH());
+    }
+    recarregarItens();
+}
+
+// ---------------------------------------------------------------- minibar
+
+void TFrmCadWalkIn::btnIncluirFrigobarClick()
+{
+    if (!btnIncluirFrigobar->isEnabled())
+        return;
+    carregarProdutos(cbProdutoFrigobar);
+    edtQtdFrigobar->setText(QStringLiteral("0"));
+    edtValorFrigobar->setText(QStringLiteral("0,00"));
+    mostrarFlutuante(pnlNovoFrigobar);
+    cbProdutoFrigobar->setFocus();
+}
+
+void TFrmCadWalkIn::cbProdutoFrigobarChange()
+{
+    const qint64 p = chaveDe(cbProdutoFrigobar);
+    edtValorFrigobar->setText(
+        p <= 0 ? QStringLiteral("0,00")
+               : DM->Conexao.ler(QStringLiteral("SELECT VALOR FROM PRODUTOS_SERVICOS WHERE ID_P_S = ?"), {p})
+                     .dinheiro(QStringLiteral("VALOR"))
+                     .formatado());
+}
+
+void TFrmCadWalkIn::btnConfirmarFrigobarClick()
+{
+    const qint64 p = chaveDe(cbProdutoFrigobar);
+    if (op() == QLatin1String("I")) {
+        const int n = Entrada::numeroPessoas(edtQtdFrigobar->text());
+        const std::optional<Dinheiro> v = Dinheiro::deTexto(edtValorFrigobar->text());
+        if (p <= 0 || n < 1 || !v || *v < Dinheiro()) {
+            Mensagem::erro(p <= 0 ? Consumo::Textos::SemProduto
+                                  : n < 1 ? Consumo::Textos::SemQuantidadeItem : Consumo::Textos::ValorInvalido);
+            return;
+        }
+        m_nova.frigobar.append({p, n, *v});
+    } else if (const auto r = Consumo::incluirFrigobar(m_chave, p, edtQtdFrigobar->text(), edtValorFrigobar->text(),
+                                                       cbProdutoFrigobar->currentText(), textoUH())) {
+        Mensagem::mostrar(r->tipo, r->mensagem, Mensagem::Ok);
+        return;
+    }
+    pnlNovoFrigobar->hide();
+    recarregarItens();
+}
+
+void TFrmCadWalkIn::btnRemoverFrigobarClick()
+{
+    const int r = dbgFrigobar->currentRow() < 0 ? 0 : dbgFrigobar->currentRow();
+    if (!btnRemoverFrigobar->isEnabled() || r >= dbgFrigobar->rowCount())
+        return;
+    const qint64 p = dbgFrigobar->item(r, 0)->data(Qt::UserRole).toLongLong();
+    const QString descricao = dbgFrigobar->item(r, 1)->text();
+    const Dinheiro valor = Dinheiro::deTexto(dbgFrigobar->item(r, 3)->text()).value_or(Dinheiro());
+    if (op() == QLatin1String("I"))
+        m_nova.frigobar.removeIf([&](const ProdutoQtd &x) { return x.id == p && x.valor == valor; });
+    else
+        Consumo::removerFrigobar(m_chave, p, valor, descricao, textoUH());
+    recarregarItens();
+}
+
+// ---------------------------------------------------------------- advance
+
+void TFrmCadWalkIn::btnAdiantamentoClick()
+{
+    if (!btnAdiantamento->isEnabled())
+        return;
+    for (QLineEdit *e : {edtDinheiro2, edtVisa2, edtDebVisa2, edtMaster2, edtDebMaster2, edtHiper2, edtCheque2, edtDeposito})
+        e->setText(QStringLiteral("0,00"));
+    lblTotal2->setText(QStringLiteral("Total -> R$ 0,00"));
+    mostrarFlutuante(pnlAdiantamento);
+    edtDinheiro2->setFocus();
+}
+
+void TFrmCadWalkIn::btnConfirmarAdiantamentoClick()
+{
+    Adiantamento::Digitado d;
+    const QLineEdit *e[] = {edtDinheiro2, edtVisa2, edtDebVisa2, edtMaster2, edtDebMaster2, edtHiper2, edtCheque2};
+    for (int i = 0; i < 7; ++i)
+        d.meio[i] = e[i]->text();
+    d.deposito = edtDeposito->text();
+    const std::optional<Pagamentos::Valores> v = Adiantamento::ler(d);
+    if (!v) {
+        Mensagem::aviso(Adiantamento::Textos::ValorInvalido);
+        return;
+    }
+    const QString cliente = cbCliente->currentText();
+    const Adiantamento::Resultado r = Adiantamento::registrar(m_chave, *v, cliente, textoUH());
+    if (!r.gravado) {
+        Mensagem::mostrar(r.tipo, r.mensagem.value_or(QString()), Mensagem::Ok);
+        return;
+    }
+    recarregarAdiantado();
+    pnlAdiantamento->hide();
+    if (!v->deposito.zero())
+        Mensagem::info(kMsgRetiradaDeposito);
+    Mensagem::info(Adiantamento::Textos::Sucesso);
+    if (!Mensagem::pergunta(Adiantamento::Textos::PerguntaRecibo))
+        return;
+    std::unique_ptr<TFrmRelRecibo> recibo(new TFrmRelRecibo(this));
+    FrmRelRecibo = recibo.get();
+    recibo->edtRecebemos->setText(cliente);
+    recibo->edtImportancia->setText(Adiantamento::valorRecibo(*v).formatado());
+    recibo->edtReferente->setText(Adiantamento::referenteRecibo(m_chave, textoUH()));
+    struct Limpa {
+        ~Limpa() { FrmRelRecibo = nullptr; }
+    } limpa;
+    Telas::executar(recibo.get(), std::type_index(typeid(TFrmRelRecibo)));
 }

@@ -4,6 +4,7 @@
 // "Saída" check-out. A new stay's key is reserved from the generator when the
 // form opens; its guests, vehicles, room items and minibar products stay in
 // memory until the check-in is confirmed, so a cancel leaves nothing behind.
+#include "stays/Entrada.h"
 #include "stays/Estadias.h"
 
 #include <QDialog>
@@ -32,12 +33,6 @@ struct Predefinicao {
     bool travarSelecoes = false; // customer, room and reservation locked
 };
 
-// The check-in of a new stay: checks, writes the stay, its children
-// (Estadias::gravarFilhos) and its first night in one transaction, shows its
-// messages. Returns true when the stay was saved (the form then closes).
-inline std::function<bool(const Estadias::NovaEntrada &)> confirmarEntrada;
-// Rewrites an existing stay ("A"); true when saved.
-inline std::function<bool(qint64 idEntrada, const Estadias::NovaEntrada &)> alterarEntrada;
 // Screens of other parts opened from the form.
 inline std::function<void()> abrirTiposUH;
 // "Fechar Conta (Walk-Out)": the check-out of the stay shown (check-out mode).
@@ -50,6 +45,16 @@ inline std::function<void(qint64 idEntrada, Extrato tipo)> abrirExtrato;
 extern const char *const kMsgObsAtualizada;
 } // namespace CadWalkIn
 
+// The reason asked before a consumption line is removed ("Remover Consumo").
+class TFrmMotivo : public QDialog {
+    Q_OBJECT
+public:
+    TFrmMotivo(const QString &titulo, const QString &pergunta, QWidget *parent = nullptr);
+    QLineEdit *edtMotivo;
+    QString motivo() const;
+};
+extern TFrmMotivo *FrmMotivo;
+
 class TFrmCadWalkIn : public QDialog {
     Q_OBJECT
 public:
@@ -60,9 +65,9 @@ public:
     // The stay's key shown on the form (reserved in "I").
     qint64 chave() const { return m_chave; }
     // What the form holds for a new stay.
-    const Estadias::NovaEntrada &nova() const { return m_nova; }
+    const Entrada::Dados &nova() const { return m_nova; }
     // The inputs of the form gathered for the check-in.
-    Estadias::NovaEntrada reunir() const;
+    Entrada::Dados reunir() const;
     QString ValorRestante;
 
     QLabel *imgFundo;
@@ -127,6 +132,43 @@ public:
     QLineEdit *edtPlaca;
     QPushButton *btnBuscar;
     QPushButton *btnConfirmarVeiculo;
+    // "Incluir Despesa:"
+    QGroupBox *pnlNovaDespesa;
+    QLineEdit *edtCodBarras;
+    QLabel *lblCodBarras;
+    QComboBox *cbProduto;
+    QLineEdit *edtQtd;
+    QLineEdit *edtValorUnit;
+    QDateEdit *edtDataDespesa;
+    QCheckBox *chkPago;
+    QLineEdit *edtComanda;
+    QLineEdit *edtResponsavel;
+    QPushButton *btnConfirmarDespesa;
+    // "Incluir Item de Estoque:"
+    QGroupBox *pnlNovoItem;
+    QComboBox *cbItem;
+    QLineEdit *edtQtdItem;
+    QPushButton *btnConfirmarItem;
+    // "Incluir Produto / Serviço:" (minibar)
+    QGroupBox *pnlNovoFrigobar;
+    QComboBox *cbProdutoFrigobar;
+    QLineEdit *edtQtdFrigobar;
+    QLineEdit *edtValorFrigobar;
+    QPushButton *btnConfirmarFrigobar;
+    // "Forma de Adiantamento"
+    QGroupBox *pnlAdiantamento;
+    QLineEdit *edtDinheiro2, *edtVisa2, *edtDebVisa2, *edtMaster2, *edtDebMaster2, *edtHiper2, *edtCheque2,
+        *edtDeposito;
+    QLabel *lblTotal2;
+    QPushButton *btnConfirmarAdiantamento;
+    QPushButton *btnCancelarAdiantamento;
+    // "Forma de Pagamento" (a consumption line paid at once)
+    QGroupBox *pnlPagamento;
+    QLineEdit *edtDinheiro, *edtVisa, *edtDebVisa, *edtMaster, *edtDebMaster, *edtHiper, *edtCheque;
+    QLabel *lblRestante;
+    QLabel *lblTotal;
+    QPushButton *btnConfirmarPagamento;
+    QPushButton *btnCancelarPagamento;
 
 public slots:
     void btnConfirmarClick();
@@ -144,6 +186,25 @@ public slots:
     void btnConfirmarVeiculoClick();
     void btnRemoverVeiculoClick();
     void btnBuscarClick();
+    void edtDiariaChange();
+    void edtDataChange();
+    void chkPernoiteClick();
+    void btnIncluirDespesaClick();
+    void edtCodBarrasEnter();
+    void cbProdutoChange();
+    void btnConfirmarDespesaClick();
+    void btnRemoverDespesaClick();
+    void btnIncluirItemClick();
+    void btnConfirmarItemClick();
+    void btnRemoverItemClick();
+    void btnIncluirFrigobarClick();
+    void cbProdutoFrigobarChange();
+    void btnConfirmarFrigobarClick();
+    void btnRemoverFrigobarClick();
+    void btnAdiantamentoClick();
+    void btnConfirmarAdiantamentoClick();
+    void btnConfirmarPagamentoClick();
+    void btnCancelarPagamentoClick();
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -152,6 +213,7 @@ protected:
 
 private:
     void montar();
+    void montarPaineis();
     void mostrar();
     void carregarListas();
     void carregarEstadia();
@@ -164,18 +226,35 @@ private:
     void recarregarVeiculos();
     void recarregarItens();
     void recarregarDespesas();
+    void recalcular();
+    void recarregarAdiantado();
+    void mostrarFlutuante(QWidget *painel);
+    void despesaAmpliada(bool ampliada);
+    void habilitarRemoverDespesa();
+    void somarPainel(QGroupBox *painel);
+    void carregarProdutos(QComboBox *c);
+    bool motel() const;
+    Consumo::LinhaNova linhaDigitada() const;
     QString textoUH() const;
     QString op() const;
 
     TFrmWalkIn *m_lista;
     CadWalkIn::Predefinicao m_pre;
     qint64 m_chave = 0;
-    Estadias::NovaEntrada m_nova;
+    Entrada::Dados m_nova;
+    bool m_carregouPernoite = false;
+    bool m_despesaAmpliada = false;
+    bool m_despesasLiberadas = false; // the mode lets consumption be added and removed
+    QList<QWidget *> m_visiveisAntes; // hidden while the consumption panel is enlarged
+    Dinheiro m_taxaProduto;    // the chosen product's point-of-sale fee
+    Dinheiro m_totalPagamento; // the line paid at once
+    QLabel *m_rotDiaria = nullptr, *m_rotQtdDiarias = nullptr, *m_rotTotalDiarias = nullptr,
+           *m_rotDividido = nullptr;
     QString m_baixa;
     bool m_carregando = false;
     bool m_mostrado = false;
     Dinheiro m_valorDiariaPadrao;
-    QString m_valorMin;
+    Dinheiro m_valorMin;
 };
 
 extern TFrmCadWalkIn *FrmCadWalkIn;

@@ -8,6 +8,7 @@
 #include "base/Telas.h"
 #include "base/UnitLog.h"
 #include "stays/UnitCadWalkIn.h"
+#include "stays/UnitCorrecoesWalkIn.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -239,8 +240,8 @@ void TFrmWalkIn::montar()
     connect(mnTodosCodigo, &QAction::triggered, this, [this] { mostrarTodos(OrdemLista::Codigo); });
     connect(mnTodosData, &QAction::triggered, this, [this] { mostrarTodos(OrdemLista::DataChegada); });
     connect(mnClienteResponsavel, &QAction::triggered, this, [this] {
-        if (ListaEstadias::correcao && !vazia())
-            ListaEstadias::correcao(*this, QStringLiteral("Alterar Cliente Responsável"));
+        if (!vazia())
+            correcoes->acao(QStringLiteral("Alterar Cliente Responsável"));
     });
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(DBGrid1, &QWidget::customContextMenuRequested, this,
@@ -273,6 +274,8 @@ void TFrmWalkIn::montar()
     for (int i = 0; i < ordem.size(); ++i)
         botoes->addWidget(ordem[i], i / 7, i % 7);
     raiz->addLayout(botoes);
+    // The correction panels, laid over the grid.
+    correcoes = new CorrecoesWalkIn(this);
 
     connect(btnNovaEntrada, &QPushButton::clicked, this, &TFrmWalkIn::btnNovaEntradaClick);
     connect(btnAlterarEntrada, &QPushButton::clicked, this, &TFrmWalkIn::btnAlterarEntradaClick);
@@ -284,8 +287,8 @@ void TFrmWalkIn::montar()
     for (QPushButton *b : {btnAlterarUH, btnAlterarDiaria, btnAlterarHospedes, btnDiariasCobradas, btnFormaPag,
                            btnExcluirEntrada, btnEmissaoNF}) {
         connect(b, &QPushButton::clicked, this, [this, b] {
-            if (ListaEstadias::correcao && !vazia())
-                ListaEstadias::correcao(*this, b->text());
+            if (!vazia())
+                correcoes->acao(b->text());
         });
     }
 

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <functional>
 
+class CorrecoesWalkIn;
 class QAction;
 class QButtonGroup;
 class QComboBox;
@@ -103,6 +104,7 @@ public:
     QComboBox *cbCliente;
     QLineEdit *Edit1;
     QPushButton *btnFecharFiltro;
+    CorrecoesWalkIn *correcoes;
 
 public slots:
     void btnNovaEntradaClick();
@@ -158,7 +160,6 @@ void abrirHistorico(qint64 cliente);
 
 // Screens of other parts the list opens; an unset one leaves its button
 // without effect.
-inline std::function<void(TFrmWalkIn &, const QString &acao)> correcao; // "Alterar UH", "Excluir Entrada", ...
 inline std::function<void()> despesasAvulsas;
 inline std::function<void()> chat;
 // Asks the main window to close (leaving the restaurant terminal).

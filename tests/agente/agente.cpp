@@ -10,6 +10,11 @@
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
 //   mesa DESK,DATA,N,MS  a desk's day of work (see diaDeMesa below)
+//   entrada UH,CLIENTE   the check-in of CLIENTE into room UH (keys), two persons
+//   saida ID,ID,...      the check-out of stay i of the list on run i, paid in
+//                        cash (prints the outcome's number and its message)
+//   forma ENTRADA        the payment of closed stay ENTRADA redistributed (cash / Visa credit)
+//   cancelar ENTRADA     open stay ENTRADA cancelled
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -20,6 +25,9 @@
 #include "core/PontoAutomatico.h"
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
+#include "stays/Entrada.h"
+#include "stays/Saida.h"
+#include "stays/Correcoes.h"
 
 // a desk's day of work
 #include "base/Parametros.h"
@@ -30,6 +38,7 @@
 #include "stays/Entrada.h"
 #include "stays/Pagamentos.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QThread>
 
@@ -52,7 +61,8 @@ void escrever(const QString &linha)
 // agreed start): open the shift, N/2 check-ins (every third one on the room
 // the other desk takes at that moment: the loser takes the next room),
 // consumption on every open stay, advance payments on its own stays,
-// reservations of the same room and days as the other desk, the timer's
+// reservations of the same room and days as the other desk, check-outs over
+// several means (two of them disputed with the other desk), the timer's
 // nightly posting (only the "SERVIDOR" desk posts), a withdrawal or an
 // addition, closing the shift. The database holds free rooms, customers and
 // products in key order; both desks read them before the first step.
@@ -213,13 +223,48 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         dizer(QStringLiteral("reserva"), g.recusa ? QStringLiteral("recusada") : QStringLiteral("ok"));
     }
 
-    // 6. The one-second timer's nightly posting: the server desk posts.
+    // 6. Check-outs over several means: every other stay of its own, and
+    // both desks at once on the first two stays that arrived before today
+    // (one closes each, the other is told it was closed elsewhere).
+    auto sair = [&](qint64 id, int k) {
+        const QDateTime agora = Relogio::agora();
+        Saida::Fechamento f;
+        f.idEntrada = id;
+        f.restante = Saida::calcular(c, id, agora).restante;
+        // Cash, a second means by turn and, on every third, a part on account.
+        const Dinheiro terco = Dinheiro::deCentavos(f.restante.centavos() / 3);
+        const MeioCaixa outro = k % 3 == 0 ? MeioCaixa::CreditoVisa : k % 3 == 1 ? MeioCaixa::DebitoMaster : MeioCaixa::PixChq;
+        f.pagamento.valores[outro] = terco;
+        f.pagamento.valores[MeioCaixa::APrazo] = k % 3 == 2 ? terco : Dinheiro();
+        f.pagamento.valores[MeioCaixa::Dinheiro] = f.restante - f.pagamento.valores.total();
+        f.saida = agora;
+        f.cliente = nome;
+        f.uh = QString::number(id);
+        f.usuario = nome;
+        const Saida::Resultado r = Saida::confirmar(c, f);
+        return r.fechada() ? QStringLiteral("ok") : r.mensagem;
+    };
+    const QList<Linha> antigas = c.lerTodas(
+        QStringLiteral("SELECT FIRST 2 ID_WALK_IN FROM WALK_IN WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? "
+                       "ORDER BY ID_WALK_IN"),
+        {dia});
+    for (const Linha &a : antigas) {
+        esperar();
+        dizer(QStringLiteral("saida disputada"), sair(a.inteiro(QStringLiteral("ID_WALK_IN")), mesa));
+    }
+    for (int k = 0; k < minhas.size(); k += 2) {
+        if (k % 4 == 0)
+            esperar();
+        dizer(QStringLiteral("saida"), sair(minhas[k], k / 2));
+    }
+
+    // 7. The one-second timer's nightly posting: the server desk posts.
     esperar();
     Diarias::Controle controle;
     controle.tick(dia);
     dizer(QStringLiteral("diarias"), s.ServidorAtualizado ? QStringLiteral("postadas") : QStringLiteral("pendentes"));
 
-    // 7. A withdrawal and an addition.
+    // 8. A withdrawal and an addition.
     esperar();
     const Caixa::ResultadoOperacao op =
         Caixa::operar(mesa == 0 ? Caixa::Operacao::Retirar : Caixa::Operacao::Adicionar, MeioCaixa::Dinheiro,
@@ -227,7 +272,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
                       mesa == 0 ? QStringLiteral("SANGRIA") : QStringLiteral("TROCO"));
     dizer(QStringLiteral("operacao"), op.feito ? QStringLiteral("ok") : QStringLiteral("recusada"));
 
-    // 8. Closing the shift: both desks at once, one closes it.
+    // 9. Closing the shift: both desks at once, one closes it.
     esperar();
     const Caixa::Fechamento f = Caixa::fechar(ip);
     dizer(QStringLiteral("fechamento"), f.situacao == Caixa::Fechamento::Situacao::Fechado
@@ -235,6 +280,79 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
                                             : f.situacao == Caixa::Fechamento::Situacao::JaFechado
                                             ? QStringLiteral("ja fechado")
                                             : QStringLiteral("outra maquina"));
+}
+
+// The stay form's check-in of a customer into a room, through the same
+// rule: "entrada=<key>" for the stay written, "recusa|<message>" otherwise.
+std::function<QString(int)> opEntrada(const QString &argumento)
+{
+    const qint64 uh = argumento.section(QLatin1Char(','), 0, 0).toLongLong();
+    const qint64 cliente = argumento.section(QLatin1Char(','), 1, 1).toLongLong();
+    return [uh, cliente](int) {
+        ConexaoBanco &c = DM->Conexao;
+        Entrada::Dados d;
+        d.idEntrada = c.emTransacao([&] { return c.gerador(QStringLiteral("GEN_ID_WALK_IN"), 1); });
+        d.cliente = cliente;
+        d.nomeCliente = c.valor(QStringLiteral("SELECT NOME FROM CLIENTE WHERE ID_CLIENTE = ?"), {cliente}).toString();
+        d.uh = uh;
+        d.numeroUH = c.valor(QStringLiteral("SELECT NUMERO FROM UH WHERE ID_UH = ?"), {uh}).toString();
+        d.pessoas = QStringLiteral("2");
+        const QDateTime agora = QDateTime::currentDateTime();
+        d.dataEntrada = agora.date();
+        d.horaEntrada = agora.time();
+        d.dataSaida = agora.date().addDays(1);
+        d.horaSaida = QTime(12, 0);
+        d.diaria = QStringLiteral("150,00");
+        const Entrada::Gravacao g = Entrada::incluir(d, QStringLiteral("AGENTE"), agora.date());
+        return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
+                        : QStringLiteral("entrada=") + QString::number(g.idEntrada);
+    };
+}
+
+// The check-out of one stay as the payment screen confirms it: the amount
+// due as the start computed it, all in cash.
+QString saida(const QString &ids, int i)
+{
+    const qint64 id = ids.split(QLatin1Char(',')).value(i).toLongLong();
+    const QDateTime agora = Relogio::agora();
+    Saida::Fechamento f;
+    f.idEntrada = id;
+    f.restante = Saida::calcular(DM->Conexao, id, agora).restante;
+    f.pagamento.valores[MeioCaixa::Dinheiro] = f.restante;
+    f.saida = agora;
+    f.cliente = QStringLiteral("AGENTE");
+    f.uh = QString::number(id);
+    f.usuario = Sessao::atual().login;
+    const Saida::Resultado r = Saida::confirmar(DM->Conexao, f);
+    return QStringLiteral("%1|%2").arg(int(r.situacao)).arg(r.mensagem);
+}
+
+// Corrections of one stay, each run on the stay as read at that moment:
+// "feito", or the refusal's message (the stay changed on another agent).
+std::function<QString(int)> correcoesEntrada(const QString &operacao, const QString &argumento)
+{
+    const qint64 id = argumento.toLongLong();
+    const auto texto = [](const Correcoes::Resultado &r) {
+        return r.feito ? QStringLiteral("feito") : r.mensagem;
+    };
+    if (operacao == QLatin1String("forma"))
+        return [=](int i) {
+            const auto e = Correcoes::ler(DM->Conexao, id);
+            if (!e)
+                return QStringLiteral("sem entrada");
+            // A different split on every run of every agent.
+            const qint64 total = e->totalPago().centavos();
+            const qint64 visa = total ? (QCoreApplication::applicationPid() * 7919 + i * 104729) % (total + 1) : 0;
+            const std::array<QString, 7> novos{Dinheiro::deCentavos(total - visa).formatado(),
+                                               Dinheiro::deCentavos(visa).formatado(), {}, {}, {}, {}, {}};
+            return texto(Correcoes::alterarForma(DM->Conexao, *e, novos));
+        };
+    if (operacao == QLatin1String("cancelar"))
+        return [=](int) {
+            const auto e = Correcoes::ler(DM->Conexao, id);
+            return e ? texto(Correcoes::cancelar(DM->Conexao, *e, QStringLiteral("AGENTE"))) : QStringLiteral("sem entrada");
+        };
+    return {};
 }
 
 } // namespace
@@ -291,6 +409,11 @@ int main(int argc, char **argv)
             diaDeMesa(argumento, inicio);
             return QStringLiteral("fim");
         };
+    } else if (operacao == QLatin1String("entrada")) {
+        rodar = opEntrada(argumento);
+    } else if (operacao == QLatin1String("saida")) {
+        rodar = [argumento](int i) { return saida(argumento, i); };
+    } else if ((rodar = correcoesEntrada(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;

@@ -233,6 +233,11 @@ TEST_F(DataModule, ColunaCharQueAceitaNuloSemPreenchimento)
     const Linha l = banco().ler(QStringLiteral("SELECT * FROM T_FLAG"));
     EXPECT_EQ(l.texto("A"), QStringLiteral("S"));
     EXPECT_EQ(l.texto("B"), QStringLiteral("N"));
+    // A NULL stays NULL (stripping the padding must not turn it into "").
+    banco().executar(QStringLiteral("UPDATE T_FLAG SET A = NULL"));
+    const Linha n = banco().ler(QStringLiteral("SELECT A, B FROM T_FLAG"));
+    EXPECT_TRUE(n.nulo("A"));
+    EXPECT_FALSE(n.nulo("B"));
 }
 
 TEST_F(DataModule, InstrucaoPreparadaUmaVezEGuardadaComLimite)

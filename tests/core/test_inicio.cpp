@@ -16,6 +16,8 @@
 #include "support/BancoTeste.h"
 
 #include <QDir>
+#include <future>
+#include <thread>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -243,6 +245,33 @@ TEST_F(InicioTeste, PrimeiraPartidaSemeiaAtualizacaoDepoisDeSaberQueOServidorNao
     Inicio::semearAtualizacao();
     EXPECT_EQ(contar(QStringLiteral("ATUALIZACAO")), 1);
     EXPECT_FALSE(Inicio::servidorAtualizado());
+}
+
+TEST_F(InicioTeste, DuasEstacoesPartindoJuntasSemeiamUmaVez)
+{
+    // The other workstation seeds today's row and commits while this one,
+    // having found the table empty, inserts the same day.
+    instalacaoCompleta();
+    const QString caminho = banco().caminho();
+    std::promise<void> escreveu;
+    std::promise<void> podeConfirmar;
+    std::thread outra([&] {
+        ConexaoBanco c(QStringLiteral("outra-estacao"), caminho);
+        c.definirCaminho(caminho);
+        c.conectar();
+        c.iniciarTransacao();
+        c.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {Relogio::hoje()});
+        escreveu.set_value();
+        podeConfirmar.get_future().wait();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        c.confirmarTransacao();
+        c.desconectar();
+    });
+    escreveu.get_future().wait();
+    podeConfirmar.set_value();
+    EXPECT_NO_THROW(Inicio::semearAtualizacao());
+    outra.join();
+    EXPECT_EQ(contar(QStringLiteral("ATUALIZACAO")), 1);
 }
 
 // ------------------------------------------------------------ param.ini

@@ -531,10 +531,30 @@ TEST_F(Parametros, EdicoesDoTamanhoDasColunasEColunasFora)
         if (texto && c.tipo != Tipo::Modelo)
             EXPECT_EQ(c.largura, l.inteiro(QStringLiteral("N"))) << c.coluna.toStdString();
     }
+    // What an edit keeps of a typed text (its validator counts characters,
+    // as the column does).
+    const auto mantem = [](QLineEdit *e, const QString &digitado) {
+        QString t = digitado;
+        int pos = int(t.size());
+        if (e->validator())
+            e->validator()->validate(t, pos);
+        return t.left(e->maxLength());
+    };
     naTela([&](TFrmParametros *t) {
-        for (const Campo &c : campos())
-            if (auto *e = qobject_cast<QLineEdit *>(t->controle(c.coluna)); e && e->inputMask().isEmpty())
-                EXPECT_EQ(e->maxLength(), c.largura) << c.coluna.toStdString();
+        for (const Campo &c : campos()) {
+            auto *e = qobject_cast<QLineEdit *>(t->controle(c.coluna));
+            if (!e || !e->inputMask().isEmpty())
+                continue;
+            const std::string col = c.coluna.toStdString();
+            EXPECT_EQ(mantem(e, QString(c.largura + 5, u'A')), QString(c.largura, u'A')) << col;
+            // Accented letters and emoji count one each, as in the column.
+            const QString acentos = QString(c.largura, QChar(0x00C7));
+            EXPECT_EQ(mantem(e, acentos), acentos) << col;
+            QString emoji;
+            for (int i = 0; i < c.largura; ++i)
+                emoji += QString::fromUcs4(U"\U0001F600", 1);
+            EXPECT_EQ(mantem(e, emoji), emoji) << col;
+        }
         t->btnFecharClick();
     });
 

@@ -231,6 +231,7 @@ TEST_F(Esquema, ConferenciaDosItensPadrao)
     banco().executar(QStringLiteral("INSERT INTO PADRAO_PS (ID_TIPO_UH, ID_P_S, QTD, VALOR) VALUES (1, 20, 2, 3)"));
     banco().executar(QStringLiteral("INSERT INTO PADRAO_PS (ID_TIPO_UH, ID_P_S, QTD, VALOR) VALUES (1, 21, 2, 5)"));
     banco().executar(QStringLiteral("INSERT INTO PADRAO_PS_UH (ID_UH, ID_PS, QTD) VALUES (7, 20, 1)"));
+    banco().executar(QStringLiteral("INSERT INTO PADRAO_PS_UH (ID_UH, ID_PS, QTD) VALUES (7, 21, 1)"));
     EXPECT_EQ(contar(QStringLiteral("SELECT SUM(QTD) FROM VW_CONFERENCIA_PS WHERE ID_ITEM = 20")), 3);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM VW_CONFERENCIA_PS WHERE ID_ITEM = 21")), 0);
 }

@@ -2,9 +2,9 @@
 // server: two agent processes (tests/agente, operation "mesa") run the same
 // script at the same moments — the shift opened by both, check-ins (some on
 // the same room at once), consumption on every stay, advance payments,
-// reservations of the same room and days, the timer's nightly posting (the
-// "SERVIDOR" desk posts), a withdrawal and an addition, the shift closed by
-// both. Afterwards the database must hold what one desk after the other
+// reservations of the same room and days, check-outs over several means (two
+// stays closed by both at once), the timer's nightly posting (the "SERVIDOR"
+// desk posts), a withdrawal and an addition, the shift closed by both. Afterwards the database must hold what one desk after the other
 // would have left. CI runs a day of 12 check-ins; ZV_DIA_COMPLETO=1 runs the
 // full day of 30.
 #include "base/UnitDM.h"
@@ -12,6 +12,7 @@
 #include "finance/ControleCaixa.h"
 #include "stays/Entrada.h"
 #include "stays/Pagamentos.h"
+#include "stays/Saida.h"
 #include "support/BancoTeste.h"
 
 #include <QDateTime>
@@ -242,6 +243,18 @@ TEST_F(DiaDuasMesas, UmDiaDeTrabalhoEmDuasMesasDeixaOBancoConsistente)
     EXPECT_EQ(r.count(QStringLiteral("recusada")), reservas);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM RESERVA WHERE EXCLUIDO = 'N' AND CONFIRMADA = 'N'")), reservas);
 
+    // Check-outs: every one of a desk's own made; of the two disputed, one
+    // desk closed each and the other was told it was closed elsewhere.
+    const QStringList saidas = resultados(todas, QStringLiteral("saida"));
+    EXPECT_EQ(saidas, QStringList(saidas.size(), QStringLiteral("ok")));
+    EXPECT_EQ(saidas.size(), 2 * ((pares + 1) / 2));
+    QStringList disputadas = resultados(todas, QStringLiteral("saida disputada"));
+    disputadas.sort();
+    EXPECT_EQ(disputadas, (QStringList{Saida::Textos::JaFechada, Saida::Textos::JaFechada, QStringLiteral("ok"),
+                                       QStringLiteral("ok")}));
+    const int fechadas = int(saidas.size()) + 2;
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN WHERE BAIXA = 'S'")), fechadas);
+
     // The posting ran once, on the server desk.
     EXPECT_EQ(resultados(mesas[1], QStringLiteral("diarias")), QStringList{QStringLiteral("postadas")});
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM ATUALIZACAO WHERE DATA = ?"), {kDia}), 1);
@@ -266,7 +279,7 @@ TEST_F(DiaDuasMesas, UmDiaDeTrabalhoEmDuasMesasDeixaOBancoConsistente)
                        "MIN(O.DATA) AS PRIMEIRA, MAX(O.DATA) AS ULTIMA FROM WALK_IN W LEFT JOIN OCUPACAO O ON "
                        "O.ID_ENTRADA = W.ID_WALK_IN WHERE W.BAIXA = 'N' AND W.EXCLUIDO = 'N' "
                        "GROUP BY W.ID_WALK_IN, W.DATA_ENTRADA"));
-    EXPECT_EQ(noites.size(), entradas + 4);
+    EXPECT_EQ(noites.size(), entradas + 4 - fechadas);
     for (const Linha &n : noites) {
         const QDate chegada = n.data(QStringLiteral("DATA_ENTRADA"));
         const QDate ultima = std::max(chegada, kDia.addDays(-1));
@@ -305,22 +318,24 @@ TEST_F(DiaDuasMesas, UmDiaDeTrabalhoEmDuasMesasDeixaOBancoConsistente)
     }
     EXPECT_EQ(turno.dinheiro(QStringLiteral("VALOR_FECHA")), total);
     // Advances: desk d's k-th stay paid 50,00 + k x 1,00 in cash and
-    // 30,00 + d x 10,00 in Pix (even k) or Visa credit (odd k).
-    Dinheiro esperadoDinheiro, esperadoVisa, esperadoPix;
+    // 30,00 + d x 10,00 in Pix or Visa credit; an open stay's advance is the
+    // sum of its means.
+    Dinheiro adiantado;
     for (int mesa = 0; mesa < 2; ++mesa) {
         const int feitos = resultados(mesas[mesa], QStringLiteral("adiantamento")).count(QStringLiteral("ok"));
         EXPECT_EQ(feitos, pares);
-        for (int k = 0; k < feitos; ++k) {
-            esperadoDinheiro += Dinheiro::deCentavos(5000 + 100 * k);
-            (k % 2 ? esperadoVisa : esperadoPix) += Dinheiro::deCentavos(3000 + mesa * 1000);
-        }
+        for (int k = 0; k < feitos; ++k)
+            adiantado += Dinheiro::deCentavos(5000 + 100 * k + 3000 + mesa * 1000);
     }
-    EXPECT_EQ(banco().ler(QStringLiteral("SELECT SUM(DINHEIRO) AS V FROM WALK_IN")).dinheiro(QStringLiteral("V")), esperadoDinheiro);
-    EXPECT_EQ(banco().ler(QStringLiteral("SELECT SUM(VISA) AS V FROM WALK_IN")).dinheiro(QStringLiteral("V")), esperadoVisa);
-    EXPECT_EQ(banco().ler(QStringLiteral("SELECT SUM(CHEQUE) AS V FROM WALK_IN")).dinheiro(QStringLiteral("V")), esperadoPix);
-    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN WHERE ADIANTADO <> DINHEIRO + VISA + DEBVISA + MASTER "
-                                    "+ DEBMASTER + HIPER + CHEQUE + NOTA")),
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT SUM(ADIANTADO) AS V FROM WALK_IN WHERE DATA_ENTRADA = ?"), {kDia})
+                  .dinheiro(QStringLiteral("V")),
+              adiantado);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN WHERE BAIXA = 'N' AND ADIANTADO <> DINHEIRO + VISA + "
+                                    "DEBVISA + MASTER + DEBMASTER + HIPER + CHEQUE + NOTA")),
               0);
+    // What was left on account became bills of the same amount.
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT COALESCE(SUM(NOTA), 0) AS V FROM WALK_IN")).dinheiro(QStringLiteral("V")),
+              banco().ler(QStringLiteral("SELECT COALESCE(SUM(VALOR), 0) AS V FROM NOTA")).dinheiro(QStringLiteral("V")));
 
     // No two live reservations of one room share a day; each keeps all its days.
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM RESERVA A JOIN RESERVA B ON B.ID_UH = A.ID_UH AND "
@@ -347,6 +362,10 @@ TEST_F(DiaDuasMesas, UmDiaDeTrabalhoEmDuasMesasDeixaOBancoConsistente)
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN W WHERE (SELECT COUNT(*) FROM DESPESA_UH D WHERE "
                                     "D.ID_ENTRADA = W.ID_WALK_IN) <> (SELECT COUNT(*) FROM LOG L WHERE L.OPERACAO "
                                     "STARTING WITH 'Incluiu Despesa ou Consumo -> Código ' || W.ID_WALK_IN || ' (')")),
+              0);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN W WHERE W.BAIXA = 'S' AND (SELECT COUNT(*) FROM LOG L "
+                                    "WHERE L.OPERACAO STARTING WITH CAST(? AS VARCHAR(100)) || W.ID_WALK_IN || ' ') <> 1"),
+                     {Saida::Textos::Log}),
               0);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_UH")),
               resultados(todas, QStringLiteral("consumo")).count(QStringLiteral("ok")));

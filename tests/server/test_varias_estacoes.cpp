@@ -6,6 +6,7 @@
 #include "core/UnitBackup.h"
 #include "platform/Backup.h"
 #include "support/BancoTeste.h"
+#include "EstacoesServidor.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -18,133 +19,9 @@
 
 #include <memory>
 
-// Readable texts in failure messages.
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-
 namespace {
 
-// What scripts/firebird-teste wrote: the server's address and account, or
-// why there is none.
-struct Servidor {
-    QString endereco, usuario, senha, pasta, motivo;
-
-    static Servidor ler()
-    {
-        Servidor s;
-        const QString dir = qEnvironmentVariable("ZV_SERVIDOR_TESTE");
-        if (dir.isEmpty()) {
-            s.motivo = QStringLiteral("ZV_SERVIDOR_TESTE não definido (rode pelo ctest)");
-            return s;
-        }
-        QFile f(dir + QStringLiteral("/servidor.env"));
-        if (!f.open(QIODevice::ReadOnly)) {
-            s.motivo = QStringLiteral("o servidor de teste não foi iniciado (%1)").arg(f.fileName());
-            return s;
-        }
-        QMap<QString, QString> v;
-        for (const QByteArray &l : f.readAll().split('\n')) {
-            const qsizetype igual = l.indexOf('=');
-            if (igual > 0) {
-                QString valor = QString::fromUtf8(l.mid(igual + 1)).trimmed();
-                // printf %q quotes only what needs it; these values have no quotes or blanks but the reason.
-                valor.remove(QLatin1Char('\\'));
-                if (valor.startsWith(QLatin1String("$'")) && valor.endsWith(QLatin1Char('\'')))
-                    valor = valor.mid(2, valor.size() - 3);
-                v.insert(QString::fromUtf8(l.left(igual)), valor);
-            }
-        }
-        s.endereco = v.value(QStringLiteral("ZV_FB_ENDERECO"));
-        s.usuario = v.value(QStringLiteral("ZV_FB_USUARIO"));
-        s.senha = v.value(QStringLiteral("ZV_FB_SENHA"));
-        s.pasta = v.value(QStringLiteral("ZV_FB_PASTA"));
-        s.motivo = v.value(QStringLiteral("ZV_FB_MOTIVO"));
-        if (s.endereco.isEmpty() && s.motivo.isEmpty())
-            s.motivo = QStringLiteral("servidor.env sem endereço");
-        return s;
-    }
-};
-
-class VariasEstacoes : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_servidor = Servidor::ler();
-        if (m_servidor.endereco.isEmpty())
-            GTEST_SKIP() << "Sem servidor Firebird para os testes de várias estações: "
-                         << m_servidor.motivo.toStdString();
-        // The account of the server for this process and the agents.
-        qputenv("ISC_USER", m_servidor.usuario.toUtf8());
-        qputenv("ISC_PASSWORD", m_servidor.senha.toUtf8());
-        m_pasta = std::make_unique<QTemporaryDir>(m_servidor.pasta + QStringLiteral("/teste-XXXXXX"));
-        ASSERT_TRUE(m_pasta->isValid());
-        QFile::setPermissions(m_pasta->path(), QFileDevice::Permissions(0x7777));
-        const QString arquivo = copiarBancoModelo(m_pasta->path());
-        QFile::setPermissions(arquivo, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
-                                           | QFile::ReadOther | QFile::WriteOther);
-        m_banco = m_servidor.endereco + QLatin1Char(':') + arquivo;
-        m_dm = std::make_unique<TDM>();
-        DM = m_dm.get();
-        m_dm->Conexao.definirCaminho(m_banco);
-        m_dm->Conexao.conectar();
-    }
-    void TearDown() override
-    {
-        if (m_dm)
-            m_dm->Conexao.desconectar();
-        m_dm.reset();
-        DM = nullptr;
-        m_pasta.reset();
-        qunsetenv("ISC_USER");
-        qunsetenv("ISC_PASSWORD");
-    }
-
-    ConexaoBanco &banco() { return m_dm->Conexao; }
-
-    struct Saida {
-        int codigo = -1;
-        QStringList linhas;
-    };
-
-    // Starts `quantos` agents with the same operation, all released at the
-    // same moment, and waits for them.
-    QList<Saida> rodarAgentes(int quantos, const QString &operacao, int vezes, const QString &argumento)
-    {
-        const QString agente = qEnvironmentVariable("ZV_AGENTE");
-        EXPECT_FALSE(agente.isEmpty()) << "ZV_AGENTE não definido";
-        // Time for every agent to start and connect before the moment.
-        const qint64 inicio = QDateTime::currentMSecsSinceEpoch() + 2500;
-        std::vector<std::unique_ptr<QProcess>> processos;
-        for (int i = 0; i < quantos; ++i) {
-            auto p = std::make_unique<QProcess>();
-            p->setProcessChannelMode(QProcess::SeparateChannels);
-            p->setStandardInputFile(QProcess::nullDevice());
-            p->start(agente, {m_banco, QString::number(inicio), operacao, QString::number(vezes), argumento});
-            processos.push_back(std::move(p));
-        }
-        QList<Saida> saidas;
-        for (auto &p : processos) {
-            Saida s;
-            if (p->waitForFinished(180000) && p->exitStatus() == QProcess::NormalExit)
-                s.codigo = p->exitCode();
-            else
-                p->kill();
-            for (const QByteArray &l : p->readAllStandardOutput().split('\n'))
-                if (!l.isEmpty())
-                    s.linhas << QString::fromUtf8(l);
-            const QByteArray erro = p->readAllStandardError();
-            EXPECT_EQ(s.codigo, 0) << s.linhas.join(QLatin1Char('\n')).toStdString() << erro.toStdString();
-            saidas << s;
-        }
-        return saidas;
-    }
-
-    qint64 contar(const QString &sql, const Valores &v = {}) { return banco().valor(sql, v).toLongLong(); }
-
-    Servidor m_servidor;
-    std::unique_ptr<QTemporaryDir> m_pasta;
-    std::unique_ptr<TDM> m_dm;
-    QString m_banco;
-};
+class VariasEstacoes : public EstacoesServidor {};
 
 } // namespace
 

@@ -5,12 +5,14 @@
 // items after room changes; guests and vehicles of an existing stay.
 #include "base/Relogio.h"
 #include "base/Telas.h"
+#include "finance/UnitRelRecibo.h"
 #include "stays/Estadias.h"
 #include "stays/UnitBuscarVeiculo.h"
 #include "stays/UnitCadWalkIn.h"
 #include "stays/UnitWalkIn.h"
 #include "support/TelasTeste.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -41,7 +43,7 @@ protected:
     void TearDown() override
     {
         Telas::liberarTodas();
-        CadWalkIn::confirmarEntrada = nullptr;
+        CadWalkIn::abrirExtrato = nullptr;
         Relogio::liberar();
         TelasTeste::TearDown();
     }
@@ -225,20 +227,22 @@ TEST_F(FormularioEstadiaTeste, CancelarNovaEntradaNaoDeixaLinhasFilhas)
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN")), 0);
 }
 
-TEST_F(FormularioEstadiaTeste, ConfirmarEntregaOsDadosReunidosEGravarFilhosOsGrava)
+TEST_F(FormularioEstadiaTeste, ConfirmarGravaAEstadiaNaChaveReservadaComOsFilhos)
 {
     const qint64 prod = banco()
                             .valor(QStringLiteral("INSERT INTO PRODUTOS_SERVICOS (ID_PDV, DESCRICAO, VALOR) VALUES (1, "
                                                   "'ÁGUA', 4.5) RETURNING ID_P_S"))
                             .toLongLong();
     banco().executar(QStringLiteral("INSERT INTO PADRAO_PS_UH (ID_UH, ID_PS, QTD) VALUES (?, ?, 3)"), {uh101, prod});
-    Estadias::NovaEntrada recebida;
-    CadWalkIn::confirmarEntrada = [&](const Estadias::NovaEntrada &e) {
-        recebida = e;
-        Estadias::gravarFilhos(e);
-        return true;
-    };
+    // No other room to offer; a clerk held to the rate limits.
+    banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ?"), {uh201});
+    Sessao::atual().direitos.MOVIMENTOS = false;
+    qint64 chave = 0;
+    QList<QPair<qint64, CadWalkIn::Extrato>> extratos;
+    CadWalkIn::abrirExtrato = [&](qint64 id, CadWalkIn::Extrato t) { extratos.append({id, t}); };
+    bool fechou = false;
     comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
+        chave = f->chave();
         escolher(f->cbCliente, ana);
         escolher(f->cbUH, uh101);
         f->edtNumPessoas->setText(QStringLiteral("2"));
@@ -251,22 +255,81 @@ TEST_F(FormularioEstadiaTeste, ConfirmarEntregaOsDadosReunidosEGravarFilhosOsGra
         EXPECT_EQ(f->dbgHospedes->rowCount(), 0);
         f->edtNomeHospede->setText(QStringLiteral("CARLOS D'ÁVILA"));
         f->btnConfirmarHospedeClick();
+        // A rate below the room type's floor: refused, nothing written, "Confirmar" still there.
+        f->edtDiaria->setText(QStringLiteral("100,00"));
+        msg->esperar(QStringLiteral("Valor da Diária Não Permitido - Limite de Desconto Excedido"));
         f->btnConfirmarClick();
+        EXPECT_EQ(msg->pendentes(), 0);
+        EXPECT_TRUE(f->btnConfirmar->isEnabled());
+        EXPECT_TRUE(f->isVisible());
+        EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN")), 0);
+        f->edtDiaria->setText(QStringLiteral("150,00"));
+        msg->esperar(QStringLiteral("Entrada de Hóspede Cadastrada com Sucesso! Deseja Imprimir o Extrato de Entrada?"),
+                     Mensagem::Sim);
+        f->btnConfirmarClick();
+        fechou = f->result() == QDialog::Accepted;
     });
-    EXPECT_EQ(recebida.idCliente, ana);
-    EXPECT_EQ(recebida.idUH, uh101);
-    EXPECT_EQ(recebida.pessoas, QStringLiteral("2"));
-    EXPECT_EQ(recebida.diaria, QStringLiteral("150,00"));
-    EXPECT_EQ(recebida.valorMin, QStringLiteral("120,00"));
-    EXPECT_EQ(recebida.cliente, QStringLiteral("ANA D'ÁVILA"));
-    EXPECT_EQ(recebida.numeroUH, QStringLiteral("101"));
-    EXPECT_EQ(recebida.dataEntrada, kHoje);
-    EXPECT_EQ(recebida.horaEntrada, kAgora);
-    EXPECT_EQ(banco().valor(QStringLiteral("SELECT NOME FROM HOSPEDE WHERE ID_ENTRADA = ?"), {recebida.chave}).toString(),
-              QStringLiteral("CARLOS D'ÁVILA"));
-    const Linha ps = banco().ler(QStringLiteral("SELECT QTD, VALOR FROM PS_ENTRADA WHERE ID_ENTRADA = ?"), {recebida.chave});
+    EXPECT_TRUE(fechou);
+    EXPECT_EQ(msg->pendentes(), 0);
+    const Linha w = banco().ler(QStringLiteral("SELECT * FROM WALK_IN"));
+    EXPECT_EQ(w.inteiro(QStringLiteral("ID_WALK_IN")), chave);
+    EXPECT_EQ(w.inteiro(QStringLiteral("ID_CLIENTE")), ana);
+    EXPECT_EQ(w.inteiro(QStringLiteral("ID_UH")), uh101);
+    EXPECT_EQ(w.inteiro(QStringLiteral("QTD_ADULTOS")), 2);
+    EXPECT_EQ(w.dinheiro(QStringLiteral("VALOR_DIARIA")), Dinheiro::deCentavos(15000));
+    EXPECT_EQ(w.data(QStringLiteral("DATA_ENTRADA")), kHoje);
+    EXPECT_EQ(w.hora(QStringLiteral("HORA_ENTRADA")), kAgora);
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT LIST(NOME, '|') FROM (SELECT NOME FROM HOSPEDE WHERE ID_ENTRADA = ? "
+                                           "ORDER BY NOME)"),
+                            {chave})
+                  .toString(),
+              QStringLiteral("ANA D'ÁVILA|CARLOS D'ÁVILA"));
+    const Linha ps = banco().ler(QStringLiteral("SELECT QTD, VALOR FROM PS_ENTRADA WHERE ID_ENTRADA = ?"), {chave});
     EXPECT_EQ(ps.inteiro(QStringLiteral("QTD")), 3);
     EXPECT_EQ(ps.dinheiro(QStringLiteral("VALOR")), Dinheiro::deCentavos(450));
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {uh101}).toString(),
+              QStringLiteral("O"));
+    EXPECT_TRUE(logs().contains(QStringLiteral("ADMIN|Incluiu Entrada de Hóspede -> Código %1 (ANA D'ÁVILA - 101)").arg(chave)));
+    ASSERT_EQ(extratos.size(), 1);
+    EXPECT_EQ(extratos[0].first, chave);
+    EXPECT_EQ(extratos[0].second, CadWalkIn::Extrato::Entrada);
+}
+
+TEST_F(FormularioEstadiaTeste, UHTomadaEmOutraEstacaoAvisaEReabilitaConfirmar)
+{
+    bool aberto = false;
+    comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
+        escolher(f->cbCliente, bia);
+        escolher(f->cbUH, uh101);
+        f->edtNumPessoas->setText(QStringLiteral("2"));
+        // Another workstation occupies the room after this form listed it.
+        banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ?"), {uh101});
+        // The other free room of another type priced for two is offered; Yes goes on.
+        msg->esperar(QStringLiteral("O Sistema encontrou outras opções para a conclusão desta hospedagem!\n\n"
+                                    "UH 201 - STANDARD -> ()\n\nDeseja Realmente colocar o hospede na UH 101?"),
+                     Mensagem::Sim);
+        msg->esperar(Entrada::textoUHIndisponivel(QStringLiteral("101")));
+        f->btnConfirmarClick();
+        EXPECT_EQ(msg->pendentes(), 0);
+        EXPECT_TRUE(f->btnConfirmar->isEnabled());
+        aberto = f->isVisible();
+    });
+    EXPECT_TRUE(aberto);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN")), 0);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM HOSPEDE")), 0);
+    // No to the alternatives closes the form as Cancel does.
+    banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'L'"));
+    bool fechou = false;
+    comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
+        escolher(f->cbCliente, bia);
+        escolher(f->cbUH, uh101);
+        f->edtNumPessoas->setText(QStringLiteral("2"));
+        msg->esperar(QString(), Mensagem::Nao);
+        f->btnConfirmarClick();
+        fechou = !f->isVisible() && f->result() == QDialog::Rejected;
+    });
+    EXPECT_TRUE(fechou);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN")), 0);
 }
 
 TEST_F(FormularioEstadiaTeste, ItensPadraoSaoOsDaUltimaUHEscolhida)
@@ -448,4 +511,213 @@ TEST_F(FormularioEstadiaTeste, CancelarMantemOPDeDespesasESaidaEEsvaziaOsOutros)
     }
 }
 
+TEST_F(FormularioEstadiaTeste, AdiantamentoNaSaidaVaiAoCaixaEOfereceRecibo)
+{
+    const qint64 e = estadia(ana, uh101, QStringLiteral("N"));
+    banco().executar(QStringLiteral("INSERT INTO CAIXA (DATA_ABERT, ATUAL) VALUES (?, 0)"), {kHoje});
+    QStringList recibo;
+    Telas::interceptar<TFrmRelRecibo>([&](TFrmRelRecibo *r) {
+        recibo = {r->edtRecebemos->text(), r->edtImportancia->text(), r->edtReferente->text()};
+        return int(QDialog::Rejected);
+    });
+    comFormulario(QStringLiteral("Saída"), e, [&](TFrmCadWalkIn *f) {
+        ASSERT_TRUE(f->btnAdiantamento->isEnabled());
+        f->btnAdiantamentoClick();
+        ASSERT_TRUE(f->pnlAdiantamento->isVisible());
+        EXPECT_EQ(f->lblTotal2->text(), QStringLiteral("Total -> R$ 0,00"));
+        f->edtDinheiro2->setText(QStringLiteral("100,00"));
+        f->edtVisa2->setText(QStringLiteral("50,00"));
+        EXPECT_EQ(f->lblTotal2->text(), QStringLiteral("Total -> R$ 150,00"));
+        msg->esperar(QStringLiteral("Operação Concluída com Sucesso! Valores Adicionados ao CAIXA!"));
+        msg->esperar(QStringLiteral("Deseja imprimir o Recibo?"), Mensagem::Sim);
+        f->btnConfirmarAdiantamentoClick();
+        EXPECT_EQ(msg->pendentes(), 0);
+        EXPECT_FALSE(f->pnlAdiantamento->isVisible());
+        EXPECT_EQ(f->lblValorAdiantado->text(), QStringLiteral("150,00"));
+        EXPECT_EQ(recibo, (QStringList{QStringLiteral("ANA D'ÁVILA"), QStringLiteral("150,00"),
+                                       QStringLiteral("Pagamento Adiantado Entrada Nº %1 - UH 101").arg(e)}));
+        // A deposit: withdrawn at once, not in the receipt's question.
+        f->btnAdiantamentoClick();
+        EXPECT_EQ(f->edtVisa2->text(), QStringLiteral("0,00"));
+        f->edtDeposito->setText(QStringLiteral("200,00"));
+        msg->esperar(QStringLiteral("Retirada Automática de Deposito Realizada com Sucesso!"));
+        msg->esperar(QStringLiteral("Operação Concluída com Sucesso! Valores Adicionados ao CAIXA!"));
+        msg->esperar(QStringLiteral("Deseja imprimir o Recibo?"), Mensagem::Nao);
+        f->btnConfirmarAdiantamentoClick();
+        EXPECT_EQ(msg->pendentes(), 0);
+        EXPECT_EQ(f->lblValorAdiantado->text(), QStringLiteral("350,00"));
+        // Letters in an amount: refused, nothing booked.
+        f->btnAdiantamentoClick();
+        f->edtDinheiro2->setText(QStringLiteral("cem"));
+        msg->esperar(QStringLiteral("Valor Inválido! Informe os valores no formato 0,00."));
+        f->btnConfirmarAdiantamentoClick();
+        EXPECT_TRUE(f->pnlAdiantamento->isVisible());
+    });
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT ATUAL FROM CAIXA")).dinheiro(QStringLiteral("ATUAL")),
+              Dinheiro::deCentavos(10000));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM RET_CAIXA")), 1);
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT ADIANTADO FROM WALK_IN")).dinheiro(QStringLiteral("ADIANTADO")),
+              Dinheiro::deCentavos(35000));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = 'Registrou Pagamento Antecipado'")), 2);
+}
+
+TEST_F(FormularioEstadiaTeste, ConsumoPagoNaHoraPrecisaSomarOValorDaLinha)
+{
+    const qint64 e = estadia(ana, uh101, QStringLiteral("N"));
+    banco().executar(QStringLiteral("INSERT INTO CAIXA (DATA_ABERT, ATUAL) VALUES (?, 0)"), {kHoje});
+    const qint64 bar =
+        banco().valor(QStringLiteral("INSERT INTO PDV (DESCRICAO, TAXA) VALUES ('BAR', 10) RETURNING ID_PDV")).toLongLong();
+    const qint64 cerveja = banco()
+                               .valor(QStringLiteral("INSERT INTO PRODUTOS_SERVICOS (DESCRICAO, VALOR, ID_PDV, ESTOQUE) "
+                                                     "VALUES ('CERVEJA', 10, ?, 10) RETURNING ID_P_S"),
+                                      {bar})
+                               .toLongLong();
+    comFormulario(QStringLiteral("Saída"), e, [&](TFrmCadWalkIn *f) {
+        const QString antes = f->lblValor->text();
+        f->btnIncluirDespesaClick();
+        // Nothing chosen, then no quantity: the entry's own messages.
+        msg->esperar(QStringLiteral("Informe o Produto ou Serviço Consumido!"));
+        f->btnConfirmarDespesaClick();
+        f->cbProduto->setCurrentIndex(f->cbProduto->findData(cerveja));
+        f->edtQtd->setText(QStringLiteral("0"));
+        msg->esperar(QStringLiteral("Informe a Quantidade Consumida!"));
+        f->btnConfirmarDespesaClick();
+        EXPECT_EQ(msg->pendentes(), 0);
+        f->edtQtd->setText(QStringLiteral("3"));
+        f->chkPago->setChecked(true);
+        f->btnConfirmarDespesaClick();
+        ASSERT_TRUE(f->pnlPagamento->isVisible());
+        EXPECT_FALSE(f->pnlItens->isVisibleTo(f)); // the consumption grid takes the form
+        EXPECT_EQ(f->lblRestante->text(), QStringLiteral("R$ 33,00"));
+        EXPECT_EQ(f->edtDinheiro->text(), QStringLiteral("33,00"));
+        EXPECT_EQ(f->lblTotal->text(), QStringLiteral("Total -> R$ 33,00"));
+        f->edtDinheiro->setText(QStringLiteral("20,00"));
+        f->edtHiper->setText(QStringLiteral("12,99"));
+        EXPECT_EQ(f->lblTotal->text(), QStringLiteral("Total -> R$ 32,99"));
+        msg->esperar(QStringLiteral("Valor Informado Diferente do Valor Consumido!"));
+        f->btnConfirmarPagamentoClick();
+        EXPECT_TRUE(f->pnlPagamento->isVisible());
+        EXPECT_EQ(f->dbgDespesas->rowCount(), 0);
+        f->edtHiper->setText(QStringLiteral("13,00"));
+        f->btnConfirmarPagamentoClick();
+        EXPECT_EQ(msg->pendentes(), 0);
+        EXPECT_FALSE(f->pnlPagamento->isVisible());
+        EXPECT_FALSE(f->pnlNovaDespesa->isVisible());
+        EXPECT_TRUE(f->pnlItens->isVisibleTo(f));
+        ASSERT_EQ(f->dbgDespesas->rowCount(), 1);
+        EXPECT_EQ(f->dbgDespesas->item(0, 5)->text(), QStringLiteral("33,00"));
+        EXPECT_EQ(f->lblValorAdiantado->text(), QStringLiteral("33,00"));
+        EXPECT_EQ(Dinheiro::deTexto(f->lblValor->text()).value() - Dinheiro::deTexto(antes).value(),
+                  Dinheiro::deCentavos(3300));
+    });
+    const Linha w = banco().ler(QStringLiteral("SELECT DINHEIRO, HIPER, ADIANTADO FROM WALK_IN"));
+    EXPECT_EQ(w.dinheiro(QStringLiteral("DINHEIRO")), Dinheiro::deCentavos(2000));
+    EXPECT_EQ(w.dinheiro(QStringLiteral("HIPER")), Dinheiro::deCentavos(1300));
+    EXPECT_EQ(w.dinheiro(QStringLiteral("ADIANTADO")), Dinheiro::deCentavos(3300));
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT PAGO FROM DESPESA_UH")).toString(), QStringLiteral("S"));
+}
+
+TEST_F(FormularioEstadiaTeste, ApenasEspecieDeixaSoDinheiroNosDoisPaineis)
+{
+    const qint64 e = estadia(ana, uh101, QStringLiteral("N"));
+    parametro(QStringLiteral("APENAS_ESPECIE"), QStringLiteral("S"));
+    comFormulario(QStringLiteral("Saída"), e, [&](TFrmCadWalkIn *f) {
+        f->btnAdiantamentoClick();
+        EXPECT_TRUE(f->edtDinheiro2->isVisibleTo(f->pnlAdiantamento));
+        for (QWidget *w : std::initializer_list<QWidget *>{f->edtVisa2, f->edtDebVisa2, f->edtMaster2, f->edtDebMaster2,
+                                                           f->edtHiper2, f->edtCheque2, f->edtDeposito})
+            EXPECT_FALSE(w->isVisibleTo(f->pnlAdiantamento));
+        EXPECT_TRUE(f->edtDinheiro->isVisibleTo(f->pnlPagamento));
+        for (QWidget *w : std::initializer_list<QWidget *>{f->edtVisa, f->edtDebVisa, f->edtMaster, f->edtDebMaster,
+                                                           f->edtHiper, f->edtCheque})
+            EXPECT_FALSE(w->isVisibleTo(f->pnlPagamento));
+    });
+}
+
+TEST_F(FormularioEstadiaTeste, ItensDaUHPeloPainelVoltamAoPadrao)
+{
+    ConexaoBanco &b = banco();
+    const qint64 toalha = b.valor(QStringLiteral("INSERT INTO ITEM (DESCRICAO) VALUES ('TOALHA') RETURNING ID_ITEM")).toLongLong();
+    b.executar(QStringLiteral("INSERT INTO PADRAO_ITEM (ID_TIPO_UH, ID_ITEM, QTD) VALUES (?, ?, 2)"), {tipo, toalha});
+    // A new stay: the extra towel and its removal stay in memory.
+    comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
+        escolher(f->cbUH, uh101);
+        f->btnIncluirItemClick();
+        f->cbItem->setCurrentIndex(f->cbItem->findData(toalha));
+        f->edtQtdItem->setText(QStringLiteral("0"));
+        msg->esperar(QStringLiteral("Informe a Quantidade!"));
+        f->btnConfirmarItemClick();
+        f->edtQtdItem->setText(QStringLiteral("1"));
+        f->btnConfirmarItemClick();
+        EXPECT_EQ(linhas(f->dbgItens), QStringList{QString::number(toalha) + QStringLiteral("|TOALHA|3")});
+        f->btnRemoverItemClick();
+        EXPECT_EQ(linhas(f->dbgItens), QStringList{QString::number(toalha) + QStringLiteral("|TOALHA|2")});
+        EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM ITEM_ENTRADA")), 0);
+    });
+    // An existing stay in "Itens": written and logged at once.
+    const qint64 e = estadia(ana, uh101, QStringLiteral("N"));
+    b.executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, 2)"), {e, toalha});
+    comFormulario(QStringLiteral("Itens"), e, [&](TFrmCadWalkIn *f) {
+        EXPECT_FALSE(f->btnIncluirDespesa->isEnabled());
+        f->btnIncluirItemClick();
+        f->cbItem->setCurrentIndex(f->cbItem->findData(toalha));
+        f->edtQtdItem->setText(QStringLiteral("2"));
+        f->btnConfirmarItemClick();
+        EXPECT_EQ(linhas(f->dbgItens), QStringList{QString::number(toalha) + QStringLiteral("|TOALHA|4")});
+        f->btnRemoverItemClick();
+        EXPECT_EQ(linhas(f->dbgItens), QStringList{QString::number(toalha) + QStringLiteral("|TOALHA|2")});
+    });
+    EXPECT_TRUE(logs().contains(QStringLiteral("ADMIN|Incluiu Item de Estoque -> Código %1 (TOALHA - 101)").arg(e)));
+    EXPECT_TRUE(logs().contains(QStringLiteral("ADMIN|Excluiu Item de Estoque -> Código %1 (TOALHA - 101)").arg(e)));
+}
+
+TEST_F(FormularioEstadiaTeste, AlterarRegravaAEstadiaEAvisa)
+{
+    const qint64 e = estadia(ana, uh101, QStringLiteral("N"));
+    banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O'"));
+    bool aceito = false;
+    comFormulario(QStringLiteral("A"), e, [&](TFrmCadWalkIn *f) {
+        msg->esperar(QStringLiteral("Entrada de Hóspede Atualizada com Sucesso!"));
+        f->btnConfirmarClick();
+        aceito = f->result() == QDialog::Accepted;
+    });
+    EXPECT_TRUE(aceito);
+    EXPECT_EQ(msg->pendentes(), 0);
+    const Linha w = banco().ler(QStringLiteral("SELECT * FROM WALK_IN"));
+    EXPECT_EQ(w.dinheiro(QStringLiteral("VALOR_DIARIA")), Dinheiro::deCentavos(13550));
+    EXPECT_EQ(w.inteiro(QStringLiteral("QTD_ADULTOS")), 2);
+    EXPECT_EQ(w.data(QStringLiteral("DATA_ENTRADA")), kHoje.addDays(-1));
+    EXPECT_EQ(w.texto(QStringLiteral("OBS")), QStringLiteral("VISTA MAR"));
+    EXPECT_TRUE(logs().contains(QStringLiteral("ADMIN|Alterou Entrada de Hóspede -> Código %1 (ANA D'ÁVILA - 101)").arg(e)));
+}
+
+TEST_F(FormularioEstadiaTeste, MotelCobraOInicialDoTipoEFechaSemPergunta)
+{
+    parametro(QStringLiteral("MODO_MOTEL"), QStringLiteral("S"));
+    banco().executar(QStringLiteral("UPDATE TIPO_UH SET P1 = 40, P2 = 10, P3 = 90 WHERE ID_TIPO_UH = ?"), {tipo});
+    CadWalkIn::Predefinicao p;
+    p.idCliente = 1;
+    p.idUH = uh101;
+    p.pessoas = QStringLiteral("1");
+    p.travarSelecoes = true;
+    bool aceito = false;
+    comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
+        EXPECT_EQ(f->edtDiaria->text(), QStringLiteral("40,00"));
+        EXPECT_TRUE(f->edtDiaria->isReadOnly());
+        EXPECT_TRUE(f->edtNumPessoas->isReadOnly());
+        EXPECT_FALSE(f->chkPernoite->isVisibleTo(f)); // 10:15 is outside the overnight window
+        EXPECT_FALSE(f->lblQtdDiarias->isVisibleTo(f));
+        EXPECT_FALSE(f->lblValorDividido->isVisibleTo(f));
+        EXPECT_EQ(f->lblTotalDiarias->text(), QStringLiteral("0,00"));
+        EXPECT_EQ(f->lblValor->text(), QStringLiteral("40,00"));
+        f->btnConfirmarClick(); // a motel check-in asks nothing
+        aceito = f->result() == QDialog::Accepted;
+    }, p);
+    EXPECT_TRUE(aceito);
+    EXPECT_TRUE(msg->mostradas().isEmpty());
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT VALOR_DIARIA FROM WALK_IN")).dinheiro(QStringLiteral("VALOR_DIARIA")),
+              Dinheiro::deCentavos(4000));
+}
+
 } // namespace
+

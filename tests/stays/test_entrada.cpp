@@ -141,6 +141,20 @@ TEST_F(Entrada_, CamposEHospedes)
          "Informe os Hóspedes Corretamente!", Campo::IncluirHospede},
         {"sem trava, hóspedes livres", [](Dados &d, Regras &) { d.hospedes = {QStringLiteral("=JOSE")}; }, "",
          Campo::Nenhum},
+        {"travado, estadia gravada: o cliente já está entre os hóspedes",
+         [](Dados &d, Regras &r) {
+             r.travarHospedes = true;
+             d.existente = true;
+             d.hospedes = {QStringLiteral("ANA D'ÁVILA"), QStringLiteral("JOSE")};
+         },
+         "", Campo::Nenhum},
+        {"travado, estadia gravada com um hóspede a menos",
+         [](Dados &d, Regras &r) {
+             r.travarHospedes = true;
+             d.existente = true;
+             d.hospedes = {QStringLiteral("ANA D'ÁVILA")};
+         },
+         "Informe os Hóspedes Corretamente!", Campo::IncluirHospede},
     };
     for (const CasoCampos &c : casos) {
         Dados d = dados();

@@ -1,0 +1,801 @@
+#include "stays/UnitRelExtratoConta.h"
+#include "base/CabecalhoTela.h"
+#include "base/Erros.h"
+#include "base/Mensagem.h"
+#include "base/Parametros.h"
+#include "base/RelatorioPintura.h"
+#include "base/Relogio.h"
+#include "base/Telas.h"
+#include "base/UnitLog.h"
+#include "core/UnitSMS.h"
+#include "stays/CalculoEstadia.h"
+#include "stays/EntregaFiscal.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+TFrmRelExtratoConta *FrmRelExtratoConta = nullptr;
+
+namespace ExtratoConta {
+
+namespace {
+
+const QString kDataHora = QStringLiteral("dd/MM/yyyy");
+const QString kHora = QStringLiteral("HH:mm:ss");
+
+QString dataHora(const QDate &d, const QTime &h, const QString &separador = QStringLiteral("  "))
+{
+    return (d.isValid() ? d.toString(kDataHora) : QString()) + separador + (h.isValid() ? h.toString(kHora) : QString());
+}
+
+bool modoMotel() { return tParametros().sim(QStringLiteral("MODO_MOTEL")); }
+
+Estadia lerEstadia(const Linha &l)
+{
+    Estadia e;
+    e.id = l.inteiro(QStringLiteral("ID_WALK_IN"));
+    e.idReserva = l.inteiro(QStringLiteral("ID_RESERVA"));
+    e.dataEntrada = l.data(QStringLiteral("DATA_ENTRADA"));
+    e.horaEntrada = l.hora(QStringLiteral("HORA_ENTRADA"));
+    e.dataSaida = l.data(QStringLiteral("DATA_SAIDA"));
+    e.horaSaida = l.hora(QStringLiteral("HORA_SAIDA"));
+    e.idCliente = l.inteiro(QStringLiteral("ID_CLIENTE"));
+    e.idUH = l.inteiro(QStringLiteral("ID_UH"));
+    e.pessoas = int(l.inteiro(QStringLiteral("QTD_ADULTOS")));
+    e.obs = l.texto(QStringLiteral("OBS"));
+    e.numeroUH = l.texto(QStringLiteral("NUMERO"));
+    e.nomeCliente = l.texto(QStringLiteral("NOME"));
+    e.diaria = l.dinheiro(QStringLiteral("VALOR_DIARIA"));
+    e.fechada = l.texto(QStringLiteral("BAIXA")) == QLatin1String("S");
+    e.adiantado = l.dinheiro(QStringLiteral("ADIANTADO"));
+    e.dinheiro = l.dinheiro(QStringLiteral("DINHEIRO"));
+    e.visa = l.dinheiro(QStringLiteral("VISA"));
+    e.master = l.dinheiro(QStringLiteral("MASTER"));
+    e.hiper = l.dinheiro(QStringLiteral("HIPER"));
+    e.cheque = l.dinheiro(QStringLiteral("CHEQUE"));
+    e.nota = l.dinheiro(QStringLiteral("NOTA"));
+    e.debVisa = l.dinheiro(QStringLiteral("DEBVISA"));
+    e.debMaster = l.dinheiro(QStringLiteral("DEBMASTER"));
+    e.usuario = l.texto(QStringLiteral("USUARIO"));
+    e.usuarioEntrada = l.texto(QStringLiteral("USUARIO_ENTRADA"));
+    e.desconto = l.dinheiro(QStringLiteral("DESCONTO"));
+    e.acrescimo = l.dinheiro(QStringLiteral("ACRESCIMO"));
+    e.auditorio = l.texto(QStringLiteral("AUDITORIO")) == QLatin1String("S");
+    return e;
+}
+
+// The amount of the open motel stay's charge at `agora`: its stored rate plus
+// the additional hours at P2, by the one rule of CalculoEstadia.
+struct PrecoMotel {
+    Dinheiro valor;
+    bool adicional = false;
+};
+PrecoMotel precoMotel(const Estadia &e, const QDateTime &agora)
+{
+    const CalculoEstadia::TaxasTipo t = CalculoEstadia::lerTaxas(e.idUH);
+    const int horas = CalculoEstadia::horasAdicionais(QDateTime(e.dataEntrada, e.horaEntrada), agora, e.diaria, t,
+                                                      CalculoEstadia::ConfigMotel::deParametros());
+    const Dinheiro extra = t.p[1] * horas;
+    return {e.diaria + extra, !extra.zero()};
+}
+
+QString descricaoNoite(const Estadia &e, const LinhaExtrato &l, const QString &nomePersonalizado, bool motel)
+{
+    if (e.auditorio && !nomePersonalizado.trimmed().isEmpty())
+        return nomePersonalizado;
+    if (motel)
+        return l.adicional ? QStringLiteral("HOSPEDAGEM + ADICIONAL") : QStringLiteral("HOSPEDAGEM");
+    return QStringLiteral("DIÁRIA (%1 HÓSPEDE(S))").arg(l.hospedes);
+}
+
+// ------------------------------------------------------------ blocks
+
+QStringList blocoEmpresa(bool mostrarCnpj)
+{
+    const TParametros &p = tParametros();
+    QString nome = p.texto(QStringLiteral("NOME_FANTASIA"));
+    if (mostrarCnpj)
+        nome += QStringLiteral(" - CNPJ: ") + p.texto(QStringLiteral("CNPJ"));
+    return {nome, p.texto(QStringLiteral("ENDERECO")),
+            p.texto(QStringLiteral("FONE1")) + QStringLiteral(" / ") + p.texto(QStringLiteral("FONE2"))
+                + QStringLiteral("     -     Email: ") + p.texto(QStringLiteral("EMAIL"))};
+}
+
+QStringList blocoCliente(const Extrato &x)
+{
+    const Linha &c = x.estadia.cliente;
+    auto t = [&c](const char *col) { return c.texto(QString::fromLatin1(col)); };
+    QString endereco = t("ENDERECO");
+    if (!t("NUMERO").trimmed().isEmpty())
+        endereco += QStringLiteral(", ") + t("NUMERO");
+    return {QStringLiteral("DADOS DO CLIENTE"),
+            QStringLiteral("Cliente..............: %1 - %2").arg(x.estadia.idCliente).arg(x.estadia.nomeCliente),
+            QStringLiteral("Endereço..........: ") + endereco,
+            QStringLiteral("Bairro...............: ") + t("BAIRRO"),
+            QStringLiteral("Cidade...........: ") + t("CIDADE"),
+            QStringLiteral("UF..................: ") + t("ESTADO"),
+            QStringLiteral("CEP: ") + t("CEP"),
+            QStringLiteral("Fone(s).............: ") + t("FONE_1") + QStringLiteral(" / ") + t("FAX"),
+            QStringLiteral("CNPJ / CPF......: ") + t("CNPJ_CPF"),
+            QStringLiteral("RG / Insc. Est.: ") + t("RG_INSC_EST"),
+            QStringLiteral("Observações.....: ") + t("OBSERVACAO")};
+}
+
+void textos(Relatorio &rel, const QStringList &linhas)
+{
+    for (const QString &l : linhas)
+        rel.texto(l);
+}
+
+QString obsNova(const QString &obs)
+{
+    QString o = obs;
+    o.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    o.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    o.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return o;
+}
+
+QString tituloExtrato(const Extrato &e)
+{
+    return e.preExtrato() ? QStringLiteral("Pré-Extrato de Conta") : QStringLiteral("Extrato de Conta");
+}
+
+QString linhaEntrada(const QString &chave) { return QStringLiteral("(ENTRADA No. ") + chave + QStringLiteral(")"); }
+
+} // namespace
+
+QString nomeTipo(Tipo t)
+{
+    switch (t) {
+    case Tipo::Entrada: return QStringLiteral("Entrada");
+    case Tipo::Conferencia: return QStringLiteral("Conferência");
+    case Tipo::Saida: break;
+    }
+    return QStringLiteral("Saída");
+}
+
+std::optional<Extrato> montar(qint64 idEntrada, const QString &nomePersonalizado, const QDateTime &agora, Falta *falta)
+{
+    ConexaoBanco &c = DM->Conexao;
+    if (falta)
+        *falta = Falta::Nenhuma;
+    const Linha w = c.ler(
+        QStringLiteral("SELECT W.ID_WALK_IN, W.ID_RESERVA, W.DATA_ENTRADA, W.HORA_ENTRADA, W.DATA_SAIDA, W.HORA_SAIDA, "
+                       "W.ID_CLIENTE, W.ID_UH, W.QTD_ADULTOS, W.OBS, UH.NUMERO, C.NOME, W.VALOR_DIARIA, W.BAIXA, "
+                       "W.ADIANTADO, W.DINHEIRO, W.VISA, W.MASTER, W.HIPER, W.CHEQUE, W.NOTA, W.DEBVISA, W.DEBMASTER, "
+                       "W.USUARIO, W.USUARIO_ENTRADA, W.DESCONTO, W.ACRESCIMO, UH.AUDITORIO, W.EXCLUIDO "
+                       "FROM WALK_IN W LEFT JOIN UH ON UH.ID_UH = W.ID_UH "
+                       "LEFT JOIN CLIENTE C ON C.ID_CLIENTE = W.ID_CLIENTE WHERE W.ID_WALK_IN = ?"),
+        {idEntrada});
+    if (w.vazia() || w.texto(QStringLiteral("EXCLUIDO")) != QLatin1String("N")) {
+        if (falta)
+            *falta = w.vazia() ? Falta::Inexistente : Falta::Cancelada;
+        return std::nullopt;
+    }
+    Extrato x;
+    x.estadia = lerEstadia(w);
+    Estadia &e = x.estadia;
+    e.cliente = c.ler(QStringLiteral("SELECT * FROM CLIENTE WHERE ID_CLIENTE NOT IN (SELECT ID_CLIENTE FROM ANULACAO) "
+                                     "AND ID_CLIENTE = ?"),
+                      {e.idCliente});
+    for (const Linha &h :
+         c.lerTodas(QStringLiteral("SELECT NOME FROM HOSPEDE WHERE ID_ENTRADA = ? ORDER BY ID_HOSPEDE"), {idEntrada}))
+        x.hospedes << h.texto(QStringLiteral("NOME"));
+
+    x.chegada = dataHora(e.dataEntrada, e.horaEntrada);
+    x.partida = e.fechada ? dataHora(e.dataSaida, e.horaSaida) : dataHora(agora.date(), agora.time());
+
+    const bool motel = modoMotel();
+    std::optional<PrecoMotel> repreco;
+    if (motel && !e.fechada) {
+        repreco = precoMotel(e, agora);
+        x.motelRepreciado = true;
+    }
+
+    // Nights first (their own order), then consumption; both ordered by
+    // date and time afterwards, nights before consumption of the same moment.
+    bool primeiraNoite = true;
+    for (const Linha &o : c.lerTodas(QStringLiteral("SELECT ID_OCUPACAO, DATA, VALOR, QTD, ADICIONAL FROM OCUPACAO "
+                                                    "WHERE ID_ENTRADA = ? ORDER BY ID_OCUPACAO"),
+                                     {idEntrada})) {
+        LinhaExtrato l;
+        l.noite = true;
+        l.id = o.inteiro(QStringLiteral("ID_OCUPACAO"));
+        l.data = o.data(QStringLiteral("DATA"));
+        l.hora = QTime(0, 0);
+        l.valorUnit = o.dinheiro(QStringLiteral("VALOR"));
+        l.hospedes = int(o.inteiro(QStringLiteral("QTD")));
+        l.adicional = o.texto(QStringLiteral("ADICIONAL")) == QLatin1String("S");
+        // The open motel stay's charge (kept on its first night row at the
+        // check-out) is shown at the price of this moment; nothing is written.
+        if (repreco && primeiraNoite) {
+            l.valorUnit = repreco->valor;
+            l.adicional = repreco->adicional;
+        }
+        primeiraNoite = false;
+        l.total = l.valorUnit;
+        l.diaria = true;
+        l.descricao = descricaoNoite(e, l, nomePersonalizado, motel);
+        x.linhas << l;
+    }
+    for (const Linha &d : c.lerTodas(
+             QStringLiteral("SELECT D.ID_DESPESA_UH, D.ID_P_S, D.QTD, D.VALOR_UNIT, D.TAXA, D.COMANDA, D.DATA, D.HORA, "
+                            "D.DIARIA, PS.DESCRICAO, PS.SIT_TRIBUT FROM DESPESA_UH D "
+                            "LEFT JOIN PRODUTOS_SERVICOS PS ON PS.ID_P_S = D.ID_P_S "
+                            "WHERE D.ID_ENTRADA = ? ORDER BY D.ID_DESPESA_UH"),
+             {idEntrada})) {
+        LinhaExtrato l;
+        l.id = d.inteiro(QStringLiteral("ID_DESPESA_UH"));
+        l.idPS = d.inteiro(QStringLiteral("ID_P_S"));
+        l.qtd = d.inteiro(QStringLiteral("QTD"));
+        l.valorUnit = d.dinheiro(QStringLiteral("VALOR_UNIT"));
+        l.taxa = d.dinheiro(QStringLiteral("TAXA"));
+        l.comanda = d.inteiro(QStringLiteral("COMANDA"));
+        l.data = d.data(QStringLiteral("DATA"));
+        l.hora = d.hora(QStringLiteral("HORA"));
+        l.diaria = d.texto(QStringLiteral("DIARIA")) == QLatin1String("S");
+        l.descricaoProduto = d.texto(QStringLiteral("DESCRICAO"));
+        l.sitTribut = d.texto(QStringLiteral("SIT_TRIBUT"));
+        l.descricao = l.descricaoProduto;
+        l.total = CalculoEstadia::valorLinhaConsumo(l.qtd, l.valorUnit, l.taxa);
+        x.linhas << l;
+    }
+    std::stable_sort(x.linhas.begin(), x.linhas.end(), [](const LinhaExtrato &a, const LinhaExtrato &b) {
+        if (a.data != b.data)
+            return a.data < b.data;
+        return a.hora < b.hora;
+    });
+    for (const LinhaExtrato &l : x.linhas) {
+        x.subtotal += l.total;
+        (l.diaria ? x.diarias : x.despesas) += l.total;
+    }
+    x.total = x.subtotal - e.desconto + e.acrescimo;
+    if (e.pessoas >= 1) {
+        const qint64 cent = x.total.centavos();
+        qint64 q = cent / e.pessoas;
+        const qint64 r = cent % e.pessoas;
+        if (2 * (r < 0 ? -r : r) >= e.pessoas)
+            q += cent < 0 ? -1 : 1;
+        x.porPessoa = Dinheiro::deCentavos(q);
+    }
+    return x;
+}
+
+QList<Conteudo> conteudos(qint64 idEntrada)
+{
+    QList<Conteudo> r;
+    for (const Linha &l : DM->Conexao.lerTodas(
+             QStringLiteral("SELECT IE.ID_ITEM, SUM(IE.QTD) AS QTD, I.DESCRICAO FROM ITEM_ENTRADA IE "
+                            "JOIN ITEM I ON I.ID_ITEM = IE.ID_ITEM WHERE IE.ID_ENTRADA = ? "
+                            "GROUP BY IE.ID_ITEM, I.DESCRICAO ORDER BY I.DESCRICAO"),
+             {idEntrada}))
+        r << Conteudo{QStringLiteral("APARTAMENTO"), l.inteiro(QStringLiteral("ID_ITEM")), l.inteiro(QStringLiteral("QTD")),
+                      l.texto(QStringLiteral("DESCRICAO")), Dinheiro()};
+    for (const Linha &l : DM->Conexao.lerTodas(
+             QStringLiteral("SELECT PE.ID_P_S, SUM(PE.QTD) AS QTD, PS.DESCRICAO, PE.VALOR FROM PS_ENTRADA PE "
+                            "JOIN PRODUTOS_SERVICOS PS ON PS.ID_P_S = PE.ID_P_S WHERE PE.ID_ENTRADA = ? "
+                            "GROUP BY PE.ID_P_S, PS.DESCRICAO, PE.VALOR ORDER BY PS.DESCRICAO"),
+             {idEntrada}))
+        r << Conteudo{QStringLiteral("FRIGOBAR"), l.inteiro(QStringLiteral("ID_P_S")), l.inteiro(QStringLiteral("QTD")),
+                      l.texto(QStringLiteral("DESCRICAO")), l.dinheiro(QStringLiteral("VALOR"))};
+    return r;
+}
+
+// ------------------------------------------------------------ layouts
+//
+// The column titles go on the line right above the lines they head (after
+// the company and customer blocks), so the frame's title band stays blank.
+
+Relatorio relatorioCompleto(const Extrato &x, bool mostrarCnpj)
+{
+    const Estadia &e = x.estadia;
+    const QString chave = QString::number(e.id);
+    Relatorio rel(tituloExtrato(x));
+    rel.coluna(QString(), 14, Relatorio::Tipo::Data);
+    rel.coluna(QString(), 42);
+    rel.coluna(QString(), 12, Relatorio::Tipo::Inteiro);
+    rel.coluna(QString(), 15, Relatorio::Tipo::Inteiro);
+    rel.coluna(QString(), 17, Relatorio::Tipo::Dinheiro);
+    rel.coluna(QString(), 17, Relatorio::Tipo::Dinheiro);
+    rel.coluna(QString(), 17, Relatorio::Tipo::Dinheiro, /*somar=*/true);
+    rel.rotuloTotalGeral(QStringLiteral("SUBTOTAL R$"));
+
+    rel.texto(linhaEntrada(chave));
+    textos(rel, blocoEmpresa(mostrarCnpj));
+    // An open stay leaves "now", with three blanks between date and time.
+    QString partida = x.partida;
+    if (!e.fechada)
+        partida.replace(QStringLiteral("  "), QStringLiteral("   "));
+    rel.texto(QStringLiteral("Chegada: ") + x.chegada + QStringLiteral("     Partida: ") + partida
+              + QStringLiteral("     Reserva n.º ") + QString::number(e.idReserva) + QStringLiteral("     UH: ")
+              + e.numeroUH);
+    rel.texto(QString());
+    textos(rel, blocoCliente(x));
+    rel.texto(QString());
+    rel.linha({QStringLiteral("Data"), QStringLiteral("Descrição"), QStringLiteral("Comanda"),
+               QStringLiteral("Quantidade"), QStringLiteral("Valor Unit. R$"), QStringLiteral("Taxa Serv.(%)"),
+               QStringLiteral("Valor Total R$")});
+    for (const LinhaExtrato &l : x.linhas)
+        rel.linha({l.data, l.descricao, l.comanda, l.qtd, l.valorUnit, l.taxa.formatado(), l.total});
+    rel.texto(QString());
+    rel.texto(QStringLiteral("Observações: ") + obsNova(e.obs));
+    rel.texto(QStringLiteral("Hóspede(s):"));
+    for (const QString &h : x.hospedes)
+        rel.texto(QStringLiteral("    ") + h);
+
+    rel.resumo(QStringLiteral("(-) Descontos R$"), e.desconto);
+    rel.resumo(QStringLiteral("(+) Acréscimos R$"), e.acrescimo);
+    rel.resumo(QStringLiteral("VALOR TOTAL R$"), x.total);
+    rel.resumo(QStringLiteral("Diárias: R$"), x.diarias);
+    rel.resumo(QStringLiteral("Despesas e Consumos: R$"), x.despesas);
+    // Below one person there is no share to print.
+    if (x.porPessoa)
+        rel.resumo(QStringLiteral("Valor Total Dividido pela Quantidade de Pessoas: R$"), *x.porPessoa);
+    rel.resumo(QStringLiteral("Entrada Realizada por:"), e.usuarioEntrada);
+    rel.resumo(QStringLiteral("Fechamento Realizado por:"), e.usuario);
+    rel.resumo(QStringLiteral("Forma de Pagamento"), QString());
+    rel.resumo(QStringLiteral("Dinheiro: R$"), e.dinheiro);
+    rel.resumo(QStringLiteral("Cartão de Crédito - Visa: R$"), e.visa);
+    rel.resumo(QStringLiteral("Cartão de Débito - Visa: R$"), e.debVisa);
+    rel.resumo(QStringLiteral("Cartão de Crédito - Mastercard: R$"), e.master);
+    rel.resumo(QStringLiteral("Cartão de Débito - Mastercard: R$"), e.debMaster);
+    rel.resumo(QStringLiteral("Cartão de Crédito - Hipercard: R$"), e.hiper);
+    rel.resumo(QStringLiteral("Pix / Chq: R$"), e.cheque);
+    rel.resumo(QStringLiteral("A Prazo: R$"), e.nota);
+    rel.resumo(QStringLiteral("***  OBRIGADO, VOLTE SEMPRE  ***"), QString());
+    rel.resumo(QStringLiteral("***  DOCUMENTO SEM VALOR FISCAL  ***"), QString());
+    rel.resumo(QStringLiteral("Ass.: ________________________________________________"), QString());
+    rel.resumo(blocoEmpresa(mostrarCnpj).constFirst(), QString());
+    return rel;
+}
+
+Relatorio relatorioComprovante(const Extrato &x)
+{
+    const Estadia &e = x.estadia;
+    const TParametros &p = tParametros();
+    Relatorio rel(tituloExtrato(x));
+    rel.coluna(QString(), 20, Relatorio::Tipo::Inteiro);
+    rel.coluna(QString(), 23, Relatorio::Tipo::Dinheiro);
+    rel.coluna(QString(), 23, Relatorio::Tipo::Dinheiro);
+
+    rel.texto(p.texto(QStringLiteral("NOME_FANTASIA")));
+    rel.texto(p.texto(QStringLiteral("ENDERECO")));
+    rel.texto(p.texto(QStringLiteral("CIDADE")) + QStringLiteral("-") + p.texto(QStringLiteral("UF")));
+    rel.texto(p.texto(QStringLiteral("FONE1")) + QStringLiteral(" / ") + p.texto(QStringLiteral("FONE2")));
+    const QString email = p.texto(QStringLiteral("EMAIL")).trimmed();
+    if (!email.isEmpty())
+        rel.texto(QStringLiteral("Email: ") + email);
+    rel.texto(tituloExtrato(x));
+    rel.texto(linhaEntrada(QString::number(e.id)));
+    rel.texto(QStringLiteral("UH: ") + e.numeroUH);
+    rel.texto(QStringLiteral("Chegada: ") + x.chegada);
+    rel.texto(QStringLiteral("Partida: ") + x.partida);
+    rel.texto(QStringLiteral("Cliente: %1 - %2").arg(e.idCliente).arg(e.nomeCliente));
+    rel.texto(QString());
+    rel.texto(QStringLiteral("Descrição"));
+    rel.linha({QStringLiteral("Quantidade"), QStringLiteral("Valor Unit. R$"), QStringLiteral("Valor Total R$")});
+    for (const LinhaExtrato &l : x.linhas) {
+        rel.texto(l.descricao);
+        rel.linha({l.qtd, l.valorUnit, l.total});
+    }
+    rel.texto(QString());
+    // The totals as whole lines: the narrow columns would cut their labels.
+    rel.texto(QStringLiteral("SUBTOTAL R$ ") + x.subtotal.formatado());
+    rel.texto(QStringLiteral("(-) Desconto R$ ") + e.desconto.formatado());
+    rel.texto(QStringLiteral("(+) Acréscimo R$ ") + e.acrescimo.formatado());
+    rel.texto(QStringLiteral("VALOR TOTAL R$ ") + x.total.formatado());
+    rel.texto(QString());
+    rel.texto(QStringLiteral("***  OBRIGADO, VOLTE SEMPRE  ***"));
+    rel.texto(QStringLiteral("***  DOCUMENTO SEM VALOR FISCAL  ***"));
+
+    // One column at the left of a roll of paper, as long as its lines.
+    const double altura = Relatorio::kMargem * 2 + rel.alturaCabecalho() + Relatorio::kAlturaTitulos
+        + rel.bandas().size() * Relatorio::kAlturaLinha + 5;
+    rel.ambiente().paginaMm = QSizeF(86, std::max(altura, 100.0));
+    return rel;
+}
+
+Relatorio relatorioEntrada(const Extrato &x, const QList<Conteudo> &c, bool mostrarCnpj, const QString &textoChave)
+{
+    const Estadia &e = x.estadia;
+    Relatorio rel(QStringLiteral("Entrada de Hóspede"));
+    rel.ambiente().paginaMm = QSizeF(210, 297);
+    rel.coluna(QString(), 20);
+    rel.coluna(QString(), 60);
+    rel.coluna(QString(), 15, Relatorio::Tipo::Inteiro);
+    rel.coluna(QString(), 20, Relatorio::Tipo::Dinheiro);
+    rel.texto(linhaEntrada(textoChave));
+    textos(rel, blocoEmpresa(mostrarCnpj));
+    rel.texto(QString());
+    rel.texto(QStringLiteral("Chegada: ") + x.chegada + QStringLiteral("     UH: ") + e.numeroUH
+              + QStringLiteral("     Entrada Realizada por: ") + e.usuarioEntrada);
+    rel.texto(QString());
+    textos(rel, blocoCliente(x));
+    rel.texto(QString());
+    // Without room contents the heads and lines are left out.
+    if (!c.isEmpty()) {
+        rel.texto(QStringLiteral("Itens Contidos Apartamento e Frigobar* (*Caso sua UH disponha)"));
+        rel.linha({QStringLiteral("Local"), QStringLiteral("Item"), QStringLiteral("Quantidade"),
+                   QStringLiteral("Valor Unitário R$")});
+        for (const Conteudo &i : c)
+            rel.linha({i.local, i.descricao, i.qtd, i.valor});
+        rel.texto(QString());
+    }
+    rel.texto(QStringLiteral("Valor da Diária: R$ ") + e.diaria.formatado());
+    rel.texto(QStringLiteral("Pagamento Adiantado: R$ ") + e.adiantado.formatado());
+    rel.texto(QString());
+    for (const char *l : {"Caro Hóspede,",
+                          "   - Ao entrar no apartamento, verifique, de imediato, se os itens constantes desta nota, "
+                          "estão presentes no quarto.",
+                          "Caso haja alguma alteração, favor comunicar a recepção;",
+                          "   - Ao ausentar-se do apartamento, favor deixar a chave na recepção;",
+                          "   - Qualquer dano ou extravio dos itens constantes no apartamento, será de inteira "
+                          "responsabilidade do hóspede;",
+                          "   - Quando do fechamento da conta, favor entregar os controles remotos na recepção."})
+        rel.texto(QString::fromUtf8(l));
+    rel.texto(QString());
+    rel.texto(QString());
+    rel.texto(QStringLiteral("________________________________________________"));
+    rel.texto(e.nomeCliente);
+    return rel;
+}
+
+Relatorio relatorioConferencia(const Extrato &x, const QList<Conteudo> &c)
+{
+    Relatorio rel(QStringLiteral("Extrato de Conferência"));
+    rel.ambiente().paginaMm = QSizeF(210, 297);
+    rel.coluna(QString(), 25);
+    rel.coluna(QString(), 70);
+    rel.coluna(QString(), 20, Relatorio::Tipo::Inteiro);
+    rel.texto(QStringLiteral("(UH No. ") + x.estadia.numeroUH + QStringLiteral(")"));
+    rel.texto(QStringLiteral("Itens Contidos (Apartamento e Frigobar)"));
+    rel.linha({QStringLiteral("Local"), QStringLiteral("Item"), QStringLiteral("Quantidade")});
+    for (const Conteudo &i : c)
+        rel.linha({i.local, i.descricao, i.qtd});
+    return rel;
+}
+
+QString textoLog(const QString &textoSeletor, Tipo t)
+{
+    return QStringLiteral("Extrato de Conta (") + textoSeletor + QStringLiteral(")\rTipo:") + nomeTipo(t);
+}
+
+void imprimirNaImpressora(const Relatorio &rel)
+{
+    if (imprimirDireto) {
+        imprimirDireto(rel);
+        return;
+    }
+    QPrinter impressora(QPrinter::HighResolution);
+    if (!impressora.isValid())
+        throw ErroSistema(QStringLiteral("Nenhuma impressora disponível nesta estação."));
+    RelatorioPintura::configurarPagina(rel, &impressora);
+    RelatorioPintura::pintar(rel, &impressora);
+}
+
+void imprimirOculto(qint64 idEntrada, bool impressora)
+{
+    TFrmRelExtratoConta tela;
+    FrmRelExtratoConta = &tela;
+    struct Limpa {
+        ~Limpa() { FrmRelExtratoConta = nullptr; }
+    } limpa;
+    tela.definirChave(idEntrada);
+    (impressora ? tela.rbImpressora : tela.rbTela)->setChecked(true);
+    tela.btnImprimirClick();
+}
+
+void abrir(qint64 idEntrada, Tipo tipo)
+{
+    // The screen is built, given its stay and kind, then shown.
+    auto tela = std::make_unique<TFrmRelExtratoConta>();
+    if (idEntrada > 0)
+        tela->definirChave(idEntrada);
+    tela->definirTipo(tipo);
+    FrmRelExtratoConta = tela.get();
+    struct Limpa {
+        ~Limpa() { FrmRelExtratoConta = nullptr; }
+    } limpa;
+    Telas::executar(tela.get(), std::type_index(typeid(TFrmRelExtratoConta)));
+}
+
+} // namespace ExtratoConta
+
+// ------------------------------------------------------------------ screen
+
+using namespace ExtratoConta;
+
+TFrmRelExtratoConta::TFrmRelExtratoConta(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Extrato de Conta"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(criarCabecalhoTela(this));
+    auto *titulo = new QLabel(QStringLiteral("Extrato de Conta"), this);
+    QFont f = titulo->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.3);
+    titulo->setFont(f);
+    titulo->setAlignment(Qt::AlignCenter);
+    layout->addWidget(titulo);
+
+    cbEntradas = new QComboBox(this);
+    cbEntradas->setObjectName(QStringLiteral("cbEntradas"));
+    cbEntradas->setEditable(true);
+    cbEntradas->setInsertPolicy(QComboBox::NoInsert);
+    cbEntradas->lineEdit()->setPlaceholderText(kSelecione);
+    cbEntradas->lineEdit()->installEventFilter(this);
+    cbEntradas->installEventFilter(this);
+    // A stay chosen from the list shows its key.
+    connect(cbEntradas, qOverload<int>(&QComboBox::activated), this, [this](int i) {
+        const qint64 k = cbEntradas->itemData(i).toLongLong();
+        if (k > 0)
+            cbEntradas->setEditText(QString::number(k));
+    });
+    layout->addWidget(cbEntradas);
+
+    auto *opcoes = new QHBoxLayout;
+    auto *grpDestino = new QGroupBox(QStringLiteral("  Enviar Impressão para:  "), this);
+    auto *ld = new QVBoxLayout(grpDestino);
+    rbTela = new QRadioButton(QStringLiteral("Tela"), grpDestino);
+    rbImpressora = new QRadioButton(QStringLiteral("Impressora"), grpDestino);
+    rbCupomFiscal = new QRadioButton(QStringLiteral("Cupom Fiscal"), grpDestino);
+    rbNFCe = new QRadioButton(QStringLiteral("NFCe"), grpDestino);
+    rbNFCe->setEnabled(false);
+    for (QRadioButton *r : {rbTela, rbImpressora, rbCupomFiscal, rbNFCe})
+        ld->addWidget(r);
+    rbTela->setChecked(true);
+    auto *grpTipo = new QGroupBox(QStringLiteral("   Tipo de Extrato:   "), this);
+    auto *lt = new QVBoxLayout(grpTipo);
+    rbEntrada = new QRadioButton(QStringLiteral("Entrada"), grpTipo);
+    rbConferencia = new QRadioButton(QStringLiteral("Conferência"), grpTipo);
+    rbSaida = new QRadioButton(QStringLiteral("Saída"), grpTipo);
+    for (QRadioButton *r : {rbEntrada, rbConferencia, rbSaida})
+        lt->addWidget(r);
+    lt->addStretch();
+    rbSaida->setChecked(true);
+    opcoes->addWidget(grpDestino);
+    opcoes->addWidget(grpTipo);
+    layout->addLayout(opcoes);
+
+    CheckBox1 = new QCheckBox(QStringLiteral("Mostrar CNPJ no extrato"), this);
+    layout->addWidget(CheckBox1);
+    auto *nome = new QHBoxLayout;
+    nome->addWidget(new QLabel(QStringLiteral("Nome Personalizado:"), this));
+    edtNomePersonalizado = new QLineEdit(this);
+    edtNomePersonalizado->setMaxLength(90);
+    nome->addWidget(edtNomePersonalizado);
+    layout->addLayout(nome);
+
+    auto *botoes = new QHBoxLayout;
+    Button1 = new QPushButton(QStringLiteral("Vários Extratos"), this);
+    JvXPButton7 = new QPushButton(QStringLiteral("Enviar Confirmação via SMS"), this);
+    btnImprimir = new QPushButton(QStringLiteral("Imprimir"), this);
+    btnImprimir->setToolTip(QStringLiteral("Imprimir"));
+    btnSair = new QPushButton(QStringLiteral("Sair"), this);
+    btnSair->setToolTip(QStringLiteral("Sair"));
+    for (QPushButton *b : {Button1, JvXPButton7, btnImprimir, btnSair}) {
+        b->setAutoDefault(false);
+        botoes->addWidget(b);
+    }
+    layout->addLayout(botoes);
+
+    connect(btnImprimir, &QPushButton::clicked, this, &TFrmRelExtratoConta::btnImprimirClick);
+    connect(Button1, &QPushButton::clicked, this, &TFrmRelExtratoConta::Button1Click);
+    connect(JvXPButton7, &QPushButton::clicked, this, &TFrmRelExtratoConta::JvXPButton7Click);
+    connect(btnSair, &QPushButton::clicked, this, &TFrmRelExtratoConta::btnSairClick);
+    setFixedWidth(560);
+}
+
+void TFrmRelExtratoConta::carregarEntradas()
+{
+    if (m_carregada)
+        return;
+    m_carregada = true;
+    const QString texto = cbEntradas->currentText();
+    const QList<Linha> linhas = DM->Conexao.lerTodas(
+        QStringLiteral("SELECT ID_WALK_IN, DATA_ENTRADA, DATA_SAIDA, BAIXA FROM WALK_IN ORDER BY ID_WALK_IN"));
+    QStringList itens;
+    cbEntradas->blockSignals(true);
+    cbEntradas->clear();
+    for (const Linha &l : linhas) {
+        const qint64 k = l.inteiro(QStringLiteral("ID_WALK_IN"));
+        cbEntradas->addItem(QStringLiteral("%1 / %2 / %3")
+                                .arg(k)
+                                .arg(l.data(QStringLiteral("DATA_ENTRADA")).toString(QStringLiteral("dd/MM/yyyy")),
+                                     l.data(QStringLiteral("DATA_SAIDA")).toString(QStringLiteral("dd/MM/yyyy"))),
+                            k);
+    }
+    cbEntradas->setCurrentIndex(-1);
+    cbEntradas->setEditText(texto);
+    cbEntradas->blockSignals(false);
+    cbEntradas->completer()->setCompletionMode(QCompleter::PopupCompletion);
+}
+
+qint64 TFrmRelExtratoConta::chave() const
+{
+    // The key, also when a whole list entry ("12 / 01/03/2026 / ...") is shown.
+    const QString t = cbEntradas->currentText().trimmed().section(QLatin1Char('/'), 0, 0).trimmed();
+    bool ok = false;
+    const qint64 k = t.toLongLong(&ok);
+    return ok && k > 0 ? k : 0;
+}
+
+void TFrmRelExtratoConta::definirChave(qint64 idEntrada)
+{
+    cbEntradas->setEditText(idEntrada > 0 ? QString::number(idEntrada) : QString());
+}
+
+Tipo TFrmRelExtratoConta::tipo() const
+{
+    return rbEntrada->isChecked() ? Tipo::Entrada : rbConferencia->isChecked() ? Tipo::Conferencia : Tipo::Saida;
+}
+
+void TFrmRelExtratoConta::definirTipo(Tipo t)
+{
+    (t == Tipo::Entrada ? rbEntrada : t == Tipo::Conferencia ? rbConferencia : rbSaida)->setChecked(true);
+}
+
+Destino TFrmRelExtratoConta::destino() const
+{
+    return rbImpressora->isChecked()    ? Destino::Impressora
+           : rbCupomFiscal->isChecked() ? Destino::CupomFiscal
+           : rbNFCe->isChecked()        ? Destino::NFCe
+                                        : Destino::Tela;
+}
+
+void TFrmRelExtratoConta::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    carregarEntradas();
+    rbNFCe->setEnabled(tParametros().sim(QStringLiteral("NFCE")));
+    cbEntradas->setFocus();
+}
+
+bool TFrmRelExtratoConta::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate)
+        AcaoAtual(kTitulo);
+    return QDialog::event(e);
+}
+
+bool TFrmRelExtratoConta::eventFilter(QObject *o, QEvent *e)
+{
+    if ((o == cbEntradas || o == cbEntradas->lineEdit()) && e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(e)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            btnImprimirClick();
+            return true;
+        }
+        if (k == Qt::Key_Escape) {
+            btnSairClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void TFrmRelExtratoConta::btnSairClick() { reject(); }
+
+void TFrmRelExtratoConta::btnImprimirClick()
+{
+    const qint64 k = chave();
+    if (k <= 0) {
+        Mensagem::aviso(kMsgSelecione);
+        return;
+    }
+    imprimir(k, QString::number(k));
+    if (isVisible())
+        cbEntradas->setFocus();
+}
+
+bool TFrmRelExtratoConta::imprimir(qint64 idEntrada, const QString &textoSeletor)
+{
+    ultimoExtrato.reset();
+    const Tipo t = tipo();
+    Falta falta = Falta::Nenhuma;
+    const std::optional<Extrato> x = montar(idEntrada, edtNomePersonalizado->text(), Relogio::agora(), &falta);
+    if (!x) {
+        Mensagem::aviso(falta == Falta::Cancelada ? kMsgCancelada : kMsgInexistente);
+        return false;
+    }
+    ultimoExtrato = x;
+    switch (t) {
+    case Tipo::Saida: {
+        const Destino d = destino();
+        if (d == Destino::CupomFiscal) {
+            EntregaFiscal::cupomFiscal(*x);
+        } else if (d == Destino::NFCe) {
+            EntregaFiscal::nfce(*x);
+        } else {
+            const bool pequeno = tParametros().sim(QStringLiteral("COMPROVANTE_PEQ"));
+            const Relatorio rel = pequeno ? relatorioComprovante(*x) : relatorioCompleto(*x, CheckBox1->isChecked());
+            if (d == Destino::Impressora)
+                imprimirNaImpressora(rel);
+            else
+                Telas::abrir<TFrmVisualizaRelatorio>(rel, this);
+        }
+        break;
+    }
+    case Tipo::Entrada: {
+        const Relatorio rel =
+            relatorioEntrada(*x, conteudos(idEntrada), CheckBox1->isChecked(), textoSeletor);
+        Telas::abrir<TFrmVisualizaRelatorio>(rel, this);
+        break;
+    }
+    case Tipo::Conferencia: {
+        const Relatorio rel = relatorioConferencia(*x, conteudos(idEntrada));
+        Telas::abrir<TFrmVisualizaRelatorio>(rel, this);
+        break;
+    }
+    }
+    NovoRegistrarLog(kOperacaoImpressaoRelatorio, textoLog(textoSeletor, t), QString());
+    ++impressoes;
+    return true;
+}
+
+void TFrmRelExtratoConta::Button1Click()
+{
+    auto perguntar = [this](const QString &texto, qint64 *valor) {
+        QInputDialog d(this);
+        d.setWindowTitle(kTituloFaixa);
+        d.setLabelText(texto);
+        d.setInputMode(QInputDialog::TextInput);
+        d.setTextValue(QStringLiteral("0"));
+        if (Telas::executar(&d, typeid(QInputDialog)) != QDialog::Accepted)
+            return false;
+        bool ok = false;
+        *valor = d.textValue().trimmed().toLongLong(&ok);
+        if (!ok)
+            *valor = 0;
+        return true;
+    };
+    const Destino d = destino();
+    if (d == Destino::CupomFiscal || d == Destino::NFCe) {
+        Mensagem::aviso(kMsgFaixaFiscal);
+        return;
+    }
+    qint64 inicial = 0;
+    qint64 final = 0;
+    if (!perguntar(kPerguntaInicial, &inicial) || !perguntar(kPerguntaFinal, &final))
+        return;
+    if (inicial <= 0 || final <= 0 || final < inicial) {
+        Mensagem::aviso(kMsgFaixa);
+        return;
+    }
+    // Keys of the range that name no live stay are skipped.
+    const QList<Linha> vivas = DM->Conexao.lerTodas(
+        QStringLiteral("SELECT ID_WALK_IN FROM WALK_IN WHERE ID_WALK_IN BETWEEN ? AND ? AND EXCLUIDO = 'N' "
+                       "ORDER BY ID_WALK_IN"),
+        {inicial, final});
+    for (const Linha &l : vivas) {
+        const qint64 k = l.inteiro(QStringLiteral("ID_WALK_IN"));
+        definirChave(k);
+        imprimir(k, QString::number(k));
+    }
+}
+
+void TFrmRelExtratoConta::JvXPButton7Click()
+{
+    Sms::Contexto c;
+    c.origem = Sms::Contexto::Origem::Extrato;
+    c.idWalkIn = chave();
+    c.tipoExtrato = nomeTipo(tipo());
+    abrirEnvioSMS(c);
+}
