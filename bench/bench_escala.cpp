@@ -6,11 +6,12 @@
 //   bench_escala [--hoje AAAA-MM-DD] [--vezes N] [--comparar BANCO_PEQUENO] [BANCO]
 //
 // BANCO defaults to $ZV_BANCO_GRANDE, else build/banco-grande/grande.fdb.
-// With --comparar the statement counts are also taken on a smaller database
-// of the same generator: a screen whose count grows with the data shows it.
-// Writes run inside a transaction that is rolled back afterwards, so the
-// database is the same after every run. ZV_BENCH_SQL=1 prints the statements
-// each row ran (the first time).
+// With --comparar the times and statement counts are also taken on a smaller
+// database of the same generator: a screen whose count grows with the data
+// shows it. Writes run inside a transaction that is rolled back afterwards,
+// so the database is the same after every run. ZV_BENCH_SQL=1 prints the
+// statements each row ran (the first time); ZV_BENCH_LINHA=text runs only the
+// rows whose name contains it.
 #include "base/Parametros.h"
 #include "base/Relogio.h"
 #include "base/Sessao.h"
@@ -745,11 +746,11 @@ int main(int argc, char **argv)
     auto medidas = rodar(caminho, hoje, vezes, true);
     std::map<std::string, Resultado> pequenas;
     if (!pequeno.isEmpty())
-        pequenas = rodar(pequeno, hoje, 1, false);
+        pequenas = rodar(pequeno, hoje, std::min(vezes, 3), false);
 
     std::printf("\n%-58s %10s %10s %7s %9s", "tela / operação", "ms", "bruto ms", "razão", "comandos");
     if (!pequeno.isEmpty())
-        std::printf(" %16s", "comandos (peq.)");
+        std::printf(" %10s %16s", "ms (peq.)", "comandos (peq.)");
     std::printf("\n");
     Contexto nada;
     for (const LinhaTabela &l : linhas(nada)) {
@@ -761,7 +762,8 @@ int main(int argc, char **argv)
                     x.bruto.ms > 0 ? x.sistema.ms / x.bruto.ms : 0.0, x.sistema.comandos);
         if (!pequeno.isEmpty()) {
             const auto p = pequenas.find(l.nome);
-            std::printf(" %16ld", p == pequenas.end() ? -1L : p->second.sistema.comandos);
+            std::printf(" %10.1f %16ld", p == pequenas.end() ? -1.0 : p->second.sistema.ms,
+                        p == pequenas.end() ? -1L : p->second.sistema.comandos);
         }
         std::printf("%s\n", x.sistema.ms > 100 ? "  acima de 100 ms" : "");
     }

@@ -423,9 +423,9 @@ public:
     void resumo() const
     {
         std::printf("UHs %d, clientes %d, estadias %zu (abertas %d), hóspedes %ld, veículos %ld, diárias %ld, "
-                    "consumo %ld, reservas %zu (dias reservados %ld), turnos de caixa %ld, log %d\n",
+                    "consumo %ld, notas %ld, reservas %zu (dias reservados %ld), turnos de caixa %ld, log %d\n",
                     m_e.quartos, m_e.clientes, m_estadias.size(), m_abertas, m_hospedes, m_veiculos, m_noites,
-                    m_consumos, m_reservas.size(), m_diasReservados, m_turnos, m_e.logs);
+                    m_consumos, m_idNota, m_reservas.size(), m_diasReservados, m_turnos, m_e.logs);
     }
 
 private:
@@ -802,6 +802,8 @@ private:
         Comando itemEnt(m_b, "INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, ?)");
         Comando psEnt(m_b, "INSERT INTO PS_ENTRADA (ID_ENTRADA, ID_P_S, QTD, VALOR) VALUES (?, ?, ?, ?)");
         Comando ocupar(m_b, "UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ?");
+        Comando nota(m_b, "INSERT INTO NOTA (ID_NOTA, ID_ENTRADA, VALOR, PAGO, DATA_PAG, USUARIO, DINHEIRO, FORMAPAG) "
+                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
 
         const char *const colunasMeio[] = {"DINHEIRO", "VISA", "DEBVISA", "MASTER", "DEBMASTER", "HIPER", "CHEQUE", "NOTA"};
         const char *const formas[] = {"Dinheiro", "Cartão de Crédito - Visa", "Cartão de Débito - Visa",
@@ -913,6 +915,18 @@ private:
             else
                 w.texto(23, recepcionista());
             w.executar();
+            // What was left on account is a bill, settled in cash some weeks
+            // later unless the stay is recent.
+            if (meios[7] > 0) {
+                const bool paga = e.saida < m_hoje.addDays(-45);
+                nota.inteiro(0, ++m_idNota).inteiro(1, e.id).dinheiro(2, meios[7]).texto(3, paga ? "S" : "N");
+                if (paga)
+                    nota.data(4, e.saida.addDays(m_s.entre(5, 40))).texto(5, recepcionista()).dinheiro(6, meios[7])
+                        .texto(7, "Dinheiro");
+                else
+                    nota.nulo(4).nulo(5).dinheiro(6, 0).texto(7, "");
+                nota.executar();
+            }
             if (e.aberta) {
                 ++m_abertas;
                 ocupar.inteiro(0, e.uh + 1).executar();
@@ -1060,6 +1074,7 @@ private:
         definir("GEN_ID_ADIC_CAIXA", m_idAdic);
         definir("GEN_ID_ATUALIZACAO", m_idAtualizacao);
         definir("GEN_ID_LOG", m_e.logs);
+        definir("GEN_ID_NOTA", m_idNota);
     }
 
     Banco &m_b;
@@ -1076,6 +1091,7 @@ private:
     std::vector<Reserva> m_reservas;
     int m_abertas = 0, m_itensHistorico = 0, m_idAtualizacao = 0;
     long m_hospedes = 0, m_veiculos = 0, m_noites = 0, m_consumos = 0, m_diasReservados = 0, m_turnos = 0;
+    long m_idNota = 0;
     long m_idNoite = 0, m_idDesp = 0, m_idHosp = 0, m_idVeic = 0, m_idRet = 0, m_idAdic = 0;
 };
 
