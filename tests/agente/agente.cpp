@@ -115,6 +115,11 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
     for (const Linha &l : c.lerTodas(QStringLiteral("SELECT ID_P_S, DESCRICAO FROM PRODUTOS_SERVICOS WHERE ID_P_S > 1 "
                                                     "AND EXCLUIDO = 'N' ORDER BY ID_P_S")))
         produtos.append({l.inteiro(QStringLiteral("ID_P_S")), l.texto(QStringLiteral("DESCRICAO"))});
+    // The two stays of earlier days both desks will try to close.
+    const QList<Linha> antigas = c.lerTodas(
+        QStringLiteral("SELECT FIRST 2 ID_WALK_IN FROM WALK_IN WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? "
+                       "ORDER BY ID_WALK_IN"),
+        {dia});
     const int pares = entradas / 2;
     if (quartos.size() < 2 * pares + pares / 3 + 1 || clientes.size() < 2 * pares || produtos.size() < 3) {
         dizer(QStringLiteral("preparo"), QStringLiteral("faltam quartos, clientes ou produtos"));
@@ -244,10 +249,6 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         const Saida::Resultado r = Saida::confirmar(c, f);
         return r.fechada() ? QStringLiteral("ok") : r.mensagem;
     };
-    const QList<Linha> antigas = c.lerTodas(
-        QStringLiteral("SELECT FIRST 2 ID_WALK_IN FROM WALK_IN WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? "
-                       "ORDER BY ID_WALK_IN"),
-        {dia});
     for (const Linha &a : antigas) {
         esperar();
         dizer(QStringLiteral("saida disputada"), sair(a.inteiro(QStringLiteral("ID_WALK_IN")), mesa));

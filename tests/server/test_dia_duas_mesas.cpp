@@ -24,6 +24,7 @@
 #include <memory>
 
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const Dinheiro &d, std::ostream *os) { *os << d.formatado().toStdString(); }
 
 namespace {
 
