@@ -291,6 +291,8 @@ SET TERM ; ^
 CREATE INDEX IX_RESERVA_CONF_EXCL ON RESERVA (CONFIRMADA, EXCLUIDO);
 CREATE INDEX IX_RESERVA_ID_UH ON RESERVA (ID_UH);
 CREATE INDEX IX_RESERVA_ID_CLIENTE ON RESERVA (ID_CLIENTE);
+-- the pending reservations of a room (reservation list, free rooms)
+CREATE INDEX IX_RESERVA_UH_PENDENTE ON RESERVA (ID_UH, CONFIRMADA, EXCLUIDO);
 
 -- Reserved days: one row per day of a pending reservation, with its room.
 -- Deleting or confirming a reservation removes all its days.
@@ -305,6 +307,8 @@ CREATE TABLE RESERVA_UH (
 CREATE UNIQUE INDEX IX_RESERVA_UH_UH_DATA ON RESERVA_UH (ID_UH, DATA_ENTRADA);
 CREATE INDEX IX_RESERVA_UH_DATA ON RESERVA_UH (DATA_ENTRADA);
 CREATE INDEX IX_RESERVA_UH_RESERVA ON RESERVA_UH (ID_RESERVA);
+-- a reservation's days in a period (reservation list of a month)
+CREATE INDEX IX_RESERVA_UH_RESERVA_DATA ON RESERVA_UH (ID_RESERVA, DATA_ENTRADA);
 
 -- Rows that come with an installation.
 

@@ -60,6 +60,9 @@ CREATE INDEX IDX_WALK_IN_UH ON WALK_IN (ID_UH);
 CREATE INDEX IDX_WALK_IN_CLIENTE ON WALK_IN (ID_CLIENTE);
 CREATE INDEX IDX_WALK_IN_DATA_ENTRADA ON WALK_IN (DATA_ENTRADA);
 CREATE INDEX IDX_WALK_IN_DATA_SAIDA ON WALK_IN (DATA_SAIDA);
+-- the open stay of a room: room map, open-stay list, free rooms (one lookup
+-- per room instead of crossing the room's stays with every open one)
+CREATE INDEX IDX_WALK_IN_UH_ABERTA ON WALK_IN (ID_UH, BAIXA, EXCLUIDO);
 
 -- ---------------------------------------------------------------------------
 -- Guests of a stay; a name beginning with "=" marks the responsible guest
@@ -83,6 +86,9 @@ SET TERM ; ^
 
 CREATE INDEX IDX_HOSPEDE_ENTRADA ON HOSPEDE (ID_ENTRADA);
 CREATE INDEX IDX_HOSPEDE_BAIXA ON HOSPEDE (BAIXA);
+-- a stay's guests in the order they were written (statement): without it the
+-- engine walks the whole primary key to return them in key order
+CREATE INDEX IDX_HOSPEDE_ENTRADA_ID ON HOSPEDE (ID_ENTRADA, ID_HOSPEDE);
 
 -- ---------------------------------------------------------------------------
 -- Guests' vehicles
@@ -132,6 +138,8 @@ SET TERM ; ^
 
 CREATE INDEX IDX_OCUPACAO_ENTRADA_DATA ON OCUPACAO (ID_ENTRADA, DATA);
 CREATE INDEX IDX_OCUPACAO_DATA ON OCUPACAO (DATA);
+-- a stay's nights in key order (statement)
+CREATE INDEX IDX_OCUPACAO_ENTRADA_ID ON OCUPACAO (ID_ENTRADA, ID_OCUPACAO);
 
 -- ---------------------------------------------------------------------------
 -- Consumption charged to a stay
@@ -165,6 +173,8 @@ SET TERM ; ^
 
 CREATE INDEX IDX_DESPESA_UH_ENTRADA ON DESPESA_UH (ID_ENTRADA);
 CREATE INDEX IDX_DESPESA_UH_DATA ON DESPESA_UH (DATA);
+-- a stay's consumption in key order (check-out, statement)
+CREATE INDEX IDX_DESPESA_UH_ENTRADA_ID ON DESPESA_UH (ID_ENTRADA, ID_DESPESA_UH);
 
 -- How a line paid at once was paid when the payment was split over several
 -- means (one means alone is kept in DESPESA_UH.FORMA_PAG); removing the line

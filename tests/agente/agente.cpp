@@ -9,6 +9,7 @@
 //   ponto AAAA-MM-DD     the time clock's housekeeping of that day
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
+//   mesa DESK,DATA,N,MS  a desk's day of work (see diaDeMesa below)
 //   entrada UH,CLIENTE   the check-in of CLIENTE into room UH (keys), two persons
 //   nfce ESTADIA|BANCO   the statement's NFC-e hand-over of stay ESTADIA into the
 //                        control program's database BANCO
@@ -34,6 +35,15 @@
 #include "stays/Saida.h"
 #include "stays/Correcoes.h"
 
+// a desk's day of work
+#include "base/Parametros.h"
+#include "base/Relogio.h"
+#include "finance/Caixa.h"
+#include "rooms/Reservas.h"
+#include "stays/Consumo.h"
+#include "stays/Entrada.h"
+#include "stays/Pagamentos.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QThread>
@@ -48,6 +58,235 @@ void escrever(const QString &linha)
     std::fputs(linha.toUtf8().constData(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
+}
+
+// ------------------------------------------------------------ a desk's day
+//
+// One front desk's day on a database shared with another desk running the
+// same script at the same moments (steps of MS milliseconds counted from the
+// agreed start): open the shift, N/2 check-ins (every third one on the room
+// the other desk takes at that moment: the loser takes the next room),
+// consumption on every open stay, advance payments on its own stays,
+// reservations of the same room and days as the other desk, check-outs over
+// several means (two of them disputed with the other desk), the timer's
+// nightly posting (only the "SERVIDOR" desk posts), a withdrawal or an
+// addition, closing the shift. The database holds free rooms, customers and
+// products in key order; both desks read them before the first step.
+// DESK is 0 ("RECEPCAO") or 1 ("SERVIDOR"). One line per step:
+// "step|result".
+void diaDeMesa(const QString &argumento, qint64 inicio)
+{
+    const QStringList p = argumento.split(QLatin1Char(','));
+    const int mesa = p.value(0).toInt();
+    const QDate dia = QDate::fromString(p.value(1), Qt::ISODate);
+    const int entradas = p.value(2).toInt();
+    const int passoMs = p.value(3).toInt();
+    const QString nome = mesa == 0 ? QStringLiteral("RECEPCAO") : QStringLiteral("SERVIDOR");
+    const QString ip = mesa == 0 ? QStringLiteral("192.168.0.11") : QStringLiteral("192.168.0.10");
+    Sessao &s = Sessao::atual();
+    s.login = nome;
+    s.idUsuario = 1;
+    s.AuxNomePC = nome;
+    s.direitos.INCLUI = s.direitos.ALTERA = s.direitos.MOVIMENTOS = true;
+    Relogio::definir(QDateTime(dia, QTime(8, 0)));
+    tParametros().recarregar();
+    ConexaoBanco &c = DM->Conexao;
+
+    int passo = 0;
+    auto esperar = [&] {
+        ++passo;
+        const qint64 ate = inicio + qint64(passo) * passoMs;
+        const qint64 falta = ate - QDateTime::currentMSecsSinceEpoch();
+        if (falta > 0)
+            QThread::msleep(static_cast<unsigned long>(falta));
+    };
+    auto dizer = [](const QString &etapa, const QString &resultado) { escrever(etapa + QLatin1Char('|') + resultado); };
+
+    // What both desks read before the first step.
+    struct Quarto {
+        qint64 id;
+        QString numero;
+        qint64 tipo;
+    };
+    QList<Quarto> quartos;
+    for (const Linha &l : c.lerTodas(QStringLiteral("SELECT ID_UH, NUMERO, ID_TIPO_UH FROM UH WHERE SITUACAO = 'L' "
+                                                    "AND EXCLUIDO = 'N' ORDER BY ID_UH")))
+        quartos.append({l.inteiro(QStringLiteral("ID_UH")), l.texto(QStringLiteral("NUMERO")),
+                         l.inteiro(QStringLiteral("ID_TIPO_UH"))});
+    QList<QPair<qint64, QString>> clientes;
+    for (const Linha &l : c.lerTodas(QStringLiteral("SELECT ID_CLIENTE, NOME FROM CLIENTE WHERE ID_CLIENTE > 1 "
+                                                    "ORDER BY ID_CLIENTE")))
+        clientes.append({l.inteiro(QStringLiteral("ID_CLIENTE")), l.texto(QStringLiteral("NOME"))});
+    QList<QPair<qint64, QString>> produtos;
+    for (const Linha &l : c.lerTodas(QStringLiteral("SELECT ID_P_S, DESCRICAO FROM PRODUTOS_SERVICOS WHERE ID_P_S > 1 "
+                                                    "AND EXCLUIDO = 'N' ORDER BY ID_P_S")))
+        produtos.append({l.inteiro(QStringLiteral("ID_P_S")), l.texto(QStringLiteral("DESCRICAO"))});
+    // The two stays of earlier days both desks will try to close.
+    const QList<Linha> antigas = c.lerTodas(
+        QStringLiteral("SELECT FIRST 2 ID_WALK_IN FROM WALK_IN WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? "
+                       "ORDER BY ID_WALK_IN"),
+        {dia});
+    const int pares = entradas / 2;
+    if (quartos.size() < 2 * pares + pares / 3 + 1 || clientes.size() < 2 * pares || produtos.size() < 3) {
+        dizer(QStringLiteral("preparo"), QStringLiteral("faltam quartos, clientes ou produtos"));
+        return;
+    }
+
+    // 1. The shift: both desks at once, one opens it.
+    esperar();
+    const Caixa::Abertura ab = Caixa::abrir(dia, ip);
+    dizer(QStringLiteral("abertura"), ab.mensagem);
+
+    // 2. Check-ins.
+    QList<qint64> minhas;
+    const Entrada::Regras regras = Entrada::Regras::atuais();
+    auto entrar = [&](const Quarto &q, const QPair<qint64, QString> &cli) -> Entrada::Gravacao {
+        Entrada::Dados d;
+        d.cliente = cli.first;
+        d.nomeCliente = cli.second;
+        d.uh = q.id;
+        d.numeroUH = q.numero;
+        d.tipoUH = q.tipo;
+        d.pessoas = QStringLiteral("2");
+        d.dataEntrada = dia;
+        d.horaEntrada = Relogio::horaAtual();
+        d.dataSaida = dia.addDays(2);
+        d.horaSaida = QTime(12, 0);
+        const Linha t = c.ler(QStringLiteral("SELECT P2, P2MIN FROM TIPO_UH WHERE ID_TIPO_UH = ?"), {q.tipo});
+        d.valorDiariaPadrao = t.dinheiro(QStringLiteral("P2"));
+        d.valorMin = t.dinheiro(QStringLiteral("P2MIN"));
+        d.diaria = d.valorDiariaPadrao.formatado();
+        d.hospedes = {QStringLiteral("=") + cli.second, QStringLiteral("ACOMPANHANTE %1").arg(cli.first)};
+        const Entrada::Verificacao v = Entrada::verificar(d, regras, Relogio::agora(), [](const QString &) { return true; });
+        if (!v.ok()) {
+            Entrada::Gravacao g;
+            g.recusa = v.recusa.value_or(Entrada::Recusa{QStringLiteral("abandonada")});
+            return g;
+        }
+        return Entrada::incluir(d, nome, dia);
+    };
+    for (int k = 0; k < pares; ++k) {
+        esperar();
+        const bool disputa = k % 3 == 0;
+        const Quarto &alvo = quartos[2 * k + (disputa ? 0 : mesa)];
+        const auto &cli = clientes[2 * k + mesa];
+        Entrada::Gravacao g = entrar(alvo, cli);
+        if (g.recusa && disputa) {
+            dizer(QStringLiteral("entrada disputada"), g.recusa->mensagem);
+            g = entrar(quartos[2 * k + 1], cli);
+        }
+        if (g.recusa) {
+            dizer(QStringLiteral("entrada"), g.recusa->mensagem);
+            continue;
+        }
+        minhas.append(g.idEntrada);
+        dizer(QStringLiteral("entrada"), QStringLiteral("ok"));
+    }
+
+    // 3. Consumption on every open stay of the day, both desks at once.
+    esperar();
+    const QList<Linha> abertas =
+        c.lerTodas(QStringLiteral("SELECT W.ID_WALK_IN, U.NUMERO FROM WALK_IN W JOIN UH U ON U.ID_UH = W.ID_UH "
+                                  "WHERE W.BAIXA = 'N' AND W.EXCLUIDO = 'N' AND W.DATA_ENTRADA = ? ORDER BY W.ID_WALK_IN"),
+                   {dia});
+    for (int k = 0; k < abertas.size(); ++k) {
+        if (k % 4 == 0)
+            esperar();
+        Consumo::LinhaNova l;
+        const auto &prod = produtos[(k + mesa) % 3];
+        l.produto = prod.first;
+        l.descricao = prod.second;
+        l.qtd = QString::number(1 + mesa);
+        l.valorUnit = QStringLiteral("6,50");
+        l.data = dia;
+        const Consumo::Inclusao i = Consumo::incluir(abertas[k].inteiro(QStringLiteral("ID_WALK_IN")),
+                                                     abertas[k].texto(QStringLiteral("NUMERO")), l);
+        dizer(QStringLiteral("consumo"), i.recusa ? i.recusa->mensagem : QStringLiteral("ok"));
+    }
+
+    // 4. Advance payments on its own stays: cash and one more means.
+    for (int k = 0; k < minhas.size(); ++k) {
+        if (k % 2 == 0)
+            esperar();
+        Pagamentos::Valores v;
+        v[MeioCaixa::Dinheiro] = Dinheiro::deCentavos(5000 + 100 * k);
+        v[k % 2 ? MeioCaixa::CreditoVisa : MeioCaixa::PixChq] = Dinheiro::deCentavos(3000 + mesa * 1000);
+        try {
+            c.emTransacao([&] { Pagamentos::lancar(c, minhas[k], v, true); });
+            dizer(QStringLiteral("adiantamento"), QStringLiteral("ok"));
+        } catch (const Pagamentos::RecusaCaixa &r) {
+            dizer(QStringLiteral("adiantamento"), r.caixa.mensagem);
+        }
+    }
+
+    // 5. Reservations of the same room and days, both desks at once.
+    for (int k = 0; k <= pares / 3; ++k) {
+        esperar();
+        Reservas::Dados r;
+        r.entrada = dia.addDays(10 + 4 * k);
+        r.horaEntrada = QTime(14, 0);
+        r.saida = r.entrada.addDays(2);
+        r.horaSaida = QTime(12, 0);
+        r.cliente = clientes[k].first;
+        r.uh = quartos[2 * pares + k].id;
+        r.pessoas = QStringLiteral("2");
+        const Reservas::ResultadoGravacao g = Reservas::incluir(r, dia, nome, QStringLiteral("Reserva %1"));
+        dizer(QStringLiteral("reserva"), g.recusa ? QStringLiteral("recusada") : QStringLiteral("ok"));
+    }
+
+    // 6. Check-outs over several means: every other stay of its own, and
+    // both desks at once on the first two stays that arrived before today
+    // (one closes each, the other is told it was closed elsewhere).
+    auto sair = [&](qint64 id, int k) {
+        const QDateTime agora = Relogio::agora();
+        Saida::Fechamento f;
+        f.idEntrada = id;
+        f.restante = Saida::calcular(c, id, agora).restante;
+        // Cash, a second means by turn and, on every third, a part on account.
+        const Dinheiro terco = Dinheiro::deCentavos(f.restante.centavos() / 3);
+        const MeioCaixa outro = k % 3 == 0 ? MeioCaixa::CreditoVisa : k % 3 == 1 ? MeioCaixa::DebitoMaster : MeioCaixa::PixChq;
+        f.pagamento.valores[outro] = terco;
+        f.pagamento.valores[MeioCaixa::APrazo] = k % 3 == 2 ? terco : Dinheiro();
+        f.pagamento.valores[MeioCaixa::Dinheiro] = f.restante - f.pagamento.valores.total();
+        f.saida = agora;
+        f.cliente = nome;
+        f.uh = QString::number(id);
+        f.usuario = nome;
+        const Saida::Resultado r = Saida::confirmar(c, f);
+        return r.fechada() ? QStringLiteral("ok") : r.mensagem;
+    };
+    for (const Linha &a : antigas) {
+        esperar();
+        dizer(QStringLiteral("saida disputada"), sair(a.inteiro(QStringLiteral("ID_WALK_IN")), mesa));
+    }
+    for (int k = 0; k < minhas.size(); k += 2) {
+        if (k % 4 == 0)
+            esperar();
+        dizer(QStringLiteral("saida"), sair(minhas[k], k / 2));
+    }
+
+    // 7. The one-second timer's nightly posting: the server desk posts.
+    esperar();
+    Diarias::Controle controle;
+    controle.tick(dia);
+    dizer(QStringLiteral("diarias"), s.ServidorAtualizado ? QStringLiteral("postadas") : QStringLiteral("pendentes"));
+
+    // 8. A withdrawal and an addition.
+    esperar();
+    const Caixa::ResultadoOperacao op =
+        Caixa::operar(mesa == 0 ? Caixa::Operacao::Retirar : Caixa::Operacao::Adicionar, MeioCaixa::Dinheiro,
+                      mesa == 0 ? QStringLiteral("40,00") : QStringLiteral("15,00"),
+                      mesa == 0 ? QStringLiteral("SANGRIA") : QStringLiteral("TROCO"));
+    dizer(QStringLiteral("operacao"), op.feito ? QStringLiteral("ok") : QStringLiteral("recusada"));
+
+    // 9. Closing the shift: both desks at once, one closes it.
+    esperar();
+    const Caixa::Fechamento f = Caixa::fechar(ip);
+    dizer(QStringLiteral("fechamento"), f.situacao == Caixa::Fechamento::Situacao::Fechado
+                                            ? QStringLiteral("fechado")
+                                            : f.situacao == Caixa::Fechamento::Situacao::JaFechado
+                                            ? QStringLiteral("ja fechado")
+                                            : QStringLiteral("outra maquina"));
 }
 
 // The stay form's check-in of a customer into a room, through the same
@@ -192,6 +431,11 @@ int main(int argc, char **argv)
         rodar = [argumento](int) {
             const ResultadoCaixa r = ControleCaixa(QStringLiteral("+"), argumento, QStringLiteral("S"));
             return QStringLiteral("%1|%2").arg(int(r.sucesso)).arg(r.mensagem);
+        };
+    } else if (operacao == QLatin1String("mesa")) {
+        rodar = [argumento, inicio](int) {
+            diaDeMesa(argumento, inicio);
+            return QStringLiteral("fim");
         };
     } else if (operacao == QLatin1String("entrada")) {
         rodar = opEntrada(argumento);

@@ -1,0 +1,771 @@
+// The front desk on the database of a large, old hotel (scripts/gerar-banco-
+// grande): each main screen opened and each main operation run as a clerk
+// would, timed, with the statements it ran counted, beside the raw Firebird
+// client doing the same reads (or writes) in one statement. One table:
+//
+//   bench_escala [--hoje AAAA-MM-DD] [--vezes N] [--comparar BANCO_PEQUENO] [BANCO]
+//
+// BANCO defaults to $ZV_BANCO_GRANDE, else build/banco-grande/grande.fdb.
+// With --comparar the times and statement counts are also taken on a smaller
+// database of the same generator: a screen whose count grows with the data
+// shows it. Writes run inside a transaction that is rolled back afterwards,
+// so the database is the same after every run. ZV_BENCH_SQL=1 prints the
+// statements each row ran (the first time); ZV_BENCH_LINHA=text runs only the
+// rows whose name contains it.
+#include "base/Parametros.h"
+#include "base/Relogio.h"
+#include "base/Sessao.h"
+#include "base/Telas.h"
+#include "base/UnitDM.h"
+#include "core/Diarias.h"
+#include "core/UnitAcesso.h"
+#include "core/UnitLogViewer.h"
+#include "core/UnitQuintara.h"
+#include "base/Mensagem.h"
+#include "finance/UnitCaixa.h"
+#include "rooms/UnitClientes.h"
+#include "rooms/UnitReservas.h"
+#include "rooms/UnitUH.h"
+#include "stays/Consumo.h"
+#include "stays/Entrada.h"
+#include "stays/Estadias.h"
+#include "stays/Saida.h"
+#include "stays/UnitWalkIn.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QFile>
+#include <QPixmap>
+#include <QTableView>
+#include <ibase.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+// ---------------------------------------------------------------- statement count
+//
+// Every statement the program runs passes through one of these client calls;
+// the benchmark's own definitions count them and hand them on to the client
+// library (the executable exports them, so the Qt driver's calls come here
+// too).
+
+namespace contagem {
+std::atomic<long> comandos{0};
+// The client library's own calls between these functions come back here
+// too: only the outermost call of a thread counts.
+thread_local int profundidade = 0;
+struct Dentro {
+    Dentro() { ++profundidade; }
+    ~Dentro() { --profundidade; }
+};
+bool rastrear = false;
+std::mutex mutex;
+std::map<isc_stmt_handle, std::string> textos;
+
+template <class F>
+F real(const char *nome)
+{
+    static std::map<std::string, void *> cache;
+    std::lock_guard<std::mutex> g(mutex);
+    void *&p = cache[nome];
+    if (!p)
+        p = dlsym(RTLD_NEXT, nome);
+    if (!p) {
+        std::cerr << "função do cliente Firebird não encontrada: " << nome << "\n";
+        std::abort();
+    }
+    return reinterpret_cast<F>(p);
+}
+
+void executado(const std::string &sql)
+{
+    if (profundidade > 1)
+        return;
+    ++comandos;
+    if (rastrear)
+        std::printf("      | %s\n", sql.substr(0, 220).c_str());
+}
+void executado(isc_stmt_handle *h)
+{
+    if (profundidade > 1)
+        return;
+    std::string sql;
+    if (rastrear && h) {
+        std::lock_guard<std::mutex> g(mutex);
+        sql = textos[*h];
+    }
+    executado(sql);
+}
+} // namespace contagem
+
+extern "C" {
+
+ISC_STATUS ISC_EXPORT isc_dsql_prepare(ISC_STATUS *st, isc_tr_handle *tr, isc_stmt_handle *h, unsigned short n,
+                                       const ISC_SCHAR *sql, unsigned short dialeto, XSQLDA *da)
+{
+    using F = ISC_STATUS (*)(ISC_STATUS *, isc_tr_handle *, isc_stmt_handle *, unsigned short, const ISC_SCHAR *,
+                             unsigned short, XSQLDA *);
+    const ISC_STATUS r = contagem::real<F>("isc_dsql_prepare")(st, tr, h, n, sql, dialeto, da);
+    if (h && sql) {
+        std::lock_guard<std::mutex> g(contagem::mutex);
+        contagem::textos[*h] = n ? std::string(sql, n) : std::string(sql);
+    }
+    return r;
+}
+
+ISC_STATUS ISC_EXPORT isc_dsql_execute(ISC_STATUS *st, isc_tr_handle *tr, isc_stmt_handle *h, unsigned short d,
+                                       const XSQLDA *in)
+{
+    using F = ISC_STATUS (*)(ISC_STATUS *, isc_tr_handle *, isc_stmt_handle *, unsigned short, const XSQLDA *);
+    contagem::Dentro dentro;
+    contagem::executado(h);
+    return contagem::real<F>("isc_dsql_execute")(st, tr, h, d, in);
+}
+
+ISC_STATUS ISC_EXPORT isc_dsql_execute2(ISC_STATUS *st, isc_tr_handle *tr, isc_stmt_handle *h, unsigned short d,
+                                        const XSQLDA *in, const XSQLDA *out)
+{
+    using F = ISC_STATUS (*)(ISC_STATUS *, isc_tr_handle *, isc_stmt_handle *, unsigned short, const XSQLDA *,
+                             const XSQLDA *);
+    contagem::Dentro dentro;
+    contagem::executado(h);
+    return contagem::real<F>("isc_dsql_execute2")(st, tr, h, d, in, out);
+}
+
+ISC_STATUS ISC_EXPORT isc_dsql_execute_immediate(ISC_STATUS *st, isc_db_handle *db, isc_tr_handle *tr,
+                                                 unsigned short n, const ISC_SCHAR *sql, unsigned short d,
+                                                 const XSQLDA *in)
+{
+    using F = ISC_STATUS (*)(ISC_STATUS *, isc_db_handle *, isc_tr_handle *, unsigned short, const ISC_SCHAR *,
+                             unsigned short, const XSQLDA *);
+    contagem::Dentro dentro;
+    contagem::executado(sql ? std::string(sql, n ? n : std::strlen(sql)) : std::string());
+    return contagem::real<F>("isc_dsql_execute_immediate")(st, db, tr, n, sql, d, in);
+}
+
+ISC_STATUS ISC_EXPORT isc_dsql_exec_immed2(ISC_STATUS *st, isc_db_handle *db, isc_tr_handle *tr, unsigned short n,
+                                           const ISC_SCHAR *sql, unsigned short d, const XSQLDA *in,
+                                           const XSQLDA *out)
+{
+    using F = ISC_STATUS (*)(ISC_STATUS *, isc_db_handle *, isc_tr_handle *, unsigned short, const ISC_SCHAR *,
+                             unsigned short, const XSQLDA *, const XSQLDA *);
+    contagem::Dentro dentro;
+    contagem::executado(sql ? std::string(sql, n ? n : std::strlen(sql)) : std::string());
+    return contagem::real<F>("isc_dsql_exec_immed2")(st, db, tr, n, sql, d, in, out);
+}
+
+} // extern "C"
+
+namespace {
+
+// ---------------------------------------------------------------- raw client
+
+class Bruto {
+public:
+    explicit Bruto(const QString &caminho)
+    {
+        const QByteArray c = caminho.toLocal8Bit();
+        const char dpb[] = {isc_dpb_version1, isc_dpb_user_name, 6, 'S', 'Y', 'S', 'D', 'B', 'A',
+                            isc_dpb_lc_ctype, 4, 'U', 'T', 'F', '8'};
+        isc_attach_database(m_st, 0, c.constData(), &m_db, sizeof dpb, dpb);
+        verificar("attach");
+    }
+    ~Bruto() { isc_detach_database(m_st, &m_db); }
+
+    // A query in a read-only transaction of its own: at most `limite` rows
+    // fetched (every row when negative); returns the rows fetched.
+    long consultar(const std::string &sql, long limite = -1)
+    {
+        isc_tr_handle tr = 0;
+        static const char tpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed, isc_tpb_rec_version};
+        isc_start_transaction(m_st, &tr, 1, &m_db, sizeof tpb, tpb);
+        verificar("start");
+        isc_stmt_handle h = 0;
+        isc_dsql_allocate_statement(m_st, &m_db, &h);
+        XSQLDA *saida = novoDA(1);
+        isc_dsql_prepare(m_st, &tr, &h, 0, sql.c_str(), 3, saida);
+        verificar(sql.c_str());
+        if (saida->sqld > saida->sqln) {
+            const int n = saida->sqld;
+            std::free(saida);
+            saida = novoDA(n);
+            isc_dsql_describe(m_st, &h, 1, saida);
+        }
+        std::vector<std::vector<char>> dados(size_t(saida->sqld));
+        std::vector<short> nulos(size_t(saida->sqld));
+        for (int i = 0; i < saida->sqld; ++i) {
+            XSQLVAR &v = saida->sqlvar[i];
+            if ((v.sqltype & ~1) == SQL_BLOB)
+                v.sqltype = short(SQL_QUAD | (v.sqltype & 1));
+            dados[size_t(i)].resize(size_t(v.sqllen) + 2);
+            v.sqldata = dados[size_t(i)].data();
+            v.sqlind = &nulos[size_t(i)];
+        }
+        isc_dsql_execute(m_st, &tr, &h, 1, nullptr);
+        verificar(sql.c_str());
+        long linhas = 0;
+        while ((limite < 0 || linhas < limite) && isc_dsql_fetch(m_st, &h, 1, saida) == 0)
+            ++linhas;
+        isc_dsql_free_statement(m_st, &h, DSQL_drop);
+        std::free(saida);
+        isc_commit_transaction(m_st, &tr);
+        verificar("commit");
+        return linhas;
+    }
+
+    // One statement (an EXECUTE BLOCK doing an operation's writes) in a
+    // transaction that is rolled back.
+    void executarDesfazendo(const std::string &sql)
+    {
+        isc_tr_handle tr = 0;
+        isc_start_transaction(m_st, &tr, 1, &m_db, 0, nullptr);
+        verificar("start");
+        isc_dsql_execute_immediate(m_st, &m_db, &tr, 0, sql.c_str(), 3, nullptr);
+        verificar(sql.c_str());
+        isc_rollback_transaction(m_st, &tr);
+        verificar("rollback");
+    }
+
+private:
+    static XSQLDA *novoDA(int n)
+    {
+        auto *da = static_cast<XSQLDA *>(std::calloc(1, XSQLDA_LENGTH(n)));
+        da->version = SQLDA_VERSION1;
+        da->sqln = short(n);
+        return da;
+    }
+    void verificar(const char *onde)
+    {
+        if (m_st[0] == 1 && m_st[1]) {
+            char buf[512];
+            const ISC_STATUS *p = m_st;
+            fb_interpret(buf, sizeof buf, &p);
+            std::cerr << "cliente bruto: " << std::string(onde).substr(0, 200) << ": " << buf << "\n";
+            std::exit(1);
+        }
+    }
+    ISC_STATUS m_st[20] = {};
+    isc_db_handle m_db = 0;
+};
+
+// A statement of the system with its "?" replaced by literals (the values
+// are the benchmark's own fixed ones).
+std::string comLiterais(const QString &sql, const QVariantList &valores)
+{
+    QString r;
+    int k = 0;
+    bool aspas = false;
+    for (const QChar ch : sql) {
+        if (ch == QLatin1Char('\''))
+            aspas = !aspas;
+        if (ch == QLatin1Char('?') && !aspas && k < valores.size()) {
+            const QVariant &v = valores[k++];
+            if (v.metaType().id() == QMetaType::QDate)
+                r += QStringLiteral("DATE '%1'").arg(v.toDate().toString(Qt::ISODate));
+            else if (v.metaType().id() == QMetaType::QString)
+                r += QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+            else
+                r += v.toString();
+        } else {
+            r += ch;
+        }
+    }
+    return r.toStdString();
+}
+
+std::string data(const QDate &d) { return "DATE '" + d.toString(Qt::ISODate).toStdString() + "'"; }
+
+// ---------------------------------------------------------------- measuring
+
+struct Medida {
+    double ms = 0;
+    long comandos = 0;
+};
+
+Medida medir(int vezes, const std::function<void()> &antes, const std::function<void()> &operacao,
+             const std::function<void()> &depois, bool mostrarSql = false)
+{
+    std::vector<double> tempos;
+    long comandos = 0;
+    for (int i = 0; i <= vezes; ++i) { // the first run warms the caches and is not counted
+        if (antes)
+            antes();
+        contagem::rastrear = mostrarSql && i == 0;
+        const long c0 = contagem::comandos;
+        const auto t0 = std::chrono::steady_clock::now();
+        operacao();
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+        comandos = contagem::comandos - c0;
+        contagem::rastrear = false;
+        if (depois)
+            depois();
+        if (i > 0)
+            tempos.push_back(ms);
+    }
+    std::sort(tempos.begin(), tempos.end());
+    return {tempos.empty() ? 0 : tempos[tempos.size() / 2], comandos};
+}
+
+// A screen: created, shown and painted (the list fills on show), then closed.
+template <class T>
+void abrirTela(const std::function<void(T &)> &preparar = {}, const std::function<void(T &)> &depois = {})
+{
+    T tela;
+    if (preparar)
+        preparar(tela);
+    tela.show();
+    QCoreApplication::processEvents();
+    if (depois)
+        depois(tela);
+    const QPixmap p = tela.grab();
+    if (p.isNull())
+        std::cerr << "tela sem pintura\n";
+    tela.hide();
+}
+
+// Runs `f` inside a transaction that is rolled back: the nested operation
+// joins it, so its writes are measured and then undone.
+void desfazendo(const std::function<void()> &f)
+{
+    DM->Conexao.iniciarTransacao();
+    try {
+        f();
+    } catch (...) {
+        DM->Conexao.desfazerTransacao();
+        throw;
+    }
+    DM->Conexao.desfazerTransacao();
+}
+
+struct LinhaTabela {
+    std::string nome;
+    std::function<void()> sistema;
+    std::function<void(Bruto &)> bruto;
+    bool escrita = false;
+};
+
+struct Resultado {
+    Medida sistema, bruto;
+    long comandosPequeno = -1;
+};
+
+// ---------------------------------------------------------------- the rows
+
+struct Contexto {
+    QDate hoje;
+    qint64 uhLivre = 0, tipoLivre = 0, cliente = 0;
+    QString numeroLivre, nomeCliente;
+    qint64 estadiaAberta = 0;
+    QString numeroAberta;
+    qint64 produto = 0;
+    QString descricaoProduto;
+    QDate diaLog;
+};
+
+Contexto lerContexto(const QDate &hoje)
+{
+    Contexto c;
+    c.hoje = hoje;
+    ConexaoBanco &b = DM->Conexao;
+    // A free room without a reservation in the next three days.
+    const ::Linha uh = b.ler(QStringLiteral(
+                                 "SELECT FIRST 1 U.ID_UH, U.NUMERO, U.ID_TIPO_UH FROM UH U WHERE U.SITUACAO = 'L' AND "
+                                 "U.EXCLUIDO = 'N' AND NOT EXISTS (SELECT 1 FROM RESERVA_UH R WHERE R.ID_UH = U.ID_UH "
+                                 "AND R.DATA_ENTRADA BETWEEN ? AND ?) ORDER BY U.ID_UH"),
+                             {hoje, hoje.addDays(3)});
+    c.uhLivre = uh.inteiro(QStringLiteral("ID_UH"));
+    c.numeroLivre = uh.texto(QStringLiteral("NUMERO"));
+    c.tipoLivre = uh.inteiro(QStringLiteral("ID_TIPO_UH"));
+    const ::Linha cli = b.ler(QStringLiteral("SELECT ID_CLIENTE, NOME FROM CLIENTE WHERE ID_CLIENTE = ?"),
+                              {b.valor(QStringLiteral("SELECT MAX(ID_CLIENTE) / 2 FROM CLIENTE"))});
+    c.cliente = cli.inteiro(QStringLiteral("ID_CLIENTE"));
+    c.nomeCliente = cli.texto(QStringLiteral("NOME"));
+    const ::Linha ab = b.ler(QStringLiteral("SELECT FIRST 1 W.ID_WALK_IN, U.NUMERO FROM WALK_IN W JOIN UH U ON "
+                                            "U.ID_UH = W.ID_UH WHERE W.BAIXA = 'N' AND W.EXCLUIDO = 'N' "
+                                            "ORDER BY W.ID_WALK_IN"));
+    c.estadiaAberta = ab.inteiro(QStringLiteral("ID_WALK_IN"));
+    c.numeroAberta = ab.texto(QStringLiteral("NUMERO"));
+    const ::Linha p = b.ler(QStringLiteral("SELECT FIRST 1 ID_P_S, DESCRICAO FROM PRODUTOS_SERVICOS WHERE "
+                                           "FAB_PROPRIA = 'N' AND EXCLUIDO = 'N' AND ESTOQUE > 10 ORDER BY ID_P_S"));
+    c.produto = p.inteiro(QStringLiteral("ID_P_S"));
+    c.descricaoProduto = p.texto(QStringLiteral("DESCRICAO"));
+    c.diaLog = hoje.addDays(-2);
+    if (c.uhLivre == 0 || c.cliente == 0 || c.estadiaAberta == 0 || c.produto == 0) {
+        std::cerr << "o banco não parece gerado por gerar_banco (faltam UH livre, cliente, estadia aberta ou produto)\n";
+        std::exit(1);
+    }
+    return c;
+}
+
+Entrada::Dados dadosEntrada(const Contexto &c)
+{
+    Entrada::Dados d;
+    d.cliente = c.cliente;
+    d.nomeCliente = c.nomeCliente;
+    d.uh = c.uhLivre;
+    d.numeroUH = c.numeroLivre;
+    d.tipoUH = c.tipoLivre;
+    d.pessoas = QStringLiteral("2");
+    d.dataEntrada = c.hoje;
+    d.horaEntrada = QTime(14, 0);
+    d.dataSaida = c.hoje.addDays(2);
+    d.horaSaida = QTime(12, 0);
+    const ::Linha t = DM->Conexao.ler(QStringLiteral("SELECT P2, P2MIN FROM TIPO_UH WHERE ID_TIPO_UH = ?"), {c.tipoLivre});
+    d.valorDiariaPadrao = t.dinheiro(QStringLiteral("P2"));
+    d.valorMin = t.dinheiro(QStringLiteral("P2MIN"));
+    d.diaria = d.valorDiariaPadrao.formatado();
+    d.hospedes = {QStringLiteral("=") + c.nomeCliente, QStringLiteral("MARIA D'ÁVILA")};
+    d.veiculos = {{QStringLiteral("GOL"), QStringLiteral("ABC1D23")}};
+    return d;
+}
+
+std::vector<LinhaTabela> linhas(const Contexto &c)
+{
+    std::vector<LinhaTabela> r;
+    const std::string hoje = data(c.hoje);
+
+    r.push_back({"mapa de UHs (rooms/UnitUH)", [] { abrirTela<TFrmUH>(); },
+                 [hoje](Bruto &b) {
+                     b.consultar(
+                         "SELECT UH.ID_UH, UH.ID_TIPO_UH, UH.DESCRICAO, UH.NUMERO, UH.RAMAL, T.DESCRICAO, UH.SITUACAO, "
+                         "UH.EXCLUIDO, UH.MANUTENCAO, UH.AUDITORIO, W.ID_WALK_IN, C.NOME, W.VALOR_DIARIA, "
+                         "W.DATA_ENTRADA, W.HORA_ENTRADA, RUH.ID_RESERVA, R.ID_CLIENTE, CR.NOME FROM UH "
+                         "LEFT JOIN TIPO_UH T ON T.ID_TIPO_UH = UH.ID_TIPO_UH "
+                         "LEFT JOIN WALK_IN W ON W.ID_UH = UH.ID_UH AND W.EXCLUIDO = 'N' AND W.BAIXA = 'N' "
+                         "LEFT JOIN CLIENTE C ON C.ID_CLIENTE = W.ID_CLIENTE "
+                         "LEFT JOIN RESERVA_UH RUH ON RUH.ID_UH = UH.ID_UH AND RUH.DATA_ENTRADA = " +
+                         hoje +
+                         " LEFT JOIN RESERVA R ON R.ID_RESERVA = RUH.ID_RESERVA AND R.EXCLUIDO = 'N' AND "
+                         "R.CONFIRMADA = 'N' LEFT JOIN CLIENTE CR ON CR.ID_CLIENTE = R.ID_CLIENTE "
+                         "WHERE UH.EXCLUIDO = 'N' ORDER BY UH.ID_UH");
+                 }});
+
+    // The map's refresh alone (the timer and every return to the map run it).
+    r.push_back({"mapa de UHs: atualização (MapaUH::atualizar)",
+                 [c] {
+                     MapaUH::Carga carga = MapaUH::atualizar(c.hoje, MapaUH::Ordem::Numero, std::nullopt);
+                     if (carga.quartos.size() != 500)
+                         std::cerr << "mapa com " << carga.quartos.size() << " UHs\n";
+                 },
+                 [mapa = r.back().bruto](Bruto &b) { mapa(b); }});
+
+    r.push_back({"estadias abertas (stays/UnitWalkIn, Movimentações)",
+                 [] { abrirTela<TFrmWalkIn>([](TFrmWalkIn &t) { t.OP = QStringLiteral("Despesas"); }); },
+                 [](Bruto &b) { b.consultar(Estadias::consultaLista(true).sql.toStdString()); }});
+
+    r.push_back({"lista de estadias, todas (stays/UnitWalkIn)", [] { abrirTela<TFrmWalkIn>(); },
+                 [](Bruto &b) { b.consultar(Estadias::consultaLista(false).sql.toStdString(), 200); }});
+
+    r.push_back({"clientes: abrir e buscar nome (rooms/UnitClientes)",
+                 [] {
+                     abrirTela<TFrmClientes>({}, [](TFrmClientes &t) { t.edtNome->setText(QStringLiteral("SILVA PRADO")); });
+                 },
+                 [](Bruto &b) {
+                     b.consultar(Clientes::kSqlLista.toStdString(), 200);
+                     b.consultar((Clientes::kSqlSelecao + QStringLiteral(" WHERE NOME LIKE '%SILVA PRADO%' ORDER BY NOME"))
+                                     .toStdString(),
+                                 200);
+                 }});
+
+    r.push_back({"reservas de um mês (rooms/UnitReservas)",
+                 [c] {
+                     abrirTela<TFrmReservas>({}, [c](TFrmReservas &t) {
+                         t.dtInicio->setDate(c.hoje);
+                         t.dtFim->setDate(c.hoje.addDays(30));
+                         t.mostrarPeriodo();
+                     });
+                 },
+                 [c](Bruto &b) {
+                     const Reservas::Consulta q = Reservas::consultaPeriodo(c.hoje, c.hoje.addDays(30),
+                                                                            Reservas::OrdemLista::Codigo);
+                     b.consultar(comLiterais(q.sql, q.valores));
+                 }});
+
+    r.push_back({"visor de log de um dia (core/UnitLogViewer)",
+                 [c] {
+                     Relogio::definir(QDateTime(c.diaLog, QTime(23, 0)));
+                     abrirTela<TFrmLog>();
+                     Relogio::definir(QDateTime(c.hoje, QTime(10, 0)));
+                 },
+                 [c](Bruto &b) {
+                     const VisorLog::Consulta q = VisorLog::consultaDoDia(c.diaLog);
+                     b.consultar(comLiterais(q.sql, q.valores));
+                 }});
+
+    r.push_back({"caixa: lista de turnos (finance/UnitCaixa)", [] { abrirTela<TFrmCaixa>(); },
+                 [](Bruto &b) { b.consultar("SELECT * FROM CAIXA ORDER BY ID_CAIXA"); }});
+
+    r.push_back({"entrada (stays/Entrada: verificar + incluir)",
+                 [c] {
+                     desfazendo([&] {
+                         const Entrada::Dados d = dadosEntrada(c);
+                         const Entrada::Verificacao v =
+                             Entrada::verificar(d, Entrada::Regras::atuais(), Relogio::agora(), [](const QString &) { return true; });
+                         if (!v.ok()) {
+                             std::cerr << "entrada recusada: " << (v.recusa ? v.recusa->mensagem.toStdString() : "") << "\n";
+                             return;
+                         }
+                         const Entrada::Gravacao g = Entrada::incluir(d, Sessao::atual().login, c.hoje);
+                         if (g.recusa)
+                             std::cerr << "entrada recusada: " << g.recusa->mensagem.toStdString() << "\n";
+                     });
+                 },
+                 [c, hoje](Bruto &b) {
+                     const std::string uh = std::to_string(c.uhLivre), cli = std::to_string(c.cliente);
+                     b.executarDesfazendo(
+                         "EXECUTE BLOCK AS DECLARE ID INTEGER; BEGIN "
+                         "UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = " + uh + " AND SITUACAO IN ('L', 'R'); "
+                         "INSERT INTO WALK_IN (DATA_ENTRADA, HORA_ENTRADA, DATA_SAIDA, HORA_SAIDA, ID_CLIENTE, ID_UH, "
+                         "QTD_ADULTOS, VALOR_DIARIA, BAIXA, USUARIO_ENTRADA) VALUES (" + hoje + ", '14:00', " +
+                         data(c.hoje.addDays(2)) + ", '12:00', " + cli + ", " + uh +
+                         ", 2, 200, 'N', 'ADMIN') RETURNING ID_WALK_IN INTO :ID; "
+                         "INSERT INTO HOSPEDE (ID_ENTRADA, NOME) VALUES (:ID, 'A'); "
+                         "INSERT INTO HOSPEDE (ID_ENTRADA, NOME) VALUES (:ID, 'B'); "
+                         "INSERT INTO VEICULO (ID_ENTRADA, MODELO, PLACA) VALUES (:ID, 'GOL', 'ABC1D23'); "
+                         "INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (:ID, " + hoje + ", 200, 2); "
+                         "INSERT INTO LOG (USUARIO, OPERACAO, DATA, HORA) VALUES ('ADMIN', 'A', " + hoje + ", '14:00'); "
+                         "INSERT INTO LOG (USUARIO, OPERACAO, DATA, HORA) VALUES ('ADMIN', 'B', " + hoje + ", '14:00'); "
+                         "INSERT INTO LOG (USUARIO, OPERACAO, DATA, HORA) VALUES ('ADMIN', 'C', " + hoje + ", '14:00'); "
+                         "END");
+                 },
+                 true});
+
+    r.push_back({"consumo (stays/Consumo::incluir)",
+                 [c] {
+                     desfazendo([&] {
+                         Consumo::LinhaNova l;
+                         l.produto = c.produto;
+                         l.descricao = c.descricaoProduto;
+                         l.qtd = QStringLiteral("2");
+                         l.valorUnit = QStringLiteral("7,50");
+                         l.data = c.hoje;
+                         const Consumo::Inclusao i = Consumo::incluir(c.estadiaAberta, c.numeroAberta, l);
+                         if (i.recusa)
+                             std::cerr << "consumo recusado: " << i.recusa->mensagem.toStdString() << "\n";
+                     });
+                 },
+                 [c, hoje](Bruto &b) {
+                     b.executarDesfazendo(
+                         "EXECUTE BLOCK AS BEGIN "
+                         "UPDATE PRODUTOS_SERVICOS SET ESTOQUE = ESTOQUE - 2 WHERE ID_P_S = " + std::to_string(c.produto) +
+                         "; INSERT INTO DESPESA_UH (ID_ENTRADA, ID_P_S, QTD, VALOR_UNIT, USUARIO, DATA, HORA) VALUES (" +
+                         std::to_string(c.estadiaAberta) + ", " + std::to_string(c.produto) + ", 2, 7.5, 'ADMIN', " + hoje +
+                         ", '10:00'); INSERT INTO LOG (USUARIO, OPERACAO, DATA, HORA) VALUES ('ADMIN', 'A', " + hoje +
+                         ", '10:00'); END");
+                 },
+                 true});
+
+    r.push_back({"saída em dois meios (stays/Saida::confirmar)",
+                 [c] {
+                     desfazendo([&] {
+                         const QDateTime agora = Relogio::agora();
+                         Saida::Fechamento f;
+                         f.idEntrada = c.estadiaAberta;
+                         f.restante = Saida::calcular(DM->Conexao, c.estadiaAberta, agora).restante;
+                         const Dinheiro metade = Dinheiro::deCentavos(f.restante.centavos() / 2);
+                         f.pagamento.valores[MeioCaixa::CreditoVisa] = metade;
+                         f.pagamento.valores[MeioCaixa::Dinheiro] = f.restante - metade;
+                         f.saida = agora;
+                         f.cliente = QStringLiteral("CLIENTE");
+                         f.uh = c.numeroAberta;
+                         f.usuario = Sessao::atual().login;
+                         const Saida::Resultado r = Saida::confirmar(DM->Conexao, f);
+                         if (!r.fechada())
+                             std::cerr << "saída recusada: " << r.mensagem.toStdString() << "\n";
+                     });
+                 },
+                 [c, hoje](Bruto &b) {
+                     const std::string id = std::to_string(c.estadiaAberta);
+                     b.executarDesfazendo(
+                         "EXECUTE BLOCK AS DECLARE T NUMERIC(15,2); BEGIN "
+                         "SELECT (SELECT COALESCE(SUM(VALOR), 0) FROM OCUPACAO WHERE ID_ENTRADA = " + id + ") + "
+                         "(SELECT COALESCE(SUM(QTD * VALOR_UNIT * (100 + TAXA) / 100), 0) FROM DESPESA_UH WHERE "
+                         "ID_ENTRADA = " + id + ") - ADIANTADO FROM WALK_IN WHERE ID_WALK_IN = " + id + " INTO :T; "
+                         "UPDATE WALK_IN SET BAIXA = 'S', DATA_SAIDA = " + hoje + ", HORA_SAIDA = '10:00', DINHEIRO = "
+                         "DINHEIRO + :T / 2, VISA = VISA + :T / 2, USUARIO = 'ADMIN' WHERE ID_WALK_IN = " + id +
+                         " AND BAIXA = 'N'; UPDATE CAIXA SET ATUAL = ATUAL + :T / 2, ATUAL_CARTAO = ATUAL_CARTAO + :T / 2 "
+                         "WHERE DATA_FECHA IS NULL; UPDATE HOSPEDE SET BAIXA = 'S' WHERE ID_ENTRADA = " + id +
+                         "; UPDATE VEICULO SET BAIXA = 'S' WHERE ID_ENTRADA = " + id +
+                         "; UPDATE DESPESA_UH SET PAGO = 'S' WHERE ID_ENTRADA = " + id + " AND PAGO = 'N'; "
+                         "UPDATE UH SET SITUACAO = 'M' WHERE ID_UH = (SELECT ID_UH FROM WALK_IN WHERE ID_WALK_IN = " + id +
+                         "); INSERT INTO LOG (USUARIO, OPERACAO, DATA, HORA) VALUES ('ADMIN', 'S', " + hoje +
+                         ", '10:00'); END");
+                 },
+                 true});
+
+    r.push_back({"postagem das diárias das estadias abertas (core/Diarias)",
+                 [c] {
+                     desfazendo([&] {
+                         const Diarias::Postagem p = Diarias::lancar(c.hoje);
+                         if (!p.registrada || p.noites == 0)
+                             std::cerr << "postagem sem noites\n";
+                     });
+                 },
+                 [hoje, c](Bruto &b) {
+                     b.executarDesfazendo("EXECUTE BLOCK AS BEGIN INSERT INTO ATUALIZACAO (DATA) VALUES (" + hoje +
+                                          "); INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) SELECT ID_WALK_IN, " +
+                                          data(c.hoje.addDays(-1)) +
+                                          ", VALOR_DIARIA, QTD_ADULTOS FROM WALK_IN WHERE BAIXA = 'N' AND EXCLUIDO = 'N' "
+                                          "AND DATA_ENTRADA < " + data(c.hoje.addDays(-1)) + "; END");
+                 },
+                 true});
+    // The main window's one-second timer on an ordinary desk, logged in,
+    // after the server has posted the day (its ordinary tick).
+    r.push_back({"tick de 1 s da janela principal (core/UnitQuintara)",
+                 [] {
+                     static TFrmQuintara *janela = nullptr;
+                     if (!janela) {
+                         janela = new TFrmQuintara;
+                         Telas::interceptar<TFrmAcesso>([](TFrmAcesso *) { return int(QDialog::Accepted); });
+                         janela->iniciarSessao();
+                         QCoreApplication::processEvents();
+                     }
+                     janela->Timer1Timer();
+                 },
+                 [hoje](Bruto &b) {
+                     b.consultar("SELECT (SELECT COUNT(*) FROM ATUALIZACAO WHERE DATA = " + hoje +
+                                 "), (SELECT COUNT(*) FROM CHAT WHERE LIDA = 'N' AND ID_USUARIO_RECEB = 'ADMIN'), "
+                                 "(SELECT COUNT(*) FROM LEMBRETE WHERE CONCLUIDO = 'N' AND DATA <= " + hoje +
+                                 ") FROM RDB$DATABASE");
+                 }});
+    return r;
+}
+
+int uso()
+{
+    std::cerr << "uso: bench_escala [--hoje AAAA-MM-DD] [--vezes N] [--comparar BANCO_PEQUENO] [BANCO]\n";
+    return 2;
+}
+
+std::map<std::string, Resultado> rodar(const QString &caminho, const QDate &hoje, int vezes, bool comBruto,
+                                       const std::vector<std::string> &ordem = {})
+{
+    std::map<std::string, Resultado> r;
+    TDM dm;
+    DM = &dm;
+    dm.Conexao.definirCaminho(caminho);
+    dm.Conexao.conectar();
+    Relogio::definir(QDateTime(hoje, QTime(10, 0)));
+    Sessao::reiniciar();
+    Sessao &s = Sessao::atual();
+    s.login = QStringLiteral("ADMIN");
+    s.idUsuario = 1;
+    s.AuxNomePC = QStringLiteral("RECEPCAO");
+    s.AuxTipoPC = QStringLiteral("NORMA");
+    s.direitos = {true, true, true, true, true, true, true, true, true, true};
+    // The clerk of the open shift, as on the desk that opened it.
+    const QString turno = dm.Conexao.ler(QStringLiteral("SELECT USUARIO FROM CAIXA WHERE DATA_FECHA IS NULL"))
+                              .texto(QStringLiteral("USUARIO"));
+    if (!turno.isEmpty())
+        s.login = turno;
+    tParametros().recarregar();
+    const Contexto c = lerContexto(hoje);
+    std::unique_ptr<Bruto> bruto;
+    if (comBruto)
+        bruto = std::make_unique<Bruto>(caminho);
+    const bool mostrarSql = qEnvironmentVariableIntValue("ZV_BENCH_SQL") != 0;
+    for (const LinhaTabela &l : linhas(c)) {
+        if (!ordem.empty() && std::find(ordem.begin(), ordem.end(), l.nome) == ordem.end())
+            continue;
+        const QByteArray so = qgetenv("ZV_BENCH_LINHA");
+        if (!so.isEmpty() && l.nome.find(so.toStdString()) == std::string::npos)
+            continue;
+        if (mostrarSql)
+            std::printf("  %s\n", l.nome.c_str());
+        Resultado &x = r[l.nome];
+        x.sistema = medir(vezes, {}, l.sistema, {}, mostrarSql);
+        if (bruto)
+            x.bruto = medir(vezes, {}, [&] { l.bruto(*bruto); }, {});
+        std::fflush(stdout);
+    }
+    bruto.reset();
+    tParametros().definir(::Linha());
+    dm.Conexao.desconectar();
+    DM = nullptr;
+    return r;
+}
+
+} // namespace
+
+void semAvisosDoPlugin(QtMsgType tipo, const QMessageLogContext &, const QString &m)
+{
+    if (m.contains(QLatin1String("propagateSizeHints")) || tipo == QtDebugMsg)
+        return;
+    std::fprintf(stderr, "%s\n", m.toLocal8Bit().constData());
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(semAvisosDoPlugin);
+    QApplication app(argc, argv);
+    QString caminho = qEnvironmentVariable("ZV_BANCO_GRANDE");
+    if (caminho.isEmpty())
+        caminho = QStringLiteral(ZV_BANCO_GRANDE_PADRAO);
+    QString pequeno;
+    QDate hoje(2026, 12, 10);
+    int vezes = 5;
+    const QStringList a = app.arguments();
+    for (int i = 1; i < a.size(); ++i) {
+        if (a[i] == QLatin1String("--hoje") && i + 1 < a.size())
+            hoje = QDate::fromString(a[++i], Qt::ISODate);
+        else if (a[i] == QLatin1String("--vezes") && i + 1 < a.size())
+            vezes = std::max(1, a[++i].toInt());
+        else if (a[i] == QLatin1String("--comparar") && i + 1 < a.size())
+            pequeno = a[++i];
+        else if (!a[i].startsWith(QLatin1Char('-')))
+            caminho = a[i];
+        else
+            return uso();
+    }
+    if (!hoje.isValid())
+        return uso();
+    if (!QFile::exists(caminho)) {
+        std::cerr << "banco não encontrado: " << caminho.toStdString() << " (rode scripts/gerar-banco-grande)\n";
+        return 1;
+    }
+    // Nobody answers here: a message box or a screen nobody expected is
+    // reported and refused instead of waiting.
+    Mensagem::definirManipulador([](const Mensagem::Pedido &p) {
+        std::cerr << "mensagem mostrada: " << p.texto.toStdString() << "\n";
+        return p.padrao;
+    });
+    Telas::definirSemInterceptador([](const char *tipo) { std::cerr << "tela inesperada: " << tipo << "\n"; });
+    auto medidas = rodar(caminho, hoje, vezes, true);
+    std::map<std::string, Resultado> pequenas;
+    if (!pequeno.isEmpty())
+        pequenas = rodar(pequeno, hoje, std::min(vezes, 3), false);
+
+    std::printf("\n%-58s %10s %10s %7s %9s", "tela / operação", "ms", "bruto ms", "razão", "comandos");
+    if (!pequeno.isEmpty())
+        std::printf(" %10s %16s", "ms (peq.)", "comandos (peq.)");
+    std::printf("\n");
+    Contexto nada;
+    for (const LinhaTabela &l : linhas(nada)) {
+        const auto it = medidas.find(l.nome);
+        if (it == medidas.end())
+            continue;
+        const Resultado &x = it->second;
+        std::printf("%-58s %10.1f %10.1f %7.1f %9ld", l.nome.c_str(), x.sistema.ms, x.bruto.ms,
+                    x.bruto.ms > 0 ? x.sistema.ms / x.bruto.ms : 0.0, x.sistema.comandos);
+        if (!pequeno.isEmpty()) {
+            const auto p = pequenas.find(l.nome);
+            std::printf(" %10.1f %16ld", p == pequenas.end() ? -1.0 : p->second.sistema.ms,
+                        p == pequenas.end() ? -1L : p->second.sistema.comandos);
+        }
+        std::printf("%s\n", x.sistema.ms > 100 ? "  acima de 100 ms" : "");
+    }
+    return 0;
+}
