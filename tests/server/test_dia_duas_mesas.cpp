@@ -4,106 +4,31 @@
 // the same room at once), consumption on every stay, advance payments,
 // reservations of the same room and days, check-outs over several means (two
 // stays closed by both at once), the timer's nightly posting (the "SERVIDOR"
-// desk posts), a withdrawal and an addition, the shift closed by both. Afterwards the database must hold what one desk after the other
-// would have left. CI runs a day of 12 check-ins; ZV_DIA_COMPLETO=1 runs the
+// desk posts), a withdrawal and an addition, the shift closed by both.
+// Afterwards the database must hold what one desk after the other would have
+// left. CI runs a day of 12 check-ins; ZV_DIA_COMPLETO=1 runs the
 // full day of 30.
-#include "base/UnitDM.h"
+#include "EstacoesServidor.h"
 #include "finance/Caixa.h"
 #include "finance/ControleCaixa.h"
 #include "stays/Entrada.h"
 #include "stays/Pagamentos.h"
 #include "stays/Saida.h"
-#include "support/BancoTeste.h"
 
 #include <QDateTime>
-#include <QFile>
-#include <QMap>
 #include <QProcess>
 #include <gtest/gtest.h>
 
 #include <memory>
 
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const Dinheiro &d, std::ostream *os) { *os << d.formatado().toStdString(); }
 
 namespace {
 
 const QDate kDia(2026, 12, 10);
 
-// The server started by scripts/firebird-teste (see servidor.env).
-struct Servidor {
-    QString endereco, usuario, senha, pasta, motivo;
-
-    static Servidor ler()
-    {
-        Servidor s;
-        const QString dir = qEnvironmentVariable("ZV_SERVIDOR_TESTE");
-        if (dir.isEmpty()) {
-            s.motivo = QStringLiteral("ZV_SERVIDOR_TESTE não definido (rode pelo ctest)");
-            return s;
-        }
-        QFile f(dir + QStringLiteral("/servidor.env"));
-        if (!f.open(QIODevice::ReadOnly)) {
-            s.motivo = QStringLiteral("o servidor de teste não foi iniciado (%1)").arg(f.fileName());
-            return s;
-        }
-        QMap<QString, QString> v;
-        for (const QByteArray &l : f.readAll().split('\n')) {
-            const qsizetype igual = l.indexOf('=');
-            if (igual > 0) {
-                QString valor = QString::fromUtf8(l.mid(igual + 1)).trimmed();
-                valor.remove(QLatin1Char('\\'));
-                if (valor.startsWith(QLatin1String("$'")) && valor.endsWith(QLatin1Char('\'')))
-                    valor = valor.mid(2, valor.size() - 3);
-                v.insert(QString::fromUtf8(l.left(igual)), valor);
-            }
-        }
-        s.endereco = v.value(QStringLiteral("ZV_FB_ENDERECO"));
-        s.usuario = v.value(QStringLiteral("ZV_FB_USUARIO"));
-        s.senha = v.value(QStringLiteral("ZV_FB_SENHA"));
-        s.pasta = v.value(QStringLiteral("ZV_FB_PASTA"));
-        s.motivo = v.value(QStringLiteral("ZV_FB_MOTIVO"));
-        if (s.endereco.isEmpty() && s.motivo.isEmpty())
-            s.motivo = QStringLiteral("servidor.env sem endereço");
-        return s;
-    }
-};
-
-class DiaDuasMesas : public ::testing::Test {
+class DiaDuasMesas : public EstacoesServidor {
 protected:
-    void SetUp() override
-    {
-        m_servidor = Servidor::ler();
-        if (m_servidor.endereco.isEmpty())
-            GTEST_SKIP() << "Sem servidor Firebird para o dia de duas mesas: " << m_servidor.motivo.toStdString();
-        qputenv("ISC_USER", m_servidor.usuario.toUtf8());
-        qputenv("ISC_PASSWORD", m_servidor.senha.toUtf8());
-        m_pasta = std::make_unique<QTemporaryDir>(m_servidor.pasta + QStringLiteral("/teste-XXXXXX"));
-        ASSERT_TRUE(m_pasta->isValid());
-        QFile::setPermissions(m_pasta->path(), QFileDevice::Permissions(0x7777));
-        const QString arquivo = copiarBancoModelo(m_pasta->path());
-        QFile::setPermissions(arquivo, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
-                                           | QFile::ReadOther | QFile::WriteOther);
-        m_banco = m_servidor.endereco + QLatin1Char(':') + arquivo;
-        m_dm = std::make_unique<TDM>();
-        DM = m_dm.get();
-        m_dm->Conexao.definirCaminho(m_banco);
-        m_dm->Conexao.conectar();
-    }
-    void TearDown() override
-    {
-        if (m_dm)
-            m_dm->Conexao.desconectar();
-        m_dm.reset();
-        DM = nullptr;
-        m_pasta.reset();
-        qunsetenv("ISC_USER");
-        qunsetenv("ISC_PASSWORD");
-    }
-
-    ConexaoBanco &banco() { return m_dm->Conexao; }
-    qint64 contar(const QString &sql, const Valores &v = {}) { return banco().valor(sql, v).toLongLong(); }
-
     // The hotel before the day: two room types, free rooms, customers,
     // three bought-in products, yesterday's shift closed with balances,
     // nights posted up to yesterday and four stays that arrived three days
@@ -180,10 +105,6 @@ protected:
         return saidas;
     }
 
-    Servidor m_servidor;
-    std::unique_ptr<QTemporaryDir> m_pasta;
-    std::unique_ptr<TDM> m_dm;
-    QString m_banco;
 };
 
 // The lines of one step, "step|result" without the step.
