@@ -363,6 +363,9 @@ struct Resultado {
 
 // ---------------------------------------------------------------- the rows
 
+// The main window of the timer's row, logged in once per database.
+std::unique_ptr<TFrmQuintara> g_janela;
+
 struct Contexto {
     QDate hoje;
     qint64 uhLivre = 0, tipoLivre = 0, cliente = 0;
@@ -625,14 +628,13 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
     // after the server has posted the day (its ordinary tick).
     r.push_back({"tick de 1 s da janela principal (core/UnitQuintara)",
                  [] {
-                     static TFrmQuintara *janela = nullptr;
-                     if (!janela) {
-                         janela = new TFrmQuintara;
+                     if (!g_janela) {
+                         g_janela = std::make_unique<TFrmQuintara>();
                          Telas::interceptar<TFrmAcesso>([](TFrmAcesso *) { return int(QDialog::Accepted); });
-                         janela->iniciarSessao();
+                         g_janela->iniciarSessao();
                          QCoreApplication::processEvents();
                      }
-                     janela->Timer1Timer();
+                     g_janela->Timer1Timer();
                  },
                  [hoje](Bruto &b) {
                      b.consultar("SELECT (SELECT COUNT(*) FROM ATUALIZACAO WHERE DATA = " + hoje +
@@ -691,6 +693,8 @@ std::map<std::string, Resultado> rodar(const QString &caminho, const QDate &hoje
         std::fflush(stdout);
     }
     bruto.reset();
+    g_janela.reset();
+    Telas::liberarTodas();
     tParametros().definir(::Linha());
     dm.Conexao.desconectar();
     DM = nullptr;
