@@ -42,6 +42,7 @@
 #include "rooms/Reservas.h"
 #include "stays/Consumo.h"
 #include "stays/Entrada.h"
+#include "stays/Adiantamento.h"
 #include "stays/Pagamentos.h"
 
 #include <QCoreApplication>
@@ -139,6 +140,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
 
     // 2. Check-ins.
     QList<qint64> minhas;
+    QList<QPair<QString, QString>> minhasDe; // customer, room
     const Entrada::Regras regras = Entrada::Regras::atuais();
     auto entrar = [&](const Quarto &q, const QPair<qint64, QString> &cli) -> Entrada::Gravacao {
         Entrada::Dados d;
@@ -170,16 +172,19 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         const bool disputa = k % 3 == 0;
         const Quarto &alvo = quartos[2 * k + (disputa ? 0 : mesa)];
         const auto &cli = clientes[2 * k + mesa];
+        const Quarto *quarto = &alvo;
         Entrada::Gravacao g = entrar(alvo, cli);
         if (g.recusa && disputa) {
             dizer(QStringLiteral("entrada disputada"), g.recusa->mensagem);
-            g = entrar(quartos[2 * k + 1], cli);
+            quarto = &quartos[2 * k + 1];
+            g = entrar(*quarto, cli);
         }
         if (g.recusa) {
             dizer(QStringLiteral("entrada"), g.recusa->mensagem);
             continue;
         }
         minhas.append(g.idEntrada);
+        minhasDe.append({cli.second, quarto->numero});
         dizer(QStringLiteral("entrada"), QStringLiteral("ok"));
     }
 
@@ -211,12 +216,8 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         Pagamentos::Valores v;
         v[MeioCaixa::Dinheiro] = Dinheiro::deCentavos(5000 + 100 * k);
         v[k % 2 ? MeioCaixa::CreditoVisa : MeioCaixa::PixChq] = Dinheiro::deCentavos(3000 + mesa * 1000);
-        try {
-            c.emTransacao([&] { Pagamentos::lancar(c, minhas[k], v, true); });
-            dizer(QStringLiteral("adiantamento"), QStringLiteral("ok"));
-        } catch (const Pagamentos::RecusaCaixa &r) {
-            dizer(QStringLiteral("adiantamento"), r.caixa.mensagem);
-        }
+        const Adiantamento::Resultado r = Adiantamento::registrar(minhas[k], v, minhasDe[k].first, minhasDe[k].second);
+        dizer(QStringLiteral("adiantamento"), r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString()));
     }
 
     // 5. Reservations of the same room and days, both desks at once.

@@ -11,6 +11,7 @@
 #include "EstacoesServidor.h"
 #include "finance/Caixa.h"
 #include "finance/ControleCaixa.h"
+#include "stays/Adiantamento.h"
 #include "stays/Entrada.h"
 #include "stays/Pagamentos.h"
 #include "stays/Saida.h"
@@ -275,7 +276,8 @@ TEST_F(DiaDuasMesas, UmDiaDeTrabalhoEmDuasMesasDeixaOBancoConsistente)
               0);
 
     // A log line for every change: each stay, each consumption line, each
-    // reservation, the shift opened and closed, the withdrawal and addition.
+    // advance, each reservation, each check-out, the shift opened and closed,
+    // the withdrawal and addition.
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN W WHERE W.DATA_ENTRADA = ? AND (SELECT COUNT(*) FROM "
                                     "LOG L WHERE L.OPERACAO STARTING WITH 'Incluiu Entrada de Hóspede -> Código ' || "
                                     "W.ID_WALK_IN || ' (') <> 1"),
@@ -291,6 +293,8 @@ TEST_F(DiaDuasMesas, UmDiaDeTrabalhoEmDuasMesasDeixaOBancoConsistente)
               0);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_UH")),
               resultados(todas, QStringLiteral("consumo")).count(QStringLiteral("ok")));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = ?"), {Adiantamento::Textos::OperacaoLog}),
+              2 * pares);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = 'Incluiu Nova Reserva'")), reservas);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = 'Registrou Abertura do Caixa'")), 1);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = 'Registrou Fechamento do Caixa'")), 1);
