@@ -46,11 +46,17 @@ namespace {
 
 // Stays without a reservation (ID_RESERVA 0) or pointing to one that no
 // longer exists are listed like any other: RESERVA is not joined.
-QString base()
+// The stays with their room and customer. Outer joins let the engine walk
+// the stays in the list's order and hand the grid its first rows at once,
+// instead of joining and sorting every stay of the hotel's history first;
+// a filter on the room's number starts from the room instead (porUH).
+QString base(bool porUH = false)
 {
     return QStringLiteral("SELECT ") + QString::fromUtf8(kColunasLista)
-           + QStringLiteral(" FROM WALK_IN W JOIN UH ON UH.ID_UH = W.ID_UH JOIN CLIENTE C ON C.ID_CLIENTE = "
-                            "W.ID_CLIENTE WHERE 1 = 1");
+           + (porUH ? QStringLiteral(" FROM WALK_IN W JOIN UH ON UH.ID_UH = W.ID_UH JOIN CLIENTE C ON C.ID_CLIENTE = "
+                                     "W.ID_CLIENTE WHERE 1 = 1")
+                    : QStringLiteral(" FROM WALK_IN W LEFT JOIN UH ON UH.ID_UH = W.ID_UH LEFT JOIN CLIENTE C ON "
+                                     "C.ID_CLIENTE = W.ID_CLIENTE WHERE 1 = 1"));
 }
 
 QString fim(bool somenteAbertas, OrdemLista ordem)
@@ -114,7 +120,7 @@ std::optional<Consulta> consultaFiltro(CriterioFiltro criterio, const QString &t
     case CriterioFiltro::UH:
         if (t.isEmpty())
             return consultaLista(somenteAbertas);
-        return Consulta{base() + QStringLiteral(" AND UH.NUMERO = CAST(? AS VARCHAR(200))") + fecho, {t}};
+        return Consulta{base(true) + QStringLiteral(" AND UH.NUMERO = CAST(? AS VARCHAR(200))") + fecho, {t}};
     case CriterioFiltro::DataEntrada: {
         if (t.isEmpty())
             return consultaLista(somenteAbertas);
