@@ -324,12 +324,38 @@ void TFrmClientes::tClientesAfterScroll()
 
 void TFrmClientes::edtNomeChange(const QString &texto)
 {
-    if (texto.isEmpty())
+    if (texto.isEmpty()) {
         lista->modelo()->definirConsulta(Clientes::kSqlLista);
-    else
-        lista->modelo()->definirConsulta(
-            Clientes::kSqlSelecao + QStringLiteral(" WHERE NOME LIKE CAST(? AS VARCHAR(200)) ORDER BY NOME"),
-            {QLatin1Char('%') + texto + QLatin1Char('%')});
+    } else {
+        // A name anywhere in the customer's name. A first pass in the table's
+        // own order stops at the first batch of matches: when the text is
+        // that common, walking the name index fills the grid at once; when it
+        // is rare, that walk would read the whole index, so the few customers
+        // found are shown by their keys instead.
+        const QString termo = QLatin1Char('%') + texto + QLatin1Char('%');
+        constexpr int kLote = 200;
+        const QList<Linha> achados = DM->Conexao.lerTodas(
+            QStringLiteral("SELECT FIRST %1 ID_CLIENTE FROM CLIENTE WHERE NOME LIKE CAST(? AS VARCHAR(200))")
+                .arg(kLote + 1),
+            {termo});
+        if (achados.size() > kLote) {
+            lista->modelo()->definirConsulta(
+                Clientes::kSqlSelecao + QStringLiteral(" WHERE NOME LIKE CAST(? AS VARCHAR(200)) ORDER BY NOME"),
+                {termo});
+        } else {
+            // Always kLote places (0 is no customer's key): one statement
+            // text, prepared once.
+            Valores chaves;
+            for (const Linha &l : achados)
+                chaves << l.inteiro(QStringLiteral("ID_CLIENTE"));
+            while (chaves.size() < kLote)
+                chaves << 0;
+            static const QString porChaves = Clientes::kSqlSelecao + QStringLiteral(" WHERE ID_CLIENTE IN (")
+                                             + QStringList(kLote, QStringLiteral("?")).join(QLatin1Char(','))
+                                             + QStringLiteral(") ORDER BY NOME");
+            lista->modelo()->definirConsulta(porChaves, chaves);
+        }
+    }
     lista->reabrir();
 }
 

@@ -601,6 +601,39 @@ TEST_F(Clientes_, SemMovimentosNaoRestringeNemRecupera)
     EXPECT_FALSE(f.pnlExcluir->isVisible());
 }
 
+TEST_F(Clientes_, BuscaDoNomeComMuitosOuPoucosAchadosEmOrdemDeNome)
+{
+    // More customers than one batch of the grid match "SOUZA"; one matches
+    // "PRADO". Both lists come in name order, whole.
+    banco().emTransacao([&] {
+        for (int i = 210; i > 0; --i)
+            banco().executar(QStringLiteral("INSERT INTO CLIENTE (NOME, TIPO_PESSOA, CNPJ_CPF) VALUES (?, 'F', '')"),
+                             {QStringLiteral("ANA SOUZA %1").arg(i, 3, 10, QLatin1Char('0'))});
+        for (const char *nome : {"ZECA PRADO", "BETO PRADO"})
+            banco().executar(QStringLiteral("INSERT INTO CLIENTE (NOME, TIPO_PESSOA, CNPJ_CPF) VALUES (?, 'F', '')"),
+                             {QString::fromLatin1(nome)});
+    });
+    TFrmClientes f;
+    f.show();
+    ativar(&f);
+    const auto nomes = [&] {
+        f.lista->modelo()->buscarTodas();
+        QStringList r;
+        for (int i = 0; i < f.lista->modelo()->total(); ++i)
+            r << f.lista->modelo()->registro(i).value(QStringLiteral("NOME")).toString();
+        return r;
+    };
+    f.edtNome->setText(QStringLiteral("SOUZA"));
+    const QStringList muitos = nomes();
+    ASSERT_EQ(muitos.size(), 210);
+    EXPECT_EQ(muitos.first(), QStringLiteral("ANA SOUZA 001"));
+    EXPECT_EQ(muitos.last(), QStringLiteral("ANA SOUZA 210"));
+    f.edtNome->setText(QStringLiteral("PRADO"));
+    EXPECT_EQ(nomes(), (QStringList{QStringLiteral("BETO PRADO"), QStringLiteral("ZECA PRADO")}));
+    f.edtNome->setText(QStringLiteral("NINGUEM"));
+    EXPECT_TRUE(nomes().isEmpty());
+}
+
 TEST_F(Clientes_, BuscasComApostrofoEFiltroLargo)
 {
     cliente(QStringLiteral("MARIA D'ÁVILA"), QStringLiteral("1"));
