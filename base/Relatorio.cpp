@@ -43,7 +43,7 @@ Relatorio::Relatorio(const QString &titulo, bool paisagem)
 
 QString Relatorio::linhaOpcoes() const
 {
-    return m_opcoes.isEmpty() ? QString() : QStringLiteral("[%1]").arg(m_opcoes);
+    return m_opcoes.isEmpty() || m_opcoesComoDadas ? m_opcoes : QStringLiteral("[%1]").arg(m_opcoes);
 }
 
 QSizeF Relatorio::tamanhoPapel() const

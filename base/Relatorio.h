@@ -158,7 +158,18 @@ public:
     bool temCabecalhoCompacto() const { return !m_cabecalhoCompacto.isEmpty(); }
 
     // Bracketed option or period line under the title ("[" and "]" are added).
-    void opcoes(const QString &texto) { m_opcoes = texto; }
+    void opcoes(const QString &texto)
+    {
+        m_opcoes = texto;
+        m_opcoesComoDadas = false;
+    }
+    // The line under the title printed as given, already in its own brackets
+    // ("(ENTRADA No. 12)").
+    void linhaCabecalho(const QString &texto)
+    {
+        m_opcoes = texto;
+        m_opcoesComoDadas = true;
+    }
     // Adds a column; returns its index.
     int coluna(const QString &titulo, double peso, Tipo tipo = Tipo::Texto, bool somar = false,
                Alinhamento alinhamento = Alinhamento::Padrao);
@@ -247,6 +258,7 @@ private:
 
     QString m_titulo;
     QString m_opcoes;
+    bool m_opcoesComoDadas = false;
     bool m_paisagem;
     Ambiente m_ambiente;
     Formato m_formato;

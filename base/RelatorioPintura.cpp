@@ -255,6 +255,7 @@ void pintarBanda(QPainter &p, const Escala &e, const Relatorio &rel, const Banda
         escrever(p, e.r(m + 1, b.topo, largura - 2, b.altura), Qt::AlignLeft | Qt::AlignVCenter, b.texto);
         break;
     case TipoBanda::Fechamento:
+        p.fillRect(e.r(m, b.topo, largura, b.altura), faixaResumo);
         p.setFont(fonte(rel.pontos(8.5), true));
         escrever(p, e.r(m + 1, b.topo, largura - 2, b.altura), Qt::AlignHCenter | Qt::AlignVCenter, b.texto);
         break;

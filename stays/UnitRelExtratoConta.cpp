@@ -316,7 +316,7 @@ Relatorio relatorioCompleto(const Extrato &x, bool mostrarCnpj)
     rel.coluna(QStringLiteral("Valor Total R$"), 17, Relatorio::Tipo::Dinheiro, /*somar=*/true);
     rel.rotuloTotalGeral(QStringLiteral("SUBTOTAL R$"));
 
-    rel.texto(linhaEntrada(chave));
+    rel.linhaCabecalho(linhaEntrada(chave));
     textos(rel, blocoEmpresa(mostrarCnpj));
     // An open stay leaves "now", with three blanks between date and time.
     QString partida = x.partida;
@@ -354,10 +354,11 @@ Relatorio relatorioCompleto(const Extrato &x, bool mostrarCnpj)
     rel.resumo(QStringLiteral("Cartão de Crédito - Hipercard: R$"), e.hiper);
     rel.resumo(QStringLiteral("Pix / Chq: R$"), e.cheque);
     rel.resumo(QStringLiteral("A Prazo: R$"), e.nota);
-    rel.resumo(QStringLiteral("***  OBRIGADO, VOLTE SEMPRE  ***"), QString());
-    rel.resumo(QStringLiteral("***  DOCUMENTO SEM VALOR FISCAL  ***"), QString());
-    rel.resumo(QStringLiteral("Ass.: ________________________________________________"), QString());
-    rel.resumo(blocoEmpresa(mostrarCnpj).constFirst(), QString());
+    rel.fechamento(QStringLiteral("***  OBRIGADO, VOLTE SEMPRE  ***"));
+    rel.fechamento(QStringLiteral("***  DOCUMENTO SEM VALOR FISCAL  ***"));
+    rel.fechamento(QString());
+    rel.fechamento(QStringLiteral("Ass.: ________________________________________________"));
+    rel.fechamento(blocoEmpresa(mostrarCnpj).constFirst());
     return rel;
 }
 
@@ -408,7 +409,7 @@ Relatorio relatorioEntrada(const Extrato &x, const QList<Conteudo> &c, bool most
     const Estadia &e = x.estadia;
     Relatorio rel(QStringLiteral("Entrada de Hóspede"));
     rel.ambiente().paginaMm = QSizeF(210, 297);
-    rel.texto(linhaEntrada(textoChave));
+    rel.linhaCabecalho(linhaEntrada(textoChave));
     textos(rel, blocoEmpresa(mostrarCnpj));
     rel.texto(QString());
     rel.texto(QStringLiteral("Chegada: ") + x.chegada + QStringLiteral("     UH: ") + e.numeroUH
@@ -454,7 +455,7 @@ Relatorio relatorioConferencia(const Extrato &x, const QList<Conteudo> &c)
     rel.coluna(QStringLiteral("Local"), 25);
     rel.coluna(QStringLiteral("Item"), 70);
     rel.coluna(QStringLiteral("Quantidade"), 20, Relatorio::Tipo::Inteiro);
-    rel.texto(QStringLiteral("(UH No. ") + x.estadia.numeroUH + QStringLiteral(")"));
+    rel.linhaCabecalho(QStringLiteral("(UH No. ") + x.estadia.numeroUH + QStringLiteral(")"));
     rel.texto(QStringLiteral("Itens Contidos (Apartamento e Frigobar)"));
     rel.titulosColunas();
     for (const Conteudo &i : c)

@@ -421,6 +421,7 @@ TEST_F(RelatorioTeste, TitulosMarcadosNoCorpoSaemUmaVezERepetemDepoisDaQuebra)
     parametro(QStringLiteral("IMPRESSAOCOMPRIMENTO"), QStringLiteral("120"));
     // A statement: blocks of text, then its items under their titles.
     Relatorio rel(QStringLiteral("Extrato"));
+    rel.linhaCabecalho(QStringLiteral("(ENTRADA No. 12)")); // printed as given, no "[...]"
     rel.coluna(QStringLiteral("Data"), 20, Relatorio::Tipo::Data);
     rel.coluna(QStringLiteral("Descrição"), 60);
     rel.coluna(QStringLiteral("Valor"), 20, Relatorio::Tipo::Dinheiro, true);
@@ -429,10 +430,13 @@ TEST_F(RelatorioTeste, TitulosMarcadosNoCorpoSaemUmaVezERepetemDepoisDaQuebra)
     rel.titulosColunas();
     for (int i = 0; i < 20; ++i)
         rel.linha({QDate(2025, 3, 1), QStringLiteral("ITEM %1").arg(i + 1), Dinheiro::deCentavos(100)});
+    for (int i = 0; i < 15; ++i)
+        rel.resumo(QStringLiteral("Resumo %1:").arg(i + 1), i);
     EXPECT_EQ(rel.totalLinhas(), 20); // the titles are no line of the report
 
     const QList<Relatorio::Pagina> pags = rel.paginas();
     ASSERT_GE(pags.size(), 2);
+    EXPECT_EQ(pags[1].cabecalho.value(2), "(ENTRADA No. 12)");
     // Page one: the blocks first, the titles once right above the first item.
     const QList<Relatorio::Banda> &p1 = pags[0].bandas;
     ASSERT_GE(p1.size(), 8);
@@ -446,13 +450,17 @@ TEST_F(RelatorioTeste, TitulosMarcadosNoCorpoSaemUmaVezERepetemDepoisDaQuebra)
     EXPECT_EQ(titulos, QStringList({"Data", "Descrição", "Valor"}));
     EXPECT_EQ(p1[7].tipo, TB::Detalhe);
     EXPECT_EQ(p1[7].celulas[1].texto, "ITEM 1");
-    // The page the items go on to opens with the titles again.
+    // A page the items go on to opens with the titles again; the last page,
+    // with only the summary, has none.
+    ASSERT_EQ(pags.size(), 4);
     for (int i = 1; i < pags.size(); ++i) {
         SCOPED_TRACE(i);
         ASSERT_GE(pags[i].bandas.size(), 2);
-        EXPECT_EQ(pags[i].bandas[0].tipo, TB::TitulosColunas);
+        const bool comItens = !comTipo(pags[i].bandas, TB::Detalhe).isEmpty();
+        EXPECT_EQ(comItens, i < 3);
+        EXPECT_EQ(pags[i].bandas[0].tipo, comItens ? TB::TitulosColunas : TB::Resumo);
         EXPECT_EQ(pags[i].bandas[0].topo, Relatorio::kMargem + rel.alturaCabecalho());
-        EXPECT_EQ(comTipo(pags[i].bandas, TB::TitulosColunas).size(), 1);
+        EXPECT_EQ(comTipo(pags[i].bandas, TB::TitulosColunas).size(), comItens ? 1 : 0);
     }
 
     // A break before the mark: the pages before it carry no titles. 38 blocks

@@ -232,14 +232,14 @@ TEST_F(Extrato, LinhasTotaisEResumoEmCentavos)
     ASSERT_GE(iTitulos, 2);
     EXPECT_TRUE(bandas[iTitulos - 2].texto.startsWith(u8("Observações.....:")));
     EXPECT_EQ(bandas[iTitulos + 1].tipo, Relatorio::TipoBanda::Detalhe);
-    // The summary goes on to a second page without column titles: no line follows.
+    // The page header carries the title and the stay's number.
     const QList<Relatorio::Pagina> pags = r.paginas();
-    ASSERT_EQ(pags.size(), 2);
-    EXPECT_EQ(pags[0].bandas[0].texto, QStringLiteral("(ENTRADA No. 12)"));
-    EXPECT_NE(pags[1].bandas[0].tipo, Relatorio::TipoBanda::TitulosColunas);
+    ASSERT_GE(pags.size(), 1);
+    EXPECT_EQ(pags[0].cabecalho.value(1), QStringLiteral("Extrato de Conta"));
+    EXPECT_EQ(pags[0].cabecalho.value(2), QStringLiteral("(ENTRADA No. 12)"));
+    EXPECT_EQ(pags[0].bandas[0].texto, u8("POUSADA D'ÁVILA"));
 
     const QStringList t = textos(r);
-    EXPECT_EQ(t.value(0), QStringLiteral("(ENTRADA No. 12)"));
     EXPECT_TRUE(t.contains(u8("POUSADA D'ÁVILA"))) << t.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(t.contains(u8("Chegada: 09/03/2026  14:00:00     Partida: 12/03/2026  11:45:00     Reserva n.º 3     UH: 101")));
     EXPECT_TRUE(t.contains(u8("Cliente..............: 7 - JOÃO D'ÁVILA")));
@@ -470,6 +470,7 @@ TEST_F(Extrato, EntradaEConferenciaSempreNaTela)
 
     const Relatorio &ent = previas[0];
     EXPECT_EQ(ent.titulo(), u8("Entrada de Hóspede"));
+    EXPECT_EQ(ent.linhaOpcoes(), QStringLiteral("(ENTRADA No. 12)"));
     const QList<QList<Relatorio::Celula>> li = detalhes(ent);
     ASSERT_EQ(li.size(), 2);
     EXPECT_EQ(li[0][0].texto + '|' + li[0][1].texto + '|' + li[0][2].texto + '|' + li[0][3].texto,
@@ -485,7 +486,8 @@ TEST_F(Extrato, EntradaEConferenciaSempreNaTela)
 
     const Relatorio &conf = previas[1];
     EXPECT_EQ(conf.titulo(), u8("Extrato de Conferência"));
-    EXPECT_EQ(textos(conf).value(0), QStringLiteral("(UH No. 101)"));
+    EXPECT_EQ(conf.linhaOpcoes(), QStringLiteral("(UH No. 101)"));
+    EXPECT_EQ(textos(conf).value(0), QStringLiteral("Itens Contidos (Apartamento e Frigobar)"));
     EXPECT_EQ(detalhes(conf).size(), 2);
     EXPECT_EQ(titulos(conf), QStringList({QString(), QStringLiteral("Local"), QStringLiteral("Item"),
                                           QStringLiteral("Quantidade")}));
@@ -551,7 +553,8 @@ TEST_F(Extrato, UmExtratoEmPdf)
     const QString texto = QString::fromUtf8(p.readAllStandardOutput());
     for (const char *esperado : {"Extrato de Conta", "(ENTRADA No. 12)", "POUSADA D'ÁVILA - CNPJ: 12.345.678/0001-95",
                                  "DIÁRIA (2 HÓSPEDE(S))", "ÁGUA MINERAL", "SUBTOTAL R$", "332,99", "VALOR TOTAL R$",
-                                 "330,49", "*** DOCUMENTO SEM VALOR FISCAL ***"})
+                                 "330,49", "*** DOCUMENTO SEM VALOR FISCAL ***",
+                                 "Ass.: ________________________________________________"})
         EXPECT_TRUE(texto.contains(u8(esperado))) << esperado << "\n" << texto.toStdString();
     // The column titles once, right between the customer's block and the lines.
     const QRegularExpression titulos(QStringLiteral(
