@@ -3,6 +3,8 @@
 #include "base/Parametros.h"
 #include "base/Relogio.h"
 
+#include <limits>
+
 namespace {
 
 // A page size from the settings, or A4 when the setting is missing or not a
@@ -41,13 +43,36 @@ Relatorio::Relatorio(const QString &titulo, bool paisagem)
 
 QString Relatorio::linhaOpcoes() const
 {
-    return m_opcoes.isEmpty() ? QString() : QStringLiteral("[%1]").arg(m_opcoes);
+    return m_opcoes.isEmpty() || m_opcoesComoDadas ? m_opcoes : QStringLiteral("[%1]").arg(m_opcoes);
+}
+
+QSizeF Relatorio::tamanhoPapel() const
+{
+    QSizeF s = m_ambiente.paginaMm;
+    if (m_paisagem)
+        s.transpose();
+    if (m_formato.larguraMm)
+        s.setWidth(*m_formato.larguraMm);
+    if (m_formato.alturaMm)
+        s.setHeight(*m_formato.alturaMm);
+    return s;
+}
+
+double Relatorio::larguraUtil() const
+{
+    return tamanhoPapel().width() - m_formato.margens.left() - m_formato.margens.right();
 }
 
 QSizeF Relatorio::tamanhoPagina() const
 {
-    const QSizeF s = m_ambiente.paginaMm;
-    return m_paisagem ? QSizeF(s.height(), s.width()) : s;
+    QSizeF s = tamanhoPapel();
+    if (m_formato.alturaPeloConteudo) {
+        double fim = m_formato.margens.top() + alturaCabecalho();
+        for (const Banda &b : paginar(std::numeric_limits<double>::infinity()).constFirst().bandas)
+            fim = std::max(fim, b.topo + b.altura);
+        s.setHeight(fim + m_formato.margens.bottom());
+    }
+    return s;
 }
 
 int Relatorio::coluna(const QString &titulo, double peso, Tipo tipo, bool somar, Alinhamento alinhamento)
@@ -66,19 +91,29 @@ int Relatorio::coluna(const QString &titulo, double peso, Tipo tipo, bool somar,
     return int(m_colunas.size()) - 1;
 }
 
+double Relatorio::alturaBanda(TipoBanda tipo, const QString &texto) const
+{
+    double a = kAlturaLinha;
+    switch (tipo) {
+    case TipoBanda::TitulosColunas: a = kAlturaTitulos; break;
+    case TipoBanda::CabecalhoGrupo: a = kAlturaGrupo; break;
+    case TipoBanda::TotalGrupo:
+    case TipoBanda::TotalGeral: a = kAlturaTotal; break;
+    default: break;
+    }
+    // A row of text above the cells makes the band two rows high.
+    if ((tipo == TipoBanda::Detalhe || tipo == TipoBanda::TitulosColunas) && !texto.isEmpty())
+        a += kAlturaLinha;
+    return m_formato.compacto ? a * kAlturaLinhaCompacta / kAlturaLinha : a;
+}
+
 Relatorio::Banda Relatorio::banda(TipoBanda tipo, const QString &texto, const QList<Celula> &celulas) const
 {
     Banda b;
     b.tipo = tipo;
     b.texto = texto;
     b.celulas = celulas;
-    switch (tipo) {
-    case TipoBanda::TitulosColunas: b.altura = kAlturaTitulos; break;
-    case TipoBanda::CabecalhoGrupo: b.altura = kAlturaGrupo; break;
-    case TipoBanda::TotalGrupo:
-    case TipoBanda::TotalGeral: b.altura = kAlturaTotal; break;
-    default: b.altura = kAlturaLinha; break;
-    }
+    b.altura = alturaBanda(tipo, texto);
     return b;
 }
 
@@ -134,7 +169,9 @@ void Relatorio::fecharGrupo()
         m_corpo.append(banda(TipoBanda::TotalGrupo, m_rotuloGrupo, celulasTotal(m_somaGrupo)));
 }
 
-void Relatorio::linha(const QList<Celula> &celulas)
+void Relatorio::linha(const QList<Celula> &celulas) { linha(QString(), celulas); }
+
+void Relatorio::linha(const QString &textoAcima, const QList<Celula> &celulas)
 {
     QList<Celula> c = celulas.mid(0, m_colunas.size());
     while (c.size() < m_colunas.size())
@@ -142,7 +179,7 @@ void Relatorio::linha(const QList<Celula> &celulas)
     acumular(m_somaGeral, c);
     if (m_grupoAberto)
         acumular(m_somaGrupo, c);
-    m_corpo.append(banda(TipoBanda::Detalhe, {}, c));
+    m_corpo.append(banda(TipoBanda::Detalhe, textoAcima, c));
     ++m_detalhes;
 }
 
@@ -150,6 +187,32 @@ void Relatorio::texto(const QString &texto)
 {
     for (const QString &l : texto.split(QLatin1Char('\n')))
         m_corpo.append(banda(TipoBanda::Texto, l));
+}
+
+bool Relatorio::temTitulos() const
+{
+    return std::any_of(m_colunas.cbegin(), m_colunas.cend(), [](const Coluna &c) { return !c.titulo.isEmpty(); });
+}
+
+Relatorio::Banda Relatorio::bandaTitulos(const QString &textoAcima) const
+{
+    Banda t = banda(TipoBanda::TitulosColunas, textoAcima);
+    for (const Coluna &c : m_colunas)
+        t.celulas.append(Celula(c.titulo));
+    return t;
+}
+
+void Relatorio::titulosColunas(const QString &textoAcima)
+{
+    m_titulosMarcados = true;
+    m_textoTitulos = textoAcima;
+    if (temTitulos() || !textoAcima.isEmpty())
+        m_corpo.append(bandaTitulos(textoAcima));
+}
+
+void Relatorio::fechamento(const QString &texto)
+{
+    m_fechamento.append(banda(TipoBanda::Fechamento, texto));
 }
 
 void Relatorio::resumo(const QString &rotulo, const Celula &valor)
@@ -176,11 +239,17 @@ QList<Relatorio::Banda> Relatorio::bandas() const
     if (std::any_of(m_colunas.cbegin(), m_colunas.cend(), [](const Coluna &c) { return c.somar; }))
         r.append(banda(TipoBanda::TotalGeral, m_rotuloTotalGeral, celulasTotal(m_somaGeral)));
     r.append(m_resumo);
+    r.append(m_fechamento);
+    // Heights follow the format, also one chosen after the bands were added.
+    for (Banda &b : r)
+        b.altura = alturaBanda(b.tipo, b.texto);
     return r;
 }
 
 double Relatorio::alturaCabecalho() const
 {
+    if (temCabecalhoCompacto())
+        return m_cabecalhoCompacto.size() * kAlturaLinhaCabecalhoCompacto + 2;
     return m_ambiente.logoLargo ? kAlturaCabecalhoLargo : kAlturaCabecalhoQuadrado;
 }
 
@@ -189,9 +258,9 @@ QList<QPair<double, double>> Relatorio::posicoesColunas() const
     double soma = 0;
     for (const Coluna &c : m_colunas)
         soma += c.peso;
-    const double largura = tamanhoPagina().width() - 2 * kMargem;
+    const double largura = larguraUtil();
     QList<QPair<double, double>> r;
-    double x = kMargem;
+    double x = m_formato.margens.left();
     for (const Coluna &c : m_colunas) {
         const double w = soma > 0 ? largura * c.peso / soma : 0;
         r.append({x, w});
@@ -202,6 +271,8 @@ QList<QPair<double, double>> Relatorio::posicoesColunas() const
 
 QStringList Relatorio::cabecalhoPagina(int numero) const
 {
+    if (temCabecalhoCompacto())
+        return m_cabecalhoCompacto;
     QStringList l{m_ambiente.empresa, m_titulo};
     if (!m_opcoes.isEmpty())
         l << linhaOpcoes();
@@ -212,33 +283,51 @@ QStringList Relatorio::cabecalhoPagina(int numero) const
 
 QList<Relatorio::Pagina> Relatorio::paginas() const
 {
-    const double topo = kMargem + alturaCabecalho();
-    const double limite = tamanhoPagina().height() - kMargem;
+    return paginar(m_formato.alturaPeloConteudo ? std::numeric_limits<double>::infinity()
+                                                : tamanhoPapel().height() - m_formato.margens.bottom());
+}
+
+QList<Relatorio::Pagina> Relatorio::paginar(double limite) const
+{
+    const double topo = m_formato.margens.top() + alturaCabecalho();
+    const bool comTitulos = temTitulos() || !m_textoTitulos.isEmpty();
+    // Unmarked titles open every page; marked ones the pages after their place.
+    bool titulosNoTopo = comTitulos && !m_titulosMarcados;
     QList<Pagina> r;
     double y = 0;
+    int colocadas = 0;
     auto novaPagina = [&] {
         Pagina p;
         p.numero = int(r.size()) + 1;
         p.cabecalho = cabecalhoPagina(p.numero);
-        Banda t = banda(TipoBanda::TitulosColunas);
-        for (const Coluna &c : m_colunas)
-            t.celulas.append(Celula(c.titulo));
-        t.topo = topo;
-        p.bandas.append(t);
+        y = topo;
+        if (titulosNoTopo) {
+            Banda t = bandaTitulos(m_textoTitulos);
+            t.topo = y;
+            y += t.altura;
+            p.bandas.append(t);
+        }
         r.append(p);
-        y = topo + t.altura;
+        colocadas = 0;
     };
-    novaPagina();
     const QList<Banda> todas = bandas();
+    qsizetype ultimoDetalhe = -1;
+    for (qsizetype i = 0; i < todas.size(); ++i)
+        if (todas[i].tipo == TipoBanda::Detalhe)
+            ultimoDetalhe = i;
+    novaPagina();
     QString grupoAberto;
     for (int i = 0; i < todas.size(); ++i) {
         Banda b = todas[i];
+        // Marked titles head the pages that still have lines to come.
+        if (m_titulosMarcados && i > ultimoDetalhe)
+            titulosNoTopo = false;
         double precisa = b.altura;
-        // A group caption stays with its first line.
-        if (b.tipo == TipoBanda::CabecalhoGrupo && i + 1 < todas.size())
+        // A group caption and the title band stay with their first line.
+        if ((b.tipo == TipoBanda::CabecalhoGrupo || b.tipo == TipoBanda::TitulosColunas) && i + 1 < todas.size())
             precisa += todas[i + 1].altura;
         // Something always goes on a page, however small the paper.
-        if (y + precisa > limite && r.last().bandas.size() > 1) {
+        if (y + precisa > limite && colocadas > 0) {
             novaPagina();
             // A group that goes on over the break shows its caption again.
             if (!grupoAberto.isEmpty() && b.tipo != TipoBanda::CabecalhoGrupo) {
@@ -252,9 +341,12 @@ QList<Relatorio::Pagina> Relatorio::paginas() const
             grupoAberto = b.texto;
         else if (b.tipo == TipoBanda::TotalGrupo || b.tipo == TipoBanda::TotalGeral)
             grupoAberto.clear();
+        else if (b.tipo == TipoBanda::TitulosColunas)
+            titulosNoTopo = true;
         b.topo = y;
         y += b.altura;
         r.last().bandas.append(b);
+        ++colocadas;
     }
     return r;
 }

@@ -31,11 +31,36 @@
 // "Impressão de Relatório" with the given text. Widths are relative weights
 // spread over the page width. Money cells stay Dinheiro in the model and are
 // printed as "#,##0.00"; summed columns get group totals and a grand total.
+//
+// Column titles open every page by default. A report whose lines come after
+// blocks of text (a statement: company, customer, then its items) marks the
+// place instead:
+//
+//     rel.texto(...);                      // the blocks above the items
+//     rel.titulosColunas();                // the title band here, once; a page the
+//                                          // items go on to opens with it again
+//
+// Columns without any title print no title band at all.
+//
+// A narrow paper (a receipt on a roll) chooses its own format:
+//
+//     Relatorio::Formato f;
+//     f.larguraMm = 62;                    // page width; height as long as the content
+//     f.margens = QMarginsF(0, 10, 5, 0);  // left, top, right, bottom (mm)
+//     f.compacto = true;                   // smaller fonts and bands for the column
+//     f.alturaPeloConteudo = true;         // one page as long as its bands
+//     rel.formato(f);
+//     rel.cabecalhoCompacto({empresa, endereco, titulo});  // centred lines, no logo,
+//                                                         // no "Impresso em"/"Pág."
+//     rel.linha(QStringLiteral("CERVEJA"), {2, unit, total});  // the text on a row of its
+//                                                            // own, the cells under it
+//     rel.fechamento(QStringLiteral("***  OBRIGADO  ***"));    // a centred line after the summary
 #include "base/Dinheiro.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QMarginsF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -79,18 +104,20 @@ public:
     };
 
     enum class TipoBanda {
-        TitulosColunas,   // the column headers, first band of every page
+        TitulosColunas,   // the column headers (texto: a row above them, may be empty)
         CabecalhoGrupo,   // a group's caption
         Detalhe,          // one line of cells
         TotalGrupo,       // a group's totals
         TotalGeral,       // the grand totals, in the summary
         Resumo,           // a summary line: label and value
         Texto,            // a free line of text across the page
+        Fechamento,       // a centred line after the summary
     };
 
     struct Banda {
         TipoBanda tipo = TipoBanda::Detalhe;
-        QString texto;            // caption of a group, label of a total or summary line, free text
+        QString texto;            // caption of a group, label of a total or summary line, free text;
+                                  // on a detail or title band, the row printed above its cells
         QList<Celula> celulas;    // one per column (details and totals)
         double altura = 0;        // mm
         double topo = 0;          // mm from the top of the page, set when paged
@@ -112,10 +139,37 @@ public:
         QDateTime impressoEm;
     };
 
+    // The paper and the look chosen by the report; the default is the page
+    // of the settings with 10 mm margins and the full header.
+    struct Formato {
+        std::optional<double> larguraMm;   // page width instead of the settings' (mm)
+        std::optional<double> alturaMm;    // page height instead of the settings' (mm)
+        QMarginsF margens{10, 10, 10, 10}; // left, top, right, bottom (mm)
+        bool compacto = false;             // smaller fonts and bands, for a narrow column
+        bool alturaPeloConteudo = false;   // one page, as long as its bands
+    };
+
     explicit Relatorio(const QString &titulo, bool paisagem = false);
 
+    void formato(const Formato &f) { m_formato = f; }
+    const Formato &formato() const { return m_formato; }
+    // The page header becomes these lines, centred, without logo, date and page number.
+    void cabecalhoCompacto(const QStringList &linhas) { m_cabecalhoCompacto = linhas; }
+    bool temCabecalhoCompacto() const { return !m_cabecalhoCompacto.isEmpty(); }
+
     // Bracketed option or period line under the title ("[" and "]" are added).
-    void opcoes(const QString &texto) { m_opcoes = texto; }
+    void opcoes(const QString &texto)
+    {
+        m_opcoes = texto;
+        m_opcoesComoDadas = false;
+    }
+    // The line under the title printed as given, already in its own brackets
+    // ("(ENTRADA No. 12)").
+    void linhaCabecalho(const QString &texto)
+    {
+        m_opcoes = texto;
+        m_opcoesComoDadas = true;
+    }
     // Adds a column; returns its index.
     int coluna(const QString &titulo, double peso, Tipo tipo = Tipo::Texto, bool somar = false,
                Alinhamento alinhamento = Alinhamento::Padrao);
@@ -126,10 +180,18 @@ public:
     void fecharGrupo();
     // A detail line; missing cells are empty, extra cells are ignored.
     void linha(const QList<Celula> &celulas);
+    // A detail line whose text goes on a row of its own above its cells.
+    void linha(const QString &textoAcima, const QList<Celula> &celulas);
+    // The column titles printed here, once, with `textoAcima` on a row above
+    // them when given; from here on a new page opens with them again and
+    // pages before this point have none.
+    void titulosColunas(const QString &textoAcima = {});
     // A free line of text among the details.
     void texto(const QString &texto);
     // A label and value printed in the summary after the grand totals.
     void resumo(const QString &rotulo, const Celula &valor);
+    // A centred line after the summary (thanks, legal notes).
+    void fechamento(const QString &texto);
     // Label of the grand-total line ("Total Geral:" unless changed).
     void rotuloTotalGeral(const QString &rotulo) { m_rotuloTotalGeral = rotulo; }
 
@@ -139,8 +201,14 @@ public:
     bool paisagem() const { return m_paisagem; }
     Ambiente &ambiente() { return m_ambiente; }
     const Ambiente &ambiente() const { return m_ambiente; }
-    // Page size as printed (width and height swapped for landscape).
+    // Page size as printed (width and height swapped for landscape; the
+    // height of the bands when the format asks for it).
     QSizeF tamanhoPagina() const;
+    const QMarginsF &margens() const { return m_formato.margens; }
+    // Width between the left and right margins (mm).
+    double larguraUtil() const;
+    // Points of a font of the frame (a compact format prints smaller).
+    double pontos(double normal) const { return m_formato.compacto ? normal * 0.8 : normal; }
 
     // True when no detail line was added.
     bool vazio() const { return m_detalhes == 0; }
@@ -165,7 +233,11 @@ public:
     static constexpr double kAlturaTitulos = 6;
     static constexpr double kAlturaGrupo = 6;
     static constexpr double kAlturaTotal = 6;
+    static constexpr double kAlturaLinhaCompacta = 3.8;
+    static constexpr double kAlturaLinhaCabecalhoCompacto = 4.2;
     double alturaCabecalho() const;
+    // Height of one row of a band (mm).
+    double alturaLinha() const { return m_formato.compacto ? kAlturaLinhaCompacta : kAlturaLinha; }
     // Left edge and width of each column within the printable width (mm).
     QList<QPair<double, double>> posicoesColunas() const;
 
@@ -178,11 +250,22 @@ private:
     QList<Celula> celulasTotal(const Acumulador &a) const;
     Banda banda(TipoBanda tipo, const QString &texto = {}, const QList<Celula> &celulas = {}) const;
     QStringList cabecalhoPagina(int numero) const;
+    Banda bandaTitulos(const QString &textoAcima) const;
+    double alturaBanda(TipoBanda tipo, const QString &texto) const;
+    bool temTitulos() const;
+    QList<Pagina> paginar(double limite) const;
+    QSizeF tamanhoPapel() const;
 
     QString m_titulo;
     QString m_opcoes;
+    bool m_opcoesComoDadas = false;
     bool m_paisagem;
     Ambiente m_ambiente;
+    Formato m_formato;
+    QStringList m_cabecalhoCompacto;
+    bool m_titulosMarcados = false;
+    QString m_textoTitulos;
+    QList<Banda> m_fechamento;
     QList<Coluna> m_colunas;
     QList<Banda> m_corpo;
     QList<Banda> m_resumo;

@@ -45,6 +45,10 @@ QFont fonte(double pontos, bool negrito = false)
     return f;
 }
 
+// The printable strip of the page (mm).
+double esquerda(const Relatorio &rel) { return rel.margens().left(); }
+double larguraUtil(const Relatorio &rel) { return rel.larguraUtil(); }
+
 Qt::Alignment alinhamento(Alinhamento a)
 {
     switch (a) {
@@ -61,27 +65,70 @@ void escrever(QPainter &p, const QRectF &caixa, Qt::Alignment a, const QString &
     p.drawText(caixa, int(a), cabe);
 }
 
+// A title a little wider than its column gets a smaller font (down to 70 %)
+// before it is cut.
+void escreverTitulo(QPainter &p, const QRectF &caixa, Qt::Alignment a, const QString &texto)
+{
+    const double largura = p.fontMetrics().horizontalAdvance(texto);
+    if (largura <= caixa.width() || largura <= 0) {
+        escrever(p, caixa, a, texto);
+        return;
+    }
+    const QFont original = p.font();
+    QFont menor = original;
+    menor.setPointSizeF(original.pointSizeF() * qMax(0.7, caixa.width() / largura * 0.98));
+    p.setFont(menor);
+    escrever(p, caixa, a, texto);
+    p.setFont(original);
+}
+
+// The receipt's header: its own lines centred, the first (the company) and
+// the title lines in bold, a rule under them.
+void pintarCabecalhoCompacto(QPainter &p, const Escala &e, const Relatorio &rel, const Relatorio::Pagina &pag)
+{
+    const double x = esquerda(rel);
+    const double largura = larguraUtil(rel);
+    double y = rel.margens().top();
+    p.setPen(Qt::black);
+    for (int i = 0; i < pag.cabecalho.size(); ++i) {
+        const QString &l = pag.cabecalho[i];
+        const bool destaque = i == 0 || l == rel.titulo();
+        p.setFont(fonte(rel.pontos(destaque ? 10 : 8.5), destaque));
+        escrever(p, e.r(x + 1, y, largura - 2, Relatorio::kAlturaLinhaCabecalhoCompacto),
+                 Qt::AlignHCenter | Qt::AlignVCenter, l);
+        y += Relatorio::kAlturaLinhaCabecalhoCompacto;
+    }
+    p.setPen(QPen(Qt::black, e.y(0.2)));
+    const double fim = rel.margens().top() + rel.alturaCabecalho() - 0.8;
+    p.drawLine(QPointF(e.x(x), e.y(fim)), QPointF(e.x(x + largura), e.y(fim)));
+}
+
 void pintarCabecalho(QPainter &p, const Escala &e, const Relatorio &rel, const Relatorio::Pagina &pag,
                      const QImage &logo)
 {
+    if (rel.temCabecalhoCompacto()) {
+        pintarCabecalhoCompacto(p, e, rel, pag);
+        return;
+    }
     const Relatorio::Ambiente &amb = rel.ambiente();
-    const double m = Relatorio::kMargem;
-    const double largura = rel.tamanhoPagina().width() - 2 * m;
+    const double m = esquerda(rel);
+    const double topo = rel.margens().top();
+    const double largura = larguraUtil(rel);
     const double altura = rel.alturaCabecalho();
-    p.fillRect(e.r(m, m, largura, altura), amb.logoLargo ? QColor(Qt::white) : kPrata);
+    p.fillRect(e.r(m, topo, largura, altura), amb.logoLargo ? QColor(Qt::white) : kPrata);
 
     double xTexto = m + 2;
-    double yTexto = m + 2;
+    double yTexto = topo + 2;
     if (amb.logoLargo) {
         const double w = qMin(160.0, largura - 4);
-        const QRectF caixa = e.r(m + (largura - w) / 2, m + 1, w, 16);
+        const QRectF caixa = e.r(m + (largura - w) / 2, topo + 1, w, 16);
         if (!logo.isNull()) {
             const QSizeF s = QSizeF(logo.size()).scaled(caixa.size(), Qt::KeepAspectRatio);
             p.drawImage(QRectF(caixa.center().x() - s.width() / 2, caixa.top(), s.width(), s.height()), logo);
         }
-        yTexto = m + 18;
+        yTexto = topo + 18;
     } else {
-        const QRectF caixa = e.r(m + 1, m + 1.5, 29, 29);
+        const QRectF caixa = e.r(m + 1, topo + 1.5, 29, 29);
         if (!logo.isNull()) {
             const QSizeF s = QSizeF(logo.size()).scaled(caixa.size(), Qt::KeepAspectRatio);
             p.drawImage(QRectF(caixa.topLeft(), s), logo);
@@ -100,30 +147,42 @@ void pintarCabecalho(QPainter &p, const Escala &e, const Relatorio &rel, const R
     const double wTexto = m + largura - xTexto - wDireita - 2;
 
     p.setPen(Qt::black);
-    p.setFont(fonte(13, true));
+    p.setFont(fonte(rel.pontos(13), true));
     escrever(p, e.r(xTexto, yTexto, wTexto, 7), Qt::AlignLeft | Qt::AlignVCenter, empresa);
-    p.setFont(fonte(11, true));
+    p.setFont(fonte(rel.pontos(11), true));
     escrever(p, e.r(xTexto, yTexto + 8, wTexto, 6), Qt::AlignLeft | Qt::AlignVCenter, titulo);
     if (temOpcoes) {
-        p.setFont(fonte(9));
+        p.setFont(fonte(rel.pontos(9)));
         escrever(p, e.r(xTexto, yTexto + 15, wTexto, 5), Qt::AlignLeft | Qt::AlignVCenter, opcoes);
     }
-    p.setFont(fonte(8));
+    p.setFont(fonte(rel.pontos(8)));
     const double xd = m + largura - wDireita - 2;
     escrever(p, e.r(xd, yTexto, wDireita, 5), Qt::AlignRight | Qt::AlignVCenter, impresso);
     escrever(p, e.r(xd, yTexto + 5, wDireita, 5), Qt::AlignRight | Qt::AlignVCenter, pagina);
     p.setPen(QPen(Qt::black, e.y(0.3)));
-    p.drawLine(QPointF(e.x(m), e.y(m + altura)), QPointF(e.x(m + largura), e.y(m + altura)));
+    p.drawLine(QPointF(e.x(m), e.y(topo + altura)), QPointF(e.x(m + largura), e.y(topo + altura)));
 }
 
 void pintarCelulas(QPainter &p, const Escala &e, const Relatorio &rel, const Banda &b,
                    const QList<QPair<double, double>> &cols, bool titulos)
 {
+    // A text above the cells takes the first row across the page.
+    double topo = b.topo;
+    double altura = b.altura;
+    if (!b.texto.isEmpty()) {
+        altura = b.altura / 2;
+        escrever(p, e.r(esquerda(rel) + 1, topo, larguraUtil(rel) - 2, altura), Qt::AlignLeft | Qt::AlignVCenter,
+                 b.texto);
+        topo += altura;
+    }
     for (int c = 0; c < cols.size() && c < b.celulas.size(); ++c) {
         const Relatorio::Coluna &col = rel.colunas()[c];
-        const QRectF caixa = e.r(cols[c].first + 1, b.topo, cols[c].second - 2, b.altura);
+        const QRectF caixa = e.r(cols[c].first + 1, topo, cols[c].second - 2, altura);
         const Alinhamento a = titulos && col.efetivo() == Alinhamento::Esquerda ? Alinhamento::Esquerda : col.efetivo();
-        escrever(p, caixa, alinhamento(a), b.celulas[c].texto);
+        if (titulos)
+            escreverTitulo(p, caixa, alinhamento(a), b.celulas[c].texto);
+        else
+            escrever(p, caixa, alinhamento(a), b.celulas[c].texto);
     }
 }
 
@@ -134,8 +193,8 @@ void pintarTotal(QPainter &p, const Escala &e, const Relatorio &rel, const Banda
     int primeira = 0;
     while (primeira < rel.colunas().size() && !rel.colunas()[primeira].somar)
         ++primeira;
-    const double m = Relatorio::kMargem;
-    const double fimRotulo = primeira < cols.size() ? cols[primeira].first : rel.tamanhoPagina().width() - m;
+    const double m = esquerda(rel);
+    const double fimRotulo = primeira < cols.size() ? cols[primeira].first : m + larguraUtil(rel);
     escrever(p, e.r(m + 1, b.topo, fimRotulo - m - 2, b.altura), Qt::AlignRight | Qt::AlignVCenter, b.texto);
     for (int c = primeira; c < cols.size() && c < b.celulas.size(); ++c) {
         if (!rel.colunas()[c].somar)
@@ -150,47 +209,55 @@ void pintarTotal(QPainter &p, const Escala &e, const Relatorio &rel, const Banda
 void pintarBanda(QPainter &p, const Escala &e, const Relatorio &rel, const Banda &b,
                  const QList<QPair<double, double>> &cols)
 {
-    const double m = Relatorio::kMargem;
-    const double largura = rel.tamanhoPagina().width() - 2 * m;
-    const QColor faixaResumo = rel.ambiente().logoLargo ? QColor(Qt::white) : kPrata;
+    const double m = esquerda(rel);
+    const double largura = larguraUtil(rel);
+    // A receipt on a roll stays white.
+    const QColor faixaResumo =
+        rel.ambiente().logoLargo || rel.formato().compacto ? QColor(Qt::white) : kPrata;
     p.setPen(QPen(Qt::black, e.y(0.2)));
     switch (b.tipo) {
     case TipoBanda::TitulosColunas:
-        p.setFont(fonte(9, true));
+        p.setFont(fonte(rel.pontos(9), true));
         pintarCelulas(p, e, rel, b, cols, true);
         p.drawLine(QPointF(e.x(m), e.y(b.topo + b.altura - 0.5)),
                    QPointF(e.x(m + largura), e.y(b.topo + b.altura - 0.5)));
         break;
     case TipoBanda::CabecalhoGrupo:
         p.fillRect(e.r(m, b.topo + 0.5, largura, b.altura - 1), kFaixaGrupo);
-        p.setFont(fonte(9, true));
+        p.setFont(fonte(rel.pontos(9), true));
         escrever(p, e.r(m + 1, b.topo, largura - 2, b.altura), Qt::AlignLeft | Qt::AlignVCenter, b.texto);
         break;
     case TipoBanda::Detalhe:
-        p.setFont(fonte(8.5));
+        p.setFont(fonte(rel.pontos(8.5)));
         pintarCelulas(p, e, rel, b, cols, false);
         break;
     case TipoBanda::TotalGrupo:
-        p.setFont(fonte(8.5, true));
+        p.setFont(fonte(rel.pontos(8.5), true));
         pintarTotal(p, e, rel, b, cols);
         break;
     case TipoBanda::TotalGeral:
         p.fillRect(e.r(m, b.topo, largura, b.altura), faixaResumo);
-        p.setFont(fonte(9, true));
+        p.setFont(fonte(rel.pontos(9), true));
         pintarTotal(p, e, rel, b, cols);
         break;
     case TipoBanda::Resumo: {
         p.fillRect(e.r(m, b.topo, largura, b.altura), faixaResumo);
-        p.setFont(fonte(9, true));
-        const double wValor = 40;
+        p.setFont(fonte(rel.pontos(9), true));
+        // The value keeps a third of a narrow column, 40 mm of a page.
+        const double wValor = qMin(40.0, largura / 3);
         escrever(p, e.r(m + 1, b.topo, largura - wValor - 3, b.altura), Qt::AlignRight | Qt::AlignVCenter, b.texto);
         escrever(p, e.r(m + largura - wValor - 1, b.topo, wValor, b.altura), Qt::AlignRight | Qt::AlignVCenter,
                  b.celulas.value(0).texto);
         break;
     }
     case TipoBanda::Texto:
-        p.setFont(fonte(8.5));
+        p.setFont(fonte(rel.pontos(8.5)));
         escrever(p, e.r(m + 1, b.topo, largura - 2, b.altura), Qt::AlignLeft | Qt::AlignVCenter, b.texto);
+        break;
+    case TipoBanda::Fechamento:
+        p.fillRect(e.r(m, b.topo, largura, b.altura), faixaResumo);
+        p.setFont(fonte(rel.pontos(8.5), true));
+        escrever(p, e.r(m + 1, b.topo, largura - 2, b.altura), Qt::AlignHCenter | Qt::AlignVCenter, b.texto);
         break;
     }
 }

@@ -299,24 +299,24 @@ QList<Conteudo> conteudos(qint64 idEntrada)
 
 // ------------------------------------------------------------ layouts
 //
-// The column titles go on the line right above the lines they head (after
-// the company and customer blocks), so the frame's title band stays blank.
+// The column titles are the frame's title band, placed after the company
+// and customer blocks; a statement that runs over a page repeats them there.
 
 Relatorio relatorioCompleto(const Extrato &x, bool mostrarCnpj)
 {
     const Estadia &e = x.estadia;
     const QString chave = QString::number(e.id);
     Relatorio rel(tituloExtrato(x));
-    rel.coluna(QString(), 14, Relatorio::Tipo::Data);
-    rel.coluna(QString(), 42);
-    rel.coluna(QString(), 12, Relatorio::Tipo::Inteiro);
-    rel.coluna(QString(), 15, Relatorio::Tipo::Inteiro);
-    rel.coluna(QString(), 17, Relatorio::Tipo::Dinheiro);
-    rel.coluna(QString(), 17, Relatorio::Tipo::Dinheiro);
-    rel.coluna(QString(), 17, Relatorio::Tipo::Dinheiro, /*somar=*/true);
+    rel.coluna(QStringLiteral("Data"), 14, Relatorio::Tipo::Data);
+    rel.coluna(QStringLiteral("Descrição"), 42);
+    rel.coluna(QStringLiteral("Comanda"), 12, Relatorio::Tipo::Inteiro);
+    rel.coluna(QStringLiteral("Quantidade"), 15, Relatorio::Tipo::Inteiro);
+    rel.coluna(QStringLiteral("Valor Unit. R$"), 17, Relatorio::Tipo::Dinheiro);
+    rel.coluna(QStringLiteral("Taxa Serv.(%)"), 17, Relatorio::Tipo::Dinheiro);
+    rel.coluna(QStringLiteral("Valor Total R$"), 17, Relatorio::Tipo::Dinheiro, /*somar=*/true);
     rel.rotuloTotalGeral(QStringLiteral("SUBTOTAL R$"));
 
-    rel.texto(linhaEntrada(chave));
+    rel.linhaCabecalho(linhaEntrada(chave));
     textos(rel, blocoEmpresa(mostrarCnpj));
     // An open stay leaves "now", with three blanks between date and time.
     QString partida = x.partida;
@@ -327,9 +327,7 @@ Relatorio relatorioCompleto(const Extrato &x, bool mostrarCnpj)
               + e.numeroUH);
     textos(rel, blocoCliente(x));
     rel.texto(QString());
-    rel.linha({QStringLiteral("Data"), QStringLiteral("Descrição"), QStringLiteral("Comanda"),
-               QStringLiteral("Quantidade"), QStringLiteral("Valor Unit. R$"), QStringLiteral("Taxa Serv.(%)"),
-               QStringLiteral("Valor Total R$")});
+    rel.titulosColunas();
     for (const LinhaExtrato &l : x.linhas)
         rel.linha({l.data, l.descricao, l.comanda, l.qtd, l.valorUnit, l.taxa.formatado(), l.total});
     rel.texto(QStringLiteral("Observações: ") + obsNova(e.obs));
@@ -356,10 +354,11 @@ Relatorio relatorioCompleto(const Extrato &x, bool mostrarCnpj)
     rel.resumo(QStringLiteral("Cartão de Crédito - Hipercard: R$"), e.hiper);
     rel.resumo(QStringLiteral("Pix / Chq: R$"), e.cheque);
     rel.resumo(QStringLiteral("A Prazo: R$"), e.nota);
-    rel.resumo(QStringLiteral("***  OBRIGADO, VOLTE SEMPRE  ***"), QString());
-    rel.resumo(QStringLiteral("***  DOCUMENTO SEM VALOR FISCAL  ***"), QString());
-    rel.resumo(QStringLiteral("Ass.: ________________________________________________"), QString());
-    rel.resumo(blocoEmpresa(mostrarCnpj).constFirst(), QString());
+    rel.fechamento(QStringLiteral("***  OBRIGADO, VOLTE SEMPRE  ***"));
+    rel.fechamento(QStringLiteral("***  DOCUMENTO SEM VALOR FISCAL  ***"));
+    rel.fechamento(QString());
+    rel.fechamento(QStringLiteral("Ass.: ________________________________________________"));
+    rel.fechamento(blocoEmpresa(mostrarCnpj).constFirst());
     return rel;
 }
 
@@ -368,44 +367,40 @@ Relatorio relatorioComprovante(const Extrato &x)
     const Estadia &e = x.estadia;
     const TParametros &p = tParametros();
     Relatorio rel(tituloExtrato(x));
-    rel.coluna(QString(), 20, Relatorio::Tipo::Inteiro);
-    rel.coluna(QString(), 23, Relatorio::Tipo::Dinheiro);
-    rel.coluna(QString(), 23, Relatorio::Tipo::Dinheiro);
+    // One column 62 mm wide at the left of a roll of paper, as long as its lines.
+    Relatorio::Formato f;
+    f.larguraMm = kLarguraComprovante;
+    f.margens = QMarginsF(0, 10, 5, 0);
+    f.compacto = true;
+    f.alturaPeloConteudo = true;
+    rel.formato(f);
 
-    rel.texto(p.texto(QStringLiteral("NOME_FANTASIA")));
-    rel.texto(p.texto(QStringLiteral("ENDERECO")));
-    rel.texto(p.texto(QStringLiteral("CIDADE")) + QStringLiteral("-") + p.texto(QStringLiteral("UF")));
-    rel.texto(p.texto(QStringLiteral("FONE1")) + QStringLiteral(" / ") + p.texto(QStringLiteral("FONE2")));
+    QStringList cabecalho{p.texto(QStringLiteral("NOME_FANTASIA")), p.texto(QStringLiteral("ENDERECO")),
+                          p.texto(QStringLiteral("CIDADE")) + QStringLiteral("-") + p.texto(QStringLiteral("UF")),
+                          p.texto(QStringLiteral("FONE1")) + QStringLiteral(" / ") + p.texto(QStringLiteral("FONE2"))};
     const QString email = p.texto(QStringLiteral("EMAIL")).trimmed();
     if (!email.isEmpty())
-        rel.texto(QStringLiteral("Email: ") + email);
-    rel.texto(tituloExtrato(x));
-    rel.texto(linhaEntrada(QString::number(e.id)));
+        cabecalho << QStringLiteral("Email: ") + email;
+    cabecalho << tituloExtrato(x) << linhaEntrada(QString::number(e.id));
+    rel.cabecalhoCompacto(cabecalho);
+
+    rel.coluna(QStringLiteral("Quantidade"), 16, Relatorio::Tipo::Inteiro);
+    rel.coluna(QStringLiteral("Valor Unit. R$"), 20.5, Relatorio::Tipo::Dinheiro);
+    rel.coluna(QStringLiteral("Valor Total R$"), 20.5, Relatorio::Tipo::Dinheiro, /*somar=*/true);
+    rel.rotuloTotalGeral(QStringLiteral("SUBTOTAL R$"));
+
     rel.texto(QStringLiteral("UH: ") + e.numeroUH);
     rel.texto(QStringLiteral("Chegada: ") + x.chegada);
     rel.texto(QStringLiteral("Partida: ") + x.partida);
     rel.texto(QStringLiteral("Cliente: %1 - %2").arg(e.idCliente).arg(e.nomeCliente));
-    rel.texto(QString());
-    rel.texto(QStringLiteral("Descrição"));
-    rel.linha({QStringLiteral("Quantidade"), QStringLiteral("Valor Unit. R$"), QStringLiteral("Valor Total R$")});
-    for (const LinhaExtrato &l : x.linhas) {
-        rel.texto(l.descricao);
-        rel.linha({l.qtd, l.valorUnit, l.total});
-    }
-    rel.texto(QString());
-    // The totals as whole lines: the narrow columns would cut their labels.
-    rel.texto(QStringLiteral("SUBTOTAL R$ ") + x.subtotal.formatado());
-    rel.texto(QStringLiteral("(-) Desconto R$ ") + e.desconto.formatado());
-    rel.texto(QStringLiteral("(+) Acréscimo R$ ") + e.acrescimo.formatado());
-    rel.texto(QStringLiteral("VALOR TOTAL R$ ") + x.total.formatado());
-    rel.texto(QString());
-    rel.texto(QStringLiteral("***  OBRIGADO, VOLTE SEMPRE  ***"));
-    rel.texto(QStringLiteral("***  DOCUMENTO SEM VALOR FISCAL  ***"));
-
-    // One column at the left of a roll of paper, as long as its lines.
-    const double altura = Relatorio::kMargem * 2 + rel.alturaCabecalho() + Relatorio::kAlturaTitulos
-        + rel.bandas().size() * Relatorio::kAlturaLinha + 5;
-    rel.ambiente().paginaMm = QSizeF(86, std::max(altura, 100.0));
+    rel.titulosColunas(QStringLiteral("Descrição"));
+    for (const LinhaExtrato &l : x.linhas)
+        rel.linha(l.descricao, {l.qtd, l.valorUnit, l.total});
+    rel.resumo(QStringLiteral("(-) Desconto R$"), e.desconto);
+    rel.resumo(QStringLiteral("(+) Acréscimo R$"), e.acrescimo);
+    rel.resumo(QStringLiteral("VALOR TOTAL R$"), x.total);
+    rel.fechamento(QStringLiteral("***  OBRIGADO, VOLTE SEMPRE  ***"));
+    rel.fechamento(QStringLiteral("***  DOCUMENTO SEM VALOR FISCAL  ***"));
     return rel;
 }
 
@@ -414,11 +409,7 @@ Relatorio relatorioEntrada(const Extrato &x, const QList<Conteudo> &c, bool most
     const Estadia &e = x.estadia;
     Relatorio rel(QStringLiteral("Entrada de Hóspede"));
     rel.ambiente().paginaMm = QSizeF(210, 297);
-    rel.coluna(QString(), 20);
-    rel.coluna(QString(), 60);
-    rel.coluna(QString(), 15, Relatorio::Tipo::Inteiro);
-    rel.coluna(QString(), 20, Relatorio::Tipo::Dinheiro);
-    rel.texto(linhaEntrada(textoChave));
+    rel.linhaCabecalho(linhaEntrada(textoChave));
     textos(rel, blocoEmpresa(mostrarCnpj));
     rel.texto(QString());
     rel.texto(QStringLiteral("Chegada: ") + x.chegada + QStringLiteral("     UH: ") + e.numeroUH
@@ -426,11 +417,14 @@ Relatorio relatorioEntrada(const Extrato &x, const QList<Conteudo> &c, bool most
     rel.texto(QString());
     textos(rel, blocoCliente(x));
     rel.texto(QString());
-    // Without room contents the heads and lines are left out.
+    // Without room contents the heads and lines are left out (no columns, no title band).
     if (!c.isEmpty()) {
+        rel.coluna(QStringLiteral("Local"), 20);
+        rel.coluna(QStringLiteral("Item"), 60);
+        rel.coluna(QStringLiteral("Quantidade"), 15, Relatorio::Tipo::Inteiro);
+        rel.coluna(QStringLiteral("Valor Unitário R$"), 20, Relatorio::Tipo::Dinheiro);
         rel.texto(QStringLiteral("Itens Contidos Apartamento e Frigobar* (*Caso sua UH disponha)"));
-        rel.linha({QStringLiteral("Local"), QStringLiteral("Item"), QStringLiteral("Quantidade"),
-                   QStringLiteral("Valor Unitário R$")});
+        rel.titulosColunas();
         for (const Conteudo &i : c)
             rel.linha({i.local, i.descricao, i.qtd, i.valor});
         rel.texto(QString());
@@ -458,12 +452,12 @@ Relatorio relatorioConferencia(const Extrato &x, const QList<Conteudo> &c)
 {
     Relatorio rel(QStringLiteral("Extrato de Conferência"));
     rel.ambiente().paginaMm = QSizeF(210, 297);
-    rel.coluna(QString(), 25);
-    rel.coluna(QString(), 70);
-    rel.coluna(QString(), 20, Relatorio::Tipo::Inteiro);
-    rel.texto(QStringLiteral("(UH No. ") + x.estadia.numeroUH + QStringLiteral(")"));
+    rel.coluna(QStringLiteral("Local"), 25);
+    rel.coluna(QStringLiteral("Item"), 70);
+    rel.coluna(QStringLiteral("Quantidade"), 20, Relatorio::Tipo::Inteiro);
+    rel.linhaCabecalho(QStringLiteral("(UH No. ") + x.estadia.numeroUH + QStringLiteral(")"));
     rel.texto(QStringLiteral("Itens Contidos (Apartamento e Frigobar)"));
-    rel.linha({QStringLiteral("Local"), QStringLiteral("Item"), QStringLiteral("Quantidade")});
+    rel.titulosColunas();
     for (const Conteudo &i : c)
         rel.linha({i.local, i.descricao, i.qtd});
     return rel;

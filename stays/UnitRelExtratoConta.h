@@ -139,7 +139,9 @@ struct Conteudo {
 };
 QList<Conteudo> conteudos(qint64 idEntrada);
 
-// The papers as documents of the report frame.
+// The papers as documents of the report frame. The small receipt is one
+// page kLarguraComprovante mm wide, as long as its lines.
+inline constexpr double kLarguraComprovante = 62;
 Relatorio relatorioCompleto(const Extrato &e, bool mostrarCnpj);
 Relatorio relatorioComprovante(const Extrato &e);
 Relatorio relatorioEntrada(const Extrato &e, const QList<Conteudo> &c, bool mostrarCnpj, const QString &textoChave);

@@ -415,3 +415,151 @@ TEST_F(RelatorioTeste, LogotipoQuadradoOuLargoNoCabecalho)
 }
 
 } // namespace
+
+TEST_F(RelatorioTeste, TitulosMarcadosNoCorpoSaemUmaVezERepetemDepoisDaQuebra)
+{
+    parametro(QStringLiteral("IMPRESSAOCOMPRIMENTO"), QStringLiteral("120"));
+    // A statement: blocks of text, then its items under their titles.
+    Relatorio rel(QStringLiteral("Extrato"));
+    rel.linhaCabecalho(QStringLiteral("(ENTRADA No. 12)")); // printed as given, no "[...]"
+    rel.coluna(QStringLiteral("Data"), 20, Relatorio::Tipo::Data);
+    rel.coluna(QStringLiteral("Descrição"), 60);
+    rel.coluna(QStringLiteral("Valor"), 20, Relatorio::Tipo::Dinheiro, true);
+    for (int i = 0; i < 6; ++i)
+        rel.texto(QStringLiteral("BLOCO %1").arg(i + 1));
+    rel.titulosColunas();
+    for (int i = 0; i < 20; ++i)
+        rel.linha({QDate(2025, 3, 1), QStringLiteral("ITEM %1").arg(i + 1), Dinheiro::deCentavos(100)});
+    for (int i = 0; i < 15; ++i)
+        rel.resumo(QStringLiteral("Resumo %1:").arg(i + 1), i);
+    EXPECT_EQ(rel.totalLinhas(), 20); // the titles are no line of the report
+
+    const QList<Relatorio::Pagina> pags = rel.paginas();
+    ASSERT_GE(pags.size(), 2);
+    EXPECT_EQ(pags[1].cabecalho.value(2), "(ENTRADA No. 12)");
+    // Page one: the blocks first, the titles once right above the first item.
+    const QList<Relatorio::Banda> &p1 = pags[0].bandas;
+    ASSERT_GE(p1.size(), 8);
+    EXPECT_EQ(p1[0].tipo, TB::Texto);
+    EXPECT_EQ(p1[0].topo, Relatorio::kMargem + rel.alturaCabecalho());
+    EXPECT_EQ(comTipo(p1, TB::TitulosColunas).size(), 1);
+    EXPECT_EQ(p1[6].tipo, TB::TitulosColunas);
+    QStringList titulos;
+    for (const auto &c : p1[6].celulas)
+        titulos << c.texto;
+    EXPECT_EQ(titulos, QStringList({"Data", "Descrição", "Valor"}));
+    EXPECT_EQ(p1[7].tipo, TB::Detalhe);
+    EXPECT_EQ(p1[7].celulas[1].texto, "ITEM 1");
+    // A page the items go on to opens with the titles again; the last page,
+    // with only the summary, has none.
+    ASSERT_EQ(pags.size(), 4);
+    for (int i = 1; i < pags.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_GE(pags[i].bandas.size(), 2);
+        const bool comItens = !comTipo(pags[i].bandas, TB::Detalhe).isEmpty();
+        EXPECT_EQ(comItens, i < 3);
+        EXPECT_EQ(pags[i].bandas[0].tipo, comItens ? TB::TitulosColunas : TB::Resumo);
+        EXPECT_EQ(pags[i].bandas[0].topo, Relatorio::kMargem + rel.alturaCabecalho());
+        EXPECT_EQ(comTipo(pags[i].bandas, TB::TitulosColunas).size(), comItens ? 1 : 0);
+    }
+
+    // A break before the mark: the pages before it carry no titles. 38 blocks
+    // leave room at the foot of page three for the titles but not for the
+    // item: both go on to page four, the titles once.
+    Relatorio longo(QStringLiteral("Extrato"));
+    longo.coluna(QStringLiteral("Descrição"), 60);
+    for (int i = 0; i < 38; ++i)
+        longo.texto(QStringLiteral("BLOCO %1").arg(i + 1));
+    longo.titulosColunas();
+    longo.linha({QStringLiteral("ITEM")});
+    const QList<Relatorio::Pagina> pl = longo.paginas();
+    ASSERT_EQ(pl.size(), 4);
+    int titulosImpressos = 0;
+    for (int i = 0; i < pl.size(); ++i)
+        titulosImpressos += int(comTipo(pl[i].bandas, TB::TitulosColunas).size());
+    EXPECT_EQ(titulosImpressos, 1);
+    ASSERT_EQ(pl[3].bandas.size(), 2);
+    EXPECT_EQ(pl[3].bandas[0].tipo, TB::TitulosColunas);
+    EXPECT_EQ(pl[3].bandas[1].tipo, TB::Detalhe);
+
+    // Columns without titles print no title band at all.
+    Relatorio semTitulos(QStringLiteral("Conferência"));
+    semTitulos.coluna(QString(), 20);
+    semTitulos.coluna(QString(), 20);
+    semTitulos.linha({QStringLiteral("A"), QStringLiteral("B")});
+    for (const auto &p : semTitulos.paginas())
+        EXPECT_TRUE(comTipo(p.bandas, TB::TitulosColunas).isEmpty());
+    EXPECT_EQ(semTitulos.paginas()[0].bandas[0].tipo, TB::Detalhe);
+}
+
+TEST_F(RelatorioTeste, ComprovanteEstreitoNumaPaginaDoTamanhoDoConteudo)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_FAIL() << "pdftotext (poppler-utils) não instalado: rode scripts/install-deps";
+    parametro(QStringLiteral("IMPRESSAOLARGURA"), QStringLiteral("210"));
+    parametro(QStringLiteral("IMPRESSAOCOMPRIMENTO"), QStringLiteral("100"));
+    Relatorio rel(QStringLiteral("Comprovante"));
+    Relatorio::Formato f;
+    f.larguraMm = 62;
+    f.margens = QMarginsF(0, 10, 5, 0);
+    f.compacto = true;
+    f.alturaPeloConteudo = true;
+    rel.formato(f);
+    rel.cabecalhoCompacto({QStringLiteral("POUSADA D'ÁVILA"), QStringLiteral("Comprovante")});
+    rel.coluna(QStringLiteral("Qtd"), 16, Relatorio::Tipo::Inteiro);
+    rel.coluna(QStringLiteral("Unit."), 20, Relatorio::Tipo::Dinheiro);
+    rel.coluna(QStringLiteral("Total"), 20, Relatorio::Tipo::Dinheiro, true);
+    rel.rotuloTotalGeral(QStringLiteral("SUBTOTAL R$"));
+    rel.titulosColunas(QStringLiteral("Descrição"));
+    // More lines than the settings' 100 mm page holds.
+    for (int i = 0; i < 40; ++i)
+        rel.linha(QStringLiteral("CERVEJA %1").arg(i + 1), {2, Dinheiro::deCentavos(1000), Dinheiro::deCentavos(2000)});
+    rel.resumo(QStringLiteral("VALOR TOTAL R$"), Dinheiro::deCentavos(80000));
+    rel.fechamento(QStringLiteral("***  OBRIGADO, VOLTE SEMPRE  ***"));
+
+    // One page 62 mm wide, as long as its bands, with the report's own header.
+    const QList<Relatorio::Pagina> pags = rel.paginas();
+    ASSERT_EQ(pags.size(), 1);
+    EXPECT_EQ(pags[0].cabecalho, QStringList({"POUSADA D'ÁVILA", "Comprovante"}));
+    const Relatorio::Banda &ultima = pags[0].bandas.constLast();
+    EXPECT_EQ(ultima.tipo, TB::Fechamento);
+    EXPECT_DOUBLE_EQ(rel.tamanhoPagina().width(), 62);
+    EXPECT_DOUBLE_EQ(rel.tamanhoPagina().height(), ultima.topo + ultima.altura);
+    EXPECT_GT(rel.tamanhoPagina().height(), 150);
+    EXPECT_EQ(pags[0].bandas[0].topo, 10 + rel.alturaCabecalho());
+    // The columns fill the strip from the left edge to 5 mm before the right one.
+    const auto cols = rel.posicoesColunas();
+    EXPECT_DOUBLE_EQ(cols.first().first, 0);
+    EXPECT_NEAR(cols.last().first + cols.last().second, 57, 1e-9);
+    // A line with its text above is two compact rows high.
+    const Relatorio::Banda &d = comTipo(pags[0].bandas, TB::Detalhe).first();
+    EXPECT_EQ(d.texto, "CERVEJA 1");
+    EXPECT_DOUBLE_EQ(d.altura, 2 * Relatorio::kAlturaLinhaCompacta);
+
+    const QString arquivo = pasta() + QStringLiteral("/comprovante.pdf");
+    RelatorioPintura::gravarPdf(rel, arquivo);
+    const QString info = executar(QStringLiteral("pdfinfo"), {arquivo});
+    const QRegularExpressionMatch tam =
+        QRegularExpression(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)")).match(info);
+    ASSERT_TRUE(tam.hasMatch()) << info.toStdString();
+    EXPECT_NEAR(tam.captured(1).toDouble(), 62 / 25.4 * 72, 1.0);
+    EXPECT_NEAR(tam.captured(2).toDouble(), rel.tamanhoPagina().height() / 25.4 * 72, 1.0);
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+1\n)")))) << info.toStdString();
+    // Every text whole in the narrow column: nothing cut with an ellipsis.
+    const QString texto = executar(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), arquivo, QStringLiteral("-")});
+    EXPECT_FALSE(texto.contains(QChar(0x2026))) << texto.toStdString();
+    const QStringList linhas = texto.split(QLatin1Char('\n'));
+    auto linhaCom = [&](const QString &t) {
+        for (const QString &l : linhas)
+            if (l.contains(t))
+                return l.simplified();
+        return QString();
+    };
+    EXPECT_EQ(linhaCom(QStringLiteral("CERVEJA 40")), "CERVEJA 40");
+    EXPECT_EQ(linhaCom(QStringLiteral("Unit.")), "Qtd Unit. Total");
+    EXPECT_EQ(linhaCom(QStringLiteral("SUBTOTAL")), "SUBTOTAL R$ 800,00");
+    EXPECT_EQ(linhaCom(QStringLiteral("VALOR TOTAL")), "VALOR TOTAL R$ 800,00");
+    EXPECT_EQ(linhaCom(QStringLiteral("OBRIGADO")), "*** OBRIGADO, VOLTE SEMPRE ***");
+    // The figures of a line under its text.
+    EXPECT_EQ(linhaCom(QStringLiteral("20,00")), "2 10,00 20,00");
+}

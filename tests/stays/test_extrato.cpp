@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace {
@@ -113,19 +114,27 @@ protected:
         return id;
     }
 
-    // Cells of the detail lines after the heads line, per column.
+    // Cells of the detail lines, per column.
     static QList<QList<Relatorio::Celula>> detalhes(const Relatorio &r)
     {
         QList<QList<Relatorio::Celula>> l;
-        bool depoisCabecalho = false;
-        for (const Relatorio::Banda &b : r.bandas()) {
-            if (b.tipo != Relatorio::TipoBanda::Detalhe)
-                continue;
-            if (depoisCabecalho)
+        for (const Relatorio::Banda &b : r.bandas())
+            if (b.tipo == Relatorio::TipoBanda::Detalhe)
                 l << b.celulas;
-            depoisCabecalho = true;
-        }
         return l;
+    }
+    // The title band of the body: its row above the titles, then the titles.
+    static QStringList titulos(const Relatorio &r)
+    {
+        for (const Relatorio::Banda &b : r.bandas()) {
+            if (b.tipo != Relatorio::TipoBanda::TitulosColunas)
+                continue;
+            QStringList l{b.texto};
+            for (const Relatorio::Celula &c : b.celulas)
+                l << c.texto;
+            return l;
+        }
+        return {};
     }
     static QStringList textos(const Relatorio &r)
     {
@@ -210,8 +219,27 @@ TEST_F(Extrato, LinhasTotaisEResumoEmCentavos)
     EXPECT_EQ(s.value(QStringLiteral("Entrada Realizada por:")), QStringLiteral("ANA"));
     EXPECT_EQ(s.value(QStringLiteral("Fechamento Realizado por:")), QStringLiteral("BIA"));
 
+    // The column titles are the frame's title band, once, between the
+    // customer's block and the first line; the page opens with the blocks.
+    EXPECT_EQ(titulos(r), QStringList({QString(), QStringLiteral("Data"), u8("Descrição"), QStringLiteral("Comanda"),
+                                       QStringLiteral("Quantidade"), QStringLiteral("Valor Unit. R$"),
+                                       QStringLiteral("Taxa Serv.(%)"), QStringLiteral("Valor Total R$")}));
+    const QList<Relatorio::Banda> bandas = r.bandas();
+    qsizetype iTitulos = -1;
+    for (qsizetype i = 0; i < bandas.size(); ++i)
+        if (bandas[i].tipo == Relatorio::TipoBanda::TitulosColunas)
+            iTitulos = i;
+    ASSERT_GE(iTitulos, 2);
+    EXPECT_TRUE(bandas[iTitulos - 2].texto.startsWith(u8("Observações.....:")));
+    EXPECT_EQ(bandas[iTitulos + 1].tipo, Relatorio::TipoBanda::Detalhe);
+    // The page header carries the title and the stay's number.
+    const QList<Relatorio::Pagina> pags = r.paginas();
+    ASSERT_GE(pags.size(), 1);
+    EXPECT_EQ(pags[0].cabecalho.value(1), QStringLiteral("Extrato de Conta"));
+    EXPECT_EQ(pags[0].cabecalho.value(2), QStringLiteral("(ENTRADA No. 12)"));
+    EXPECT_EQ(pags[0].bandas[0].texto, u8("POUSADA D'ÁVILA"));
+
     const QStringList t = textos(r);
-    EXPECT_EQ(t.value(0), QStringLiteral("(ENTRADA No. 12)"));
     EXPECT_TRUE(t.contains(u8("POUSADA D'ÁVILA"))) << t.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(t.contains(u8("Chegada: 09/03/2026  14:00:00     Partida: 12/03/2026  11:45:00     Reserva n.º 3     UH: 101")));
     EXPECT_TRUE(t.contains(u8("Cliente..............: 7 - JOÃO D'ÁVILA")));
@@ -315,24 +343,88 @@ TEST_F(Extrato, ComprovantePequenoNaTelaENaImpressora)
     ASSERT_EQ(impressos.size(), 1);
     EXPECT_TRUE(previas.isEmpty());
     const Relatorio &r = impressos.first();
-    EXPECT_LT(r.tamanhoPagina().width(), 100);
-    const QStringList t = textos(r);
-    for (const char *esperado : {"POUSADA D'ÁVILA", "RUA DAS FLORES, 10", "OURO PRETO-MG", "(31)3333-4444 / (31)99999-0000",
-                                 "Email: contato@pousada.com.br", "Extrato de Conta", "(ENTRADA No. 12)", "UH: 101",
-                                 "Cliente: 7 - JOÃO D'ÁVILA", "CERVEJA LONG NECK", "***  OBRIGADO, VOLTE SEMPRE  ***"})
-        EXPECT_TRUE(t.contains(u8(esperado))) << esperado;
-    // Each line's figures under its description; the totals after them.
-    Dinheiro soma;
-    for (const QList<Relatorio::Celula> &c : detalhes(r))
-        soma += *c[2].dinheiro;
-    EXPECT_EQ(soma, reais("332,99"));
-    for (const char *total : {"SUBTOTAL R$ 332,99", "(-) Desconto R$ 5,00", "(+) Acréscimo R$ 2,50", "VALOR TOTAL R$ 330,49"})
-        EXPECT_TRUE(t.contains(u8(total))) << total;
+    // One page 62 mm wide at the left of the roll, as long as its lines.
+    EXPECT_DOUBLE_EQ(r.tamanhoPagina().width(), ExtratoConta::kLarguraComprovante);
+    EXPECT_EQ(r.margens(), QMarginsF(0, 10, 5, 0));
+    const QList<Relatorio::Pagina> pags = r.paginas();
+    ASSERT_EQ(pags.size(), 1);
+    EXPECT_DOUBLE_EQ(r.tamanhoPagina().height(), pags[0].bandas.constLast().topo + pags[0].bandas.constLast().altura);
+    // Its own header: the company's lines, the title and the stay.
+    EXPECT_EQ(pags[0].cabecalho,
+              QStringList({u8("POUSADA D'ÁVILA"), QStringLiteral("RUA DAS FLORES, 10"), QStringLiteral("OURO PRETO-MG"),
+                           QStringLiteral("(31)3333-4444 / (31)99999-0000"), QStringLiteral("Email: contato@pousada.com.br"),
+                           QStringLiteral("Extrato de Conta"), QStringLiteral("(ENTRADA No. 12)")}));
+    EXPECT_EQ(textos(r), QStringList({QStringLiteral("UH: 101"), QStringLiteral("Chegada: 09/03/2026  14:00:00"),
+                                      QStringLiteral("Partida: 12/03/2026  11:45:00"), u8("Cliente: 7 - JOÃO D'ÁVILA")}));
+    EXPECT_EQ(titulos(r), QStringList({u8("Descrição"), QStringLiteral("Quantidade"), QStringLiteral("Valor Unit. R$"),
+                                       QStringLiteral("Valor Total R$")}));
+    // Each line's description on its own row, its figures under it.
+    QStringList linhas;
+    for (const Relatorio::Banda &b : r.bandas())
+        if (b.tipo == Relatorio::TipoBanda::Detalhe)
+            linhas << b.texto + QLatin1Char('|') + b.celulas[0].texto + QLatin1Char('|') + b.celulas[1].texto
+                          + QLatin1Char('|') + b.celulas[2].texto;
+    EXPECT_EQ(linhas, QStringList({u8("DIÁRIA (2 HÓSPEDE(S))|1|150,00|150,00"), QStringLiteral("CERVEJA LONG NECK|2|10,00|22,00"),
+                                   u8("DIÁRIA (2 HÓSPEDE(S))|1|150,00|150,00"), u8("ÁGUA MINERAL|3|3,33|10,99")}));
+    // The totals as label and value.
+    const QMap<QString, QString> s = resumo(r);
+    EXPECT_EQ(s.value(QStringLiteral("SUBTOTAL R$")), QStringLiteral("332,99"));
+    EXPECT_EQ(s.value(QStringLiteral("(-) Desconto R$")), QStringLiteral("5,00"));
+    EXPECT_EQ(s.value(u8("(+) Acréscimo R$")), QStringLiteral("2,50"));
+    EXPECT_EQ(s.value(QStringLiteral("VALOR TOTAL R$")), QStringLiteral("330,49"));
+    EXPECT_EQ(r.bandas().constLast().texto, QStringLiteral("***  DOCUMENTO SEM VALOR FISCAL  ***"));
 
     // "Tela" previews the same receipt.
     ExtratoConta::imprimirOculto(id, false);
     ASSERT_EQ(previas.size(), 1);
-    EXPECT_LT(previas.first().tamanhoPagina().width(), 100);
+    EXPECT_DOUBLE_EQ(previas.first().tamanhoPagina().width(), ExtratoConta::kLarguraComprovante);
+}
+
+TEST_F(Extrato, ComprovantePequenoEmPdfCabeNaColuna)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_FAIL() << "pdftotext (poppler-utils) não instalado: rode scripts/install-deps";
+    Estadia e;
+    e.fechada = false;
+    const qint64 id = estadiaComLinhas(e);
+    const auto x = ExtratoConta::montar(id, QString(), kAgora);
+    ASSERT_TRUE(x.has_value());
+    const Relatorio rel = ExtratoConta::relatorioComprovante(*x);
+    const QString arquivo = pasta() + QStringLiteral("/comprovante.pdf");
+    RelatorioPintura::gravarPdf(rel, arquivo);
+    auto executar = [](const QString &programa, const QStringList &args) {
+        QProcess p;
+        p.start(QStandardPaths::findExecutable(programa), args);
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    // One page of 62 mm by the receipt's own length.
+    const QString info = executar(QStringLiteral("pdfinfo"), {arquivo});
+    const QRegularExpressionMatch tam =
+        QRegularExpression(QStringLiteral(R"(Page size:\s+([\d.]+) x ([\d.]+) pts)")).match(info);
+    ASSERT_TRUE(tam.hasMatch()) << info.toStdString();
+    EXPECT_NEAR(tam.captured(1).toDouble(), 62 / 25.4 * 72, 1.0);
+    EXPECT_NEAR(tam.captured(2).toDouble(), rel.tamanhoPagina().height() / 25.4 * 72, 1.0);
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+1\n)")))) << info.toStdString();
+
+    // Read back line by line: every text whole, the totals as label and value.
+    const QString texto = executar(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), arquivo, QStringLiteral("-")});
+    EXPECT_FALSE(texto.contains(QChar(0x2026))) << texto.toStdString();
+    QStringList linhas;
+    for (const QString &l : texto.split(QLatin1Char('\n')))
+        if (!l.simplified().isEmpty())
+            linhas << l.simplified();
+    for (const char *esperada :
+         {"POUSADA D'ÁVILA", "OURO PRETO-MG", "Email: contato@pousada.com.br", "Pré-Extrato de Conta",
+          "(ENTRADA No. 12)", "Partida: 12/03/2026 15:30:00", "Cliente: 7 - JOÃO D'ÁVILA", "Descrição",
+          "Quantidade Valor Unit. R$ Valor Total R$", "CERVEJA LONG NECK", "2 10,00 22,00", "ÁGUA MINERAL",
+          "3 3,33 10,99", "SUBTOTAL R$ 332,99", "(-) Desconto R$ 5,00", "(+) Acréscimo R$ 2,50",
+          "VALOR TOTAL R$ 330,49", "*** OBRIGADO, VOLTE SEMPRE ***", "*** DOCUMENTO SEM VALOR FISCAL ***"})
+        EXPECT_TRUE(linhas.contains(u8(esperada))) << esperada << "\n" << texto.toStdString();
+    // The description's row comes right above its figures.
+    const qsizetype cerveja = linhas.indexOf(QStringLiteral("CERVEJA LONG NECK"));
+    ASSERT_GE(cerveja, 0);
+    EXPECT_EQ(linhas.value(cerveja + 1), QStringLiteral("2 10,00 22,00"));
 }
 
 TEST_F(Extrato, TelaSemEntradaEscolhidaAvisaENaoRegistra)
@@ -378,12 +470,15 @@ TEST_F(Extrato, EntradaEConferenciaSempreNaTela)
 
     const Relatorio &ent = previas[0];
     EXPECT_EQ(ent.titulo(), u8("Entrada de Hóspede"));
+    EXPECT_EQ(ent.linhaOpcoes(), QStringLiteral("(ENTRADA No. 12)"));
     const QList<QList<Relatorio::Celula>> li = detalhes(ent);
     ASSERT_EQ(li.size(), 2);
     EXPECT_EQ(li[0][0].texto + '|' + li[0][1].texto + '|' + li[0][2].texto + '|' + li[0][3].texto,
               QStringLiteral("APARTAMENTO|TOALHA|3|0,00"));
     EXPECT_EQ(li[1][0].texto + '|' + li[1][1].texto + '|' + li[1][2].texto + '|' + li[1][3].texto,
               QStringLiteral("FRIGOBAR|CERVEJA LONG NECK|4|9,50"));
+    EXPECT_EQ(titulos(ent), QStringList({QString(), QStringLiteral("Local"), QStringLiteral("Item"),
+                                         QStringLiteral("Quantidade"), u8("Valor Unitário R$")}));
     const QStringList t = textos(ent);
     EXPECT_TRUE(t.contains(u8("Valor da Diária: R$ 150,00")));
     EXPECT_TRUE(t.contains(QStringLiteral("Caro Hóspede,")));
@@ -391,8 +486,11 @@ TEST_F(Extrato, EntradaEConferenciaSempreNaTela)
 
     const Relatorio &conf = previas[1];
     EXPECT_EQ(conf.titulo(), u8("Extrato de Conferência"));
-    EXPECT_EQ(textos(conf).value(0), QStringLiteral("(UH No. 101)"));
+    EXPECT_EQ(conf.linhaOpcoes(), QStringLiteral("(UH No. 101)"));
+    EXPECT_EQ(textos(conf).value(0), QStringLiteral("Itens Contidos (Apartamento e Frigobar)"));
     EXPECT_EQ(detalhes(conf).size(), 2);
+    EXPECT_EQ(titulos(conf), QStringList({QString(), QStringLiteral("Local"), QStringLiteral("Item"),
+                                          QStringLiteral("Quantidade")}));
     EXPECT_EQ(logsExtrato(), (QStringList{u8("Impressão de Relatório|Extrato de Conta (12)\rTipo:Entrada"),
                                           u8("Impressão de Relatório|Extrato de Conta (12)\rTipo:Conferência")}));
 }
@@ -455,8 +553,17 @@ TEST_F(Extrato, UmExtratoEmPdf)
     const QString texto = QString::fromUtf8(p.readAllStandardOutput());
     for (const char *esperado : {"Extrato de Conta", "(ENTRADA No. 12)", "POUSADA D'ÁVILA - CNPJ: 12.345.678/0001-95",
                                  "DIÁRIA (2 HÓSPEDE(S))", "ÁGUA MINERAL", "SUBTOTAL R$", "332,99", "VALOR TOTAL R$",
-                                 "330,49", "*** DOCUMENTO SEM VALOR FISCAL ***"})
+                                 "330,49", "*** DOCUMENTO SEM VALOR FISCAL ***",
+                                 "Ass.: ________________________________________________"})
         EXPECT_TRUE(texto.contains(u8(esperado))) << esperado << "\n" << texto.toStdString();
+    // The column titles once, right between the customer's block and the lines.
+    const QRegularExpression titulos(QStringLiteral(
+        R"(Data\s+Descrição\s+Comanda\s+Quantidade\s+Valor Unit\. R\$\s+Taxa Serv\.\(%\)\s+Valor Total R\$)"));
+    const qsizetype emTitulos = texto.indexOf(titulos);
+    ASSERT_GE(emTitulos, 0) << texto.toStdString();
+    EXPECT_EQ(texto.lastIndexOf(titulos), emTitulos);
+    EXPECT_LT(texto.indexOf(u8("Observações.....:")), emTitulos);
+    EXPECT_GT(texto.indexOf(u8("DIÁRIA (2 HÓSPEDE(S))")), emTitulos);
 }
 
 TEST_F(Extrato, EnterImprimeEscFechaESmsRecebeAEstadia)
