@@ -16,7 +16,8 @@ public:
     explicit ClienteBruto(const QString &caminho)
     {
         const QByteArray c = caminho.toLocal8Bit();
-        char dpb[] = {isc_dpb_version1, isc_dpb_user_name, 6, 'S', 'Y', 'S', 'D', 'B', 'A'};
+        const char dpb[] = {isc_dpb_version1, isc_dpb_user_name, 6, 'S', 'Y', 'S', 'D', 'B', 'A',
+                            isc_dpb_lc_ctype, 4, 'U', 'T', 'F', '8'};
         isc_attach_database(m_st, 0, c.constData(), &m_db, sizeof dpb, dpb);
         verificar("attach");
     }
@@ -28,12 +29,13 @@ public:
     ClienteBruto(const ClienteBruto &) = delete;
     ClienteBruto &operator=(const ClienteBruto &) = delete;
 
-    // Runs a query in a transaction of its own and fetches every row; returns
-    // the number of rows.
-    long consultar(const std::string &sql)
+    // Runs a query in a read-only transaction of its own and fetches at most
+    // `limite` rows (every row when negative); returns the rows fetched.
+    long consultar(const std::string &sql, long limite = -1)
     {
         isc_tr_handle tr = 0;
-        isc_start_transaction(m_st, &tr, 1, &m_db, 0, nullptr);
+        static const char tpb[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_read_committed, isc_tpb_rec_version};
+        isc_start_transaction(m_st, &tr, 1, &m_db, sizeof tpb, tpb);
         verificar("start");
         isc_stmt_handle h = 0;
         isc_dsql_allocate_statement(m_st, &m_db, &h);
@@ -51,6 +53,8 @@ public:
         std::vector<short> nulos(saida->sqld);
         for (int i = 0; i < saida->sqld; ++i) {
             XSQLVAR &v = saida->sqlvar[i];
+            if ((v.sqltype & ~1) == SQL_BLOB)
+                v.sqltype = short(SQL_QUAD | (v.sqltype & 1));
             dados[i].resize(size_t(v.sqllen) + 2);
             v.sqldata = dados[i].data();
             v.sqlind = &nulos[i];
@@ -58,7 +62,7 @@ public:
         isc_dsql_execute(m_st, &tr, &h, 1, nullptr);
         verificar("execute");
         long linhas = 0;
-        while (isc_dsql_fetch(m_st, &h, 1, saida) == 0)
+        while ((limite < 0 || linhas < limite) && isc_dsql_fetch(m_st, &h, 1, saida) == 0)
             ++linhas;
         isc_dsql_free_statement(m_st, &h, DSQL_drop);
         std::free(saida);
@@ -81,6 +85,19 @@ public:
         verificar("commit");
     }
 
+    // One statement (an EXECUTE BLOCK doing an operation's writes) in a
+    // transaction that is rolled back.
+    void executarDesfazendo(const std::string &sql)
+    {
+        isc_tr_handle tr = 0;
+        isc_start_transaction(m_st, &tr, 1, &m_db, 0, nullptr);
+        verificar("start");
+        isc_dsql_execute_immediate(m_st, &m_db, &tr, 0, sql.c_str(), 3, nullptr);
+        verificar(sql.c_str());
+        isc_rollback_transaction(m_st, &tr);
+        verificar("rollback");
+    }
+
 private:
     static XSQLDA *novoDA(int n)
     {
@@ -95,7 +112,7 @@ private:
             char buf[512];
             const ISC_STATUS *p = m_st;
             fb_interpret(buf, sizeof buf, &p);
-            std::cerr << onde << ": " << buf << "\n";
+            std::cerr << "cliente bruto: " << std::string(onde).substr(0, 200) << ": " << buf << "\n";
             std::exit(1);
         }
     }
