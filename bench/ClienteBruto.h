@@ -3,7 +3,7 @@
 // statements run in their own transaction and every row of a query fetched
 // into plain buffers. The statements are fixed texts of the benchmarks.
 #include <QString>
-#include <ibase.h>
+#include "FirebirdBruto.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -99,13 +99,6 @@ public:
     }
 
 private:
-    static XSQLDA *novoDA(int n)
-    {
-        auto *da = static_cast<XSQLDA *>(std::calloc(1, XSQLDA_LENGTH(n)));
-        da->version = SQLDA_VERSION1;
-        da->sqln = short(n);
-        return da;
-    }
     void verificar(const char *onde)
     {
         if (m_st[0] == 1 && m_st[1]) {

@@ -6,6 +6,7 @@
 #include "base/UnitDM.h"
 #include "rooms/Clientes.h"
 #include "rooms/UnitClientes.h"
+#include "FirebirdBruto.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -151,20 +152,6 @@ void BM_ClientesCpf(benchmark::State &state)
 }
 
 // ---- raw client API
-
-struct Status {
-    ISC_STATUS v[20] = {};
-    void verificar(const char *onde)
-    {
-        if (v[0] == 1 && v[1]) {
-            char buf[512];
-            const ISC_STATUS *p = v;
-            fb_interpret(buf, sizeof buf, &p);
-            std::cerr << onde << ": " << buf << "\n";
-            std::exit(1);
-        }
-    }
-};
 
 struct DA {
     XSQLDA *da;

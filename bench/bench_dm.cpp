@@ -1,6 +1,7 @@
 // Inserting and reading rows through the data module against the raw
 // Firebird client API on the same database. The ratio is printed at the end.
 #include "base/UnitDM.h"
+#include "FirebirdBruto.h"
 
 #include <QApplication>
 #include <QDir>
@@ -58,28 +59,6 @@ void BM_DataModule(benchmark::State &state)
 }
 
 // ---- raw client API
-
-struct Status {
-    ISC_STATUS v[20] = {};
-    void verificar(const char *onde)
-    {
-        if (v[0] == 1 && v[1]) {
-            char buf[512];
-            const ISC_STATUS *p = v;
-            fb_interpret(buf, sizeof buf, &p);
-            std::cerr << onde << ": " << buf << "\n";
-            std::exit(1);
-        }
-    }
-};
-
-XSQLDA *novoDA(int n)
-{
-    auto *da = static_cast<XSQLDA *>(std::calloc(1, XSQLDA_LENGTH(n)));
-    da->version = SQLDA_VERSION1;
-    da->sqln = short(n);
-    return da;
-}
 
 void BM_ClienteBruto(benchmark::State &state)
 {

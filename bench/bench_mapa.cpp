@@ -6,6 +6,7 @@
 // per size with the times, the statements and the ratio is printed at the end.
 #include "base/UnitDM.h"
 #include "rooms/UnitUH.h"
+#include "FirebirdBruto.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -134,20 +135,6 @@ void BM_MapaAtualizacao(benchmark::State &state)
 }
 
 // ---- raw client API: one query of the same rows
-
-struct Status {
-    ISC_STATUS v[20] = {};
-    void verificar(const char *onde)
-    {
-        if (v[0] == 1 && v[1]) {
-            char buf[512];
-            const ISC_STATUS *p = v;
-            fb_interpret(buf, sizeof buf, &p);
-            std::cerr << onde << ": " << buf << "\n";
-            std::exit(1);
-        }
-    }
-};
 
 void BM_ConsultaBruta(benchmark::State &state)
 {

@@ -7,6 +7,7 @@
 #include "base/UnitDM.h"
 #include "restaurant/ConsultaFiscal.h"
 #include "restaurant/UnitNCM.h"
+#include "FirebirdBruto.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -140,28 +141,6 @@ void BM_ConsultaNCM(benchmark::State &state)
 }
 
 // ---- raw client API, same statement, every row fetched
-
-struct Status {
-    ISC_STATUS v[20] = {};
-    void verificar(const char *onde)
-    {
-        if (v[0] == 1 && v[1]) {
-            char buf[512];
-            const ISC_STATUS *p = v;
-            fb_interpret(buf, sizeof buf, &p);
-            std::cerr << onde << ": " << buf << "\n";
-            std::exit(1);
-        }
-    }
-};
-
-XSQLDA *novoDA(int n)
-{
-    auto *da = static_cast<XSQLDA *>(std::calloc(1, XSQLDA_LENGTH(n)));
-    da->version = SQLDA_VERSION1;
-    da->sqln = short(n);
-    return da;
-}
 
 void BM_ClienteBrutoTIPI(benchmark::State &state)
 {

@@ -8,6 +8,7 @@
 #include "base/UnitDM.h"
 #include "stays/Estadias.h"
 #include "stays/UnitWalkIn.h"
+#include "FirebirdBruto.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -99,20 +100,6 @@ void BM_ListaEstadias(benchmark::State &state)
 }
 
 // ---- raw client API
-
-struct Status {
-    ISC_STATUS v[20] = {};
-    void verificar(const char *onde)
-    {
-        if (v[0] == 1 && v[1]) {
-            char buf[512];
-            const ISC_STATUS *p = v;
-            fb_interpret(buf, sizeof buf, &p);
-            std::cerr << onde << ": " << buf << "\n";
-            std::exit(1);
-        }
-    }
-};
 
 // range(0): 0 reads every row; 1 reads as many rows as the list's opening.
 void BM_ClienteBruto(benchmark::State &state)
