@@ -50,6 +50,14 @@ const char *const kMsgObsAtualizada = "Observação Atualizada!";
 
 namespace {
 
+// The grid's current row, its first when none is current; -1 when empty.
+int linhaEscolhida(const QTableWidget *g)
+{
+    if (g->rowCount() == 0)
+        return -1;
+    return g->currentRow() < 0 ? 0 : qMin(g->currentRow(), g->rowCount() - 1);
+}
+
 QTableWidget *grade(QWidget *pai, const QStringList &titulos)
 {
     auto *g = new QTableWidget(0, int(titulos.size()), pai);
@@ -928,8 +936,8 @@ void TFrmCadWalkIn::btnConfirmarHospedeClick()
 
 void TFrmCadWalkIn::btnRemoverHospedeClick()
 {
-    const int r = dbgHospedes->currentRow() < 0 ? 0 : dbgHospedes->currentRow();
-    if (r >= dbgHospedes->rowCount())
+    const int r = linhaEscolhida(dbgHospedes);
+    if (r < 0)
         return;
     const QString nome = dbgHospedes->item(r, 0)->text();
     const qint64 chave = dbgHospedes->item(r, 0)->data(Qt::UserRole).toLongLong();
@@ -987,8 +995,8 @@ void TFrmCadWalkIn::btnConfirmarVeiculoClick()
 
 void TFrmCadWalkIn::btnRemoverVeiculoClick()
 {
-    const int r = dbgVeiculos->currentRow() < 0 ? 0 : dbgVeiculos->currentRow();
-    if (r >= dbgVeiculos->rowCount())
+    const int r = linhaEscolhida(dbgVeiculos);
+    if (r < 0)
         return;
     const QString modelo = dbgVeiculos->item(r, 0)->text();
     const QString placa = dbgVeiculos->item(r, 1)->text();
@@ -1762,8 +1770,8 @@ void TFrmCadWalkIn::btnConfirmarItemClick()
 
 void TFrmCadWalkIn::btnRemoverItemClick()
 {
-    const int r = dbgItens->currentRow() < 0 ? 0 : dbgItens->currentRow();
-    if (!btnRemoverItem->isEnabled() || r >= dbgItens->rowCount())
+    const int r = linhaEscolhida(dbgItens);
+    if (r < 0 || !btnRemoverItem->isEnabled())
         return;
     const qint64 item = dbgItens->item(r, 0)->data(Qt::UserRole).toLongLong();
     const QString descricao = dbgItens->item(r, 1)->text();
@@ -1828,8 +1836,8 @@ void TFrmCadWalkIn::btnConfirmarFrigobarClick()
 
 void TFrmCadWalkIn::btnRemoverFrigobarClick()
 {
-    const int r = dbgFrigobar->currentRow() < 0 ? 0 : dbgFrigobar->currentRow();
-    if (!btnRemoverFrigobar->isEnabled() || r >= dbgFrigobar->rowCount())
+    const int r = linhaEscolhida(dbgFrigobar);
+    if (r < 0 || !btnRemoverFrigobar->isEnabled())
         return;
     const qint64 p = dbgFrigobar->item(r, 0)->data(Qt::UserRole).toLongLong();
     const QString descricao = dbgFrigobar->item(r, 1)->text();
