@@ -9,7 +9,7 @@
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
 #include "stays/UnitCadWalkIn.h"
-#include "stays/UnitWalkIn.h"
+#include "stays/ContextoListaEstadias.h"
 
 #include <QComboBox>
 #include <QDateEdit>
