@@ -3,6 +3,7 @@
 #include "base/Digitacao.h"
 #include "base/Grade.h"
 #include "base/Icones.h"
+#include "base/Janela.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
 #include "base/Relogio.h"
@@ -38,7 +39,6 @@
 
 TFrmMesas *FrmMesas = nullptr;
 std::function<void(TFrmMesas &)> TFrmMesas::abrirConta;
-std::function<void()> TFrmMesas::encerrarPrograma;
 
 void abrirMesas() { Telas::abrir<TFrmMesas>(FrmMesas); }
 
@@ -1152,6 +1152,6 @@ void TFrmMesas::reject()
     if (encerrar)
         Mensagem::info(Mesas::kMsgEncerrado);
     QDialog::reject();
-    if (encerrar && encerrarPrograma)
-        encerrarPrograma();
+    if (encerrar)
+        Janela::encerrarPrograma();
 }

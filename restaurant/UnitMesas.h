@@ -33,8 +33,6 @@ public:
     // The table account (another screen): opened on the current card with OP
     // "FECHAR" or "EXTRATO". Its menu items stay disabled while unset.
     static std::function<void(TFrmMesas &)> abrirConta;
-    // Ends the program (a "MESAS" terminal leaving the board).
-    static std::function<void()> encerrarPrograma;
 
     // "I" new table, "A" alter table (read by the table record screen);
     // "FECHAR" and "EXTRATO" before the account.

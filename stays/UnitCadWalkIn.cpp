@@ -1,5 +1,5 @@
 #include "stays/UnitCadWalkIn.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 
 #include "base/CabecalhoTela.h"
 #include "base/Grade.h"
@@ -1902,6 +1902,5 @@ void TFrmCadWalkIn::done(int r)
 {
     QDialog::done(r);
     // The alerts may no longer be true (a reservation used, a bill left).
-    if (FrmQuintara)
-        FrmQuintara->AtualizarAlertas(false);
+    Janela::atualizarAlertas(false);
 }
