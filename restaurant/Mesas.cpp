@@ -49,6 +49,18 @@ bool comoMostrada(const std::optional<Mesa> &agora, const Mesa &mostrada)
 
 } // namespace
 
+const QString kSqlMesas =
+    QStringLiteral("SELECT ID_MESA, DESCRICAO, STATUS, CLIENTE, ID_CHECK_IN, AGUARDANDO_PAG FROM MESA ORDER BY ID_MESA");
+
+// "Differs from S" as two ranges, so the index on CONCLUIDO serves.
+const QString kSqlFila = QStringLiteral(
+    "SELECT C.ID_CONSUMO, P.DESCRICAO AS PRODUTO, M.DESCRICAO AS MESA, C.QTD, C.DATA, C.HORA, C.ID_PRODUTO, "
+    "P.SERVICO FROM CONSUMO C JOIN PRODUTO P ON P.ID_PRODUTO = C.ID_PRODUTO "
+    "JOIN MESA M ON M.ID_MESA = (SELECT FIRST 1 M2.ID_MESA FROM MESA M2 WHERE M2.ID_CHECK_IN = C.ID_CHECK_IN "
+    "ORDER BY CASE WHEN M2.STATUS = 'O' THEN 0 ELSE 1 END, M2.ID_MESA) "
+    "WHERE (C.CONCLUIDO < 'S' OR C.CONCLUIDO > 'S') AND P.ORDEM_PEDIDOS = 'S' "
+    "ORDER BY C.DATA, C.HORA, C.ID_CONSUMO");
+
 Textos Textos::de(bool cartao)
 {
     Textos t;
@@ -108,8 +120,7 @@ quint32 Mesa::cor() const
 QList<Mesa> lerMesas()
 {
     QList<Mesa> r;
-    for (const Linha &l : con().lerTodas(QStringLiteral(
-             "SELECT ID_MESA, DESCRICAO, STATUS, CLIENTE, ID_CHECK_IN, AGUARDANDO_PAG FROM MESA ORDER BY ID_MESA")))
+    for (const Linha &l : con().lerTodas(kSqlMesas))
         r.append(mesaDe(l));
     return r;
 }
@@ -272,14 +283,7 @@ Resultado cancelar(const Textos &t, const Mesa &mesa)
 
 QList<Pedido> lerFila()
 {
-    // "Differs from S" as two ranges, so the index on CONCLUIDO serves.
-    const QList<Linha> linhas = con().lerTodas(QStringLiteral(
-        "SELECT C.ID_CONSUMO, P.DESCRICAO AS PRODUTO, M.DESCRICAO AS MESA, C.QTD, C.DATA, C.HORA, C.ID_PRODUTO, "
-        "P.SERVICO FROM CONSUMO C JOIN PRODUTO P ON P.ID_PRODUTO = C.ID_PRODUTO "
-        "JOIN MESA M ON M.ID_MESA = (SELECT FIRST 1 M2.ID_MESA FROM MESA M2 WHERE M2.ID_CHECK_IN = C.ID_CHECK_IN "
-        "ORDER BY CASE WHEN M2.STATUS = 'O' THEN 0 ELSE 1 END, M2.ID_MESA) "
-        "WHERE (C.CONCLUIDO < 'S' OR C.CONCLUIDO > 'S') AND P.ORDEM_PEDIDOS = 'S' "
-        "ORDER BY C.DATA, C.HORA, C.ID_CONSUMO"));
+    const QList<Linha> linhas = con().lerTodas(kSqlFila);
     QList<Pedido> r;
     r.reserve(linhas.size());
     for (const Linha &l : linhas) {

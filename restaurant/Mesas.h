@@ -93,6 +93,10 @@ struct Mesa {
     quint32 cor() const;
 };
 
+// The board's two reads: every table, and the kitchen queue.
+extern const QString kSqlMesas;
+extern const QString kSqlFila;
+
 // Every table, ordered by number.
 QList<Mesa> lerMesas();
 std::optional<Mesa> lerMesa(qint64 id);
