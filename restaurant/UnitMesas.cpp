@@ -309,6 +309,7 @@ void TFrmMesas::montar()
         cv->addWidget(new QLabel(QStringLiteral("Valor Unit. R$"), pnlConsumo));
         edtValorUnit = new QLineEdit(QStringLiteral("0,00"), pnlConsumo);
         edtValorUnit->setReadOnly(true);
+        edtValorUnit->setFocusPolicy(Qt::NoFocus); // shown only: Enter goes from the quantity to the note
         edtValorUnit->setAlignment(Qt::AlignRight);
         cv->addWidget(edtValorUnit);
         lq->addLayout(cq);
