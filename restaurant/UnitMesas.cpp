@@ -1112,6 +1112,8 @@ bool TFrmMesas::eventFilter(QObject *o, QEvent *e)
     }
     if (o == edtCodAtendente && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut))
         ColorirEdit(edtCodAtendente, e->type() == QEvent::FocusIn);
+    if (o == edtQtd && e->type() == QEvent::FocusOut && edtQtd->text().trimmed().isEmpty())
+        edtQtd->setText(QStringLiteral("0"));
     if (e->type() != QEvent::KeyPress)
         return QDialog::eventFilter(o, e);
     auto *k = static_cast<QKeyEvent *>(e);
@@ -1141,6 +1143,15 @@ void TFrmMesas::reject()
 {
     if (pnlConsumo->isVisible()) {
         btnFecharConsumoClick();
+        return;
+    }
+    // Esc on the opening or the transfer panel gives it up, not the board.
+    if (pnlAbrir->isVisible()) {
+        btnCancelarAbrirClick();
+        return;
+    }
+    if (pnlTransferir->isVisible()) {
+        btnFecharTransferirClick();
         return;
     }
     tmrAtualizar->stop();
