@@ -57,6 +57,17 @@ QString escolherArquivo(QWidget *pai, const QString &titulo, const QString &past
     return d.selectedFiles().constFirst();
 }
 
+QStringList escolherArquivos(QWidget *pai, const QString &titulo, const QString &pasta, const QString &filtro)
+{
+    QFileDialog d(pai, titulo, pasta, filtro);
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(QFileDialog::AcceptOpen);
+    d.setFileMode(QFileDialog::ExistingFiles);
+    if (executar(&d, typeid(QFileDialog)) != QDialog::Accepted)
+        return {};
+    return d.selectedFiles();
+}
+
 QColor escolherCor(QWidget *pai, const QColor &inicial, const QString &titulo)
 {
     QColorDialog d(inicial, pai);

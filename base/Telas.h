@@ -5,6 +5,7 @@
 // type and act on it instead of blocking in its event loop.
 #include <QColor>
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -39,6 +40,8 @@ void definirSemInterceptador(SemInterceptador f);
 // File and colour choices, through executar (tests intercept QFileDialog /
 // QColorDialog). An empty text / invalid colour when cancelled.
 QString escolherArquivo(QWidget *pai, const QString &titulo, const QString &pasta, const QString &filtro);
+// Several files at once (an empty list when cancelled).
+QStringList escolherArquivos(QWidget *pai, const QString &titulo, const QString &pasta, const QString &filtro);
 QColor escolherCor(QWidget *pai, const QColor &inicial, const QString &titulo);
 
 // Creates T, publishes it in `global` while open, shows it modally and frees it.
