@@ -421,12 +421,11 @@ void TFrmCadWalkIn::carregarListas()
     cbReserva->clear();
     cbReserva->addItem(QString(), 0);
     QList<Linha> reservas;
-    const QDate hoje = Relogio::hoje();
+    // Every pending reservation, whatever its days: a guest arriving early
+    // must find the one made for later.
     if (novo)
         reservas = c.lerTodas(QStringLiteral("SELECT ID_RESERVA, DATA_ENTRADA, DATA_SAIDA FROM RESERVA WHERE "
-                                             "CONFIRMADA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA <= ? AND "
-                                             "DATA_SAIDA >= ? ORDER BY ID_RESERVA"),
-                              {hoje, hoje});
+                                             "CONFIRMADA = 'N' AND EXCLUIDO = 'N' ORDER BY ID_RESERVA"));
     else if (m_lista && m_lista->campo(QStringLiteral("ID_RESERVA")).toLongLong() > 0)
         reservas = c.lerTodas(QStringLiteral("SELECT ID_RESERVA, DATA_ENTRADA, DATA_SAIDA FROM RESERVA WHERE "
                                              "ID_RESERVA = ?"),

@@ -274,11 +274,20 @@ TEST_F(Reservas_, ClienteRestritoOuListaNegraNaoEOferecidoNemAceito)
         ASSERT_TRUE(r.has_value());
         EXPECT_EQ(r->mensagem, QStringLiteral("Cliente Inválido!"));
     }
-    Reservas::Dados d = dados(uh101, kHoje, kHoje);
-    d.pessoas = QStringLiteral("3"); // the type has rates for one and two persons
-    const auto r = Reservas::verificarDisponibilidade(d, kHoje);
-    ASSERT_TRUE(r.has_value());
-    EXPECT_EQ(r->mensagem, QStringLiteral("Quantidade de Pessoas Maior que a Permitida para o Tipo de UH (2)!"));
+}
+
+// The type has rates for one and two persons only; a family of five is still
+// booked, as the check-in would take it in.
+TEST_F(Reservas_, FamiliaMaiorQueAsTarifasDoTipoEReservada)
+{
+    TFrmReservas lista;
+    lista.OP = QStringLiteral("I");
+    TFrmCadReservas f(&lista);
+    preencher(f, uh101, kHoje.addDays(1), kHoje.addDays(2), QStringLiteral("5"));
+    msg->esperar(QStringLiteral("Reserva Cadastrada com Sucesso! Deseja Cadastrar Outra?"), Mensagem::Nao);
+    f.btnConfirmarClick();
+    EXPECT_EQ(msg->pendentes(), 0);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM RESERVA WHERE ID_UH = ? AND QTD_PESSOAS = 5"), {uh101}), 1);
 }
 
 TEST_F(Reservas_, AlteracaoMoveDiasEEstadosEntreQuartos)
