@@ -161,7 +161,7 @@ LayoutLista layoutLista(const QString &op, bool restaurante, bool alteraDiaria, 
                             QStringLiteral("Valor da Diária (R$)")};
     } else if (op == QLatin1String("HIST")) {
         esconderComuns();
-        l.formaPag = l.diariasCobradas = true; // not in the hidden set of the history
+        l.formaPag = true; // not in the hidden set of the history
         l.titulo = QStringLiteral("Histórico de Cliente");
         l.historico = true;
     }

@@ -1,4 +1,5 @@
 #include "stays/UnitCadWalkIn.h"
+#include "rooms/UnitTiposUH.h"
 #include "core/UnitQuintara.h"
 
 #include "base/CabecalhoTela.h"
@@ -347,10 +348,7 @@ void TFrmCadWalkIn::montar()
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnCancelarClick);
     connect(btnSalvarObs, &QPushButton::clicked, this, &TFrmCadWalkIn::btnSalvarObsClick);
-    connect(btnTiposUH, &QPushButton::clicked, this, [] {
-        if (CadWalkIn::abrirTiposUH)
-            CadWalkIn::abrirTiposUH();
-    });
+    connect(btnTiposUH, &QPushButton::clicked, this, [] { abrirTiposUH(); });
     connect(btnFecharConta, &QPushButton::clicked, this, [this] {
         if (CadWalkIn::fecharConta)
             CadWalkIn::fecharConta(*this);

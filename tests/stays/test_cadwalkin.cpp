@@ -6,6 +6,7 @@
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "finance/UnitRelRecibo.h"
+#include "rooms/UnitTiposUH.h"
 #include "stays/Estadias.h"
 #include "stays/UnitBuscarVeiculo.h"
 #include "stays/UnitCadWalkIn.h"
@@ -789,3 +790,18 @@ TEST_F(FormularioEstadiaTeste, FrigobarDaNovaEntradaSoNaConfirmacao)
 
 } // namespace
 
+
+TEST_F(FormularioEstadiaTeste, TiposDeUHAbreAListaDeTipos)
+{
+    int abertas = 0;
+    Telas::interceptar<TFrmTiposUH>([&](TFrmTiposUH *) {
+        ++abertas;
+        return int(QDialog::Rejected);
+    });
+    comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
+        ASSERT_TRUE(f->btnTiposUH->isVisibleTo(f));
+        ASSERT_TRUE(f->btnTiposUH->isEnabled());
+        f->btnTiposUH->click();
+    });
+    EXPECT_EQ(abertas, 1);
+}
