@@ -4,7 +4,7 @@
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "base/UnitLog.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 #include "core/UnitSMS.h"
 #include "rooms/UnitCadReservas.h"
 
@@ -195,11 +195,11 @@ void TFrmReservas::showEvent(QShowEvent *e)
     AcaoAtual(QStringLiteral("Reservas"));
 }
 
-void TFrmReservas::closeEvent(QCloseEvent *e)
+// Every way out ("Sair", Ctrl+X, Esc, the window's close) refreshes the alerts.
+void TFrmReservas::done(int r)
 {
-    if (FrmQuintara)
-        FrmQuintara->AtualizarAlertas(false);
-    QDialog::closeEvent(e);
+    QDialog::done(r);
+    Janela::atualizarAlertas(false);
 }
 
 void TFrmReservas::fecharGrade()

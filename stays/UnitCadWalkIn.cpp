@@ -1,6 +1,6 @@
 #include "stays/UnitCadWalkIn.h"
+#include "base/Janela.h"
 #include "rooms/UnitTiposUH.h"
-#include "core/UnitQuintara.h"
 
 #include "base/CabecalhoTela.h"
 #include "base/Grade.h"
@@ -1899,6 +1899,5 @@ void TFrmCadWalkIn::done(int r)
 {
     QDialog::done(r);
     // The alerts may no longer be true (a reservation used, a bill left).
-    if (FrmQuintara)
-        FrmQuintara->AtualizarAlertas(false);
+    Janela::atualizarAlertas(false);
 }

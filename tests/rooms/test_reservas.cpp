@@ -1,6 +1,7 @@
 // Reservations: the form's checks and saves, the room states they set, the
 // list's period view with its free rooms, deletion and search, and two
 // workstations reserving the same room and day at once.
+#include "base/Janela.h"
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "rooms/Reservas.h"
@@ -288,6 +289,37 @@ TEST_F(Reservas_, FamiliaMaiorQueAsTarifasDoTipoEReservada)
     f.btnConfirmarClick();
     EXPECT_EQ(msg->pendentes(), 0);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM RESERVA WHERE ID_UH = ? AND QTD_PESSOAS = 5"), {uh101}), 1);
+}
+
+// Leaving the list by any way refreshes the main window's alerts.
+TEST_F(Reservas_, SairPorQualquerCaminhoAtualizaOsAlertas)
+{
+    struct Registro : Janela::Servico {
+        int alertas = 0;
+        void atualizarAlertas(bool) override { ++alertas; }
+    } janela;
+    Janela::instalar(&janela);
+    const struct {
+        const char *caminho;
+        std::function<void(TFrmReservas &)> sair;
+    } casos[] = {
+        {"Sair", [](TFrmReservas &l) { l.btnSair->click(); }},
+        {"Ctrl+X", [](TFrmReservas &l) { tecla(focado(), Qt::Key_X, Qt::ControlModifier); }},
+        {"Esc", [](TFrmReservas &l) { tecla(focado() ? focado() : &l, Qt::Key_Escape); }},
+        {"fechar a janela", [](TFrmReservas &l) { l.close(); }},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.caminho);
+        janela.alertas = 0;
+        TFrmReservas lista;
+        lista.show();
+        ativar(&lista);
+        lista.activateWindow();
+        c.sair(lista);
+        EXPECT_FALSE(lista.isVisible());
+        EXPECT_EQ(janela.alertas, 1);
+    }
+    Janela::instalar(nullptr);
 }
 
 TEST_F(Reservas_, AlteracaoMoveDiasEEstadosEntreQuartos)
