@@ -437,6 +437,9 @@ void TFrmWalkIn::linhaMudou()
     }
 }
 
+QWidget *TFrmWalkIn::grade() { return DBGrid1; }
+QWidget *TFrmWalkIn::botaoSair() { return btnSair; }
+
 void TFrmWalkIn::reabrir()
 {
     abrirConsulta(m_consulta, false);
