@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QEvent>
@@ -253,6 +254,43 @@ private:
     int m_maximo;
 };
 
+// The screen's own shortcuts with Ctrl or Alt win over a text field of the
+// screen, which would take Ctrl+X as "cut": the keys a screen advertises
+// work from every field. Plain keys (Delete in a search box) keep their
+// meaning in the field.
+class FiltroAtalhosTela : public QObject {
+public:
+    explicit FiltroAtalhosTela(QWidget *tela) : QObject(tela), m_tela(tela)
+    {
+        setObjectName(QStringLiteral("filtroAtalhosTela"));
+    }
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() != QEvent::ShortcutOverride)
+            return false;
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w || w == m_tela || w->window() != m_tela)
+            return false;
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return false;
+        const QKeySequence tecla(k->keyCombination());
+        bool daTela = false;
+        for (QShortcut *s : m_tela->findChildren<QShortcut *>())
+            daTela = daTela || (s->isEnabled() && s->key() == tecla);
+        for (QAction *a : m_tela->findChildren<QAction *>())
+            daTela = daTela || (a->isEnabled() && a->shortcuts().contains(tecla));
+        if (!daTela)
+            return false;
+        // Not taken by the field: the shortcut acts.
+        e->ignore();
+        return true;
+    }
+
+private:
+    QWidget *m_tela;
+};
+
 } // namespace
 
 // ---------------------------------------------------------------- focus colours
@@ -315,9 +353,17 @@ QMenuBar *criarMenuAtalhos(QDialog *tela, const QList<EntradaAtalho> &entradas)
                 acao();
         });
     }
+    atalhosEmTodoCampo(tela);
     if (tela->layout())
         tela->layout()->setMenuBar(menu);
     return menu;
+}
+
+void atalhosEmTodoCampo(QWidget *tela)
+{
+    if (!tela || tela->findChild<QObject *>(QStringLiteral("filtroAtalhosTela"), Qt::FindDirectChildrenOnly))
+        return;
+    qApp->installEventFilter(new FiltroAtalhosTela(tela));
 }
 
 QAction *acaoAtalho(QMenuBar *menu, const QString &legenda)

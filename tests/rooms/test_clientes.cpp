@@ -438,6 +438,22 @@ TEST_F(Clientes_, DataDeNascimentoDigitadaEAData)
     }
 }
 
+// The list opens with the cursor in the name search; "Sair - (Ctrl + X)"
+// leaves it from there, and the typed name is not cut.
+TEST_F(Clientes_, CtrlXNaBuscaSaiDaLista)
+{
+    TFrmClientes lista;
+    lista.show();
+    ativar(&lista);
+    lista.edtNome->setFocus();
+    digitar(lista.edtNome, QStringLiteral("MAR"));
+    lista.edtNome->selectAll();
+    ASSERT_EQ(focado(), lista.edtNome);
+    tecla(lista.edtNome, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(lista.isVisible());
+    EXPECT_EQ(lista.edtNome->text(), QStringLiteral("MAR"));
+}
+
 TEST_F(Clientes_, AlteracaoGravaPorParametrosComLogEFotoPadrao)
 {
     const qint64 id = cliente(QStringLiteral("PEDRO"), QStringLiteral("529.982.247-25"));
