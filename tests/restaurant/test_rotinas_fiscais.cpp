@@ -568,6 +568,19 @@ TEST_F(Fiscal, DescontosEmCentavos)
     EXPECT_EQ(valorDaLinha(QStringLiteral("DESCONTO R$")), QStringLiteral("-15,50"));
     EXPECT_EQ(valorDaLinha(QStringLiteral("TOTAL R$")), QStringLiteral("84,50"));
 
+    // Entering a money field shows it without dots; leaving formats it.
+    struct Foco {
+        const char *digitado, *aoEntrar, *aoSair;
+    } focos[] = {{"1.000,50", "1000,50", "1.000,50"}, {"", "", "0,00"}, {"15,5", "15,5", "15,50"}, {"x", "x", "x"}};
+    for (const Foco &c : focos) {
+        SCOPED_TRACE(c.digitado);
+        f->edtDesconto->setText(u8(c.digitado));
+        focar(f->edtDesconto, true);
+        EXPECT_EQ(f->edtDesconto->text(), u8(c.aoEntrar));
+        focar(f->edtDesconto, false);
+        EXPECT_EQ(f->edtDesconto->text(), u8(c.aoSair));
+    }
+
     // A discount the printer would refuse is refused before the coupon opens.
     const QString antes = bobina();
     auto g = telaHospedagem(41);
