@@ -2,8 +2,11 @@
 #include "base/Telas.h"
 #include "core/UnitQuintara.h"
 #include "finance/UnitCaixa.h"
+#include "finance/UnitDespesasAvulsas.h"
 #include "finance/UnitNotas.h"
 #include "finance/UnitRetiraDinheiro.h"
+#include "rooms/UnitUH.h"
+#include "stays/UnitWalkIn.h"
 
 namespace Financas {
 
@@ -11,6 +14,14 @@ void registrarComandos(TFrmQuintara &principal)
 {
     principal.registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { abrirCaixa(); });
     TFrmRetiraDinheiro::abrirNotas = [] { Telas::abrir<TFrmNotas>(FrmNotas, FrmRetiraDinheiro); };
+    registrarGanchosDespesasAvulsas();
+}
+
+void registrarGanchosDespesasAvulsas()
+{
+    // The room map's and the stay list's "Despesas Avulsas".
+    MapaUH::ganchos().despesasAvulsas = [] { abrirDespesasAvulsas(); };
+    ListaEstadias::despesasAvulsas = [] { abrirDespesasAvulsas(); };
 }
 
 } // namespace Financas

@@ -5,4 +5,6 @@ class TFrmQuintara;
 
 namespace Financas {
 void registrarComandos(TFrmQuintara &principal);
+// The screens of finance that other subsystems' screens open (part of registrarComandos).
+void registrarGanchosDespesasAvulsas();
 }
