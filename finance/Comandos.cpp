@@ -1,6 +1,6 @@
 #include "finance/Comandos.h"
 #include "base/Telas.h"
-#include "core/UnitQuintara.h"
+#include "base/Comandos.h"
 #include "finance/UnitCaixa.h"
 #include "finance/UnitDespesasAvulsas.h"
 #include "finance/UnitNotas.h"
@@ -10,7 +10,7 @@
 
 namespace Financas {
 
-void registrarComandos(TFrmQuintara &principal)
+void registrarComandos(RegistroComandos &principal)
 {
     principal.registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { abrirCaixa(); });
     TFrmRetiraDinheiro::abrirNotas = [] { Telas::abrir<TFrmNotas>(FrmNotas, FrmRetiraDinheiro); };

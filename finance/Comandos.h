@@ -1,10 +1,10 @@
 #pragma once
 // The main window's commands (ribbon buttons, hub entries) that open the
 // screens of finance.
-class TFrmQuintara;
+class RegistroComandos;
 
 namespace Financas {
-void registrarComandos(TFrmQuintara &principal);
+void registrarComandos(RegistroComandos &principal);
 // The screens of finance that other subsystems' screens open (part of registrarComandos).
 void registrarGanchosDespesasAvulsas();
 }
