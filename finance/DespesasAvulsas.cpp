@@ -108,13 +108,29 @@ void deduzir(ConexaoBanco &c, qint64 funcionario, const QString &descricao, Dinh
                  + QStringLiteral(" (") + ref + QLatin1Char(')'));
 }
 
-// Runs a save or a deletion; a refusal comes back instead of the key.
+// Runs a save or a deletion in one transaction; a refusal comes back instead
+// of the key, with nothing written. Inside a caller's transaction the
+// operation runs under a savepoint, so a refusal undoes its own statements
+// and leaves the caller's.
 template <class F>
 Gravacao executar(F &&f)
 {
+    ConexaoBanco &c = DM->Conexao;
     Gravacao g;
+    if (c.emTransacao()) {
+        c.executar(QStringLiteral("SAVEPOINT DESPESA_AVULSA"));
+        try {
+            g.id = f();
+            c.executar(QStringLiteral("RELEASE SAVEPOINT DESPESA_AVULSA ONLY"));
+        } catch (const Desistencia &d) {
+            c.executar(QStringLiteral("ROLLBACK TO SAVEPOINT DESPESA_AVULSA"));
+            c.executar(QStringLiteral("RELEASE SAVEPOINT DESPESA_AVULSA ONLY"));
+            g.recusa = d.recusa;
+        }
+        return g;
+    }
     try {
-        g.id = DM->Conexao.emTransacao(std::forward<F>(f));
+        g.id = c.emTransacao(std::forward<F>(f));
     } catch (const Desistencia &d) {
         g.recusa = d.recusa;
     }
@@ -416,14 +432,15 @@ Exclusao excluirIndividual(qint64 id)
 {
     return comoExclusao(executar([&]() -> qint64 {
         ConexaoBanco &c = DM->Conexao;
-        // The row first: a second workstation deleting the same sale waits
-        // here and then finds nothing to delete.
-        const Linha l = c.ler(QStringLiteral("DELETE FROM DESPESA_AVULSA WHERE ID_DESPESA_AVULSA = ? RETURNING "
-                                             "ID_DESPESA_AVULSA, ID_P_S, QTD, VALOR_UNIT, COMANDA, USUARIO, DATA, "
-                                             "HORA, TAXA, ID_FUNCIONARIO, %1")
+        // The row first, locked and deleted: a second workstation deleting
+        // the same sale waits here and then finds nothing to delete.
+        const Linha l = c.ler(QStringLiteral("SELECT ID_DESPESA_AVULSA, ID_P_S, QTD, VALOR_UNIT, COMANDA, USUARIO, "
+                                             "DATA, HORA, TAXA, ID_FUNCIONARIO, %1 FROM DESPESA_AVULSA "
+                                             "WHERE ID_DESPESA_AVULSA = ? WITH LOCK")
                                   .arg(listaColunasMeios()),
                               {id});
-        if (l.vazia() || l.inteiro(QStringLiteral("ID_DESPESA_AVULSA")) != id)
+        if (l.vazia()
+            || c.executar(QStringLiteral("DELETE FROM DESPESA_AVULSA WHERE ID_DESPESA_AVULSA = ?"), {id}) != 1)
             throw Desistencia{Recusa{kMsgJaExcluida}};
         movimentar(meiosDaLinha(l), false);
         const qint64 produto = l.inteiro(QStringLiteral("ID_P_S"));
@@ -463,11 +480,12 @@ Exclusao excluirVarias(qint64 id)
 {
     return comoExclusao(executar([&]() -> qint64 {
         ConexaoBanco &c = DM->Conexao;
-        const Linha l = c.ler(QStringLiteral("DELETE FROM V_DESPESA_AVULSA WHERE ID_V_DESPESA_AVULSA = ? RETURNING "
-                                             "ID_V_DESPESA_AVULSA, ID_FUNCIONARIO, %1")
+        const Linha l = c.ler(QStringLiteral("SELECT ID_V_DESPESA_AVULSA, ID_FUNCIONARIO, %1 FROM V_DESPESA_AVULSA "
+                                             "WHERE ID_V_DESPESA_AVULSA = ? WITH LOCK")
                                   .arg(listaColunasMeios()),
                               {id});
-        if (l.vazia() || l.inteiro(QStringLiteral("ID_V_DESPESA_AVULSA")) != id)
+        if (l.vazia()
+            || c.executar(QStringLiteral("DELETE FROM V_DESPESA_AVULSA WHERE ID_V_DESPESA_AVULSA = ?"), {id}) != 1)
             throw Desistencia{Recusa{kMsgJaExcluida}};
         movimentar(meiosDaLinha(l), false);
         const QList<Linha> linhas =

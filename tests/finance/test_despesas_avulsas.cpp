@@ -539,6 +539,15 @@ TEST_F(DespesasTeste, EstornoRecusadoNaoMudaNada)
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_AVULSA")), 1);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM V_I_DESPESA_AVULSA")), 1);
     EXPECT_EQ(logs().size(), logsAntes);
+    // Inside a caller's transaction the refusal undoes its own statements only.
+    banco().emTransacao([&] {
+        banco().executar(QStringLiteral("UPDATE PRODUTOS_SERVICOS SET MINIMO = 3 WHERE ID_P_S = ?"), {suco});
+        EXPECT_FALSE(excluirIndividual(g.id).excluida);
+    });
+    EXPECT_EQ(contar(QStringLiteral("SELECT MINIMO FROM PRODUTOS_SERVICOS WHERE ID_P_S = ?"), {suco}), 3);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_AVULSA")), 1);
+    EXPECT_EQ(saldos(), antes);
+    EXPECT_EQ(estoque(suco), 16);
 }
 
 // ---------------------------------------------------------------- the screen
@@ -725,6 +734,14 @@ TEST_F(DespesasTeste, CupomFiscalChamaOGanchoComAVenda)
     t.pgDespesas->setCurrentIndex(1);
     t.btnCupomFiscal->click();
     EXPECT_EQ(chamadas, (QList<QPair<Tipo, qint64>>{{Tipo::Individual, g.id}, {Tipo::Varias, v.id}}));
+    // With the companion point of sale the sale is rung up there: the
+    // program is looked for (missing here, so the clerk is told).
+    parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("S"));
+    msg->esperar(QString());
+    t.btnCupomFiscal->click();
+    EXPECT_EQ(chamadas.size(), 2);
+    ASSERT_EQ(msg->mostradas().size(), 1);
+    EXPECT_TRUE(msg->mostradas()[0].texto.startsWith(u8("O programa Zentro PDV não foi encontrado")));
 }
 
 TEST_F(DespesasTeste, MapaEListaDeEstadiasAbremATela)
