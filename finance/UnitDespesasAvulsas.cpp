@@ -128,6 +128,7 @@ TFrmDespesasAvulsas::TFrmDespesasAvulsas(QWidget *parent) : QDialog(parent)
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setModel(tDespesa);
     prepararGrade(DBGrid1);
+    m_larguras1 = {60, 220, 45, 95, 60, 140, 75, 75, 95, 65, 80, 65, 80, 160};
     pgDespesas->addTab(DBGrid1, QStringLiteral("Individual"));
 
     tDespesaVarias = new ModeloConsulta(this);
@@ -147,6 +148,7 @@ TFrmDespesasAvulsas::TFrmDespesasAvulsas(QWidget *parent) : QDialog(parent)
     DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
     DBGrid2->setModel(tDespesaVarias);
     prepararGrade(DBGrid2);
+    m_larguras2 = {60, 85, 100, 75, 75, 95, 80, 65, 80, 160};
     pgDespesas->addTab(DBGrid2, QStringLiteral("Várias"));
     layout->addWidget(pgDespesas, 1);
 
@@ -282,6 +284,8 @@ TFrmDespesasAvulsas::TFrmDespesasAvulsas(QWidget *parent) : QDialog(parent)
     instalarComportamentoEdicao(this, {});
     edtCodBarras->installEventFilter(this);
     edtValorUnit->installEventFilter(this);
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->installEventFilter(this);
 
     connect(btnNovaDespesa, &QPushButton::clicked, this, &TFrmDespesasAvulsas::btnNovaDespesaClick);
     connect(btnExcluirDespesa, &QPushButton::clicked, this, &TFrmDespesasAvulsas::btnExcluirDespesaClick);
@@ -345,6 +349,10 @@ void TFrmDespesasAvulsas::abrirListas()
     tDespesaVarias->abrir();
     if (!tDespesaVarias->vazia())
         DBGrid2->selectRow(0);
+    for (int i = 0; i < m_larguras1.size(); ++i)
+        DBGrid1->setColumnWidth(i, m_larguras1[i]);
+    for (int i = 0; i < m_larguras2.size(); ++i)
+        DBGrid2->setColumnWidth(i, m_larguras2[i]);
     atualizarBotoes();
 }
 
@@ -809,6 +817,13 @@ bool TFrmDespesasAvulsas::eventFilter(QObject *o, QEvent *e)
         }
         if (k->text() == QLatin1String("*") || k->key() == Qt::Key_Asterisk) {
             edtCodBarrasAsterisco();
+            return true;
+        }
+    }
+    if (auto *b = qobject_cast<QPushButton *>(o); b && e->type() == QEvent::KeyPress) {
+        const int k = static_cast<QKeyEvent *>(e)->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+            b->click();
             return true;
         }
     }

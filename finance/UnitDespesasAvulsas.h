@@ -125,6 +125,7 @@ private:
     Dinheiro m_devido;
     Dinheiro m_taxa;
     QList<DespesasAvulsas::Item> m_itens;
+    QList<int> m_larguras1, m_larguras2;
     QAction *m_acNova = nullptr;
     QAction *m_acExcluir = nullptr;
 };
