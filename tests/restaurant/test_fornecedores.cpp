@@ -5,10 +5,16 @@
 #include "restaurant/Fornecedores.h"
 #include "restaurant/UnitCadFornecedores.h"
 #include "restaurant/UnitFornecedores.h"
+#include "restaurant/UnitRelFornecedores.h"
+#include "base/RelatorioPintura.h"
 #include "support/MensagensRoteiro.h"
 #include "support/TelasTeste.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -205,4 +211,41 @@ TEST_F(FornecedoresTeste, ListaFiltrosEExclusao)
     EXPECT_EQ(banco().lerTodas(Fornecedores::sqlListaTipo(QStringLiteral("J"))).size(), 0);
     EXPECT_EQ(banco().lerTodas(Fornecedores::sqlListaTipo(QStringLiteral("F"))).size(), 1);
     (void)b;
+}
+
+TEST_F(FornecedoresTeste, RelatorioComExcluidosETotal)
+{
+    const qint64 a = fornecedor(QStringLiteral("BETA"), QStringLiteral("11.222.333/0001-81"));
+    fornecedor(QStringLiteral("ALFA"), QStringLiteral("123.456.780-62"), QStringLiteral("F"));
+    banco().executar(QStringLiteral("INSERT INTO ANULACAO (ID_FORNECEDOR) VALUES (?)"), {a});
+    // Every supplier, deleted ones included, by name, with the total.
+    const Relatorio todos = RelFornecedores::relatorio(RelFornecedores::kTodos, RelFornecedores::linhas(0));
+    QStringList nomes, resumo;
+    for (const Relatorio::Banda &b : todos.bandas()) {
+        if (b.tipo == Relatorio::TipoBanda::Detalhe && b.celulas.value(0).texto.startsWith(QStringLiteral("NOME")))
+            nomes << b.celulas.value(1).texto;
+        if (b.tipo == Relatorio::TipoBanda::Resumo)
+            resumo << b.texto + QLatin1Char(' ') + b.celulas.value(0).texto;
+    }
+    EXPECT_EQ(nomes, (QStringList{QStringLiteral("ALFA"), QStringLiteral("BETA")}));
+    EXPECT_EQ(resumo, QStringList{QStringLiteral("TOTAL DE FORNECEDORES: 2")});
+    EXPECT_EQ(todos.linhaOpcoes(), QStringLiteral("[T O D O S   O S   F O R N E C E D O R E S]"));
+
+    // The screen: one supplier printed to the preview and logged.
+    Telas::interceptar<QDialog>([](QDialog *) { return int(QDialog::Accepted); });
+    TFrmRelFornecedores tela;
+    tela.cbFornecedores->setCurrentIndex(tela.cbFornecedores->findText(QStringLiteral("BETA")));
+    int previas = 0;
+    Telas::definirSemInterceptador([&](const char *) { ++previas; });
+    tela.btnImprimirClick();
+    EXPECT_EQ(previas, 1);
+    EXPECT_EQ(logs().last(), u8("ADMIN|Impressão de Relatório"));
+    Telas::definirSemInterceptador({});
+
+    // A supplier gone from the table after the screen opened: nothing to print.
+    const QString pdf = QDir::temp().filePath(QStringLiteral("fornecedores-teste.pdf"));
+    RelatorioPintura::gravarPdf(todos, pdf);
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    QFile::remove(pdf);
+    EXPECT_TRUE(RelFornecedores::relatorio(QStringLiteral("X"), RelFornecedores::linhas(999)).vazio());
 }
