@@ -248,6 +248,7 @@ size_t ler(char *destino, size_t tamanho, size_t n, void *p)
 
 struct Conversa {
     QByteArray ultimaResposta; // the server's last reply line(s)
+    QByteArray ultimaRecusa;   // its last 4xx/5xx reply (QUIT's answer comes after it)
 };
 
 int depurar(CURL *, curl_infotype tipo, char *dados, size_t n, void *p)
@@ -262,6 +263,8 @@ int depurar(CURL *, curl_infotype tipo, char *dados, size_t n, void *p)
             c->ultimaResposta += '\n' + linha;
         else
             c->ultimaResposta = linha;
+        if (linha.startsWith('4') || linha.startsWith('5'))
+            c->ultimaRecusa = linha;
     }
     return 0;
 }
@@ -353,9 +356,8 @@ Resultado transferir(const Servidor &s, const QString &usuario, const QString &s
         return {Falha::Autenticacao, resposta.isEmpty() ? textoErro : resposta};
     if (erroTls(c))
         return {Falha::Tls, textoErro};
-    const QByteArray &u = conversa.ultimaResposta;
-    if (!u.isEmpty() && (u.startsWith('4') || u.startsWith('5')))
-        return {Falha::Recusa, resposta};
+    if (!conversa.ultimaRecusa.isEmpty())
+        return {Falha::Recusa, QString::fromUtf8(conversa.ultimaRecusa)};
     return {Falha::Conexao, textoErro};
 }
 

@@ -89,7 +89,8 @@ def main():
         with open(log_auth, "a", encoding="utf-8") as f:
             login = auth_data.login.decode(errors="replace") if isinstance(auth_data, LoginPassword) else "?"
             f.write("%s %s\n" % (login, "ok" if ok else "falhou"))
-        return AuthResult(success=ok)
+        # handled=False: the server itself answers 235 or 535
+        return AuthResult(success=ok, handled=False)
 
     controle = Controller(Caixa(pasta), hostname="127.0.0.1", port=porta, ssl_context=contexto,
                           authenticator=autenticar, auth_require_tls=False, auth_required=True)
