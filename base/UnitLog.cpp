@@ -45,3 +45,11 @@ void RemoverPresenca()
     DM->Conexao.executar(QStringLiteral("DELETE FROM ONLINE WHERE USUARIO = ? AND MAQUINA = ?"),
                          {cortar(s.login, 10), cortar(s.AuxNomePC, 100)});
 }
+
+void RegistrarSaida()
+{
+    DM->Conexao.emTransacao([&] {
+        RemoverPresenca();
+        RegistrarLog(QStringLiteral("Saiu do Sistema"));
+    });
+}

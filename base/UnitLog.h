@@ -9,6 +9,9 @@ void RegistrarLog(const QString &operacao);
 void NovoRegistrarLog(const QString &operacao, const QString &antes, const QString &depois);
 // Removes the presence row of this user on this workstation (leaving).
 void RemoverPresenca();
+// Leaving the program: the presence of this user on this workstation goes
+// and "Saiu do Sistema" is logged, in one transaction.
+void RegistrarSaida();
 // Records in ONLINE which screen this user has open on this workstation.
 void AcaoAtual(const QString &acao);
 // The last screen this process recorded through AcaoAtual (empty before any),

@@ -24,14 +24,10 @@ int quantidade(const QString &texto)
     return ok && n > 0 ? n : 0;
 }
 
+// The unit price typed: empty is zero, never negative.
 std::optional<Dinheiro> preco(const QString &texto)
 {
-    if (texto.trimmed().isEmpty())
-        return Dinheiro();
-    const std::optional<Dinheiro> v = Dinheiro::deTexto(texto);
-    if (!v || *v < Dinheiro())
-        return std::nullopt;
-    return v;
+    return Dinheiro::digitado(texto, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
 }
 
 // `acao` ends with " -> Código ", the stay key follows it.

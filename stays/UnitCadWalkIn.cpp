@@ -1,5 +1,5 @@
 #include "stays/UnitCadWalkIn.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 
 #include "base/CabecalhoTela.h"
 #include "base/Grade.h"
@@ -15,7 +15,7 @@
 #include "stays/Adiantamento.h"
 #include "stays/CalculoEstadia.h"
 #include "stays/UnitBuscarVeiculo.h"
-#include "stays/UnitWalkIn.h"
+#include "stays/ContextoListaEstadias.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,7 +82,7 @@ const QString kHora12 = QStringLiteral("12:00:00");
 
 } // namespace
 
-TFrmCadWalkIn::TFrmCadWalkIn(TFrmWalkIn *lista, const CadWalkIn::Predefinicao &pre, QWidget *parent)
+TFrmCadWalkIn::TFrmCadWalkIn(ContextoListaEstadias *lista, const CadWalkIn::Predefinicao &pre, QWidget *parent)
     : QDialog(parent), m_lista(lista), m_pre(pre)
 {
     montar();
@@ -92,7 +92,7 @@ TFrmCadWalkIn::~TFrmCadWalkIn() = default;
 
 QString TFrmCadWalkIn::op() const
 {
-    return m_lista ? m_lista->OP : QString();
+    return m_lista ? m_lista->modo() : QString();
 }
 
 void TFrmCadWalkIn::montar()
@@ -445,8 +445,8 @@ void TFrmCadWalkIn::mostrar()
     imgFundo->setPixmap(imagemPadrao());
     lblStatus->setText(QStringLiteral("EM CADASTRAMENTO"));
     const QString modo = op();
-    if (m_lista && m_lista->UH == QLatin1String("SIM") && m_lista->entradaMapa > 0)
-        m_lista->carregarEstadia(m_lista->entradaMapa);
+    if (m_lista && m_lista->modoUH() == QLatin1String("SIM") && m_lista->entradaDoMapa() > 0)
+        m_lista->carregarEstadia(m_lista->entradaDoMapa());
     carregarListas();
     const QDate hoje = Relogio::hoje();
     edtData1->setDate(hoje);
@@ -516,7 +516,7 @@ void TFrmCadWalkIn::carregarEstadia()
 {
     if (!m_lista || m_lista->vazia())
         return;
-    TFrmWalkIn &l = *m_lista;
+    ContextoListaEstadias &l = *m_lista;
     m_chave = l.idEntrada();
     lblCodEntrada->setText(QString::number(m_chave));
     m_baixa = l.texto(QStringLiteral("BAIXA"));
@@ -1133,8 +1133,8 @@ void TFrmCadWalkIn::btnCancelarClick()
     // A new stay's guests, vehicles and items were never written: leaving
     // discards them with the form.
     m_nova = Entrada::Dados();
-    if (m_lista && m_lista->OP != QLatin1String("Despesas") && m_lista->OP != QStringLiteral("Saída"))
-        m_lista->OP.clear();
+    if (m_lista && m_lista->modo() != QLatin1String("Despesas") && m_lista->modo() != QStringLiteral("Saída"))
+        m_lista->definirModo(QString());
     QDialog::reject();
 }
 
@@ -1902,6 +1902,5 @@ void TFrmCadWalkIn::done(int r)
 {
     QDialog::done(r);
     // The alerts may no longer be true (a reservation used, a bill left).
-    if (FrmQuintara)
-        FrmQuintara->AtualizarAlertas(false);
+    Janela::atualizarAlertas(false);
 }
