@@ -1,6 +1,7 @@
 #include "staff/Funcionarios.h"
 
 #include "base/Anulacao.h"
+#include "base/Grade.h"
 #include "base/Caminhos.h"
 #include "base/Rotinas.h"
 #include "base/UnitLog.h"

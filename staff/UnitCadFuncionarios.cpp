@@ -237,7 +237,7 @@ TFrmCadFuncionarios::TFrmCadFuncionarios(const QString &op, const QVariantMap &l
     gv->addWidget(rotulo(gVisuais, "Código de Barras Impresso no Crachá"));
     imgCodigoBarras = new QLabel(gVisuais);
     imgCodigoBarras->setObjectName(QStringLiteral("imgCodigoBarras"));
-    imgCodigoBarras->setPixmap(QPixmap::fromImage(CodigoBarras::imagem(kAmostraCracha, QSize(240, 64))));
+    imgCodigoBarras->setPixmap(QPixmap::fromImage(CodigoBarras::imagem(kAmostraCracha, QSize(440, 80))));
     gv->addWidget(imgCodigoBarras);
     auto *gc = new QGridLayout;
     edtNomeCracha = edit(gVisuais, "edtNomeCracha", 16);

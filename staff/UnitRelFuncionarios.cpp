@@ -109,7 +109,7 @@ QImage cracha(const Linha &f, double escala)
     p.setFont(fonteCracha(11, s));
     const double xv = verso.left() + 12 * s;
     const double wv = verso.width() - 24 * s;
-    const Qt::Alignment a = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    const int a = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
     p.drawText(QRectF(xv, 130 * s, wv, 34 * s), a, f.texto(QStringLiteral("NOME")));
     p.drawText(QRectF(xv, 170 * s, wv, 18 * s), a, QStringLiteral("CPF: ") + f.texto(QStringLiteral("CPF")));
     p.drawText(QRectF(xv, 192 * s, wv, 18 * s), a, QStringLiteral("Identidade: ") + f.texto(QStringLiteral("RG")));
