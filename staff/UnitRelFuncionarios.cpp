@@ -173,25 +173,37 @@ Relatorio relatorio(Opcao o, const QString &escolha, const QList<Linha> &funcion
         return rel;
     }
     rel.linhaCabecalho(QLatin1Char('(') + escolha + QLatin1Char(')'));
-    // four label / value pairs across the page
-    for (int i = 0; i < 4; ++i) {
-        rel.coluna(QString(), 11);
-        rel.coluna(QString(), 14);
-    }
+    // three columns across the page, as wide as a face of the badge copy
+    for (int i = 0; i < 3; ++i)
+        rel.coluna(QString(), 1);
+    auto celula = [](const QPair<QString, QString> &par) {
+        return par.second.isEmpty() ? par.first : par.first + QLatin1Char(' ') + par.second;
+    };
     for (const Linha &f : funcionarios) {
         for (const Secao &s : ficha(f)) {
             rel.texto(s.titulo);
-            for (const auto &linha : s.linhas) {
-                QList<Relatorio::Celula> c;
-                for (const auto &par : linha)
-                    c << par.first << par.second;
-                rel.linha(c);
+            for (QList<QPair<QString, QString>> linha : s.linhas) {
+                // a long text (name, address, remarks) takes the row above the cells
+                QString acima;
+                const QString rotulo = linha.first().first;
+                if (rotulo == u"FUNCIONÁRIO:" || rotulo == u"ENDEREÇO:" || rotulo == u"OBSERVAÇÕES:")
+                    acima = celula(linha.takeFirst());
+                do {
+                    QList<Relatorio::Celula> c;
+                    for (int i = 0; i < 3 && !linha.isEmpty(); ++i)
+                        c << celula(linha.takeFirst());
+                    if (acima.isEmpty())
+                        rel.linha(c);
+                    else
+                        rel.linha(acima, c);
+                    acima.clear();
+                } while (!linha.isEmpty());
             }
         }
         // "Apenas Cadastro" prints the sheet alone (the badge area covered)
         if (o == Opcao::CadastroECracha) {
             rel.texto(QStringLiteral("CRACHÁ"));
-            rel.linha({QStringLiteral("FRENTE"), QString(), QStringLiteral("VERSO")});
+            rel.linha({QStringLiteral("FRENTE"), QStringLiteral("VERSO")});
             rel.figura(cracha(f), tamanhoCracha, Relatorio::Alinhamento::Esquerda);
         }
         rel.texto(QString());

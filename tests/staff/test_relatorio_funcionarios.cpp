@@ -74,7 +74,7 @@ protected:
                     c << x.texto;
                 while (!c.isEmpty() && c.last().isEmpty())
                     c.removeLast();
-                l << c.join(QLatin1Char('|'));
+                l << (b.texto.isEmpty() ? QString() : b.texto + QStringLiteral(" / ")) + c.join(QLatin1Char('|'));
             }
         }
         return l;
@@ -112,23 +112,24 @@ TEST_F(RelFunc, FichaDeCadastroEmOrdemDeNome)
     const QStringList l = textos(*rel);
     const QStringList zecaFicha = {
         "DADOS PESSOAIS",
-        "FUNCIONÁRIO:|ZECA|CPF:|529.982.247-25",
-        "RG:|MG-1|CTPS:|123|SÉRIE:|4",
-        "ENDEREÇO:|RUA A|CEP:|30000-000|BAIRRO:|CENTRO",
-        "CIDADE:|BH|ESTADO:|MG|TELEFONE:|(31)3333-4444",
-        "OBSERVAÇÕES:|NOITE",
+        "FUNCIONÁRIO: ZECA / CPF: 529.982.247-25",
+        "RG: MG-1|CTPS: 123|SÉRIE: 4",
+        "ENDEREÇO: RUA A / CEP: 30000-000|BAIRRO: CENTRO",
+        "CIDADE: BH|ESTADO: MG|TELEFONE: (31)3333-4444",
+        "OBSERVAÇÕES: NOITE / ",
         "DADOS BANCÁRIOS E FINANCEIROS",
-        "NÚMERO DA ANGÊNCIA:|001|NÚMERO DA CONTA:|99-1",
-        "VENDEDOR?|N|SALÁRIO-BASE (R$):|1.500,00|COMISSÃO (%):|2,50|DESCONTO INSS (%):|8,00",
+        "NÚMERO DA ANGÊNCIA: 001|NÚMERO DA CONTA: 99-1",
+        "VENDEDOR? N|SALÁRIO-BASE (R$): 1.500,00|COMISSÃO (%): 2,50",
+        "DESCONTO INSS (%): 8,00",
         "HORÁRIOS",
-        "MARCA PONTO?|S",
-        "TURNO 1||ENTRADA ->|08:00:00|SAÍDA ->|12:00:00",
-        "TURNO 2||ENTRADA ->|13:00:00|SAÍDA ->|17:30:00",
-        "TURNO 3||ENTRADA ->|00:00:00|SAÍDA ->|00:00:00",
+        "MARCA PONTO? S",
+        "TURNO 1|ENTRADA -> 08:00:00|SAÍDA -> 12:00:00",
+        "TURNO 2|ENTRADA -> 13:00:00|SAÍDA -> 17:30:00",
+        "TURNO 3|ENTRADA -> 00:00:00|SAÍDA -> 00:00:00",
         "",
     };
     ASSERT_EQ(l.size(), 2 * zecaFicha.size());
-    EXPECT_EQ(l.value(1), "FUNCIONÁRIO:|ANA|CPF:|111.444.777-35"); // ANA first, BIA deleted
+    EXPECT_EQ(l.value(1), "FUNCIONÁRIO: ANA / CPF: 111.444.777-35"); // ANA first, BIA deleted
     EXPECT_EQ(l.mid(zecaFicha.size()), zecaFicha);
     EXPECT_FALSE(l.contains("CRACHÁ")); // the badge area is covered
     EXPECT_EQ(logsImpressao(), QStringList{"Impressão de Relatório|Relatório de Funcionários (" + kTodos +
@@ -161,7 +162,7 @@ TEST_F(RelFunc, TiposNoLogEFiguras)
     const QStringList l = textos(*imprimir(t, Opcao::CadastroECracha));
     const int i = l.indexOf("CRACHÁ");
     ASSERT_GE(i, 0);
-    EXPECT_EQ(l.value(i + 1), "FRENTE||VERSO");
+    EXPECT_EQ(l.value(i + 1), "FRENTE|VERSO");
     EXPECT_EQ(l.value(i + 2), "[figura]");
 }
 
