@@ -580,7 +580,7 @@ private:
                        "ESTADO, FONE, NASCIMENTO, SALARIO_BASE, INSS, NOME_CRACHA, FUNCAO, CAMAREIRA, FOTO, "
                        "SOLICITA_PONTO, TURNO_1_ENT, TURNO_1_SAI, TURNO_2_ENT, TURNO_2_SAI, CARGA_HORARIA_DIA) "
                        "VALUES (?, ?, ?, ?, ?, '1', ?, 'CENTRO', ?, ?, ?, ?, ?, ?, ?, ?, ?, '', ?, ?, ?, ?, ?, ?)");
-        Comando anul(m_b, "INSERT INTO ANULACAO (ID_FUNCIONARIO) VALUES (?)");
+        Comando anul(m_b, "INSERT INTO ANULACAO (ID_ANULACAO, ID_FUNCIONARIO) VALUES (?, ?)");
         const char *const funcoes[] = {"RECEPCIONISTA", "CAMAREIRA", "COZINHEIRO", "GARCOM", "MANUTENCAO", "GERENTE"};
         for (int i = 0; i < m_e.funcionarios; ++i) {
             const int a = i % 50, b = (i / 50) % 60;
@@ -611,7 +611,7 @@ private:
                 .hora(20, ponto ? 8 * 3600 : 0)
                 .executar();
             if (i % 20 == 13)
-                anul.inteiro(0, i + 1).executar();
+                anul.inteiro(0, ++m_idAnulacao).inteiro(1, i + 1).executar();
         }
         Comando l(m_b, "INSERT INTO FUNCIONARIO_PAGAMENTO (COD_GERAL_F_P, ID_FUNCIONARIO_PAGAMENTO, DATA_VENC, TIPO, "
                        "DESCRICAO, VALOR, DATA_PAG, EXCLUIDO) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
@@ -1237,7 +1237,7 @@ private:
                         "TIPO_CHEQUE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         Comando anul(m_b, "INSERT INTO ANULACAO (ID_ANULACAO, COD_GERAL_CHEQUE) VALUES (?, ?)");
         const char *const bancos[] = {"BANCO DO BRASIL", "CAIXA", "ITAU", "BRADESCO", "SANTANDER", "SICOOB"};
-        int anulados = 0; // ANULACAO rows, the first ones of the table
+        int anulados = m_idAnulacao; // ANULACAO rows after the deleted employees
         for (int i = 1; i <= m_e.cheques; ++i) {
             const bool emitido = m_s.chance(40);
             const QDate emissao = m_inicio.addDays(int(std::int64_t(i) * m_e.dias / m_e.cheques));
