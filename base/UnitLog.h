@@ -1,5 +1,5 @@
 #pragma once
-// The activity log: one LOG row per user operation, with the logged login and
+// The activity log (written by base/RegistroLog.cpp): one LOG row per user operation, with the logged login and
 // the date and time of the main window's clock.
 #include <QString>
 
