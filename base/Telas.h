@@ -28,7 +28,14 @@ void interceptar(std::function<int(T *)> f)
     interceptar(std::type_index(typeid(T)), [f](QDialog *d) { return f(static_cast<T *>(d)); });
 }
 
-// Shows a created screen modally (or hands it to the test's interceptor).
+// The screen the user is on (the modal one running, else the active window),
+// other than `excluir`; nullptr when none shows.
+QWidget *telaQueAbre(const QWidget *excluir = nullptr);
+// Places a screen without a parent centred on the screen that opens it.
+void centrarSobreQuemAbriu(QDialog *tela);
+
+// Shows a created screen modally (or hands it to the test's interceptor);
+// it stands centred on the screen that opened it.
 int executar(QDialog *tela, std::type_index tipo);
 
 // Tests: what happens to a modal screen nobody intercepted. With a handler
