@@ -7,11 +7,11 @@
 
 namespace Diarias {
 
-// True when the nights of `hoje` were already posted (a row of today in ATUALIZACAO).
 // The day's row already stands: another workstation registered it first
 // (the unique constraint on ATUALIZACAO.DATA).
 bool diaJaRegistrado(const ErroBanco &e);
 
+// True when the nights of `hoje` were already posted (a row of today in ATUALIZACAO).
 bool postadas(const QDate &hoje);
 
 struct Postagem {

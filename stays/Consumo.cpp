@@ -30,13 +30,6 @@ std::optional<Dinheiro> preco(const QString &texto)
     return Dinheiro::digitado(texto, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
 }
 
-// `acao` ends with " -> Código ", the stay key follows it.
-QString textoLog(const QString &acao, qint64 id, const QString &a, const QString &b)
-{
-    return acao + QString::number(id) + QStringLiteral(" (") + a
-        + QStringLiteral(" - ") + b + QStringLiteral(")");
-}
-
 std::optional<MeioCaixa> meioDoTexto(const QString &texto)
 {
     for (const DadosMeioCaixa &m : meiosCaixa())
@@ -99,7 +92,7 @@ Inclusao incluir(qint64 idEntrada, const QString &numeroUH, const LinhaNova &l)
         return r;
     r.id = DM->Conexao.emTransacao([&] {
         const qint64 id = gravarLinha(DM->Conexao, idEntrada, l, Sessao::atual().login);
-        RegistrarLog(textoLog(QStringLiteral("Incluiu Despesa ou Consumo -> Código "), idEntrada, l.descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Despesa ou Consumo"), idEntrada, l.descricao, numeroUH));
         return id;
     });
     return r;
@@ -177,7 +170,7 @@ Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH
             if (l.texto(QStringLiteral("FAB_PROPRIA")) != QLatin1String("S"))
                 c.executar(QStringLiteral("UPDATE PRODUTOS_SERVICOS SET ESTOQUE = ESTOQUE + ? WHERE ID_P_S = ?"),
                            {l.inteiro(QStringLiteral("QTD")), l.inteiro(QStringLiteral("ID_P_S"))});
-            RegistrarLog(textoLog(QStringLiteral("Excluiu Despesa ou Consumo -> Código "), entrada,
+            RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Despesa ou Consumo"), entrada,
                                   l.texto(QStringLiteral("DESCRICAO")), numeroUH)
                          + QStringLiteral(" (") + motivo.trimmed() + QStringLiteral(")"));
         });
@@ -199,7 +192,7 @@ std::optional<Recusa> incluirItem(qint64 idEntrada, qint64 idItem, const QString
     DM->Conexao.emTransacao([&] {
         DM->Conexao.executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, ?)"),
                              {idEntrada, idItem, n});
-        RegistrarLog(textoLog(QStringLiteral("Incluiu Item de Estoque -> Código "), idEntrada, descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Item de Estoque"), idEntrada, descricao, numeroUH));
     });
     return std::nullopt;
 }
@@ -209,7 +202,7 @@ void removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH, 
 {
     ConexaoBanco &c = DM->Conexao;
     c.emTransacao([&] {
-        RegistrarLog(textoLog(QStringLiteral("Excluiu Item de Estoque -> Código "), idEntrada, descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Item de Estoque"), idEntrada, descricao, numeroUH));
         c.executar(QStringLiteral("DELETE FROM ITEM_ENTRADA WHERE ID_ENTRADA = ? AND ID_ITEM = ?"), {idEntrada, idItem});
         const QVariant padrao = c.valor(QStringLiteral("SELECT SUM(QTD) FROM VW_CONFERENCIA "
                                                        "WHERE ID_ITEM = ? AND (ID_TIPO_UH = ? OR ID_UH = ?)"),
@@ -235,7 +228,7 @@ std::optional<Recusa> incluirFrigobar(qint64 idEntrada, qint64 idProduto, const 
         DM->Conexao.executar(
             QStringLiteral("INSERT INTO PS_ENTRADA (ID_ENTRADA, ID_P_S, VALOR, QTD) VALUES (?, ?, ?, ?)"),
             {idEntrada, idProduto, v->paraBanco(), n});
-        RegistrarLog(textoLog(QStringLiteral("Incluiu Item de Frigobar -> Código "), idEntrada, descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
     });
     return std::nullopt;
 }
@@ -244,7 +237,7 @@ void removerFrigobar(qint64 idEntrada, qint64 idProduto, Dinheiro valor, const Q
                      const QString &numeroUH)
 {
     DM->Conexao.emTransacao([&] {
-        RegistrarLog(textoLog(QStringLiteral("Excluiu Item de Frigobar -> Código "), idEntrada, descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
         DM->Conexao.executar(
             QStringLiteral("DELETE FROM PS_ENTRADA WHERE ID_ENTRADA = ? AND ID_P_S = ? AND VALOR = ?"),
             {idEntrada, idProduto, valor.paraBanco()});

@@ -923,12 +923,7 @@ void TFrmCadWalkIn::btnConfirmarHospedeClick()
     if (op() == QLatin1String("I")) {
         m_nova.hospedes.append(*nome);
     } else {
-        DM->Conexao.emTransacao([&] {
-            DM->Conexao.executar(QStringLiteral("INSERT INTO HOSPEDE (ID_ENTRADA, NOME, BAIXA) VALUES (?, ?, 'N')"),
-                                 {m_chave, *nome});
-            RegistrarLog(QStringLiteral("Incluiu Hóspede Acompanhante -> Código ") + QString::number(m_chave)
-                         + QStringLiteral(" (") + *nome + QStringLiteral(" - ") + textoUH() + QStringLiteral(")"));
-        });
+        Entrada::incluirHospede(DM->Conexao, m_chave, *nome, textoUH());
     }
     recarregarHospedes();
     pnlNovoHospede->hide();
@@ -944,11 +939,7 @@ void TFrmCadWalkIn::btnRemoverHospedeClick()
     if (op() == QLatin1String("I")) {
         m_nova.hospedes.removeAt(int(chave));
     } else {
-        DM->Conexao.emTransacao([&] {
-            RegistrarLog(QStringLiteral("Excluiu Hóspede Acompanhante -> Código ") + QString::number(m_chave)
-                         + QStringLiteral(" (") + nome + QStringLiteral(" - ") + textoUH() + QStringLiteral(")"));
-            DM->Conexao.executar(QStringLiteral("DELETE FROM HOSPEDE WHERE ID_HOSPEDE = ?"), {chave});
-        });
+        Entrada::excluirHospede(DM->Conexao, m_chave, chave, nome, textoUH());
     }
     recarregarHospedes();
 }
@@ -981,13 +972,7 @@ void TFrmCadWalkIn::btnConfirmarVeiculoClick()
     if (op() == QLatin1String("I")) {
         m_nova.veiculos.append(*v);
     } else {
-        DM->Conexao.emTransacao([&] {
-            DM->Conexao.executar(
-                QStringLiteral("INSERT INTO VEICULO (ID_ENTRADA, MODELO, PLACA, BAIXA) VALUES (?, ?, ?, 'N')"),
-                {m_chave, v->modelo, v->placa});
-            RegistrarLog(QStringLiteral("Incluiu Veículo -> Código ") + QString::number(m_chave) + QStringLiteral(" (")
-                         + v->modelo + QStringLiteral(" - ") + v->placa + QStringLiteral(")"));
-        });
+        Entrada::incluirVeiculo(DM->Conexao, m_chave, *v);
     }
     recarregarVeiculos();
     pnlNovoVeiculo->hide();
@@ -1004,11 +989,7 @@ void TFrmCadWalkIn::btnRemoverVeiculoClick()
     if (op() == QLatin1String("I")) {
         m_nova.veiculos.removeAt(int(chave));
     } else {
-        DM->Conexao.emTransacao([&] {
-            RegistrarLog(QStringLiteral("Excluiu Veículo -> Código ") + QString::number(m_chave) + QStringLiteral(" (")
-                         + modelo + QStringLiteral(" - ") + placa + QStringLiteral(")"));
-            DM->Conexao.executar(QStringLiteral("DELETE FROM VEICULO WHERE ID_VEICULO = ?"), {chave});
-        });
+        Entrada::excluirVeiculo(DM->Conexao, m_chave, chave, Entrada::Veiculo{modelo, placa});
     }
     recarregarVeiculos();
 }
@@ -1028,11 +1009,8 @@ Entrada::Dados TFrmCadWalkIn::reunir() const
     d.reserva = chaveDe(cbReserva);
     if (op() != QLatin1String("I") && m_lista && !m_lista->vazia()) {
         d.reservaGravada = m_lista->campo(QStringLiteral("ID_RESERVA")).toLongLong();
-        d.existente = true;
         // The checks count the stay's guests as stored.
-        for (const Linha &h : DM->Conexao.lerTodas(QStringLiteral("SELECT NOME FROM HOSPEDE WHERE ID_ENTRADA = ?"),
-                                                   {m_chave}))
-            d.hospedes.append(h.texto(QStringLiteral("NOME")));
+        d.existente = true;
     }
     d.cliente = chaveDe(cbCliente);
     d.nomeCliente = cbCliente->currentText();
@@ -1047,10 +1025,7 @@ Entrada::Dados TFrmCadWalkIn::reunir() const
     d.obs = edtObs->text();
     d.valorDiariaPadrao = m_valorDiariaPadrao;
     d.valorMin = m_valorMin;
-    if (d.cliente > 0)
-        d.valorMinCliente = DM->Conexao.ler(QStringLiteral("SELECT VALOR_MIN FROM CLIENTE WHERE ID_CLIENTE = ?"),
-                                            {d.cliente})
-                                .dinheiro(QStringLiteral("VALOR_MIN"));
+    Entrada::lerGravados(DM->Conexao, d);
     return d;
 }
 
@@ -1148,10 +1123,7 @@ void TFrmCadWalkIn::btnSalvarObsClick()
     if (!btnSalvarObs->isEnabled() || !m_lista || m_lista->vazia())
         return;
     const qint64 id = m_lista->idEntrada();
-    DM->Conexao.emTransacao([&] {
-        DM->Conexao.executar(QStringLiteral("UPDATE WALK_IN SET OBS = ? WHERE ID_WALK_IN = ?"),
-                             {edtObs->text().left(250), id});
-    });
+    Entrada::gravarObservacao(DM->Conexao, id, edtObs->text());
     Mensagem::info(QString::fromUtf8(CadWalkIn::kMsgObsAtualizada));
 }
 
