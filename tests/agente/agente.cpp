@@ -19,6 +19,7 @@
 //   cancelar ENTRADA     open stay ENTRADA cancelled
 //
 // Exit code 0 when every run ended without an error.
+#include "finance/Cheques.h"
 #include "base/Aplicacao.h"
 #include "base/Erros.h"
 #include "base/Sessao.h"
@@ -444,6 +445,16 @@ int main(int argc, char **argv)
         rodar = opNfce(argumento);
     } else if (operacao == QLatin1String("saida")) {
         rodar = [argumento](int i) { return saida(argumento, i); };
+    } else if (operacao == QLatin1String("cheque")) {
+        // Clears (even process id) or passes on (odd) one cheque.
+        rodar = [argumento](int) {
+            const qint64 id = argumento.toLongLong();
+            const bool compensar = QCoreApplication::applicationPid() % 2 == 0;
+            const bool feito = compensar ? Cheques::compensar(DM->Conexao, id, QDate(2026, 3, 5), QStringLiteral("BANCO"))
+                                         : Cheques::repassar(DM->Conexao, id, QDate(2026, 3, 6), QStringLiteral("TERCEIRO"));
+            return QStringLiteral("%1|%2").arg(compensar ? QStringLiteral("compensar") : QStringLiteral("repassar"),
+                                               feito ? QStringLiteral("feito") : QStringLiteral("recusado"));
+        };
     } else if ((rodar = correcoesEntrada(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
