@@ -413,7 +413,7 @@ int main(int argc, char **argv)
     if (operacao == QLatin1String("diarias")) {
         const QDate dia = QDate::fromString(argumento, Qt::ISODate);
         rodar = [dia](int) {
-            const Diarias::Postagem p = Diarias::lancar(dia);
+            const Diarias::Postagem p = Diarias::lancar(DM->Conexao, dia);
             return QStringLiteral("registrada=%1 noites=%2").arg(int(p.registrada)).arg(p.noites);
         };
     } else if (operacao == QLatin1String("ponto")) {
