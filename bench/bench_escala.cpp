@@ -646,6 +646,8 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                                  "O.ID_ENTRADA WHERE O.DATA >= " + data(ini) + " AND O.DATA <= " +
                                  data(ini.addMonths(1).addDays(-1)) + " AND W.EXCLUIDO = 'N' GROUP BY O.DATA "
                                  "ORDER BY O.DATA");
+                 }});
+
     // The restaurant board's refresh (every 30 s, and after every order):
     // its cards and its kitchen queue re-read and shown.
     r.push_back({"quadro de mesas: atualização (restaurant/UnitMesas)",
