@@ -488,16 +488,24 @@ void TFrmMesas::carregarCartoes()
     const std::optional<Mesas::Mesa> atual = mesaAtual();
     m_mesas = Mesas::lerMesas();
     cvMesas->setUpdatesEnabled(false);
-    cvMesas->clear();
-    for (const Mesas::Mesa &m : m_mesas) {
-        auto *i = new QListWidgetItem(m.descricao, cvMesas);
+    // The same tables as before (the usual refresh): their cards are kept
+    // and only their data changes.
+    if (cvMesas->count() != m_mesas.size())
+        cvMesas->clear();
+    for (int k = 0; k < m_mesas.size(); ++k) {
+        const Mesas::Mesa &m = m_mesas[k];
+        QListWidgetItem *i = cvMesas->item(k);
+        if (!i) {
+            i = new QListWidgetItem(cvMesas);
+            i->setSizeHint(QSize(150, 84));
+        }
+        i->setText(m.descricao);
         i->setData(PapelMesa, m.id);
         i->setData(PapelCor, m.cor());
         i->setData(PapelLivre, m.livre());
         i->setData(PapelOcupada, m.ocupada());
         i->setData(PapelCliente, m.linhaCliente());
         i->setData(PapelCartaoModo, textos.cartao);
-        i->setSizeHint(QSize(150, 84));
     }
     cvMesas->setUpdatesEnabled(true);
     if (atual)
@@ -1032,8 +1040,10 @@ void TFrmMesas::carregarFila()
     grdFila->setRowCount(int(fila.size()));
     for (int k = 0; k < fila.size(); ++k) {
         m_fila.append(fila[k].id);
-        auto *i = new QTableWidgetItem(Mesas::linhaFila(fila[k], agora));
-        grdFila->setItem(k, 0, i);
+        if (QTableWidgetItem *i = grdFila->item(k, 0))
+            i->setText(Mesas::linhaFila(fila[k], agora));
+        else
+            grdFila->setItem(k, 0, new QTableWidgetItem(Mesas::linhaFila(fila[k], agora)));
     }
     if (linhaAtual >= 0 && linhaAtual < grdFila->rowCount())
         grdFila->setCurrentCell(linhaAtual, 0);
@@ -1112,6 +1122,8 @@ bool TFrmMesas::eventFilter(QObject *o, QEvent *e)
     }
     if (o == edtCodAtendente && (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut))
         ColorirEdit(edtCodAtendente, e->type() == QEvent::FocusIn);
+    if (o == edtQtd && e->type() == QEvent::FocusOut && edtQtd->text().trimmed().isEmpty())
+        edtQtd->setText(QStringLiteral("0"));
     if (e->type() != QEvent::KeyPress)
         return QDialog::eventFilter(o, e);
     auto *k = static_cast<QKeyEvent *>(e);
@@ -1141,6 +1153,15 @@ void TFrmMesas::reject()
 {
     if (pnlConsumo->isVisible()) {
         btnFecharConsumoClick();
+        return;
+    }
+    // Esc on the opening or the transfer panel gives it up, not the board.
+    if (pnlAbrir->isVisible()) {
+        btnCancelarAbrirClick();
+        return;
+    }
+    if (pnlTransferir->isVisible()) {
+        btnFecharTransferirClick();
         return;
     }
     tmrAtualizar->stop();

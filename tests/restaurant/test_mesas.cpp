@@ -536,6 +536,31 @@ TEST_F(Quadro, SairDoModoMesas)
     EXPECT_EQ(msg->pendentes(), 0);
 }
 
+TEST_F(Quadro, EscDesisteDoPainelENaoDoQuadro)
+{
+    Sessao::atual().AuxTipoPC = QStringLiteral("MESAS");
+    Sessao::atual().direitos.ACESSO_TOTAL = false;
+    ocupar(2);
+    auto f = abrirQuadro();
+    f->cvMesas->setCurrentRow(0);
+    f->mnuAbrirMesaClick();
+    f->reject();
+    EXPECT_FALSE(f->pnlAbrir->isVisible());
+    f->cvMesas->setCurrentRow(1);
+    f->mnuTransferirMesaClick();
+    f->reject();
+    EXPECT_FALSE(f->pnlTransferir->isVisible());
+    f->mnuIncluirConsumosClick();
+    // leaving an empty quantity puts "0" back
+    f->edtQtd->clear();
+    focar(f->edtQtd, false);
+    EXPECT_EQ(f->edtQtd->text(), QStringLiteral("0"));
+    f->reject();
+    EXPECT_FALSE(f->pnlConsumo->isVisible());
+    EXPECT_TRUE(f->isVisible()); // no question: the board is still open
+    EXPECT_TRUE(f->cvMesas->isEnabled());
+}
+
 TEST_F(Quadro, NumeroDaMesaDigitado)
 {
     ocupar(2);
