@@ -13,6 +13,7 @@
 #include "rooms/UnitTiposUH.h"
 #include "rooms/UnitUH.h"
 #include "rooms/UnitClientes.h"
+#include "rooms/UnitAniversariantes.h"
 #include "rooms/UnitRelAniversariantes.h"
 #include "rooms/UnitRelClientes.h"
 
@@ -52,6 +53,7 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("btnRelUHClick"), [] { abrirRelUH(); });
     principal.registrarComando(QStringLiteral("btnRelReservasClick"), [] { abrirRelReservas(); });
     principal.registrarComando(QStringLiteral("btnGrafOcupacaoClick"), [] { abrirGrafOcupacao(); });
+    principal.registrarComando(QStringLiteral("btnAniversariantesClick"), [] { abrirAniversariantes(); });
 }
 
 } // namespace Quartos
