@@ -2,6 +2,7 @@
 #include "base/Comandos.h"
 #include "finance/DespesasAvulsas.h"
 #include "restaurant/AberturaRotinasFiscais.h"
+#include "restaurant/UnitConsumos.h"
 #include "restaurant/UnitMesas.h"
 #include "restaurant/UnitPDV.h"
 #include "restaurant/UnitProdutosServicos.h"
@@ -14,6 +15,8 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("btnPDVClick"), [] { abrirPDV(); });
     principal.registrarComando(QStringLiteral("btnProdutosServicosClick"), [] { abrirProdutosServicos(); });
     principal.registrarComando(QStringLiteral("dxBarLargeButton45Click"), [] { abrirMesas(); });
+    // The board's account items open the table account.
+    ligarContaMesa();
     // "Impressora Fiscal" without UTILIZA_FISCAL, and the statement's "Cupom Fiscal".
     principal.definirAbertura(RegistroComandos::Abertura::RotinasFiscais, [] { RotinasFiscais::abrir(); });
     EntregaFiscal::abrirRotinasFiscais = [](qint64 idEntrada) { RotinasFiscais::abrirHospedagem(idEntrada); };
