@@ -12,7 +12,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QEvent>
+#include <QGraphicsView>
 #include <QPrintPreviewWidget>
+#include <QScrollBar>
+#include <QTimer>
 
 namespace RelatorioPintura {
 namespace {
@@ -106,6 +110,8 @@ void pintarCabecalhoCompacto(QPainter &p, const Escala &e, const Relatorio &rel,
 void pintarCabecalho(QPainter &p, const Escala &e, const Relatorio &rel, const Relatorio::Pagina &pag,
                      const QImage &logo)
 {
+    if (!rel.temCabecalho())
+        return;
     if (rel.temCabecalhoCompacto()) {
         pintarCabecalhoCompacto(p, e, rel, pag);
         return;
@@ -396,8 +402,33 @@ TFrmVisualizaRelatorio::TFrmVisualizaRelatorio(const Relatorio &rel, QWidget *pa
 {
     setWindowTitle(rel.titulo());
     setWindowState(windowState() | Qt::WindowMaximized);
-    if (auto *previa = findChild<QPrintPreviewWidget *>())
+    if (auto *previa = findChild<QPrintPreviewWidget *>()) {
         previa->setZoomMode(QPrintPreviewWidget::FitToWidth);
+        // Each fit to the width (on opening, when the window is maximised)
+        // centres the page; until the user scrolls, the top of page 1 shows.
+        previa->installEventFilter(this);
+        if (auto *vista = previa->findChild<QGraphicsView *>())
+            connect(vista->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_rolou = true; });
+    }
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *impressora) { RelatorioPintura::pintar(m_rel, impressora); });
+}
+
+bool TFrmVisualizaRelatorio::eventFilter(QObject *o, QEvent *e)
+{
+    if ((e->type() == QEvent::Resize || e->type() == QEvent::Show) && !m_rolou
+        && qobject_cast<QPrintPreviewWidget *>(o))
+        QTimer::singleShot(0, this, [this] { topoDaPrimeiraPagina(); });
+    return QPrintPreviewDialog::eventFilter(o, e);
+}
+
+void TFrmVisualizaRelatorio::topoDaPrimeiraPagina()
+{
+    auto *previa = findChild<QPrintPreviewWidget *>();
+    if (!previa || m_rolou)
+        return;
+    if (previa->pageCount() > 0 && previa->currentPage() != 1)
+        previa->setCurrentPage(1);
+    if (auto *vista = previa->findChild<QGraphicsView *>())
+        vista->verticalScrollBar()->setValue(vista->verticalScrollBar()->minimum());
 }
