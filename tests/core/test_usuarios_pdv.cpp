@@ -120,6 +120,21 @@ TEST_F(UsuariosPDV, EspelhoTemOsUsuariosVivosComSeusDescontos)
     EXPECT_EQ(espelho()[1], QStringLiteral("%1 ANINHA S1 100,00 ").arg(ana) + kFlags);
 }
 
+TEST_F(UsuariosPDV, GeradorFicaNaMaiorChaveEOProximoUsuarioDoPDVNaoColide)
+{
+    parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("S"));
+    usuario(QStringLiteral("ANA"));
+    const qint64 bia = usuario(QStringLiteral("BIA"));
+    Usuarios::espelharUsuariosPDV();
+    EXPECT_EQ(DM->ConexaoPDV.gerador(QStringLiteral("GEN_USUARIOS_PDV_ID"), 0), bia);
+    // The point of sale's own next user takes a key of its own.
+    DM->ConexaoPDV.emTransacao([&] {
+        DM->ConexaoPDV.executar(QStringLiteral("INSERT INTO USUARIOS_PDV (NOME, SENHA) VALUES ('CAIXA', '1')"));
+    });
+    EXPECT_EQ(DM->ConexaoPDV.valor(QStringLiteral("SELECT ID FROM USUARIOS_PDV WHERE NOME = 'CAIXA'")).toLongLong(),
+              bia + 1);
+}
+
 TEST_F(UsuariosPDV, FalhaNoEspelhoNaoDeixaOPDVPelaMetade)
 {
     parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("S"));
