@@ -8,6 +8,9 @@
 
 #include "base/Janela.h"
 
+class ConexaoBanco;
+class ErroBanco;
+
 namespace Integracao {
 
 class Andamento {
@@ -59,16 +62,16 @@ private:
 
 // A row the database refused: the message names it and says nothing was
 // changed (the job's transaction is undone when this leaves it).
-[[noreturn]] void linhaRecusada(const QString &linha, const class ErroBanco &e);
+[[noreturn]] void linhaRecusada(const QString &linha, const ErroBanco &e);
 // A companion database that could not be reached, named.
-[[noreturn]] void bancoInacessivel(const QString &nomeBanco, const class ErroBanco &e);
+[[noreturn]] void bancoInacessivel(const QString &nomeBanco, const ErroBanco &e);
 
 // Sets a generator to the highest key written, never lowering it, once the
 // rows are committed (a generator's change survives a rollback). `tabela`,
 // `coluna` and `gerador` come from the code.
-void geradorNoMaior(class ConexaoBanco &c, const QString &gerador, const QString &tabela, const QString &coluna);
+void geradorNoMaior(ConexaoBanco &c, const QString &gerador, const QString &tabela, const QString &coluna);
 // The same with a known highest key: the generator is set to it exactly
 // (for the tables a job empties and refills with its own keys).
-void definirGerador(class ConexaoBanco &c, const QString &gerador, qint64 valor);
+void definirGerador(ConexaoBanco &c, const QString &gerador, qint64 valor);
 
 } // namespace Integracao

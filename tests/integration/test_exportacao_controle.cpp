@@ -161,3 +161,39 @@ TEST_F(Controle, BancoInacessivelENomeadoENadaEscrito)
     }
     EXPECT_FALSE(gauge.visivel);
 }
+
+namespace {
+
+class GravadorJanela : public Janela::Servico {
+public:
+    void progressoMostrar(int maximo) override { pedidos << QStringLiteral("mostrar %1").arg(maximo); }
+    void progressoMaximo(int maximo) override { pedidos << QStringLiteral("maximo %1").arg(maximo); }
+    void progressoAvancar(int) override { ++avancos; }
+    void progressoEsconder() override { pedidos << QStringLiteral("esconder"); }
+    QStringList pedidos;
+    int avancos = 0;
+};
+
+} // namespace
+
+// The ribbon's command: the main window's gauge, hidden at the end also when
+// the export fails, and the message only when it ended well.
+TEST_F(Controle, ComandoDaFitaUsaOGaugeDaJanela)
+{
+    GravadorJanela janela;
+    Janela::instalar(&janela);
+    msg->esperar(ExportacaoControle::kMsgSucesso);
+    ExportacaoControle::executar();
+    EXPECT_EQ(janela.pedidos.value(janela.pedidos.size() - 1), QStringLiteral("esconder"));
+    EXPECT_EQ(janela.avancos, 3); // ADMIN, DIARIA, CONSUMIDOR
+    EXPECT_EQ(controle().valor(QStringLiteral("SELECT USUARIO FROM CLIENTE")).toString(), QStringLiteral("ADMIN"));
+
+    janela.pedidos.clear();
+    controle().executar(QStringLiteral("ALTER TABLE CLIENTE ADD CONSTRAINT CHK_RECUSA CHECK (NOME <> 'CONSUMIDOR')"));
+    banco().executar(QStringLiteral("UPDATE USUARIO SET LOGIN = 'ADM' WHERE ID_USUARIO = 1"));
+    EXPECT_THROW(ExportacaoControle::executar(), ErroBanco);
+    EXPECT_EQ(janela.pedidos.value(janela.pedidos.size() - 1), QStringLiteral("esconder"));
+    EXPECT_EQ(controle().valor(QStringLiteral("SELECT LOGIN FROM USUARIO WHERE ID_USUARIO = 1")).toString(),
+              QStringLiteral("ADMIN"));
+    Janela::instalar(nullptr);
+}

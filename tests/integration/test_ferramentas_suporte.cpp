@@ -2,6 +2,7 @@
 // columns from the payment method, consumption paid at once, the check-in
 // user from the log, accents, person or company, telephones copied back from
 // an older database; each one all or nothing.
+#include "base/UnitLog.h"
 #include "integration/FerramentasSuporte.h"
 #include "support/TelasTeste.h"
 #include "tests/integration/Gravador.h"

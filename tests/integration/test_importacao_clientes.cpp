@@ -5,6 +5,7 @@
 #include "tests/integration/Gravador.h"
 
 #include <QFile>
+#include <QStringEncoder>
 
 namespace {
 
