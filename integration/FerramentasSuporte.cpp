@@ -38,7 +38,7 @@ QString colunaFormaPagamento(const QString &formaPag)
 
 QString colunaFormaDespesa(const QString &formaPag)
 {
-    if (formaPag.isEmpty() || formaPag == QLatin1String("Cartão de Crédito"))
+    if (formaPag.isEmpty() || formaPag == QStringLiteral("Cartão de Crédito"))
         return {};
     return colunaFormaPagamento(formaPag);
 }
@@ -259,16 +259,29 @@ Resultado retirarAcentos(ConexaoBanco &banco, Andamento &andamento)
 Resultado atualizarPessoas(ConexaoBanco &banco, Andamento &andamento)
 {
     const int total = banco.valor(QStringLiteral("SELECT COUNT(*) FROM CLIENTE")).toInt();
+    // Only the customers whose kind changes are written.
+    const QList<Linha> mudar = banco.lerTodas(QStringLiteral(
+        "SELECT ID_CLIENTE, NOME, CHAR_LENGTH(CNPJ_CPF) AS TAMANHO FROM CLIENTE "
+        "WHERE (CHAR_LENGTH(CNPJ_CPF) = 14 AND TIPO_PESSOA IS DISTINCT FROM 'F') "
+        "OR (CHAR_LENGTH(CNPJ_CPF) = 18 AND TIPO_PESSOA IS DISTINCT FROM 'J') ORDER BY ID_CLIENTE"));
     AndamentoEmCurso gauge(andamento, total);
     Resultado r;
     banco.emTransacao([&] {
         r = {};
-        r.linhas = banco.executar(
-            QStringLiteral("UPDATE CLIENTE SET TIPO_PESSOA = 'F' WHERE CHAR_LENGTH(CNPJ_CPF) = 14"));
-        r.linhas += banco.executar(
-            QStringLiteral("UPDATE CLIENTE SET TIPO_PESSOA = 'J' WHERE CHAR_LENGTH(CNPJ_CPF) = 18"));
+        for (const Linha &c : mudar) {
+            const QString tipo = c.inteiro(QStringLiteral("TAMANHO")) == 14 ? QStringLiteral("F") : QStringLiteral("J");
+            try {
+                r.linhas += banco.executar(QStringLiteral("UPDATE CLIENTE SET TIPO_PESSOA = ? WHERE ID_CLIENTE = ?"),
+                                           {tipo, c.valor(QStringLiteral("ID_CLIENTE"))});
+            } catch (const ErroBanco &erro) {
+                Integracao::linhaRecusada(QStringLiteral("o cliente %1 (%2)")
+                                              .arg(c.texto(QStringLiteral("ID_CLIENTE")), c.texto(QStringLiteral("NOME"))),
+                                          erro);
+            }
+            gauge.avancar();
+        }
     });
-    for (int i = 0; i < total; ++i)
+    for (int i = int(mudar.size()); i < total; ++i)
         gauge.avancar();
     return r;
 }

@@ -551,8 +551,9 @@ TEST_F(ComandosTeste, PainelDoSuporteMensagensBotoesDoLoginSuporteECancelar)
     EXPECT_TRUE(p->isHidden());
     EXPECT_TRUE(p->Memo1->toPlainText().isEmpty());
 
-    // The login SUPORTE sees the console (enabled once it is set) and the tool.
+    // The login SUPORTE sees the console (enabled only while it is set) and the tool.
     Sessao::atual().login = QStringLiteral("SUPORTE");
+    PainelSuporte::abrirSuporte = nullptr;
     janela.mostrarSuporte();
     EXPECT_FALSE(p->btnComandosZentro->isHidden());
     EXPECT_FALSE(p->btnIBO->isHidden());

@@ -89,6 +89,7 @@ TEST_F(Console, ErroDeUmaFerramentaNumaCaixaEConsoleAberto)
     banco().executar(QStringLiteral("ALTER TABLE CLIENTE ADD CONSTRAINT CHK_RECUSA CHECK (NOME <> 'JOSE')"));
     TFrmSuporte tela;
     tela.show();
+    msg->esperar(QString());
     tela.btnAcentos->click();
     ASSERT_EQ(msg->mostradas().size(), 1);
     EXPECT_EQ(msg->mostradas()[0].tipo, Mensagem::Tipo::Erro);

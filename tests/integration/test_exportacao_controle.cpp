@@ -80,13 +80,13 @@ TEST_F(Controle, DuasExportacoesSemDuplicadosComSenhasESaldo)
     EXPECT_EQ(linhas(controle(), QStringLiteral("SELECT ID_PRODUTO, DESCRICAO, SALDO, SALDOF, VALOR_VENDA, AVISAR, SIT_TRIBUT, "
                                                 "CODIGO_BARRAS, SERVICO, CST, NCMSH, CEST, EXCLUIDO, DATA_CADASTRO, UN_MEDIDA "
                                                 "FROM PRODUTO WHERE ID_PRODUTO = 5")),
-              QStringList{"5|COCA D'AGUA|-3|-3|12.5|2|18|789|N|060|22021000|0300700|S|10/03/2025|UN"});
+              QStringList{"5|COCA D'AGUA|-3.000|-3.000|12.50|2.000|18|789|N|060|22021000|0300700|S|10/03/2025|UN"});
     EXPECT_EQ(linhas(controle(), QStringLiteral("SELECT SERVICO FROM PRODUTO WHERE ID_PRODUTO = 1")), QStringList{"S"});
     EXPECT_EQ(linhas(controle(), QStringLiteral("SELECT ID_PRODUTO, OPERACAO, ESTOQUE_POS, SALDO_POS, USUARIO, DATA "
                                                 "FROM HISTORICO_PRODUTO WHERE ID_PRODUTO = 5")),
-              QStringList{"5|CADASTRO DE PRODUTO|-3|-3|SUPORTE|10/03/2025"});
+              QStringList{"5|CADASTRO DE PRODUTO|-3.000|-3.000|SUPORTE|10/03/2025"});
     EXPECT_EQ(linhas(controle(), QStringLiteral("SELECT ID_PRODUTO, ID_COR, ID_ESTOFADO, ESTOQUE, SALDO FROM ESTOQUE ORDER BY 1")),
-              (QStringList{"1|1|1|0|0", "5|1|1|-3|-3"}));
+              (QStringList{"1|1|1|0.000|0.000", "5|1|1|-3.000|-3.000"}));
     EXPECT_EQ(linhas(controle(), QStringLiteral("SELECT COD_CLIENTE, ID_CLIENTE, NOME, CIDADE, COD_CIDADE, ESTADO, "
                                                 "USUARIO, DATA_CADASTRO FROM CLIENTE ORDER BY 1")),
               (QStringList{"0001||CONSUMIDOR|São Paulo|3550308|SP|SUPORTE|10/03/2025",
@@ -107,7 +107,7 @@ TEST_F(Controle, DuasExportacoesSemDuplicadosComSenhasESaldo)
                                                 "(SELECT COUNT(*) FROM CLIENTE) FROM RDB$DATABASE")),
               contagemAntes);
     EXPECT_EQ(linhas(controle(), QStringLiteral("SELECT DESCRICAO, SALDO, SALDOF, VALOR_VENDA FROM PRODUTO WHERE ID_PRODUTO = 5")),
-              QStringList{"COCA|40|41|13"});
+              QStringList{"COCA|40.000|41.000|13.00"});
     EXPECT_EQ(Crypt(QStringLiteral("D"), controle().valor(QStringLiteral("SELECT SENHA FROM USUARIO WHERE ID_USUARIO = 7")).toString()),
               QStringLiteral("novo"));
     // The generators stand at the highest keys: the control program's own next rows do not clash.

@@ -84,8 +84,8 @@ TEST_F(Ferramentas, DiariasReconstruidasComChavesDesdeUmEGeradorNaMaior)
     const Suporte::Resultado r = Suporte::reconstruirDiarias(banco(), hoje, gauge);
     EXPECT_EQ(r.linhas, 5);
     EXPECT_EQ(linhas(QStringLiteral("SELECT ID_OCUPACAO, ID_ENTRADA, DATA, VALOR, QTD FROM OCUPACAO ORDER BY ID_OCUPACAO")),
-              (QStringList{"1|10|01/03/2025|150.5|2", "2|10|02/03/2025|150.5|2", "3|11|08/03/2025|100|2",
-                           "4|11|09/03/2025|100|2", "5|12|05/03/2025|80|2"}));
+              (QStringList{"1|10|01/03/2025|150.50|2", "2|10|02/03/2025|150.50|2", "3|11|08/03/2025|100.00|2",
+                           "4|11|09/03/2025|100.00|2", "5|12|05/03/2025|80.00|2"}));
     EXPECT_EQ(banco().gerador(QStringLiteral("GEN_ID_OCUPACAO"), 0), 5);
     EXPECT_EQ(gauge.eventos, (QStringList{"mostrar 3", "esconder"}));
     EXPECT_EQ(gauge.avancos, 3);
@@ -214,8 +214,8 @@ TEST_F(Ferramentas, PessoaFisicaOuJuridicaPeloTamanhoDoDocumento)
     } casos[] = {
         {2, "123.456.789-01", "J", "F"},
         {3, "12.345.678/0001-90", "F", "J"},
-        {4, "12345678901", "J", "J"},    // without punctuation: unchanged
-        {5, "12345678000190", "F", "F"},
+        {4, "12345678902", "J", "J"},    // without punctuation: unchanged
+        {5, "12345678000199", "F", "F"},
         {6, "", "F", "F"},
     };
     for (const Caso &c : casos)
