@@ -81,7 +81,7 @@ QString mensagemCaixaAberto(const QString &usuario)
 
 Inicio::Resultado CarregarParametros()
 {
-    DM->Conexao.executar(QStringLiteral("UPDATE PARAMETROS SET ULTIMA_VERSAO = ?"), {GetVersaoArq()});
+    Inicio::registrarVersao(DM->Conexao);
     tParametros().recarregar();
     if (tParametros().inteiro(QStringLiteral("SCRIPT")) < VersaoBDEXE)
         return Inicio::Resultado::encerrar(QString::fromUtf8(kMsgBancoDesatualizado), Mensagem::Tipo::Erro);
