@@ -404,6 +404,20 @@ int main(int argc, char **argv)
 
     TDM dm;
     DM = &dm;
+    // A desk stopped just before its first commit that wrote or locked rows,
+    // holding them, until the test lets it go (a line on the standard input).
+    if (qEnvironmentVariableIntValue("ZV_SEGURAR") != 0)
+        dm.Conexao.definirAntesDeConfirmar([segurou = false]() mutable {
+            if (segurou)
+                return;
+            segurou = true;
+            escrever(QStringLiteral("segurando"));
+            char linha[16];
+            if (!std::fgets(linha, sizeof linha, stdin))
+                return;
+        });
+    if (const int espera = qEnvironmentVariableIntValue("ZV_ESPERA_BLOQUEIO"); espera > 0)
+        dm.Conexao.definirEsperaBloqueio(espera);
     Sessao &s = Sessao::atual();
     s.login = QStringLiteral("AGENTE");
     s.AuxNomePC = QStringLiteral("SERVIDOR");

@@ -1,0 +1,127 @@
+// Two desks on the same stay or room through the Firebird server: one desk
+// (an agent process, tests/agente) runs its operation and stops just before
+// committing, holding what it wrote; the other desk runs the competing
+// operation meanwhile; then the first commits. Each case runs in both orders,
+// and afterwards no closed stay owes or holds money it should not, the
+// shift's balances equal what the stays took and no room-day is promised
+// twice.
+#include "EstacoesServidor.h"
+#include "stays/Saida.h"
+
+#include <QDate>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DisputasMesas : public EstacoesServidor {
+protected:
+    void SetUp() override
+    {
+        EstacoesServidor::SetUp();
+        if (semServidor())
+            return;
+        hoje = QDate::currentDate();
+        ConexaoBanco &c = banco();
+        c.emTransacao([&] {
+            tipo = c.valor(QStringLiteral("INSERT INTO TIPO_UH (DESCRICAO, ABREV, P1, P2) VALUES ('LUXO', 'LX', 100, "
+                                          "150) RETURNING ID_TIPO_UH"))
+                       .toLongLong();
+            uh = c.valor(QStringLiteral("INSERT INTO UH (ID_TIPO_UH, NUMERO, SITUACAO) VALUES (?, '101', 'L') "
+                                        "RETURNING ID_UH"),
+                         {tipo})
+                     .toLongLong();
+            cliente = c.valor(QStringLiteral("INSERT INTO CLIENTE (NOME, TIPO_PESSOA, CNPJ_CPF) VALUES "
+                                             "('ANA D''ÁVILA', 'F', '') RETURNING ID_CLIENTE"))
+                          .toLongLong();
+            turno = c.valor(QStringLiteral("INSERT INTO CAIXA (DATA_ABERT, HORA_ABERT, USUARIO, ATUAL, VALOR_ABERT) "
+                                           "VALUES (CURRENT_DATE, CURRENT_TIME, 'ADMIN', 0, 0) RETURNING ID_CAIXA"))
+                        .toLongLong();
+        });
+    }
+
+    // A stay in room 101 that arrived two days ago at 150,00 a night, with
+    // its arrival night; the nights are posted up to that day.
+    qint64 estadiaAberta()
+    {
+        ConexaoBanco &c = banco();
+        return c.emTransacao([&] {
+            c.executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ?"), {uh});
+            const qint64 id = c.valor(QStringLiteral("INSERT INTO WALK_IN (DATA_ENTRADA, HORA_ENTRADA, DATA_SAIDA, "
+                                                     "HORA_SAIDA, ID_CLIENTE, ID_UH, QTD_ADULTOS, VALOR_DIARIA) "
+                                                     "VALUES (?, '14:00', ?, '12:00', ?, ?, 2, 150) "
+                                                     "RETURNING ID_WALK_IN"),
+                                      {hoje.addDays(-2), hoje.addDays(3), cliente, uh})
+                                  .toLongLong();
+            c.executar(QStringLiteral("INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (?, ?, 150, 2)"),
+                       {id, hoje.addDays(-2)});
+            c.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {hoje.addDays(-2)});
+            return id;
+        });
+    }
+
+    // What must hold after every dispute.
+    void invariantes()
+    {
+        EXPECT_EQ(contasFechadasErradas(), QStringList());
+        EXPECT_EQ(caixaDiferenteDasEstadias(turno), QStringList());
+        EXPECT_EQ(diasPrometidosDuasVezes(), 0);
+    }
+
+    bool aberta(qint64 id)
+    {
+        return banco().valor(QStringLiteral("SELECT BAIXA FROM WALK_IN WHERE ID_WALK_IN = ?"), {id}).toString()
+            == QLatin1String("N");
+    }
+    qint64 noites(qint64 id) { return contar(QStringLiteral("SELECT COUNT(*) FROM OCUPACAO WHERE ID_ENTRADA = ?"), {id}); }
+
+    QDate hoje;
+    qint64 tipo = 0, uh = 0, cliente = 0, turno = 0;
+};
+
+// The check-out's outcome as the agent prints it: "situation|message".
+QString situacaoSaida(const QStringList &linhas) { return linhas.value(0).section(QLatin1Char('|'), 0, 0); }
+const QString kFechada = QString::number(int(Saida::Resultado::Situacao::Fechada));
+const QString kValorAlterado = QString::number(int(Saida::Resultado::Situacao::ValorAlterado));
+
+} // namespace
+
+// The nightly posting and a check-out of the same stay: the night lands
+// before the check-out (which then reports the new amount and closes
+// nothing) or not at all (the stay closed before the posting reached it).
+TEST_F(DisputasMesas, PostagemDasDiariasEContraASaida)
+{
+    if (semServidor())
+        return;
+    const qint64 id = estadiaAberta();
+    const Mesa postagem{QStringLiteral("diarias"), hoje.toString(Qt::ISODate), {}};
+    const Mesa saida{QStringLiteral("saida"), QString::number(id), {}};
+
+    // The posting holds its night; the check-out computed 150,00 without it.
+    const Disputa d = disputar(postagem, saida);
+    EXPECT_TRUE(d.segurou);
+    EXPECT_EQ(d.primeira, QStringList{QStringLiteral("registrada=1 noites=1")});
+    EXPECT_EQ(situacaoSaida(d.segunda), kValorAlterado) << d.segunda.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(d.segunda.value(0).endsWith(Saida::Textos::ValorAlterado + QStringLiteral("300,00")))
+        << d.segunda.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(aberta(id));
+    EXPECT_EQ(noites(id), 2);
+    invariantes();
+}
+
+TEST_F(DisputasMesas, SaidaEContraAPostagemDasDiarias)
+{
+    if (semServidor())
+        return;
+    const qint64 id = estadiaAberta();
+    const Mesa postagem{QStringLiteral("diarias"), hoje.toString(Qt::ISODate), {}};
+    const Mesa saida{QStringLiteral("saida"), QString::number(id), {}};
+
+    // The check-out holds the closed stay, paid 150,00; the posting read it open.
+    const Disputa d = disputar(saida, postagem);
+    EXPECT_TRUE(d.segurou);
+    EXPECT_EQ(situacaoSaida(d.primeira), kFechada) << d.primeira.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(d.segunda, QStringList{QStringLiteral("registrada=1 noites=0")});
+    EXPECT_FALSE(aberta(id));
+    EXPECT_EQ(noites(id), 1);
+    invariantes();
+}
