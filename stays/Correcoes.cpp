@@ -7,6 +7,7 @@
 #include "base/UnitLog.h"
 #include "rooms/EstadoUH.h"
 #include "stays/CalculoEstadia.h"
+#include "stays/Estadias.h"
 #include "stays/Pagamentos.h"
 
 #include <QSet>
@@ -370,6 +371,10 @@ Resultado alterarNoite(ConexaoBanco &c, const Estadia &e, const Noite &n, const 
     return executar(
         c,
         [&] {
+            // The stay held open while its night changes: a check-out under
+            // way elsewhere either waits for this or finds it done.
+            if (!Estadias::travarAberta(c, e.id))
+                throw Parada{mudou()};
             if (c.executar(QStringLiteral("UPDATE OCUPACAO SET VALOR = ? WHERE ID_OCUPACAO = ? AND ID_ENTRADA = ? "
                                           "AND VALOR = ?")
                                + kEntradaAberta,
@@ -415,6 +420,8 @@ Resultado excluirNoite(ConexaoBanco &c, const Estadia &e, const Noite &n, bool m
     return executar(
         c,
         [&] {
+            if (!Estadias::travarAberta(c, e.id))
+                throw Parada{mudou()};
             if (c.executar(QStringLiteral("DELETE FROM OCUPACAO WHERE ID_OCUPACAO = ? AND ID_ENTRADA = ?")
                                + kEntradaAberta,
                            {n.id, e.id})

@@ -17,6 +17,8 @@
 //                        cash (prints the outcome's number and its message)
 //   forma ENTRADA        the payment of closed stay ENTRADA redistributed (cash / Visa credit)
 //   cancelar ENTRADA     open stay ENTRADA cancelled
+//   noite-valor ENTRADA  the first night of ENTRADA corrected to 300,00
+//   noite-excluir ENTRADA  the last night of ENTRADA deleted
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -375,6 +377,17 @@ std::function<QString(int)> correcoesEntrada(const QString &operacao, const QStr
             const std::array<QString, 7> novos{Dinheiro::deCentavos(total - visa).formatado(),
                                                Dinheiro::deCentavos(visa).formatado(), {}, {}, {}, {}, {}};
             return texto(Correcoes::alterarForma(DM->Conexao, *e, novos));
+        };
+    if (operacao == QLatin1String("noite-valor") || operacao == QLatin1String("noite-excluir"))
+        return [=](int) {
+            const auto e = Correcoes::ler(DM->Conexao, id);
+            const QList<Correcoes::Noite> ns = Correcoes::noites(DM->Conexao, id);
+            if (!e || ns.isEmpty())
+                return QStringLiteral("sem entrada");
+            if (operacao == QLatin1String("noite-valor"))
+                return texto(Correcoes::alterarNoite(DM->Conexao, *e, ns.first(), QStringLiteral("300,00"),
+                                                     QStringLiteral("R$ ") + ns.first().valor.formatado(), true));
+            return texto(Correcoes::excluirNoite(DM->Conexao, *e, ns.last(), true));
         };
     if (operacao == QLatin1String("cancelar"))
         return [=](int) {

@@ -6,6 +6,7 @@
 // shift's balances equal what the stays took and no room-day is promised
 // twice.
 #include "EstacoesServidor.h"
+#include "stays/Correcoes.h"
 #include "stays/Saida.h"
 
 #include <QDate>
@@ -124,4 +125,52 @@ TEST_F(DisputasMesas, SaidaEContraAPostagemDasDiarias)
     EXPECT_FALSE(aberta(id));
     EXPECT_EQ(noites(id), 1);
     invariantes();
+}
+
+// A night corrected or deleted while the stay is being closed: the
+// correction lands before the check-out (which then reports the new amount)
+// or is refused on the closed stay.
+TEST_F(DisputasMesas, CorrecaoDeNoitesEContraASaida)
+{
+    if (semServidor())
+        return;
+    struct Caso {
+        const char *operacao;
+        int noitesAntes;
+        Dinheiro devido; // what the stay owes after the correction
+    };
+    const Caso casos[] = {{"noite-valor", 1, Dinheiro::deReais(300)}, {"noite-excluir", 2, Dinheiro::deReais(150)}};
+    for (const Caso &c : casos) {
+        for (const bool correcaoPrimeiro : {true, false}) {
+            SCOPED_TRACE(std::string(c.operacao) + (correcaoPrimeiro ? " antes da saída" : " depois da saída"));
+            const qint64 id = estadiaAberta();
+            if (c.noitesAntes == 2)
+                banco().executar(QStringLiteral("INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (?, ?, "
+                                                "150, 2)"),
+                                 {id, hoje.addDays(-1)});
+            const Mesa correcao{QString::fromLatin1(c.operacao), QString::number(id), {}};
+            const Mesa saida{QStringLiteral("saida"), QString::number(id), {}};
+            if (correcaoPrimeiro) {
+                const Disputa d = disputar(correcao, saida);
+                EXPECT_TRUE(d.segurou);
+                EXPECT_EQ(d.primeira, QStringList{QStringLiteral("feito")});
+                EXPECT_EQ(d.segunda, QStringList{kValorAlterado + QLatin1Char('|') + Saida::Textos::ValorAlterado
+                                                 + c.devido.formatado()});
+                EXPECT_TRUE(aberta(id));
+            } else {
+                const Disputa d = disputar(saida, correcao);
+                EXPECT_TRUE(d.segurou);
+                EXPECT_EQ(situacaoSaida(d.primeira), kFechada) << d.primeira.join(QLatin1Char('\n')).toStdString();
+                EXPECT_EQ(d.segunda, QStringList{Correcoes::kMsgEntradaMudou});
+                EXPECT_FALSE(aberta(id));
+                EXPECT_EQ(noites(id), c.noitesAntes);
+            }
+            invariantes();
+            // The room free again for the next case.
+            banco().emTransacao([&] {
+                banco().executar(QStringLiteral("UPDATE WALK_IN SET BAIXA = 'S', EXCLUIDO = 'S'"));
+                banco().executar(QStringLiteral("DELETE FROM ATUALIZACAO"));
+            });
+        }
+    }
 }
