@@ -19,6 +19,8 @@
 //   cancelar ENTRADA     open stay ENTRADA cancelled
 //   noite-valor ENTRADA  the first night of ENTRADA corrected to 300,00
 //   noite-excluir ENTRADA  the last night of ENTRADA deleted
+//   adiantamento, consumo, pagarconsumo  money and lines on one stay (see
+//                        lancamentoEstadia below)
 //
 // Exit code 0 when every run ended without an error.
 #include "base/Aplicacao.h"
@@ -397,6 +399,42 @@ std::function<QString(int)> correcoesEntrada(const QString &operacao, const QStr
     return {};
 }
 
+// Money and lines reaching one stay: "ok", or the refusal's message.
+//   adiantamento ENTRADA       an advance of 50,00 in cash
+//   consumo ENTRADA,PRODUTO    a line of 2 x 6,50 charged to the stay
+//   pagarconsumo ENTRADA,PRODUTO  the same line paid at once in cash
+std::function<QString(int)> lancamentoEstadia(const QString &operacao, const QString &argumento)
+{
+    const qint64 id = argumento.section(QLatin1Char(','), 0, 0).toLongLong();
+    const qint64 produto = argumento.section(QLatin1Char(','), 1, 1).toLongLong();
+    Consumo::LinhaNova l;
+    l.produto = produto;
+    l.descricao = QStringLiteral("PRODUTO");
+    l.qtd = QStringLiteral("2");
+    l.valorUnit = QStringLiteral("6,50");
+    l.data = QDate::currentDate();
+    if (operacao == QLatin1String("adiantamento"))
+        return [id](int) {
+            Pagamentos::Valores v;
+            v[MeioCaixa::Dinheiro] = Dinheiro::deReais(50);
+            const Adiantamento::Resultado r = Adiantamento::registrar(id, v, QStringLiteral("AGENTE"), QStringLiteral("101"));
+            return r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString());
+        };
+    if (operacao == QLatin1String("consumo"))
+        return [id, l](int) {
+            const Consumo::Inclusao i = Consumo::incluir(id, QStringLiteral("101"), l);
+            return i.recusa ? i.recusa->mensagem : QStringLiteral("ok");
+        };
+    if (operacao == QLatin1String("pagarconsumo"))
+        return [id, l](int) {
+            Pagamentos::Valores v;
+            v[MeioCaixa::Dinheiro] = Adiantamento::valorLinha(l);
+            const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(id, QStringLiteral("101"), l, v);
+            return p.gravado ? QStringLiteral("ok") : p.mensagem.value_or(QString());
+        };
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -472,6 +510,7 @@ int main(int argc, char **argv)
     } else if (operacao == QLatin1String("saida")) {
         rodar = [argumento](int i) { return saida(argumento, i); };
     } else if ((rodar = correcoesEntrada(operacao, argumento))) {
+    } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;

@@ -174,3 +174,58 @@ TEST_F(DisputasMesas, CorrecaoDeNoitesEContraASaida)
         }
     }
 }
+
+// An advance, a consumption line or a line paid at once reaching a stay
+// another desk is closing: it lands before the check-out (which then
+// collects what the stay owes now) or is refused with the check-out's own
+// text, nothing booked in the shift nor in the stay.
+TEST_F(DisputasMesas, DinheiroELinhasContraASaida)
+{
+    if (semServidor())
+        return;
+    const qint64 produto =
+        banco()
+            .valor(QStringLiteral("INSERT INTO PRODUTOS_SERVICOS (DESCRICAO, VALOR, ESTOQUE, FAB_PROPRIA) VALUES "
+                                  "('ÁGUA', 6.5, 100, 'N') RETURNING ID_P_S"))
+            .toLongLong();
+    struct Caso {
+        const char *operacao;
+        QString saidaDepois; // the check-out's outcome when the write landed first
+    };
+    const Caso casos[] = {
+        {"adiantamento", kValorAlterado + QLatin1Char('|') + Saida::Textos::ValorAlterado + QStringLiteral("100,00")},
+        {"consumo", kValorAlterado + QLatin1Char('|') + Saida::Textos::ValorAlterado + QStringLiteral("163,00")},
+        // Paid at once, the line leaves the amount due as it was.
+        {"pagarconsumo", kFechada + QLatin1Char('|')},
+    };
+    for (const Caso &c : casos) {
+        for (const bool lancamentoPrimeiro : {true, false}) {
+            SCOPED_TRACE(std::string(c.operacao) + (lancamentoPrimeiro ? " antes da saída" : " depois da saída"));
+            const qint64 id = estadiaAberta();
+            const Mesa lancamento{QString::fromLatin1(c.operacao), QStringLiteral("%1,%2").arg(id).arg(produto), {}};
+            const Mesa saida{QStringLiteral("saida"), QString::number(id), {}};
+            const qint64 linhas = contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_UH"));
+            if (lancamentoPrimeiro) {
+                const Disputa d = disputar(lancamento, saida);
+                EXPECT_TRUE(d.segurou);
+                EXPECT_EQ(d.primeira, QStringList{QStringLiteral("ok")});
+                EXPECT_EQ(d.segunda, QStringList{c.saidaDepois});
+            } else {
+                const Disputa d = disputar(saida, lancamento);
+                EXPECT_TRUE(d.segurou);
+                EXPECT_EQ(situacaoSaida(d.primeira), kFechada) << d.primeira.join(QLatin1Char('\n')).toStdString();
+                EXPECT_EQ(d.segunda, QStringList{Saida::Textos::JaFechada});
+                EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_UH")), linhas);
+                EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN WHERE ID_WALK_IN = ? AND "
+                                                "ADIANTADO <> 0"),
+                                 {id}),
+                          0);
+            }
+            invariantes();
+            banco().emTransacao([&] {
+                banco().executar(QStringLiteral("UPDATE WALK_IN SET BAIXA = 'S', EXCLUIDO = 'S'"));
+                banco().executar(QStringLiteral("DELETE FROM ATUALIZACAO"));
+            });
+        }
+    }
+}
