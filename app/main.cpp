@@ -4,7 +4,7 @@
 #include "core/Inicializacao.h"
 #include "base/UnitDM.h"
 #include "core/UnitLocalizaBD.h"
-#include "core/UnitQuintara.h"
+#include "app/UnitQuintara.h"
 #include "core/UnitSplash.h"
 #include "platform/InstanciaUnica.h"
 

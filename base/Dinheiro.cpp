@@ -1,6 +1,8 @@
 #include "base/Dinheiro.h"
 #include "base/Erros.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 // Reads "[-]digits[<sep>digits]" into cents, rounding extra decimals half up.
@@ -45,6 +47,72 @@ std::optional<std::int64_t> lerNumero(QStringView t, QChar separador)
 }
 
 } // namespace
+
+LeituraDinheiro Dinheiro::digitado(const QString &texto, SinalDigitado sinal, VazioDigitado vazio, Dinheiro teto)
+{
+    using Recusa = LeituraDinheiro::Recusa;
+    const auto recusa = [](Recusa r) {
+        LeituraDinheiro l;
+        l.recusa = r;
+        return l;
+    };
+    const auto aceito = [&](Dinheiro d) {
+        if (sinal == SinalDigitado::Positivo && d.zero())
+            return recusa(Recusa::Zero);
+        LeituraDinheiro l;
+        l.valor = d;
+        return l;
+    };
+
+    QString t = texto.trimmed();
+    if (t.startsWith(QLatin1String("R$")))
+        t = t.mid(2).trimmed();
+    if (t.isEmpty())
+        return vazio == VazioDigitado::Zero ? aceito(Dinheiro()) : recusa(Recusa::Vazio);
+
+    // "1234,56" or "1.234,56"; one or two decimals; no other character.
+    static const QRegularExpression formato(
+        QStringLiteral("^(-?)(\\d+|\\d{1,3}(?:\\.\\d{3})+)(?:,(\\d{1,2}))?$"));
+    const QRegularExpressionMatch m = formato.match(t);
+    if (!m.hasMatch())
+        return recusa(Recusa::Formato);
+    const bool negativo = !m.capturedView(1).isEmpty();
+    if (negativo && sinal != SinalDigitado::Qualquer)
+        return recusa(Recusa::Negativo);
+
+    QString inteira = m.captured(2);
+    inteira.remove(QLatin1Char('.'));
+    // Leading zeros aside, more digits than the largest amount has cannot fit.
+    while (inteira.size() > 1 && inteira.front() == u'0')
+        inteira.remove(0, 1);
+    const QString maiorInteira = QString::number(teto.centavos() / 100);
+    if (inteira.size() > maiorInteira.size())
+        return recusa(Recusa::Limite);
+    const QString fracao = m.captured(3).leftJustified(2, QLatin1Char('0'));
+    const std::int64_t centavos = inteira.toLongLong() * 100 + fracao.toInt();
+    if (centavos > teto.centavos())
+        return recusa(Recusa::Limite);
+    return aceito(deCentavos(negativo ? -centavos : centavos));
+}
+
+QString LeituraDinheiro::mensagem() const
+{
+    switch (recusa) {
+    case Recusa::Nenhuma:
+        return {};
+    case Recusa::Vazio:
+        return QStringLiteral("Informe o valor.");
+    case Recusa::Formato:
+        return QStringLiteral("Valor inválido! Informe o valor em reais, como 1.234,56.");
+    case Recusa::Negativo:
+        return QStringLiteral("O valor não pode ser negativo.");
+    case Recusa::Zero:
+        return QStringLiteral("O valor deve ser maior que zero.");
+    case Recusa::Limite:
+        return QStringLiteral("Valor acima do limite permitido.");
+    }
+    return {};
+}
 
 std::optional<Dinheiro> Dinheiro::deTexto(const QString &texto)
 {

@@ -215,6 +215,31 @@ void Relatorio::fechamento(const QString &texto)
     m_fechamento.append(banda(TipoBanda::Fechamento, texto));
 }
 
+QSizeF Relatorio::tamanhoFigura(const QSizeF &desejado) const
+{
+    if (desejado.width() <= 0 || desejado.height() <= 0)
+        return QSizeF(0, 0);
+    // The room under the header (and the column titles) of a page.
+    double altura = tamanhoPapel().height() - m_formato.margens.top() - m_formato.margens.bottom()
+        - alturaCabecalho();
+    if (temTitulos())
+        altura -= alturaBanda(TipoBanda::TitulosColunas, m_textoTitulos);
+    const QSizeF limite(larguraUtil(), std::max(altura, 1.0));
+    if (desejado.width() <= limite.width() && desejado.height() <= limite.height())
+        return desejado;
+    return desejado.scaled(limite, Qt::KeepAspectRatio);
+}
+
+void Relatorio::figura(const QImage &imagem, const QSizeF &tamanhoMm, Alinhamento alinhamento)
+{
+    Banda b = banda(TipoBanda::Figura);
+    b.imagem = imagem;
+    b.tamanho = tamanhoMm;
+    b.alinhamento = alinhamento;
+    m_corpo.append(b);
+    ++m_figuras;
+}
+
 void Relatorio::resumo(const QString &rotulo, const Celula &valor)
 {
     m_resumo.append(banda(TipoBanda::Resumo, rotulo, {valor}));
@@ -240,9 +265,16 @@ QList<Relatorio::Banda> Relatorio::bandas() const
         r.append(banda(TipoBanda::TotalGeral, m_rotuloTotalGeral, celulasTotal(m_somaGeral)));
     r.append(m_resumo);
     r.append(m_fechamento);
-    // Heights follow the format, also one chosen after the bands were added.
-    for (Banda &b : r)
-        b.altura = alturaBanda(b.tipo, b.texto);
+    // Heights follow the format, also one chosen after the bands were added;
+    // a picture fits the page as it is now.
+    for (Banda &b : r) {
+        if (b.tipo == TipoBanda::Figura) {
+            b.tamanho = tamanhoFigura(b.tamanho);
+            b.altura = b.tamanho.height();
+        } else {
+            b.altura = alturaBanda(b.tipo, b.texto);
+        }
+    }
     return r;
 }
 

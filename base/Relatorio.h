@@ -55,10 +55,20 @@
 //     rel.linha(QStringLiteral("CERVEJA"), {2, unit, total});  // the text on a row of its
 //                                                            // own, the cells under it
 //     rel.fechamento(QStringLiteral("***  OBRIGADO  ***"));    // a centred line after the summary
+//
+// A picture (a chart, a photo) takes a band of its own among the lines:
+//
+//     rel.figura(imagem, QSizeF(260, 150));   // wanted size in mm, centred
+//
+// The model keeps the picture and the size it prints at: the wanted size,
+// shrunk (keeping its proportions) to the printable width and to the room a
+// page leaves under its header. A report with a picture and no lines is not
+// empty.
 #include "base/Dinheiro.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QImage>
 #include <QList>
 #include <QMarginsF>
 #include <QSizeF>
@@ -112,6 +122,7 @@ public:
         Resumo,           // a summary line: label and value
         Texto,            // a free line of text across the page
         Fechamento,       // a centred line after the summary
+        Figura,           // a picture (imagem, printed at tamanho)
     };
 
     struct Banda {
@@ -121,6 +132,9 @@ public:
         QList<Celula> celulas;    // one per column (details and totals)
         double altura = 0;        // mm
         double topo = 0;          // mm from the top of the page, set when paged
+        QImage imagem;            // a picture band's picture
+        QSizeF tamanho;           // a picture band's printed size (mm)
+        Alinhamento alinhamento = Alinhamento::Centro;   // a picture band's place across the page
     };
 
     struct Pagina {
@@ -192,6 +206,8 @@ public:
     void resumo(const QString &rotulo, const Celula &valor);
     // A centred line after the summary (thanks, legal notes).
     void fechamento(const QString &texto);
+    // A picture among the details, wanted at `tamanhoMm` (see the top).
+    void figura(const QImage &imagem, const QSizeF &tamanhoMm, Alinhamento alinhamento = Alinhamento::Centro);
     // Label of the grand-total line ("Total Geral:" unless changed).
     void rotuloTotalGeral(const QString &rotulo) { m_rotuloTotalGeral = rotulo; }
 
@@ -210,8 +226,8 @@ public:
     // Points of a font of the frame (a compact format prints smaller).
     double pontos(double normal) const { return m_formato.compacto ? normal * 0.8 : normal; }
 
-    // True when no detail line was added.
-    bool vazio() const { return m_detalhes == 0; }
+    // True when no detail line and no picture was added.
+    bool vazio() const { return m_detalhes == 0 && m_figuras == 0; }
     int totalLinhas() const { return m_detalhes; }
     // Grand total of a summed column (zero for others).
     ::Dinheiro totalDinheiro(int coluna) const;
@@ -252,6 +268,8 @@ private:
     QStringList cabecalhoPagina(int numero) const;
     Banda bandaTitulos(const QString &textoAcima) const;
     double alturaBanda(TipoBanda tipo, const QString &texto) const;
+    // The size a picture prints at: the wanted size fitted into the page.
+    QSizeF tamanhoFigura(const QSizeF &desejado) const;
     bool temTitulos() const;
     QList<Pagina> paginar(double limite) const;
     QSizeF tamanhoPapel() const;
@@ -276,4 +294,5 @@ private:
     Acumulador m_somaGrupo;
     Acumulador m_somaGeral;
     int m_detalhes = 0;
+    int m_figuras = 0;
 };

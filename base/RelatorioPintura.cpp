@@ -259,6 +259,20 @@ void pintarBanda(QPainter &p, const Escala &e, const Relatorio &rel, const Banda
         p.setFont(fonte(rel.pontos(8.5), true));
         escrever(p, e.r(m + 1, b.topo, largura - 2, b.altura), Qt::AlignHCenter | Qt::AlignVCenter, b.texto);
         break;
+    case TipoBanda::Figura: {
+        if (b.imagem.isNull())
+            break;
+        double x = m;
+        if (b.alinhamento == Alinhamento::Centro)
+            x = m + (largura - b.tamanho.width()) / 2;
+        else if (b.alinhamento == Alinhamento::Direita)
+            x = m + largura - b.tamanho.width();
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(e.r(x, b.topo, b.tamanho.width(), b.tamanho.height()), b.imagem);
+        p.restore();
+        break;
+    }
     }
 }
 
@@ -322,7 +336,8 @@ void gravarPdf(const Relatorio &rel, const QString &arquivo)
     }
 }
 
-bool exibir(const Relatorio &rel, const QString &textoLog, Destino destino, const QString &arquivoPdf, QWidget *pai)
+bool exibir(const Relatorio &rel, const QString &textoLog, Destino destino, const QString &arquivoPdf, QWidget *pai,
+            Registro registro)
 {
     if (rel.vazio()) {
         Mensagem::info(kMsgNenhumRegistro);
@@ -330,6 +345,13 @@ bool exibir(const Relatorio &rel, const QString &textoLog, Destino destino, cons
     }
     switch (destino) {
     case Destino::Visualizar:
+        if (registro == Registro::VisualizacaoEImpressao) {
+            NovoRegistrarLog(kOperacaoVisualizacaoRelatorio, textoLog, QString());
+            // The preview ends accepted only after its print button printed.
+            if (Telas::abrir<TFrmVisualizaRelatorio>(rel, pai) == QDialog::Accepted)
+                NovoRegistrarLog(kOperacaoImpressaoRelatorio, textoLog, QString());
+            return true;
+        }
         Telas::abrir<TFrmVisualizaRelatorio>(rel, pai);
         break;
     case Destino::Impressora: {

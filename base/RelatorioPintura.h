@@ -21,6 +21,13 @@ namespace RelatorioPintura {
 
 enum class Destino { Visualizar, Impressora, Pdf };
 
+// What the log records of a preview: "Impressão de Relatório" once the
+// preview closes, or "Vizualização de Relatório" before it opens and
+// "Impressão de Relatório" only when the user printed from it.
+enum class Registro { Impressao, VisualizacaoEImpressao };
+
+inline const QString kOperacaoVisualizacaoRelatorio = QStringLiteral("Vizualização de Relatório");
+
 // Sets the device's paper to the report's page (no printer margins: the
 // frame keeps its own).
 void configurarPagina(const Relatorio &rel, QPagedPaintDevice *dispositivo);
@@ -34,9 +41,10 @@ void gravarPdf(const Relatorio &rel, const QString &arquivo);
 // to the destination (the maximised preview, the printer chosen in the print
 // dialog, or the PDF file `arquivoPdf`, asked for in a save dialog when empty)
 // and then NovoRegistrarLog records "Impressão de Relatório" with `textoLog`
-// as its before-text. Nothing is logged when a dialog is cancelled.
+// as its before-text. Nothing is logged when a dialog is cancelled. With
+// Registro::VisualizacaoEImpressao a preview logs as that choice says.
 bool exibir(const Relatorio &rel, const QString &textoLog, Destino destino = Destino::Visualizar,
-            const QString &arquivoPdf = {}, QWidget *pai = nullptr);
+            const QString &arquivoPdf = {}, QWidget *pai = nullptr, Registro registro = Registro::Impressao);
 
 } // namespace RelatorioPintura
 

@@ -21,7 +21,7 @@
 #include "core/Diarias.h"
 #include "core/UnitAcesso.h"
 #include "core/UnitLogViewer.h"
-#include "core/UnitQuintara.h"
+#include "app/UnitQuintara.h"
 #include "base/Mensagem.h"
 #include "finance/UnitCaixa.h"
 #include "rooms/UnitClientes.h"

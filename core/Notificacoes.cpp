@@ -1,6 +1,7 @@
 #include "core/Notificacoes.h"
 
 #include "base/Caminhos.h"
+#include "base/Comandos.h"
 #include "base/Relogio.h"
 #include "base/Sessao.h"
 #include "core/Diarias.h"
@@ -9,17 +10,14 @@
 #include "core/UnitAlerta.h"
 #include "core/UnitAviso.h"
 #include "core/UnitBatePapo.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 #include "platform/Notificacao.h"
 #include "platform/Som.h"
 
 namespace Notificacoes {
 
 std::function<void(bool)> iconeChatListaEstadias;
-std::function<void(bool)> iconeChatPrincipal = [](bool novas) {
-    if (FrmQuintara)
-        FrmQuintara->mostrarIconeChat(novas);
-};
+std::function<void(bool)> iconeChatPrincipal = [](bool novas) { Janela::mostrarIconeChat(novas); };
 
 Passo tick(QWidget *dono)
 {
@@ -60,7 +58,7 @@ Passo tick(QWidget *dono)
 
 } // namespace Notificacoes
 
-void instalarNotificacoes(TFrmQuintara *janela)
+void instalarNotificacoes(RegistroComandos &registro, QWidget *dono)
 {
-    janela->adicionarTarefaTimer1([janela] { Notificacoes::tick(janela); });
+    registro.adicionarTarefaTimer1([dono] { Notificacoes::tick(dono); });
 }

@@ -6,7 +6,7 @@
 #include <functional>
 
 class QWidget;
-class TFrmQuintara;
+class RegistroComandos;
 
 namespace Notificacoes {
 
@@ -27,10 +27,11 @@ Passo tick(QWidget *dono);
 // The stay list shows its new-message icon (true) or its plain one; set by
 // the stay list while it is open.
 extern std::function<void(bool novas)> iconeChatListaEstadias;
-// The main window's chat icons; by default FrmQuintara->mostrarIconeChat.
+// The main window's chat icons; by default through the shell service.
 extern std::function<void(bool novas)> iconeChatPrincipal;
 
 } // namespace Notificacoes
 
-// Registers the notices' steps on the main window's one-second timer.
-void instalarNotificacoes(TFrmQuintara *janela);
+// Registers the notices' steps on the main window's one-second timer; the
+// notices are owned by `dono`.
+void instalarNotificacoes(RegistroComandos &registro, QWidget *dono);

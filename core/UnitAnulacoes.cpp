@@ -1,9 +1,9 @@
 #include "core/UnitAnulacoes.h"
+#include "base/CabecalhoTela.h"
 #include "base/Anulacao.h"
 #include "base/Mensagem.h"
 #include "base/Telas.h"
 #include "base/UnitLog.h"
-#include "core/UnitQuintara.h"
 #include "core/UnitUsuarios.h"
 
 #include <QGridLayout>

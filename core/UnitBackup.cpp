@@ -1,4 +1,5 @@
 #include "core/UnitBackup.h"
+#include "base/CabecalhoTela.h"
 #include "base/Caminhos.h"
 #include "base/Erros.h"
 #include "base/Mensagem.h"
@@ -9,7 +10,7 @@
 #include "base/Telas.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 #include "platform/Backup.h"
 
 #include <QCoreApplication>
@@ -33,12 +34,7 @@ TFrmBackup *FrmBackup = nullptr;
 
 namespace BackupRegras {
 
-std::function<void()> encerrarAplicacao = [] {
-    if (FrmQuintara)
-        FrmQuintara->encerrarPrograma();
-    else
-        QCoreApplication::exit(0);
-};
+std::function<void()> encerrarAplicacao = [] { Janela::encerrarPrograma(); };
 
 QString nomeArquivoBackup(const QString &pasta, const QString &nomeFantasia, const QDateTime &momento)
 {

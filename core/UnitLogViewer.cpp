@@ -1,11 +1,11 @@
 #include "core/UnitLogViewer.h"
+#include "base/CabecalhoTela.h"
 #include "base/Erros.h"
 #include "base/Grade.h"
 #include "base/Relogio.h"
 #include "base/TelaEdicao.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
-#include "core/UnitQuintara.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -1,10 +1,10 @@
 #include "core/UnitOnline.h"
 
+#include "base/CabecalhoTela.h"
 #include "base/Grade.h"
 #include "base/Telas.h"
 #include "base/UnitLog.h"
 #include "core/UnitMonitor.h"
-#include "core/UnitQuintara.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

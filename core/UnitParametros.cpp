@@ -1,10 +1,10 @@
 #include "core/UnitParametros.h"
+#include "base/CabecalhoTela.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
 #include "base/TelaEdicao.h"
 #include "base/Telas.h"
 #include "base/UnitLog.h"
-#include "core/UnitQuintara.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

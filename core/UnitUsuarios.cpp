@@ -1,11 +1,11 @@
 #include "core/UnitUsuarios.h"
+#include "base/CabecalhoTela.h"
 #include "base/Anulacao.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
 #include "base/Telas.h"
 #include "core/UnitCadUsu.h"
 #include "base/UnitLog.h"
-#include "core/UnitQuintara.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -6,8 +6,7 @@
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
-#include "core/UnitBackup.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -230,12 +229,7 @@ Abertura abrir(const QDate &data, const QString &ip)
 
 // ---------------------------------------------------------------- closing
 
-std::function<void()> encerrarPrograma = [] {
-    if (FrmQuintara)
-        FrmQuintara->encerrarPrograma();
-    else
-        QCoreApplication::exit(0);
-};
+std::function<void()> encerrarPrograma = [] { Janela::encerrarPrograma(); };
 
 Fechamento fechar(const QString &ip)
 {
@@ -271,25 +265,16 @@ Fechamento fechar(const QString &ip)
     return f;
 }
 
-void finalizarEstacao()
+Finalizacao finalizarEstacao()
 {
-    Sessao &s = Sessao::atual();
-    if (s.AuxNomePC != QLatin1String("SERVIDOR")) {
-        Principal::registrarSaida();
+    Finalizacao f;
+    if (Sessao::atual().AuxNomePC != QLatin1String("SERVIDOR")) {
+        RegistrarSaida();
     } else {
         RegistrarLog(QStringLiteral("Saiu do Sistema"));
-        s.RealizarBackup = QStringLiteral("S");
-        try {
-            abrirBackup();
-        } catch (...) {
-            // The shift is closed: the workstation ends even when its backup failed.
-            TAplicacao::mostrarErro(std::current_exception());
-        }
-        s.RealizarBackup.clear();
-        // Gone already after a backup; a failed one leaves it to us.
-        RemoverPresenca();
+        f.backup = true;
     }
-    encerrarPrograma();
+    return f;
 }
 
 // ---------------------------------------------------------------- deletion

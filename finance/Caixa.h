@@ -151,10 +151,14 @@ struct Fechamento {
 Fechamento fechar(const QString &ip);
 
 // What follows a closing on this workstation (after its message): "Saiu do
-// Sistema" is logged; an ordinary workstation removes its presence row; the
-// server workstation runs the automatic backup (RealizarBackup "S" and the
-// backup command); then the program ends through encerrarPrograma.
-void finalizarEstacao();
+// Sistema" is logged; an ordinary workstation removes its presence row here;
+// the server workstation asks for the automatic backup, which the caller runs
+// (RealizarBackup "S" and the backup screen) before removing the presence
+// row. Then the caller ends the program through encerrarPrograma.
+struct Finalizacao {
+    bool backup = false;
+};
+Finalizacao finalizarEstacao();
 // Ends the program (the main window's end). Tests replace it.
 extern std::function<void()> encerrarPrograma;
 

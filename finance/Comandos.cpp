@@ -1,13 +1,13 @@
 #include "finance/Comandos.h"
 #include "base/Telas.h"
-#include "core/UnitQuintara.h"
+#include "base/Comandos.h"
 #include "finance/UnitCaixa.h"
 #include "finance/UnitNotas.h"
 #include "finance/UnitRetiraDinheiro.h"
 
 namespace Financas {
 
-void registrarComandos(TFrmQuintara &principal)
+void registrarComandos(RegistroComandos &principal)
 {
     principal.registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { abrirCaixa(); });
     TFrmRetiraDinheiro::abrirNotas = [] { Telas::abrir<TFrmNotas>(FrmNotas, FrmRetiraDinheiro); };

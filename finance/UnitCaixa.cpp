@@ -1,9 +1,12 @@
 #include "finance/UnitCaixa.h"
+#include "base/Aplicacao.h"
 #include "base/CabecalhoTela.h"
 #include "base/Mensagem.h"
 #include "base/Sessao.h"
 #include "base/Telas.h"
-#include "core/UnitQuintara.h"
+#include "base/UnitLog.h"
+#include "core/UnitBackup.h"
+#include "base/Janela.h"
 #include "finance/Caixa.h"
 #include "finance/UnitCadCaixa.h"
 #include "finance/UnitRetiraDinheiro.h"
@@ -258,7 +261,20 @@ void TFrmCaixa::JvXPButton7Click()
     Mensagem::info(Caixa::kMsgCaixaFechado);
     // The list closes with the program, without further questions.
     reject();
-    Caixa::finalizarEstacao();
+    if (Caixa::finalizarEstacao().backup) {
+        Sessao &s = Sessao::atual();
+        s.RealizarBackup = QStringLiteral("S");
+        try {
+            abrirBackup();
+        } catch (...) {
+            // The shift is closed: the workstation ends even when its backup failed.
+            TAplicacao::mostrarErro(std::current_exception());
+        }
+        s.RealizarBackup.clear();
+        // Gone already after a backup; a failed one leaves it to us.
+        RemoverPresenca();
+    }
+    Caixa::encerrarPrograma();
 }
 
 void TFrmCaixa::btnOperacoesClick() { Telas::abrir<TFrmRetiraDinheiro>(FrmRetiraDinheiro, nullptr); }
@@ -290,6 +306,5 @@ void abrirCaixa()
     Telas::abrir<TFrmCaixa>(FrmCaixa);
     // The pointer goes back to the main window's background, whose
     // cash-register gate checks again.
-    if (FrmQuintara && !FrmQuintara->encerrado())
-        FrmQuintara->ControleMouse(FrmQuintara->Image1);
+    Janela::controleMouse();
 }

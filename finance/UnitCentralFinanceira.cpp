@@ -1,7 +1,7 @@
 #include "finance/UnitCentralFinanceira.h"
 #include "base/CabecalhoTela.h"
 #include "base/Telas.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 #include "finance/UnitCaixa.h"
 
 #include <QEvent>
@@ -95,8 +95,8 @@ void TFrmCentralFinanceira::showEvent(QShowEvent *e)
 {
     QDialog::showEvent(e);
     imgCabecalho->setPixmap(imagemPadrao());
-    if (FrmQuintara && !FrmQuintara->JvLabel4->text().isEmpty())
-        lblEmpresa->setText(FrmQuintara->JvLabel4->text());
+    if (!Janela::nomeEmpresa().isEmpty())
+        lblEmpresa->setText(Janela::nomeEmpresa());
 }
 
 bool TFrmCentralFinanceira::eventFilter(QObject *o, QEvent *e)

@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -41,17 +40,10 @@ QPushButton *botao(const QString &legenda, QWidget *pai, const char *nome)
     return b;
 }
 
-// An amount typed in a means field: empty is zero; a point is only a
-// thousands separator, so "50.5" is refused instead of changing its value.
+// An amount typed in a means field: empty is zero, never negative.
 std::optional<Dinheiro> lerCampo(const QString &texto)
 {
-    static const QRegularExpression milhares(QStringLiteral("^-?\\d{1,3}(\\.\\d{3})+(,\\d{1,2})?$"));
-    const QString t = texto.trimmed();
-    if (t.isEmpty())
-        return Dinheiro();
-    if (t.contains(QLatin1Char('.')) && !milhares.match(t).hasMatch())
-        return std::nullopt;
-    return Dinheiro::deTexto(t);
+    return Dinheiro::digitado(texto, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
 }
 
 const char *const kNomesCampos[] = {"edtDinheiro2", "edtVisa2",   "edtDebVisa2", "edtMaster2",
@@ -304,7 +296,7 @@ void TFrmNotas::btnConfirmarClick()
     Pagamento p;
     for (int i = 0; i < kMeiosNota; ++i) {
         const auto v = lerCampo(edtMeios[i]->text());
-        if (!v || v->centavos() < 0) {
+        if (!v) {
             Mensagem::aviso(kMsgValorInvalido);
             edtMeios[i]->setFocus();
             return;

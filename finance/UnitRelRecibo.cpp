@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 TFrmRelRecibo *FrmRelRecibo = nullptr;
@@ -24,16 +23,7 @@ namespace Recibo {
 
 std::optional<Dinheiro> lerValor(const QString &texto)
 {
-    // A point is only a thousands separator: "50.5" is refused rather than
-    // read as fifty reais and five or as five hundred and five.
-    static const QRegularExpression milhares(QStringLiteral("^(R\\$\\s*)?\\d{1,3}(\\.\\d{3})+(,\\d{1,2})?$"));
-    const QString t = texto.trimmed();
-    if (t.contains(QLatin1Char('.')) && !milhares.match(t).hasMatch())
-        return std::nullopt;
-    const auto v = Dinheiro::deTexto(t);
-    if (!v || v->centavos() <= 0)
-        return std::nullopt;
-    return v;
+    return Dinheiro::digitado(texto, SinalDigitado::Positivo, VazioDigitado::Recusado).valor;
 }
 
 Modelo montar(const QString &recebemos, Dinheiro valor, const QString &referente)

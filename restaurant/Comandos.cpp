@@ -1,11 +1,11 @@
 #include "restaurant/Comandos.h"
-#include "core/UnitQuintara.h"
+#include "base/Comandos.h"
 #include "restaurant/UnitPDV.h"
 #include "restaurant/UnitProdutosServicos.h"
 
 namespace Restaurante {
 
-void registrarComandos(TFrmQuintara &principal)
+void registrarComandos(RegistroComandos &principal)
 {
     principal.registrarComando(QStringLiteral("btnPDVClick"), [] { abrirPDV(); });
     principal.registrarComando(QStringLiteral("btnProdutosServicosClick"), [] { abrirProdutosServicos(); });

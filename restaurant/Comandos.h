@@ -1,8 +1,8 @@
 #pragma once
 // The main window's commands (ribbon buttons, hub entries) that open the
 // screens of restaurant, products, stock and fiscal data.
-class TFrmQuintara;
+class RegistroComandos;
 
 namespace Restaurante {
-void registrarComandos(TFrmQuintara &principal);
+void registrarComandos(RegistroComandos &principal);
 }

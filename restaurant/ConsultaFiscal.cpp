@@ -3,7 +3,7 @@
 #include "base/Relogio.h"
 #include "base/Rotinas.h"
 #include "base/UnitFuncoes.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -229,8 +229,8 @@ QTableView *Corpo::tabela() const { return m_grade->grade(); }
 void Corpo::abrir()
 {
     for (int i = 2; i <= 6; ++i)
-        if (FrmQuintara && FrmQuintara->painel(i))
-            m_paineis[i]->setText(FrmQuintara->painel(i)->text());
+        if (!Janela::painel(i).isEmpty())
+            m_paineis[i]->setText(Janela::painel(i));
     mostrarRelogio();
     m_relogio->start();
     aplicarFiltro();

@@ -81,14 +81,11 @@ bool emailValido(const QString &email)
 
 std::optional<Dinheiro> valorMinimo(const QString &texto)
 {
-    const QString limpo = TiraPontoTracoBarra(texto).remove(QLatin1Char('+')).trimmed();
-    if (limpo.isEmpty())
-        return Dinheiro();
-    const std::optional<Dinheiro> v = Dinheiro::deTexto(limpo);
-    // NUMERIC(9,2)
-    if (!v || v->centavos() < 0 || v->centavos() > 999999999)
-        return std::nullopt;
-    return v;
+    // Signs and slashes typed are dropped, as the form always did ("-50" is
+    // a floor of 50); VALOR_MIN is NUMERIC(9,2).
+    QString t = texto;
+    t.remove(QLatin1Char('-')).remove(QLatin1Char('+')).remove(QLatin1Char('/'));
+    return Dinheiro::digitado(t, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero, Dinheiro::tetoNumeric9()).valor;
 }
 
 Recusa verificar(const Dados &d, const Contexto &c)

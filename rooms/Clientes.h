@@ -92,7 +92,8 @@ struct Contexto {
     QString documentoAnterior;  // its stored document
 };
 
-// The minimum rate as saved: separators and signs dropped, then read as money.
+// The minimum rate typed: signs dropped, empty is zero; nullopt when it is
+// not an amount or does not fit the column.
 std::optional<Dinheiro> valorMinimo(const QString &texto);
 
 // The confirm chain, in order: name, CPF, CNPJ, document, kind, RG, e-mail,

@@ -1,6 +1,7 @@
 #include "rooms/Comandos.h"
 #include "base/Telas.h"
-#include "core/UnitQuintara.h"
+#include "base/Comandos.h"
+#include "base/Janela.h"
 #include "rooms/UnitCadReservas.h"
 #include "rooms/UnitCadUH.h"
 #include "rooms/UnitCaracUH.h"
@@ -13,7 +14,7 @@
 
 namespace Quartos {
 
-void registrarComandos(TFrmQuintara &principal)
+void registrarComandos(RegistroComandos &principal)
 {
     principal.registrarComando(QStringLiteral("btnCaracUHClick"), [] { abrirCaracUH(); });
     principal.registrarComando(QStringLiteral("btnTiposUHClick"), [] { abrirTiposUH(); });
@@ -22,7 +23,7 @@ void registrarComandos(TFrmQuintara &principal)
     MapaUH::ganchos().cadastroUH = [] { abrirCadUHDoMapa(); };
     CadReservas::abrirTiposUH = [] { abrirTiposUH(); };
     // The room map: ribbon "Central de UH's" and the window's background.
-    principal.abrirCentralUH = [] { abrirCentralUH(); };
+    principal.definirAbertura(RegistroComandos::Abertura::CentralUH, [] { abrirCentralUH(); });
     principal.registrarComando(QStringLiteral("btnCentralUHClick"), [] { abrirCentralUH(); });
     principal.registrarComando(QStringLiteral("btnReservasClick"), [] { Telas::abrir<TFrmReservas>(FrmReservas); });
 
@@ -32,9 +33,9 @@ void registrarComandos(TFrmQuintara &principal)
     mapa.listaReservas = [] { Telas::abrir<TFrmReservas>(FrmReservas); };
 
     // Customers: the list (closing it refreshes the alerts).
-    principal.registrarComando(QStringLiteral("btnClientesClick"), [&principal] {
-        abrirClientes(&principal);
-        principal.AtualizarAlertas(false);
+    principal.registrarComando(QStringLiteral("btnClientesClick"), [] {
+        abrirClientes();
+        Janela::atualizarAlertas(false);
     });
     // The room map's check-in picks its customer in the list (express mode is
     // set by the map); the reservation form opens the list as it is.

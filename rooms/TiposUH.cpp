@@ -49,17 +49,6 @@ const QStringList &colunasValores()
     return c;
 }
 
-std::optional<Dinheiro> lerValor(const QString &texto)
-{
-    if (texto.trimmed().isEmpty())
-        return Dinheiro();
-    const auto d = Dinheiro::deTexto(texto);
-    // NUMERIC(9,2): at most 9.999.999,99
-    if (!d || d->centavos() < 0 || d->centavos() > 999999999)
-        return std::nullopt;
-    return d;
-}
-
 namespace {
 
 bool descricaoExiste(const QString &descricao)
@@ -93,7 +82,9 @@ Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual
     }
     std::array<Dinheiro, 8> valores;
     for (int i = 0; i < 8; ++i) {
-        const auto v = lerValor(d.valores[i]);
+        const auto v = Dinheiro::digitado(d.valores[i], SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero,
+                                          Dinheiro::tetoNumeric9())
+                           .valor;
         if (!v) {
             r.mensagem = msgValorInvalido(d.valores[i]);
             r.foco = Campo::Valor;

@@ -55,10 +55,6 @@ struct Dados {
     std::array<QString, 8> valores; // texts as typed ("1.234,56"); empty is 0
 };
 
-// Reads a rate box: empty is zero; a text that is not an amount, or a
-// negative one, gives nullopt.
-std::optional<Dinheiro> lerValor(const QString &texto);
-
 enum class Campo { Nenhum, Descricao, Abreviacao, Valor };
 struct Resultado {
     bool salvo = false;

@@ -533,7 +533,7 @@ bool TFrmCadClientes::eventFilter(QObject *o, QEvent *e)
             const QString t = edtvalorMin->text().trimmed();
             if (t.isEmpty())
                 edtvalorMin->setText(QStringLiteral("0,00"));
-            else if (const auto v = Dinheiro::deTexto(t))
+            else if (const auto v = Clientes::valorMinimo(t))
                 edtvalorMin->setText(v->formatado());
         }
     }

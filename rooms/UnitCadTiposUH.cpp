@@ -308,7 +308,8 @@ bool TFrmCadTiposUH::validarValor(QLineEdit *e)
         e->setText(QStringLiteral("0,00"));
         return true;
     }
-    const auto v = TiposUH::lerValor(texto);
+    const auto v =
+        Dinheiro::digitado(texto, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero, Dinheiro::tetoNumeric9()).valor;
     if (!v) {
         Mensagem::erro(TiposUH::msgValorInvalido(texto));
         return false;

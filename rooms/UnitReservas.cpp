@@ -4,7 +4,7 @@
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "base/UnitLog.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 #include "core/UnitSMS.h"
 #include "rooms/UnitCadReservas.h"
 
@@ -197,8 +197,7 @@ void TFrmReservas::showEvent(QShowEvent *e)
 
 void TFrmReservas::closeEvent(QCloseEvent *e)
 {
-    if (FrmQuintara)
-        FrmQuintara->AtualizarAlertas(false);
+    Janela::atualizarAlertas(false);
     QDialog::closeEvent(e);
 }
 

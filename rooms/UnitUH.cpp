@@ -11,7 +11,7 @@
 #include "base/UnitLog.h"
 #include "core/UnitBatePapo.h"
 #include "core/UnitLembretes.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 #include "core/UnitSMS.h"
 #include "rooms/EstadoUH.h"
 
@@ -914,8 +914,7 @@ bool TFrmUH::event(QEvent *e)
 void TFrmUH::done(int r)
 {
     QDialog::done(r);
-    if (FrmQuintara)
-        FrmQuintara->AtualizarAlertas(false);
+    Janela::atualizarAlertas(false);
 }
 
 QAbstractItemView *TFrmUH::vistaAtiva() const { return qobject_cast<QAbstractItemView *>(pilha->currentWidget()); }

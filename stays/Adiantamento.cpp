@@ -19,16 +19,6 @@ const char *const kRotuloLog[kMeiosCaixa - 1] = {
     "Débito - Master -> R$ ", "Hipercard -> R$ ",      "Pix / Chq -> R$ ",
 };
 
-std::optional<Dinheiro> valor(const QString &texto)
-{
-    if (texto.trimmed().isEmpty())
-        return Dinheiro();
-    const std::optional<Dinheiro> v = Dinheiro::deTexto(texto);
-    if (!v || *v < Dinheiro())
-        return std::nullopt;
-    return v;
-}
-
 // The stay was found closed inside the payment's transaction.
 struct EstadiaFechada {};
 
@@ -54,12 +44,14 @@ std::optional<Pagamentos::Valores> ler(const Digitado &d)
 {
     Pagamentos::Valores v;
     for (int i = 0; i < kMeiosCaixa - 1; ++i) {
-        const std::optional<Dinheiro> x = valor(d.meio[i]);
+        const std::optional<Dinheiro> x =
+            Dinheiro::digitado(d.meio[i], SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
         if (!x)
             return std::nullopt;
         v.meio[size_t(i)] = *x;
     }
-    const std::optional<Dinheiro> dep = valor(d.deposito);
+    const std::optional<Dinheiro> dep =
+        Dinheiro::digitado(d.deposito, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
     if (!dep)
         return std::nullopt;
     v.deposito = *dep;
@@ -114,7 +106,8 @@ Dinheiro valorLinha(const Consumo::LinhaNova &l)
 {
     bool ok = false;
     const int qtd = l.qtd.trimmed().toInt(&ok);
-    const Dinheiro unit = Dinheiro::deTexto(l.valorUnit).value_or(Dinheiro());
+    const Dinheiro unit =
+        Dinheiro::digitado(l.valorUnit, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor.value_or(Dinheiro());
     const Dinheiro taxa = DM->Conexao
                               .ler(QStringLiteral("SELECT PDV.TAXA FROM PRODUTOS_SERVICOS P JOIN PDV ON PDV.ID_PDV = "
                                                   "P.ID_PDV WHERE P.ID_P_S = ?"),

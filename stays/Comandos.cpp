@@ -1,6 +1,7 @@
 #include "stays/Comandos.h"
 #include "base/Telas.h"
-#include "core/UnitQuintara.h"
+#include "base/Comandos.h"
+#include "base/Janela.h"
 #include "rooms/Clientes.h"
 #include "rooms/UnitCadReservas.h"
 #include "rooms/UnitUH.h"
@@ -12,14 +13,15 @@
 
 namespace Estadias {
 
-void registrarComandos(TFrmQuintara &principal)
+void registrarComandos(RegistroComandos &principal)
 {
     // Ribbon "Entrada de Hóspedes": the plain stay list.
     principal.registrarComando(QStringLiteral("btnWalkInClick"),
                                [] { ListaEstadias::abrir({QString(), QString(), 0, 0, true}); });
     // A restaurant terminal works on the consumption of open stays.
-    principal.abrirConsumoRestaurante = [] { ListaEstadias::abrir({QStringLiteral("Despesas"), QString(), 0, 0, true}); };
-    ListaEstadias::fecharPrincipal = [&principal] { principal.close(); };
+    principal.definirAbertura(RegistroComandos::Abertura::ConsumoRestaurante,
+                              [] { ListaEstadias::abrir({QStringLiteral("Despesas"), QString(), 0, 0, true}); });
+    ListaEstadias::fecharPrincipal = [] { Janela::fechar(); };
 
     MapaUH::Ganchos &mapa = MapaUH::ganchos();
     // "-- Realizar Entrada de Hóspede": the list only carries the new stay.

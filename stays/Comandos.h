@@ -1,8 +1,8 @@
 #pragma once
 // The main window's commands (ribbon buttons, hub entries) that open the
 // screens of guest stays.
-class TFrmQuintara;
+class RegistroComandos;
 
 namespace Estadias {
-void registrarComandos(TFrmQuintara &principal);
+void registrarComandos(RegistroComandos &principal);
 }

@@ -26,21 +26,10 @@ int quantidade(const QString &texto)
     return ok && n > 0 ? n : 0;
 }
 
+// The unit price typed: empty is zero, never negative.
 std::optional<Dinheiro> preco(const QString &texto)
 {
-    if (texto.trimmed().isEmpty())
-        return Dinheiro();
-    const std::optional<Dinheiro> v = Dinheiro::deTexto(texto);
-    if (!v || *v < Dinheiro())
-        return std::nullopt;
-    return v;
-}
-
-// `acao` ends with " -> Código ", the stay key follows it.
-QString textoLog(const QString &acao, qint64 id, const QString &a, const QString &b)
-{
-    return acao + QString::number(id) + QStringLiteral(" (") + a
-        + QStringLiteral(" - ") + b + QStringLiteral(")");
+    return Dinheiro::digitado(texto, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
 }
 
 // The stay's row locked and open, or the transaction stops with the
@@ -129,7 +118,7 @@ Inclusao incluir(qint64 idEntrada, const QString &numeroUH, const LinhaNova &l)
     r.recusa = escrever([&] {
         exigirAberta(DM->Conexao, idEntrada);
         r.id = gravarLinha(DM->Conexao, idEntrada, l, Sessao::atual().login);
-        RegistrarLog(textoLog(QStringLiteral("Incluiu Despesa ou Consumo -> Código "), idEntrada, l.descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Despesa ou Consumo"), idEntrada, l.descricao, numeroUH));
     });
     if (r.recusa)
         r.id = 0;
@@ -209,7 +198,7 @@ Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH
             if (l.texto(QStringLiteral("FAB_PROPRIA")) != QLatin1String("S"))
                 c.executar(QStringLiteral("UPDATE PRODUTOS_SERVICOS SET ESTOQUE = ESTOQUE + ? WHERE ID_P_S = ?"),
                            {l.inteiro(QStringLiteral("QTD")), l.inteiro(QStringLiteral("ID_P_S"))});
-            RegistrarLog(textoLog(QStringLiteral("Excluiu Despesa ou Consumo -> Código "), entrada,
+            RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Despesa ou Consumo"), entrada,
                                   l.texto(QStringLiteral("DESCRICAO")), numeroUH)
                          + QStringLiteral(" (") + motivo.trimmed() + QStringLiteral(")"));
         });
@@ -232,7 +221,7 @@ std::optional<Recusa> incluirItem(qint64 idEntrada, qint64 idItem, const QString
         exigirAberta(DM->Conexao, idEntrada);
         DM->Conexao.executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, ?)"),
                              {idEntrada, idItem, n});
-        RegistrarLog(textoLog(QStringLiteral("Incluiu Item de Estoque -> Código "), idEntrada, descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Item de Estoque"), idEntrada, descricao, numeroUH));
     });
 }
 
@@ -242,7 +231,7 @@ std::optional<Recusa> removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipo
     ConexaoBanco &c = DM->Conexao;
     return escrever([&] {
         exigirAberta(c, idEntrada);
-        RegistrarLog(textoLog(QStringLiteral("Excluiu Item de Estoque -> Código "), idEntrada, descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Item de Estoque"), idEntrada, descricao, numeroUH));
         c.executar(QStringLiteral("DELETE FROM ITEM_ENTRADA WHERE ID_ENTRADA = ? AND ID_ITEM = ?"), {idEntrada, idItem});
         const QVariant padrao = c.valor(QStringLiteral("SELECT SUM(QTD) FROM VW_CONFERENCIA "
                                                        "WHERE ID_ITEM = ? AND (ID_TIPO_UH = ? OR ID_UH = ?)"),
@@ -269,7 +258,7 @@ std::optional<Recusa> incluirFrigobar(qint64 idEntrada, qint64 idProduto, const 
         DM->Conexao.executar(
             QStringLiteral("INSERT INTO PS_ENTRADA (ID_ENTRADA, ID_P_S, VALOR, QTD) VALUES (?, ?, ?, ?)"),
             {idEntrada, idProduto, v->paraBanco(), n});
-        RegistrarLog(textoLog(QStringLiteral("Incluiu Item de Frigobar -> Código "), idEntrada, descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
     });
 }
 
@@ -278,7 +267,7 @@ std::optional<Recusa> removerFrigobar(qint64 idEntrada, qint64 idProduto, Dinhei
 {
     return escrever([&] {
         exigirAberta(DM->Conexao, idEntrada);
-        RegistrarLog(textoLog(QStringLiteral("Excluiu Item de Frigobar -> Código "), idEntrada, descricao, numeroUH));
+        RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
         DM->Conexao.executar(
             QStringLiteral("DELETE FROM PS_ENTRADA WHERE ID_ENTRADA = ? AND ID_P_S = ? AND VALOR = ?"),
             {idEntrada, idProduto, valor.paraBanco()});

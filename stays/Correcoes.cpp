@@ -82,16 +82,6 @@ const QString kEntradaAberta = QStringLiteral(
     " AND EXISTS (SELECT 1 FROM WALK_IN W WHERE W.ID_WALK_IN = OCUPACAO.ID_ENTRADA AND W.BAIXA = 'N' "
     "AND W.EXCLUIDO = 'N')");
 
-std::optional<Dinheiro> lerValor(const QString &texto)
-{
-    if (texto.trimmed().isEmpty())
-        return Dinheiro();
-    const auto v = Dinheiro::deTexto(texto);
-    if (!v || *v < Dinheiro())
-        return std::nullopt;
-    return v;
-}
-
 // The guest rows of a stay made equal to the panel's list: removed ones
 // deleted, stored ones renamed, added ones inserted (their key from the
 // table's trigger).
@@ -270,8 +260,8 @@ std::optional<QString> verificarLimites(Dinheiro novo, const Tabela &t, Dinheiro
 Resultado alterarDiaria(ConexaoBanco &c, const Estadia &e, const QString &novoTexto, const Tabela &t,
                         const Limites &l, const std::optional<QList<Hospede>> &hs, const QDate &hoje)
 {
-    const auto novo = Dinheiro::deTexto(novoTexto);
-    if (!novo || *novo < Dinheiro())
+    const auto novo = Dinheiro::digitado(novoTexto, SinalDigitado::ZeroOuPositivo, VazioDigitado::Recusado).valor;
+    if (!novo)
         return recusa(kMsgValorInvalido, Foco::Valor, Mensagem::Tipo::Erro);
     if (const auto r = verificarLimites(*novo, t, e.valorMinCliente, l))
         return recusa(*r, Foco::Valor, Mensagem::Tipo::Erro);
@@ -365,8 +355,8 @@ Resultado alterarNoite(ConexaoBanco &c, const Estadia &e, const Noite &n, const 
 {
     if (!movimentos)
         return recusa(kMsgSemDireito);
-    const auto novo = Dinheiro::deTexto(novoTexto);
-    if (!novo || *novo < Dinheiro())
+    const auto novo = Dinheiro::digitado(novoTexto, SinalDigitado::ZeroOuPositivo, VazioDigitado::Recusado).valor;
+    if (!novo)
         return recusa(kMsgValorInvalido, Foco::Valor, Mensagem::Tipo::Erro);
     return executar(
         c,
@@ -395,7 +385,7 @@ Resultado incluirNoite(ConexaoBanco &c, const Estadia &e, const QDate &data, con
     const QDate fim = (e.dataSaida.isValid() && e.dataSaida > hoje) ? e.dataSaida : hoje;
     if (!data.isValid() || !e.dataEntrada.isValid() || data < e.dataEntrada || data > fim)
         return recusa(kMsgDataForaEstadia, Foco::Data);
-    const auto valor = lerValor(valorTexto);
+    const auto valor = Dinheiro::digitado(valorTexto, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
     if (!valor)
         return recusa(kMsgValorInvalido, Foco::Valor, Mensagem::Tipo::Erro);
     return executar(
@@ -447,7 +437,7 @@ Resultado alterarForma(ConexaoBanco &c, const Estadia &e, const std::array<QStri
     Pagamentos::Valores antigos, valores;
     Dinheiro soma;
     for (int i = 0; i < 7; ++i) {
-        const auto v = lerValor(novos[size_t(i)]);
+        const auto v = Dinheiro::digitado(novos[size_t(i)], SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
         if (!v)
             return recusa(kMsgValorInvalido, Foco::Valor, Mensagem::Tipo::Erro);
         valores.meio[size_t(i)] = *v;

@@ -30,11 +30,23 @@ int responsaveis(const QStringList &hospedes)
 
 QString cortar(const QString &s, int n) { return s.left(n); }
 
-// `acao` ends with " -> Código ", the stay key follows it.
-QString textoLog(const QString &acao, qint64 id, const QString &a, const QString &b)
+// A guest row of a stay with its log line, inside the caller's transaction.
+void gravarHospede(ConexaoBanco &c, qint64 idEntrada, const QString &nome, const QString &numeroUH)
 {
-    return acao + QString::number(id) + QStringLiteral(" (") + a
-        + QStringLiteral(" - ") + b + QStringLiteral(")");
+    const QString n = nome.toUpper();
+    c.executar(QStringLiteral("INSERT INTO HOSPEDE (ID_ENTRADA, NOME, BAIXA) VALUES (?, ?, 'N')"),
+               {idEntrada, cortar(n, 90)});
+    RegistrarLog(c, TextoLogCodigo(QStringLiteral("Incluiu Hóspede Acompanhante"), idEntrada, n, numeroUH));
+}
+
+// A vehicle row of a stay with its log line, inside the caller's transaction.
+void gravarVeiculo(ConexaoBanco &c, qint64 idEntrada, const Veiculo &v)
+{
+    const QString modelo = v.modelo.toUpper();
+    const QString placa = v.placa.toUpper();
+    c.executar(QStringLiteral("INSERT INTO VEICULO (ID_ENTRADA, MODELO, PLACA, BAIXA) VALUES (?, ?, ?, 'N')"),
+               {idEntrada, cortar(modelo, 30), cortar(placa, 8)});
+    RegistrarLog(c, TextoLogCodigo(QStringLiteral("Incluiu Veículo"), idEntrada, modelo, placa));
 }
 
 } // namespace
@@ -294,21 +306,13 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
             if (responsaveis(d.hospedes) == 0)
                 c.executar(QStringLiteral("INSERT INTO HOSPEDE (ID_ENTRADA, NOME, BAIXA) VALUES (?, ?, 'N')"),
                            {id, cortar(d.nomeCliente, 90)});
-            for (const QString &h : d.hospedes) {
-                c.executar(QStringLiteral("INSERT INTO HOSPEDE (ID_ENTRADA, NOME, BAIXA) VALUES (?, ?, 'N')"),
-                           {id, cortar(h.toUpper(), 90)});
-                RegistrarLog(
-                    textoLog(QStringLiteral("Incluiu Hóspede Acompanhante -> Código "), id, h.toUpper(), d.numeroUH));
-            }
-            for (const Veiculo &v : d.veiculos) {
-                c.executar(
-                    QStringLiteral("INSERT INTO VEICULO (ID_ENTRADA, MODELO, PLACA, BAIXA) VALUES (?, ?, ?, 'N')"),
-                    {id, cortar(v.modelo.toUpper(), 30), cortar(v.placa.toUpper(), 8)});
-                RegistrarLog(textoLog(QStringLiteral("Incluiu Veículo -> Código "), id, v.modelo.toUpper(), v.placa.toUpper()));
-            }
+            for (const QString &h : d.hospedes)
+                gravarHospede(c, id, h, d.numeroUH);
+            for (const Veiculo &v : d.veiculos)
+                gravarVeiculo(c, id, v);
             for (const Consumo::LinhaNova &l : d.consumo) {
                 Consumo::gravarLinha(c, id, l, usuario);
-                RegistrarLog(textoLog(QStringLiteral("Incluiu Despesa ou Consumo -> Código "), id, l.descricao, d.numeroUH));
+                RegistrarLog(c, TextoLogCodigo(QStringLiteral("Incluiu Despesa ou Consumo"), id, l.descricao, d.numeroUH));
             }
             for (const ItemQuarto &i : d.itens)
                 c.executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, ?)"),
@@ -321,7 +325,7 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
             c.executar(QStringLiteral("INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (?, ?, ?, ?)"),
                        {id, hoje, diaria.paraBanco(), pessoas});
             // 6. The log.
-            RegistrarLog(textoLog(QStringLiteral("Incluiu Entrada de Hóspede -> Código "), id, d.nomeCliente, d.numeroUH));
+            RegistrarLog(c, TextoLogCodigo(QStringLiteral("Incluiu Entrada de Hóspede"), id, d.nomeCliente, d.numeroUH));
             return id;
         });
     } catch (const Desistencia &x) {
@@ -352,14 +356,71 @@ Gravacao alterar(const Dados &d)
                             d.idEntrada})
                 != 1)
                 throw Desistencia{Recusa{QStringLiteral("Esta entrada não existe mais."), Campo::Nenhum}};
-            RegistrarLog(
-                textoLog(QStringLiteral("Alterou Entrada de Hóspede -> Código "), d.idEntrada, d.nomeCliente, d.numeroUH));
+            RegistrarLog(c, TextoLogCodigo(QStringLiteral("Alterou Entrada de Hóspede"), d.idEntrada, d.nomeCliente,
+                                           d.numeroUH));
         });
         g.idEntrada = d.idEntrada;
     } catch (const Desistencia &x) {
         g.recusa = x.recusa;
     }
     return g;
+}
+
+// ---------------------------------------------------------------- a stored stay's guests and vehicles
+
+void incluirHospede(ConexaoBanco &c, qint64 idEntrada, const QString &nome, const QString &numeroUH)
+{
+    c.emTransacao([&] { gravarHospede(c, idEntrada, nome, numeroUH); });
+}
+
+bool excluirHospede(ConexaoBanco &c, qint64 idEntrada, qint64 idHospede, const QString &nome,
+                    const QString &numeroUH)
+{
+    return c.emTransacao([&] {
+        if (c.executar(QStringLiteral("DELETE FROM HOSPEDE WHERE ID_HOSPEDE = ? AND ID_ENTRADA = ?"),
+                       {idHospede, idEntrada})
+            != 1)
+            return false;
+        RegistrarLog(c, TextoLogCodigo(QStringLiteral("Excluiu Hóspede Acompanhante"), idEntrada, nome, numeroUH));
+        return true;
+    });
+}
+
+void incluirVeiculo(ConexaoBanco &c, qint64 idEntrada, const Veiculo &v)
+{
+    c.emTransacao([&] { gravarVeiculo(c, idEntrada, v); });
+}
+
+bool excluirVeiculo(ConexaoBanco &c, qint64 idEntrada, qint64 idVeiculo, const Veiculo &v)
+{
+    return c.emTransacao([&] {
+        if (c.executar(QStringLiteral("DELETE FROM VEICULO WHERE ID_VEICULO = ? AND ID_ENTRADA = ?"),
+                       {idVeiculo, idEntrada})
+            != 1)
+            return false;
+        RegistrarLog(c, TextoLogCodigo(QStringLiteral("Excluiu Veículo"), idEntrada, v.modelo, v.placa));
+        return true;
+    });
+}
+
+void gravarObservacao(ConexaoBanco &c, qint64 idEntrada, const QString &obs)
+{
+    c.emTransacao([&] {
+        c.executar(QStringLiteral("UPDATE WALK_IN SET OBS = ? WHERE ID_WALK_IN = ?"), {cortar(obs, 250), idEntrada});
+    });
+}
+
+void lerGravados(ConexaoBanco &c, Dados &d)
+{
+    if (d.existente) {
+        for (const Linha &h :
+             c.lerTodas(QStringLiteral("SELECT NOME FROM HOSPEDE WHERE ID_ENTRADA = ?"), {d.idEntrada}))
+            d.hospedes.append(h.texto(QStringLiteral("NOME")));
+    }
+    d.valorMinCliente = d.cliente > 0 ? c.ler(QStringLiteral("SELECT VALOR_MIN FROM CLIENTE WHERE ID_CLIENTE = ?"),
+                                              {d.cliente})
+                                            .dinheiro(QStringLiteral("VALOR_MIN"))
+                                      : Dinheiro();
 }
 
 } // namespace Entrada

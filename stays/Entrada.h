@@ -20,6 +20,8 @@
 #include <functional>
 #include <optional>
 
+class ConexaoBanco;
+
 namespace Entrada {
 
 // The control a refusal sends the focus to.
@@ -161,5 +163,25 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje);
 
 // Rewrites an existing stay's main columns and logs it.
 Gravacao alterar(const Dados &d);
+
+// What the checks read of the database before a confirmation: the stay's
+// guests as stored, after those held (an existing stay: `existente`, by
+// `idEntrada`) and the
+// customer's agreed floor (CLIENTE.VALOR_MIN, zero without a customer).
+void lerGravados(ConexaoBanco &c, Dados &d);
+
+// The stay's observation alone (cut to its 250 characters).
+void gravarObservacao(ConexaoBanco &c, qint64 idEntrada, const QString &obs);
+
+// ---------------------------------------------------------------- a stored stay's guests and vehicles
+
+// Each is one transaction with its log line ("... -> Código <stay> (...)").
+// Names are stored in capitals, cut to their columns. A removal touches only
+// a row of that stay; false (and no log line) when there was none.
+void incluirHospede(ConexaoBanco &c, qint64 idEntrada, const QString &nome, const QString &numeroUH);
+bool excluirHospede(ConexaoBanco &c, qint64 idEntrada, qint64 idHospede, const QString &nome,
+                    const QString &numeroUH);
+void incluirVeiculo(ConexaoBanco &c, qint64 idEntrada, const Veiculo &v);
+bool excluirVeiculo(ConexaoBanco &c, qint64 idEntrada, qint64 idVeiculo, const Veiculo &v);
 
 } // namespace Entrada

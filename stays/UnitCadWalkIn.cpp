@@ -1,5 +1,5 @@
 #include "stays/UnitCadWalkIn.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 
 #include "base/CabecalhoTela.h"
 #include "base/Grade.h"
@@ -15,7 +15,7 @@
 #include "stays/Adiantamento.h"
 #include "stays/CalculoEstadia.h"
 #include "stays/UnitBuscarVeiculo.h"
-#include "stays/UnitWalkIn.h"
+#include "stays/ContextoListaEstadias.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,7 +82,7 @@ const QString kHora12 = QStringLiteral("12:00:00");
 
 } // namespace
 
-TFrmCadWalkIn::TFrmCadWalkIn(TFrmWalkIn *lista, const CadWalkIn::Predefinicao &pre, QWidget *parent)
+TFrmCadWalkIn::TFrmCadWalkIn(ContextoListaEstadias *lista, const CadWalkIn::Predefinicao &pre, QWidget *parent)
     : QDialog(parent), m_lista(lista), m_pre(pre)
 {
     montar();
@@ -92,7 +92,7 @@ TFrmCadWalkIn::~TFrmCadWalkIn() = default;
 
 QString TFrmCadWalkIn::op() const
 {
-    return m_lista ? m_lista->OP : QString();
+    return m_lista ? m_lista->modo() : QString();
 }
 
 void TFrmCadWalkIn::montar()
@@ -445,8 +445,8 @@ void TFrmCadWalkIn::mostrar()
     imgFundo->setPixmap(imagemPadrao());
     lblStatus->setText(QStringLiteral("EM CADASTRAMENTO"));
     const QString modo = op();
-    if (m_lista && m_lista->UH == QLatin1String("SIM") && m_lista->entradaMapa > 0)
-        m_lista->carregarEstadia(m_lista->entradaMapa);
+    if (m_lista && m_lista->modoUH() == QLatin1String("SIM") && m_lista->entradaDoMapa() > 0)
+        m_lista->carregarEstadia(m_lista->entradaDoMapa());
     carregarListas();
     const QDate hoje = Relogio::hoje();
     edtData1->setDate(hoje);
@@ -516,7 +516,7 @@ void TFrmCadWalkIn::carregarEstadia()
 {
     if (!m_lista || m_lista->vazia())
         return;
-    TFrmWalkIn &l = *m_lista;
+    ContextoListaEstadias &l = *m_lista;
     m_chave = l.idEntrada();
     lblCodEntrada->setText(QString::number(m_chave));
     m_baixa = l.texto(QStringLiteral("BAIXA"));
@@ -923,12 +923,7 @@ void TFrmCadWalkIn::btnConfirmarHospedeClick()
     if (op() == QLatin1String("I")) {
         m_nova.hospedes.append(*nome);
     } else {
-        DM->Conexao.emTransacao([&] {
-            DM->Conexao.executar(QStringLiteral("INSERT INTO HOSPEDE (ID_ENTRADA, NOME, BAIXA) VALUES (?, ?, 'N')"),
-                                 {m_chave, *nome});
-            RegistrarLog(QStringLiteral("Incluiu Hóspede Acompanhante -> Código ") + QString::number(m_chave)
-                         + QStringLiteral(" (") + *nome + QStringLiteral(" - ") + textoUH() + QStringLiteral(")"));
-        });
+        Entrada::incluirHospede(DM->Conexao, m_chave, *nome, textoUH());
     }
     recarregarHospedes();
     pnlNovoHospede->hide();
@@ -944,11 +939,7 @@ void TFrmCadWalkIn::btnRemoverHospedeClick()
     if (op() == QLatin1String("I")) {
         m_nova.hospedes.removeAt(int(chave));
     } else {
-        DM->Conexao.emTransacao([&] {
-            RegistrarLog(QStringLiteral("Excluiu Hóspede Acompanhante -> Código ") + QString::number(m_chave)
-                         + QStringLiteral(" (") + nome + QStringLiteral(" - ") + textoUH() + QStringLiteral(")"));
-            DM->Conexao.executar(QStringLiteral("DELETE FROM HOSPEDE WHERE ID_HOSPEDE = ?"), {chave});
-        });
+        Entrada::excluirHospede(DM->Conexao, m_chave, chave, nome, textoUH());
     }
     recarregarHospedes();
 }
@@ -981,13 +972,7 @@ void TFrmCadWalkIn::btnConfirmarVeiculoClick()
     if (op() == QLatin1String("I")) {
         m_nova.veiculos.append(*v);
     } else {
-        DM->Conexao.emTransacao([&] {
-            DM->Conexao.executar(
-                QStringLiteral("INSERT INTO VEICULO (ID_ENTRADA, MODELO, PLACA, BAIXA) VALUES (?, ?, ?, 'N')"),
-                {m_chave, v->modelo, v->placa});
-            RegistrarLog(QStringLiteral("Incluiu Veículo -> Código ") + QString::number(m_chave) + QStringLiteral(" (")
-                         + v->modelo + QStringLiteral(" - ") + v->placa + QStringLiteral(")"));
-        });
+        Entrada::incluirVeiculo(DM->Conexao, m_chave, *v);
     }
     recarregarVeiculos();
     pnlNovoVeiculo->hide();
@@ -1004,11 +989,7 @@ void TFrmCadWalkIn::btnRemoverVeiculoClick()
     if (op() == QLatin1String("I")) {
         m_nova.veiculos.removeAt(int(chave));
     } else {
-        DM->Conexao.emTransacao([&] {
-            RegistrarLog(QStringLiteral("Excluiu Veículo -> Código ") + QString::number(m_chave) + QStringLiteral(" (")
-                         + modelo + QStringLiteral(" - ") + placa + QStringLiteral(")"));
-            DM->Conexao.executar(QStringLiteral("DELETE FROM VEICULO WHERE ID_VEICULO = ?"), {chave});
-        });
+        Entrada::excluirVeiculo(DM->Conexao, m_chave, chave, Entrada::Veiculo{modelo, placa});
     }
     recarregarVeiculos();
 }
@@ -1028,11 +1009,8 @@ Entrada::Dados TFrmCadWalkIn::reunir() const
     d.reserva = chaveDe(cbReserva);
     if (op() != QLatin1String("I") && m_lista && !m_lista->vazia()) {
         d.reservaGravada = m_lista->campo(QStringLiteral("ID_RESERVA")).toLongLong();
-        d.existente = true;
         // The checks count the stay's guests as stored.
-        for (const Linha &h : DM->Conexao.lerTodas(QStringLiteral("SELECT NOME FROM HOSPEDE WHERE ID_ENTRADA = ?"),
-                                                   {m_chave}))
-            d.hospedes.append(h.texto(QStringLiteral("NOME")));
+        d.existente = true;
     }
     d.cliente = chaveDe(cbCliente);
     d.nomeCliente = cbCliente->currentText();
@@ -1047,10 +1025,7 @@ Entrada::Dados TFrmCadWalkIn::reunir() const
     d.obs = edtObs->text();
     d.valorDiariaPadrao = m_valorDiariaPadrao;
     d.valorMin = m_valorMin;
-    if (d.cliente > 0)
-        d.valorMinCliente = DM->Conexao.ler(QStringLiteral("SELECT VALOR_MIN FROM CLIENTE WHERE ID_CLIENTE = ?"),
-                                            {d.cliente})
-                                .dinheiro(QStringLiteral("VALOR_MIN"));
+    Entrada::lerGravados(DM->Conexao, d);
     return d;
 }
 
@@ -1133,8 +1108,8 @@ void TFrmCadWalkIn::btnCancelarClick()
     // A new stay's guests, vehicles and items were never written: leaving
     // discards them with the form.
     m_nova = Entrada::Dados();
-    if (m_lista && m_lista->OP != QLatin1String("Despesas") && m_lista->OP != QStringLiteral("Saída"))
-        m_lista->OP.clear();
+    if (m_lista && m_lista->modo() != QLatin1String("Despesas") && m_lista->modo() != QStringLiteral("Saída"))
+        m_lista->definirModo(QString());
     QDialog::reject();
 }
 
@@ -1148,10 +1123,7 @@ void TFrmCadWalkIn::btnSalvarObsClick()
     if (!btnSalvarObs->isEnabled() || !m_lista || m_lista->vazia())
         return;
     const qint64 id = m_lista->idEntrada();
-    DM->Conexao.emTransacao([&] {
-        DM->Conexao.executar(QStringLiteral("UPDATE WALK_IN SET OBS = ? WHERE ID_WALK_IN = ?"),
-                             {edtObs->text().left(250), id});
-    });
+    Entrada::gravarObservacao(DM->Conexao, id, edtObs->text());
     Mensagem::info(QString::fromUtf8(CadWalkIn::kMsgObsAtualizada));
 }
 
@@ -1947,6 +1919,5 @@ void TFrmCadWalkIn::done(int r)
 {
     QDialog::done(r);
     // The alerts may no longer be true (a reservation used, a bill left).
-    if (FrmQuintara)
-        FrmQuintara->AtualizarAlertas(false);
+    Janela::atualizarAlertas(false);
 }

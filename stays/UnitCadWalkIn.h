@@ -24,7 +24,7 @@ class QMenuBar;
 class QPushButton;
 class QTableWidget;
 class QTimeEdit;
-class TFrmWalkIn;
+class ContextoListaEstadias;
 class TFrmCadWalkIn;
 
 namespace CadWalkIn {
@@ -62,10 +62,10 @@ extern TFrmMotivo *FrmMotivo;
 class TFrmCadWalkIn : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmCadWalkIn(TFrmWalkIn *lista, const CadWalkIn::Predefinicao &pre = {}, QWidget *parent = nullptr);
+    explicit TFrmCadWalkIn(ContextoListaEstadias *lista, const CadWalkIn::Predefinicao &pre = {}, QWidget *parent = nullptr);
     ~TFrmCadWalkIn() override;
 
-    TFrmWalkIn *lista() const { return m_lista; }
+    ContextoListaEstadias *lista() const { return m_lista; }
     // The stay's key shown on the form (reserved in "I").
     qint64 chave() const { return m_chave; }
     // What the form holds for a new stay.
@@ -246,7 +246,7 @@ private:
     QString textoUH() const;
     QString op() const;
 
-    TFrmWalkIn *m_lista;
+    ContextoListaEstadias *m_lista;
     CadWalkIn::Predefinicao m_pre;
     qint64 m_chave = 0;
     Entrada::Dados m_nova;

@@ -10,7 +10,7 @@
 #include "base/UnitDM.h"
 #include "rooms/EstadoUH.h"
 #include "stays/Estadias.h"
-#include "stays/UnitWalkIn.h"
+#include "stays/ContextoListaEstadias.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -80,7 +80,7 @@ QTableWidgetItem *celula(const QString &t, Qt::Alignment a = Qt::AlignLeft | Qt:
 
 } // namespace
 
-CorrecoesWalkIn::CorrecoesWalkIn(TFrmWalkIn *lista) : QObject(lista), m_lista(lista)
+CorrecoesWalkIn::CorrecoesWalkIn(ContextoListaEstadias *lista) : QObject(lista->tela()), m_lista(lista)
 {
     montarUH();
     montarDiaria();
@@ -93,7 +93,7 @@ CorrecoesWalkIn::CorrecoesWalkIn(TFrmWalkIn *lista) : QObject(lista), m_lista(li
 
 QGroupBox *CorrecoesWalkIn::painel(const QString &titulo)
 {
-    auto *p = new QGroupBox(titulo, m_lista);
+    auto *p = new QGroupBox(titulo, m_lista->tela());
     p->setAutoFillBackground(true);
     p->setStyleSheet(QStringLiteral("QGroupBox { background: #F0F4FF; border: 2px solid #000080; border-radius: 4px; "
                                     "margin-top: 14px; font-weight: bold; } "
@@ -107,10 +107,10 @@ QGroupBox *CorrecoesWalkIn::painel(const QString &titulo)
 void CorrecoesWalkIn::mostrarPainel(QWidget *p, int dy)
 {
     p->adjustSize();
-    const QRect g = m_lista->DBGrid1->geometry();
+    const QRect g = m_lista->grade()->geometry();
     QPoint c = g.center() - QPoint(p->width() / 2, p->height() / 2) + QPoint(0, dy);
-    c.setX(std::max(0, std::min(c.x(), m_lista->width() - p->width())));
-    c.setY(std::max(0, std::min(c.y(), m_lista->height() - p->height())));
+    c.setX(std::max(0, std::min(c.x(), m_lista->tela()->width() - p->width())));
+    c.setY(std::max(0, std::min(c.y(), m_lista->tela()->height() - p->height())));
     p->move(c);
     p->show();
     p->raise();
@@ -118,15 +118,15 @@ void CorrecoesWalkIn::mostrarPainel(QWidget *p, int dy)
 
 void CorrecoesWalkIn::travar(bool sair)
 {
-    m_lista->DBGrid1->setEnabled(false);
+    m_lista->grade()->setEnabled(false);
     if (sair)
-        m_lista->btnSair->setEnabled(false);
+        m_lista->botaoSair()->setEnabled(false);
 }
 
 void CorrecoesWalkIn::liberar()
 {
-    m_lista->DBGrid1->setEnabled(true);
-    m_lista->btnSair->setEnabled(true);
+    m_lista->grade()->setEnabled(true);
+    m_lista->botaoSair()->setEnabled(true);
 }
 
 bool CorrecoesWalkIn::lerEstadia()
@@ -369,7 +369,7 @@ void CorrecoesWalkIn::abrirDiaria(bool comHospedes)
         // Below the guest panel, which stays open.
         const QRect h = pnlHospedes->geometry();
         pnlDiaria->move(h.center().x() - pnlDiaria->width() / 2,
-                        std::min(h.bottom() + 6, m_lista->height() - pnlDiaria->height()));
+                        std::min(h.bottom() + 6, m_lista->tela()->height() - pnlDiaria->height()));
     }
     edtNovoValor->setFocus();
     travar(true);
@@ -746,7 +746,7 @@ void CorrecoesWalkIn::btnFecharDiariasClick()
 {
     pnlDiarias->hide();
     pnlNovaNoite->hide();
-    m_lista->DBGrid1->setEnabled(true);
+    m_lista->grade()->setEnabled(true);
 }
 
 // ---------------------------------------------------------------- payment method

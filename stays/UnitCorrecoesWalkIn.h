@@ -18,12 +18,12 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class QWidget;
-class TFrmWalkIn;
+class ContextoListaEstadias;
 
 class CorrecoesWalkIn : public QObject {
     Q_OBJECT
 public:
-    explicit CorrecoesWalkIn(TFrmWalkIn *lista);
+    explicit CorrecoesWalkIn(ContextoListaEstadias *lista);
 
     // Runs the list's action of that caption ("Alterar UH", "Alterar Valor da
     // Diária", "Alterar Hóspedes", "Alterar Diárias Cobradas", "Alterar Forma
@@ -171,7 +171,7 @@ private:
     void dinheiroEntrando(QLineEdit *e);
     void dinheiroSaindo(QLineEdit *e);
 
-    TFrmWalkIn *m_lista;
+    ContextoListaEstadias *m_lista;
     Correcoes::Estadia m_estadia;
     Correcoes::Tabela m_tabela;
     bool m_diariaDosHospedes = false;

@@ -9,7 +9,7 @@
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
 #include "stays/UnitCadWalkIn.h"
-#include "stays/UnitWalkIn.h"
+#include "stays/ContextoListaEstadias.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -34,13 +34,10 @@ namespace {
 
 QString u8(const char *t) { return QString::fromUtf8(t); }
 
-// A money box's amount: empty is zero, nullopt when unreadable.
+// A money box's amount: empty is zero; nullopt when unreadable or negative.
 std::optional<Dinheiro> lerCaixa(const QLineEdit *e)
 {
-    const QString t = e->text().trimmed();
-    if (t.isEmpty())
-        return Dinheiro();
-    return Dinheiro::deTexto(t);
+    return Dinheiro::digitado(e->text(), SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
 }
 
 QString textoTotal(Dinheiro v) { return QStringLiteral("Total -> R$ ") + v.formatado(); }
@@ -492,7 +489,7 @@ bool TFrmFormaPag::eventFilter(QObject *o, QEvent *e)
             const QString t = campo->text().trimmed();
             if (t.isEmpty())
                 campo->setText(QStringLiteral("0,00"));
-            else if (const auto v = Dinheiro::deTexto(t))
+            else if (const auto v = lerCaixa(campo))
                 campo->setText(v->formatado());
         } else if (e->type() == QEvent::KeyPress) {
             const int k = static_cast<QKeyEvent *>(e)->key();

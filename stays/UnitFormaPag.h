@@ -20,7 +20,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class TFrmCadWalkIn;
-class TFrmWalkIn;
+class ContextoListaEstadias;
 
 namespace FormaPag {
 
@@ -32,7 +32,7 @@ struct Contexto {
     QString obs;
     QString cliente;       // selector texts (log line)
     QString uh;
-    TFrmWalkIn *lista = nullptr; // reloaded after the check-out
+    ContextoListaEstadias *lista = nullptr; // reloaded after the check-out
 };
 
 // "Fechar Conta (Walk-Out)" of the stay form: the question, the payment

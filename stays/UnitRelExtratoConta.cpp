@@ -1,5 +1,6 @@
 #include "stays/UnitRelExtratoConta.h"
 #include "base/CabecalhoTela.h"
+#include "base/Digitacao.h"
 #include "base/Erros.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
@@ -19,7 +20,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -744,16 +744,12 @@ bool TFrmRelExtratoConta::imprimir(qint64 idEntrada, const QString &textoSeletor
 
 void TFrmRelExtratoConta::Button1Click()
 {
-    auto perguntar = [this](const QString &texto, qint64 *valor) {
-        QInputDialog d(this);
-        d.setWindowTitle(kTituloFaixa);
-        d.setLabelText(texto);
-        d.setInputMode(QInputDialog::TextInput);
-        d.setTextValue(QStringLiteral("0"));
-        if (Telas::executar(&d, typeid(QInputDialog)) != QDialog::Accepted)
+    auto perguntar = [](const QString &texto, qint64 *valor) {
+        const std::optional<QString> resposta = Digitacao::texto(kTituloFaixa, texto, QStringLiteral("0"));
+        if (!resposta)
             return false;
         bool ok = false;
-        *valor = d.textValue().trimmed().toLongLong(&ok);
+        *valor = resposta->trimmed().toLongLong(&ok);
         if (!ok)
             *valor = 0;
         return true;

@@ -1,5 +1,5 @@
 #include "stays/UnitWalkIn.h"
-#include "core/UnitQuintara.h"
+#include "base/Janela.h"
 
 #include "base/CabecalhoTela.h"
 #include "base/Mensagem.h"
@@ -418,6 +418,9 @@ void TFrmWalkIn::linhaMudou()
     }
 }
 
+QWidget *TFrmWalkIn::grade() { return DBGrid1; }
+QWidget *TFrmWalkIn::botaoSair() { return btnSair; }
+
 void TFrmWalkIn::reabrir()
 {
     abrirConsulta(m_consulta, false);
@@ -710,6 +713,5 @@ void TFrmWalkIn::done(int r)
     QDialog::done(r);
     // Back at the main window: the pointer on its background (the cash
     // register's gate runs again) and the day's alerts refreshed.
-    if (FrmQuintara)
-        FrmQuintara->ControleMouse(FrmQuintara->Image1);
+    Janela::controleMouse();
 }

@@ -5,6 +5,7 @@
 // list or keeps it hidden while the form is shown, and afterwards puts back
 // the list that was registered before (a history opened from a stay form's
 // customer list leaves that form working on its own list).
+#include "stays/ContextoListaEstadias.h"
 #include "base/Grade.h"
 #include "stays/Estadias.h"
 
@@ -34,7 +35,7 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 };
 
-class TFrmWalkIn : public QDialog {
+class TFrmWalkIn : public QDialog, public ContextoListaEstadias {
     Q_OBJECT
 public:
     explicit TFrmWalkIn(QWidget *parent = nullptr);
@@ -50,14 +51,22 @@ public:
     qint64 clienteHistorico = 0;
 
     // The current stay.
-    bool vazia() const;
-    QVariant campo(const QString &coluna) const;
-    QString texto(const QString &coluna) const;
-    qint64 idEntrada() const;
+    bool vazia() const override;
+    QVariant campo(const QString &coluna) const override;
+    QString texto(const QString &coluna) const override;
+    qint64 idEntrada() const override;
     // Reloads the list with this one stay (the stay form with UH "SIM").
-    void carregarEstadia(qint64 idEntrada);
+    void carregarEstadia(qint64 idEntrada) override;
     // Runs the list's statement again, keeping the current stay.
-    void reabrir();
+    void reabrir() override;
+    // What the screens it opens see of it.
+    QString modo() const override { return OP; }
+    void definirModo(const QString &op) override { OP = op; }
+    QString modoUH() const override { return UH; }
+    qint64 entradaDoMapa() const override { return entradaMapa; }
+    QWidget *tela() override { return this; }
+    QWidget *grade() override;
+    QWidget *botaoSair() override;
     // Selects the row of a stay; false when not listed.
     bool localizar(qint64 idEntrada);
     const Estadias::LayoutLista &layout() const { return m_layout; }

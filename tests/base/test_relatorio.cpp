@@ -563,3 +563,101 @@ TEST_F(RelatorioTeste, ComprovanteEstreitoNumaPaginaDoTamanhoDoConteudo)
     // The figures of a line under its text.
     EXPECT_EQ(linhaCom(QStringLiteral("20,00")), "2 10,00 20,00");
 }
+
+TEST_F(RelatorioTeste, FiguraGuardaTamanhoCabeNaPaginaEPintaNoPdf)
+{
+    // A landscape A4 page: 277 x 190 mm inside the margins, 158 mm under the
+    // square-logo header.
+    QImage azul(400, 200, QImage::Format_RGB32);
+    azul.fill(Qt::blue);
+    const struct {
+        QSizeF desejado;
+        QSizeF impresso;
+    } casos[] = {
+        {{100, 50}, {100, 50}},     // fits as wanted
+        {{554, 100}, {277, 50}},    // too wide: half the size
+        {{200, 316}, {100, 158}},   // too high: the room under the header
+    };
+    for (const auto &c : casos) {
+        Relatorio rel(QStringLiteral("Gráfico"), true);
+        EXPECT_TRUE(rel.vazio());
+        rel.figura(azul, c.desejado);
+        // A picture alone is something to print.
+        EXPECT_FALSE(rel.vazio());
+        const QList<Relatorio::Banda> b = comTipo(rel.bandas(), TB::Figura);
+        ASSERT_EQ(b.size(), 1);
+        EXPECT_NEAR(b[0].tamanho.width(), c.impresso.width(), 0.01);
+        EXPECT_NEAR(b[0].tamanho.height(), c.impresso.height(), 0.01);
+        EXPECT_NEAR(b[0].altura, c.impresso.height(), 0.01);
+        EXPECT_EQ(b[0].imagem.size(), QSize(400, 200));
+    }
+
+    // Lines above a picture that no longer fits push it to the next page.
+    Relatorio rel(QStringLiteral("Gráfico"), true);
+    rel.coluna(QStringLiteral("Dia"), 10);
+    for (int i = 0; i < 20; ++i)
+        rel.linha({QString::number(i + 1)});
+    rel.figura(azul, QSizeF(200, 100));
+    const QList<Relatorio::Pagina> p = rel.paginas();
+    ASSERT_EQ(p.size(), 2);
+    ASSERT_EQ(comTipo(p[1].bandas, TB::Figura).size(), 1);
+    const Relatorio::Banda fig = comTipo(p[1].bandas, TB::Figura).constFirst();
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        GTEST_FAIL() << "pdftoppm (poppler-utils) não instalado: rode scripts/install-deps";
+    const QString pdf = pasta() + QStringLiteral("/figura.pdf");
+    RelatorioPintura::gravarPdf(rel, pdf);
+    executar(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("25.4"),
+                                          QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-singlefile"), pdf,
+                                          pasta() + QStringLiteral("/figura")});
+    const QImage img(pasta() + QStringLiteral("/figura.png"));
+    ASSERT_FALSE(img.isNull());
+    // Landscape paper, the picture centred across it at its band's place.
+    EXPECT_NEAR(img.width(), 297, 1);
+    EXPECT_NEAR(img.height(), 210, 1);
+    auto azulEm = [&](int x, int y) {
+        const QColor cor = img.pixelColor(x, y);
+        return cor.blue() > 200 && cor.red() < 40 && cor.green() < 40;
+    };
+    const int meio = int(fig.topo + fig.altura / 2);
+    EXPECT_TRUE(azulEm(148, meio));
+    EXPECT_TRUE(azulEm(52, meio));
+    EXPECT_TRUE(azulEm(244, meio));
+    EXPECT_FALSE(azulEm(45, meio));
+    EXPECT_FALSE(azulEm(252, meio));
+    EXPECT_FALSE(azulEm(148, int(fig.topo + fig.altura + 3)));
+}
+
+TEST_F(RelatorioTeste, VisualizacaoRegistradaAntesEImpressaoSoQuandoImprimiu)
+{
+    Relatorio rel(QStringLiteral("Relatório de Café da Manhã"));
+    preencher(rel);
+    for (const bool imprimiu : {false, true}) {
+        SCOPED_TRACE(imprimiu);
+        banco().executar(QStringLiteral("DELETE FROM LOG"));
+        QStringList durante;
+        Telas::interceptar<TFrmVisualizaRelatorio>([&](TFrmVisualizaRelatorio *) {
+            durante = logs();
+            // the preview's print button ends it accepted; closing it, rejected
+            return int(imprimiu ? QDialog::Accepted : QDialog::Rejected);
+        });
+        EXPECT_TRUE(RelatorioPintura::exibir(rel, QStringLiteral("Relatório de Café da Manhã"),
+                                             RelatorioPintura::Destino::Visualizar, {}, nullptr,
+                                             RelatorioPintura::Registro::VisualizacaoEImpressao));
+        EXPECT_EQ(durante, QStringList{QStringLiteral("ADMIN|Vizualização de Relatório")});
+        QStringList esperado{QStringLiteral("ADMIN|Vizualização de Relatório")};
+        if (imprimiu)
+            esperado << QStringLiteral("ADMIN|Impressão de Relatório");
+        EXPECT_EQ(logs(), esperado);
+        EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE ANTES = ?"),
+                         {QStringLiteral("Relatório de Café da Manhã")}),
+                  esperado.size());
+    }
+    // An empty report still says so and logs nothing at all.
+    banco().executar(QStringLiteral("DELETE FROM LOG"));
+    Relatorio vazio(QStringLiteral("Relatório de Café da Manhã"));
+    msg->esperar(QStringLiteral("Nenhum Registro Encontrado!"));
+    EXPECT_FALSE(RelatorioPintura::exibir(vazio, QStringLiteral("x"), RelatorioPintura::Destino::Visualizar, {},
+                                          nullptr, RelatorioPintura::Registro::VisualizacaoEImpressao));
+    EXPECT_EQ(logs(), QStringList());
+}

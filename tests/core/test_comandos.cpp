@@ -9,7 +9,7 @@
 #include "base/Parametros.h"
 #include "base/Relogio.h"
 #include "base/Sessao.h"
-#include "core/UnitQuintara.h"
+#include "app/UnitQuintara.h"
 #include "platform/AcessoRemoto.h"
 #include "platform/Processos.h"
 #include "platform/ProgramaCompanheiro.h"

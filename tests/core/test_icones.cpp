@@ -1,6 +1,6 @@
 // Pictures of the ribbon's commands and of the screens' common buttons.
 #include "base/Icones.h"
-#include "core/Ribbon.h"
+#include "app/Ribbon.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -8,7 +8,7 @@
 #include "base/Sessao.h"
 #include "base/Telas.h"
 #include "core/UnitLocalizaBD.h"
-#include "core/UnitQuintara.h"
+#include "app/UnitQuintara.h"
 #include "core/UnitSplash.h"
 #include "platform/Atalhos.h"
 #include "platform/InstanciaUnica.h"

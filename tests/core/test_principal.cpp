@@ -8,7 +8,7 @@
 #include "base/Sessao.h"
 #include "base/Telas.h"
 #include "core/UnitAcesso.h"
-#include "core/UnitQuintara.h"
+#include "app/UnitQuintara.h"
 #include "finance/UnitCadCaixa.h"
 #include "finance/UnitCaixa.h"
 #include "support/BancoTeste.h"

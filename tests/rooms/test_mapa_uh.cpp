@@ -5,7 +5,7 @@
 #include "base/Relogio.h"
 #include "base/Sessao.h"
 #include "base/Telas.h"
-#include "core/UnitQuintara.h"
+#include "app/UnitQuintara.h"
 #include "rooms/EstadoUH.h"
 #include "rooms/UnitCadReservas.h"
 #include "rooms/UnitCadUH.h"

@@ -7,7 +7,7 @@
 #include "rooms/TiposUH.h"
 #include "rooms/UnitCadTiposUH.h"
 #include "rooms/UnitTiposUH.h"
-#include "core/UnitQuintara.h"
+#include "app/UnitQuintara.h"
 #include "rooms/UnitCadReservas.h"
 #include "rooms/UnitCaracUH.h"
 #include "rooms/UnitUH.h"

@@ -645,4 +645,59 @@ TEST_F(Entrada_, AlterarTrocaReservaEGravaColunas)
     EXPECT_EQ(sumiu.recusa->mensagem, QStringLiteral("Esta entrada não existe mais."));
 }
 
+TEST_F(Entrada_, HospedesEVeiculosDeEstadiaGravadaNaConexaoDada)
+{
+    const Gravacao g = incluir(dados(), QStringLiteral("ADMIN"), kHoje);
+    ASSERT_FALSE(g.recusa.has_value());
+    const qint64 e = g.idEntrada;
+    banco().executar(QStringLiteral("UPDATE CLIENTE SET VALOR_MIN = 95.5 WHERE ID_CLIENTE = ?"), {ana});
+    const auto logs = [&](const QString &op) {
+        return contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = ?"), {op});
+    };
+
+    // Another workstation's connection: its rows and log lines together.
+    ConexaoBanco outra(QStringLiteral("outra-estacao"), banco().caminho());
+    outra.definirCaminho(banco().caminho());
+    outra.conectar();
+    incluirHospede(outra, e, QStringLiteral("maria d'ávila"), QStringLiteral("101"));
+    incluirVeiculo(outra, e, Veiculo{QStringLiteral("gol"), QStringLiteral("abc1234")});
+    const qint64 maria =
+        contar(QStringLiteral("SELECT ID_HOSPEDE FROM HOSPEDE WHERE ID_ENTRADA = ? AND NOME = ?"),
+               {e, QStringLiteral("MARIA D'ÁVILA")});
+    const qint64 gol = contar(QStringLiteral("SELECT ID_VEICULO FROM VEICULO WHERE ID_ENTRADA = ? AND MODELO = 'GOL' "
+                                             "AND PLACA = 'ABC1234'"),
+                              {e});
+    ASSERT_GT(maria, 0);
+    ASSERT_GT(gol, 0);
+    EXPECT_EQ(logs(QStringLiteral("Incluiu Hóspede Acompanhante -> Código %1 (MARIA D'ÁVILA - 101)").arg(e)), 1);
+    EXPECT_EQ(logs(QStringLiteral("Incluiu Veículo -> Código %1 (GOL - ABC1234)").arg(e)), 1);
+
+    // What the checks read back: the stored guests after those held, the
+    // customer's floor.
+    Dados d = dados();
+    d.idEntrada = e;
+    d.existente = true;
+    d.hospedes = QStringList{QStringLiteral("EM MEMÓRIA")};
+    lerGravados(outra, d);
+    EXPECT_EQ(d.hospedes, (QStringList{QStringLiteral("EM MEMÓRIA"), QStringLiteral("ANA D'ÁVILA"),
+                                       QStringLiteral("MARIA D'ÁVILA")}));
+    EXPECT_EQ(d.valorMinCliente, reais("95,50"));
+
+    // A row of another stay is never removed, and nothing is logged for it.
+    const Veiculo v{QStringLiteral("GOL"), QStringLiteral("ABC1234")};
+    EXPECT_FALSE(excluirHospede(outra, e + 1, maria, QStringLiteral("MARIA D'ÁVILA"), QStringLiteral("101")));
+    EXPECT_FALSE(excluirVeiculo(outra, e + 1, gol, v));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM HOSPEDE WHERE ID_HOSPEDE = ?"), {maria}), 1);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM VEICULO WHERE ID_VEICULO = ?"), {gol}), 1);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO STARTING WITH 'Excluiu'")), 0);
+
+    EXPECT_TRUE(excluirHospede(outra, e, maria, QStringLiteral("MARIA D'ÁVILA"), QStringLiteral("101")));
+    EXPECT_TRUE(excluirVeiculo(outra, e, gol, v));
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM HOSPEDE WHERE ID_HOSPEDE = ?"), {maria}), 0);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM VEICULO WHERE ID_VEICULO = ?"), {gol}), 0);
+    EXPECT_EQ(logs(QStringLiteral("Excluiu Hóspede Acompanhante -> Código %1 (MARIA D'ÁVILA - 101)").arg(e)), 1);
+    EXPECT_EQ(logs(QStringLiteral("Excluiu Veículo -> Código %1 (GOL - ABC1234)").arg(e)), 1);
+    outra.desconectar();
+}
+
 } // namespace

@@ -8,11 +8,11 @@
 #include "base/Telas.h"
 #include "core/UnitSMS.h"
 #include "stays/UnitRelExtratoConta.h"
+#include "support/DigitacoesRoteiro.h"
 #include "support/TelasTeste.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -502,16 +502,16 @@ TEST_F(Extrato, VariosExtratosImprimeAFaixaOuRecusa)
         e.id = k;
         estadiaComLinhas(e);
     }
-    QStringList respostas;
-    Telas::interceptar<QInputDialog>([&](QInputDialog *d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("Vários Extratos"));
-        EXPECT_EQ(d->textValue(), QStringLiteral("0"));
-        d->setTextValue(respostas.takeFirst());
-        return int(QDialog::Accepted);
-    });
+    DigitacoesRoteiro digitar;
     TFrmRelExtratoConta f;
-    respostas = {QStringLiteral("5"), QStringLiteral("7")};
+    digitar.esperar(ExtratoConta::kPerguntaInicial, QStringLiteral("5"))
+        .esperar(ExtratoConta::kPerguntaFinal, QStringLiteral("7"));
     f.Button1Click();
+    ASSERT_EQ(digitar.mostrados().size(), 2);
+    for (const Digitacao::Pedido &p : digitar.mostrados()) {
+        EXPECT_EQ(p.titulo, QStringLiteral("Vários Extratos"));
+        EXPECT_EQ(p.padrao, QStringLiteral("0"));
+    }
     EXPECT_EQ(previas.size(), 3);
     EXPECT_EQ(logsExtrato().size(), 3);
     EXPECT_EQ(logsExtrato().value(2), u8("Impressão de Relatório|Extrato de Conta (7)\rTipo:Saída"));
@@ -521,11 +521,16 @@ TEST_F(Extrato, VariosExtratosImprimeAFaixaOuRecusa)
     } invertidas[] = {{"7", "5"}, {"0", "7"}, {"5", "0"}, {"cinco", "7"}};
     for (const Caso &c : invertidas) {
         SCOPED_TRACE(c.inicial);
-        respostas = {u8(c.inicial), u8(c.final)};
+        digitar.esperar(ExtratoConta::kPerguntaInicial, u8(c.inicial))
+            .esperar(ExtratoConta::kPerguntaFinal, u8(c.final));
         msg->esperar(ExtratoConta::kMsgFaixa);
         f.Button1Click();
         EXPECT_EQ(msg->pendentes(), 0);
     }
+    // Cancelling the first prompt prints nothing and asks nothing more.
+    digitar.cancelar(ExtratoConta::kPerguntaInicial);
+    f.Button1Click();
+    EXPECT_EQ(digitar.pendentes(), 0);
     EXPECT_EQ(previas.size(), 3);
 
     // The fiscal destinations take one stay at a time: no range is asked for.

@@ -1,5 +1,6 @@
 // Test runner: a QApplication on the offscreen platform, then GoogleTest.
 #include "base/Aplicacao.h"
+#include "base/Digitacao.h"
 #include "base/Mensagem.h"
 #include "base/Telas.h"
 
@@ -22,6 +23,10 @@ int main(int argc, char **argv)
         if (p.padrao != Mensagem::Nenhum)
             return p.padrao;
         return (p.botoes & Mensagem::Ok) ? Mensagem::Ok : Mensagem::Nao;
+    });
+    Digitacao::definirManipuladorPadrao([](const Digitacao::Pedido &p) -> std::optional<QString> {
+        ADD_FAILURE() << "digitação sem roteiro: [" << p.titulo.toStdString() << "] " << p.rotulo.toStdString();
+        return std::nullopt;
     });
     return RUN_ALL_TESTS();
 }

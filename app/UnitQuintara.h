@@ -5,8 +5,10 @@
 // Sessao and its settings record in tParametros(); what can be stated without
 // widgets lives in namespace Principal, beside the window.
 #include "base/CabecalhoTela.h"
+#include "base/Comandos.h"
+#include "base/Janela.h"
 #include "core/Inicializacao.h"
-#include "core/Ribbon.h"
+#include "app/Ribbon.h"
 #include "core/Diarias.h"
 #include "core/PontoAutomatico.h"
 #include "core/ContagemAvisos.h"
@@ -14,6 +16,7 @@
 #include <QMainWindow>
 #include <QPixmap>
 #include <functional>
+#include <memory>
 
 class QFrame;
 class QLabel;
@@ -89,22 +92,12 @@ extern const char *const kDicaCompromissos;  // "Existem Compromissos para Hoje"
 // screen opens through `abrirRotinasFiscais` (nothing when it is not set).
 void ImpressoraFiscal(const std::function<void()> &abrirRotinasFiscais);
 
-// The main window's progress gauge as long exports use it: shown at 0 with
-// the maximum given, advanced step by step, hidden when the export ends
-// (also when it fails). Does nothing without a main window.
-class ProgressoExportacao {
-public:
-    explicit ProgressoExportacao(int maximo);
-    ~ProgressoExportacao();
-    void definirMaximo(int maximo);
-    void avancar(int passos = 1);
-    ProgressoExportacao(const ProgressoExportacao &) = delete;
-    ProgressoExportacao &operator=(const ProgressoExportacao &) = delete;
-};
+// The ribbon's progress gauge (the shell service's).
+using ProgressoExportacao = Janela::Progresso;
 
 } // namespace Principal
 
-class TFrmQuintara : public QMainWindow {
+class TFrmQuintara : public QMainWindow, public RegistroComandos {
     Q_OBJECT
 public:
     explicit TFrmQuintara(QWidget *parent = nullptr);
@@ -151,7 +144,7 @@ public:
 
     // Connects a ribbon command by its handler's name and enables its button
     // (rights permitting). An unknown name raises ErroSistema.
-    void registrarComando(const QString &nomeHandler, std::function<void()> acao);
+    void registrarComando(const QString &nomeHandler, std::function<void()> acao) override;
     // Runs a registered command from code (the cash-register screen runs
     // "dxBarLargeButton27Click", the backup); false when none is registered.
     bool executarComando(const QString &nomeHandler);
@@ -159,8 +152,10 @@ public:
     // set by the stays subsystem.
     std::function<void()> abrirConsumoRestaurante;
     // Work of the one-second and one-minute timers added by other subsystems.
-    void adicionarTarefaTimer1(std::function<void()> tarefa);
-    void adicionarTarefaTimer2(std::function<void()> tarefa);
+    void adicionarTarefaTimer1(std::function<void()> tarefa) override;
+    void adicionarTarefaTimer2(std::function<void()> tarefa) override;
+    // Sets one of the openers below.
+    void definirAbertura(Abertura qual, std::function<void()> acao) override;
     // The chat picture of the window: the new-message one while there are
     // unread messages for this user, the plain one otherwise.
     void mostrarIconeChat(bool novas);
@@ -246,6 +241,7 @@ private:
     bool m_noPortao = false;
     bool m_telaPrincipalGravada = false;
     QPoint m_posicaoColocada{-1, -1};
+    std::unique_ptr<Janela::Servico> m_servico; // installed while the window lives
     int m_ouvinteParametros = 0;
 };
 

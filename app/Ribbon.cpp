@@ -1,4 +1,4 @@
-#include "core/Ribbon.h"
+#include "app/Ribbon.h"
 #include "base/Erros.h"
 #include "base/Icones.h"
 

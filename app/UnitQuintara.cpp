@@ -1,4 +1,4 @@
-#include "core/UnitQuintara.h"
+#include "app/UnitQuintara.h"
 #include "finance/Comandos.h"
 #include "restaurant/Comandos.h"
 #include "rooms/Comandos.h"
@@ -114,13 +114,7 @@ PortaoCaixa::Acao PortaoCaixa::verificar()
     return {QString::fromUtf8(kMsgCaixaNecessario), true};
 }
 
-void registrarSaida()
-{
-    DM->Conexao.emTransacao([&] {
-        RemoverPresenca();
-        RegistrarLog(QStringLiteral("Saiu do Sistema"));
-    });
-}
+void registrarSaida() { RegistrarSaida(); }
 
 
 const char *const kDicaAcessoRemoto = "Iniciar o Acesso Remoto Calvori";
@@ -148,29 +142,6 @@ void ImpressoraFiscal(const std::function<void()> &abrirRotinasFiscais)
         iniciar(programa, argumentosZentroPDV(), pastaZentroPDV());
 }
 
-ProgressoExportacao::ProgressoExportacao(int maximo)
-{
-    if (FrmQuintara)
-        FrmQuintara->progressoMostrar(maximo);
-}
-
-ProgressoExportacao::~ProgressoExportacao()
-{
-    if (FrmQuintara)
-        FrmQuintara->progressoEsconder();
-}
-
-void ProgressoExportacao::definirMaximo(int maximo)
-{
-    if (FrmQuintara)
-        FrmQuintara->progressoMaximo(maximo);
-}
-
-void ProgressoExportacao::avancar(int passos)
-{
-    if (FrmQuintara)
-        FrmQuintara->progressoAvancar(passos);
-}
 
 } // namespace Principal
 
@@ -236,6 +207,32 @@ QLabel *rotulo(QWidget *pai, const QString &texto)
     return l;
 }
 
+// The shell service as this window serves it.
+class ServicoJanelaPrincipal : public Janela::Servico {
+public:
+    explicit ServicoJanelaPrincipal(TFrmQuintara &j) : m_j(j) {}
+    void atualizarAlertas(bool clicou) override { m_j.AtualizarAlertas(clicou); }
+    void controleMouse() override
+    {
+        if (!m_j.encerrado())
+            m_j.ControleMouse(m_j.Image1);
+    }
+    QString painel(int i) const override { return m_j.painel(i) ? m_j.painel(i)->text() : QString(); }
+    QString nomeEmpresa() const override { return m_j.JvLabel4->text(); }
+    void mostrarIconeChat(bool novas) override { m_j.mostrarIconeChat(novas); }
+    void fechar() override { m_j.close(); }
+    void encerrarPrograma() override { m_j.encerrarPrograma(); }
+    bool encerrado() const override { return m_j.encerrado(); }
+    bool abrirTela(const QString &nomeHandler) override { return m_j.executarComando(nomeHandler); }
+    void progressoMostrar(int maximo) override { m_j.progressoMostrar(maximo); }
+    void progressoMaximo(int maximo) override { m_j.progressoMaximo(maximo); }
+    void progressoAvancar(int passos) override { m_j.progressoAvancar(passos); }
+    void progressoEsconder() override { m_j.progressoEsconder(); }
+
+private:
+    TFrmQuintara &m_j;
+};
+
 } // namespace
 
 // ---------------------------------------------------------------- the window
@@ -244,6 +241,8 @@ TFrmQuintara::TFrmQuintara(QWidget *parent)
     : QMainWindow(parent)
 {
     FrmQuintara = this;
+    m_servico = std::make_unique<ServicoJanelaPrincipal>(*this);
+    Janela::instalar(m_servico.get());
     setObjectName(QStringLiteral("FrmQuintara"));
     setWindowTitle(QString::fromUtf8(Principal::kTitulo));
     resize(1180, 760);
@@ -322,7 +321,7 @@ TFrmQuintara::TFrmQuintara(QWidget *parent)
     montarBandeja();
     registrarComandosProprios();
     registrarTarefasDoDia();
-    instalarNotificacoes(this);
+    instalarNotificacoes(*this, this);
     atualizarFundo();
 
     Timer1 = new QTimer(this);
@@ -345,6 +344,8 @@ TFrmQuintara::~TFrmQuintara()
     tParametros().removerAoRecarregar(m_ouvinteParametros);
     if (FrmQuintara == this)
         FrmQuintara = nullptr;
+    if (&Janela::servico() == m_servico.get())
+        Janela::instalar(nullptr);
 }
 
 void TFrmQuintara::montarFundo()
@@ -609,6 +610,25 @@ void TFrmQuintara::mostrarAlertas()
 
 void TFrmQuintara::adicionarTarefaTimer1(std::function<void()> tarefa) { m_tarefasTimer1.append(std::move(tarefa)); }
 void TFrmQuintara::adicionarTarefaTimer2(std::function<void()> tarefa) { m_tarefasTimer2.append(std::move(tarefa)); }
+
+void TFrmQuintara::definirAbertura(Abertura qual, std::function<void()> acao)
+{
+    switch (qual) {
+    case Abertura::ConsumoRestaurante:
+        abrirConsumoRestaurante = std::move(acao);
+        break;
+    case Abertura::CentralUH:
+        abrirCentralUH = std::move(acao);
+        break;
+    case Abertura::RotinasFiscais:
+        abrirRotinasFiscais = std::move(acao);
+        break;
+    case Abertura::Chat:
+        abrirChat = std::move(acao);
+        break;
+    }
+    atualizarFundo();
+}
 
 void TFrmQuintara::showEvent(QShowEvent *e)
 {
