@@ -7,6 +7,7 @@
 #include "base/UnitLog.h"
 #include "rooms/EstadoUH.h"
 #include "stays/CalculoEstadia.h"
+#include "stays/Entrada.h"
 #include "stays/Estadias.h"
 #include "stays/Pagamentos.h"
 
@@ -191,6 +192,15 @@ Resultado alterarUH(ConexaoBanco &c, const Estadia &e, qint64 novaUH, const QStr
                 r.mudou = true;
                 throw Parada{r};
             }
+            // Held by that update, the new room's reservations: a day of the
+            // stay promised to a reservation (made here or on another
+            // workstation meanwhile) keeps the guest where he is.
+            if (!c.ler(QStringLiteral("SELECT FIRST 1 RUH.ID_RESERVA FROM RESERVA_UH RUH JOIN RESERVA R ON "
+                                      "R.ID_RESERVA = RUH.ID_RESERVA WHERE RUH.ID_UH = ? AND R.EXCLUIDO = 'N' "
+                                      "AND R.CONFIRMADA = 'N' AND RUH.DATA_ENTRADA BETWEEN ? AND ?"),
+                       {novaUH, e.dataEntrada, e.dataSaida})
+                     .vazia())
+                throw Parada{recusa(Entrada::Textos::Choque, Foco::NovaUH)};
             const qint64 tipo = nova.inteiro(QStringLiteral("ID_TIPO_UH"));
             c.executar(QStringLiteral("DELETE FROM ITEM_ENTRADA WHERE ID_ENTRADA = ?"), {e.id});
             c.executar(QStringLiteral("DELETE FROM PS_ENTRADA WHERE ID_ENTRADA = ?"), {e.id});

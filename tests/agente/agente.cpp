@@ -10,7 +10,9 @@
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
 //   mesa DESK,DATA,N,MS  a desk's day of work (see diaDeMesa below)
-//   entrada UH,CLIENTE   the check-in of CLIENTE into room UH (keys), two persons
+//   entrada UH,CLIENTE[,NOITES]  the check-in of CLIENTE into room UH (keys), two
+//                        persons, leaving after NOITES nights (one by default)
+//   reserva UH,CLIENTE,DE,ATE  a reservation of room UH from today + DE to today + ATE
 //   nfce ESTADIA|BANCO   the statement's NFC-e hand-over of stay ESTADIA into the
 //                        control program's database BANCO
 //   saida ID,ID,...      the check-out of stay i of the list on run i, paid in
@@ -300,7 +302,8 @@ std::function<QString(int)> opEntrada(const QString &argumento)
 {
     const qint64 uh = argumento.section(QLatin1Char(','), 0, 0).toLongLong();
     const qint64 cliente = argumento.section(QLatin1Char(','), 1, 1).toLongLong();
-    return [uh, cliente](int) {
+    const int noites = qMax(1, argumento.section(QLatin1Char(','), 2, 2).toInt());
+    return [uh, cliente, noites](int) {
         ConexaoBanco &c = DM->Conexao;
         Entrada::Dados d;
         d.idEntrada = c.emTransacao([&] { return c.gerador(QStringLiteral("GEN_ID_WALK_IN"), 1); });
@@ -312,12 +315,33 @@ std::function<QString(int)> opEntrada(const QString &argumento)
         const QDateTime agora = QDateTime::currentDateTime();
         d.dataEntrada = agora.date();
         d.horaEntrada = agora.time();
-        d.dataSaida = agora.date().addDays(1);
+        d.dataSaida = agora.date().addDays(noites);
         d.horaSaida = QTime(12, 0);
         d.diaria = QStringLiteral("150,00");
         const Entrada::Gravacao g = Entrada::incluir(d, QStringLiteral("AGENTE"), agora.date());
         return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
                         : QStringLiteral("entrada=") + QString::number(g.idEntrada);
+    };
+}
+
+// A new reservation of room UH for customer CLIENTE from today + DE to
+// today + ATE: "reserva=<key>" or "recusa|<message>".
+std::function<QString(int)> opReserva(const QString &argumento)
+{
+    const QStringList p = argumento.split(QLatin1Char(','));
+    return [p](int) {
+        const QDate hoje = QDate::currentDate();
+        Reservas::Dados r;
+        r.uh = p.value(0).toLongLong();
+        r.cliente = p.value(1).toLongLong();
+        r.entrada = hoje.addDays(p.value(2).toInt());
+        r.saida = hoje.addDays(p.value(3).toInt());
+        r.horaEntrada = QTime(14, 0);
+        r.horaSaida = QTime(12, 0);
+        r.pessoas = QStringLiteral("2");
+        const Reservas::ResultadoGravacao g = Reservas::incluir(r, hoje, QStringLiteral("AGENTE"), QStringLiteral("Reserva %1"));
+        return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
+                        : QStringLiteral("reserva=") + QString::number(g.id);
     };
 }
 
@@ -503,6 +527,8 @@ int main(int argc, char **argv)
             diaDeMesa(argumento, inicio);
             return QStringLiteral("fim");
         };
+    } else if (operacao == QLatin1String("reserva")) {
+        rodar = opReserva(argumento);
     } else if (operacao == QLatin1String("entrada")) {
         rodar = opEntrada(argumento);
     } else if (operacao == QLatin1String("nfce")) {

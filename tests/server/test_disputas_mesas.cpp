@@ -6,7 +6,9 @@
 // shift's balances equal what the stays took and no room-day is promised
 // twice.
 #include "EstacoesServidor.h"
+#include "rooms/Reservas.h"
 #include "stays/Correcoes.h"
+#include "stays/Entrada.h"
 #include "stays/Saida.h"
 
 #include <QDate>
@@ -227,5 +229,52 @@ TEST_F(DisputasMesas, DinheiroELinhasContraASaida)
                 banco().executar(QStringLiteral("DELETE FROM ATUALIZACAO"));
             });
         }
+    }
+}
+
+// A reservation of room 101 for tomorrow and the day after, and a check-in
+// into room 101 until three days from now: the room-days go to one of them,
+// the other desk gets its clash message and writes nothing.
+TEST_F(DisputasMesas, ReservaEEntradaNaMesmaUH)
+{
+    if (semServidor())
+        return;
+    const Mesa reserva{QStringLiteral("reserva"), QStringLiteral("%1,%2,1,2").arg(uh).arg(cliente), {}};
+    const Mesa entrada{QStringLiteral("entrada"), QStringLiteral("%1,%2,3").arg(uh).arg(cliente), {}};
+    for (const bool reservaPrimeiro : {true, false}) {
+        SCOPED_TRACE(reservaPrimeiro ? "reserva antes da entrada" : "entrada antes da reserva");
+        const Disputa d = reservaPrimeiro ? disputar(reserva, entrada) : disputar(entrada, reserva);
+        EXPECT_TRUE(d.segurou);
+        const QStringList &daReserva = reservaPrimeiro ? d.primeira : d.segunda;
+        const QStringList &daEntrada = reservaPrimeiro ? d.segunda : d.primeira;
+        const qint64 reservas = contar(QStringLiteral("SELECT COUNT(*) FROM RESERVA WHERE EXCLUIDO = 'N'"));
+        const qint64 estadias = contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN WHERE BAIXA = 'N'"));
+        if (reservaPrimeiro) {
+            ASSERT_EQ(daReserva.size(), 1);
+            EXPECT_TRUE(daReserva[0].startsWith(QStringLiteral("reserva="))) << daReserva[0].toStdString();
+            EXPECT_EQ(daEntrada, QStringList{QStringLiteral("recusa|") + Entrada::Textos::Choque});
+            EXPECT_EQ(reservas, 1);
+            EXPECT_EQ(estadias, 0);
+            EXPECT_EQ(banco().valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {uh}).toString(),
+                      QStringLiteral("L"));
+        } else {
+            ASSERT_EQ(daEntrada.size(), 1);
+            EXPECT_TRUE(daEntrada[0].startsWith(QStringLiteral("entrada="))) << daEntrada[0].toStdString();
+            // The message spans lines of the agent's output (blank ones dropped).
+            EXPECT_EQ(daReserva.join(QLatin1Char('\n')),
+                      QStringLiteral("recusa|") + Reservas::textoOcupada(hoje.addDays(3)).replace(QStringLiteral("\n\n"), QStringLiteral("\n")));
+            EXPECT_EQ(reservas, 0);
+            EXPECT_EQ(estadias, 1);
+        }
+        EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM RESERVA_UH")), reservaPrimeiro ? 2 : 0);
+        EXPECT_EQ(diasPrometidosDuasVezes(), 0);
+        // The room free again, nothing promised.
+        banco().emTransacao([&] {
+            banco().executar(QStringLiteral("DELETE FROM RESERVA_UH"));
+            banco().executar(QStringLiteral("UPDATE RESERVA SET EXCLUIDO = 'S'"));
+            banco().executar(QStringLiteral("UPDATE WALK_IN SET BAIXA = 'S', EXCLUIDO = 'S'"));
+            banco().executar(QStringLiteral("DELETE FROM HOSPEDE"));
+            banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'L'"));
+        });
     }
 }
