@@ -12,6 +12,7 @@
 //   mesa DESK,DATA,N,MS  a desk's day of work (see diaDeMesa below)
 //   entrada UH,CLIENTE[,NOITES]  the check-in of CLIENTE into room UH (keys), two
 //                        persons, leaving after NOITES nights (one by default)
+//   restaurar FORNECEDOR the recycle bin's restore of a deleted supplier (its message)
 //   reserva UH,CLIENTE,DE,ATE  a reservation of room UH from today + DE to today + ATE
 //   nfce ESTADIA|BANCO   the statement's NFC-e hand-over of stay ESTADIA into the
 //                        control program's database BANCO
@@ -31,6 +32,7 @@
 #include "base/UnitDM.h"
 #include "core/Diarias.h"
 #include "core/PontoAutomatico.h"
+#include "core/UnitAnulacoes.h"
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
 #include "stays/Entrada.h"
@@ -526,6 +528,12 @@ int main(int argc, char **argv)
         rodar = [argumento, inicio](int) {
             diaDeMesa(argumento, inicio);
             return QStringLiteral("fim");
+        };
+    } else if (operacao == QLatin1String("restaurar")) {
+        const qint64 fornecedor = argumento.toLongLong();
+        rodar = [fornecedor](int) {
+            const Lixeira::ResultadoRestauro r = Lixeira::restaurar(Lixeira::Tipo::Fornecedores, fornecedor);
+            return r.mensagem;
         };
     } else if (operacao == QLatin1String("reserva")) {
         rodar = opReserva(argumento);

@@ -6,6 +6,7 @@
 // shift's balances equal what the stays took and no room-day is promised
 // twice.
 #include "EstacoesServidor.h"
+#include "core/UnitAnulacoes.h"
 #include "rooms/Reservas.h"
 #include "stays/Correcoes.h"
 #include "stays/Entrada.h"
@@ -277,4 +278,21 @@ TEST_F(DisputasMesas, ReservaEEntradaNaMesmaUH)
             banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'L'"));
         });
     }
+}
+
+// Two desks restoring the same record from the recycle bin: one restores it,
+// the other is told it was already restored (not the engine's English).
+TEST_F(DisputasMesas, LixeiraRestauradaPorDuasMesas)
+{
+    if (semServidor())
+        return;
+    banco().executar(QStringLiteral("INSERT INTO ANULACAO (ID_FORNECEDOR) VALUES (77)"));
+    const Mesa restaurar{QStringLiteral("restaurar"), QStringLiteral("77"), {}};
+    const Disputa d = disputar(restaurar, restaurar);
+    EXPECT_TRUE(d.segurou);
+    EXPECT_EQ(d.primeira, QStringList{Lixeira::kSucesso});
+    EXPECT_EQ(d.segunda, QStringList{Lixeira::kJaRestaurada});
+    EXPECT_EQ(d.codigoSegunda, 0);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM ANULACAO WHERE ID_FORNECEDOR = 77")), 0);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO STARTING WITH 'Restaurou Informação'")), 1);
 }
