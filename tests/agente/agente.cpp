@@ -135,6 +135,13 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         QStringLiteral("SELECT FIRST 2 ID_WALK_IN FROM WALK_IN WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? "
                        "ORDER BY ID_WALK_IN"),
         {dia});
+    // Two more of them, each met by both desks at once: a check-out on one
+    // desk against an advance and a line (the third), against a night
+    // corrected and then the nightly posting (the fourth).
+    const QList<Linha> disputadas = c.lerTodas(
+        QStringLiteral("SELECT FIRST 2 SKIP 2 ID_WALK_IN FROM WALK_IN WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND "
+                       "DATA_ENTRADA < ? ORDER BY ID_WALK_IN"),
+        {dia});
     const int pares = entradas / 2;
     if (quartos.size() < 2 * pares + pares / 3 + 1 || clientes.size() < 2 * pares || produtos.size() < 3) {
         dizer(QStringLiteral("preparo"), QStringLiteral("faltam quartos, clientes ou produtos"));
@@ -274,8 +281,85 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         dizer(QStringLiteral("saida"), sair(minhas[k], k / 2));
     }
 
-    // 7. The one-second timer's nightly posting: the server desk posts.
+    // 6a. Money, lines and a night correction reaching a stay the other
+    // desk is closing; a reservation and a check-in of one room at once.
     esperar();
+    if (disputadas.size() == 2) {
+        const qint64 terceira = disputadas[0].inteiro(QStringLiteral("ID_WALK_IN"));
+        if (mesa == 0) {
+            dizer(QStringLiteral("saida contra adiantamento"), sair(terceira, 0));
+        } else {
+            Pagamentos::Valores v;
+            v[MeioCaixa::Dinheiro] = Dinheiro::deReais(20);
+            const Adiantamento::Resultado r = Adiantamento::registrar(terceira, v, nome, QStringLiteral("antiga"));
+            dizer(QStringLiteral("adiantamento contra saida"), r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString()));
+            Consumo::LinhaNova l;
+            l.produto = produtos[0].first;
+            l.descricao = produtos[0].second;
+            l.qtd = QStringLiteral("1");
+            l.valorUnit = QStringLiteral("6,50");
+            l.data = dia;
+            const Consumo::Inclusao i = Consumo::incluir(terceira, QStringLiteral("antiga"), l);
+            dizer(QStringLiteral("consumo contra saida"), i.recusa ? i.recusa->mensagem : QStringLiteral("ok"));
+        }
+    }
+    esperar();
+    {
+        // The last free room: desk 0 reserves it for tomorrow and the day
+        // after, desk 1 checks a guest in until three days from today.
+        const Quarto &q = quartos.last();
+        if (mesa == 0) {
+            Reservas::Dados r;
+            r.entrada = dia.addDays(1);
+            r.horaEntrada = QTime(14, 0);
+            r.saida = dia.addDays(2);
+            r.horaSaida = QTime(12, 0);
+            r.cliente = clientes[2 * pares + 1].first;
+            r.uh = q.id;
+            r.pessoas = QStringLiteral("2");
+            const Reservas::ResultadoGravacao g = Reservas::incluir(r, dia, nome, QStringLiteral("Reserva %1"));
+            dizer(QStringLiteral("reserva contra entrada"), g.recusa ? g.recusa->mensagem : QStringLiteral("ok"));
+        } else {
+            Entrada::Dados d;
+            const auto &cli = clientes[2 * pares];
+            d.cliente = cli.first;
+            d.nomeCliente = cli.second;
+            d.uh = q.id;
+            d.numeroUH = q.numero;
+            d.tipoUH = q.tipo;
+            d.pessoas = QStringLiteral("2");
+            d.dataEntrada = dia;
+            d.horaEntrada = Relogio::horaAtual();
+            d.dataSaida = dia.addDays(3);
+            d.horaSaida = QTime(12, 0);
+            d.diaria = QStringLiteral("200,00");
+            const Entrada::Gravacao g = Entrada::incluir(d, nome, dia);
+            dizer(QStringLiteral("entrada contra reserva"), g.recusa ? g.recusa->mensagem : QStringLiteral("ok"));
+        }
+    }
+    esperar();
+    if (disputadas.size() == 2) {
+        const qint64 quarta = disputadas[1].inteiro(QStringLiteral("ID_WALK_IN"));
+        if (mesa == 1) {
+            const auto e = Correcoes::ler(c, quarta);
+            const QList<Correcoes::Noite> ns = Correcoes::noites(c, quarta);
+            const Correcoes::Resultado r = Correcoes::alterarNoite(c, *e, ns.first(), QStringLiteral("260,00"),
+                                                                   QStringLiteral("R$ 200,00"), true);
+            dizer(QStringLiteral("noite contra saida"), r.feito ? QStringLiteral("ok") : r.mensagem);
+        } else {
+            dizer(QStringLiteral("saida contra noite"), sair(quarta, 1));
+        }
+    }
+
+    // 7. The one-second timer's nightly posting: the server desk posts,
+    // while the other desk checks out the fourth stay when it is still open.
+    esperar();
+    if (mesa == 0 && disputadas.size() == 2) {
+        const qint64 quarta = disputadas[1].inteiro(QStringLiteral("ID_WALK_IN"));
+        if (c.valor(QStringLiteral("SELECT BAIXA FROM WALK_IN WHERE ID_WALK_IN = ?"), {quarta}).toString()
+            == QLatin1String("N"))
+            dizer(QStringLiteral("saida contra diarias"), sair(quarta, 2));
+    }
     Diarias::Controle controle;
     controle.tick(dia);
     dizer(QStringLiteral("diarias"), s.ServidorAtualizado ? QStringLiteral("postadas") : QStringLiteral("pendentes"));
