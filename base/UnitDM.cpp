@@ -1144,8 +1144,6 @@ ConexaoBanco::Comando &ConexaoBanco::comando(const QString &sql)
         c->preparar(&b.db, &b.tr, posicional);
     } catch (const ErroBanco &e) {
         if (e.conexaoPerdida()) {
-            StatusFb vazio;
-            Q_UNUSED(vazio);
             desconectar();
             ErroBanco erro(QStringLiteral("A conexão com o banco de dados foi perdida.\n\n%1").arg(e.texto()),
                            e.codigo(), e.texto());

@@ -526,7 +526,7 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
     r.push_back({"postagem das diárias das estadias abertas (core/Diarias)",
                  [c] {
                      desfazendo([&] {
-                         const Diarias::Postagem p = Diarias::lancar(c.hoje);
+                         const Diarias::Postagem p = Diarias::lancar(DM->Conexao, c.hoje);
                          if (!p.registrada || p.noites == 0)
                              std::cerr << "postagem sem noites\n";
                      });

@@ -12,19 +12,19 @@ bool diaJaRegistrado(const ErroBanco &e)
     return e.texto().contains(QLatin1String("UNQ_ATUALIZACAO_DATA"), Qt::CaseInsensitive);
 }
 
-bool postadas(const QDate &hoje)
+bool postadas(ConexaoBanco &c, const QDate &hoje)
 {
-    return !DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 DATA FROM ATUALIZACAO WHERE DATA = ?"), {hoje}).vazia();
+    return !c.ler(QStringLiteral("SELECT FIRST 1 DATA FROM ATUALIZACAO WHERE DATA = ?"), {hoje}).vazia();
 }
 
-Postagem lancar(const QDate &hoje)
+Postagem lancar(ConexaoBanco &c, const QDate &hoje)
 {
-    return DM->Conexao.emTransacao([&] {
+    return c.emTransacao([&] {
         Postagem p;
         // The lock on the day: a second posting of the same day waits here
         // until this transaction ends, then finds the day taken.
         try {
-            DM->Conexao.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {hoje});
+            c.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {hoje});
         } catch (const ErroBanco &e) {
             if (diaJaRegistrado(e))
                 return p;
@@ -32,7 +32,7 @@ Postagem lancar(const QDate &hoje)
         }
         p.registrada = true;
 
-        const QDate ultimo = DM->Conexao.ler(QStringLiteral("SELECT MAX(DATA) AS DATA FROM ATUALIZACAO WHERE DATA < ?"),
+        const QDate ultimo = c.ler(QStringLiteral("SELECT MAX(DATA) AS DATA FROM ATUALIZACAO WHERE DATA < ?"),
                                              {hoje})
                                  .data(QStringLiteral("DATA"));
         const QDate ontem = hoje.addDays(-1);
@@ -43,13 +43,13 @@ Postagem lancar(const QDate &hoje)
         // cancellation under way on another workstation is waited for, and
         // then the whole posting runs again without the stay it closed
         // (an update conflict). A stay closed here cannot receive a night.
-        const auto estadias = DM->Conexao.lerTodas(
+        const auto estadias = c.lerTodas(
             QStringLiteral("SELECT ID_WALK_IN, DATA_ENTRADA, VALOR_DIARIA, QTD_ADULTOS FROM WALK_IN "
                            "WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? ORDER BY ID_WALK_IN WITH LOCK"),
             {ontem});
         // The nights the open stays already have in the period.
         QSet<QPair<qint64, QDate>> existentes;
-        for (const Linha &o : DM->Conexao.lerTodas(
+        for (const Linha &o : c.lerTodas(
                  QStringLiteral("SELECT O.ID_ENTRADA, O.DATA FROM OCUPACAO O JOIN WALK_IN W ON W.ID_WALK_IN = O.ID_ENTRADA "
                                 "WHERE W.BAIXA = 'N' AND W.EXCLUIDO = 'N' AND O.DATA BETWEEN ? AND ?"),
                  {ultimo, ontem}))
@@ -67,7 +67,7 @@ Postagem lancar(const QDate &hoje)
             for (; d <= ontem; d = d.addDays(1)) {
                 if (existentes.contains({id, d}))
                     continue;
-                DM->Conexao.executar(inserir, {id, d, e.dinheiro(QStringLiteral("VALOR_DIARIA")).paraBanco(),
+                c.executar(inserir, {id, d, e.dinheiro(QStringLiteral("VALOR_DIARIA")).paraBanco(),
                                                e.inteiro(QStringLiteral("QTD_ADULTOS"))});
                 ++lancadas;
             }
@@ -80,7 +80,9 @@ Postagem lancar(const QDate &hoje)
     });
 }
 
-bool Controle::tick(const QDate &hoje)
+bool Controle::tick(const QDate &hoje) { return tick(DM->Conexao, hoje); }
+
+bool Controle::tick(ConexaoBanco &c, const QDate &hoje)
 {
     if (tParametros().texto(QStringLiteral("MODO_MOTEL")) == QLatin1String("S"))
         return false; // motel stays are charged by their own computation
@@ -90,14 +92,14 @@ bool Controle::tick(const QDate &hoje)
         return false;
     }
     if (s.AuxNomePC != QLatin1String("SERVIDOR")) {
-        s.ServidorAtualizado = postadas(hoje);
+        s.ServidorAtualizado = postadas(c, hoje);
         return true;
     }
     if (atualizando)
         return true;
     atualizando = true;
     // Posted here or, a moment earlier, by another workstation of the same name.
-    lancar(hoje);
+    lancar(c, hoje);
     s.ServidorAtualizado = true;
     return true;
 }

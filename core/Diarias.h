@@ -5,14 +5,16 @@
 #include <QDate>
 #include <QString>
 
+class ConexaoBanco;
+
 namespace Diarias {
 
-// True when the nights of `hoje` were already posted (a row of today in ATUALIZACAO).
 // The day's row already stands: another workstation registered it first
 // (the unique constraint on ATUALIZACAO.DATA).
 bool diaJaRegistrado(const ErroBanco &e);
 
-bool postadas(const QDate &hoje);
+// True when the nights of `hoje` were already posted (a row of today in ATUALIZACAO).
+bool postadas(ConexaoBanco &c, const QDate &hoje);
 
 struct Postagem {
     bool registrada = false; // this run wrote today's ATUALIZACAO row
@@ -31,7 +33,7 @@ struct Postagem {
 // of that date yet, at the stay's daily rate and number of guests. Without
 // any posted day before today (the first day) there is nothing to post. A
 // failure leaves nothing half posted.
-Postagem lancar(const QDate &hoje);
+Postagem lancar(ConexaoBanco &c, const QDate &hoje);
 
 // The posting as the one-second timer drives it, on every workstation: the
 // server workstation posts once a day (hotel mode only); the others only
@@ -40,6 +42,8 @@ class Controle {
 public:
     // One tick; true while the "Servidor desatualizado!" panel must show.
     // Reads and sets Sessao::atual().ServidorAtualizado.
+    bool tick(ConexaoBanco &c, const QDate &hoje);
+    // The same on the main connection.
     bool tick(const QDate &hoje);
     // The server has started today's posting. After an error it stays set:
     // the server does not try again that day until the program restarts.

@@ -566,7 +566,7 @@ Resultado conectarBanco(ConexaoBanco &conexao, const QString &caminho)
 
 bool servidorAtualizado()
 {
-    return Diarias::postadas(Relogio::hoje());
+    return Diarias::postadas(DM->Conexao, Relogio::hoje());
 }
 
 void semearAtualizacao()

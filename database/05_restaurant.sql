@@ -1,6 +1,6 @@
 -- Restaurant tables, orders and menu; products and services, points of sale,
 -- stock items and their movements, suppliers and hand-typed invoices.
--- The official tax-code tables (CST, TIPI, TAB_CEST) live in 05_fiscal_codes.sql.
+-- The official tax-code tables (CST, TIPI, TAB_CEST) live in 08_fiscal_codes.sql.
 
 -- ---------------------------------------------------------------------------
 -- Points of sale

@@ -2,6 +2,7 @@
 #include "base/Telas.h"
 #include "base/Comandos.h"
 #include "finance/UnitCaixa.h"
+#include "finance/UnitCheques.h"
 #include "finance/UnitNotas.h"
 #include "finance/UnitRetiraDinheiro.h"
 
@@ -10,6 +11,7 @@ namespace Financas {
 void registrarComandos(RegistroComandos &principal)
 {
     principal.registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { abrirCaixa(); });
+    principal.registrarComando(QStringLiteral("dxBarLargeButton14Click"), [] { abrirCheques(); });
     TFrmRetiraDinheiro::abrirNotas = [] { Telas::abrir<TFrmNotas>(FrmNotas, FrmRetiraDinheiro); };
 }
 

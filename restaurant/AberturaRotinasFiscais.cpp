@@ -1,14 +1,46 @@
 #include "restaurant/AberturaRotinasFiscais.h"
-#include "base/Mensagem.h"
+#include "base/Telas.h"
+#include "restaurant/UnitRotinasFiscais.h"
 
-// The screen comes in the next steps; until then every way in says so.
+#include <functional>
+#include <memory>
+
 namespace RotinasFiscais {
 namespace {
-void indisponivel() { Mensagem::aviso(QStringLiteral("As Rotinas Fiscais não estão disponíveis nesta instalação.")); }
+
+// Creates the screen, lets the caller set it, shows it modally and frees it.
+void abrirCom(const std::function<void(TFrmRotinasFiscais &)> &preparar)
+{
+    std::unique_ptr<TFrmRotinasFiscais> tela(new TFrmRotinasFiscais);
+    FrmRotinasFiscais = tela.get();
+    struct Limpa {
+        ~Limpa() { FrmRotinasFiscais = nullptr; }
+    } limpa;
+    if (preparar)
+        preparar(*tela);
+    Telas::executar(tela.get(), typeid(TFrmRotinasFiscais));
+}
+
 } // namespace
 
-void abrir() { indisponivel(); }
-void abrirHospedagem(qint64) { indisponivel(); }
-void abrirDespesaAvulsa(TipoDespesaAvulsa, qint64) { indisponivel(); }
+void abrir() { abrirCom({}); }
+
+void abrirHospedagem(qint64 idEntrada)
+{
+    abrirCom([idEntrada](TFrmRotinasFiscais &f) {
+        f.adicionarHospedagem(idEntrada);
+        f.mostrarCupom();
+    });
+}
+
+void abrirDespesaAvulsa(TipoDespesaAvulsa tipo, qint64 idVenda)
+{
+    abrirCom([tipo, idVenda](TFrmRotinasFiscais &f) {
+        f.DespesaAvulsa = QStringLiteral("SIM");
+        f.tipoDespesaAvulsa = tipo;
+        f.idDespesaAvulsa = idVenda;
+        f.mostrarCupom();
+    });
+}
 
 } // namespace RotinasFiscais

@@ -1,7 +1,9 @@
 #include "restaurant/Comandos.h"
 #include "base/Comandos.h"
+#include "restaurant/AberturaRotinasFiscais.h"
 #include "restaurant/UnitPDV.h"
 #include "restaurant/UnitProdutosServicos.h"
+#include "stays/EntregaFiscal.h"
 
 namespace Restaurante {
 
@@ -9,6 +11,9 @@ void registrarComandos(RegistroComandos &principal)
 {
     principal.registrarComando(QStringLiteral("btnPDVClick"), [] { abrirPDV(); });
     principal.registrarComando(QStringLiteral("btnProdutosServicosClick"), [] { abrirProdutosServicos(); });
+    // "Impressora Fiscal" without UTILIZA_FISCAL, and the statement's "Cupom Fiscal".
+    principal.definirAbertura(RegistroComandos::Abertura::RotinasFiscais, [] { RotinasFiscais::abrir(); });
+    EntregaFiscal::abrirRotinasFiscais = [](qint64 idEntrada) { RotinasFiscais::abrirHospedagem(idEntrada); };
 }
 
 } // namespace Restaurante

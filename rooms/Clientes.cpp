@@ -88,7 +88,7 @@ std::optional<Dinheiro> valorMinimo(const QString &texto)
     return Dinheiro::digitado(t, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero, Dinheiro::tetoNumeric9()).valor;
 }
 
-Recusa verificar(const Dados &d, const Contexto &c)
+Recusa verificar(ConexaoBanco &banco, const Dados &d, const Contexto &c)
 {
     const TParametros &p = tParametros();
     const bool verifica = p.texto(QStringLiteral("VERIF_CPF_CNPJ")) == QLatin1String("S");
@@ -119,7 +119,7 @@ Recusa verificar(const Dados &d, const Contexto &c)
     const bool testar = c.modo == ModoEdicao::Incluir
         || (c.modo == ModoEdicao::Alterar && doc != documentoNormalizado(c.documentoAnterior));
     if (testar && !doc.isEmpty()) {
-        const QVariant outro = DM->Conexao.valor(
+        const QVariant outro = banco.valor(
             QStringLiteral("SELECT FIRST 1 ID_CLIENTE FROM CLIENTE WHERE ") + kSqlDocumentoNormalizado
                 + QStringLiteral(" = CAST(? AS VARCHAR(18)) AND ID_CLIENTE <> ?"),
             {cortar(doc, 18), c.modo == ModoEdicao::Incluir ? qint64(0) : c.idCliente});
@@ -234,10 +234,10 @@ Valores valoresColunas(const Dados &d, const QString &foto)
 }
 
 template <class F>
-Gravacao gravarComDocumentoUnico(F &&operacao)
+Gravacao gravarComDocumentoUnico(ConexaoBanco &banco, F &&operacao)
 {
     try {
-        return DM->Conexao.emTransacao(std::forward<F>(operacao));
+        return banco.emTransacao(std::forward<F>(operacao));
     } catch (const ErroBanco &e) {
         if (!violacaoUnica(e))
             throw;
@@ -249,11 +249,11 @@ Gravacao gravarComDocumentoUnico(F &&operacao)
 
 } // namespace
 
-Gravacao incluir(const Dados &d, const Contexto &c)
+Gravacao incluir(ConexaoBanco &banco, const Dados &d, const Contexto &c)
 {
-    return gravarComDocumentoUnico([&] {
+    return gravarComDocumentoUnico(banco, [&] {
         Gravacao g;
-        g.recusa = verificar(d, c);
+        g.recusa = verificar(banco, d, c);
         if (g.recusa.recusado())
             return g;
         g.arquivoFoto = caminhoFoto(d.documento);
@@ -261,7 +261,7 @@ Gravacao incluir(const Dados &d, const Contexto &c)
         // DATA_CADASTRO and USUARIO go before FOTO, as the columns are listed
         v.insert(v.size() - 1, Relogio::hoje());
         v.insert(v.size() - 1, cortar(Sessao::atual().login, 10));
-        g.id = DM->Conexao
+        g.id = banco
                    .ler(QStringLiteral(
                             "INSERT INTO CLIENTE (CNPJ_CPF, RG_INSC_EST, TIPO_PESSOA, NOME, CONTATO, ENDERECO, NUMERO, "
                             "BAIRRO, CIDADE, ESTADO, CEP, FONE_1, FAX, DATA_NASC, EMAIL, VALOR_MIN, OBSERVACAO, "
@@ -269,23 +269,23 @@ Gravacao incluir(const Dados &d, const Contexto &c)
                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING ID_CLIENTE"),
                         v)
                    .inteiro(QStringLiteral("ID_CLIENTE"));
-        NovoRegistrarLog(QStringLiteral("Incluiu Novo Cliente"), textoNovoCliente(g.id, d), QString());
+        NovoRegistrarLog(banco, QStringLiteral("Incluiu Novo Cliente"), textoNovoCliente(g.id, d), QString());
         return g;
     });
 }
 
-Gravacao alterar(const Dados &d, const Contexto &c, const QVariantMap &linhaAntes)
+Gravacao alterar(ConexaoBanco &banco, const Dados &d, const Contexto &c, const QVariantMap &linhaAntes)
 {
-    return gravarComDocumentoUnico([&] {
+    return gravarComDocumentoUnico(banco, [&] {
         Gravacao g;
-        g.recusa = verificar(d, c);
+        g.recusa = verificar(banco, d, c);
         if (g.recusa.recusado())
             return g;
         g.id = c.idCliente;
         g.arquivoFoto = caminhoFoto(d.documento);
         Valores v = valoresColunas(d, g.arquivoFoto);
         v.append(c.idCliente);
-        const int n = DM->Conexao.executar(
+        const int n = banco.executar(
             QStringLiteral("UPDATE CLIENTE SET CNPJ_CPF = ?, RG_INSC_EST = ?, TIPO_PESSOA = ?, NOME = ?, CONTATO = ?, "
                            "ENDERECO = ?, NUMERO = ?, BAIRRO = ?, CIDADE = ?, ESTADO = ?, CEP = ?, FONE_1 = ?, "
                            "FAX = ?, DATA_NASC = ?, EMAIL = ?, VALOR_MIN = ?, OBSERVACAO = ?, LEMBRETE = ?, FOTO = ? "
@@ -295,7 +295,7 @@ Gravacao alterar(const Dados &d, const Contexto &c, const QVariantMap &linhaAnte
             g.recusa = {kMsgNaoEncontrado, Campo::Nenhum};
             return g;
         }
-        NovoRegistrarLog(QStringLiteral("Alterou Dados do Cliente"), textoAlteracaoAntes(linhaAntes),
+        NovoRegistrarLog(banco, QStringLiteral("Alterou Dados do Cliente"), textoAlteracaoAntes(linhaAntes),
                          textoAlteracao(c.idCliente, d));
         return g;
     });
@@ -322,14 +322,14 @@ bool gravarFoto(const QImage &foto, const QString &arquivo)
 
 // ------------------------------------------------------------------ states
 
-bool restringir(qint64 id, const QString &estado, const QString &motivo)
+bool restringir(ConexaoBanco &banco, qint64 id, const QString &estado, const QString &motivo)
 {
     const QString e = estado == QLatin1String("S") ? QStringLiteral("S") : QStringLiteral("R");
-    return DM->Conexao.emTransacao([&] {
-        const Linha l = DM->Conexao.ler(QStringLiteral("SELECT * FROM CLIENTE WHERE ID_CLIENTE = ?"), {id});
+    return banco.emTransacao([&] {
+        const Linha l = banco.ler(QStringLiteral("SELECT * FROM CLIENTE WHERE ID_CLIENTE = ?"), {id});
         if (l.vazia())
             return false;
-        const int n = DM->Conexao.executar(
+        const int n = banco.executar(
             QStringLiteral("UPDATE CLIENTE SET EXCLUIDO = ?, MOTIVO = ? WHERE ID_CLIENTE = ?"),
             {e, cortar(motivo, kTamanhoMotivo), id});
         if (n != 1)
@@ -337,25 +337,25 @@ bool restringir(qint64 id, const QString &estado, const QString &motivo)
         QVariantMap m;
         for (int i = 0; i < l.registro().count(); ++i)
             m.insert(l.registro().fieldName(i), l.valor(i));
-        NovoRegistrarLog(e == QLatin1String("S") ? QStringLiteral("Excluiu Cliente com Negativação")
+        NovoRegistrarLog(banco, e == QLatin1String("S") ? QStringLiteral("Excluiu Cliente com Negativação")
                                                  : QStringLiteral("Excluiu Cliente com Restrição"),
                          textoCliente(m), QString());
         return true;
     });
 }
 
-bool recuperar(qint64 id)
+bool recuperar(ConexaoBanco &banco, qint64 id)
 {
-    return DM->Conexao.emTransacao([&] {
-        const Linha l = DM->Conexao.ler(QStringLiteral("SELECT NOME FROM CLIENTE WHERE ID_CLIENTE = ?"), {id});
+    return banco.emTransacao([&] {
+        const Linha l = banco.ler(QStringLiteral("SELECT NOME FROM CLIENTE WHERE ID_CLIENTE = ?"), {id});
         if (l.vazia())
             return false;
         const int n =
-            DM->Conexao.executar(QStringLiteral("UPDATE CLIENTE SET EXCLUIDO = 'N' WHERE ID_CLIENTE = ?"), {id});
+            banco.executar(QStringLiteral("UPDATE CLIENTE SET EXCLUIDO = 'N' WHERE ID_CLIENTE = ?"), {id});
         if (n != 1)
             return false;
-        RegistrarLog(QStringLiteral("Recuperou Cliente de CPF / CNPJ -> ") + QString::number(id) + QStringLiteral(" (")
-                     + l.texto(QStringLiteral("NOME")) + QStringLiteral(")"));
+        RegistrarLog(banco, QStringLiteral("Recuperou Cliente de CPF / CNPJ -> ") + QString::number(id)
+                                + QStringLiteral(" (") + l.texto(QStringLiteral("NOME")) + QStringLiteral(")"));
         return true;
     });
 }
@@ -391,9 +391,9 @@ bool aceitarEntradaExpressa(const QString &excluido, const QString &nome, const 
     return true;
 }
 
-bool aceitarEntradaExpressa(qint64 idCliente)
+bool aceitarEntradaExpressa(ConexaoBanco &banco, qint64 idCliente)
 {
-    const Linha l = DM->Conexao.ler(
+    const Linha l = banco.ler(
         QStringLiteral("SELECT NOME, EXCLUIDO, MOTIVO, LEMBRETE FROM CLIENTE WHERE ID_CLIENTE = ?"), {idCliente});
     if (l.vazia())
         return false;
@@ -403,11 +403,11 @@ bool aceitarEntradaExpressa(qint64 idCliente)
 
 // ------------------------------------------------------------------ companion copy
 
-void copiarParaPDV(qint64 idCliente)
+void copiarParaPDV(ConexaoBanco &banco, ConexaoBanco &pdv, qint64 idCliente)
 {
     if (tParametros().texto(QStringLiteral("UTILIZA_FISCAL")) != QLatin1String("S"))
         return;
-    const Linha c = DM->Conexao.ler(QStringLiteral("SELECT * FROM CLIENTE WHERE ID_CLIENTE = ?"), {idCliente});
+    const Linha c = banco.ler(QStringLiteral("SELECT * FROM CLIENTE WHERE ID_CLIENTE = ?"), {idCliente});
     if (c.vazia())
         return;
     auto t = [&](const char *col) { return c.texto(QString::fromLatin1(col)); };
@@ -420,7 +420,6 @@ void copiarParaPDV(qint64 idCliente)
     };
     const QString usuario = t("USUARIO");
     try {
-        ConexaoBanco &pdv = DM->ConexaoPDV;
         pdv.garantirConectada();
         pdv.emTransacao([&] {
             const bool existe =

@@ -99,7 +99,7 @@ std::optional<Dinheiro> valorMinimo(const QString &texto);
 // The confirm chain, in order: name, CPF, CNPJ, document, kind, RG, e-mail,
 // mandatory fields (CLIENTE_TODOS_CAMPOS), minimum rate, duplicate document.
 // Reads the settings record and, for the duplicate, the database.
-Recusa verificar(const Dados &d, const Contexto &c);
+Recusa verificar(ConexaoBanco &banco, const Dados &d, const Contexto &c);
 
 // Log texts.
 QString textoNovoCliente(qint64 id, const Dados &d);
@@ -116,11 +116,11 @@ struct Gravacao {
 // Checks and inserts the customer with its log line "Incluiu Novo Cliente" in
 // one transaction; the key is the one the insert returned. A document saved
 // at the same moment by another workstation ends in the duplicate refusal.
-Gravacao incluir(const Dados &d, const Contexto &c);
+Gravacao incluir(ConexaoBanco &banco, const Dados &d, const Contexto &c);
 // Checks and updates the customer (state, reason, registration date and user
 // untouched) with its log line "Alterou Dados do Cliente" in one transaction.
 // A customer that no longer exists is refused with kMsgNaoEncontrado.
-Gravacao alterar(const Dados &d, const Contexto &c, const QVariantMap &linhaAntes);
+Gravacao alterar(ConexaoBanco &banco, const Dados &d, const Contexto &c, const QVariantMap &linhaAntes);
 
 // Writes the picture as the customer's photo file: beside it first, then
 // swapped in. False when it could not be written (the old file stays).
@@ -130,9 +130,9 @@ bool gravarFoto(const QImage &foto, const QString &arquivo);
 // "R" restricted or "S" blacklisted, with its reason (at most 200
 // characters), the log line "Excluiu Cliente com Restrição" / "... com
 // Negativação" in one transaction. False when the row no longer exists.
-bool restringir(qint64 id, const QString &estado, const QString &motivo);
+bool restringir(ConexaoBanco &banco, qint64 id, const QString &estado, const QString &motivo);
 // Back to "N" (the reason stays), logged "Recuperou Cliente de CPF / CNPJ -> ".
-bool recuperar(qint64 id);
+bool recuperar(ConexaoBanco &banco, qint64 id);
 
 inline const QString kMsgConfirmaExcluir = QStringLiteral("Deseja Realmente Excluir esse Cliente?");
 inline const QString kMsgInformeMotivo = QStringLiteral("Informe o Motivo!");
@@ -150,14 +150,14 @@ constexpr int kTamanhoMotivo = 200;
 bool aceitarEntradaExpressa(const QString &excluido, const QString &nome, const QString &motivo,
                             const QString &lembrete);
 // The same for a customer read by key; false when it does not exist.
-bool aceitarEntradaExpressa(qint64 idCliente);
+bool aceitarEntradaExpressa(ConexaoBanco &banco, qint64 idCliente);
 
 // ------------------------------------------------------------------ companion copy
 // With UTILIZA_FISCAL "S": copies the customer's row into the companion point
 // of sale's CLIENTE under the same key (inserted when absent, updated
 // otherwise) in one transaction on that database. Otherwise does nothing.
 // A failure raises ErroBanco saying the customer was saved here.
-void copiarParaPDV(qint64 idCliente);
+void copiarParaPDV(ConexaoBanco &banco, ConexaoBanco &pdv, qint64 idCliente);
 
 // ------------------------------------------------------------------ stays history
 // The stay list of a customer ("Histórico do Cliente"), provided by the stays

@@ -604,7 +604,8 @@ void TFrmCadClientes::btnConfirmarClick()
     c.documentoAnterior = campo(m_linha, "CNPJ_CPF");
     const Clientes::Dados d = dados();
     const Clientes::Gravacao g =
-        m_op == QLatin1String("I") ? Clientes::incluir(d, c) : Clientes::alterar(d, c, m_linha);
+        m_op == QLatin1String("I") ? Clientes::incluir(DM->Conexao, d, c)
+                                   : Clientes::alterar(DM->Conexao, d, c, m_linha);
     if (g.recusa.recusado()) {
         Mensagem::info(g.recusa.mensagem);
         focarCampo(g.recusa.foco);
@@ -628,7 +629,7 @@ void TFrmCadClientes::aposGravar(const Clientes::Gravacao &g)
     if (!novo)
         Mensagem::info(Clientes::kMsgOperacaoSucesso);
     try {
-        Clientes::copiarParaPDV(g.id);
+        Clientes::copiarParaPDV(DM->Conexao, DM->ConexaoPDV, g.id);
     } catch (const ErroBanco &e) {
         Mensagem::aviso(e.texto());
     }

@@ -448,8 +448,8 @@ void TFrmClientes::btnOKClick()
     }
     const qint64 id = linhaAtual().value(QStringLiteral("ID_CLIENTE")).toLongLong();
     lista->prepararExclusao();
-    const bool feito = Clientes::restringir(id, rbNegativacao->isChecked() ? QStringLiteral("S") : QStringLiteral("R"),
-                                            edtMotivo->text());
+    const bool feito = Clientes::restringir(
+        DM->Conexao, id, rbNegativacao->isChecked() ? QStringLiteral("S") : QStringLiteral("R"), edtMotivo->text());
     if (feito)
         Mensagem::info(Clientes::kMsgExcluido);
     else
@@ -467,7 +467,7 @@ void TFrmClientes::btnRecuperarClick()
         return;
     const qint64 id = linhaAtual().value(QStringLiteral("ID_CLIENTE")).toLongLong();
     lista->prepararExclusao();
-    const bool feito = Clientes::recuperar(id);
+    const bool feito = Clientes::recuperar(DM->Conexao, id);
     lista->reabrir();
     if (feito)
         Mensagem::info(Clientes::kMsgRecuperado);

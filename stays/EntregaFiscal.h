@@ -24,7 +24,7 @@
 // and records them without writing them again.
 #include "base/Dinheiro.h"
 #include "platform/ProgramaCompanheiro.h"
-#include "stays/UnitRelExtratoConta.h"
+#include "stays/Extrato.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -26,6 +26,7 @@
 //                        lancamentoEstadia below)
 //
 // Exit code 0 when every run ended without an error.
+#include "finance/Cheques.h"
 #include "base/Aplicacao.h"
 #include "base/Erros.h"
 #include "base/Sessao.h"
@@ -587,7 +588,7 @@ int main(int argc, char **argv)
     if (operacao == QLatin1String("diarias")) {
         const QDate dia = QDate::fromString(argumento, Qt::ISODate);
         rodar = [dia](int) {
-            const Diarias::Postagem p = Diarias::lancar(dia);
+            const Diarias::Postagem p = Diarias::lancar(DM->Conexao, dia);
             return QStringLiteral("registrada=%1 noites=%2").arg(int(p.registrada)).arg(p.noites);
         };
     } else if (operacao == QLatin1String("ponto")) {
@@ -627,6 +628,16 @@ int main(int argc, char **argv)
         rodar = opNfce(argumento);
     } else if (operacao == QLatin1String("saida")) {
         rodar = [argumento](int i) { return saida(argumento, i); };
+    } else if (operacao == QLatin1String("cheque")) {
+        // Clears (even process id) or passes on (odd) one cheque.
+        rodar = [argumento](int) {
+            const qint64 id = argumento.toLongLong();
+            const bool compensar = QCoreApplication::applicationPid() % 2 == 0;
+            const bool feito = compensar ? Cheques::compensar(DM->Conexao, id, QDate(2026, 3, 5), QStringLiteral("BANCO"))
+                                         : Cheques::repassar(DM->Conexao, id, QDate(2026, 3, 6), QStringLiteral("TERCEIRO"));
+            return QStringLiteral("%1|%2").arg(compensar ? QStringLiteral("compensar") : QStringLiteral("repassar"),
+                                               feito ? QStringLiteral("feito") : QStringLiteral("recusado"));
+        };
     } else if ((rodar = correcoesEntrada(operacao, argumento))) {
     } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
     } else {

@@ -13,6 +13,7 @@
 #include "platform/AcessoRemoto.h"
 #include "platform/Processos.h"
 #include "platform/ProgramaCompanheiro.h"
+#include "restaurant/UnitRotinasFiscais.h"
 #include "support/BancoTeste.h"
 #include "core/UnitBatePapo.h"
 #include "base/Telas.h"
@@ -738,13 +739,19 @@ TEST_F(ComandosTeste, ImpressoraFiscalAbreAsRotinasOuOPontoDeVendaSemSegundaCopi
     TFrmQuintara janela;
     EXPECT_TRUE(janela.dxRibbon1->botao(QStringLiteral("dxBarLargeButton23Click"))->isEnabled());
     int rotinas = 0;
-    // Without UTILIZA_FISCAL "S": the routines screen once it exists, nothing before.
+    // Without UTILIZA_FISCAL "S": the fiscal routines screen, plainly (no
+    // stay, no coupon panel).
+    Telas::interceptar<TFrmRotinasFiscais>([&](TFrmRotinasFiscais *f) {
+        ++rotinas;
+        f->FormShow();
+        EXPECT_TRUE(f->hospedagens().isEmpty());
+        EXPECT_FALSE(f->Panel1->isVisibleTo(f));
+        return int(QDialog::Rejected);
+    });
     banco().executar(QStringLiteral("UPDATE PARAMETROS SET UTILIZA_FISCAL = 'N'"));
     tParametros().recarregar();
     EXPECT_TRUE(janela.executarComando(QStringLiteral("dxBarLargeButton23Click")));
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM LOG")).toInt(), 0);
-    janela.abrirRotinasFiscais = [&] { ++rotinas; };
-    janela.executarComando(QStringLiteral("dxBarLargeButton23Click"));
     EXPECT_EQ(rotinas, 1);
 
     // With "S": a missing point of sale gives no message (msg fails on any box).
@@ -772,6 +779,7 @@ TEST_F(ComandosTeste, ImpressoraFiscalAbreAsRotinasOuOPontoDeVendaSemSegundaCopi
     rodando.kill();
     rodando.waitForFinished();
     EXPECT_EQ(rotinas, 1);
+    Telas::liberar(typeid(TFrmRotinasFiscais));
 }
 
 TEST_F(ComandosTeste, ProgressoDasExportacoesAparecePassaEEsconde)

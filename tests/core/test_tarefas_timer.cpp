@@ -57,8 +57,8 @@ TEST_F(TarefasTimer, PostagemDepoisDeOntemLancaUmaNoiteDeOntem)
     const qint64 fechada = estadia(hoje.addDays(-5), 15000, 2, "S");
     const qint64 cancelada = estadia(hoje.addDays(-5), 15000, 2, "N", "S");
 
-    EXPECT_FALSE(Diarias::postadas(hoje));
-    const Diarias::Postagem p = Diarias::lancar(hoje);
+    EXPECT_FALSE(Diarias::postadas(banco(), hoje));
+    const Diarias::Postagem p = Diarias::lancar(banco(), hoje);
     EXPECT_TRUE(p.registrada);
     EXPECT_EQ(p.noites, 1);
     EXPECT_EQ(noites(antiga), QList<QDate>{hoje.addDays(-1)});
@@ -71,7 +71,7 @@ TEST_F(TarefasTimer, PostagemDepoisDeOntemLancaUmaNoiteDeOntem)
     const Linha o = banco().ler(QStringLiteral("SELECT VALOR, QTD FROM OCUPACAO WHERE ID_ENTRADA = ?"), {antiga});
     EXPECT_EQ(o.dinheiro(QStringLiteral("VALOR")).centavos(), 18050);
     EXPECT_EQ(o.inteiro(QStringLiteral("QTD")), 3);
-    EXPECT_TRUE(Diarias::postadas(hoje));
+    EXPECT_TRUE(Diarias::postadas(banco(), hoje));
 }
 
 TEST_F(TarefasTimer, DiasSemPostarGeramUmaNoitePorDia)
@@ -79,7 +79,7 @@ TEST_F(TarefasTimer, DiasSemPostarGeramUmaNoitePorDia)
     postadoEm(hoje.addDays(-10));
     postadoEm(hoje.addDays(-3));
     const qint64 e = estadia(hoje.addDays(-7));
-    Diarias::lancar(hoje);
+    Diarias::lancar(banco(), hoje);
     EXPECT_EQ(noites(e), (QList<QDate>{hoje.addDays(-3), hoje.addDays(-2), hoje.addDays(-1)}));
 }
 
@@ -89,13 +89,13 @@ TEST_F(TarefasTimer, PrimeiroDiaComSoARegistroDeHoje)
     const qint64 e = estadia(hoje.addDays(-3));
     // Today counts as posted: no night dated today (it would be charged
     // again tomorrow) and no second row of today.
-    EXPECT_TRUE(Diarias::postadas(hoje));
-    const Diarias::Postagem p = Diarias::lancar(hoje);
+    EXPECT_TRUE(Diarias::postadas(banco(), hoje));
+    const Diarias::Postagem p = Diarias::lancar(banco(), hoje);
     EXPECT_FALSE(p.registrada);
     EXPECT_TRUE(noites(e).isEmpty());
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT COUNT(*) AS N FROM ATUALIZACAO WHERE DATA = ?"), {hoje}).inteiro("N"), 1);
     // The next day posts the night of the first day once.
-    EXPECT_EQ(Diarias::lancar(hoje.addDays(1)).noites, 1);
+    EXPECT_EQ(Diarias::lancar(banco(), hoje.addDays(1)).noites, 1);
     EXPECT_EQ(noites(e), QList<QDate>{hoje});
 }
 
@@ -129,12 +129,12 @@ TEST_F(TarefasTimer, NoitesPostadasPorCaso)
         for (int d : c.jaLancadas)
             banco().executar(QStringLiteral("INSERT INTO OCUPACAO (ID_ENTRADA, DATA, VALOR, QTD) VALUES (?, ?, 150, 2)"),
                              {e, hoje.addDays(d)});
-        Diarias::lancar(hoje);
+        Diarias::lancar(banco(), hoje);
         QList<QDate> esperadas;
         for (int d : c.esperadas)
             esperadas << hoje.addDays(d);
         EXPECT_EQ(noites(e), esperadas);
-        EXPECT_TRUE(Diarias::postadas(hoje));
+        EXPECT_TRUE(Diarias::postadas(banco(), hoje));
     }
 }
 
@@ -142,9 +142,9 @@ TEST_F(TarefasTimer, SegundaPostagemDoDiaNaoLancaNada)
 {
     postadoEm(hoje.addDays(-2));
     const qint64 e = estadia(hoje.addDays(-5));
-    EXPECT_EQ(Diarias::lancar(hoje).noites, 2);
+    EXPECT_EQ(Diarias::lancar(banco(), hoje).noites, 2);
     // the same day again on this workstation
-    const Diarias::Postagem outra = Diarias::lancar(hoje);
+    const Diarias::Postagem outra = Diarias::lancar(banco(), hoje);
     EXPECT_FALSE(outra.registrada);
     EXPECT_EQ(outra.noites, 0);
     EXPECT_EQ(noites(e).size(), 2);
@@ -188,13 +188,13 @@ TEST_F(TarefasTimer, FalhaNoMeioNaoDeixaPostagemPelaMetade)
     banco().executar(QStringLiteral("CREATE EXCEPTION E_TESTE 'falha simulada'"));
     banco().executar(QStringLiteral("CREATE TRIGGER T_FALHA FOR OCUPACAO BEFORE INSERT AS BEGIN "
                                     "IF (NEW.ID_ENTRADA = %1) THEN EXCEPTION E_TESTE; END").arg(b));
-    EXPECT_THROW(Diarias::lancar(hoje), ErroBanco);
+    EXPECT_THROW(Diarias::lancar(banco(), hoje), ErroBanco);
     EXPECT_TRUE(noites(a).isEmpty());
-    EXPECT_FALSE(Diarias::postadas(hoje));
+    EXPECT_FALSE(Diarias::postadas(banco(), hoje));
 
     // Once the fault is gone the next attempt posts every stay once.
     banco().executar(QStringLiteral("DROP TRIGGER T_FALHA"));
-    Diarias::lancar(hoje);
+    Diarias::lancar(banco(), hoje);
     EXPECT_EQ(noites(a).size(), 2);
     EXPECT_EQ(noites(b).size(), 2);
 }

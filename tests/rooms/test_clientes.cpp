@@ -193,7 +193,7 @@ TEST_F(Clientes_, CadeiaDeConfirmacaoNaOrdemComSeusTextos)
         Clientes::Contexto ctx;
         ctx.docVerificado = true;
         c.ajuste(d, ctx);
-        const Clientes::Recusa r = Clientes::verificar(d, ctx);
+        const Clientes::Recusa r = Clientes::verificar(banco(), d, ctx);
         EXPECT_EQ(r.mensagem, c.mensagem);
         EXPECT_EQ(r.foco, c.foco);
     }
@@ -438,7 +438,7 @@ TEST_F(Clientes_, DocumentoUnicoPelosDigitosMesmoEntreEstacoes)
     d.documento = QStringLiteral("52998224725");
     c.semFormato = true;
     Clientes::Gravacao g;
-    EXPECT_NO_THROW(g = Clientes::incluir(d, c));
+    EXPECT_NO_THROW(g = Clientes::incluir(banco(), d, c));
     outra.join();
     EXPECT_EQ(g.recusa.mensagem, Clientes::kMsgDuplicado);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM CLIENTE WHERE CNPJ_CPF LIKE '%247%'")), 1);
@@ -682,16 +682,16 @@ TEST_F(Clientes_, CopiaParaOPdvComAChaveDaInclusao)
     pf.observacao = QString(90, QLatin1Char('O'));
     pf.fone = QStringLiteral("(31)3551-0000");
     pf.nascimento = QDate(1970, 2, 3);
-    const Clientes::Gravacao gf = Clientes::incluir(pf, ctx);
+    const Clientes::Gravacao gf = Clientes::incluir(banco(), pf, ctx);
     Clientes::Dados pj = pessoa();
     pj.tipo = QStringLiteral("J");
     pj.documento = QStringLiteral("11.222.333/0001-81");
     pj.rg = QStringLiteral("IE-99");
     pj.nome = QStringLiteral("HOTELARIA LTDA");
     pj.nascimento = QDate(1900, 1, 1);
-    const Clientes::Gravacao gj = Clientes::incluir(pj, ctx);
-    Clientes::copiarParaPDV(gf.id);
-    Clientes::copiarParaPDV(gj.id);
+    const Clientes::Gravacao gj = Clientes::incluir(banco(), pj, ctx);
+    Clientes::copiarParaPDV(banco(), m_dm->ConexaoPDV, gf.id);
+    Clientes::copiarParaPDV(banco(), m_dm->ConexaoPDV, gj.id);
     ConexaoBanco &pdv = DM->ConexaoPDV;
     const Linha f = pdv.ler(QStringLiteral("SELECT * FROM CLIENTE WHERE CODIGO = ?"), {gf.id});
     ASSERT_FALSE(f.vazia());
@@ -721,7 +721,7 @@ TEST_F(Clientes_, CopiaParaOPdvComAChaveDaInclusao)
     // a later save updates the same row with the customer's new state
     banco().executar(QStringLiteral("UPDATE CLIENTE SET EXCLUIDO = 'R', NOME = 'NOVO NOME' WHERE ID_CLIENTE = ?"),
                      {gj.id});
-    Clientes::copiarParaPDV(gj.id);
+    Clientes::copiarParaPDV(banco(), m_dm->ConexaoPDV, gj.id);
     EXPECT_EQ(pdv.valor(QStringLiteral("SELECT COUNT(*) FROM CLIENTE")).toInt(), 2);
     const Linha j2 = pdv.ler(QStringLiteral("SELECT * FROM CLIENTE WHERE CODIGO = ?"), {gj.id});
     EXPECT_EQ(j2.texto(QStringLiteral("INATIVO")), QStringLiteral("R"));

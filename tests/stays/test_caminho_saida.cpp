@@ -99,7 +99,7 @@ TEST_F(CaminhoSaida, EntradaConsumoAdiantamentoSaidaECaixa)
     // The server posts the second night two days later.
     b.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {kHoje});
     Relogio::definir(QDateTime(kHoje.addDays(2), QTime(11, 0)));
-    EXPECT_EQ(Diarias::lancar(kHoje.addDays(2)).noites, 1);
+    EXPECT_EQ(Diarias::lancar(banco(), kHoje.addDays(2)).noites, 1);
 
     // Check-out from the stay form: 300,00 of nights + 33,00 - 100,00 = 233,00;
     // the guest hands over 250,00 in cash and takes 17,00 of change.
