@@ -39,12 +39,27 @@ void FiltroColunas::limpar()
     invalidateRowsFilter();
 }
 
+void FiltroColunas::definirCuringa(bool sim)
+{
+    m_curinga = sim;
+    invalidateRowsFilter();
+}
+
 bool FiltroColunas::filterAcceptsRow(int linha, const QModelIndex &pai) const
 {
     for (auto it = m_filtros.cbegin(); it != m_filtros.cend(); ++it) {
         const QModelIndex i = sourceModel()->index(linha, it.key(), pai);
-        if (!sourceModel()->data(i, Qt::DisplayRole).toString().contains(it.value(), Qt::CaseInsensitive))
+        const QString valor = sourceModel()->data(i, Qt::DisplayRole).toString();
+        if (m_curinga) {
+            QString padrao = QStringLiteral("^");
+            for (const QString &parte : it.value().split(QLatin1Char('*')))
+                padrao += QRegularExpression::escape(parte) + QStringLiteral(".*");
+            const QRegularExpression re(padrao, QRegularExpression::CaseInsensitiveOption);
+            if (!re.match(valor).hasMatch())
+                return false;
+        } else if (!valor.contains(it.value(), Qt::CaseInsensitive)) {
             return false;
+        }
     }
     return true;
 }

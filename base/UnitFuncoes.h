@@ -21,12 +21,16 @@ public:
     void definirFiltro(int coluna, const QString &texto);
     QString filtro(int coluna) const { return m_filtros.value(coluna); }
     void limpar();
+    // Wildcard mode: a typed text matches from the start of the value and
+    // "*" stands for any text ("*BATATA" finds the word anywhere).
+    void definirCuringa(bool sim);
 
 protected:
     bool filterAcceptsRow(int linha, const QModelIndex &pai) const override;
 
 private:
     QMap<int, QString> m_filtros;
+    bool m_curinga = false;
 };
 
 // A grid with its filter row.

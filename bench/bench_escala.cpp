@@ -32,10 +32,15 @@
 #include "stays/Estadias.h"
 #include "stays/Saida.h"
 #include "stays/UnitWalkIn.h"
+#include "platform/Balanca.h"
+#include "restaurant/Mesas.h"
+#include "restaurant/UnitMesas.h"
+#include "tests/support/BalancaFalsa.h"
 
 #include <QApplication>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QFile>
 #include <QPixmap>
 #include <QTableView>
@@ -280,6 +285,46 @@ struct Resultado {
 
 // The main window of the timer's row, logged in once per database.
 std::unique_ptr<TFrmQuintara> g_janela;
+// The restaurant board of the refresh row, shown once per database.
+std::unique_ptr<TFrmMesas> g_mesas;
+
+// A scale on a socat pseudo-terminal, and the program's side of the line
+// opened raw for the round trip without the scale layer.
+struct EscalaPty {
+    BalancaFalsa escala;
+    int fd = -1;
+    EscalaPty()
+    {
+        escala.definir(BalancaFalsa::Modo::Peso, 456);
+        if (escala.pronta())
+            fd = ::open(QFile::encodeName(escala.porta()).constData(), O_RDWR | O_NOCTTY);
+    }
+    ~EscalaPty()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    // ENQ written, the answer read up to its ETX.
+    void idaEVolta()
+    {
+        const char enq = 0x05;
+        (void)!::write(fd, &enq, 1);
+        char buf[32];
+        for (;;) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 2000) <= 0)
+                return;
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            if (n <= 0 || std::memchr(buf, 0x03, size_t(n)))
+                return;
+        }
+    }
+};
+EscalaPty &escalaPty()
+{
+    static EscalaPty e;
+    return e;
+}
 
 struct Contexto {
     QDate hoje;
@@ -539,6 +584,46 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                                           "AND DATA_ENTRADA < " + data(c.hoje.addDays(-1)) + "; END");
                  },
                  true});
+    // The restaurant board's refresh (every 30 s, and after every order):
+    // its cards and its kitchen queue re-read and shown.
+    r.push_back({"quadro de mesas: atualização (restaurant/UnitMesas)",
+                 [] {
+                     if (!g_mesas) {
+                         g_mesas = std::make_unique<TFrmMesas>();
+                         g_mesas->show();
+                         QCoreApplication::processEvents();
+                     }
+                     g_mesas->atualizar();
+                     if (g_mesas->cvMesas->count() != 300)
+                         std::cerr << "quadro com " << g_mesas->cvMesas->count() << " mesas\n";
+                 },
+                 [](Bruto &b) {
+                     b.consultar(Mesas::kSqlMesas.toStdString());
+                     b.consultar(Mesas::kSqlFila.toStdString());
+                 }});
+    r.push_back({"quadro de mesas: abrir (restaurant/UnitMesas)", [] { abrirTela<TFrmMesas>(); },
+                 [](Bruto &b) {
+                     b.consultar(Mesas::kSqlMesas.toStdString());
+                     b.consultar(Mesas::kSqlFila.toStdString());
+                 }});
+    // One weighing on the Toledo scale at the far end of a pseudo-terminal,
+    // against the bare round trip of a request and its answer on that line.
+    r.push_back({"balança: uma leitura (platform/Balanca; bruto: ida e volta no pty)",
+                 [] {
+                     EscalaPty &e = escalaPty();
+                     if (!e.escala.pronta()) {
+                         std::cerr << "sem socat: " << e.escala.motivo().toStdString() << "\n";
+                         return;
+                     }
+                     if (Balanca::ler(e.escala.porta()) != 456)
+                         std::cerr << "leitura errada da balança\n";
+                 },
+                 [](Bruto &) {
+                     EscalaPty &e = escalaPty();
+                     if (e.fd >= 0)
+                         e.idaEVolta();
+                 }});
+
     // The main window's one-second timer on an ordinary desk, logged in,
     // after the server has posted the day (its ordinary tick).
     r.push_back({"tick de 1 s da janela principal (core/UnitQuintara)",
@@ -609,6 +694,7 @@ std::map<std::string, Resultado> rodar(const QString &caminho, const QDate &hoje
     }
     bruto.reset();
     g_janela.reset();
+    g_mesas.reset();
     Telas::liberarTodas();
     tParametros().definir(::Linha());
     dm.Conexao.desconectar();

@@ -2,8 +2,9 @@
 // hotel: 500 rooms of 12 types, 100,000 customers with valid CPF/CNPJ, five
 // years of stays with their guests, vehicles, nights and consumption, 20,000
 // reservations, 1,000,000 log lines, three cash-register shifts a day with
-// withdrawals and additions, products and stock, and about 300 open stays on
-// the last day. The same seed gives the same database.
+// withdrawals and additions, products and stock, about 300 open stays on
+// the last day, and a restaurant of 300 tables with 50,000 order lines (half
+// the tables open, their kitchen orders pending). The same seed gives the same database.
 //
 //   gerar_banco BANCO [--semente N] [--hoje AAAA-MM-DD] [--escala F]
 //
@@ -325,6 +326,8 @@ struct Escala {
     int logs = 1000000;
     int abertas = 300;
     int dias = 1826; // five years
+    int mesas = 300;
+    int pedidos = 50000; // restaurant order lines
 };
 
 std::string numeroTexto(std::int64_t n, int largura)
@@ -416,6 +419,7 @@ public:
         etapa("estadias, hóspedes, veículos, diárias e consumo", [&] { gravarEstadias(); });
         etapa("caixa: turnos, retiradas e adições", [&] { caixa(); });
         etapa("diárias postadas (ATUALIZACAO)", [&] { atualizacoes(); });
+        etapa("restaurante: mesas, aberturas e pedidos", [&] { restaurante(); });
         etapa("log", [&] { logs(); });
         etapa("geradores", [&] { geradores(); });
     }
@@ -423,9 +427,11 @@ public:
     void resumo() const
     {
         std::printf("UHs %d, clientes %d, estadias %zu (abertas %d), hóspedes %ld, veículos %ld, diárias %ld, "
-                    "consumo %ld, notas %ld, reservas %zu (dias reservados %ld), turnos de caixa %ld, log %d\n",
+                    "consumo %ld, notas %ld, reservas %zu (dias reservados %ld), turnos de caixa %ld, log %d, "
+                    "mesas %d, aberturas de mesa %ld, pedidos %ld\n",
                     m_e.quartos, m_e.clientes, m_estadias.size(), m_abertas, m_hospedes, m_veiculos, m_noites,
-                    m_consumos, m_idNota, m_reservas.size(), m_diasReservados, m_turnos, m_e.logs);
+                    m_consumos, m_idNota, m_reservas.size(), m_diasReservados, m_turnos, m_e.logs, m_e.mesas,
+                    m_idAbertura, m_pedidos);
     }
 
 private:
@@ -1075,6 +1081,79 @@ private:
         definir("GEN_ID_ATUALIZACAO", m_idAtualizacao);
         definir("GEN_ID_LOG", m_e.logs);
         definir("GEN_ID_NOTA", m_idNota);
+        definir("GEN_ID_MESA", m_e.mesas);
+        definir("GEN_ID_CHECK_IN", m_idAbertura);
+        definir("GEN_ID_CONSUMO", m_idPedido);
+    }
+
+    // The restaurant: its tables, years of openings handed over with their
+    // order lines (all done in the kitchen), and half the tables open at the
+    // end of the last evening with lines the kitchen has not finished.
+    void restaurante()
+    {
+        // prices of the menu that comes with the database (products 1 to 20)
+        static const std::int64_t precos[] = {400,  450,  600,  900,  950,  1800, 500,  2990, 5490, 4990,
+                                              4690, 3690, 6990, 1000, 900,  5990, 2800, 2600, 3400, 3600};
+        static const char *const notas[] = {"", "", "", "SEM CEBOLA", "BEM PASSADO", "SEM GELO", "POUCO SAL", ""};
+        Comando abertura(m_b, "INSERT INTO CHECK_IN (ID_CHECK_IN, DATA_ENTRADA, HORA_ENTRADA, ID_FUNCIONARIO, "
+                              "DATA_SAIDA, HORA_SAIDA) VALUES (?, ?, ?, ?, ?, ?)");
+        Comando pedido(m_b, "INSERT INTO CONSUMO (ID_CONSUMO, ID_PRODUTO, ID_CHECK_IN, QTD, VALOR_UNIT, DATA, HORA, "
+                            "VIAGEM, TAXA_EMBALAGEM, OBS, CONCLUIDO) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, ?, ?)");
+        std::vector<long> ultima(size_t(m_e.mesas) + 1, 0);
+        std::vector<std::string> cliente(size_t(m_e.mesas) + 1);
+        const int abertasAgora = m_e.mesas / 2;
+        const int linhasAgora = abertasAgora * 3;
+        const QDate ontem = m_hoje.addDays(-1);
+        auto linhas = [&](long idAbertura, const QDate &dia, int hora, int n, bool feitas) {
+            for (int k = 0; k < n; ++k) {
+                const int produto = 1 + m_s.ate(20);
+                const bool peso = produto == 13 || produto == 16;
+                const std::int64_t qtd = peso ? 200 + m_s.ate(700) : 1000 * (1 + m_s.ate(3)); // thousandths
+                pedido.inteiro(0, ++m_idPedido).inteiro(1, produto).inteiro(2, idAbertura).dinheiro(3, qtd / 10)
+                    .dinheiro(4, precos[produto - 1]).data(5, dia).hora(6, std::min(86399, hora + 300 * k))
+                    .texto(7, m_s.chance(10) ? "S" : "N").texto(8, notas[m_s.ate(8)])
+                    .texto(9, feitas || m_s.chance(30) ? "S" : "N").executar();
+                m_b.talvezConfirmar();
+            }
+        };
+        // Openings of the past, handed over the same evening.
+        long restantes = std::max(0, m_e.pedidos - linhasAgora);
+        while (restantes > 0) {
+            const int mesa = 1 + m_s.ate(m_e.mesas);
+            const QDate dia = m_hoje.addDays(-1 - m_s.ate(m_e.dias));
+            const int entrada = segundosDoDia(11, 22);
+            const int n = int(std::min<long>(restantes, 1 + m_s.ate(7)));
+            abertura.inteiro(0, ++m_idAbertura).data(1, dia).hora(2, entrada).texto(3, "1").data(4, dia)
+                .hora(5, std::min(86399, entrada + 3600)).executar();
+            linhas(m_idAbertura, dia, entrada, n, true);
+            ultima[size_t(mesa)] = m_idAbertura;
+            restantes -= n;
+        }
+        // Tables open now.
+        for (int mesa = 1; mesa <= abertasAgora; ++mesa) {
+            const int entrada = segundosDoDia(19, 22);
+            abertura.inteiro(0, ++m_idAbertura).data(1, ontem).hora(2, entrada).texto(3, "1").nulo(4).nulo(5).executar();
+            linhas(m_idAbertura, ontem, entrada, 3, false);
+            ultima[size_t(mesa)] = m_idAbertura;
+            cliente[size_t(mesa)] = m_s.chance(50) ? "CLIENTE ESPECIAL"
+                                                    : std::string(kNomes[m_s.ate(50)]) + " " + kSobrenomes[m_s.ate(60)];
+        }
+        Comando mesa(m_b, "INSERT INTO MESA (ID_MESA, DESCRICAO, STATUS, CLIENTE, ID_CHECK_IN, AGUARDANDO_PAG) "
+                          "VALUES (?, ?, ?, ?, ?, ?)");
+        for (int m = 1; m <= m_e.mesas; ++m) {
+            const bool aberta = m <= abertasAgora;
+            mesa.inteiro(0, m).texto(1, "MESA " + std::to_string(m)).texto(2, aberta ? "O" : "L");
+            if (cliente[size_t(m)].empty())
+                mesa.nulo(3);
+            else
+                mesa.texto(3, cliente[size_t(m)]);
+            if (ultima[size_t(m)])
+                mesa.inteiro(4, ultima[size_t(m)]);
+            else
+                mesa.nulo(4);
+            mesa.texto(5, aberta && m_s.chance(10) ? "S" : "N").executar();
+        }
+        m_pedidos = m_idPedido;
     }
 
     Banco &m_b;
@@ -1093,6 +1172,7 @@ private:
     long m_hospedes = 0, m_veiculos = 0, m_noites = 0, m_consumos = 0, m_diasReservados = 0, m_turnos = 0;
     long m_idNota = 0;
     long m_idNoite = 0, m_idDesp = 0, m_idHosp = 0, m_idVeic = 0, m_idRet = 0, m_idAdic = 0;
+    long m_idAbertura = 0, m_idPedido = 0, m_pedidos = 0;
 };
 
 // Index statistics as a restore would leave them, so that the optimizer
@@ -1143,6 +1223,7 @@ int main(int argc, char **argv)
     e.reservas = std::max(2000, int(e.reservas * escala));
     e.logs = std::max(2000, int(e.logs * escala));
     e.dias = std::max(60, int(e.dias * escala));
+    e.pedidos = std::max(2000, int(e.pedidos * escala));
 
     const auto t0 = std::chrono::steady_clock::now();
     std::printf("gerando o banco %s (semente %llu, hoje %s)\n", caminho.c_str(),

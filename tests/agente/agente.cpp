@@ -24,6 +24,13 @@
 //   noite-excluir ENTRADA  the last night of ENTRADA deleted
 //   adiantamento, consumo, pagarconsumo  money and lines on one stay (see
 //                        lancamentoEstadia below)
+//   abrirmesa M,SEG,ATR  the restaurant board opens table M+i on run i ("aberta=<key>" or
+//                        "recusa|<message>"); the first run waits ATR ms before it starts
+//                        and holds its transaction SEG ms before committing
+//   pedido M,PROD,SEG,ATR  an order line of product PROD on the opening table M shows
+//                        at the start ("gravado" or "recusa|<message>"), same SEG and ATR
+//   juntar O,D,SEG,ATR   table O moved into table D as both show at the start ("feito" or
+//                        "recusa|<message>"), same SEG and ATR
 //
 // Exit code 0 when every run ended without an error.
 #include "finance/Cheques.h"
@@ -43,6 +50,8 @@
 #include "base/Relogio.h"
 #include "stays/Saida.h"
 #include "stays/Correcoes.h"
+#include "restaurant/Mesas.h"
+#include "restaurant/Pedidos.h"
 
 // a desk's day of work
 #include "base/Parametros.h"
@@ -60,6 +69,8 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace {
 
@@ -546,6 +557,76 @@ std::function<QString(int)> lancamentoEstadia(const QString &operacao, const QSt
     return {};
 }
 
+// The restaurant board's writes. SEG: the first run holds its transaction
+// that long before committing (another workstation then waits on it); ATR:
+// the first run starts that much later than the agreed moment.
+std::function<QString(int)> opRestaurante(const QString &operacao, const QString &argumento)
+{
+    const QStringList p = argumento.split(QLatin1Char(','));
+    const auto numero = [&](int i) { return p.value(i).toLongLong(); };
+    std::function<QString(int)> acao;
+    int segura = 0, atraso = 0;
+    if (operacao == QLatin1String("abrirmesa")) {
+        const qint64 mesa = numero(0);
+        segura = int(numero(1));
+        atraso = int(numero(2));
+        acao = [mesa](int i) {
+            const Mesas::Resultado r = Mesas::abrir(mesa + i, QStringLiteral("1"), QStringLiteral("AGENTE"),
+                                                    QDateTime::currentDateTime());
+            return r.feito ? QStringLiteral("aberta=%1").arg(r.chave) : QStringLiteral("recusa|") + r.mensagem;
+        };
+    } else if (operacao == QLatin1String("pedido")) {
+        const qint64 mesa = numero(0), produto = numero(1);
+        segura = int(numero(2));
+        atraso = int(numero(3));
+        auto mostrada = std::make_shared<std::optional<Mesas::Mesa>>();
+        acao = [mesa, produto, mostrada](int) {
+            if (!*mostrada)
+                *mostrada = Mesas::lerMesa(mesa);
+            Pedidos::Item item;
+            item.mesa = mesa;
+            item.idCheckIn = (*mostrada)->idCheckIn;
+            item.produto = produto;
+            item.qtd = QStringLiteral("1");
+            item.valorUnit = QStringLiteral("10,00");
+            const Pedidos::Gravacao g = Pedidos::incluir(Mesas::Textos::de(false), item, QDateTime::currentDateTime());
+            return g.gravado ? QStringLiteral("gravado") : QStringLiteral("recusa|") + g.mensagem;
+        };
+    } else if (operacao == QLatin1String("juntar")) {
+        const qint64 origem = numero(0), destino = numero(1);
+        segura = int(numero(2));
+        atraso = int(numero(3));
+        acao = [origem, destino](int) {
+            const auto o = Mesas::lerMesa(origem);
+            const auto d = Mesas::lerMesa(destino);
+            if (!o || !d)
+                return QStringLiteral("sem mesa");
+            const Mesas::Resultado r = Mesas::transferir(Mesas::Textos::de(false), *o, *d);
+            return r.feito ? QStringLiteral("feito") : QStringLiteral("recusa|") + r.mensagem;
+        };
+    } else {
+        return {};
+    }
+    return [acao, segura, atraso](int i) {
+        if (i == 0 && atraso > 0)
+            QThread::msleep(static_cast<unsigned long>(atraso));
+        if (i > 0 || segura <= 0)
+            return acao(i);
+        ConexaoBanco &c = DM->Conexao;
+        c.iniciarTransacao();
+        QString r;
+        try {
+            r = acao(i);
+        } catch (...) {
+            c.desfazerTransacao();
+            throw;
+        }
+        QThread::msleep(static_cast<unsigned long>(segura));
+        c.confirmarTransacao();
+        return r;
+    };
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -640,6 +721,7 @@ int main(int argc, char **argv)
         };
     } else if ((rodar = correcoesEntrada(operacao, argumento))) {
     } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
+    } else if ((rodar = opRestaurante(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;
