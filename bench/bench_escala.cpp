@@ -32,6 +32,8 @@
 #include "stays/Estadias.h"
 #include "stays/Saida.h"
 #include "stays/UnitWalkIn.h"
+#include "finance/Cheques.h"
+#include "finance/UnitCheques.h"
 #include "platform/Balanca.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/UnitMesas.h"
@@ -441,6 +443,10 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                                      .toStdString(),
                                  200);
                  }});
+
+    // The first screen of 100.000 cheques with their parties' names.
+    r.push_back({"cheques: abrir a lista (finance/UnitCheques)", [] { abrirTela<TFrmCheques>(); },
+                 [](Bruto &b) { b.consultar(Cheques::sqlLista().toStdString(), 200); }});
 
     r.push_back({"reservas de um mês (rooms/UnitReservas)",
                  [c] {

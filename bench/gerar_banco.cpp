@@ -326,6 +326,8 @@ struct Escala {
     int logs = 1000000;
     int abertas = 300;
     int dias = 1826; // five years
+    int fornecedores = 200;
+    int cheques = 100000;
     int mesas = 300;
     int pedidos = 50000; // restaurant order lines
 };
@@ -421,6 +423,7 @@ public:
         etapa("diárias postadas (ATUALIZACAO)", [&] { atualizacoes(); });
         etapa("restaurante: mesas, aberturas e pedidos", [&] { restaurante(); });
         etapa("log", [&] { logs(); });
+        etapa("fornecedores e cheques", [&] { cheques(); });
         etapa("geradores", [&] { geradores(); });
     }
 
@@ -1055,6 +1058,51 @@ private:
         }
     }
 
+    // Suppliers, and cheques written to them and taken from customers over
+    // the five years: most cleared, some passed on, some voided, the recent
+    // ones open.
+    void cheques()
+    {
+        Comando forn(m_b, "INSERT INTO FORNECEDOR (ID_FORNECEDOR, TIPO_PESSOA, NOME) VALUES (?, 'J', ?)");
+        for (int i = 1; i <= m_e.fornecedores; ++i)
+            forn.inteiro(0, i)
+                .texto(1, std::string("DISTRIBUIDORA ") + kSobrenomes[m_s.ate(60)] + " " + std::to_string(i))
+                .executar();
+        Comando ch(m_b, "INSERT INTO CHEQUE (COD_GERAL_CHEQUE, ID_CONTA, ID_CHEQUE, BANCO, ID_FORNECEDOR_CLIENTE, "
+                        "VALOR, DATA_EMISSAO, PREDATADO, DATA_COMPENSACAO, REPASSADO, HISTORICO, TITULAR, "
+                        "TIPO_CHEQUE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        Comando anul(m_b, "INSERT INTO ANULACAO (ID_ANULACAO, COD_GERAL_CHEQUE) VALUES (?, ?)");
+        const char *const bancos[] = {"BANCO DO BRASIL", "CAIXA", "ITAU", "BRADESCO", "SANTANDER", "SICOOB"};
+        int anulados = 0; // ANULACAO rows, the first ones of the table
+        for (int i = 1; i <= m_e.cheques; ++i) {
+            const bool emitido = m_s.chance(40);
+            const QDate emissao = m_inicio.addDays(int(std::int64_t(i) * m_e.dias / m_e.cheques));
+            const QDate pre = emissao.addDays(m_s.chance(30) ? m_s.entre(1, 60) : 0);
+            const int parte = emitido ? 1 + m_s.ate(m_e.fornecedores) : sortearCliente();
+            ch.inteiro(0, i)
+                .texto(1, numeroTexto(m_s.ate(99999), 5))
+                .inteiro(2, 100000 + i)
+                .texto(3, bancos[m_s.ate(6)])
+                .texto(4, std::to_string(parte))
+                .dinheiro(5, 5000 + m_s.ate(300000))
+                .data(6, emissao)
+                .data(7, pre);
+            const bool aberto = pre.daysTo(m_hoje) < 30;
+            const bool repassado = !aberto && !emitido && m_s.chance(10);
+            if (aberto)
+                ch.nulo(8);
+            else
+                ch.data(8, pre.addDays(m_s.entre(1, 5)));
+            ch.texto(9, repassado ? std::string(kNomes[m_s.ate(50)]) + " " + kSobrenomes[m_s.ate(60)] : "")
+                .texto(10, emitido ? "PAGAMENTO DE FORNECEDOR" : "HOSPEDAGEM")
+                .texto(11, std::string(kNomes[m_s.ate(50)]) + " " + kSobrenomes[m_s.ate(60)])
+                .texto(12, emitido ? "E" : "R")
+                .executar();
+            if (m_s.chance(2))
+                anul.inteiro(0, m_idAnulacao = ++anulados).inteiro(1, i).executar();
+        }
+    }
+
     void geradores()
     {
         auto definir = [&](const char *gen, long valor) {
@@ -1066,6 +1114,9 @@ private:
         definir("GEN_ID_CLIENTE", m_e.clientes + 1);
         definir("GEN_ID_P_S", long(m_produtos.size()) + 1);
         definir("GEN_ID_ITEM", 20);
+        definir("GEN_ID_FORNECEDOR", m_e.fornecedores);
+        definir("GEN_ID_CHEQUE", m_e.cheques);
+        definir("GEN_ID_ANULACAO", m_idAnulacao);
         definir("GEN_ID_ITEM_HISTORICO", m_itensHistorico);
         definir("GEN_ID_PADRAO_ITEM", 48);
         definir("GEN_ID_PADRAO_PS", 36);
@@ -1169,6 +1220,7 @@ private:
     std::vector<Estadia> m_estadias;
     std::vector<Reserva> m_reservas;
     int m_abertas = 0, m_itensHistorico = 0, m_idAtualizacao = 0;
+    int m_idAnulacao = 0;
     long m_hospedes = 0, m_veiculos = 0, m_noites = 0, m_consumos = 0, m_diasReservados = 0, m_turnos = 0;
     long m_idNota = 0;
     long m_idNoite = 0, m_idDesp = 0, m_idHosp = 0, m_idVeic = 0, m_idRet = 0, m_idAdic = 0;
@@ -1222,6 +1274,7 @@ int main(int argc, char **argv)
     e.clientes = std::max(100, int(e.clientes * escala));
     e.reservas = std::max(2000, int(e.reservas * escala));
     e.logs = std::max(2000, int(e.logs * escala));
+    e.cheques = std::max(1000, int(e.cheques * escala));
     e.dias = std::max(60, int(e.dias * escala));
     e.pedidos = std::max(2000, int(e.pedidos * escala));
 

@@ -40,6 +40,12 @@ struct Definicao {
     QString tabela;        // "TIPI"
     QList<Coluna> colunas;
     QString ordem;         // "NCM"
+    // A pick: the column read on the current row and the code it gives the
+    // product record; with `escreveVazio` false an empty code leaves the
+    // record's field as it was.
+    QString colunaEscolha;
+    std::function<QString(const QString &)> codigoEscolha;
+    bool escreveVazio = true;
 };
 
 // The condition of the filter row for the typed texts (one per column,

@@ -1,30 +1,13 @@
 #pragma once
 // The NCM lookup of the product record (table TIPI, about 10,000 codes).
-#include "restaurant/ConsultaFiscal.h"
+#include "restaurant/UnitConsultaFiscal.h"
 
-#include <QDialog>
-
-class TFrmNCM : public QDialog {
-    Q_OBJECT
+class TFrmNCM : public TFrmConsultaFiscal {
 public:
     explicit TFrmNCM(QWidget *parent = nullptr);
 
-    ConsultaFiscal::Corpo *consulta;
-
     // The table's definition (columns, order) of this lookup.
     static const ConsultaFiscal::Definicao &definicao();
-
-public slots:
-    // Double click or Enter on a row: with the product record open, its
-    // NCM field receives the row's code and the lookup closes; otherwise
-    // nothing happens.
-    void dbgEscolher();
-
-protected:
-    void showEvent(QShowEvent *e) override;
-
-private:
-    bool m_mostrada = false;
 };
 
 extern TFrmNCM *FrmNCM;

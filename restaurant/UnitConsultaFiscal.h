@@ -1,0 +1,35 @@
+#pragma once
+// The tax-code lookup screen of the product record: one screen over one
+// official code table, given by its definition (ConsultaFiscal::Definicao:
+// table, columns, captions, order, what a pick hands over). TFrmCST, TFrmNCM
+// and TFrmCEST are this screen with their own tables.
+#include "restaurant/ConsultaFiscal.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class TFrmCadProdutosServicos;
+
+class TFrmConsultaFiscal : public QDialog {
+    Q_OBJECT
+public:
+    // `campo`: the product record's edit a pick fills.
+    TFrmConsultaFiscal(const ConsultaFiscal::Definicao &definicao, QLineEdit *TFrmCadProdutosServicos::*campo,
+                       QWidget *parent = nullptr);
+
+    ConsultaFiscal::Corpo *consulta;
+
+public slots:
+    // Double click or Enter on a row: with the product record open, its
+    // field receives the row's code and the lookup closes; otherwise nothing
+    // happens.
+    void dbgEscolher();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+
+private:
+    const ConsultaFiscal::Definicao &m_def;
+    QLineEdit *TFrmCadProdutosServicos::*m_campo;
+    bool m_mostrada = false;
+};
