@@ -64,9 +64,12 @@ TFrmRotinasFiscais::TFrmRotinasFiscais(QWidget *parent) : QDialog(parent)
     raiz->addLayout(corpo, 1);
 
     // The daily routines.
-    auto *rotinas = new QVBoxLayout;
-    auto botao = [this, rotinas](const char *texto) {
-        auto *b = new QPushButton(QString::fromUtf8(texto), this);
+    auto *colunaRotinas = new QWidget(this);
+    colunaRotinas->setFixedWidth(270);
+    auto *rotinas = new QVBoxLayout(colunaRotinas);
+    rotinas->setContentsMargins(0, 0, 0, 0);
+    auto botao = [colunaRotinas, rotinas](const char *texto) {
+        auto *b = new QPushButton(QString::fromUtf8(texto), colunaRotinas);
         b->setMinimumHeight(34);
         rotinas->addWidget(b);
         return b;
@@ -78,7 +81,7 @@ TFrmRotinasFiscais::TFrmRotinasFiscais(QWidget *parent) : QDialog(parent)
     btnAdicionarAliquota = botao("Adicionar Nova Alíquota Tributária");
     btnCancelarCupom = botao("Cancelar Último Cupom Fiscal");
 
-    pnlDatas = new QGroupBox(this);
+    pnlDatas = new QGroupBox(colunaRotinas);
     auto *datas = new QGridLayout(pnlDatas);
     edtDataInicial = new QLineEdit(pnlDatas);
     edtDataFinal = new QLineEdit(pnlDatas);
@@ -93,7 +96,7 @@ TFrmRotinasFiscais::TFrmRotinasFiscais(QWidget *parent) : QDialog(parent)
     pnlDatas->setVisible(false);
     rotinas->addWidget(pnlDatas);
     rotinas->addStretch(1);
-    corpo->addLayout(rotinas);
+    corpo->addWidget(colunaRotinas);
 
     // The coupon panel.
     Panel1 = new QWidget(this);
@@ -249,6 +252,11 @@ void TFrmRotinasFiscais::FormShow()
     }
     rbTodos->setChecked(true);
     carregarLinhas();
+    // The plain opening shows the routines alone.
+    if (!Panel1->isVisibleTo(this)) {
+        layout()->activate();
+        resize(minimumSizeHint().width(), 480);
+    }
 }
 
 void TFrmRotinasFiscais::mostrarCupom()
@@ -438,6 +446,11 @@ void TFrmRotinasFiscais::btnMenosClick()
         delete ListBox1->takeItem(ListBox1->currentRow());
     rbTodos->setChecked(true);
     carregarLinhas();
+    // The plain opening shows the routines alone.
+    if (!Panel1->isVisibleTo(this)) {
+        layout()->activate();
+        resize(minimumSizeHint().width(), 480);
+    }
 }
 
 void TFrmRotinasFiscais::JvXPButton7Click()

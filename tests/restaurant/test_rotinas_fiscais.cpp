@@ -568,6 +568,19 @@ TEST_F(Fiscal, DescontosEmCentavos)
     EXPECT_EQ(valorDaLinha(QStringLiteral("DESCONTO R$")), QStringLiteral("-15,50"));
     EXPECT_EQ(valorDaLinha(QStringLiteral("TOTAL R$")), QStringLiteral("84,50"));
 
+    // Entering a money field shows it without dots; leaving formats it.
+    struct Foco {
+        const char *digitado, *aoEntrar, *aoSair;
+    } focos[] = {{"1.000,50", "1000,50", "1.000,50"}, {"", "", "0,00"}, {"15,5", "15,5", "15,50"}, {"x", "x", "x"}};
+    for (const Foco &c : focos) {
+        SCOPED_TRACE(c.digitado);
+        f->edtDesconto->setText(u8(c.digitado));
+        focar(f->edtDesconto, true);
+        EXPECT_EQ(f->edtDesconto->text(), u8(c.aoEntrar));
+        focar(f->edtDesconto, false);
+        EXPECT_EQ(f->edtDesconto->text(), u8(c.aoSair));
+    }
+
     // A discount the printer would refuse is refused before the coupon opens.
     const QString antes = bobina();
     auto g = telaHospedagem(41);
@@ -865,6 +878,40 @@ TEST_F(Fiscal, AsTresEntradasAbremATela)
     EXPECT_EQ(abertas[2].despesaAvulsa, QStringLiteral("SIM"));
     EXPECT_TRUE(abertas[2].painel);
     EXPECT_EQ(abertas[2].linhas, 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Fiscal, DiaSemReducaoZFechadoNaPrimeiraChamadaDoDiaSeguinte)
+{
+    // A coupon closed and a second one left open on the 11th, no Z.
+    ASSERT_EQ(Bematech_FI_AbreCupom(QString()), 1);
+    ASSERT_EQ(Bematech_FI_VendeItem("1", "CAFE", "FF", "F", "1000", 2, "8,00", "%", "0,00"), 1);
+    ASSERT_EQ(Bematech_FI_IniciaFechamentoCupom("D", "%", "0,00"), 1);
+    ASSERT_EQ(Bematech_FI_EfetuaFormaPagamento("Dinheiro", "8,00"), 1);
+    ASSERT_EQ(Bematech_FI_TerminaFechamentoCupom(kDespedida), 1);
+    ASSERT_EQ(Bematech_FI_AbreCupom(QString()), 1);
+    ASSERT_EQ(Bematech_FI_VendeItem("2", "SUCO", "FF", "F", "1000", 2, "5,00", "%", "0,00"), 1);
+
+    // The first call of the 12th cancels the open coupon and closes the 11th.
+    Relogio::definir(kAgora.addDays(1));
+    ASSERT_EQ(Bematech_FI_LeituraX(), 1);
+    QStringList l = linhasBobina();
+    for (QString &s : l)
+        s = s.trimmed();
+    const int cancelado = l.indexOf(QStringLiteral("CUPOM FISCAL CANCELADO"));
+    const int z = l.indexOf(u8("REDUÇÃO Z"));
+    const int x = l.indexOf(QStringLiteral("LEITURA X"));
+    ASSERT_GE(cancelado, 0);
+    ASSERT_GT(z, cancelado);
+    ASSERT_GT(x, z);
+    EXPECT_EQ(l.mid(z).indexOf(QStringLiteral("MOVIMENTO DO DIA:                     11/12/2026")), 2);
+    EXPECT_EQ(valorDaLinha(u8("CANCELAMENTOS R$")), QStringLiteral("0,00")); // the X of the new day
+    EXPECT_TRUE(l.mid(z, x - z).contains(QStringLiteral("VENDA LÍQUIDA R$                            8,00")));
+    // The new day sells.
+    EXPECT_EQ(Bematech_FI_AbreCupom(QString()), 1);
 }
 
 } // namespace
