@@ -24,6 +24,7 @@
 #include "app/UnitQuintara.h"
 #include "base/Mensagem.h"
 #include "finance/UnitCaixa.h"
+#include "finance/UnitDespesasAvulsas.h"
 #include "rooms/UnitClientes.h"
 #include "rooms/UnitReservas.h"
 #include "rooms/UnitUH.h"
@@ -472,6 +473,52 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                      const VisorLog::Consulta q = VisorLog::consultaDoDia(c.diaLog);
                      b.consultar(comLiterais(q.sql, q.valores));
                  }});
+
+    // The counter sales: both lists open on show, newest first, with the
+    // product and employee names; the raw client reads the first batch of
+    // each (the rows the grids show).
+    r.push_back({"despesas avulsas: as duas listas (finance/UnitDespesasAvulsas)",
+                 [] { abrirTela<TFrmDespesasAvulsas>(); },
+                 [c](Bruto &b) {
+                     const DespesasAvulsas::Consulta i = DespesasAvulsas::consultaIndividual(false, c.hoje);
+                     const DespesasAvulsas::Consulta v = DespesasAvulsas::consultaVarias();
+                     b.consultar(comLiterais(i.sql, i.valores), 200);
+                     b.consultar(comLiterais(v.sql, v.valores), 200);
+                 }});
+    r.push_back({"despesa avulsa de dois itens (finance/DespesasAvulsas)",
+                 [c] {
+                     desfazendo([&] {
+                         DespesasAvulsas::Item a;
+                         a.produto = c.produto;
+                         a.qtd = 2;
+                         a.valorUnit = Dinheiro::deCentavos(300);
+                         DespesasAvulsas::Item d = a;
+                         d.qtd = 1;
+                         DespesasAvulsas::Pagamento p;
+                         p.meios[0] = Dinheiro::deCentavos(900);
+                         const DespesasAvulsas::Gravacao g =
+                             DespesasAvulsas::gravarVarias({a, d}, Dinheiro::deCentavos(900), p);
+                         if (g.recusa)
+                             std::cerr << "despesa recusada: " << g.recusa->mensagem.toStdString() << "\n";
+                     });
+                 },
+                 [c, hoje](Bruto &b) {
+                     const std::string p = std::to_string(c.produto);
+                     b.executarDesfazendo(
+                         "EXECUTE BLOCK AS DECLARE ID INTEGER; BEGIN "
+                         "INSERT INTO V_DESPESA_AVULSA (USUARIO, DATA, HORA, DINHEIRO) VALUES ('ADMIN', " + hoje +
+                         ", '10:00', 9) RETURNING ID_V_DESPESA_AVULSA INTO :ID; "
+                         "UPDATE PRODUTOS_SERVICOS SET ESTOQUE = ESTOQUE - 2 WHERE ID_P_S = " + p + "; "
+                         "INSERT INTO V_I_DESPESA_AVULSA (ID_V_DESPESA_AVULSA, ID_P_S, QTD, VALOR_UNIT) VALUES (:ID, " + p +
+                         ", 2, 3); "
+                         "UPDATE PRODUTOS_SERVICOS SET ESTOQUE = ESTOQUE - 1 WHERE ID_P_S = " + p + "; "
+                         "INSERT INTO V_I_DESPESA_AVULSA (ID_V_DESPESA_AVULSA, ID_P_S, QTD, VALOR_UNIT) VALUES (:ID, " + p +
+                         ", 1, 3); "
+                         "INSERT INTO LOG (USUARIO, OPERACAO, DATA, HORA) VALUES ('ADMIN', 'A', " + hoje + ", '10:00'); "
+                         "INSERT INTO LOG (USUARIO, OPERACAO, DATA, HORA) VALUES ('ADMIN', 'B', " + hoje + ", '10:00'); "
+                         "UPDATE CAIXA SET ATUAL = ATUAL + 9 WHERE DATA_FECHA IS NULL; END");
+                 },
+                 true});
 
     r.push_back({"caixa: lista de turnos (finance/UnitCaixa)", [] { abrirTela<TFrmCaixa>(); },
                  [](Bruto &b) { b.consultar("SELECT * FROM CAIXA ORDER BY ID_CAIXA"); }});

@@ -3,8 +3,10 @@
 // years of stays with their guests, vehicles, nights and consumption, 20,000
 // reservations, 1,000,000 log lines, three cash-register shifts a day with
 // withdrawals and additions, products and stock, about 300 open stays on
-// the last day, and a restaurant of 300 tables with 50,000 order lines (half
-// the tables open, their kitchen orders pending). The same seed gives the same database.
+// the last day, a restaurant of 300 tables with 50,000 order lines (half
+// the tables open, their kitchen orders pending), and 100,000 single-item
+// and 20,000 several-item counter sales (some to 40 employees). The same
+// seed gives the same database.
 //
 //   gerar_banco BANCO [--semente N] [--hoje AAAA-MM-DD] [--escala F]
 //
@@ -326,6 +328,9 @@ struct Escala {
     int logs = 1000000;
     int abertas = 300;
     int dias = 1826; // five years
+    int despesas = 100000;      // single-item counter sales
+    int despesasVarias = 20000; // several-item counter sales
+    int funcionarios = 40;
     int fornecedores = 200;
     int cheques = 100000;
     int mesas = 300;
@@ -424,6 +429,8 @@ public:
         etapa("restaurante: mesas, aberturas e pedidos", [&] { restaurante(); });
         etapa("log", [&] { logs(); });
         etapa("fornecedores e cheques", [&] { cheques(); });
+        // After the others, so that the rows before it stay those of the same seed.
+        etapa("funcionários e despesas avulsas", [&] { despesasAvulsas(); });
         etapa("geradores", [&] { geradores(); });
     }
 
@@ -952,6 +959,95 @@ private:
         m_idVeic = idVeic;
     }
 
+    // Counter sales over the whole history: single- and several-item, paid in
+    // cash or by card, one in 25 bought by an employee (a pay deduction).
+    void despesasAvulsas()
+    {
+        Comando func(m_b, "INSERT INTO FUNCIONARIO (ID_FUNCIONARIO, NOME, CPF, FUNCAO) VALUES (?, ?, ?, ?)");
+        for (int i = 0; i < m_e.funcionarios; ++i)
+            func.inteiro(0, i + 1)
+                .texto(1, std::string(kNomes[(i * 3) % 50]) + " " + kSobrenomes[(i * 7) % 60] + " " +
+                              kSobrenomes[(i * 11 + 5) % 60])
+                .texto(2, cpf(987654 + std::int64_t(i) * 104729))
+                .texto(3, i % 3 ? "CAMAREIRA" : "RECEPÇÃO")
+                .executar();
+        Comando pag(m_b, "INSERT INTO FUNCIONARIO_PAGAMENTO (COD_GERAL_F_P, ID_FUNCIONARIO_PAGAMENTO, DATA_VENC, "
+                         "TIPO, DESCRICAO, VALOR, EXCLUIDO) VALUES (?, ?, ?, '-', ?, ?, 'N')");
+        auto meios = [&](Comando &c, int primeiro, std::int64_t valor, bool funcionario) {
+            const int meio = m_s.ate(3); // cash, Visa credit, Visa debit
+            for (int k = 0; k < 3; ++k)
+                c.dinheiro(primeiro + k, !funcionario && k == meio ? valor : 0);
+        };
+        Comando d(m_b, "INSERT INTO DESPESA_AVULSA (ID_DESPESA_AVULSA, ID_P_S, QTD, VALOR_UNIT, COMANDA, USUARIO, "
+                       "DATA, HORA, TAXA, DINHEIRO, VISA, DEBVISA, ID_FUNCIONARIO, DESCONTO, ACRESCIMO) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, 0)");
+        for (int k = 0; k < m_e.despesas; ++k) {
+            const Produto &p = m_produtos[size_t(m_s.ate(int(m_produtos.size())))];
+            const int qtd = m_s.entre(1, 4);
+            const std::int64_t taxa = p.pdv == 2 ? 1000 : 0; // the restaurant's 10 %
+            const std::int64_t base = p.valor * qtd;
+            const std::int64_t bruto = base + (base * taxa + 5000) / 10000;
+            const bool funcionario = m_e.funcionarios > 0 && k % 25 == 7;
+            const int quem = funcionario ? 1 + m_s.ate(m_e.funcionarios) : 0;
+            const QDate dia = m_inicio.addDays(int(std::int64_t(k) * m_e.dias / m_e.despesas));
+            d.inteiro(0, k + 1)
+                .inteiro(1, p.id)
+                .inteiro(2, qtd)
+                .dinheiro(3, p.valor)
+                .inteiro(4, m_s.chance(30) ? m_s.entre(1, 999) : 0)
+                .texto(5, recepcionista())
+                .data(6, dia)
+                .hora(7, segundosDoDia(7, 23))
+                .dinheiro(8, taxa);
+            meios(d, 9, bruto, funcionario);
+            if (funcionario)
+                d.inteiro(12, quem);
+            else
+                d.nulo(12);
+            d.executar();
+            if (funcionario)
+                pag.inteiro(0, ++m_idPagFunc)
+                    .inteiro(1, quem)
+                    .data(2, dia)
+                    .texto(3, "Despesa Avulsa Cód. " + std::to_string(k + 1) + " - PRODUTO " + std::to_string(p.id))
+                    .dinheiro(4, bruto)
+                    .executar();
+        }
+
+        Comando v(m_b, "INSERT INTO V_DESPESA_AVULSA (ID_V_DESPESA_AVULSA, USUARIO, DATA, HORA, DINHEIRO, VISA, "
+                       "DEBVISA, ID_FUNCIONARIO, DESCONTO, ACRESCIMO) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 0, 0)");
+        Comando vi(m_b, "INSERT INTO V_I_DESPESA_AVULSA (ID_V_I_DESPESA_AVULSA, ID_V_DESPESA_AVULSA, ID_P_S, QTD, "
+                        "VALOR_UNIT, COMANDA, TAXA) VALUES (?, ?, ?, ?, ?, 0, 0)");
+        for (int k = 0; k < m_e.despesasVarias; ++k) {
+            const int linhas = m_s.entre(1, 4);
+            std::int64_t total = 0;
+            for (int l = 0; l < linhas; ++l) {
+                const Produto &p = m_produtos[size_t(m_s.ate(int(m_produtos.size())))];
+                const int qtd = m_s.entre(1, 3);
+                total += p.valor * qtd;
+                vi.inteiro(0, ++m_idItemVarias).inteiro(1, k + 1).inteiro(2, p.id).inteiro(3, qtd).dinheiro(4, p.valor)
+                    .executar();
+            }
+            const bool funcionario = m_e.funcionarios > 0 && k % 25 == 11;
+            const int quem = funcionario ? 1 + m_s.ate(m_e.funcionarios) : 0;
+            const QDate dia = m_inicio.addDays(int(std::int64_t(k) * m_e.dias / m_e.despesasVarias));
+            v.inteiro(0, k + 1).texto(1, recepcionista()).data(2, dia).hora(3, segundosDoDia(7, 23));
+            meios(v, 4, total, funcionario);
+            if (funcionario)
+                v.inteiro(7, quem);
+            else
+                v.nulo(7);
+            v.executar();
+            if (funcionario)
+                pag.inteiro(0, ++m_idPagFunc)
+                    .inteiro(1, quem)
+                    .data(2, dia)
+                    .texto(3, "Várias Despesas Avulsas Cód. " + std::to_string(k + 1))
+                    .dinheiro(4, total)
+                    .executar();
+        }
+    }
+
     void caixa()
     {
         Comando turno(m_b, "INSERT INTO CAIXA (ID_CAIXA, DATA_ABERT, HORA_ABERT, TURNO, USUARIO, ATUAL, ATUAL_CARTAO, "
@@ -1132,6 +1228,11 @@ private:
         definir("GEN_ID_ATUALIZACAO", m_idAtualizacao);
         definir("GEN_ID_LOG", m_e.logs);
         definir("GEN_ID_NOTA", m_idNota);
+        definir("GEN_ID_FUNCIONARIO", m_e.funcionarios);
+        definir("GEN_ID_FUNCIONARIO_PAGAMENTO", m_idPagFunc);
+        definir("GEN_ID_DESPESA_AVULSA", m_e.despesas);
+        definir("GEN_ID_V_DESPESA_AVULSA", m_e.despesasVarias);
+        definir("GEN_ID_V_I_DESPESA_AVULSA", m_idItemVarias);
         definir("GEN_ID_MESA", m_e.mesas);
         definir("GEN_ID_CHECK_IN", m_idAbertura);
         definir("GEN_ID_CONSUMO", m_idPedido);
@@ -1223,6 +1324,7 @@ private:
     int m_idAnulacao = 0;
     long m_hospedes = 0, m_veiculos = 0, m_noites = 0, m_consumos = 0, m_diasReservados = 0, m_turnos = 0;
     long m_idNota = 0;
+    long m_idPagFunc = 0, m_idItemVarias = 0;
     long m_idNoite = 0, m_idDesp = 0, m_idHosp = 0, m_idVeic = 0, m_idRet = 0, m_idAdic = 0;
     long m_idAbertura = 0, m_idPedido = 0, m_pedidos = 0;
 };
@@ -1276,6 +1378,8 @@ int main(int argc, char **argv)
     e.logs = std::max(2000, int(e.logs * escala));
     e.cheques = std::max(1000, int(e.cheques * escala));
     e.dias = std::max(60, int(e.dias * escala));
+    e.despesas = std::max(500, int(e.despesas * escala));
+    e.despesasVarias = std::max(100, int(e.despesasVarias * escala));
     e.pedidos = std::max(2000, int(e.pedidos * escala));
 
     const auto t0 = std::chrono::steady_clock::now();

@@ -3,8 +3,11 @@
 #include "base/Comandos.h"
 #include "finance/UnitCaixa.h"
 #include "finance/UnitCheques.h"
+#include "finance/UnitDespesasAvulsas.h"
 #include "finance/UnitNotas.h"
 #include "finance/UnitRetiraDinheiro.h"
+#include "rooms/UnitUH.h"
+#include "stays/UnitWalkIn.h"
 
 namespace Financas {
 
@@ -13,6 +16,14 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("dxBarLargeButton12Click"), [] { abrirCaixa(); });
     principal.registrarComando(QStringLiteral("dxBarLargeButton14Click"), [] { abrirCheques(); });
     TFrmRetiraDinheiro::abrirNotas = [] { Telas::abrir<TFrmNotas>(FrmNotas, FrmRetiraDinheiro); };
+    registrarGanchosDespesasAvulsas();
+}
+
+void registrarGanchosDespesasAvulsas()
+{
+    // The room map's and the stay list's "Despesas Avulsas".
+    MapaUH::ganchos().despesasAvulsas = [] { abrirDespesasAvulsas(); };
+    ListaEstadias::despesasAvulsas = [] { abrirDespesasAvulsas(); };
 }
 
 } // namespace Financas

@@ -5,4 +5,6 @@ class RegistroComandos;
 
 namespace Financas {
 void registrarComandos(RegistroComandos &principal);
+// The screens of finance that other subsystems' screens open (part of registrarComandos).
+void registrarGanchosDespesasAvulsas();
 }

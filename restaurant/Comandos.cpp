@@ -1,5 +1,6 @@
 #include "restaurant/Comandos.h"
 #include "base/Comandos.h"
+#include "finance/DespesasAvulsas.h"
 #include "restaurant/AberturaRotinasFiscais.h"
 #include "restaurant/UnitMesas.h"
 #include "restaurant/UnitPDV.h"
@@ -16,6 +17,13 @@ void registrarComandos(RegistroComandos &principal)
     // "Impressora Fiscal" without UTILIZA_FISCAL, and the statement's "Cupom Fiscal".
     principal.definirAbertura(RegistroComandos::Abertura::RotinasFiscais, [] { RotinasFiscais::abrir(); });
     EntregaFiscal::abrirRotinasFiscais = [](qint64 idEntrada) { RotinasFiscais::abrirHospedagem(idEntrada); };
+    // The counter sales' "Cupom Fiscal": the routines with the sale given.
+    DespesasAvulsas::abrirCupomFiscal = [](DespesasAvulsas::Tipo tipo, qint64 id) {
+        RotinasFiscais::abrirDespesaAvulsa(tipo == DespesasAvulsas::Tipo::Varias
+                                               ? RotinasFiscais::TipoDespesaAvulsa::VariosItens
+                                               : RotinasFiscais::TipoDespesaAvulsa::Individual,
+                                           id);
+    };
 }
 
 } // namespace Restaurante

@@ -24,6 +24,11 @@
 //   noite-excluir ENTRADA  the last night of ENTRADA deleted
 //   adiantamento, consumo, pagarconsumo  money and lines on one stay (see
 //                        lancamentoEstadia below)
+//   despesa-varias PRODUTO  a several-item counter sale (2 x 3,00 + 1 x 4,50 of
+//                        PRODUTO) paid 10,50 in cash: "venda=<key>" or "recusa|<message>"
+//   excluir-despesa TIPO,ID[,MS]  counter sale ID deleted (TIPO "I" single-item,
+//                        "V" several-item), its transaction held MS ms more before
+//                        the commit: "excluida" or the refusal's message
 //   abrirmesa M,SEG,ATR  the restaurant board opens table M+i on run i ("aberta=<key>" or
 //                        "recusa|<message>"); the first run waits ATR ms before it starts
 //                        and holds its transaction SEG ms before committing
@@ -43,6 +48,7 @@
 #include "core/UnitAnulacoes.h"
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
+#include "finance/DespesasAvulsas.h"
 #include "stays/Entrada.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
@@ -557,6 +563,43 @@ std::function<QString(int)> lancamentoEstadia(const QString &operacao, const QSt
     return {};
 }
 
+// Counter sales: a several-item sale, and the deletion of one sale held
+// open for a while (the other workstation then meets its lock).
+std::function<QString(int)> opDespesas(const QString &operacao, const QString &argumento)
+{
+    if (operacao == QLatin1String("despesa-varias")) {
+        const qint64 produto = argumento.toLongLong();
+        return [produto](int) {
+            DespesasAvulsas::Item a, b;
+            a.produto = b.produto = produto;
+            a.qtd = 2;
+            a.valorUnit = Dinheiro::deCentavos(300);
+            b.qtd = 1;
+            b.valorUnit = Dinheiro::deCentavos(450);
+            DespesasAvulsas::Pagamento p;
+            p.meios[0] = Dinheiro::deCentavos(1050);
+            const DespesasAvulsas::Gravacao g = DespesasAvulsas::gravarVarias({a, b}, Dinheiro::deCentavos(1050), p);
+            return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem : QStringLiteral("venda=%1").arg(g.id);
+        };
+    }
+    if (operacao == QLatin1String("excluir-despesa")) {
+        const QStringList p = argumento.split(QLatin1Char(','));
+        const bool varias = p.value(0) == QLatin1String("V");
+        const qint64 id = p.value(1).toLongLong();
+        const int segurar = p.value(2).toInt();
+        return [=](int) {
+            DespesasAvulsas::Exclusao e;
+            DM->Conexao.emTransacao([&] {
+                e = varias ? DespesasAvulsas::excluirVarias(id) : DespesasAvulsas::excluirIndividual(id);
+                if (segurar > 0)
+                    QThread::msleep(static_cast<unsigned long>(segurar));
+            });
+            return e.excluida ? QStringLiteral("excluida") : e.recusa->mensagem;
+        };
+    }
+    return {};
+}
+
 // The restaurant board's writes. SEG: the first run holds its transaction
 // that long before committing (another workstation then waits on it); ATR:
 // the first run starts that much later than the agreed moment.
@@ -721,6 +764,7 @@ int main(int argc, char **argv)
         };
     } else if ((rodar = correcoesEntrada(operacao, argumento))) {
     } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
+    } else if ((rodar = opDespesas(operacao, argumento))) {
     } else if ((rodar = opRestaurante(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);

@@ -7,6 +7,7 @@
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "platform/ImpressoraFiscal.h"
+#include "finance/DespesasAvulsas.h"
 #include "restaurant/Comandos.h"
 #include "restaurant/RotinasFiscais.h"
 #include "restaurant/UnitAliquotas.h"
@@ -864,7 +865,10 @@ TEST_F(Fiscal, AsTresEntradasAbremATela)
     banco().executar(QStringLiteral("INSERT INTO DESPESA_AVULSA (ID_DESPESA_AVULSA, ID_P_S, QTD, VALOR_UNIT, USUARIO, "
                                     "DATA, HORA) VALUES (9, 501, 1, 10, 'ANA', ?, '09:30:00')"),
                {QDate(2026, 12, 11)});
-    abrirDespesaAvulsa(TipoDespesaAvulsa::Individual, 9);
+    // A counter sale, through the counter-sales screen's "Cupom Fiscal" hook.
+    ASSERT_TRUE(DespesasAvulsas::abrirCupomFiscal);
+    DespesasAvulsas::abrirCupomFiscal(DespesasAvulsas::Tipo::Individual, 9);
+    DespesasAvulsas::abrirCupomFiscal = {};
 
     ASSERT_EQ(abertas.size(), 3);
     EXPECT_TRUE(abertas[0].hospedagens.isEmpty());
