@@ -214,7 +214,8 @@ TEST_F(DiaDuasMesas, UmDiaDeTrabalhoEmDuasMesasDeixaOBancoConsistente)
         for (const QString &l : resultados(todas, QString::fromLatin1(etapa)))
             EXPECT_TRUE(l == QLatin1String("ok") || l.startsWith(Saida::Textos::ValorAlterado)) << etapa << l.toStdString();
     for (const QString &l : resultados(todas, QStringLiteral("noite contra saida")))
-        EXPECT_TRUE(l == QLatin1String("ok") || l == Correcoes::kMsgEntradaMudou) << l.toStdString();
+        EXPECT_TRUE(l == QLatin1String("ok") || l == Correcoes::kMsgEntradaMudou || l == Correcoes::kMsgDiariaMudou)
+            << l.toStdString();
     const int fechadas = int(saidas.size()) + 2
         + int(saidaAdiantamento.count(QStringLiteral("ok")))
         + int(resultados(todas, QStringLiteral("saida contra noite")).count(QStringLiteral("ok")))
