@@ -30,7 +30,43 @@ const BotaoInfo kBotoes[] = {
 
 Botao caixaPadrao(const Pedido &p)
 {
-    QMessageBox caixa(QApplication::activeWindow());
+    QList<QPair<QAbstractButton *, Botao>> criados;
+    const std::unique_ptr<QMessageBox> c = montarCaixa(p, QApplication::activeWindow(), &criados);
+    QMessageBox &caixa = *c;
+    caixa.exec();
+    for (const auto &[pb, botao] : criados)
+        if (caixa.clickedButton() == pb)
+            return botao;
+    // Closed with Escape or the window button: the "negative" answer.
+    if (p.botoes & Cancelar) return Cancelar;
+    if (p.botoes & Nao) return Nao;
+    return Ok;
+}
+
+Manipulador &manipulador()
+{
+    static Manipulador m = caixaPadrao;
+    return m;
+}
+
+Manipulador &manipuladorBase()
+{
+    static Manipulador m = caixaPadrao;
+    return m;
+}
+
+} // namespace
+
+std::unique_ptr<QMessageBox> montarCaixa(const Pedido &p, QWidget *pai, QList<QPair<QAbstractButton *, Botao>> *botoes)
+{
+    auto c = std::make_unique<QMessageBox>(pai);
+    QMessageBox &caixa = *c;
+    // A screen's own style (white labels on a dark panel) would reach the box,
+    // a child of that screen: the box sets its own colours.
+    caixa.setObjectName(QStringLiteral("caixaMensagem"));
+    caixa.setStyleSheet(QStringLiteral("#caixaMensagem { background-color: #F0F0F0; }"
+                                       "#caixaMensagem QLabel { color: #000000; background: transparent; }"
+                                       "#caixaMensagem QPushButton { color: #000000; }"));
     switch (p.tipo) {
     case Tipo::Informacao: caixa.setIcon(QMessageBox::Information); break;
     case Tipo::Aviso: caixa.setIcon(QMessageBox::Warning); break;
@@ -62,29 +98,10 @@ Botao caixaPadrao(const Pedido &p)
             caixa.setEscapeButton(pb);
         criados.append({pb, b.botao});
     }
-    caixa.exec();
-    for (const auto &[pb, botao] : criados)
-        if (caixa.clickedButton() == pb)
-            return botao;
-    // Closed with Escape or the window button: the "negative" answer.
-    if (p.botoes & Cancelar) return Cancelar;
-    if (p.botoes & Nao) return Nao;
-    return Ok;
+    if (botoes)
+        *botoes = criados;
+    return c;
 }
-
-Manipulador &manipulador()
-{
-    static Manipulador m = caixaPadrao;
-    return m;
-}
-
-Manipulador &manipuladorBase()
-{
-    static Manipulador m = caixaPadrao;
-    return m;
-}
-
-} // namespace
 
 void definirManipulador(Manipulador m) { manipulador() = std::move(m); }
 void restaurarManipulador() { manipulador() = manipuladorBase(); }

@@ -3,7 +3,14 @@
 // Portuguese captions and button texts. Tests install their own handler to
 // script the answers and check the exact texts.
 #include <QString>
+#include <QList>
+#include <QPair>
 #include <functional>
+#include <memory>
+
+class QAbstractButton;
+class QMessageBox;
+class QWidget;
 
 class QWidget;
 
@@ -44,6 +51,13 @@ void restaurarManipulador();
 // What restaurarManipulador goes back to (the message box unless a test
 // runner, where nobody answers boxes, sets its own).
 void definirManipuladorPadrao(Manipulador m);
+
+// The box the default handler shows for a request, over `pai` (the screen
+// that asked; centred on it), with its buttons, the default and the escape
+// button set. Its colours are its own: dark text on a light background
+// whatever the screen below it paints its labels with.
+std::unique_ptr<QMessageBox> montarCaixa(const Pedido &p, QWidget *pai,
+                                         QList<QPair<QAbstractButton *, Botao>> *botoes = nullptr);
 
 // Captions of the standard boxes.
 QString titulo(Tipo t);

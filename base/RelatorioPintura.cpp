@@ -12,7 +12,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
+#include <QEvent>
+#include <QGraphicsView>
 #include <QPrintPreviewWidget>
+#include <QScrollBar>
+#include <QTimer>
 
 namespace RelatorioPintura {
 namespace {
@@ -396,8 +400,33 @@ TFrmVisualizaRelatorio::TFrmVisualizaRelatorio(const Relatorio &rel, QWidget *pa
 {
     setWindowTitle(rel.titulo());
     setWindowState(windowState() | Qt::WindowMaximized);
-    if (auto *previa = findChild<QPrintPreviewWidget *>())
+    if (auto *previa = findChild<QPrintPreviewWidget *>()) {
         previa->setZoomMode(QPrintPreviewWidget::FitToWidth);
+        // Each fit to the width (on opening, when the window is maximised)
+        // centres the page; until the user scrolls, the top of page 1 shows.
+        previa->installEventFilter(this);
+        if (auto *vista = previa->findChild<QGraphicsView *>())
+            connect(vista->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_rolou = true; });
+    }
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *impressora) { RelatorioPintura::pintar(m_rel, impressora); });
+}
+
+bool TFrmVisualizaRelatorio::eventFilter(QObject *o, QEvent *e)
+{
+    if ((e->type() == QEvent::Resize || e->type() == QEvent::Show) && !m_rolou
+        && qobject_cast<QPrintPreviewWidget *>(o))
+        QTimer::singleShot(0, this, [this] { topoDaPrimeiraPagina(); });
+    return QPrintPreviewDialog::eventFilter(o, e);
+}
+
+void TFrmVisualizaRelatorio::topoDaPrimeiraPagina()
+{
+    auto *previa = findChild<QPrintPreviewWidget *>();
+    if (!previa || m_rolou)
+        return;
+    if (previa->pageCount() > 0 && previa->currentPage() != 1)
+        previa->setCurrentPage(1);
+    if (auto *vista = previa->findChild<QGraphicsView *>())
+        vista->verticalScrollBar()->setValue(vista->verticalScrollBar()->minimum());
 }

@@ -64,6 +64,12 @@ public:
     const Relatorio &relatorio() const { return m_rel; }
     QPrinter *impressora() const { return PortaImpressora::impressora.get(); }
 
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
 private:
+    void topoDaPrimeiraPagina();
+
     const Relatorio &m_rel;
+    bool m_rolou = false; // the user scrolled the pages
 };

@@ -10,8 +10,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
+#include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -74,6 +77,56 @@ void tirarAcentos(QWidget *controle)
     }
 }
 
+// A masked edit where nothing was typed yet (only the mask's separators).
+bool mascaraVazia(QLineEdit *e)
+{
+    if (!e || e->inputMask().isEmpty())
+        return false;
+    for (QChar c : e->text())
+        if (c.isLetterOrNumber())
+            return false;
+    return true;
+}
+
+// Date pickers take a whole date typed from their first section: entering
+// the picker starts at the day, and a separator typed right after a section
+// filled itself (and moved on) is not taken as a second move.
+const char *const kDigitosNaSecao = "_zvDigitosNaSecao";
+const char *const kEntrouPorClique = "_zvEntrouPorClique";
+
+void inicioDaData(QDateTimeEdit *d)
+{
+    d->setCurrentSectionIndex(0);
+    d->setSelectedSection(d->sectionAt(0));
+    d->setProperty(kDigitosNaSecao, 0);
+}
+
+// Returns true when the key was dealt with here. `entregar` hands the key
+// to the picker itself.
+bool teclaNaData(QDateTimeEdit *d, QKeyEvent *k, const std::function<void()> &entregar)
+{
+    const QString t = k->text();
+    if (t.size() != 1 || (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    const QChar c = t.at(0);
+    if (c.isDigit()) {
+        const int antes = d->currentSectionIndex();
+        entregar();
+        // Count the digits of the section the cursor is in.
+        if (d->currentSectionIndex() != antes)
+            d->setProperty(kDigitosNaSecao, 0);
+        else
+            d->setProperty(kDigitosNaSecao, d->property(kDigitosNaSecao).toInt() + 1);
+        return true;
+    }
+    if (c == QLatin1Char('/') || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(':')) {
+        if (d->property(kDigitosNaSecao).toInt() == 0)
+            return true;
+        d->setProperty(kDigitosNaSecao, 0);
+    }
+    return false;
+}
+
 class FiltroEdicao : public QObject {
 public:
     using QObject::QObject;
@@ -83,9 +136,35 @@ public:
         if (!w)
             return false;
         switch (e->type()) {
-        case QEvent::FocusIn:
+        case QEvent::FocusIn: {
             if (ehEntrada(w))
                 ColorirEdit(w, true);
+            const auto motivo = static_cast<QFocusEvent *>(e)->reason();
+            if (auto *d = qobject_cast<QDateTimeEdit *>(w); d && motivo != Qt::ActiveWindowFocusReason
+                                                           && motivo != Qt::PopupFocusReason) {
+                // A click places the cursor after this event: the day is chosen on release.
+                if (motivo == Qt::MouseFocusReason)
+                    d->setProperty(kEntrouPorClique, true);
+                else
+                    QMetaObject::invokeMethod(d, [d] { inicioDaData(d); }, Qt::QueuedConnection);
+                d->setProperty(kDigitosNaSecao, 0);
+            }
+            if (auto *le = qobject_cast<QLineEdit *>(w); le && motivo != Qt::MouseFocusReason) {
+                if (mascaraVazia(le))
+                    QMetaObject::invokeMethod(le, [le] { if (mascaraVazia(le)) le->setCursorPosition(0); },
+                                              Qt::QueuedConnection);
+            }
+            break;
+        }
+        case QEvent::MouseButtonRelease:
+            // A click into an empty masked field puts the cursor at its first
+            // position (not after the mask, where nothing typed is taken).
+            if (auto *le = qobject_cast<QLineEdit *>(w); le && mascaraVazia(le) && !le->hasSelectedText())
+                le->setCursorPosition(0);
+            if (auto *d = qobject_cast<QDateTimeEdit *>(w); d && d->property(kEntrouPorClique).toBool()) {
+                d->setProperty(kEntrouPorClique, false);
+                inicioDaData(d);
+            }
             break;
         case QEvent::FocusOut:
             if (ehEntrada(w))
@@ -93,6 +172,15 @@ public:
             break;
         case QEvent::KeyPress: {
             auto *k = static_cast<QKeyEvent *>(e);
+            if (auto *d = qobject_cast<QDateTimeEdit *>(w); d && !m_entregando) {
+                const auto entregar = [this, d, k] {
+                    m_entregando = true;
+                    QCoreApplication::sendEvent(d, k);
+                    m_entregando = false;
+                };
+                if (teclaNaData(d, k, entregar))
+                    return true;
+            }
             if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && enterAvanca(o)
                 && (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
                 if (auto *cb = qobject_cast<QComboBox *>(o); cb && cb->view() && cb->view()->isVisible())
@@ -113,6 +201,9 @@ public:
         }
         return false;
     }
+
+private:
+    bool m_entregando = false;
 };
 
 // On the screen itself: an Enter that no control took never presses the
@@ -161,6 +252,43 @@ public:
 private:
     bool m_maiusculas;
     int m_maximo;
+};
+
+// The screen's own shortcuts with Ctrl or Alt win over a text field of the
+// screen, which would take Ctrl+X as "cut": the keys a screen advertises
+// work from every field. Plain keys (Delete in a search box) keep their
+// meaning in the field.
+class FiltroAtalhosTela : public QObject {
+public:
+    explicit FiltroAtalhosTela(QWidget *tela) : QObject(tela), m_tela(tela)
+    {
+        setObjectName(QStringLiteral("filtroAtalhosTela"));
+    }
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() != QEvent::ShortcutOverride)
+            return false;
+        auto *w = qobject_cast<QWidget *>(o);
+        if (!w || w == m_tela || w->window() != m_tela)
+            return false;
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (!(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            return false;
+        const QKeySequence tecla(k->keyCombination());
+        bool daTela = false;
+        for (QShortcut *s : m_tela->findChildren<QShortcut *>())
+            daTela = daTela || (s->isEnabled() && s->key() == tecla);
+        for (QAction *a : m_tela->findChildren<QAction *>())
+            daTela = daTela || (a->isEnabled() && a->shortcuts().contains(tecla));
+        if (!daTela)
+            return false;
+        // Not taken by the field: the shortcut acts.
+        e->ignore();
+        return true;
+    }
+
+private:
+    QWidget *m_tela;
 };
 
 } // namespace
@@ -225,9 +353,17 @@ QMenuBar *criarMenuAtalhos(QDialog *tela, const QList<EntradaAtalho> &entradas)
                 acao();
         });
     }
+    atalhosEmTodoCampo(tela);
     if (tela->layout())
         tela->layout()->setMenuBar(menu);
     return menu;
+}
+
+void atalhosEmTodoCampo(QWidget *tela)
+{
+    if (!tela || tela->findChild<QObject *>(QStringLiteral("filtroAtalhosTela"), Qt::FindDirectChildrenOnly))
+        return;
+    qApp->installEventFilter(new FiltroAtalhosTela(tela));
 }
 
 QAction *acaoAtalho(QMenuBar *menu, const QString &legenda)

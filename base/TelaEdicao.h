@@ -53,6 +53,10 @@ struct EntradaAtalho {
 // screen's layout when it has one). Returns the row; its actions() are
 // "ATALHOS:" followed by the entries in order.
 QMenuBar *criarMenuAtalhos(QDialog *tela, const QList<EntradaAtalho> &entradas);
+// The screen's shortcuts with Ctrl or Alt act from every field of the
+// screen (a text field would take Ctrl+X as "cut"); criarMenuAtalhos does it
+// for the screens with a shortcut row.
+void atalhosEmTodoCampo(QWidget *tela);
 // The entry of the row whose caption is `legenda`, or nullptr.
 QAction *acaoAtalho(QMenuBar *menu, const QString &legenda);
 

@@ -287,6 +287,7 @@ TFrmChat::TFrmChat(QWidget *parent) : QDialog(parent)
     addAction(sair);
     connect(sair, &QAction::triggered, this, &QDialog::reject);
     lay->setMenuBar(menu);
+    atalhosEmTodoCampo(this);
     auto *titulo = new QLabel(QStringLiteral("Histórico de Chat"));
     QFont f = titulo->font();
     f.setBold(true);

@@ -1,5 +1,6 @@
 #include "core/UnitOnline.h"
 
+#include "base/TelaEdicao.h"
 #include "base/CabecalhoTela.h"
 #include "base/Grade.h"
 #include "base/Telas.h"
@@ -27,6 +28,7 @@ TFrmOnline::TFrmOnline(QWidget *parent) : QDialog(parent)
     addAction(sair);
     connect(sair, &QAction::triggered, this, &QDialog::reject);
     lay->setMenuBar(menu);
+    atalhosEmTodoCampo(this);
 
     auto *cabecalho = new QLabel;
     cabecalho->setPixmap(imagemPadrao());

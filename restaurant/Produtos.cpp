@@ -243,12 +243,17 @@ Resultado comprar(qint64 chave, const QString &descricao, const QString &quantid
     if (chave <= 0)
         return recusa(kMsgSelecioneProduto, Campo::Pdv);
     const QString t = quantidade.trimmed();
+    // A negative quantity is a stock correction: it lowers the stock.
+    const bool negativa = t.startsWith(QLatin1Char('-'));
+    const QString digitos = negativa ? t.mid(1) : t;
     static const QRegularExpression zeros(QStringLiteral("^0+$"));
-    if (t.isEmpty() || zeros.match(t).hasMatch())
+    if (t.isEmpty() || zeros.match(digitos).hasMatch())
         return recusa(kMsgInformeQuantidade, Campo::Quantidade);
     qint64 q = 0;
-    if (!inteiroEstoque(t, &q))
+    if (!inteiroEstoque(digitos, &q))
         return recusa(kMsgQuantidadeInvalida, Campo::Quantidade);
+    if (negativa)
+        q = -q;
     const bool feito = DM->Conexao.emTransacao([&] {
         const int n = DM->Conexao.executar(
             QStringLiteral("UPDATE PRODUTOS_SERVICOS SET ESTOQUE = ESTOQUE + ?, ULTIMA_COMPRA = ? "

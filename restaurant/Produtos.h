@@ -42,7 +42,7 @@ inline const QString kMsgCSTInvalido = QStringLiteral("CST/CSOSN Inválido! Info
 inline const QString kMsgNCMInvalido = QStringLiteral("NCM Inválido! O NCM tem 8 números (ou 0 quando não houver).");
 inline const QString kMsgCESTInvalido = QStringLiteral("CEST Inválido! Informe somente números, no máximo 8.");
 inline const QString kMsgQuantidadeInvalida =
-    QStringLiteral("Quantidade Inválida! Informe um número inteiro maior que zero.");
+    QStringLiteral("Quantidade Inválida! Informe um número inteiro (negativo para corrigir o estoque).");
 inline const QString kMsgNaoEncontrado =
     QStringLiteral("Produto / Serviço Não Encontrado! Ele Pode Ter Sido Excluído em Outra Estação.");
 

@@ -31,19 +31,6 @@ int pessoasDe(const QString &texto)
     return t.toInt();
 }
 
-// The highest number of persons the room's type has a daily rate for (hotel
-// mode); 0 when the type has no rate at all (no limit is known).
-int maximoPessoas(qint64 uh)
-{
-    const Linha t = DM->Conexao.ler(QStringLiteral("SELECT T.P1, T.P2, T.P3, T.P4 FROM UH "
-                                                   "JOIN TIPO_UH T ON T.ID_TIPO_UH = UH.ID_TIPO_UH WHERE UH.ID_UH = ?"),
-                                    {uh});
-    for (int n = 4; n >= 1; --n)
-        if (t.dinheiro(QStringLiteral("P") + QString::number(n)) > Dinheiro())
-            return n;
-    return 0;
-}
-
 std::optional<Recusa> conflito(const Dados &d)
 {
     const Linha c = DM->Conexao.ler(
@@ -160,13 +147,6 @@ std::optional<Recusa> verificarDisponibilidade(const Dados &d, const QDate &hoje
         DM->Conexao.valor(QStringLiteral("SELECT EXCLUIDO FROM UH WHERE ID_UH = ?"), {d.uh}).toString().trimmed();
     if (uh != QLatin1String("N"))
         return Recusa{QStringLiteral("Unidade Habitacional (UH) Inválida!"), Campo::UH};
-    if (tParametros().texto(QStringLiteral("MODO_MOTEL")) != QLatin1String("S")) {
-        const int maximo = maximoPessoas(d.uh);
-        if (maximo > 0 && pessoasDe(d.pessoas) > maximo)
-            return Recusa{QStringLiteral("Quantidade de Pessoas Maior que a Permitida para o Tipo de UH (")
-                              + QString::number(maximo) + QStringLiteral(")!"),
-                          Campo::Pessoas};
-    }
     // A new reservation tests the clash first; an alteration the occupancy first.
     if (d.id == 0) {
         if (auto r = conflito(d))

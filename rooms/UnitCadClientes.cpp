@@ -599,6 +599,12 @@ void TFrmCadClientes::btnConfirmarClick()
     Clientes::Contexto c;
     c.modo = modoDeOP(m_op);
     c.semFormato = chkSemFormato->isChecked();
+    // The document as the field holds it now: F10 pressed with the cursor
+    // still in the field confirms what was typed, not what was last checked.
+    if (tParametros().texto(QStringLiteral("VERIF_CPF_CNPJ")) == QLatin1String("S") && !c.semFormato) {
+        const QString digitos = TiraPontoTracoBarra(textoMascarado(edtCpf_Cnpj)).trimmed();
+        Doc = rbFisica->isChecked() ? Valida_CPF(digitos) : rbJuridica->isChecked() && Valida_CNPJ(digitos);
+    }
     c.docVerificado = Doc;
     c.idCliente = m_linha.value(QStringLiteral("ID_CLIENTE")).toLongLong();
     c.documentoAnterior = campo(m_linha, "CNPJ_CPF");

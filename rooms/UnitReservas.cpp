@@ -195,10 +195,11 @@ void TFrmReservas::showEvent(QShowEvent *e)
     AcaoAtual(QStringLiteral("Reservas"));
 }
 
-void TFrmReservas::closeEvent(QCloseEvent *e)
+// Every way out ("Sair", Ctrl+X, Esc, the window's close) refreshes the alerts.
+void TFrmReservas::done(int r)
 {
+    QDialog::done(r);
     Janela::atualizarAlertas(false);
-    QDialog::closeEvent(e);
 }
 
 void TFrmReservas::fecharGrade()

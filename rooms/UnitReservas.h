@@ -69,7 +69,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
+    void done(int r) override;
     void showEvent(QShowEvent *e) override;
 
 private:

@@ -1485,25 +1485,26 @@ void TFrmUH::RealizarEntradaClick()
     reabrirLista();
 }
 
-void TFrmUH::abrirEstadia(const QString &op, bool mostrarLista, bool reabrir)
+void TFrmUH::abrirEstadia(const QString &op, bool mostrarLista)
 {
     const Quarto *q = atual();
     if (!q || q->situacao != Ocupada || !ganchos().estadia)
         return;
     ganchos().estadia({op, q->entrada, q->idUH, mostrarLista});
-    if (reabrir) {
-        reabrirTipos();
-        reabrirLista();
-    }
+    // Whatever the stay screens did (a check-out from the consumption form,
+    // a room change from the movements list), the map shows the rooms as
+    // they are now.
+    reabrirTipos();
+    reabrirLista();
 }
 
-void TFrmUH::PagamentoClick() { abrirEstadia(QStringLiteral("Saída"), false, false); }
-void TFrmUH::SaidaClick() { abrirEstadia(QStringLiteral("Saída"), false, true); }
-void TFrmUH::DespesasClick() { abrirEstadia(QStringLiteral("Despesas"), false, false); }
-void TFrmUH::ItensClick() { abrirEstadia(QStringLiteral("Itens"), false, false); }
-void TFrmUH::QtdHospedesClick() { abrirEstadia(QStringLiteral("Despesas"), true, false); }
-void TFrmUH::ValorDiariaClick() { abrirEstadia(QStringLiteral("Despesas"), true, false); }
-void TFrmUH::TransferirClick() { abrirEstadia(QStringLiteral("Despesas"), true, true); }
+void TFrmUH::PagamentoClick() { abrirEstadia(QStringLiteral("Saída"), false); }
+void TFrmUH::SaidaClick() { abrirEstadia(QStringLiteral("Saída"), false); }
+void TFrmUH::DespesasClick() { abrirEstadia(QStringLiteral("Despesas"), false); }
+void TFrmUH::ItensClick() { abrirEstadia(QStringLiteral("Itens"), false); }
+void TFrmUH::QtdHospedesClick() { abrirEstadia(QStringLiteral("Despesas"), true); }
+void TFrmUH::ValorDiariaClick() { abrirEstadia(QStringLiteral("Despesas"), true); }
+void TFrmUH::TransferirClick() { abrirEstadia(QStringLiteral("Despesas"), true); }
 
 void TFrmUH::ExtratoClick()
 {
@@ -1527,13 +1528,16 @@ void TFrmUH::btnReservasClick()
     if (!ganchos().listaReservas)
         return;
     ganchos().listaReservas();
+    reabrirTipos();
     reabrirLista();
 }
 
 void TFrmUH::btnDespesasAvulsasClick()
 {
-    if (ganchos().despesasAvulsas)
-        ganchos().despesasAvulsas();
+    if (!ganchos().despesasAvulsas)
+        return;
+    ganchos().despesasAvulsas();
+    reabrirLista();
 }
 
 // ---------------------------------------------------------------- touch

@@ -365,7 +365,7 @@ private:
     void cursorMudou();
     void mostrarTouch(const QModelIndex &i);
     void habilitarVistas(bool sim);
-    void abrirEstadia(const QString &op, bool mostrarLista, bool reabrir);
+    void abrirEstadia(const QString &op, bool mostrarLista);
     void concluirManutencao();
     void cancelarReserva();
     void ordenar(MapaUH::Ordem ordem);

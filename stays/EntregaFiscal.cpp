@@ -131,7 +131,7 @@ Orcamento montarOrcamento(const ExtratoConta::Extrato &x, qint64 codigo, const Q
     o.hora = agora.time();
     o.codCliente = QString::number(e.idCliente);
     o.nomeCliente = e.nomeCliente.left(50);
-    o.desconto = e.desconto;
+    o.valor = pagamentos(e);
     o.obs = QStringLiteral("HOS %1").arg(e.id);
 
     QList<ExtratoConta::LinhaExtrato> noites;
@@ -162,25 +162,16 @@ Orcamento montarOrcamento(const ExtratoConta::Extrato &x, qint64 codigo, const Q
     // A night: product 1 "DIARIA", tax situation 17.
     for (const ExtratoConta::LinhaExtrato &l : noites)
         item(1, 1, l.valorUnit, l.valorUnit, QStringLiteral("DIARIA"), QStringLiteral("17"));
-    Dinheiro taxa;
-    for (const ExtratoConta::LinhaExtrato &l : consumo) {
-        const Dinheiro bruto = l.valorUnit * l.qtd;
-        taxa += l.total - bruto;
-        item(l.idPS, l.qtd, l.valorUnit, bruto, l.descricaoProduto.left(60), l.sitTribut);
-    }
-    // The service fee and the addition as items of their own (no product,
-    // not subject to the tax): the document's lines add up to its total.
-    if (!taxa.zero())
-        item(0, 1, taxa, taxa, QStringLiteral("TAXA DE SERVICO"), QStringLiteral("NN"));
-    if (!e.acrescimo.zero())
-        item(0, 1, e.acrescimo, e.acrescimo, QStringLiteral("ACRESCIMO"), QStringLiteral("NN"));
-
-    Dinheiro soma;
-    for (const ItemOrcamento &i : o.itens)
-        soma += i.total;
-    o.valor = soma - o.desconto;
+    // A consumption line at quantity × unit price, without its service fee.
+    for (const ExtratoConta::LinhaExtrato &l : consumo)
+        item(l.idPS, l.qtd, l.valorUnit, l.valorUnit * l.qtd, l.descricaoProduto.left(60), l.sitTribut);
     o.hash = md5(cod + QStringLiteral("1") + o.nomeCliente + o.codCliente + dataMDA(o.emissao) + textoValor(o.valor));
     return o;
+}
+
+Dinheiro pagamentos(const ExtratoConta::Estadia &e)
+{
+    return e.dinheiro + e.visa + e.master + e.hiper + e.cheque + e.nota + e.debVisa + e.debMaster;
 }
 
 PedidoControle montarPedido(const ExtratoConta::Extrato &x, bool apenasConsumo)
@@ -202,14 +193,12 @@ PedidoControle montarPedido(const ExtratoConta::Extrato &x, bool apenasConsumo)
         p.descricao = descricaoConsumo(e.id);
         p.valor = somaConsumo;
     } else {
-        // The whole stay as the statement prints it, with its discount and
-        // addition (a payment by deposit or boleto is not in the stay's columns).
+        // The whole stay: what it was paid, with its discount and addition.
         p.descricao = descricaoHospedagem(e.id);
-        p.valor = x.subtotal;
+        p.valor = pagamentos(e);
         p.desconto = e.desconto;
         p.acrescimo = e.acrescimo;
     }
-    p.valorReceber = p.valor - p.desconto + p.acrescimo;
     p.codCliente = QString::number(e.idCliente).rightJustified(4, QLatin1Char('0'));
     return p;
 }
@@ -270,8 +259,8 @@ Resultado cupomFiscal(const ExtratoConta::Extrato &x)
                     pdv.executar(
                         QStringLiteral("INSERT INTO ORCAMENTO (CODIGO, DTEMISSAO, CODCLIENTE, NOMECLIENTE, CODVENDEDOR, "
                                        "DESCONTO, VALOR, TOTALCUSTO, OBS, NUMERO_DAV, VALIDADE, SITUACAO, FLAG, HORA, HASH) "
-                                       "VALUES (?, ?, ?, ?, 1, ?, ?, 0, ?, ?, ?, 'A', '0', ?, ?)"),
-                        {o.codigo, o.emissao, o.codCliente, o.nomeCliente, o.desconto.paraBanco(), o.valor.paraBanco(),
+                                       "VALUES (?, ?, ?, ?, 1, 0, ?, 0, ?, ?, ?, 'A', '0', ?, ?)"),
+                        {o.codigo, o.emissao, o.codCliente, o.nomeCliente, o.valor.paraBanco(),
                          o.obs, o.codigo, o.emissao, o.hora, o.hash});
                     for (const ItemOrcamento &i : o.itens)
                         pdv.executar(QStringLiteral("INSERT INTO ITEMORCAMENTO (CODIGO, CONTROLE, CODPRODUTO, QTDE, PRECO, "
@@ -364,7 +353,7 @@ Resultado nfce(const ExtratoConta::Extrato &x)
                     ctl.executar(QStringLiteral("INSERT INTO RECEBER_DETALHE (ID_RECEBER, VALOR, DATA_VENC, FORMA_PAG, "
                                                 "USUARIO, DRE, TIPO_CRED, COMPUTAR, CREDIARIO, MAQUINA) "
                                                 "VALUES (?, ?, ?, 'Dinheiro', ?, 'N', 'CREDIARIO', 'N', 'N', 1)"),
-                                 {receber, p.valorReceber.paraBanco(), hoje, usuario});
+                                 {receber, p.valor.paraBanco(), hoje, usuario});
                     ctl.executar(QStringLiteral("INSERT INTO NFE (ID_PEDIDO, NFCE) VALUES (?, 'S')"), {pedido});
                 });
                 gravado = !jaPreparada;

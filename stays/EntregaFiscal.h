@@ -12,10 +12,10 @@
 //   control program's database, then Zentro Controle 5 brought forward or
 //   started.
 //
-// The document's total is built from its items: nights, consumption at
-// quantity × unit price, the service fee and the addition as items of their
-// own and the discount in DESCONTO, so the total always equals its lines.
-// Each companion database is written in one transaction, keys come from its
+// The point of sale reads the document as it always has: VALOR is what the
+// stay was paid (its eight payment columns), DESCONTO "0", one item per
+// night (product 1, "DIARIA") and one per consumption line at quantity ×
+// unit price, without the service fee. Each companion database is written in one transaction, keys come from its
 // generators, and every hand-over is recorded on the stay (ENTREGA_FISCAL)
 // while the stay's row is locked, so two workstations never hand the same
 // stay over twice by accident: a repeat is refused (NFC-e) or confirmed
@@ -78,16 +78,14 @@ struct Orcamento {
     QTime hora;
     QString codCliente;
     QString nomeCliente;    // first 50 characters
-    Dinheiro desconto;
-    Dinheiro valor;         // sum of the items' totals minus the discount
+    Dinheiro valor;         // the stay's eight payment columns
     QString obs;            // "HOS <stay>"
     QString hash;
     QList<ItemOrcamento> itens;
 };
 
 // The pre-sale document of a statement: nights (in their order) then the
-// consumption lines (in theirs), then the service fee ("TAXA DE SERVICO")
-// and the addition ("ACRESCIMO") when there is one.
+// consumption lines (in theirs).
 Orcamento montarOrcamento(const ExtratoConta::Extrato &x, qint64 codigo, const QDateTime &agora);
 
 struct ItemPedido {
@@ -100,12 +98,13 @@ struct ItemPedido {
 struct PedidoControle {
     QList<ItemPedido> itens;  // the consumption lines
     QString descricao;        // "CONSUMO HOSPEDAGEM N° <stay>" / "HOSPEDAGEM N° <stay>"
-    Dinheiro valor;           // consumption at quantity × price / the stay's lines
-    Dinheiro desconto;
+    Dinheiro valor;           // consumption at quantity × price / the stay's payments
+    Dinheiro desconto;        // the stay's, for the whole stay
     Dinheiro acrescimo;
-    Dinheiro valorReceber;    // valor - desconto + acrescimo
     QString codCliente;       // the stay's customer with at least four digits
 };
+// What the stay was paid: its eight payment columns.
+Dinheiro pagamentos(const ExtratoConta::Estadia &e);
 // `apenasConsumo`: NFCE_AP_PROD "S".
 PedidoControle montarPedido(const ExtratoConta::Extrato &x, bool apenasConsumo);
 

@@ -18,7 +18,6 @@ const char *const kMsgCodigoInvalido = "Código de Entrada Inválido!";
 const char *const kMsgDataInvalida = "Data de Entrada Inválida!";
 const char *const kMsgNomeHospede = "Informe o Nome do Hóspede!";
 const char *const kMsgModeloPlaca = "Informe o Modelo e a Placa do Veículo!";
-const char *const kMsgPlacaInvalida = "Placa do Veículo Inválida! Use o formato ABC1234 ou ABC1D23.";
 
 const char *const kColunasLista =
     "W.ID_WALK_IN, W.ID_RESERVA, W.DATA_ENTRADA, W.HORA_ENTRADA, W.DATA_SAIDA, W.HORA_SAIDA, "
@@ -170,7 +169,7 @@ LayoutLista layoutLista(const QString &op, bool restaurante, bool alteraDiaria, 
                             QStringLiteral("Valor da Diária (R$)")};
     } else if (op == QLatin1String("HIST")) {
         esconderComuns();
-        l.formaPag = l.diariasCobradas = true; // not in the hidden set of the history
+        l.formaPag = true; // not in the hidden set of the history
         l.titulo = QStringLiteral("Histórico de Cliente");
         l.historico = true;
     }
@@ -331,12 +330,6 @@ std::optional<Veiculo> veiculo(const QString &modelo, const QString &placa, QStr
     if (m.isEmpty() || p.isEmpty()) {
         if (erro)
             *erro = QString::fromUtf8(kMsgModeloPlaca);
-        return std::nullopt;
-    }
-    static const QRegularExpression formato(QStringLiteral("^[A-Z]{3}-?[0-9][A-Z0-9][0-9]{2}$"));
-    if (!formato.match(p).hasMatch()) {
-        if (erro)
-            *erro = QString::fromUtf8(kMsgPlacaInvalida);
         return std::nullopt;
     }
     return Veiculo{m.left(30), p.left(8)};

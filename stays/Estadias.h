@@ -131,11 +131,10 @@ struct Veiculo {
 // when it cannot be stored.
 std::optional<QString> nomeHospede(const QString &digitado, QString *erro);
 extern const char *const kMsgNomeHospede;
-// A licence plate in one of the Brazilian formats (ABC1234, ABC-1234,
-// ABC1D23) as stored; nullopt with the message otherwise. Empty model or
-// plate gives "Informe o Modelo e a Placa do Veículo!".
+// The vehicle as stored: model and plate upper case and cut to their columns
+// (30 and 8 characters); any plate is taken, a foreign guest's car as well.
+// Empty model or plate gives "Informe o Modelo e a Placa do Veículo!".
 std::optional<Veiculo> veiculo(const QString &modelo, const QString &placa, QString *erro);
 extern const char *const kMsgModeloPlaca;
-extern const char *const kMsgPlacaInvalida;
 
 } // namespace Estadias

@@ -1,5 +1,6 @@
 #include "stays/UnitCadWalkIn.h"
 #include "base/Janela.h"
+#include "rooms/UnitTiposUH.h"
 
 #include "base/CabecalhoTela.h"
 #include "base/Grade.h"
@@ -347,10 +348,7 @@ void TFrmCadWalkIn::montar()
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnConfirmarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TFrmCadWalkIn::btnCancelarClick);
     connect(btnSalvarObs, &QPushButton::clicked, this, &TFrmCadWalkIn::btnSalvarObsClick);
-    connect(btnTiposUH, &QPushButton::clicked, this, [] {
-        if (CadWalkIn::abrirTiposUH)
-            CadWalkIn::abrirTiposUH();
-    });
+    connect(btnTiposUH, &QPushButton::clicked, this, [] { abrirTiposUH(); });
     connect(btnFecharConta, &QPushButton::clicked, this, [this] {
         if (CadWalkIn::fecharConta)
             CadWalkIn::fecharConta(*this);
@@ -421,12 +419,11 @@ void TFrmCadWalkIn::carregarListas()
     cbReserva->clear();
     cbReserva->addItem(QString(), 0);
     QList<Linha> reservas;
-    const QDate hoje = Relogio::hoje();
+    // Every pending reservation, whatever its days: a guest arriving early
+    // must find the one made for later.
     if (novo)
         reservas = c.lerTodas(QStringLiteral("SELECT ID_RESERVA, DATA_ENTRADA, DATA_SAIDA FROM RESERVA WHERE "
-                                             "CONFIRMADA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA <= ? AND "
-                                             "DATA_SAIDA >= ? ORDER BY ID_RESERVA"),
-                              {hoje, hoje});
+                                             "CONFIRMADA = 'N' AND EXCLUIDO = 'N' ORDER BY ID_RESERVA"));
     else if (m_lista && m_lista->campo(QStringLiteral("ID_RESERVA")).toLongLong() > 0)
         reservas = c.lerTodas(QStringLiteral("SELECT ID_RESERVA, DATA_ENTRADA, DATA_SAIDA FROM RESERVA WHERE "
                                              "ID_RESERVA = ?"),

@@ -38,7 +38,6 @@ struct Predefinicao {
 };
 
 // Screens of other parts opened from the form.
-inline std::function<void()> abrirTiposUH;
 // "Fechar Conta (Walk-Out)": the check-out of the stay shown (check-out mode).
 inline std::function<void(TFrmCadWalkIn &form)> fecharConta;
 // The statements of a stay: "Extrato de Conta", "Extrato de Conferência" and,

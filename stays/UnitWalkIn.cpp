@@ -8,6 +8,9 @@
 #include "base/TelaEdicao.h"
 #include "base/Telas.h"
 #include "base/UnitLog.h"
+#include "core/Notificacoes.h"
+#include "core/UnitAlerta.h"
+#include "core/UnitBatePapo.h"
 #include "stays/UnitCadWalkIn.h"
 #include "stays/UnitCorrecoesWalkIn.h"
 
@@ -25,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -139,7 +143,11 @@ TFrmWalkIn::TFrmWalkIn(QWidget *parent) : QDialog(parent)
     montar();
 }
 
-TFrmWalkIn::~TFrmWalkIn() = default;
+TFrmWalkIn::~TFrmWalkIn()
+{
+    if (m_iconeChatInstalado)
+        Notificacoes::iconeChatListaEstadias = m_iconeChatAnterior;
+}
 
 void TFrmWalkIn::montar()
 {
@@ -174,11 +182,16 @@ void TFrmWalkIn::montar()
     topo->addWidget(lblAberto);
     topo->addWidget(lblFechada);
     topo->addWidget(lblCancelada);
-    Image2 = new QLabel(QStringLiteral("Chat (nova)"), this);
-    Image2->setToolTip(QStringLiteral("Chegou mensagem para você"));
+    const auto iconeChat = [this](QStyle::StandardPixmap figura, const QString &dica) {
+        auto *l = new QLabel(this);
+        l->setPixmap(style()->standardIcon(figura).pixmap(32, 32));
+        l->setToolTip(dica);
+        l->setCursor(Qt::PointingHandCursor);
+        return l;
+    };
+    Image2 = iconeChat(QStyle::SP_MessageBoxCritical, QStringLiteral("Chegou mensagem para você"));
     Image2->hide();
-    Image7 = new QLabel(QStringLiteral("Chat"), this);
-    Image7->setToolTip(QStringLiteral("Abrir Chat, Você não possui novas mensagens"));
+    Image7 = iconeChat(QStyle::SP_MessageBoxInformation, QStringLiteral("Abrir Chat, Você não possui novas mensagens"));
     Image2->installEventFilter(this);
     Image7->installEventFilter(this);
     topo->addWidget(Image2);
@@ -346,6 +359,7 @@ void TFrmWalkIn::aplicarLayout()
     btnFormaPag->setVisible(l.formaPag);
     btnDiariasCobradas->setVisible(l.diariasCobradas);
     btnEmissaoNF->setVisible(l.emissaoNF);
+    btnDespesasAvulsas->setEnabled(bool(ListaEstadias::despesasAvulsas));
     mnNova->setVisible(l.menuF2);
     mnAlterar->setVisible(l.menuInsert);
     mnFiltros->setVisible(l.menuF3);
@@ -360,6 +374,11 @@ void TFrmWalkIn::showEvent(QShowEvent *e)
     if (m_mostrada)
         return;
     m_mostrada = true;
+    // While the list is open the one-second tick switches its chat icons;
+    // a list opened over another one gives them back when it closes.
+    m_iconeChatAnterior = Notificacoes::iconeChatListaEstadias;
+    Notificacoes::iconeChatListaEstadias = [this](bool novas) { mostrarIconeChat(novas); };
+    m_iconeChatInstalado = true;
     AcaoAtual(QStringLiteral("Entrada de Hóspedes"));
     aplicarLayout();
     imgFundo->setPixmap(imagemPadrao());
@@ -539,6 +558,20 @@ void TFrmWalkIn::btnDespesasAvulsasClick()
         ListaEstadias::despesasAvulsas();
 }
 
+void TFrmWalkIn::mostrarIconeChat(bool novas)
+{
+    Image2->setVisible(novas);
+    Image7->setVisible(!novas);
+}
+
+void TFrmWalkIn::abrirChat(bool novas)
+{
+    // From the new-message icon the slid-in notice goes away first.
+    if (novas && FrmAlerta)
+        FrmAlerta->close();
+    abrirBatePapo();
+}
+
 void TFrmWalkIn::btnFiltrosClick()
 {
     pnlFiltros->show();
@@ -659,8 +692,7 @@ bool TFrmWalkIn::eventFilter(QObject *o, QEvent *e)
     if (e->type() == QEvent::FocusOut && (o == Edit1))
         ColorirEdit(Edit1, false);
     if (e->type() == QEvent::MouseButtonRelease && (o == Image2 || o == Image7)) {
-        if (ListaEstadias::chat)
-            ListaEstadias::chat();
+        abrirChat(o == Image2);
         return true;
     }
     return QDialog::eventFilter(o, e);

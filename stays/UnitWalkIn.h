@@ -143,6 +143,11 @@ private:
     void abrirFormulario(const QString &opAntes, const QString &opDepois);
     void escolhaFiltro();
 
+    void mostrarIconeChat(bool novas);
+    void abrirChat(bool novas);
+
+    std::function<void(bool)> m_iconeChatAnterior;
+    bool m_iconeChatInstalado = false;
     Estadias::LayoutLista m_layout;
     Estadias::Consulta m_consulta;
     bool m_mostrada = false;
@@ -168,10 +173,9 @@ void abrirFormulario(TFrmWalkIn &lista);
 // One customer's stays ("HIST").
 void abrirHistorico(qint64 cliente);
 
-// Screens of other parts the list opens; an unset one leaves its button
-// without effect.
+// The counter-sales screen, set by the subsystem that has it; while unset
+// the list's "Despesas Avulsas" is disabled.
 inline std::function<void()> despesasAvulsas;
-inline std::function<void()> chat;
 // Asks the main window to close (leaving the restaurant terminal).
 inline std::function<void()> fecharPrincipal;
 

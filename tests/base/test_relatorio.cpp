@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsView>
+#include <QScrollBar>
 #include <QImage>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
@@ -223,6 +225,39 @@ TEST_F(RelatorioTeste, RelatorioVazioAvisaNaoMostraENaoRegistra)
     EXPECT_EQ(msg->pendentes(), 0);
     EXPECT_FALSE(aberta);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG")), 0);
+}
+
+// The preview opens at the page's width, showing the top of page 1.
+TEST_F(RelatorioTeste, VisualizacaoAbreNaLarguraDaPaginaNoTopoDaPrimeira)
+{
+    Relatorio rel(QStringLiteral("Relatório de Consumo"));
+    preencher(rel);
+    for (int i = 0; i < 150; ++i) // two pages at least
+        rel.linha({QDate(2025, 3, 3), "ÁGUA", 1, Dinheiro::deCentavos(100)});
+    // Shown at one size, then given another by the window manager (maximised).
+    for (const QSize tamanho : {QSize(1280, 1000), QSize(800, 600)}) {
+        SCOPED_TRACE(tamanho.width());
+        TFrmVisualizaRelatorio t(rel);
+        t.setWindowState(Qt::WindowNoState);
+        t.resize(640, 480);
+        t.show();
+        QApplication::processEvents();
+        t.resize(tamanho);
+        QApplication::processEvents();
+        QApplication::processEvents();
+        auto *previa = t.findChild<QPrintPreviewWidget *>();
+        ASSERT_NE(previa, nullptr);
+        ASSERT_GE(previa->pageCount(), 2);
+        auto *vista = previa->findChild<QGraphicsView *>();
+        ASSERT_NE(vista, nullptr);
+        EXPECT_EQ(previa->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        EXPECT_EQ(previa->currentPage(), 1);
+        EXPECT_EQ(vista->verticalScrollBar()->value(), vista->verticalScrollBar()->minimum());
+        // The page fills the view's width.
+        const qreal largura = t.impressora()->pageLayout().fullRectPixels(t.impressora()->resolution()).width();
+        const qreal naTela = largura * previa->zoomFactor() * vista->logicalDpiX() / t.impressora()->resolution();
+        EXPECT_NEAR(naTela, vista->viewport()->width(), vista->viewport()->width() * 0.15);
+    }
 }
 
 TEST_F(RelatorioTeste, VisualizacaoMaximizadaDepoisRegistraImpressao)

@@ -170,7 +170,8 @@ TEST_F(Produtos_, CompraSomaEstoqueSoComQuantidadeInteiraPositiva)
         const char *quantidade;
         QString mensagem;
     } recusas[] = {{"0", Produtos::kMsgInformeQuantidade},   {"", Produtos::kMsgInformeQuantidade},
-                   {"000", Produtos::kMsgInformeQuantidade}, {"-1", Produtos::kMsgQuantidadeInvalida},
+                   {"000", Produtos::kMsgInformeQuantidade}, {"-0", Produtos::kMsgInformeQuantidade},
+                   {"--1", Produtos::kMsgQuantidadeInvalida}, {"- 1", Produtos::kMsgQuantidadeInvalida},
                    {"abc", Produtos::kMsgQuantidadeInvalida}, {"1,5", Produtos::kMsgQuantidadeInvalida},
                    {"1.000", Produtos::kMsgQuantidadeInvalida}};
     for (const auto &c : recusas) {
@@ -196,6 +197,15 @@ TEST_F(Produtos_, CompraSomaEstoqueSoComQuantidadeInteiraPositiva)
     EXPECT_FALSE(f->pnlCompra->isVisible());
     EXPECT_TRUE(f->dbgPS->isEnabled());
     EXPECT_EQ(f->lista->texto(QStringLiteral("ESTOQUE")), "16");
+
+    // A negative quantity corrects the stock down and is logged like a purchase.
+    f->btnCompra->click();
+    f->edtQuantidade->setText(QStringLiteral("-5"));
+    msg->esperar(Produtos::kMsgProdutoAdicionado);
+    f->btnConfirmarCompra->click();
+    EXPECT_EQ(msg->pendentes(), 0);
+    EXPECT_EQ(linha(cerveja).inteiro(QStringLiteral("ESTOQUE")), 11);
+    EXPECT_EQ(logs().value(1), QStringLiteral("ADMIN|Realizou Compra de Produto -> Código %1 (CERVEJA - -5)").arg(cerveja));
 
     // Without a product chosen.
     EXPECT_EQ(Produtos::comprar(0, {}, QStringLiteral("3")).mensagem, Produtos::kMsgSelecioneProduto);

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -325,6 +326,132 @@ TEST_F(Clientes_, TrocaDeTipoLimpaDocumentoVerificado)
     msg->esperar(QStringLiteral("CNPJ Inválido!"));
     f.btnConfirmarClick();
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM CLIENTE")), 1);
+}
+
+// F10 with the cursor still in the document field confirms what it holds now.
+TEST_F(Clientes_, F10NoCampoDoCpfVerificaODigitado)
+{
+    parametro(QStringLiteral("VERIF_CPF_CNPJ"), QStringLiteral("S"));
+    const struct {
+        const char *cpf;
+        const char *mensagem; // nullptr: saved
+    } casos[] = {
+        {"12345678062", nullptr},
+        {"12345678063", "CPF Inválido!"},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.cpf);
+        TFrmCadClientes f(QStringLiteral("I"));
+        f.show();
+        ativar(&f);
+        f.edtRG_InscEst->setText(QStringLiteral("MG-1"));
+        f.edtNome->setText(QStringLiteral("CARLOS"));
+        f.edtCpf_Cnpj->setFocus();
+        f.edtCpf_Cnpj->setCursorPosition(0);
+        digitar(f.edtCpf_Cnpj, QString::fromLatin1(c.cpf));
+        ASSERT_EQ(focado(), f.edtCpf_Cnpj);
+        if (c.mensagem)
+            msg->esperar(QString::fromUtf8(c.mensagem));
+        else
+            msg->esperar(QStringLiteral("Cliente Cadastrado com Sucesso! Deseja Cadastrar Outro Cliente?"), Nao);
+        tecla(f.edtCpf_Cnpj, Qt::Key_F10);
+        EXPECT_EQ(msg->pendentes(), 0);
+        EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM CLIENTE WHERE CNPJ_CPF = ?"),
+                         {QStringLiteral("123.456.780-62")}),
+                  1);
+    }
+}
+
+// Clicking into an empty masked field puts the cursor at its first
+// position, so the digits typed next are taken.
+TEST_F(Clientes_, CampoComMascaraVazioRecebeODigitadoAposClique)
+{
+    TFrmCadClientes f(QStringLiteral("I"));
+    f.show();
+    ativar(&f);
+    const auto clicarNoFim = [](QLineEdit *e) {
+        const QPointF p(e->width() - 4, e->height() / 2);
+        QMouseEvent press(QEvent::MouseButtonPress, p, e->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, p, e->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        e->setFocus(Qt::MouseFocusReason);
+        QApplication::sendEvent(e, &press);
+        QApplication::sendEvent(e, &release);
+    };
+    const struct {
+        QLineEdit *TFrmCadClientes::*campo;
+        const char *digitos;
+        const char *visto;
+    } casos[] = {
+        {&TFrmCadClientes::edtCpf_Cnpj, "12345678062", "123.456.780-62"},
+        {&TFrmCadClientes::edtCEP, "35400000", "35400-000"},
+        {&TFrmCadClientes::edtFone, "3135510000", "(31)3551-0000"},
+    };
+    for (const auto &c : casos) {
+        QLineEdit *e = f.*c.campo;
+        SCOPED_TRACE(e->objectName().toStdString());
+        clicarNoFim(e);
+        ASSERT_FALSE(e->inputMask().isEmpty());
+        EXPECT_EQ(e->cursorPosition(), 0);
+        digitar(e, QString::fromLatin1(c.digitos));
+        EXPECT_EQ(e->displayText(), QString::fromUtf8(c.visto));
+    }
+}
+
+// A birth date typed key by key is the date typed.
+TEST_F(Clientes_, DataDeNascimentoDigitadaEAData)
+{
+    parametro(QStringLiteral("VERIF_CPF_CNPJ"), QStringLiteral("N"));
+    TFrmCadClientes f(QStringLiteral("I"));
+    f.show();
+    ativar(&f);
+    const struct {
+        const char *texto;
+        bool clique; // entered by a click on the year, otherwise by Tab
+    } casos[] = {{"15031985", false}, {"15/03/1985", false}, {"15031985", true}, {"15/3/1985", true}};
+    for (const auto &c : casos) {
+        const char *t = c.texto;
+        SCOPED_TRACE(std::string(t) + (c.clique ? " clique" : " tab"));
+        f.edtDataNasc->setDate(QDate(1900, 1, 1));
+        f.edtEmail->setFocus(Qt::TabFocusReason);
+        if (c.clique) {
+            QWidget *alvo = f.edtDataNasc->findChild<QLineEdit *>();
+            const QPointF p(alvo->width() - 30, alvo->height() / 2);
+            f.edtDataNasc->setFocus(Qt::MouseFocusReason);
+            QMouseEvent press(QEvent::MouseButtonPress, p, alvo->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, p, alvo->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
+                                Qt::NoModifier);
+            QApplication::sendEvent(f.edtDataNasc, &press);
+            QApplication::sendEvent(f.edtDataNasc, &release);
+        } else {
+            f.edtDataNasc->setFocus(Qt::TabFocusReason);
+        }
+        QApplication::processEvents();
+        for (QChar ch : QString::fromLatin1(t))
+            tecla(focado(), ch == QLatin1Char('/') ? Qt::Key_Slash : Qt::Key_0 + (ch.unicode() - '0'), Qt::NoModifier,
+                  QString(ch));
+        EXPECT_EQ(f.edtDataNasc->date(), QDate(1985, 3, 15));
+        tecla(focado(), Qt::Key_Tab);
+        EXPECT_EQ(f.edtDataNasc->date(), QDate(1985, 3, 15));
+    }
+}
+
+// The list opens with the cursor in the name search; "Sair - (Ctrl + X)"
+// leaves it from there, and the typed name is not cut.
+TEST_F(Clientes_, CtrlXNaBuscaSaiDaLista)
+{
+    TFrmClientes lista;
+    lista.show();
+    ativar(&lista);
+    lista.edtNome->setFocus();
+    digitar(lista.edtNome, QStringLiteral("MAR"));
+    lista.edtNome->selectAll();
+    ASSERT_EQ(focado(), lista.edtNome);
+    tecla(lista.edtNome, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(lista.isVisible());
+    EXPECT_EQ(lista.edtNome->text(), QStringLiteral("MAR"));
 }
 
 TEST_F(Clientes_, AlteracaoGravaPorParametrosComLogEFotoPadrao)

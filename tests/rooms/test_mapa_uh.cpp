@@ -546,6 +546,52 @@ TEST_F(MapaUHTeste, EstadiaAbertaNosModos)
     EXPECT_EQ(estadias.size(), 4);
 }
 
+// The map left open behind a screen it opened shows the rooms as they are
+// once that screen closes: a check-out from the consumption form, a room
+// change from the movements list, a reservation made meanwhile.
+TEST_F(MapaUHTeste, MapaAtualizadoQuandoATelaAbertaDeleFecha)
+{
+    const struct {
+        const char *acao;
+        void (TFrmUH::*clique)();
+    } casos[] = {
+        {"Saída", &TFrmUH::SaidaClick},
+        {"Pagamento", &TFrmUH::PagamentoClick},
+        {"Despesas", &TFrmUH::DespesasClick},
+        {"Itens", &TFrmUH::ItensClick},
+        {"Qtd. Hóspedes", &TFrmUH::QtdHospedesClick},
+        {"Valor da Diária", &TFrmUH::ValorDiariaClick},
+        {"Transferir", &TFrmUH::TransferirClick},
+        {"Reservas", &TFrmUH::btnReservasClick},
+        {"Despesas Avulsas", &TFrmUH::btnDespesasAvulsasClick},
+    };
+    const Hotel h = hotel();
+    // What the other screen does while the map waits: the guest leaves.
+    const auto fecharEstadia = [&] {
+        banco().executar(QStringLiteral("UPDATE WALK_IN SET BAIXA = 'S' WHERE ID_WALK_IN = ?"), {h.entrada});
+        banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'M', MANUTENCAO = 'LIMPEZA' WHERE ID_UH = ?"),
+                         {h.ocupada});
+    };
+    MapaUH::Ganchos &g = MapaUH::ganchos();
+    g.estadia = [&](const MapaUH::AcaoEstadia &) { fecharEstadia(); };
+    g.listaReservas = fecharEstadia;
+    g.despesasAvulsas = fecharEstadia;
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.acao);
+        banco().executar(QStringLiteral("UPDATE WALK_IN SET BAIXA = 'N' WHERE ID_WALK_IN = ?"), {h.entrada});
+        banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O', MANUTENCAO = '' WHERE ID_UH = ?"), {h.ocupada});
+        TFrmUH f;
+        f.show();
+        ASSERT_TRUE(f.selecionar(h.ocupada));
+        ASSERT_EQ(f.tUH->quarto(f.tUH->linhaDe(h.ocupada))->situacao, QStringLiteral("O"));
+        (f.*c.clique)();
+        const int linha = f.tUH->linhaDe(h.ocupada);
+        ASSERT_GE(linha, 0);
+        EXPECT_EQ(f.tUH->quarto(linha)->situacao, QStringLiteral("M"));
+        EXPECT_EQ(f.tUH->index(linha, ModeloMapaUH::ColHospede).data().toString(), QString());
+    }
+}
+
 TEST_F(MapaUHTeste, SemMovimentosNaoEditaUHs)
 {
     hotel();

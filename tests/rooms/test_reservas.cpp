@@ -1,6 +1,7 @@
 // Reservations: the form's checks and saves, the room states they set, the
 // list's period view with its free rooms, deletion and search, and two
 // workstations reserving the same room and day at once.
+#include "base/Janela.h"
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "rooms/Reservas.h"
@@ -274,11 +275,51 @@ TEST_F(Reservas_, ClienteRestritoOuListaNegraNaoEOferecidoNemAceito)
         ASSERT_TRUE(r.has_value());
         EXPECT_EQ(r->mensagem, QStringLiteral("Cliente Inválido!"));
     }
-    Reservas::Dados d = dados(uh101, kHoje, kHoje);
-    d.pessoas = QStringLiteral("3"); // the type has rates for one and two persons
-    const auto r = Reservas::verificarDisponibilidade(d, kHoje);
-    ASSERT_TRUE(r.has_value());
-    EXPECT_EQ(r->mensagem, QStringLiteral("Quantidade de Pessoas Maior que a Permitida para o Tipo de UH (2)!"));
+}
+
+// The type has rates for one and two persons only; a family of five is still
+// booked, as the check-in would take it in.
+TEST_F(Reservas_, FamiliaMaiorQueAsTarifasDoTipoEReservada)
+{
+    TFrmReservas lista;
+    lista.OP = QStringLiteral("I");
+    TFrmCadReservas f(&lista);
+    preencher(f, uh101, kHoje.addDays(1), kHoje.addDays(2), QStringLiteral("5"));
+    msg->esperar(QStringLiteral("Reserva Cadastrada com Sucesso! Deseja Cadastrar Outra?"), Mensagem::Nao);
+    f.btnConfirmarClick();
+    EXPECT_EQ(msg->pendentes(), 0);
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM RESERVA WHERE ID_UH = ? AND QTD_PESSOAS = 5"), {uh101}), 1);
+}
+
+// Leaving the list by any way refreshes the main window's alerts.
+TEST_F(Reservas_, SairPorQualquerCaminhoAtualizaOsAlertas)
+{
+    struct Registro : Janela::Servico {
+        int alertas = 0;
+        void atualizarAlertas(bool) override { ++alertas; }
+    } janela;
+    Janela::instalar(&janela);
+    const struct {
+        const char *caminho;
+        std::function<void(TFrmReservas &)> sair;
+    } casos[] = {
+        {"Sair", [](TFrmReservas &l) { l.btnSair->click(); }},
+        {"Ctrl+X", [](TFrmReservas &l) { tecla(focado(), Qt::Key_X, Qt::ControlModifier); }},
+        {"Esc", [](TFrmReservas &l) { tecla(focado() ? focado() : &l, Qt::Key_Escape); }},
+        {"fechar a janela", [](TFrmReservas &l) { l.close(); }},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.caminho);
+        janela.alertas = 0;
+        TFrmReservas lista;
+        lista.show();
+        ativar(&lista);
+        lista.activateWindow();
+        c.sair(lista);
+        EXPECT_FALSE(lista.isVisible());
+        EXPECT_EQ(janela.alertas, 1);
+    }
+    Janela::instalar(nullptr);
 }
 
 TEST_F(Reservas_, AlteracaoMoveDiasEEstadosEntreQuartos)

@@ -6,6 +6,7 @@
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "finance/UnitRelRecibo.h"
+#include "rooms/UnitTiposUH.h"
 #include "stays/Estadias.h"
 #include "stays/UnitBuscarVeiculo.h"
 #include "stays/UnitCadWalkIn.h"
@@ -374,18 +375,30 @@ TEST_F(FormularioEstadiaTeste, ItensPadraoSaoOsDaUltimaUHEscolhida)
     });
 }
 
-TEST_F(FormularioEstadiaTeste, OfertaDeReservaSoParaReservasVivasPendentesDeHoje)
+TEST_F(FormularioEstadiaTeste, OfertaDeReservaDeHojeESeletorComTodasAsPendentes)
 {
     // Only the last one qualifies: deleted, confirmed, future and past ones are not offered.
     reserva(ana, uh101, kHoje, kHoje.addDays(2), QStringLiteral("N"), QStringLiteral("S"));
     reserva(ana, uh101, kHoje, kHoje.addDays(2), QStringLiteral("S"), QStringLiteral("N"));
-    reserva(ana, uh101, kHoje.addDays(1), kHoje.addDays(2), QStringLiteral("N"), QStringLiteral("N"));
-    reserva(ana, uh101, kHoje.addDays(-5), kHoje.addDays(-1), QStringLiteral("N"), QStringLiteral("N"));
+    const qint64 futura =
+        reserva(bia, uh201, kHoje.addDays(1), kHoje.addDays(2), QStringLiteral("N"), QStringLiteral("N"));
+    const qint64 passada =
+        reserva(ana, uh101, kHoje.addDays(-5), kHoje.addDays(-1), QStringLiteral("N"), QStringLiteral("N"));
     comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
-        // The selector offers none of them either.
-        EXPECT_EQ(f->cbReserva->count(), 1);
         escolher(f->cbUH, uh101);
         EXPECT_EQ(f->cbReserva->currentData().toLongLong(), 0);
+        // The selector lists every pending reservation, whatever its days:
+        // a guest arriving a day early picks the one made for tomorrow.
+        QList<qint64> listadas;
+        for (int i = 1; i < f->cbReserva->count(); ++i)
+            listadas.append(f->cbReserva->itemData(i).toLongLong());
+        EXPECT_EQ(listadas, (QList<qint64>{futura, passada}));
+        EXPECT_EQ(f->cbReserva->itemText(f->cbReserva->findData(futura)),
+                  QString::number(futura) + QStringLiteral("   11/03/2026 a 12/03/2026"));
+        escolher(f->cbReserva, futura);
+        EXPECT_EQ(f->cbCliente->currentData().toLongLong(), bia);
+        EXPECT_EQ(f->cbUH->currentData().toLongLong(), uh201);
+        EXPECT_EQ(f->edtNumPessoas->text(), QStringLiteral("2"));
     });
     EXPECT_TRUE(msg->mostradas().isEmpty());
 
@@ -447,15 +460,16 @@ TEST_F(FormularioEstadiaTeste, HospedesEVeiculosDeEstadiaExistenteComTextosLivre
     const qint64 e = estadia(ana, uh101, QStringLiteral("N"));
     comFormulario(QStringLiteral("Saída"), e, [&](TFrmCadWalkIn *f) {
         // Guests of an existing stay are added by the stay list's corrections;
-        // vehicles here, with the plate checked.
+        // vehicles here: a model and a plate, any plate (a foreign car too).
         f->btnVeiculosClick();
         f->btnIncluirVeiculoClick();
         const struct {
             const char *modelo, *placa, *mensagem;
         } casos[] = {
             {"", "ABC1234", "Informe o Modelo e a Placa do Veículo!"},
-            {"GOL", "12345678", "Placa do Veículo Inválida! Use o formato ABC1234 ou ABC1D23."},
+            {"GOL", "   ", "Informe o Modelo e a Placa do Veículo!"},
             {"FUSCA D'ÁVILA", "abc-1234", nullptr},
+            {"PEUGEOT", "ab 123 c", nullptr},
         };
         for (const auto &c : casos) {
             f->edtModelo->setText(QString::fromUtf8(c.modelo));
@@ -465,7 +479,8 @@ TEST_F(FormularioEstadiaTeste, HospedesEVeiculosDeEstadiaExistenteComTextosLivre
             f->btnConfirmarVeiculoClick();
             EXPECT_EQ(msg->pendentes(), 0);
         }
-        EXPECT_EQ(linhas(f->dbgVeiculos), QStringList{QStringLiteral("FUSCA D'ÁVILA|ABC-1234")});
+        EXPECT_EQ(linhas(f->dbgVeiculos),
+                  (QStringList{QStringLiteral("FUSCA D'ÁVILA|ABC-1234"), QStringLiteral("PEUGEOT|AB 123 C")}));
         // Observation kept as typed, quotes included.
         f->edtObs->setText(QStringLiteral("CHEGA ÀS 22H, D'ÁVILA"));
         msg->esperar(QStringLiteral("Observação Atualizada!"));
@@ -479,7 +494,7 @@ TEST_F(FormularioEstadiaTeste, HospedesEVeiculosDeEstadiaExistenteComTextosLivre
         f->btnVeiculosClick();
         f->btnIncluirVeiculoClick();
         Telas::interceptar<TFrmBuscarVeiculo>([](TFrmBuscarVeiculo *b) {
-            EXPECT_EQ(b->DBGrid1->rowCount(), 1);
+            EXPECT_EQ(b->DBGrid1->rowCount(), 2);
             b->escolher();
             return int(QDialog::Accepted);
         });
@@ -775,3 +790,18 @@ TEST_F(FormularioEstadiaTeste, FrigobarDaNovaEntradaSoNaConfirmacao)
 
 } // namespace
 
+
+TEST_F(FormularioEstadiaTeste, TiposDeUHAbreAListaDeTipos)
+{
+    int abertas = 0;
+    Telas::interceptar<TFrmTiposUH>([&](TFrmTiposUH *) {
+        ++abertas;
+        return int(QDialog::Rejected);
+    });
+    comFormulario(QStringLiteral("I"), 0, [&](TFrmCadWalkIn *f) {
+        ASSERT_TRUE(f->btnTiposUH->isVisibleTo(f));
+        ASSERT_TRUE(f->btnTiposUH->isEnabled());
+        f->btnTiposUH->click();
+    });
+    EXPECT_EQ(abertas, 1);
+}

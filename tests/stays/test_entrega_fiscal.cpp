@@ -49,7 +49,8 @@ protected:
                                   "VALUES (502, 50, ?, 3.5, 'FF')"),
                    {u8("ÁGUA MINERAL")});
         // Stay 12: three nights of 150,00, beer 2 × 10,00 at 10 %, water
-        // 3 × 3,50 without fee, discount 5,00 and addition 2,50.
+        // 3 × 3,50 without fee, discount 5,00 and addition 2,50 (480,00); paid
+        // 300,00 in cash, the rest by bank deposit (not kept in the stay).
         b.executar(QStringLiteral("INSERT INTO WALK_IN (ID_WALK_IN, DATA_ENTRADA, HORA_ENTRADA, DATA_SAIDA, HORA_SAIDA, "
                                   "ID_CLIENTE, ID_UH, QTD_ADULTOS, VALOR_DIARIA, BAIXA, DESCONTO, ACRESCIMO, DINHEIRO) "
                                   "VALUES (12, ?, '14:00:00', ?, '11:00:00', 7, ?, 2, 150, 'S', 5, 2.5, 300)"),
@@ -167,19 +168,20 @@ TEST_F(EntregaFiscalTeste, DigestoMd5SobreTextoWindows1252)
         EXPECT_EQ(EntregaFiscal::textoValor(reais(v.dinheiro)), QString::fromLatin1(v.texto)) << v.dinheiro;
 }
 
-TEST_F(EntregaFiscalTeste, OrcamentoComItensQueSomamOTotalEDigestos)
+TEST_F(EntregaFiscalTeste, OrcamentoComPagamentosDaEstadiaNoitesEConsumoSemTaxaEDigestos)
 {
     TFrmRelExtratoConta f;
     f.definirChave(12);
     f.rbCupomFiscal->setChecked(true);
     f.btnImprimirClick();
 
-    // Three nights, the two consumption lines without fee, the fee and the
-    // addition as items; the discount in DESCONTO; VALOR = items - discount.
+    // As the point of sale reads it: DESCONTO 0, VALOR what the stay's
+    // payment columns hold, the three nights then the two consumption lines
+    // at quantity × price, without the fee; no line for fee or addition.
     EXPECT_EQ(linhasPdv(QStringLiteral("SELECT CODIGO, DTEMISSAO, CODCLIENTE, NOMECLIENTE, CODVENDEDOR, DESCONTO, VALOR, "
                                        "TOTALCUSTO, OBS, NUMERO_DAV, VALIDADE, SITUACAO, FLAG, HORA, HASH FROM ORCAMENTO")),
-              QStringList{u8("42|12/03/2026|7|JOÃO D'ÁVILA|1|5.00|480.00|0.00|HOS 12|42|12/03/2026|A|0|15:30:00|"
-                             "957F5DFCF5146194A05736B1277755A2")});
+              QStringList{u8("42|12/03/2026|7|JOÃO D'ÁVILA|1|0.00|300.00|0.00|HOS 12|42|12/03/2026|A|0|15:30:00|"
+                             "CC9BA724A10F0B1AE9283C745FCF2FCF")});
     EXPECT_EQ(linhasPdv(QStringLiteral("SELECT CODIGO, CONTROLE, CODPRODUTO, QTDE, PRECO, TOTALITEN, CUSTO, TABELA, "
                                        "DESCRICAO, MAODEOBRA, CANCELADO, HASH FROM ITEMORCAMENTO ORDER BY CONTROLE")),
               (QStringList{
@@ -188,12 +190,7 @@ TEST_F(EntregaFiscalTeste, OrcamentoComItensQueSomamOTotalEDigestos)
                   u8("42|3|1|1.0000|150.0000|150.0000|0.0000|V|DIARIA|N|N|F2A6446C393267EE72B0EB3A81B34D95"),
                   u8("42|4|501|2.0000|10.0000|20.0000|0.0000|V|CERVEJA LONG NECK|N|N|3191314EAE22F10EACF65B0E86916A61"),
                   u8("42|5|502|3.0000|3.5000|10.5000|0.0000|V|ÁGUA MINERAL|N|N|FE11CD8478F52B9724ED700E14F8BBFA"),
-                  u8("42|6|0|1.0000|2.0000|2.0000|0.0000|V|TAXA DE SERVICO|N|N|F9927D1557E217DBD799D18EFB63F07C"),
-                  u8("42|7|0|1.0000|2.5000|2.5000|0.0000|V|ACRESCIMO|N|N|C273973E658D05C7267067B391B86F55"),
               }));
-    // The document's total is the statement's total.
-    ASSERT_TRUE(f.ultimoExtrato.has_value());
-    EXPECT_EQ(f.ultimoExtrato->total, reais("480,00"));
     EXPECT_EQ(entregas("PDV"), 1);
     EXPECT_EQ(logs().last(), QStringLiteral("ADMIN|Impressão de Relatório"));
 
@@ -212,7 +209,7 @@ TEST_F(EntregaFiscalTeste, OrcamentoComItensQueSomamOTotalEDigestos)
     msg->esperar(pergunta, Mensagem::Sim);
     f.btnImprimirClick();
     EXPECT_EQ(linhasPdv(QStringLiteral("SELECT CODIGO, VALOR FROM ORCAMENTO ORDER BY CODIGO")),
-              (QStringList{QStringLiteral("42|480.00"), QStringLiteral("43|480.00")}));
+              (QStringList{QStringLiteral("42|300.00"), QStringLiteral("43|300.00")}));
     EXPECT_EQ(entregas("PDV"), 2);
     QThread::msleep(300); // a second start, had there been one, would have written by now
     EXPECT_EQ(inicios(pdv, 1).size(), 1);
@@ -234,7 +231,7 @@ TEST_F(EntregaFiscalTeste, FalhaAoRegistrarNaEstadiaSeRepeteSemDuplicar)
         << msg->mostradas()[0].texto.toStdString();
     EXPECT_TRUE(msg->mostradas()[0].texto.contains(QStringLiteral("registro recusado pelo teste")));
     EXPECT_EQ(linhasPdv(QStringLiteral("SELECT CODIGO FROM ORCAMENTO")).size(), 1);
-    EXPECT_EQ(linhasPdv(QStringLiteral("SELECT COUNT(*) FROM ITEMORCAMENTO")), QStringList{QStringLiteral("7")});
+    EXPECT_EQ(linhasPdv(QStringLiteral("SELECT COUNT(*) FROM ITEMORCAMENTO")), QStringList{QStringLiteral("5")});
     EXPECT_EQ(entregas("PDV"), 0);
 
     // Repeated once the stay can record again: the document is found and
@@ -336,13 +333,15 @@ TEST_F(EntregaFiscalTeste, NfceSoConsumoRecusaRepeticaoEIniciaControleUmaVez)
 TEST_F(EntregaFiscalTeste, NfceDaHospedagemInteiraEClienteDesconhecido)
 {
     parametro(QStringLiteral("NFCE_AP_PROD"), QStringLiteral("N"));
+    // The payments spread over several of the stay's columns.
+    banco().executar(QStringLiteral("UPDATE WALK_IN SET VISA = 100, NOTA = 50, DEBMASTER = 30.25 WHERE ID_WALK_IN = 12"));
     msg->esperar(EntregaFiscal::kMsgSucessoNfce);
     EXPECT_EQ(EntregaFiscal::nfce(extrato()), EntregaFiscal::Resultado::Enviado);
-    // Nights and consumption with its fee (482,50), the stay's discount and
-    // addition; the instalment is what is owed.
+    // What the stay's payment columns hold, with its discount and addition;
+    // the instalment is the same payments' sum.
     EXPECT_EQ(linhasControle(QStringLiteral("SELECT DESCRICAO, VALOR, DESCONTO, ACRESCIMO, ID_CLIENTE FROM RECEBER")),
-              QStringList{u8("HOSPEDAGEM N° 12|482.50|5.00|2.50|000.000.000-00")});
-    EXPECT_EQ(linhasControle(QStringLiteral("SELECT VALOR FROM RECEBER_DETALHE")), QStringList{QStringLiteral("480.00")});
+              QStringList{u8("HOSPEDAGEM N° 12|480.25|5.00|2.50|000.000.000-00")});
+    EXPECT_EQ(linhasControle(QStringLiteral("SELECT VALOR FROM RECEBER_DETALHE")), QStringList{QStringLiteral("480.25")});
 
     // Customer keys with at least four digits.
     ExtratoConta::Extrato x = extrato();

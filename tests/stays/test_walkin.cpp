@@ -4,6 +4,9 @@
 // the carrier of the stay form across a nested customer history.
 #include "base/Relogio.h"
 #include "base/Telas.h"
+#include "core/Notificacoes.h"
+#include "core/UnitAlerta.h"
+#include "core/UnitBatePapo.h"
 #include "stays/Estadias.h"
 #include "stays/UnitCadWalkIn.h"
 #include "stays/UnitWalkIn.h"
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QMouseEvent>
 #include <QTableView>
 
 namespace {
@@ -153,15 +157,16 @@ TEST_F(ListaEstadiasTeste, LayoutsPorModoEDireitos)
         bool movimentos;
         const char *titulo;
         int linhas;
-        bool nova, despesas, itens, alterarUH, diaria, avulsas, excluir, nf, alterarEntrada;
+        bool nova, despesas, itens, alterarUH, diaria, avulsas, excluir, nf, alterarEntrada, cobradas, formaPag;
     } casos[] = {
-        {"", "NORMA", true, "Entrada de Hóspedes (Walk-In)", 2, false, false, false, false, false, false, true, true, false},
-        {"Despesas", "NORMA", true, "Movimentações", 1, false, true, true, true, true, true, false, true, false},
+        {"", "NORMA", true, "Entrada de Hóspedes (Walk-In)", 2, false, false, false, false, false, false, true, true, false, true, true},
+        {"Despesas", "NORMA", true, "Movimentações", 1, false, true, true, true, true, true, false, true, false, false, false},
         // Without MOVIMENTOS the rate button stays hidden whatever ALTERA_DIARIA says.
-        {"Despesas", "NORMA", false, "Movimentações", 1, false, true, false, true, false, true, false, false, false},
-        {"Despesas", "RESTA", true, "Restaurante - Despesas e Consumos", 1, false, true, false, false, false, true, false, true, false},
-        {"HIST", "NORMA", true, "Histórico de Cliente", 2, false, false, false, false, false, false, false, true, false},
-        {"", "NORMA", false, "Entrada de Hóspedes (Walk-In)", 2, false, false, false, false, false, false, true, false, false},
+        {"Despesas", "NORMA", false, "Movimentações", 1, false, true, false, true, false, true, false, false, false, false, false},
+        {"Despesas", "RESTA", true, "Restaurante - Despesas e Consumos", 1, false, true, false, false, false, true, false, true, false, false, false},
+        // The history hides the charged nights' correction, not the payment's.
+        {"HIST", "NORMA", true, "Histórico de Cliente", 2, false, false, false, false, false, false, false, true, false, false, true},
+        {"", "NORMA", false, "Entrada de Hóspedes (Walk-In)", 2, false, false, false, false, false, false, true, false, false, true, true},
     };
     for (const auto &c : casos) {
         SCOPED_TRACE(std::string(c.op) + "/" + c.tipoPC + (c.movimentos ? "/mov" : "/sem"));
@@ -181,6 +186,8 @@ TEST_F(ListaEstadiasTeste, LayoutsPorModoEDireitos)
             EXPECT_EQ(l->btnExcluirEntrada->isVisibleTo(l), c.excluir);
             EXPECT_EQ(l->btnEmissaoNF->isVisibleTo(l), c.nf);
             EXPECT_EQ(l->btnAlterarEntrada->isVisibleTo(l), c.alterarEntrada);
+            EXPECT_EQ(l->btnDiariasCobradas->isVisibleTo(l), c.cobradas);
+            EXPECT_EQ(l->btnFormaPag->isVisibleTo(l), c.formaPag);
             EXPECT_EQ(l->DBGrid1->isColumnHidden(4), QString::fromLatin1(c.tipoPC) == QLatin1String("RESTA"));
         });
     }
@@ -305,3 +312,79 @@ TEST_F(ListaEstadiasTeste, HistoricoAninhadoDevolveAListaDoFormulario)
 }
 
 } // namespace
+
+// The chat icons follow the one-second tick while the list is open, each
+// opens the chat window, and a list opened over another gives the icons back.
+TEST_F(ListaEstadiasTeste, IconesDeChatSeguemOTimerEAbremOChat)
+{
+    Sessao::atual().mostroualerta = true; // the slid-in notice is another test's
+    const auto clicar = [](QWidget *w) {
+        QMouseEvent p(QEvent::MouseButtonPress, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &p);
+        QMouseEvent r(QEvent::MouseButtonRelease, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &r);
+    };
+    int chats = 0;
+    Telas::interceptar<TFrmBatePapo>([&](TFrmBatePapo *) {
+        ++chats;
+        return int(QDialog::Rejected);
+    });
+    comLista(QString(), [&](TFrmWalkIn *l) {
+        Notificacoes::tick(nullptr);
+        EXPECT_TRUE(l->Image7->isVisibleTo(l));
+        EXPECT_FALSE(l->Image2->isVisibleTo(l));
+        clicar(l->Image7);
+        EXPECT_EQ(chats, 1);
+
+        banco().executar(QStringLiteral("INSERT INTO CHAT (ID_USUARIO_ENVIO, ID_USUARIO_RECEB, MENSAGEM, DATA, HORA, "
+                                        "LIDA) VALUES ('BIA', 'ADMIN', 'oi', ?, '09:00', 'N')"),
+                         {kHoje});
+        Notificacoes::tick(nullptr);
+        EXPECT_TRUE(l->Image2->isVisibleTo(l));
+        EXPECT_FALSE(l->Image7->isVisibleTo(l));
+        // The new-message icon closes the slid-in notice before opening the chat.
+        auto *alerta = new TFrmAlerta;
+        alerta->setAttribute(Qt::WA_DeleteOnClose);
+        alerta->show();
+        ASSERT_EQ(FrmAlerta, alerta);
+        clicar(l->Image2);
+        EXPECT_EQ(chats, 2);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(FrmAlerta, nullptr);
+
+        // A history opened over this list switches its own icons, then hands them back.
+        banco().executar(QStringLiteral("UPDATE CHAT SET LIDA = 'S'"));
+        {
+            TFrmWalkIn historico;
+            historico.OP = QStringLiteral("HIST");
+            historico.show();
+            Notificacoes::tick(nullptr);
+            EXPECT_TRUE(historico.Image7->isVisibleTo(&historico));
+            EXPECT_TRUE(l->Image2->isVisibleTo(l));
+        }
+        Notificacoes::tick(nullptr);
+        EXPECT_TRUE(l->Image7->isVisibleTo(l));
+    });
+    EXPECT_FALSE(bool(Notificacoes::iconeChatListaEstadias));
+}
+
+// "Despesas Avulsas" acts only once the counter-sales screen is there.
+TEST_F(ListaEstadiasTeste, DespesasAvulsasDesabilitadaSemATelaDeVendasAvulsas)
+{
+    estadia(ana, uh101, QStringLiteral("N"), QStringLiteral("N"));
+    ListaEstadias::despesasAvulsas = nullptr;
+    comLista(QStringLiteral("Despesas"), [&](TFrmWalkIn *l) {
+        EXPECT_TRUE(l->btnDespesasAvulsas->isVisibleTo(l));
+        EXPECT_FALSE(l->btnDespesasAvulsas->isEnabled());
+    });
+    int abertas = 0;
+    ListaEstadias::despesasAvulsas = [&] { ++abertas; };
+    comLista(QStringLiteral("Despesas"), [&](TFrmWalkIn *l) {
+        ASSERT_TRUE(l->btnDespesasAvulsas->isEnabled());
+        l->btnDespesasAvulsas->click();
+    });
+    ListaEstadias::despesasAvulsas = nullptr;
+    EXPECT_EQ(abertas, 1);
+}
