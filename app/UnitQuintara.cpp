@@ -4,6 +4,7 @@
 #include "rooms/Comandos.h"
 #include "rooms/EstadoUH.h"
 #include "stays/Comandos.h"
+#include "staff/Comandos.h"
 
 #include "base/CabecalhoTela.h"
 #include "base/Aplicacao.h"
@@ -561,6 +562,7 @@ void TFrmQuintara::registrarComandosProprios()
     Estadias::registrarComandos(*this);
     Financas::registrarComandos(*this);
     Restaurante::registrarComandos(*this);
+    Pessoal::registrarComandos(*this);
 }
 
 void TFrmQuintara::registrarComando(const QString &nomeHandler, std::function<void()> acao)

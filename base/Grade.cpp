@@ -366,6 +366,17 @@ void DelegateGrade::initStyleOption(QStyleOptionViewItem *option, const QModelIn
     option->palette.setColor(QPalette::Text, c.texto);
 }
 
+void DelegateCorLinha::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    DelegateGrade::initStyleOption(option, index);
+    if (option->state & (QStyle::State_Selected | QStyle::State_HasFocus))
+        return;
+    if (const std::optional<QColor> cor = m_cor ? m_cor(index.row()) : std::nullopt) {
+        option->backgroundBrush = *cor;
+        option->palette.setColor(QPalette::Text, Qt::black);
+    }
+}
+
 void prepararGrade(QAbstractItemView *grade)
 {
     if (!grade)

@@ -17,7 +17,9 @@
 #include <QColor>
 #include <QStyledItemDelegate>
 #include <QVector>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAbstractButton;
 class QAbstractItemView;
@@ -152,6 +154,21 @@ public:
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+};
+
+// Paints every cell of a row in the row's own colour (a status legend) with
+// black text; a row without a colour keeps the alternating blues; a selected
+// or focused cell is white on black.
+class DelegateCorLinha : public DelegateGrade {
+public:
+    using CorDaLinha = std::function<std::optional<QColor>(int linha)>;
+    DelegateCorLinha(CorDaLinha cor, QObject *parent) : DelegateGrade(parent), m_cor(std::move(cor)) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+private:
+    CorDaLinha m_cor;
 };
 
 // Gives a grid the system's look: row colours, whole-row single selection,

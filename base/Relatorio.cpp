@@ -280,6 +280,8 @@ QList<Relatorio::Banda> Relatorio::bandas() const
 
 double Relatorio::alturaCabecalho() const
 {
+    if (m_semCabecalho)
+        return 0;
     if (temCabecalhoCompacto())
         return m_cabecalhoCompacto.size() * kAlturaLinhaCabecalhoCompacto + 2;
     return m_ambiente.logoLargo ? kAlturaCabecalhoLargo : kAlturaCabecalhoQuadrado;
@@ -303,6 +305,8 @@ QList<QPair<double, double>> Relatorio::posicoesColunas() const
 
 QStringList Relatorio::cabecalhoPagina(int numero) const
 {
+    if (m_semCabecalho)
+        return {};
     if (temCabecalhoCompacto())
         return m_cabecalhoCompacto;
     QStringList l{m_ambiente.empresa, m_titulo};

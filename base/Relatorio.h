@@ -170,6 +170,9 @@ public:
     // The page header becomes these lines, centred, without logo, date and page number.
     void cabecalhoCompacto(const QStringList &linhas) { m_cabecalhoCompacto = linhas; }
     bool temCabecalhoCompacto() const { return !m_cabecalhoCompacto.isEmpty(); }
+    // Pages without any header (cards and badges printed one after the other).
+    void semCabecalho() { m_semCabecalho = true; }
+    bool temCabecalho() const { return !m_semCabecalho; }
 
     // Bracketed option or period line under the title ("[" and "]" are added).
     void opcoes(const QString &texto)
@@ -281,6 +284,7 @@ private:
     Ambiente m_ambiente;
     Formato m_formato;
     QStringList m_cabecalhoCompacto;
+    bool m_semCabecalho = false;
     bool m_titulosMarcados = false;
     QString m_textoTitulos;
     QList<Banda> m_fechamento;

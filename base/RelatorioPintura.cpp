@@ -110,6 +110,8 @@ void pintarCabecalhoCompacto(QPainter &p, const Escala &e, const Relatorio &rel,
 void pintarCabecalho(QPainter &p, const Escala &e, const Relatorio &rel, const Relatorio::Pagina &pag,
                      const QImage &logo)
 {
+    if (!rel.temCabecalho())
+        return;
     if (rel.temCabecalhoCompacto()) {
         pintarCabecalhoCompacto(p, e, rel, pag);
         return;

@@ -3,7 +3,9 @@
 #include "base/Mensagem.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -400,4 +402,23 @@ void windowshake(QWidget *janela)
         }
     }
     janela->setGeometry(original);
+}
+
+bool gravarImagemJpeg(const QImage &imagem, const QString &arquivo)
+{
+    if (imagem.isNull())
+        return false;
+    QDir().mkpath(QFileInfo(arquivo).absolutePath());
+    const QString novo = arquivo + QStringLiteral(".novo");
+    if (!imagem.save(novo, "JPG")) {
+        QFile::remove(novo);
+        return false;
+    }
+    // the written file is read back before it replaces the old one
+    if (QImage(novo).isNull()) {
+        QFile::remove(novo);
+        return false;
+    }
+    QFile::remove(arquivo);
+    return QFile::rename(novo, arquivo);
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariantList>
 
+class QImage;
 class QWidget;
 
 // Text cleaners: each keeps every other character in its place.
@@ -73,6 +74,11 @@ extern const char *const kChaveCrypt;
 // Turns caminho + ".bmp" into caminho + ".jpg" and deletes the bitmap.
 // An unreadable bitmap raises ErroSistema and is left in place.
 void ConverteParaJpeg(const QString &caminhoFoto);
+
+// Writes a picture as a JPEG file without losing the old one on failure:
+// written beside it, read back, then put in its place. False when it could
+// not be written (the old file stays).
+bool gravarImagemJpeg(const QImage &imagem, const QString &arquivo);
 
 // Shakes a window and puts it back where it was.
 void windowshake(QWidget *janela);

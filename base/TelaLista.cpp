@@ -19,6 +19,15 @@
 
 CondicaoFiltro condicaoFiltro(const OpcaoFiltro &opcao, const QString &texto)
 {
+    if (opcao.dinheiro) {
+        const std::optional<Dinheiro> d = Dinheiro::deTexto(texto);
+        if (!d) {
+            CondicaoFiltro c{QStringLiteral("1 = 0"), {}};
+            c.invalida = true;
+            return c;
+        }
+        return {opcao.coluna + QStringLiteral(" = ?"), {d->paraBanco()}};
+    }
     if (opcao.exato) {
         if (opcao.numerico) {
             bool ok = false;
@@ -161,6 +170,14 @@ void TelaLista::moverOpcao(int passo)
     m_edtFiltro->clear();
 }
 
+const OpcaoFiltro *TelaLista::opcaoEscolhida() const
+{
+    for (int i = 0; i < m_opcoes.size() && i < m_filtro.opcoes.size(); ++i)
+        if (m_opcoes[i]->isChecked())
+            return &m_filtro.opcoes[i];
+    return nullptr;
+}
+
 void TelaLista::buscar()
 {
     if (!m_painelFiltro)
@@ -169,13 +186,22 @@ void TelaLista::buscar()
     for (int i = 0; i < m_opcoes.size(); ++i)
         if (m_opcoes[i]->isChecked())
             escolhida = i;
-    const QString texto = m_edtFiltro->text();
     const OpcaoFiltro opcao = m_filtro.opcoes.value(escolhida);
+    // A money text is searched as the edit shows it when left.
+    if (opcao.dinheiro && !m_edtFiltro->text().trimmed().isEmpty())
+        if (const std::optional<Dinheiro> d = Dinheiro::deTexto(m_edtFiltro->text()))
+            m_edtFiltro->setText(d->formatado());
+    const QString texto = m_edtFiltro->text();
     if (texto.trimmed().isEmpty()) {
         m_modelo->definirConsulta(m_sqlPadrao, m_valoresPadrao);
     } else {
         const CondicaoFiltro c = condicaoFiltro(opcao, texto);
-        m_modelo->definirConsulta(m_filtro.modelo.arg(c.sql), c.valores);
+        if (c.invalida) {
+            Mensagem::info(kMsgValorBuscaInvalido);
+            m_edtFiltro->setFocus();
+            return;
+        }
+        m_modelo->definirConsulta(m_filtro.modelo.arg(c.sql), m_filtro.valoresModelo + c.valores);
     }
     reabrir();
     esconderFiltro();
@@ -284,9 +310,18 @@ bool TelaLista::eventFilter(QObject *o, QEvent *e)
         switch (e->type()) {
         case QEvent::FocusIn:
             ColorirEdit(m_edtFiltro, true);
+            if (const OpcaoFiltro *op = opcaoEscolhida(); op && op->dinheiro)
+                m_edtFiltro->setText(TiraPontoTracoBarra(m_edtFiltro->text()));
             break;
         case QEvent::FocusOut:
             ColorirEdit(m_edtFiltro, false);
+            if (const OpcaoFiltro *op = opcaoEscolhida(); op && op->dinheiro) {
+                const QString t = m_edtFiltro->text().trimmed();
+                if (t.isEmpty())
+                    m_edtFiltro->setText(QStringLiteral("0,00"));
+                else if (const std::optional<Dinheiro> d = Dinheiro::deTexto(t))
+                    m_edtFiltro->setText(d->formatado());
+            }
             break;
         case QEvent::KeyPress: {
             auto *k = static_cast<QKeyEvent *>(e);

@@ -37,7 +37,14 @@ struct OpcaoFiltro {
                             // both bound through a wide cast (sqlIgual / sqlContem)
     bool numerico = false;  // an exact search on a number column: a text that is
                             // not a whole number finds nothing (no conversion error)
+    bool dinheiro = false;  // an amount ("1.500,00") equal to a NUMERIC column; the
+                            // edit drops . - : / ( ) on entering and shows "#,##0.00"
+                            // on leaving; a text that is not money is refused with
+                            // kMsgValorBuscaInvalido (nothing searched, nothing logged)
 };
+
+inline const QString kMsgValorBuscaInvalido =
+    QStringLiteral("Valor Inválido! Informe um valor em reais, como 1.500,00.");
 
 struct FiltroLista {
     // The statement with "%1" where the chosen condition goes, e.g.
@@ -50,12 +57,16 @@ struct FiltroLista {
     QString prefixoLog;
     int maximo = 50;            // characters of the search edit
     bool maiusculas = true;     // typed letters become capitals
+    // Values of the "?" markers the statement holds before "%1" (the
+    // condition's own values follow them).
+    Valores valoresModelo;
 };
 
 // The condition of one filter choice and its bound value.
 struct CondicaoFiltro {
     QString sql;
     Valores valores;
+    bool invalida = false;  // a money choice with a text that is not money
 };
 CondicaoFiltro condicaoFiltro(const OpcaoFiltro &opcao, const QString &texto);
 
@@ -124,6 +135,7 @@ protected:
 private:
     void aplicarPermissoes();
     void moverOpcao(int passo);
+    const OpcaoFiltro *opcaoEscolhida() const;
     QAction *itemDoBotao(QAbstractButton *botao) const;
 
     QDialog *m_tela;

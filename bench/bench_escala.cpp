@@ -39,6 +39,8 @@
 #include "restaurant/Mesas.h"
 #include "restaurant/UnitMesas.h"
 #include "tests/support/BalancaFalsa.h"
+#include "staff/Funcionarios.h"
+#include "staff/UnitFuncionarios.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -472,6 +474,13 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                  [c](Bruto &b) {
                      const VisorLog::Consulta q = VisorLog::consultaDoDia(c.diaLog);
                      b.consultar(comLiterais(q.sql, q.valores));
+                 }});
+
+    // The employees in their status colours: the first rows with the status
+    // worked out by the same statement (the raw client reads as many rows).
+    r.push_back({"funcionários: lista com status (staff/UnitFuncionarios)", [] { abrirTela<TFrmFuncionarios>(); },
+                 [c](Bruto &b) {
+                     b.consultar(comLiterais(Funcionarios::kSqlLista, Funcionarios::valoresLista(c.hoje)), 200);
                  }});
 
     // The counter sales: both lists open on show, newest first, with the

@@ -4,9 +4,10 @@
 // reservations, 1,000,000 log lines, three cash-register shifts a day with
 // withdrawals and additions, products and stock, about 300 open stays on
 // the last day, a restaurant of 300 tables with 50,000 order lines (half
-// the tables open, their kitchen orders pending), and 100,000 single-item
-// and 20,000 several-item counter sales (some to 40 employees). The same
-// seed gives the same database.
+// the tables open, their kitchen orders pending), 1,000 employees with
+// 50,000 entries of their pay book, and 100,000 single-item and 20,000
+// several-item counter sales (some to employees). The same seed gives the
+// same database.
 //
 //   gerar_banco BANCO [--semente N] [--hoje AAAA-MM-DD] [--escala F]
 //
@@ -330,11 +331,12 @@ struct Escala {
     int dias = 1826; // five years
     int despesas = 100000;      // single-item counter sales
     int despesasVarias = 20000; // several-item counter sales
-    int funcionarios = 40;
     int fornecedores = 200;
     int cheques = 100000;
     int mesas = 300;
     int pedidos = 50000; // restaurant order lines
+    int funcionarios = 1000;             // some of them buy at the counter (pay deductions)
+    int lancamentosFuncionarios = 50000; // the employees' book of credits and discounts
 };
 
 std::string numeroTexto(std::int64_t n, int largura)
@@ -421,6 +423,7 @@ public:
     {
         etapa("usuários, tipos, UHs e produtos", [&] { cadastros(); });
         etapa("clientes", [&] { clientes(); });
+        etapa("funcionários e seus lançamentos", [&] { funcionarios(); });
         etapa("estadias e reservas (planejamento)", [&] { planejar(); });
         etapa("reservas", [&] { gravarReservas(); });
         etapa("estadias, hóspedes, veículos, diárias e consumo", [&] { gravarEstadias(); });
@@ -438,10 +441,10 @@ public:
     {
         std::printf("UHs %d, clientes %d, estadias %zu (abertas %d), hóspedes %ld, veículos %ld, diárias %ld, "
                     "consumo %ld, notas %ld, reservas %zu (dias reservados %ld), turnos de caixa %ld, log %d, "
-                    "mesas %d, aberturas de mesa %ld, pedidos %ld\n",
+                    "mesas %d, aberturas de mesa %ld, pedidos %ld, funcionários %d (lançamentos %ld)\n",
                     m_e.quartos, m_e.clientes, m_estadias.size(), m_abertas, m_hospedes, m_veiculos, m_noites,
                     m_consumos, m_idNota, m_reservas.size(), m_diasReservados, m_turnos, m_e.logs, m_e.mesas,
-                    m_idAbertura, m_pedidos);
+                    m_idAbertura, m_pedidos, m_e.funcionarios, m_idPagFunc);
     }
 
 private:
@@ -566,6 +569,77 @@ private:
                 m_padraoPs[size_t(t)][size_t(k)] = p;
             }
         }
+    }
+
+    // Employees (one in twenty deleted) and their book: the monthly salary
+    // and contribution rows and counter-sale discounts, paid up to last
+    // month, a few left open past their due date, a few deleted.
+    void funcionarios()
+    {
+        Comando f(m_b, "INSERT INTO FUNCIONARIO (ID_FUNCIONARIO, NOME, CPF, RG, CTPS, SERIE, ENDERECO, BAIRRO, CIDADE, "
+                       "ESTADO, FONE, NASCIMENTO, SALARIO_BASE, INSS, NOME_CRACHA, FUNCAO, CAMAREIRA, FOTO, "
+                       "SOLICITA_PONTO, TURNO_1_ENT, TURNO_1_SAI, TURNO_2_ENT, TURNO_2_SAI, CARGA_HORARIA_DIA) "
+                       "VALUES (?, ?, ?, ?, ?, '1', ?, 'CENTRO', ?, ?, ?, ?, ?, ?, ?, ?, ?, '', ?, ?, ?, ?, ?, ?)");
+        Comando anul(m_b, "INSERT INTO ANULACAO (ID_ANULACAO, ID_FUNCIONARIO) VALUES (?, ?)");
+        const char *const funcoes[] = {"RECEPCIONISTA", "CAMAREIRA", "COZINHEIRO", "GARCOM", "MANUTENCAO", "GERENTE"};
+        for (int i = 0; i < m_e.funcionarios; ++i) {
+            const int a = i % 50, b = (i / 50) % 60;
+            const std::string nome = std::string(kNomes[a]) + " " + kSobrenomes[b] + " " + kSobrenomes[(i * 7) % 60];
+            const auto &cidade = kCidades[i % 16];
+            const int funcao = m_s.ate(6);
+            const bool ponto = !m_s.chance(20);
+            f.inteiro(0, i + 1)
+                .texto(1, nome)
+                .texto(2, cpf((std::int64_t(i) * 104729 + 987654321) % 1000000000))
+                .texto(3, "MG-" + numeroTexto(m_s.ate(99999999), 8))
+                .texto(4, numeroTexto(m_s.ate(9999999), 7))
+                .texto(5, "RUA " + std::string(kSobrenomes[(a + b) % 60]))
+                .texto(6, cidade[0])
+                .texto(7, cidade[1])
+                .texto(8, "(31)3" + numeroTexto(m_s.ate(999), 3) + "-" + numeroTexto(m_s.ate(9999), 4))
+                .data(9, QDate(1960, 1, 1).addDays(m_s.ate(365 * 40)))
+                .dinheiro(10, 141200 + std::int64_t(m_s.ate(40)) * 10000)
+                .dinheiro(11, 750 + std::int64_t(m_s.ate(3)) * 150)
+                .texto(12, std::string(kNomes[a]).substr(0, 16))
+                .texto(13, funcoes[funcao])
+                .texto(14, funcao == 1 ? "S" : "N")
+                .texto(15, ponto ? "S" : "N")
+                .hora(16, ponto ? 7 * 3600 : 0)
+                .hora(17, ponto ? 11 * 3600 : 0)
+                .hora(18, ponto ? 13 * 3600 : 0)
+                .hora(19, ponto ? 17 * 3600 : 0)
+                .hora(20, ponto ? 8 * 3600 : 0)
+                .executar();
+            if (i % 20 == 13)
+                anul.inteiro(0, ++m_idAnulacao).inteiro(1, i + 1).executar();
+        }
+        Comando l(m_b, "INSERT INTO FUNCIONARIO_PAGAMENTO (COD_GERAL_F_P, ID_FUNCIONARIO_PAGAMENTO, DATA_VENC, TIPO, "
+                       "DESCRICAO, VALOR, DATA_PAG, EXCLUIDO) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+        const int porFuncionario = std::max(1, m_e.lancamentosFuncionarios / std::max(1, m_e.funcionarios));
+        long id = 0;
+        for (int i = 0; i < m_e.funcionarios && id < m_e.lancamentosFuncionarios; ++i) {
+            for (int k = 0; k < porFuncionario && id < m_e.lancamentosFuncionarios; ++k) {
+                // two entries a month, from two years back up to next month
+                const QDate venc = QDate(m_hoje.year(), m_hoje.month(), 5).addMonths(1 - (porFuncionario - 1 - k) / 2);
+                const bool salario = k % 2 == 0;
+                const bool venda = !salario && m_s.chance(30);
+                const bool aberto = venc >= m_hoje.addDays(-1) || m_s.chance(1);
+                l.inteiro(0, ++id)
+                    .inteiro(1, i + 1)
+                    .data(2, venda ? venc.addDays(-m_s.ate(25)) : venc)
+                    .texto(3, salario ? "+" : "-")
+                    .texto(4, salario ? "SALARIO " + venc.toString(QStringLiteral("MM/yyyy")).toStdString()
+                                      : venda ? "Despesa Avulsa Cód. " + std::to_string(id) + " - REFRIGERANTE"
+                                              : "INSS " + venc.toString(QStringLiteral("MM/yyyy")).toStdString())
+                    .dinheiro(5, salario ? 150000 + std::int64_t(m_s.ate(20)) * 5000 : 1000 + m_s.ate(12000));
+                if (aberto)
+                    l.nulo(6);
+                else
+                    l.data(6, venc);
+                l.texto(7, m_s.chance(2) ? "S" : "N").executar();
+            }
+        }
+        m_lancamentosFunc = id;
     }
 
     void clientes()
@@ -960,17 +1034,11 @@ private:
     }
 
     // Counter sales over the whole history: single- and several-item, paid in
-    // cash or by card, one in 25 bought by an employee (a pay deduction).
+    // cash or by card, one in 25 bought by an employee (a pay deduction in
+    // the employees' book, after the entries written by funcionarios()).
     void despesasAvulsas()
     {
-        Comando func(m_b, "INSERT INTO FUNCIONARIO (ID_FUNCIONARIO, NOME, CPF, FUNCAO) VALUES (?, ?, ?, ?)");
-        for (int i = 0; i < m_e.funcionarios; ++i)
-            func.inteiro(0, i + 1)
-                .texto(1, std::string(kNomes[(i * 3) % 50]) + " " + kSobrenomes[(i * 7) % 60] + " " +
-                              kSobrenomes[(i * 11 + 5) % 60])
-                .texto(2, cpf(987654 + std::int64_t(i) * 104729))
-                .texto(3, i % 3 ? "CAMAREIRA" : "RECEPÇÃO")
-                .executar();
+        m_idPagFunc = m_lancamentosFunc;
         Comando pag(m_b, "INSERT INTO FUNCIONARIO_PAGAMENTO (COD_GERAL_F_P, ID_FUNCIONARIO_PAGAMENTO, DATA_VENC, "
                          "TIPO, DESCRICAO, VALOR, EXCLUIDO) VALUES (?, ?, ?, '-', ?, ?, 'N')");
         auto meios = [&](Comando &c, int primeiro, std::int64_t valor, bool funcionario) {
@@ -1169,7 +1237,7 @@ private:
                         "TIPO_CHEQUE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
         Comando anul(m_b, "INSERT INTO ANULACAO (ID_ANULACAO, COD_GERAL_CHEQUE) VALUES (?, ?)");
         const char *const bancos[] = {"BANCO DO BRASIL", "CAIXA", "ITAU", "BRADESCO", "SANTANDER", "SICOOB"};
-        int anulados = 0; // ANULACAO rows, the first ones of the table
+        int anulados = m_idAnulacao; // ANULACAO rows after the deleted employees
         for (int i = 1; i <= m_e.cheques; ++i) {
             const bool emitido = m_s.chance(40);
             const QDate emissao = m_inicio.addDays(int(std::int64_t(i) * m_e.dias / m_e.cheques));
@@ -1324,6 +1392,7 @@ private:
     int m_idAnulacao = 0;
     long m_hospedes = 0, m_veiculos = 0, m_noites = 0, m_consumos = 0, m_diasReservados = 0, m_turnos = 0;
     long m_idNota = 0;
+    long m_lancamentosFunc = 0; // entries of funcionarios()
     long m_idPagFunc = 0, m_idItemVarias = 0;
     long m_idNoite = 0, m_idDesp = 0, m_idHosp = 0, m_idVeic = 0, m_idRet = 0, m_idAdic = 0;
     long m_idAbertura = 0, m_idPedido = 0, m_pedidos = 0;
@@ -1378,6 +1447,8 @@ int main(int argc, char **argv)
     e.logs = std::max(2000, int(e.logs * escala));
     e.cheques = std::max(1000, int(e.cheques * escala));
     e.dias = std::max(60, int(e.dias * escala));
+    e.funcionarios = std::max(20, int(e.funcionarios * escala));
+    e.lancamentosFuncionarios = std::max(1000, int(e.lancamentosFuncionarios * escala));
     e.despesas = std::max(500, int(e.despesas * escala));
     e.despesasVarias = std::max(100, int(e.despesasVarias * escala));
     e.pedidos = std::max(2000, int(e.pedidos * escala));

@@ -2,7 +2,10 @@
 #include "base/Comandos.h"
 #include "finance/DespesasAvulsas.h"
 #include "restaurant/AberturaRotinasFiscais.h"
+#include "restaurant/UnitFornecedores.h"
+#include "restaurant/UnitRelFornecedores.h"
 #include "restaurant/UnitMesas.h"
+#include "rooms/UnitCentralCadastros.h"
 #include "restaurant/UnitPDV.h"
 #include "restaurant/UnitProdutosServicos.h"
 #include "stays/EntregaFiscal.h"
@@ -14,6 +17,10 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("btnPDVClick"), [] { abrirPDV(); });
     principal.registrarComando(QStringLiteral("btnProdutosServicosClick"), [] { abrirProdutosServicos(); });
     principal.registrarComando(QStringLiteral("dxBarLargeButton45Click"), [] { abrirMesas(); });
+    // Suppliers: the ribbon and the registry hub.
+    principal.registrarComando(QStringLiteral("btnFornecedoresClick"), [] { abrirFornecedores(); });
+    CentralCadastros::ganchos().fornecedores = [] { abrirFornecedores(); };
+    principal.registrarComando(QStringLiteral("btnRelFornecedoresClick"), [] { abrirRelFornecedores(); });
     // "Impressora Fiscal" without UTILIZA_FISCAL, and the statement's "Cupom Fiscal".
     principal.definirAbertura(RegistroComandos::Abertura::RotinasFiscais, [] { RotinasFiscais::abrir(); });
     EntregaFiscal::abrirRotinasFiscais = [](qint64 idEntrada) { RotinasFiscais::abrirHospedagem(idEntrada); };

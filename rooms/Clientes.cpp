@@ -301,24 +301,7 @@ Gravacao alterar(ConexaoBanco &banco, const Dados &d, const Contexto &c, const Q
     });
 }
 
-bool gravarFoto(const QImage &foto, const QString &arquivo)
-{
-    if (foto.isNull())
-        return false;
-    QDir().mkpath(QFileInfo(arquivo).absolutePath());
-    const QString novo = arquivo + QStringLiteral(".novo");
-    if (!foto.save(novo, "JPG")) {
-        QFile::remove(novo);
-        return false;
-    }
-    // the written file is read back before it replaces the old one
-    if (QImage(novo).isNull()) {
-        QFile::remove(novo);
-        return false;
-    }
-    QFile::remove(arquivo);
-    return QFile::rename(novo, arquivo);
-}
+bool gravarFoto(const QImage &foto, const QString &arquivo) { return gravarImagemJpeg(foto, arquivo); }
 
 // ------------------------------------------------------------------ states
 

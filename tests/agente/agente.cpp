@@ -55,6 +55,7 @@
 #include "stays/EntregaFiscal.h"
 #include "base/Relogio.h"
 #include "stays/Saida.h"
+#include "staff/Funcionarios.h"
 #include "stays/Correcoes.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/Pedidos.h"
@@ -750,6 +751,19 @@ int main(int argc, char **argv)
         rodar = opEntrada(argumento);
     } else if (operacao == QLatin1String("nfce")) {
         rodar = opNfce(argumento);
+    } else if (operacao == QLatin1String("funcionario")) {
+        // A new employee with the CPF given: "chave=<key>" or "recusa|<message>".
+        rodar = [argumento](int) {
+            Funcionarios::Dados d;
+            d.nome = QStringLiteral("AGENTE ") + QString::number(QCoreApplication::applicationPid());
+            d.cpf = argumento;
+            d.rg = QStringLiteral("1");
+            Funcionarios::Contexto c;
+            c.verificarCpf = QStringLiteral("N");
+            const Funcionarios::Gravacao g = Funcionarios::salvar(d, c);
+            return g.recusa.recusado() ? QStringLiteral("recusa|") + g.recusa.mensagem
+                                       : QStringLiteral("chave=") + QString::number(g.chave);
+        };
     } else if (operacao == QLatin1String("saida")) {
         rodar = [argumento](int i) { return saida(argumento, i); };
     } else if (operacao == QLatin1String("cheque")) {

@@ -155,11 +155,11 @@ TEST_F(PrincipalTeste, BotaoSemComandoFicaVisivelEDesabilitadoAteSerRegistrado)
 {
     Sessao::atual().direitos.MOVIMENTOS = true;
     janela->CarregaPermissoes();
-    QToolButton *clientes = janela->dxRibbon1->botao(u8("Cadastros"), u8("Fornecedores"));
+    QToolButton *clientes = janela->dxRibbon1->botao(u8("Cadastros"), u8("Itens de Estoque"));
     EXPECT_FALSE(clientes->isEnabled());
     EXPECT_FALSE(clientes->isHidden());
     int cliques = 0;
-    janela->registrarComando(QStringLiteral("btnFornecedoresClick"), [&] { ++cliques; });
+    janela->registrarComando(QStringLiteral("btnItensClick"), [&] { ++cliques; });
     EXPECT_TRUE(clientes->isEnabled());
     clientes->click();
     EXPECT_EQ(cliques, 1);
