@@ -1,4 +1,5 @@
 #include "base/Mensagem.h"
+#include "base/Telas.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -31,7 +32,7 @@ const BotaoInfo kBotoes[] = {
 Botao caixaPadrao(const Pedido &p)
 {
     QList<QPair<QAbstractButton *, Botao>> criados;
-    const std::unique_ptr<QMessageBox> c = montarCaixa(p, QApplication::activeWindow(), &criados);
+    const std::unique_ptr<QMessageBox> c = montarCaixa(p, Telas::telaQueAbre(), &criados);
     QMessageBox &caixa = *c;
     caixa.exec();
     for (const auto &[pb, botao] : criados)

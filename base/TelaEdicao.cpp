@@ -52,8 +52,36 @@ bool textoSimples(QWidget *w)
     return le && le->inputMask().isEmpty();
 }
 
+// A field that takes no typing (read only, or a read-only spin box / text).
+bool somenteLeitura(QWidget *w)
+{
+    if (auto *le = qobject_cast<QLineEdit *>(w))
+        return le->isReadOnly();
+    if (auto *sb = qobject_cast<QAbstractSpinBox *>(w))
+        return sb->isReadOnly();
+    if (auto *pt = qobject_cast<QPlainTextEdit *>(w))
+        return pt->isReadOnly();
+    if (auto *te = qobject_cast<QTextEdit *>(w))
+        return te->isReadOnly();
+    return false;
+}
+
+// Read-only fields look it: the window's grey behind black text, entering
+// them or not (white and navy would invite typing that does nothing).
+void pintarSomenteLeitura(QWidget *controle)
+{
+    QPalette p = controle->palette();
+    p.setColor(QPalette::Base, QApplication::palette().color(QPalette::Window));
+    p.setColor(QPalette::Text, corBGR(Cores::Preto));
+    controle->setPalette(p);
+}
+
 void pintar(QWidget *controle, bool entrando)
 {
+    if (somenteLeitura(controle)) {
+        pintarSomenteLeitura(controle);
+        return;
+    }
     QPalette p = controle->palette();
     p.setColor(QPalette::Base, corBGR(entrando ? Cores::Marinho : Cores::Branco));
     p.setColor(QPalette::Text, corBGR(entrando ? Cores::Branco : Cores::Preto));
@@ -169,6 +197,11 @@ public:
         case QEvent::FocusOut:
             if (ehEntrada(w))
                 ColorirEdit(w, false);
+            break;
+        case QEvent::Show:
+        case QEvent::ReadOnlyChange:
+            if (ehEntrada(w))
+                pintar(w, w->hasFocus());
             break;
         case QEvent::KeyPress: {
             auto *k = static_cast<QKeyEvent *>(e);

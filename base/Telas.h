@@ -5,6 +5,7 @@
 // type and act on it instead of blocking in its event loop.
 #include <QColor>
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <memory>
@@ -27,7 +28,14 @@ void interceptar(std::function<int(T *)> f)
     interceptar(std::type_index(typeid(T)), [f](QDialog *d) { return f(static_cast<T *>(d)); });
 }
 
-// Shows a created screen modally (or hands it to the test's interceptor).
+// The screen the user is on (the modal one running, else the active window),
+// other than `excluir`; nullptr when none shows.
+QWidget *telaQueAbre(const QWidget *excluir = nullptr);
+// Places a screen without a parent centred on the screen that opens it.
+void centrarSobreQuemAbriu(QDialog *tela);
+
+// Shows a created screen modally (or hands it to the test's interceptor);
+// it stands centred on the screen that opened it.
 int executar(QDialog *tela, std::type_index tipo);
 
 // Tests: what happens to a modal screen nobody intercepted. With a handler
@@ -39,6 +47,8 @@ void definirSemInterceptador(SemInterceptador f);
 // File and colour choices, through executar (tests intercept QFileDialog /
 // QColorDialog). An empty text / invalid colour when cancelled.
 QString escolherArquivo(QWidget *pai, const QString &titulo, const QString &pasta, const QString &filtro);
+// Several files at once (an empty list when cancelled).
+QStringList escolherArquivos(QWidget *pai, const QString &titulo, const QString &pasta, const QString &filtro);
 QColor escolherCor(QWidget *pai, const QColor &inicial, const QString &titulo);
 
 // Creates T, publishes it in `global` while open, shows it modally and frees it.

@@ -1,6 +1,6 @@
 #pragma once
 // The activity log: one LOG row per user operation, with the logged login and
-// the date and time of the main window's clock.
+// the date and time of the main window's clock (written by base/RegistroLog.cpp).
 #include <QString>
 
 class ConexaoBanco;

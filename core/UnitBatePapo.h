@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <functional>
+#include "core/BatePapo.h"
 
 class QComboBox;
 class QDateEdit;
@@ -18,48 +19,6 @@ class QRadioButton;
 class QTableView;
 class QTimer;
 class ModeloConsulta;
-
-namespace BatePapo {
-
-inline constexpr const char *kSuporte = "SUPORTE";
-inline constexpr const char *kMsgSemDestinatario = "Selecione o Destinatário da Mensagem!";
-inline constexpr const char *kMsgSemMensagem = "Digite a Mensagem a ser enviada!";
-// CHAT.MENSAGEM holds this many characters.
-inline constexpr int kMaxMensagem = 250;
-inline constexpr const char *kMsgMensagemLonga = "A Mensagem pode ter no máximo 250 caracteres!";
-
-// Logins of the users not deleted, in order.
-QStringList usuariosAtivos();
-// Every login, for the history filter.
-QStringList todosUsuarios();
-// Every unread message, in the order the database keeps them.
-QList<Linha> naoLidas();
-// The conversation of `login` among the unread messages: what he sent and
-// what he received, two lines per message.
-QString conversa(const QString &login, const QList<Linha> &mensagens);
-
-enum class Envio { Enviada, SemDestinatario, SemMensagem, Longa };
-// Stores a message from `de` to `para` (trimmed), dated now and unread.
-// A message longer than the column (in characters) is refused: Longa.
-Envio enviar(const QString &de, const QString &para, const QString &mensagem);
-// Marks every message addressed to `login` as read; returns how many.
-int limparRecebidas(const QString &login);
-
-// The history: everything, or what `login` sent or received.
-struct ConsultaHistorico {
-    QString sql;
-    Valores valores;
-};
-ConsultaHistorico historico(bool acessoTotal, const QString &login);
-ConsultaHistorico historicoDoUsuario(const QString &login);
-ConsultaHistorico historicoDoDia(const QDate &dia);
-
-// The live-support page of the maker (param.ini [SUPORTE] URL_CHAT).
-QString enderecoSuporte();
-// Opens a web page in the default browser (tests replace it).
-extern std::function<void(const QString &)> abrirPagina;
-
-} // namespace BatePapo
 
 class TFrmBatePapo : public QDialog {
     Q_OBJECT

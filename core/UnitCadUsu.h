@@ -3,32 +3,12 @@
 // or a new password ("A_S"). Logins and passwords are typed in capitals, at
 // most 10 characters, and stored as typed.
 #include <QDialog>
+#include "core/CadastroUsuario.h"
 
 class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
-
-namespace CadUsu {
-
-enum class Campo { Nenhum, Login, Senha, Confirmacao };
-
-struct Resultado {
-    bool salvo = false;
-    QString mensagem;          // information to show (success or the refusal)
-    Campo foco = Campo::Nenhum;
-    bool limparLogin = false;
-    bool limparSenhas = false; // password and confirmation
-};
-
-// Checks and saves. tipo "N_U", "A_U" or "A_S"; idUsuario and loginAtual are
-// the user being altered (ignored for "N_U"). A login that any user already
-// has, deleted users included, is refused for a new user and for a changed
-// login. The statement and its log line run in one transaction.
-Resultado confirmar(const QString &tipo, qint64 idUsuario, const QString &loginAtual, const QString &login,
-                    const QString &senha, const QString &confirmacao);
-
-} // namespace CadUsu
 
 class TFrmCadUsu : public QDialog {
     Q_OBJECT

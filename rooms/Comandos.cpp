@@ -9,6 +9,7 @@
 #include "rooms/UnitTiposUH.h"
 #include "rooms/UnitUH.h"
 #include "rooms/UnitClientes.h"
+#include "rooms/UnitAniversariantes.h"
 #include "rooms/UnitRelAniversariantes.h"
 #include "rooms/UnitRelClientes.h"
 
@@ -43,6 +44,7 @@ void registrarComandos(RegistroComandos &principal)
     CadReservas::abrirClientes = [] { abrirClientes(); };
     principal.registrarComando(QStringLiteral("btnRelClientesClick"), [] { abrirRelClientes(); });
     principal.registrarComando(QStringLiteral("btnRelAniversariantesClick"), [] { abrirRelAniversariantes(); });
+    principal.registrarComando(QStringLiteral("btnAniversariantesClick"), [] { abrirAniversariantes(); });
 }
 
 } // namespace Quartos

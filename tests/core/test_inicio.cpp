@@ -15,6 +15,7 @@
 #include "platform/Processos.h"
 #include "support/BancoTeste.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <future>
 #include <thread>
@@ -705,4 +706,22 @@ TEST_F(InicioTeste, ErroInesperadoNumPassoEncerraComOTextoDoErro)
     EXPECT_FALSE(r.seguir);
     EXPECT_EQ(r.tipo, Mensagem::Tipo::Erro);
     EXPECT_TRUE(r.mensagem.contains(QStringLiteral("ATUALIZACAO"))) << r.mensagem.toStdString();
+}
+
+// Qt's own dialogs (print, page setup, files, the standard buttons) speak
+// Portuguese like the rest of the program once start-up loaded Qt's
+// translations.
+TEST(InicioTraducoes, DialogosDoQtEmPortugues)
+{
+    Inicio::traduzirDialogosPadrao(*QCoreApplication::instance());
+    const struct {
+        const char *contexto, *texto, *traducao;
+    } casos[] = {
+        {"QPrintPreviewDialog", "Print", "Imprimir"},
+        {"QPlatformTheme", "Cancel", "Cancelar"},
+        {"QPrintDialog", "Print", "Imprimir"},
+    };
+    for (const auto &c : casos)
+        EXPECT_EQ(QCoreApplication::translate(c.contexto, c.texto), QString::fromUtf8(c.traducao))
+            << c.contexto << " / " << c.texto;
 }

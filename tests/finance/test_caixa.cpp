@@ -256,6 +256,33 @@ TEST_F(CaixaTeste, FormularioRecusaDataEConfirmaUmaSoVez)
     EXPECT_EQ(msg->mostradas().size(), 2);
 }
 
+// The eight opening amounts take no typing and look it: grey like the
+// window, not the white (and, in the field, navy) of a field to type in.
+TEST_F(CaixaTeste, ValoresDeAberturaParecemSomenteLeitura)
+{
+    TFrmCadCaixa c(QStringLiteral("I"));
+    c.show();
+    ativar(&c);
+    const QColor cinza = QApplication::palette().color(QPalette::Window);
+    for (QLineEdit *e : {c.edtValorDinheiro, c.edtValorVisa, c.edtValorDebVisa, c.edtValorMaster,
+                         c.edtValorDebMaster, c.edtValorHiper, c.edtValorCheque, c.edtValorNotas}) {
+        SCOPED_TRACE(e->objectName().toStdString());
+        ASSERT_TRUE(e->isReadOnly());
+        EXPECT_EQ(e->palette().color(QPalette::Base), cinza);
+        e->setFocus(Qt::MouseFocusReason);
+        focar(e, true);
+        EXPECT_EQ(e->palette().color(QPalette::Base), cinza);
+        EXPECT_EQ(e->palette().color(QPalette::Text), QColor(Qt::black));
+        digitar(e, QStringLiteral("9"));
+        EXPECT_EQ(e->text(), QStringLiteral("0,00"));
+        focar(e, false);
+        EXPECT_EQ(e->palette().color(QPalette::Base), cinza);
+    }
+    // A field to type in still turns navy.
+    focar(c.edtDataAbert, true);
+    EXPECT_NE(c.edtDataAbert->palette().color(QPalette::Base), cinza);
+}
+
 TEST_F(CaixaTeste, DuasEstacoesAbrindoAoMesmoTempoDaoUmTurno)
 {
     // The other workstation has inserted its open shift and not committed

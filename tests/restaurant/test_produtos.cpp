@@ -5,6 +5,7 @@
 #include "base/Telas.h"
 #include "restaurant/Produtos.h"
 #include "restaurant/UnitCadProdutosServicos.h"
+#include "restaurant/UnitPDV.h"
 #include "restaurant/UnitProdutosServicos.h"
 #include "support/TelasTeste.h"
 
@@ -413,6 +414,30 @@ TEST_F(Produtos_, CadastrarOutroLimpaOsCampos)
     });
     auto f = abrirLista();
     f->btnNovo->click();
+}
+
+// The point-of-sale list opened from the product form stands centred on the
+// form, wherever the form is.
+TEST_F(Produtos_, ListaDePdvCentradaNoFormularioQueAAbriu)
+{
+    QPoint centroForm, centroPdv;
+    Telas::interceptar<TFrmPDV>([&](TFrmPDV *p) {
+        centroPdv = p->frameGeometry().center();
+        return int(QDialog::Rejected);
+    });
+    Telas::interceptar<TFrmCadProdutosServicos>([&](TFrmCadProdutosServicos *c) {
+        c->setAttribute(Qt::WA_DontShowOnScreen, false);
+        c->move(300, 120);
+        c->show();
+        ativar(c);
+        centroForm = c->frameGeometry().center();
+        c->btnPDV->click();
+        return int(QDialog::Rejected);
+    });
+    auto f = abrirLista();
+    f->btnNovo->click();
+    EXPECT_LE((centroPdv - centroForm).manhattanLength(), 4) << centroPdv.x() << "," << centroPdv.y() << " / "
+                                                              << centroForm.x() << "," << centroForm.y();
 }
 
 TEST_F(Produtos_, EscolhaTributariaDezEntradas)
