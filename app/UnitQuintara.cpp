@@ -4,6 +4,7 @@
 #include "rooms/Comandos.h"
 #include "rooms/EstadoUH.h"
 #include "stays/Comandos.h"
+#include "integration/Comandos.h"
 #include "staff/Comandos.h"
 
 #include "base/CabecalhoTela.h"
@@ -563,6 +564,7 @@ void TFrmQuintara::registrarComandosProprios()
     Financas::registrarComandos(*this);
     Restaurante::registrarComandos(*this);
     Pessoal::registrarComandos(*this);
+    Integracao::registrarComandos(*this);
 }
 
 void TFrmQuintara::registrarComando(const QString &nomeHandler, std::function<void()> acao)
