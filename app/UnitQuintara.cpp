@@ -94,7 +94,7 @@ QList<MudancaUH> AtualizacaoAutomaticaUH()
     // read, so a check-in made meanwhile on another workstation is never
     // overwritten.
     QList<MudancaUH> mudancas;
-    for (const EstadoUH::Mudanca &m : EstadoUH::atualizarReservasDoDia(Relogio::hoje()))
+    for (const EstadoUH::Mudanca &m : EstadoUH::atualizarReservasDoDia(DM->Conexao, Relogio::hoje()))
         mudancas.append({m.idUH, m.numero, m.situacao});
     return mudancas;
 }

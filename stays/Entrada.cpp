@@ -276,7 +276,7 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
                 c.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {d.reserva});
                 // The reserved room, when another one was chosen, is no longer held today.
                 if (uhReserva > 0 && uhReserva != d.uh)
-                    EstadoUH::reaplicarSituacao(uhReserva, EstadoUH::Reservada);
+                    EstadoUH::reaplicarSituacao(DM->Conexao, uhReserva, EstadoUH::Reservada);
             }
             // 2. The room, still free or reserved for today.
             if (c.executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ? AND SITUACAO IN ('L', 'R')"),

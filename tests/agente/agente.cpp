@@ -271,7 +271,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         r.cliente = clientes[k].first;
         r.uh = quartos[2 * pares + k].id;
         r.pessoas = QStringLiteral("2");
-        const Reservas::ResultadoGravacao g = Reservas::incluir(r, dia, nome, QStringLiteral("Reserva %1"));
+        const Reservas::ResultadoGravacao g = Reservas::incluir(DM->Conexao, r, dia, nome, QStringLiteral("Reserva %1"));
         dizer(QStringLiteral("reserva"), g.recusa ? QStringLiteral("recusada") : QStringLiteral("ok"));
     }
 
@@ -342,7 +342,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
             r.cliente = clientes[2 * pares + 1].first;
             r.uh = q.id;
             r.pessoas = QStringLiteral("2");
-            const Reservas::ResultadoGravacao g = Reservas::incluir(r, dia, nome, QStringLiteral("Reserva %1"));
+            const Reservas::ResultadoGravacao g = Reservas::incluir(DM->Conexao, r, dia, nome, QStringLiteral("Reserva %1"));
             dizer(QStringLiteral("reserva contra entrada"), g.recusa ? g.recusa->mensagem : QStringLiteral("ok"));
         } else {
             Entrada::Dados d;
@@ -450,7 +450,7 @@ std::function<QString(int)> opReserva(const QString &argumento)
         r.horaEntrada = QTime(14, 0);
         r.horaSaida = QTime(12, 0);
         r.pessoas = QStringLiteral("2");
-        const Reservas::ResultadoGravacao g = Reservas::incluir(r, hoje, QStringLiteral("AGENTE"), QStringLiteral("Reserva %1"));
+        const Reservas::ResultadoGravacao g = Reservas::incluir(DM->Conexao, r, hoje, QStringLiteral("AGENTE"), QStringLiteral("Reserva %1"));
         return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
                         : QStringLiteral("reserva=") + QString::number(g.id);
     };

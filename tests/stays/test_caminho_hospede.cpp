@@ -80,7 +80,7 @@ TEST_F(CaminhoHospede, ReservaDoMapaAteOConsumo)
                    {reserva, kHoje.addDays(i), uh});
 
     // The map's daily refresh marks the room reserved for today.
-    EstadoUH::atualizarReservasDoDia(kHoje);
+    EstadoUH::atualizarReservasDoDia(DM->Conexao, kHoje);
     MapaUH::Quarto q = noMapa(QStringLiteral("101"));
     EXPECT_EQ(q.situacao, QStringLiteral("R"));
     EXPECT_EQ(q.idReserva, reserva);
