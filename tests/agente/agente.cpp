@@ -199,13 +199,13 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         d.valorMin = t.dinheiro(QStringLiteral("P2MIN"));
         d.diaria = d.valorDiariaPadrao.formatado();
         d.hospedes = {QStringLiteral("=") + cli.second, QStringLiteral("ACOMPANHANTE %1").arg(cli.first)};
-        const Entrada::Verificacao v = Entrada::verificar(d, regras, Relogio::agora(), [](const QString &) { return true; });
+        const Entrada::Verificacao v = Entrada::verificar(DM->Conexao, d, regras, Relogio::agora(), [](const QString &) { return true; });
         if (!v.ok()) {
             Entrada::Gravacao g;
             g.recusa = v.recusa.value_or(Entrada::Recusa{QStringLiteral("abandonada")});
             return g;
         }
-        return Entrada::incluir(d, nome, dia);
+        return Entrada::incluir(DM->Conexao, d, nome, dia);
     };
     for (int k = 0; k < pares; ++k) {
         esperar();
@@ -244,7 +244,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         l.qtd = QString::number(1 + mesa);
         l.valorUnit = QStringLiteral("6,50");
         l.data = dia;
-        const Consumo::Inclusao i = Consumo::incluir(abertas[k].inteiro(QStringLiteral("ID_WALK_IN")),
+        const Consumo::Inclusao i = Consumo::incluir(DM->Conexao, abertas[k].inteiro(QStringLiteral("ID_WALK_IN")),
                                                      abertas[k].texto(QStringLiteral("NUMERO")), l);
         dizer(QStringLiteral("consumo"), i.recusa ? i.recusa->mensagem : QStringLiteral("ok"));
     }
@@ -256,7 +256,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         Pagamentos::Valores v;
         v[MeioCaixa::Dinheiro] = Dinheiro::deCentavos(5000 + 100 * k);
         v[k % 2 ? MeioCaixa::CreditoVisa : MeioCaixa::PixChq] = Dinheiro::deCentavos(3000 + mesa * 1000);
-        const Adiantamento::Resultado r = Adiantamento::registrar(minhas[k], v, minhasDe[k].first, minhasDe[k].second);
+        const Adiantamento::Resultado r = Adiantamento::registrar(DM->Conexao, minhas[k], v, minhasDe[k].first, minhasDe[k].second);
         dizer(QStringLiteral("adiantamento"), r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString()));
     }
 
@@ -316,7 +316,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         } else {
             Pagamentos::Valores v;
             v[MeioCaixa::Dinheiro] = Dinheiro::deReais(20);
-            const Adiantamento::Resultado r = Adiantamento::registrar(terceira, v, nome, QStringLiteral("antiga"));
+            const Adiantamento::Resultado r = Adiantamento::registrar(DM->Conexao, terceira, v, nome, QStringLiteral("antiga"));
             dizer(QStringLiteral("adiantamento contra saida"), r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString()));
             Consumo::LinhaNova l;
             l.produto = produtos[0].first;
@@ -324,7 +324,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
             l.qtd = QStringLiteral("1");
             l.valorUnit = QStringLiteral("6,50");
             l.data = dia;
-            const Consumo::Inclusao i = Consumo::incluir(terceira, QStringLiteral("antiga"), l);
+            const Consumo::Inclusao i = Consumo::incluir(DM->Conexao, terceira, QStringLiteral("antiga"), l);
             dizer(QStringLiteral("consumo contra saida"), i.recusa ? i.recusa->mensagem : QStringLiteral("ok"));
         }
     }
@@ -358,7 +358,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
             d.dataSaida = dia.addDays(3);
             d.horaSaida = QTime(12, 0);
             d.diaria = QStringLiteral("200,00");
-            const Entrada::Gravacao g = Entrada::incluir(d, nome, dia);
+            const Entrada::Gravacao g = Entrada::incluir(DM->Conexao, d, nome, dia);
             dizer(QStringLiteral("entrada contra reserva"), g.recusa ? g.recusa->mensagem : QStringLiteral("ok"));
         }
     }
@@ -429,7 +429,7 @@ std::function<QString(int)> opEntrada(const QString &argumento)
         d.dataSaida = agora.date().addDays(noites);
         d.horaSaida = QTime(12, 0);
         d.diaria = QStringLiteral("150,00");
-        const Entrada::Gravacao g = Entrada::incluir(d, QStringLiteral("AGENTE"), agora.date());
+        const Entrada::Gravacao g = Entrada::incluir(DM->Conexao, d, QStringLiteral("AGENTE"), agora.date());
         return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
                         : QStringLiteral("entrada=") + QString::number(g.idEntrada);
     };
@@ -469,9 +469,9 @@ std::function<QString(int)> opNfce(const QString &argumento)
         });
         DM->ConexaoZentroControle.definirCaminho(controle);
         tParametros().recarregar();
-        const auto x = ExtratoConta::montar(estadia, QString(), QDateTime::currentDateTime());
+        const auto x = ExtratoConta::montar(DM->Conexao, estadia, QString(), QDateTime::currentDateTime());
         if (x)
-            EntregaFiscal::nfce(*x);
+            EntregaFiscal::nfce(DM->Conexao, *x);
         Mensagem::restaurarManipulador();
         return mostradas.join(QLatin1Char('|'));
     };
@@ -552,19 +552,19 @@ std::function<QString(int)> lancamentoEstadia(const QString &operacao, const QSt
         return [id](int) {
             Pagamentos::Valores v;
             v[MeioCaixa::Dinheiro] = Dinheiro::deReais(50);
-            const Adiantamento::Resultado r = Adiantamento::registrar(id, v, QStringLiteral("AGENTE"), QStringLiteral("101"));
+            const Adiantamento::Resultado r = Adiantamento::registrar(DM->Conexao, id, v, QStringLiteral("AGENTE"), QStringLiteral("101"));
             return r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString());
         };
     if (operacao == QLatin1String("consumo"))
         return [id, l](int) {
-            const Consumo::Inclusao i = Consumo::incluir(id, QStringLiteral("101"), l);
+            const Consumo::Inclusao i = Consumo::incluir(DM->Conexao, id, QStringLiteral("101"), l);
             return i.recusa ? i.recusa->mensagem : QStringLiteral("ok");
         };
     if (operacao == QLatin1String("pagarconsumo"))
         return [id, l](int) {
             Pagamentos::Valores v;
-            v[MeioCaixa::Dinheiro] = Adiantamento::valorLinha(l);
-            const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(id, QStringLiteral("101"), l, v);
+            v[MeioCaixa::Dinheiro] = Adiantamento::valorLinha(DM->Conexao, l);
+            const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(DM->Conexao, id, QStringLiteral("101"), l, v);
             return p.gravado ? QStringLiteral("ok") : p.mensagem.value_or(QString());
         };
     return {};
