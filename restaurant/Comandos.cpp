@@ -3,6 +3,7 @@
 #include "finance/DespesasAvulsas.h"
 #include "restaurant/AberturaRotinasFiscais.h"
 #include "restaurant/UnitFornecedores.h"
+#include "restaurant/UnitItens.h"
 #include "restaurant/UnitRelFornecedores.h"
 #include "restaurant/UnitMesas.h"
 #include "rooms/UnitCentralCadastros.h"
@@ -21,6 +22,9 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("btnFornecedoresClick"), [] { abrirFornecedores(); });
     CentralCadastros::ganchos().fornecedores = [] { abrirFornecedores(); };
     principal.registrarComando(QStringLiteral("btnRelFornecedoresClick"), [] { abrirRelFornecedores(); });
+    // Stock items: the ribbon and the registry hub.
+    principal.registrarComando(QStringLiteral("btnItensClick"), [] { abrirItens(); });
+    CentralCadastros::ganchos().itens = [] { abrirItens(); };
     // "Impressora Fiscal" without UTILIZA_FISCAL, and the statement's "Cupom Fiscal".
     principal.definirAbertura(RegistroComandos::Abertura::RotinasFiscais, [] { RotinasFiscais::abrir(); });
     EntregaFiscal::abrirRotinasFiscais = [](qint64 idEntrada) { RotinasFiscais::abrirHospedagem(idEntrada); };
