@@ -5,6 +5,7 @@
 #include "base/Caminhos.h"
 #include "base/Erros.h"
 #include "base/Relogio.h"
+#include "base/Rotinas.h"
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
 #include "platform/Atalhos.h"
@@ -580,6 +581,11 @@ void semearAtualizacao()
         if (!Diarias::diaJaRegistrado(e))
             throw;
     }
+}
+
+void registrarVersao(ConexaoBanco &conexao)
+{
+    conexao.executar(QStringLiteral("UPDATE PARAMETROS SET ULTIMA_VERSAO = ?"), {GetVersaoArq()});
 }
 
 // ------------------------------------------------------------ the sequence

@@ -161,6 +161,9 @@ Resultado conectarBanco(ConexaoBanco &conexao, const QString &caminho);
 bool servidorAtualizado();
 // An empty ATUALIZACAO receives today.
 void semearAtualizacao();
+// The running program's version into PARAMETROS.ULTIMA_VERSAO, where the
+// other workstations and support read which version last opened the database.
+void registrarVersao(ConexaoBanco &conexao);
 
 // ------------------------------------------------------------ the sequence
 // The steps in the order the splash screen runs them.
