@@ -256,6 +256,7 @@ ConfigEstacao valoresDe(const ArquivoIni &ini)
     c.TIPO_PC = ini.valor(QStringLiteral("CONFIG"), QStringLiteral("TIPO_PC"));
     c.NOME_PC = ini.valor(QStringLiteral("CONFIG"), QStringLiteral("NOME_PC"));
     c.PERMITIDO = ini.valor(QStringLiteral("CONFIG"), QStringLiteral("PERMITIDO"));
+    c.ESPERA_BLOQUEIO = ini.valor(QStringLiteral("BD"), QStringLiteral("ESPERA_BLOQUEIO")).trimmed();
     return c;
 }
 
@@ -654,7 +655,9 @@ Resultado SequenciaInicio::executarPasso(int gauge)
     }
     case 50: {
         const QString arquivo = arquivoParam();
-        m_caminhoBanco = arquivo.isEmpty() ? QString() : lerParam(arquivo).CAMINHO;
+        const ConfigEstacao config = arquivo.isEmpty() ? ConfigEstacao{} : lerParam(arquivo);
+        m_caminhoBanco = config.CAMINHO;
+        m_conexao.definirEsperaBloqueio(config.ESPERA_BLOQUEIO.toInt());
         const Resultado r = conectarBanco(m_conexao, m_caminhoBanco);
         if (!r.seguir)
             return r;

@@ -79,6 +79,9 @@ struct ConfigEstacao {
     QString TIPO_PC;
     QString NOME_PC;
     QString PERMITIDO;
+    // [BD] ESPERA_BLOQUEIO: seconds a statement waits for a row another
+    // workstation holds (optional; empty or not a number: the default).
+    QString ESPERA_BLOQUEIO;
 };
 
 // A Windows-style ini text: sections and keys compared ignoring case, values
