@@ -41,6 +41,10 @@
 //                        "recusa|<message>"), same SEG and ATR
 //   parcial M,CENTAVOS,SEG,ATR  a partial payment of CENTAVOS on table M's account as shown
 //                        at the start ("pago=<payments after it>" or "recusa|<message>")
+//   gerar-folha MM/AAAA[,MS]  the month's payroll generated ("gerada=<employees>",
+//                        "ja-gerada" or "recusa|<message>"), its transaction held MS ms more
+//   excluir-pagamento CHAVE[,MS]  employee entry CHAVE, as it shows at the start, deleted
+//                        ("excluido" or the refusal's message), its transaction held MS ms more
 //
 // Exit code 0 when every run ended without an error.
 #include "finance/Cheques.h"
@@ -65,6 +69,8 @@
 #include "restaurant/Consumos.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/Pedidos.h"
+#include "staff/FolhaPagamento.h"
+#include "staff/PagamentoFuncionarios.h"
 
 // a desk's day of work
 #include "base/Parametros.h"
@@ -701,6 +707,51 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
     };
 }
 
+// The payroll: generating a month and deleting an employee entry, each in
+// a transaction that may be held open a while before its commit.
+std::function<QString(int)> opFolha(const QString &operacao, const QString &argumento)
+{
+    const QStringList p = argumento.split(QLatin1Char(','));
+    const int segurar = p.value(1).toInt();
+    auto segurando = [segurar](const std::function<QString()> &f) {
+        QString r;
+        DM->Conexao.emTransacao([&] {
+            r = f();
+            if (segurar > 0)
+                QThread::msleep(static_cast<unsigned long>(segurar));
+        });
+        return r;
+    };
+    if (operacao == QLatin1String("gerar-folha")) {
+        const int mes = p.value(0).left(2).toInt(), ano = p.value(0).mid(3).toInt();
+        return [=](int) {
+            return segurando([&] {
+                const FolhaPagamento::Geracao g = FolhaPagamento::gerar(mes, ano);
+                switch (g.situacao) {
+                case FolhaPagamento::Geracao::Situacao::Gerada: return QStringLiteral("gerada=%1").arg(g.funcionarios);
+                case FolhaPagamento::Geracao::Situacao::JaGerada: return QStringLiteral("ja-gerada");
+                default: return QStringLiteral("recusa|") + g.mensagem;
+                }
+            });
+        };
+    }
+    if (operacao == QLatin1String("excluir-pagamento")) {
+        const qint64 chave = p.value(0).toLongLong();
+        auto mostrado = std::make_shared<std::optional<PagamentoFuncionarios::Lancamento>>();
+        return [=](int) {
+            if (!*mostrado)
+                *mostrado = PagamentoFuncionarios::ler(chave);
+            if (!*mostrado)
+                return QStringLiteral("sem lancamento");
+            return segurando([&] {
+                const PagamentoFuncionarios::Resultado r = PagamentoFuncionarios::excluir(**mostrado, QStringLiteral("AGENTE"));
+                return r.feito ? QStringLiteral("excluido") : r.mensagem;
+            });
+        };
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -810,6 +861,7 @@ int main(int argc, char **argv)
     } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
     } else if ((rodar = opDespesas(operacao, argumento))) {
     } else if ((rodar = opRestaurante(operacao, argumento))) {
+    } else if ((rodar = opFolha(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;
