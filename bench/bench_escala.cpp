@@ -30,11 +30,14 @@
 #include "finance/OsMaisMais.h"
 #include "finance/UnitGrafFinanceiro.h"
 #include "finance/UnitMovimentoFinanceiro.h"
+#include "rooms/GrafOcupacao.h"
 #include "rooms/UnitClientes.h"
+#include "rooms/UnitGrafOcupacao.h"
 #include "rooms/UnitReservas.h"
 #include "rooms/UnitUH.h"
 #include "stays/Consumo.h"
 #include "stays/Entrada.h"
+#include "stays/ExtratoUH.h"
 #include "stays/Estadias.h"
 #include "stays/Saida.h"
 #include "stays/UnitWalkIn.h"
@@ -55,6 +58,7 @@
 #include <QListWidget>
 #include <QFile>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTableView>
 #include <ibase.h>
 
@@ -655,6 +659,66 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                                           "AND DATA_ENTRADA < " + data(c.hoje.addDays(-1)) + "; END");
                  },
                  true});
+    // "Extrato de UH" of the last month: the stays closed in it and the open
+    // ones with their nights and consumption, the advances and the counter
+    // sales, built into the report and paged. The raw client reads the stays
+    // with their lines in one statement.
+    r.push_back({"extrato de UH de um mês (stays/ExtratoUH)",
+                 [c] {
+                     const Relatorio rel = ExtratoUH::relatorio(ExtratoUH::ler(DM->Conexao, c.hoje.addDays(-30), c.hoje));
+                     if (rel.paginas().size() < 2)
+                         std::cerr << "extrato de UH sem páginas\n";
+                 },
+                 [c, hoje](Bruto &b) {
+                     const std::string estadias =
+                         "(SELECT W.ID_WALK_IN FROM WALK_IN W WHERE W.DATA_SAIDA >= " + data(c.hoje.addDays(-30)) +
+                         " AND W.DATA_SAIDA <= " + hoje + " AND W.BAIXA <> 'N' AND W.EXCLUIDO = 'N' UNION ALL "
+                         "SELECT W.ID_WALK_IN FROM WALK_IN W WHERE W.BAIXA = 'N' AND W.EXCLUIDO = 'N') S "
+                         "JOIN WALK_IN W ON W.ID_WALK_IN = S.ID_WALK_IN LEFT JOIN UH U ON U.ID_UH = W.ID_UH "
+                         "LEFT JOIN CLIENTE C ON C.ID_CLIENTE = W.ID_CLIENTE ";
+                     const std::string cols = "W.ID_WALK_IN, U.NUMERO, C.NOME, W.DATA_ENTRADA, W.HORA_ENTRADA, "
+                                              "W.DATA_SAIDA, W.HORA_SAIDA, W.QTD_ADULTOS, W.OBS, W.BAIXA, W.USUARIO, "
+                                              "W.DINHEIRO, W.VISA, W.DEBVISA, W.MASTER, W.DEBMASTER, W.HIPER, "
+                                              "W.CHEQUE, W.NOTA, ";
+                     b.consultar("SELECT " + cols + "O.DATA, 1, O.VALOR, 0, O.QTD FROM " + estadias +
+                                 "JOIN OCUPACAO O ON O.ID_ENTRADA = W.ID_WALK_IN UNION ALL SELECT " + cols +
+                                 "D.DATA, D.QTD, D.VALOR_UNIT, D.TAXA, D.ID_P_S FROM " + estadias +
+                                 "JOIN DESPESA_UH D ON D.ID_ENTRADA = W.ID_WALK_IN ORDER BY 2, 1");
+                 }});
+
+    // The occupancy chart of the year: read, drawn on the screen (its log
+    // line rolled back).
+    r.push_back({"gráfico de ocupação anual (rooms/UnitGrafOcupacao)",
+                 [] {
+                     desfazendo([] {
+                         abrirTela<TFrmGrafOcupacao>({}, [](TFrmGrafOcupacao &t) {
+                             t.rbAnual->click();
+                             t.btnVisualizarClick();
+                         });
+                     });
+                 },
+                 [c](Bruto &b) {
+                     b.consultar("SELECT EXTRACT(MONTH FROM O.DATA), COUNT(O.ID_ENTRADA) FROM OCUPACAO O JOIN WALK_IN W "
+                                 "ON W.ID_WALK_IN = O.ID_ENTRADA WHERE O.DATA >= " + data(QDate(c.hoje.year(), 1, 1)) +
+                                 " AND O.DATA <= " + data(QDate(c.hoje.year(), 12, 31)) +
+                                 " AND W.EXCLUIDO = 'N' GROUP BY 1");
+                 }});
+    r.push_back({"gráfico de ocupação mensal (rooms/GrafOcupacao)",
+                 [c] {
+                     const GrafOcupacao::Grafico g = GrafOcupacao::ler(DM->Conexao, GrafOcupacao::Periodo::Mensal,
+                                                                       GrafOcupacao::Tipo::Leitos, c.hoje.month(),
+                                                                       c.hoje.year());
+                     if (g.entradas.size() != GrafOcupacao::kEntradas)
+                         std::cerr << "gráfico sem entradas\n";
+                 },
+                 [c](Bruto &b) {
+                     const QDate ini(c.hoje.year(), c.hoje.month(), 1);
+                     b.consultar("SELECT O.DATA, SUM(O.QTD) FROM OCUPACAO O JOIN WALK_IN W ON W.ID_WALK_IN = "
+                                 "O.ID_ENTRADA WHERE O.DATA >= " + data(ini) + " AND O.DATA <= " +
+                                 data(ini.addMonths(1).addDays(-1)) + " AND W.EXCLUIDO = 'N' GROUP BY O.DATA "
+                                 "ORDER BY O.DATA");
+                 }});
+
     // The restaurant board's refresh (every 30 s, and after every order):
     // its cards and its kitchen queue re-read and shown.
     r.push_back({"quadro de mesas: atualização (restaurant/UnitMesas)",
