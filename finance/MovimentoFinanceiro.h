@@ -12,6 +12,7 @@
 // Amounts with a service fee are kept to four decimal places (Quatro) and
 // rounded to the cent only when shown.
 #include "base/Dinheiro.h"
+#include "base/TelaRelatorio.h"
 #include "finance/ControleCaixa.h"
 
 #include <QDateTime>
@@ -37,8 +38,7 @@ inline const QString kPrefixoReposicao = QStringLiteral("Reposição de Caixa ->
 inline const QString kPrefixoRetirada = QStringLiteral("Retirada de Caixa");
 inline const QString kAdiantados = QStringLiteral("Pagamentos Adiantados de Hospedagens em Aberto");
 
-inline const QString kMsgPeriodoInvalido =
-    QStringLiteral("Período Inválido! A data inicial (De) não pode ser posterior à data final (Até).");
+inline const QString kMsgPeriodoInvalido = TelaRelatorio::kMsgPeriodoInvalido;
 inline const QString kMsgAnoInvalido = QStringLiteral("Data Inválida! Informe um ano de 1900 a 9999.");
 
 inline const QString kOperacaoConsulta = QStringLiteral("Cosulta de Movimento Financeiro");

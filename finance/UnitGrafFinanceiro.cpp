@@ -1,9 +1,11 @@
 #include "finance/UnitGrafFinanceiro.h"
 #include "base/CabecalhoTela.h"
+#include "base/GraficoPagina.h"
 #include "base/Mensagem.h"
 #include "base/Relatorio.h"
 #include "base/RelatorioPintura.h"
 #include "base/Relogio.h"
+#include "base/TelaRelatorio.h"
 #include "base/Telas.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
@@ -128,13 +130,7 @@ TFrmGrafFinanceiro::TFrmGrafFinanceiro(QWidget *parent) : QDialog(parent)
     edtAno->setValue(hoje.year());
     desenhar(Chart1->chart(), Grafico{});
     resize(1000, 700);
-}
-
-bool TFrmGrafFinanceiro::event(QEvent *e)
-{
-    if (e->type() == QEvent::WindowActivate)
-        AcaoAtual(QStringLiteral("Gráficos Financeiros"));
-    return QDialog::event(e);
+    TelaRelatorio::acaoAoAtivar(this, QStringLiteral("Gráficos Financeiros"));
 }
 
 Periodo TFrmGrafFinanceiro::periodo() const { return rbAnual->isChecked() ? Periodo::Anual : Periodo::Mensal; }
@@ -237,19 +233,7 @@ void TFrmGrafFinanceiro::btnVisualizarClick() { gerar(); }
 
 QImage TFrmGrafFinanceiro::imagem(const QSize &tamanho) const
 {
-    QChartView vista(new QChart);
-    vista.setRenderHint(QPainter::Antialiasing);
-    vista.resize(tamanho);
-    vista.chart()->resize(tamanho);
-    desenhar(vista.chart(), m_grafico);
-    vista.chart()->resize(tamanho);
-    QImage img(tamanho, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    vista.scene()->render(&p, QRectF(QPointF(0, 0), tamanho), QRectF(QPointF(0, 0), tamanho));
-    p.end();
-    return img;
+    return GraficoPagina::imagem([this](QChart *c) { desenhar(c, m_grafico); }, tamanho);
 }
 
 void TFrmGrafFinanceiro::btnImprimirClick()
@@ -258,10 +242,8 @@ void TFrmGrafFinanceiro::btnImprimirClick()
         return;
     NovoRegistrarLog(kOperacaoImpressao, QStringLiteral("Gráfico Financeiro"), QString());
     // The chart on a landscape page, as a picture filling it.
-    Relatorio rel(QStringLiteral("Gráfico Financeiro"), true);
-    const QSizeF mm(rel.larguraUtil(), rel.tamanhoPagina().height() - rel.margens().top() - rel.margens().bottom()
-                                           - rel.alturaCabecalho() - 2);
-    rel.figura(imagem(QSize(int(mm.width() * 6), int(mm.height() * 6))), mm);
+    const Relatorio rel =
+        GraficoPagina::pagina(QStringLiteral("Gráfico Financeiro"), [this](QChart *c) { desenhar(c, m_grafico); });
     Telas::abrir<TFrmVisualizaRelatorio>(rel, this);
     restaurar();
 }

@@ -47,7 +47,6 @@ public slots:
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
-    bool event(QEvent *e) override;
 
 private:
     bool gerar();

@@ -4,6 +4,7 @@
 #include "base/Mensagem.h"
 #include "base/Relogio.h"
 #include "base/TelaEdicao.h"
+#include "base/TelaRelatorio.h"
 #include "base/Telas.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
@@ -269,6 +270,7 @@ TFrmMovimentoFinanceiro::TFrmMovimentoFinanceiro(QWidget *parent) : QDialog(pare
     connect(btnMaisAdiantados, &QPushButton::clicked, this,
             [] { Mensagem::info(detalheAdiantados(DM->Conexao)); });
     resize(1100, 720);
+    TelaRelatorio::acaoAoAtivar(this, kTitulo);
 }
 
 Periodo TFrmMovimentoFinanceiro::periodo() const
@@ -296,13 +298,6 @@ void TFrmMovimentoFinanceiro::limpar()
 }
 
 void TFrmMovimentoFinanceiro::periodoAlterado() { limpar(); }
-
-bool TFrmMovimentoFinanceiro::event(QEvent *e)
-{
-    if (e->type() == QEvent::WindowActivate)
-        AcaoAtual(kTitulo);
-    return QDialog::event(e);
-}
 
 void TFrmMovimentoFinanceiro::btnCalcularClick()
 {

@@ -64,9 +64,6 @@ public slots:
     void dbgMovDblClick();
     void periodoAlterado();
 
-protected:
-    bool event(QEvent *e) override;
-
 private:
     void limpar();
     void estornar(const MovimentoFinanceiro::Movimento *m, const QString &pergunta);

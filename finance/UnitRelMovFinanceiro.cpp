@@ -4,6 +4,7 @@
 #include "base/Relatorio.h"
 #include "base/RelatorioPintura.h"
 #include "base/Relogio.h"
+#include "base/TelaRelatorio.h"
 #include "base/Telas.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
@@ -74,18 +75,12 @@ TFrmRelMovFinanceiro::TFrmRelMovFinanceiro(QWidget *parent) : QDialog(parent)
     layout->addLayout(botoes);
     connect(btnImprimir, &QPushButton::clicked, this, &TFrmRelMovFinanceiro::btnImprimirClick);
     connect(btnSair, &QPushButton::clicked, this, &QDialog::reject);
+    TelaRelatorio::acaoAoAtivar(this, QStringLiteral("Relatório de Movimento Financeiro"));
 }
 
 Periodo TFrmRelMovFinanceiro::periodo() const
 {
     return {QDateTime(edtData1->date(), edtHora1->time()), QDateTime(edtData2->date(), edtHora2->time())};
-}
-
-bool TFrmRelMovFinanceiro::event(QEvent *e)
-{
-    if (e->type() == QEvent::WindowActivate)
-        AcaoAtual(QStringLiteral("Relatório de Movimento Financeiro"));
-    return QDialog::event(e);
 }
 
 void TFrmRelMovFinanceiro::btnImprimirClick()

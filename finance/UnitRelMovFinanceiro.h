@@ -31,9 +31,6 @@ public:
 public slots:
     void btnImprimirClick();
 
-protected:
-    bool event(QEvent *e) override;
-
 private:
     MovimentoFinanceiro::DadosRelatorio m_dados;
 };

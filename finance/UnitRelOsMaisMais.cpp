@@ -4,6 +4,7 @@
 #include "base/Relatorio.h"
 #include "base/RelatorioPintura.h"
 #include "base/Relogio.h"
+#include "base/TelaRelatorio.h"
 #include "base/Telas.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
@@ -87,13 +88,7 @@ TFrmRelOsMaisMais::TFrmRelOsMaisMais(QWidget *parent) : QDialog(parent)
     connect(btnExportar, &QPushButton::clicked, this, &TFrmRelOsMaisMais::btnExportarClick);
     connect(btnImprimir, &QPushButton::clicked, this, &TFrmRelOsMaisMais::btnImprimirClick);
     connect(btnSair, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-bool TFrmRelOsMaisMais::event(QEvent *e)
-{
-    if (e->type() == QEvent::WindowActivate)
-        AcaoAtual(QStringLiteral("Relatório Os Mais Mais"));
-    return QDialog::event(e);
+    TelaRelatorio::acaoAoAtivar(this, QStringLiteral("Relatório Os Mais Mais"));
 }
 
 Opcao TFrmRelOsMaisMais::opcao() const

@@ -35,8 +35,6 @@ public slots:
     void btnImprimirClick();
     void btnExportarClick();
 
-protected:
-    bool event(QEvent *e) override;
 };
 
 extern TFrmRelOsMaisMais *FrmRelOsMaisMais;
