@@ -269,31 +269,49 @@ QList<Movimento> lerEntradas(ConexaoBanco &c, const Periodo &p)
     QList<Movimento> r;
     static const char *colunasMeios[kMeiosCaixa] = {"DINHEIRO", "VISA",  "DEBVISA", "MASTER",
                                                     "DEBMASTER", "HIPER", "CHEQUE",  "NOTA"};
-    for (const Linha &l : c.lerTodas(sqlEntradas(), valoresEntradas(p))) {
+    const ConexaoBanco::Consulta q = c.consultar(sqlEntradas(), valoresEntradas(p));
+    // A year holds tens of thousands of rows: the columns are found once.
+    const auto col = [&q](const char *nome) { return q.colunas.indexOf(QLatin1String(nome)); };
+    const int iOrigem = col("ORIGEM"), iChave = col("CHAVE"), iUh = col("UH"), iNome = col("NOME"),
+              iProduto = col("PRODUTO"), iQtd = col("QTD"), iMomento = col("MOMENTO"), iValor = col("VALOR"),
+              iUsuario = col("USUARIO"), iForma = col("FORMA_PAG"), iDescricao = col("DESCRICAO"),
+              iDesconto = col("DESCONTO"), iAcrescimo = col("ACRESCIMO"), iDiarias = col("DIARIAS"),
+              iConsumos = col("CONSUMOS");
+    int iMeios[kMeiosCaixa];
+    for (int i = 0; i < kMeiosCaixa; ++i)
+        iMeios[i] = col(colunasMeios[i]);
+    const auto opcionalEm = [](const Linha &l, int i) -> std::optional<Dinheiro> {
+        const QVariant v = l.valor(i);
+        if (v.isNull())
+            return std::nullopt;
+        return Dinheiro::deVariant(v);
+    };
+    r.reserve(q.linhas.size());
+    for (const Linha &l : q.linhas) {
         Movimento m;
-        m.origem = Origem(l.inteiro(QStringLiteral("ORIGEM")));
-        const QString chave = l.texto(QStringLiteral("CHAVE"));
+        m.origem = Origem(l.valor(iOrigem).toInt());
+        const QString chave = l.valor(iChave).toString();
         m.identificador = chave;
-        m.momento = momento(l);
-        m.valor = opcional(l, QStringLiteral("VALOR"));
-        m.usuario = l.texto(QStringLiteral("USUARIO"));
-        m.formaPag = l.texto(QStringLiteral("FORMA_PAG"));
-        m.descricao = l.texto(QStringLiteral("DESCRICAO"));
+        const QVariant momento = l.valor(iMomento);
+        m.momento = momento.isNull() ? QDateTime() : momento.toDateTime();
+        m.valor = opcionalEm(l, iValor);
+        m.usuario = l.valor(iUsuario).toString();
+        m.formaPag = l.valor(iForma).toString();
+        m.descricao = l.valor(iDescricao).toString();
         for (int i = 0; i < kMeiosCaixa; ++i)
-            m.meios[std::size_t(i)] = l.dinheiro(QString::fromLatin1(colunasMeios[i]));
+            m.meios[std::size_t(i)] = Dinheiro::deVariant(l.valor(iMeios[i]));
         switch (m.origem) {
         case Origem::Hospedagem:
-            m.tipo = kPrefixoHospedagem + chave + QStringLiteral(" (UH ") + l.texto(QStringLiteral("UH"))
-                + QStringLiteral(" - ") + l.texto(QStringLiteral("NOME")) + QLatin1Char(')');
-            m.desconto = opcional(l, QStringLiteral("DESCONTO"));
-            m.acrescimo = opcional(l, QStringLiteral("ACRESCIMO"));
-            m.diarias = Quatro::deSql(l.valor(QStringLiteral("DIARIAS")));
-            m.consumos = Quatro::deSql(l.valor(QStringLiteral("CONSUMOS")));
+            m.tipo = kPrefixoHospedagem + chave + QStringLiteral(" (UH ") + l.valor(iUh).toString()
+                + QStringLiteral(" - ") + l.valor(iNome).toString() + QLatin1Char(')');
+            m.desconto = opcionalEm(l, iDesconto);
+            m.acrescimo = opcionalEm(l, iAcrescimo);
+            m.diarias = Quatro::deSql(l.valor(iDiarias));
+            m.consumos = Quatro::deSql(l.valor(iConsumos));
             break;
         case Origem::Consumo:
-            m.tipo = QStringLiteral("Consumo Avulso N.º ") + chave + QStringLiteral(" -> ")
-                + l.texto(QStringLiteral("PRODUTO")) + QStringLiteral(" (") + l.texto(QStringLiteral("QTD"))
-                + QLatin1Char(')');
+            m.tipo = QStringLiteral("Consumo Avulso N.º ") + chave + QStringLiteral(" -> ") + l.valor(iProduto).toString()
+                + QStringLiteral(" (") + l.valor(iQtd).toString() + QLatin1Char(')');
             break;
         case Origem::VariosConsumos:
             m.tipo = QStringLiteral("Vários Consumos Avulsos N.º ") + chave;
