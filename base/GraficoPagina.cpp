@@ -2,6 +2,8 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QGraphicsLayout>
 #include <QPainter>
 
 namespace GraficoPagina {
@@ -14,6 +16,11 @@ QImage imagem(const Desenho &desenhar, const QSize &tamanho)
     vista.chart()->resize(tamanho);
     desenhar(vista.chart());
     vista.chart()->resize(tamanho);
+    // The chart lays out its title, legend and plot on posted events.
+    QCoreApplication::sendPostedEvents();
+    if (QGraphicsLayout *l = vista.chart()->layout())
+        l->activate();
+    QCoreApplication::sendPostedEvents();
     QImage img(tamanho, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
@@ -28,8 +35,8 @@ Relatorio pagina(const QString &titulo, const Desenho &desenhar)
     Relatorio rel(titulo, true);
     const QSizeF mm(rel.larguraUtil(), rel.tamanhoPagina().height() - rel.margens().top() - rel.margens().bottom()
                                            - rel.alturaCabecalho() - 1);
-    // About 200 dots per inch of paper.
-    rel.figura(imagem(desenhar, QSize(int(mm.width() * 8), int(mm.height() * 8))), mm);
+    // About 140 dots per inch of paper: the chart's texts keep a readable size.
+    rel.figura(imagem(desenhar, QSize(int(mm.width() * 5.5), int(mm.height() * 5.5))), mm);
     return rel;
 }
 

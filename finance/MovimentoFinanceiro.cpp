@@ -660,13 +660,13 @@ Relatorio relatorio(const DadosRelatorio &d, const Periodo &p)
     rel.linhaCabecalho(QStringLiteral("(De: ") + p.de.toString(kMomento) + QStringLiteral("   Até: ")
                        + p.ate.toString(kMomento) + QLatin1Char(')'));
     using T = Relatorio::Tipo;
-    rel.coluna(QStringLiteral("TIPO DE MOVIMENTAÇÃO"), 58);
-    rel.coluna(QStringLiteral("+ / -"), 6, T::Texto, false, Relatorio::Alinhamento::Centro);
-    rel.coluna(QStringLiteral("DATA"), 19);
+    rel.coluna(QStringLiteral("TIPO DE MOVIMENTAÇÃO"), 54);
+    rel.coluna(QStringLiteral("+ / -"), 5, T::Texto, false, Relatorio::Alinhamento::Centro);
+    rel.coluna(QStringLiteral("DATA"), 27);
     rel.coluna(QStringLiteral("DIÁRIAS"), 13, T::Dinheiro);
     rel.coluna(QStringLiteral("DESPES."), 13, T::Dinheiro);
-    rel.coluna(QStringLiteral("(-) DESC."), 12, T::Dinheiro);
-    rel.coluna(QStringLiteral("(+)ACR."), 12, T::Dinheiro);
+    rel.coluna(QStringLiteral("(-) DESC."), 11, T::Dinheiro);
+    rel.coluna(QStringLiteral("(+)ACR."), 11, T::Dinheiro);
     rel.coluna(QStringLiteral("TOTAL R$"), 14, T::Dinheiro);
     rel.coluna(QStringLiteral("USUARIO"), 12);
     const auto quatro = [](const std::optional<Quatro> &q) {
@@ -677,7 +677,7 @@ Relatorio relatorio(const DadosRelatorio &d, const Periodo &p)
     };
     for (const LinhaRelatorio &l : d.linhas) {
         // A history too long for its box goes on a row of its own above the cells.
-        const bool acima = l.tipo.size() > 40;
+        const bool acima = l.tipo.size() > 34;
         const QList<Relatorio::Celula> celulas{acima ? QString() : l.tipo, l.cd, l.momento, quatro(l.diarias),
                                               quatro(l.consumos), dinheiro(l.desconto), dinheiro(l.acrescimo),
                                               l.total.centavos() > 0 ? Relatorio::Celula(l.total) : Relatorio::Celula(),

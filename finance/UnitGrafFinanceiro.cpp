@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -167,7 +168,8 @@ void TFrmGrafFinanceiro::desenhar(QChart *chart, const Grafico &g)
         set->setColor(QColor(0xFF, 0, 0));
         serie->append(set);
         maior = std::max(maior, b.valor);
-        auto *marca = new QGraphicsSimpleTextItem(b.marca, chart);
+        // An unused entry ("-") shows neither a mark nor a legend line.
+        auto *marca = new QGraphicsSimpleTextItem(b.legenda == QLatin1String("-") ? QString() : b.marca, chart);
         marca->setData(0, QStringLiteral("marca"));
         QFont f = marca->font();
         f.setPointSizeF(7);
@@ -180,7 +182,7 @@ void TFrmGrafFinanceiro::desenhar(QChart *chart, const Grafico &g)
     const double topo = double(maior.centavos()) / 100.0;
     // Room to the right of the longest bar for its mark.
     eixo->setRange(0, topo > 0 ? topo * 1.6 : 1);
-    eixo->setLabelFormat(QStringLiteral("%.2f"));
+    eixo->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(eixo, Qt::AlignBottom);
     serie->attachAxis(eixo);
     auto *categorias = new QBarCategoryAxis(chart);
@@ -189,6 +191,9 @@ void TFrmGrafFinanceiro::desenhar(QChart *chart, const Grafico &g)
     chart->addAxis(categorias, Qt::AlignLeft);
     serie->attachAxis(categorias);
     QLegend *legenda = chart->legend();
+    const QList<QLegendMarker *> marcadores = legenda->markers(serie);
+    for (int i = 0; i < marcadores.size() && i < g.barras.size(); ++i)
+        marcadores[i]->setVisible(g.barras[i].legenda != QLatin1String("-"));
     legenda->setAlignment(Qt::AlignRight);
     QFont fl = legenda->font();
     fl.setPointSizeF(7);

@@ -181,6 +181,8 @@ TFrmMovimentoFinanceiro::TFrmMovimentoFinanceiro(QWidget *parent) : QDialog(pare
     btnEstornoReposicao = botao(QString(), grpEntradas, "btnEstornoReposicao");
     btnEstornoReposicao->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     btnEstornoReposicao->setToolTip(QStringLiteral("Estornar Reposição de Caixa em Dinheiro"));
+    btnEstornoReposicao->setFixedSize(34, 34);
+    le->setColumnStretch(1, 1);
     le->addWidget(dbgMov, 1, 0, 1, 2);
     le->addWidget(btnEstornoReposicao, 1, 2, Qt::AlignTop);
     const auto linhaResumo = [](QGridLayout *g, int linha, QPushButton *mais, QLabel *texto) {
@@ -220,6 +222,8 @@ TFrmMovimentoFinanceiro::TFrmMovimentoFinanceiro(QWidget *parent) : QDialog(pare
     btnEstornoRetirada = botao(QString(), grpSaidas, "btnEstornoRetirada");
     btnEstornoRetirada->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     btnEstornoRetirada->setToolTip(QStringLiteral("Estornar Retirada de Caixa em Dinheiro"));
+    btnEstornoRetirada->setFixedSize(34, 34);
+    ls->setColumnStretch(1, 1);
     ls->addWidget(dbgSaidas, 0, 0, 1, 2);
     ls->addWidget(btnEstornoRetirada, 0, 2, Qt::AlignTop);
     btnMaisSaidas = botaoMais(grpSaidas, "btnMaisSaidas");

@@ -123,6 +123,8 @@ TEST_F(Grafico_, TelaDesenhaRegistraEscEImprimeEmPaisagem)
               u8("Gráfico Financeiro (DEZEMBRO/2026)\rTipo:Mensal, Saídas (R$)"));
     // The bars drawn: red pixels in the picture of the chart.
     const QImage img = f.imagem(QSize(900, 600));
+    if (!qEnvironmentVariableIsEmpty("ZV_GRAVAR_GRAFICO"))
+        img.save(qEnvironmentVariable("ZV_GRAVAR_GRAFICO"));
     int vermelhos = 0;
     for (int y = 0; y < img.height(); y += 2)
         for (int x = 0; x < img.width(); x += 2)
