@@ -49,6 +49,7 @@
 #include "tests/support/BalancaFalsa.h"
 #include "staff/Funcionarios.h"
 #include "staff/UnitFuncionarios.h"
+#include "staff/FolhaPagamento.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -72,6 +73,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -541,6 +543,66 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                          "UPDATE CAIXA SET ATUAL = ATUAL + 9 WHERE DATA_FECHA IS NULL; END");
                  },
                  true});
+
+    // The monthly payroll of next month for every live employee (rolled
+    // back), against the raw client inserting the same rows in one
+    // transaction; and the payroll sheet of last month against one raw
+    // aggregate query.
+    {
+        const QDate proximo = c.hoje.addMonths(1);
+        const int mes = proximo.month(), ano = proximo.year();
+        auto insercoes = std::make_shared<std::vector<std::string>>();
+        // (the table's names are listed again without a database)
+        const QDate venc = DM ? FolhaPagamento::vencimento(int(DM->Conexao.valor(QStringLiteral(
+                                                               "SELECT DATAFOLHAPAG FROM PARAMETROS")).toLongLong()),
+                                                           mes, ano)
+                              : QDate();
+        if (DM)
+        for (const ::Linha &f : DM->Conexao.lerTodas(QStringLiteral(
+                 "SELECT ID_FUNCIONARIO, SALARIO_BASE, INSS FROM FUNCIONARIO WHERE ID_FUNCIONARIO NOT IN "
+                 "(SELECT ID_FUNCIONARIO FROM ANULACAO) ORDER BY NOME, ID_FUNCIONARIO"))) {
+            const std::string chave = std::to_string(f.inteiro(QStringLiteral("ID_FUNCIONARIO")));
+            const Dinheiro sal = f.dinheiro(QStringLiteral("SALARIO_BASE"));
+            const Dinheiro inss = FolhaPagamento::contribuicao(sal, f.dinheiro(QStringLiteral("INSS")));
+            const std::string ins = "INSERT INTO FUNCIONARIO_PAGAMENTO (ID_FUNCIONARIO_PAGAMENTO, DATA_VENC, TIPO, "
+                                    "DESCRICAO, VALOR) VALUES (" + chave + ", " + data(venc) + ", ";
+            insercoes->push_back(ins + "'+', 'SALARIO CONTRATUAL', " + sal.sql().toStdString() + ")");
+            if (!inss.zero())
+                insercoes->push_back(ins + "'-', 'I.N.S.S.', " + inss.sql().toStdString() + ")");
+        }
+        r.push_back({"folha: gerar o mês de todos os funcionários (staff/FolhaPagamento)",
+                     [mes, ano] {
+                         desfazendo([&] {
+                             const FolhaPagamento::Geracao g = FolhaPagamento::gerar(mes, ano);
+                             if (g.situacao != FolhaPagamento::Geracao::Situacao::Gerada)
+                                 std::cerr << "folha não gerada: " << g.mensagem.toStdString() << "\n";
+                         });
+                     },
+                     [insercoes](Bruto &b) { b.executarTodosDesfazendo(*insercoes); }, true});
+        const QDate anterior = c.hoje.addMonths(-1);
+        const QDate de(anterior.year(), anterior.month(), 1);
+        const std::string sqlFolha =
+            "SELECT F.ID_FUNCIONARIO, F.NOME, "
+            "SUM(CASE WHEN P.TIPO = '+' AND P.DESCRICAO IN ('SALARIO CONTRATUAL', 'FOLHA DE PAGAMENTO MENSAL') "
+            "THEN P.VALOR ELSE 0 END), "
+            "SUM(CASE WHEN P.TIPO = '+' AND P.DESCRICAO NOT IN ('SALARIO CONTRATUAL', 'FOLHA DE PAGAMENTO MENSAL') "
+            "THEN P.VALOR ELSE 0 END), "
+            "SUM(CASE WHEN P.TIPO = '-' AND P.DESCRICAO NOT IN ('I.N.S.S.', 'DESCONTO MENSAL INSS') "
+            "THEN P.VALOR ELSE 0 END), "
+            "SUM(CASE WHEN P.TIPO = '-' AND P.DESCRICAO IN ('I.N.S.S.', 'DESCONTO MENSAL INSS') "
+            "THEN P.VALOR ELSE 0 END) "
+            "FROM FUNCIONARIO F LEFT JOIN FUNCIONARIO_PAGAMENTO P ON P.ID_FUNCIONARIO_PAGAMENTO = F.ID_FUNCIONARIO "
+            "AND P.EXCLUIDO = 'N' AND P.DATA_VENC BETWEEN " + data(de) + " AND " + data(de.addMonths(1).addDays(-1)) +
+            " WHERE F.ID_FUNCIONARIO NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO) "
+            "GROUP BY F.NOME, F.ID_FUNCIONARIO ORDER BY F.NOME, F.ID_FUNCIONARIO";
+        r.push_back({"folha de pagamento do mês (staff/FolhaPagamento, modelo e páginas)",
+                     [de] {
+                         const Relatorio rel = FolhaPagamento::relatorioFolha(de.month(), de.year());
+                         if (rel.paginas().isEmpty())
+                             std::cerr << "folha vazia\n";
+                     },
+                     [sqlFolha](Bruto &b) { b.consultar(sqlFolha); }});
+    }
 
     r.push_back({"caixa: lista de turnos (finance/UnitCaixa)", [] { abrirTela<TFrmCaixa>(); },
                  [](Bruto &b) { b.consultar("SELECT * FROM CAIXA ORDER BY ID_CAIXA"); }});
