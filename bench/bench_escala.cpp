@@ -521,7 +521,7 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                          DespesasAvulsas::Pagamento p;
                          p.meios[0] = Dinheiro::deCentavos(900);
                          const DespesasAvulsas::Gravacao g =
-                             DespesasAvulsas::gravarVarias({a, d}, Dinheiro::deCentavos(900), p);
+                             DespesasAvulsas::gravarVarias(DM->Conexao, {a, d}, Dinheiro::deCentavos(900), p);
                          if (g.recusa)
                              std::cerr << "despesa recusada: " << g.recusa->mensagem.toStdString() << "\n";
                      });

@@ -185,7 +185,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
 
     // 1. The shift: both desks at once, one opens it.
     esperar();
-    const Caixa::Abertura ab = Caixa::abrir(dia, ip);
+    const Caixa::Abertura ab = Caixa::abrir(DM->Conexao, dia, ip);
     dizer(QStringLiteral("abertura"), ab.mensagem);
 
     // 2. Check-ins.
@@ -402,14 +402,14 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
     // 8. A withdrawal and an addition.
     esperar();
     const Caixa::ResultadoOperacao op =
-        Caixa::operar(mesa == 0 ? Caixa::Operacao::Retirar : Caixa::Operacao::Adicionar, MeioCaixa::Dinheiro,
+        Caixa::operar(DM->Conexao, mesa == 0 ? Caixa::Operacao::Retirar : Caixa::Operacao::Adicionar, MeioCaixa::Dinheiro,
                       mesa == 0 ? QStringLiteral("40,00") : QStringLiteral("15,00"),
                       mesa == 0 ? QStringLiteral("SANGRIA") : QStringLiteral("TROCO"));
     dizer(QStringLiteral("operacao"), op.feito ? QStringLiteral("ok") : QStringLiteral("recusada"));
 
     // 9. Closing the shift: both desks at once, one closes it.
     esperar();
-    const Caixa::Fechamento f = Caixa::fechar(ip);
+    const Caixa::Fechamento f = Caixa::fechar(DM->Conexao, ip);
     dizer(QStringLiteral("fechamento"), f.situacao == Caixa::Fechamento::Situacao::Fechado
                                             ? QStringLiteral("fechado")
                                             : f.situacao == Caixa::Fechamento::Situacao::JaFechado
@@ -595,7 +595,7 @@ std::function<QString(int)> opDespesas(const QString &operacao, const QString &a
             b.valorUnit = Dinheiro::deCentavos(450);
             DespesasAvulsas::Pagamento p;
             p.meios[0] = Dinheiro::deCentavos(1050);
-            const DespesasAvulsas::Gravacao g = DespesasAvulsas::gravarVarias({a, b}, Dinheiro::deCentavos(1050), p);
+            const DespesasAvulsas::Gravacao g = DespesasAvulsas::gravarVarias(DM->Conexao, {a, b}, Dinheiro::deCentavos(1050), p);
             return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem : QStringLiteral("venda=%1").arg(g.id);
         };
     }
@@ -607,7 +607,7 @@ std::function<QString(int)> opDespesas(const QString &operacao, const QString &a
         return [=](int) {
             DespesasAvulsas::Exclusao e;
             DM->Conexao.emTransacao([&] {
-                e = varias ? DespesasAvulsas::excluirVarias(id) : DespesasAvulsas::excluirIndividual(id);
+                e = varias ? DespesasAvulsas::excluirVarias(DM->Conexao, id) : DespesasAvulsas::excluirIndividual(DM->Conexao, id);
                 if (segurar > 0)
                     QThread::msleep(static_cast<unsigned long>(segurar));
             });
@@ -855,7 +855,7 @@ int main(int argc, char **argv)
     } else if (operacao == QLatin1String("usuario")) {
         rodar = [argumento](int i) {
             const QString login = argumento + QString::number(i);
-            const CadUsu::Resultado r = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, login, QStringLiteral("1"),
+            const CadUsu::Resultado r = CadUsu::confirmar(DM->Conexao, QStringLiteral("N_U"), 0, {}, login, QStringLiteral("1"),
                                                           QStringLiteral("1"));
             return login + QLatin1Char('|') + r.mensagem;
         };
@@ -872,7 +872,7 @@ int main(int argc, char **argv)
     } else if (operacao == QLatin1String("restaurar")) {
         const qint64 fornecedor = argumento.toLongLong();
         rodar = [fornecedor](int) {
-            const Lixeira::ResultadoRestauro r = Lixeira::restaurar(Lixeira::Tipo::Fornecedores, fornecedor);
+            const Lixeira::ResultadoRestauro r = Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::Fornecedores, fornecedor);
             return r.mensagem;
         };
     } else if (operacao == QLatin1String("reserva")) {

@@ -455,7 +455,7 @@ TEST_F(Fiscal, HospedagemPorLinhasCadaEscolha)
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(int(c.escolha) + (c.agrupado ? 10 : 0));
-        const QList<LinhaCupom> l = linhasHospedagens({40}, c.agrupado, c.escolha);
+        const QList<LinhaCupom> l = linhasHospedagens(DM->Conexao, {40}, c.agrupado, c.escolha);
         QStringList d;
         for (const LinhaCupom &x : l)
             d << x.descricao();
