@@ -36,6 +36,15 @@
 //                        at the start ("gravado" or "recusa|<message>"), same SEG and ATR
 //   juntar O,D,SEG,ATR   table O moved into table D as both show at the start ("feito" or
 //                        "recusa|<message>"), same SEG and ATR
+//   dav M,SEG,ATR,PDV    the account of table M (its opening as shown at the start) handed
+//                        over into the point of sale's database PDV ("dav=<document>" or
+//                        "recusa|<message>"), same SEG and ATR
+//   parcial M,CENTAVOS,SEG,ATR  a partial payment of CENTAVOS on table M's account as shown
+//                        at the start ("pago=<payments after it>" or "recusa|<message>")
+//   gerar-folha MM/AAAA[,MS]  the month's payroll generated ("gerada=<employees>",
+//                        "ja-gerada" or "recusa|<message>"), its transaction held MS ms more
+//   excluir-pagamento CHAVE[,MS]  employee entry CHAVE, as it shows at the start, deleted
+//                        ("excluido" or the refusal's message), its transaction held MS ms more
 //
 // Exit code 0 when every run ended without an error.
 #include "finance/Cheques.h"
@@ -49,6 +58,7 @@
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
 #include "finance/DespesasAvulsas.h"
+#include "finance/MovimentoFinanceiro.h"
 #include "stays/Entrada.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
@@ -57,8 +67,11 @@
 #include "stays/Saida.h"
 #include "staff/Funcionarios.h"
 #include "stays/Correcoes.h"
+#include "restaurant/Consumos.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/Pedidos.h"
+#include "staff/FolhaPagamento.h"
+#include "staff/PagamentoFuncionarios.h"
 
 // a desk's day of work
 #include "base/Parametros.h"
@@ -601,6 +614,34 @@ std::function<QString(int)> opDespesas(const QString &operacao, const QString &a
     return {};
 }
 
+// The reversal of one cash addition (R) or withdrawal (S) of the financial
+// movement, the transaction held SEG ms before its commit: "feito", or the
+// message the desk reads.
+std::function<QString(int)> opEstorno(const QString &operacao, const QString &argumento)
+{
+    if (operacao != QLatin1String("estorno"))
+        return {};
+    const QStringList p = argumento.split(QLatin1Char(','));
+    const bool reposicao = p.value(0) == QLatin1String("R");
+    const QString id = p.value(1);
+    const int segurar = p.value(2).toInt();
+    return [=](int) {
+        MovimentoFinanceiro::Movimento m;
+        m.origem = reposicao ? MovimentoFinanceiro::Origem::Reposicao : MovimentoFinanceiro::Origem::Retirada;
+        m.identificador = id;
+        m.formaPag = QStringLiteral("Dinheiro");
+        m.tipo = reposicao ? QStringLiteral("Reposição de Caixa -> AGENTE (Dinheiro)")
+                           : QStringLiteral("Retirada de Caixa - AGENTE - (Dinheiro)");
+        MovimentoFinanceiro::Estorno e;
+        DM->Conexao.emTransacao([&] {
+            e = MovimentoFinanceiro::estornar(DM->Conexao, m);
+            if (segurar > 0 && e.feito())
+                QThread::msleep(static_cast<unsigned long>(segurar));
+        });
+        return e.feito() ? QStringLiteral("feito") : e.mensagem;
+    };
+}
+
 // The restaurant board's writes. SEG: the first run holds its transaction
 // that long before committing (another workstation then waits on it); ATR:
 // the first run starts that much later than the agreed moment.
@@ -648,6 +689,30 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
             const Mesas::Resultado r = Mesas::transferir(Mesas::Textos::de(false), *o, *d);
             return r.feito ? QStringLiteral("feito") : QStringLiteral("recusa|") + r.mensagem;
         };
+    } else if (operacao == QLatin1String("dav") || operacao == QLatin1String("parcial")) {
+        const bool dav = operacao == QLatin1String("dav");
+        const qint64 mesa = numero(0);
+        const qint64 centavos = dav ? 0 : numero(1);
+        segura = int(numero(dav ? 1 : 2));
+        atraso = int(numero(dav ? 2 : 3));
+        if (dav)
+            DM->ConexaoPDV.definirCaminho(p.mid(3).join(QLatin1Char(',')));
+        auto mostrada = std::make_shared<std::optional<Mesas::Mesa>>();
+        acao = [dav, mesa, centavos, mostrada](int) {
+            if (!*mostrada) {
+                *mostrada = Mesas::lerMesa(mesa);
+                tParametros().recarregar();
+            }
+            const Dinheiro taxa = tParametros().dinheiro(QStringLiteral("TAXA_ATEND"));
+            const qint64 chk = (*mostrada)->idCheckIn;
+            const Consumos::Resultado r =
+                dav ? Consumos::converterEmDav(Mesas::Textos::de(false), mesa, chk, taxa, false)
+                    : Consumos::adicionarParcial(chk, Dinheiro::deCentavos(centavos).formatado(), taxa, false,
+                                                 QStringLiteral("Mesa %1").arg(mesa));
+            if (!r.feito)
+                return QStringLiteral("recusa|") + r.mensagem;
+            return dav ? QStringLiteral("dav=%1").arg(r.documento) : QStringLiteral("pago=") + r.valor.formatado();
+        };
     } else {
         return {};
     }
@@ -669,6 +734,51 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
         c.confirmarTransacao();
         return r;
     };
+}
+
+// The payroll: generating a month and deleting an employee entry, each in
+// a transaction that may be held open a while before its commit.
+std::function<QString(int)> opFolha(const QString &operacao, const QString &argumento)
+{
+    const QStringList p = argumento.split(QLatin1Char(','));
+    const int segurar = p.value(1).toInt();
+    auto segurando = [segurar](const std::function<QString()> &f) {
+        QString r;
+        DM->Conexao.emTransacao([&] {
+            r = f();
+            if (segurar > 0)
+                QThread::msleep(static_cast<unsigned long>(segurar));
+        });
+        return r;
+    };
+    if (operacao == QLatin1String("gerar-folha")) {
+        const int mes = p.value(0).left(2).toInt(), ano = p.value(0).mid(3).toInt();
+        return [=](int) {
+            return segurando([&] {
+                const FolhaPagamento::Geracao g = FolhaPagamento::gerar(mes, ano);
+                switch (g.situacao) {
+                case FolhaPagamento::Geracao::Situacao::Gerada: return QStringLiteral("gerada=%1").arg(g.funcionarios);
+                case FolhaPagamento::Geracao::Situacao::JaGerada: return QStringLiteral("ja-gerada");
+                default: return QStringLiteral("recusa|") + g.mensagem;
+                }
+            });
+        };
+    }
+    if (operacao == QLatin1String("excluir-pagamento")) {
+        const qint64 chave = p.value(0).toLongLong();
+        auto mostrado = std::make_shared<std::optional<PagamentoFuncionarios::Lancamento>>();
+        return [=](int) {
+            if (!*mostrado)
+                *mostrado = PagamentoFuncionarios::ler(chave);
+            if (!*mostrado)
+                return QStringLiteral("sem lancamento");
+            return segurando([&] {
+                const PagamentoFuncionarios::Resultado r = PagamentoFuncionarios::excluir(**mostrado, QStringLiteral("AGENTE"));
+                return r.feito ? QStringLiteral("excluido") : r.mensagem;
+            });
+        };
+    }
+    return {};
 }
 
 } // namespace
@@ -780,6 +890,8 @@ int main(int argc, char **argv)
     } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
     } else if ((rodar = opDespesas(operacao, argumento))) {
     } else if ((rodar = opRestaurante(operacao, argumento))) {
+    } else if ((rodar = opEstorno(operacao, argumento))) {
+    } else if ((rodar = opFolha(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;
