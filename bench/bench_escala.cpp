@@ -25,6 +25,11 @@
 #include "base/Mensagem.h"
 #include "finance/UnitCaixa.h"
 #include "finance/UnitDespesasAvulsas.h"
+#include "base/Relatorio.h"
+#include "finance/GrafFinanceiro.h"
+#include "finance/OsMaisMais.h"
+#include "finance/UnitGrafFinanceiro.h"
+#include "finance/UnitMovimentoFinanceiro.h"
 #include "rooms/GrafOcupacao.h"
 #include "rooms/UnitClientes.h"
 #include "rooms/UnitGrafOcupacao.h"
@@ -44,9 +49,12 @@
 #include "tests/support/BalancaFalsa.h"
 #include "staff/Funcionarios.h"
 #include "staff/UnitFuncionarios.h"
+#include "staff/FolhaPagamento.h"
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QFile>
@@ -65,6 +73,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -203,6 +212,8 @@ std::string comLiterais(const QString &sql, const QVariantList &valores)
             const QVariant &v = valores[k++];
             if (v.metaType().id() == QMetaType::QDate)
                 r += QStringLiteral("DATE '%1'").arg(v.toDate().toString(Qt::ISODate));
+            else if (v.metaType().id() == QMetaType::QDateTime)
+                r += QStringLiteral("TIMESTAMP '%1'").arg(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
             else if (v.metaType().id() == QMetaType::QString)
                 r += QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
             else
@@ -533,6 +544,66 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                  },
                  true});
 
+    // The monthly payroll of next month for every live employee (rolled
+    // back), against the raw client inserting the same rows in one
+    // transaction; and the payroll sheet of last month against one raw
+    // aggregate query.
+    {
+        const QDate proximo = c.hoje.addMonths(1);
+        const int mes = proximo.month(), ano = proximo.year();
+        auto insercoes = std::make_shared<std::vector<std::string>>();
+        // (the table's names are listed again without a database)
+        const QDate venc = DM ? FolhaPagamento::vencimento(int(DM->Conexao.valor(QStringLiteral(
+                                                               "SELECT DATAFOLHAPAG FROM PARAMETROS")).toLongLong()),
+                                                           mes, ano)
+                              : QDate();
+        if (DM)
+        for (const ::Linha &f : DM->Conexao.lerTodas(QStringLiteral(
+                 "SELECT ID_FUNCIONARIO, SALARIO_BASE, INSS FROM FUNCIONARIO WHERE ID_FUNCIONARIO NOT IN "
+                 "(SELECT ID_FUNCIONARIO FROM ANULACAO) ORDER BY NOME, ID_FUNCIONARIO"))) {
+            const std::string chave = std::to_string(f.inteiro(QStringLiteral("ID_FUNCIONARIO")));
+            const Dinheiro sal = f.dinheiro(QStringLiteral("SALARIO_BASE"));
+            const Dinheiro inss = FolhaPagamento::contribuicao(sal, f.dinheiro(QStringLiteral("INSS")));
+            const std::string ins = "INSERT INTO FUNCIONARIO_PAGAMENTO (ID_FUNCIONARIO_PAGAMENTO, DATA_VENC, TIPO, "
+                                    "DESCRICAO, VALOR) VALUES (" + chave + ", " + data(venc) + ", ";
+            insercoes->push_back(ins + "'+', 'SALARIO CONTRATUAL', " + sal.sql().toStdString() + ")");
+            if (!inss.zero())
+                insercoes->push_back(ins + "'-', 'I.N.S.S.', " + inss.sql().toStdString() + ")");
+        }
+        r.push_back({"folha: gerar o mês de todos os funcionários (staff/FolhaPagamento)",
+                     [mes, ano] {
+                         desfazendo([&] {
+                             const FolhaPagamento::Geracao g = FolhaPagamento::gerar(mes, ano);
+                             if (g.situacao != FolhaPagamento::Geracao::Situacao::Gerada)
+                                 std::cerr << "folha não gerada: " << g.mensagem.toStdString() << "\n";
+                         });
+                     },
+                     [insercoes](Bruto &b) { b.executarTodosDesfazendo(*insercoes); }, true});
+        const QDate anterior = c.hoje.addMonths(-1);
+        const QDate de(anterior.year(), anterior.month(), 1);
+        const std::string sqlFolha =
+            "SELECT F.ID_FUNCIONARIO, F.NOME, "
+            "SUM(CASE WHEN P.TIPO = '+' AND P.DESCRICAO IN ('SALARIO CONTRATUAL', 'FOLHA DE PAGAMENTO MENSAL') "
+            "THEN P.VALOR ELSE 0 END), "
+            "SUM(CASE WHEN P.TIPO = '+' AND P.DESCRICAO NOT IN ('SALARIO CONTRATUAL', 'FOLHA DE PAGAMENTO MENSAL') "
+            "THEN P.VALOR ELSE 0 END), "
+            "SUM(CASE WHEN P.TIPO = '-' AND P.DESCRICAO NOT IN ('I.N.S.S.', 'DESCONTO MENSAL INSS') "
+            "THEN P.VALOR ELSE 0 END), "
+            "SUM(CASE WHEN P.TIPO = '-' AND P.DESCRICAO IN ('I.N.S.S.', 'DESCONTO MENSAL INSS') "
+            "THEN P.VALOR ELSE 0 END) "
+            "FROM FUNCIONARIO F LEFT JOIN FUNCIONARIO_PAGAMENTO P ON P.ID_FUNCIONARIO_PAGAMENTO = F.ID_FUNCIONARIO "
+            "AND P.EXCLUIDO = 'N' AND P.DATA_VENC BETWEEN " + data(de) + " AND " + data(de.addMonths(1).addDays(-1)) +
+            " WHERE F.ID_FUNCIONARIO NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO) "
+            "GROUP BY F.NOME, F.ID_FUNCIONARIO ORDER BY F.NOME, F.ID_FUNCIONARIO";
+        r.push_back({"folha de pagamento do mês (staff/FolhaPagamento, modelo e páginas)",
+                     [de] {
+                         const Relatorio rel = FolhaPagamento::relatorioFolha(de.month(), de.year());
+                         if (rel.paginas().isEmpty())
+                             std::cerr << "folha vazia\n";
+                     },
+                     [sqlFolha](Bruto &b) { b.consultar(sqlFolha); }});
+    }
+
     r.push_back({"caixa: lista de turnos (finance/UnitCaixa)", [] { abrirTela<TFrmCaixa>(); },
                  [](Bruto &b) { b.consultar("SELECT * FROM CAIXA ORDER BY ID_CAIXA"); }});
 
@@ -767,6 +838,50 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                                  "), (SELECT COUNT(*) FROM CHAT WHERE LIDA = 'N' AND ID_USUARIO_RECEB = 'ADMIN'), "
                                  "(SELECT COUNT(*) FROM LEMBRETE WHERE CONCLUIDO = 'N' AND DATA <= " + hoje +
                                  ") FROM RDB$DATABASE");
+                 }});
+
+    // The owner's view of a year: the financial movement calculated on its
+    // screen, the guests ranking and the annual entries chart.
+    const QDate anoAtras = c.hoje.addYears(-1).addDays(1);
+    const MovimentoFinanceiro::Periodo ano{QDateTime(anoAtras, QTime(0, 0)), QDateTime(c.hoje, QTime(23, 59, 59))};
+    r.push_back({"movimento financeiro de um ano (finance/UnitMovimentoFinanceiro)",
+                 [ano] {
+                     abrirTela<TFrmMovimentoFinanceiro>({}, [ano](TFrmMovimentoFinanceiro &t) {
+                         t.edtData1->setDate(ano.de.date());
+                         t.edtData2->setDate(ano.ate.date());
+                         t.btnCalcularClick();
+                         if (t.entradas().isEmpty())
+                             std::cerr << "movimento vazio\n";
+                     });
+                 },
+                 [ano](Bruto &b) {
+                     b.consultar(comLiterais(MovimentoFinanceiro::sqlEntradas(), MovimentoFinanceiro::valoresEntradas(ano)));
+                     b.consultar(comLiterais(MovimentoFinanceiro::sqlSaidas(), MovimentoFinanceiro::valoresSaidas(ano)));
+                 }});
+    r.push_back({"melhores hóspedes de um ano (finance/OsMaisMais)",
+                 [ano] {
+                     const auto l = OsMaisMais::ranking(DM->Conexao, OsMaisMais::Opcao::Hospedes, ano.de.date(), ano.ate.date());
+                     const Relatorio rel = OsMaisMais::relatorioRanking(OsMaisMais::Opcao::Hospedes, l, ano.de.date(),
+                                                                        ano.ate.date(), true);
+                     if (rel.vazio())
+                         std::cerr << "ranking vazio\n";
+                 },
+                 [ano](Bruto &b) {
+                     b.consultar(comLiterais(OsMaisMais::sqlRanking(OsMaisMais::Opcao::Hospedes),
+                                             OsMaisMais::valoresRanking(OsMaisMais::Opcao::Hospedes, ano.de.date(),
+                                                                        ano.ate.date())));
+                 }});
+    r.push_back({"gráfico anual de entradas (finance/UnitGrafFinanceiro)",
+                 [c] {
+                     abrirTela<TFrmGrafFinanceiro>({}, [c](TFrmGrafFinanceiro &t) {
+                         t.edtAno->setValue(c.hoje.year());
+                         t.rbAnual->setChecked(true);
+                         t.btnVisualizarClick();
+                     });
+                 },
+                 [c](Bruto &b) {
+                     b.consultar(comLiterais(GrafFinanceiro::sqlAnual(GrafFinanceiro::Tipo::Entradas),
+                                             {QDate(c.hoje.year(), 1, 1), QDate(c.hoje.year(), 12, 31)}));
                  }});
     return r;
 }

@@ -1,4 +1,5 @@
 #include "restaurant/Consumos.h"
+#include "base/Parametros.h"
 #include "base/Relogio.h"
 #include "base/Rotinas.h"
 #include "base/UnitLog.h"
@@ -134,7 +135,8 @@ std::optional<Dinheiro> valorPorPessoa(Dinheiro total, Dinheiro parcial, const Q
 Abertura lerAbertura(qint64 idCheckIn)
 {
     const Linha l = DM->Conexao.ler(QStringLiteral("SELECT ID_CHECK_IN, ID_FUNCIONARIO, PAG_PARCIAL, IMPRESSOES_EXTRATO, "
-                                                   "DATA_SAIDA FROM CHECK_IN WHERE ID_CHECK_IN = ?"),
+                                                   "DATA_SAIDA, DATA_ENTRADA, HORA_ENTRADA FROM CHECK_IN "
+                                                   "WHERE ID_CHECK_IN = ?"),
                                     {idCheckIn});
     Abertura a;
     a.idCheckIn = l.inteiro(QStringLiteral("ID_CHECK_IN"));
@@ -142,6 +144,9 @@ Abertura lerAbertura(qint64 idCheckIn)
     a.pagParcial = l.dinheiro(QStringLiteral("PAG_PARCIAL"));
     a.impressoes = l.inteiro(QStringLiteral("IMPRESSOES_EXTRATO"));
     a.encerrada = !l.nulo(QStringLiteral("DATA_SAIDA"));
+    const QDate d = l.data(QStringLiteral("DATA_ENTRADA"));
+    if (d.isValid())
+        a.entrada = QDateTime(d, l.hora(QStringLiteral("HORA_ENTRADA")));
     return a;
 }
 
@@ -379,6 +384,119 @@ Resultado converterEmDav(const Mesas::Textos &t, qint64 mesa, qint64 idCheckIn, 
         r.mensagem = kMsgDavFalhou.arg(QString::fromUtf8(e.what()));
     }
     return r;
+}
+
+// ---------------------------------------------------------------- the bill
+
+QList<LinhaConta> linhasConta(const QList<Item> &itens, bool desagrupados)
+{
+    struct Soma {
+        const Item *primeiro = nullptr; // the group's key: product, price, description, flags
+        LinhaConta l;
+        qint64 micro = 0;               // exact quantity × price
+    };
+    auto mesmoGrupo = [](const Item &a, const Item &b) {
+        return a.idProduto == b.idProduto && a.valorUnit == b.valorUnit && a.descricao == b.descricao
+            && a.viagem == b.viagem && a.taxaEmbalagem == b.taxaEmbalagem && a.embalagem == b.embalagem;
+    };
+    QList<Soma> somas;
+    for (const Item &i : itens) {
+        Soma *s = nullptr;
+        if (!desagrupados)
+            for (Soma &o : somas)
+                if (mesmoGrupo(*o.primeiro, i)) {
+                    s = &o;
+                    break;
+                }
+        if (!s) {
+            somas.append(Soma{&i, {}, 0});
+            s = &somas.last();
+            s->l.idProduto = i.idProduto;
+            s->l.descricao = i.descricao;
+            s->l.valorUnit = i.valorUnit;
+        }
+        s->l.qtd += i.qtd;
+        s->micro += i.qtdXUnitMicro();
+    }
+    QList<LinhaConta> r;
+    r.reserve(somas.size());
+    for (Soma &s : somas) {
+        s.l.total = Dinheiro::deCentavos(arredondar(s.micro, 4));
+        r << s.l;
+    }
+    return r;
+}
+
+QString textoQuantidadeConta(Quantidade q)
+{
+    // Ten-thousandths to thousandths, halves away from zero.
+    const qint64 milesimos = q >= 0 ? (q + 5) / 10 : -((-q + 5) / 10);
+    const qint64 a = milesimos < 0 ? -milesimos : milesimos;
+    QString inteiro = QString::number(a / 1000);
+    for (int p = inteiro.size() - 3; p > 0; p -= 3)
+        inteiro.insert(p, QLatin1Char('.'));
+    return (milesimos < 0 ? QStringLiteral("-") : QString()) + inteiro + QLatin1Char(',')
+        + QStringLiteral("%1").arg(a % 1000, 3, 10, QLatin1Char('0'));
+}
+
+QString permanencia(const QDateTime &entrada, const QDateTime &agora)
+{
+    if (!entrada.isValid() || !agora.isValid())
+        return {};
+    const qint64 minutos = qMax<qint64>(0, entrada.secsTo(agora) / 60);
+    return QStringLiteral("%1:%2").arg(minutos / 60, 2, 10, QLatin1Char('0')).arg(minutos % 60, 2, 10, QLatin1Char('0'));
+}
+
+Relatorio montarConta(const Conta &c)
+{
+    const TParametros &p = tParametros();
+    auto t = [&p](const char *coluna) { return p.texto(QString::fromLatin1(coluna)); };
+    Relatorio rel(kTituloConta);
+    rel.cabecalhoCompacto({t("NOME_FANTASIA"), kTituloConta,
+                           (c.textos.cartao ? QStringLiteral("Cartão ") : QStringLiteral("Mesa ")) + QString::number(c.mesa),
+                           QStringLiteral("CNPJ: ") + t("CNPJ"),
+                           t("ENDERECO") + QStringLiteral(" - ") + t("BAIRRO") + QStringLiteral(" - ") + t("CIDADE")
+                               + QStringLiteral("-") + t("UF") + QStringLiteral(" - ") + t("FONE1")});
+    rel.coluna(QStringLiteral("Cod."), 12);
+    rel.coluna(QStringLiteral("Descricao do Produto"), 46);
+    rel.coluna(QStringLiteral("Qtd."), 14, Relatorio::Tipo::Texto, false, Relatorio::Alinhamento::Direita);
+    rel.coluna(QStringLiteral("Valor Unit. R$"), 16, Relatorio::Tipo::Dinheiro);
+    rel.coluna(QStringLiteral("Valor Total R$"), 16, Relatorio::Tipo::Dinheiro);
+    rel.texto(QStringLiteral("Cliente: ") + c.cliente);
+    rel.texto(QStringLiteral("N. ") + QString::number(c.abertura.idCheckIn) + QStringLiteral("  -  ")
+              + c.agora.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")));
+    rel.texto(QStringLiteral("Atendente: ") + c.atendente);
+    rel.texto(QStringLiteral("Permanencia: ") + permanencia(c.abertura.entrada, c.agora));
+    rel.titulosColunas();
+    for (const LinhaConta &l : linhasConta(c.itens, c.desagrupados))
+        rel.linha({QStringLiteral("P") + QString::number(l.idProduto), l.descricao, textoQuantidadeConta(l.qtd),
+                   l.valorUnit, l.total});
+    rel.resumo(QStringLiteral("(=) SUBTOTAL R$"), c.totais.subtotal);
+    rel.resumo(QStringLiteral("(+) TAXA SERVIÇO R$"), c.totais.taxaServico);
+    rel.resumo(QStringLiteral("(+) EMBALAGEM R$"), c.totais.embalagem);
+    rel.resumo(QStringLiteral("(=) VALOR TOTAL R$"), c.totais.total);
+    if (!c.abertura.pagParcial.zero())
+        rel.resumo(QStringLiteral("PAGAMENTO PARCIAL: R$"), c.abertura.pagParcial);
+    rel.resumo(QStringLiteral("RESTANTE: R$"), c.totais.total - c.abertura.pagParcial);
+    if (!c.porPessoa.zero())
+        rel.resumo(QStringLiteral("VALOR POR PESSOA R$"), c.porPessoa);
+    const QString mensagem = t("MSGADICFISCAL").trimmed();
+    if (!mensagem.isEmpty())
+        rel.fechamento(mensagem);
+    return rel;
+}
+
+std::optional<qint64> contarImpressao(qint64 idCheckIn)
+{
+    return DM->Conexao.emTransacao([&]() -> std::optional<qint64> {
+        const Linha l = DM->Conexao.ler(
+            QStringLiteral("UPDATE CHECK_IN SET IMPRESSOES_EXTRATO = IMPRESSOES_EXTRATO + 1 "
+                           "WHERE ID_CHECK_IN = ? AND DATA_SAIDA IS NULL RETURNING IMPRESSOES_EXTRATO"),
+            {idCheckIn});
+        if (l.vazia() || l.nulo(QStringLiteral("IMPRESSOES_EXTRATO")))
+            return std::nullopt;
+        return l.inteiro(QStringLiteral("IMPRESSOES_EXTRATO"));
+    });
 }
 
 } // namespace Consumos

@@ -11,6 +11,7 @@
 // them again, so two terminals on one account never pass its total, never
 // move a line twice and never hand one account over twice.
 #include "base/Dinheiro.h"
+#include "base/Relatorio.h"
 #include "base/UnitDM.h"
 #include "restaurant/Mesas.h"
 
@@ -103,6 +104,7 @@ struct Abertura {
     Dinheiro pagParcial;
     qint64 impressoes = 0;
     bool encerrada = false;   // DATA_SAIDA set: handed over
+    QDateTime entrada;        // DATA_ENTRADA + HORA_ENTRADA
 };
 Abertura lerAbertura(qint64 idCheckIn);
 
@@ -170,5 +172,47 @@ qint64 codigoVendedor(const QString &codFuncionario);
 // table. A companion failure leaves the table occupied and nothing written.
 Resultado converterEmDav(const Mesas::Textos &t, qint64 mesa, qint64 idCheckIn, Dinheiro taxaPercentual,
                          bool semTaxa);
+
+// ---------------------------------------------------------------- the bill
+
+inline const QString kTituloConta = QStringLiteral("Extrato de Consumo");
+
+// One line of the bill.
+struct LinhaConta {
+    qint64 idProduto = 0;
+    QString descricao;
+    Quantidade qtd = 0;
+    Dinheiro valorUnit;
+    Dinheiro total;   // quantity × price, exact, rounded once
+};
+// Grouped: the lines summed per product, price, description, take-away flag
+// and packaging (one product at two prices, or eaten in and taken away, gives
+// two lines), in the order each group first appears. Ungrouped: every account
+// line with its own code, quantity and value.
+QList<LinhaConta> linhasConta(const QList<Item> &itens, bool desagrupados);
+// A quantity as the bill prints it: "#,###0.000" (1,600; 1.250,000).
+QString textoQuantidadeConta(Quantidade q);
+// Time at the table, "hh:mm" (hours may pass 24); empty without an entry.
+QString permanencia(const QDateTime &entrada, const QDateTime &agora);
+
+struct Conta {
+    Mesas::Textos textos;
+    qint64 mesa = 0;
+    QString cliente;
+    Abertura abertura;
+    QString atendente;      // the attendant's full name
+    QDateTime agora;
+    QList<Item> itens;
+    Totais totais;          // as the screen shows them
+    Dinheiro porPessoa;
+    bool desagrupados = false;
+};
+// The bill as a report: the company and table heading, the customer, opening,
+// attendant and time at the table, the lines, then subtotal, fees, total,
+// partial payments and rest, value per person, and MSGADICFISCAL.
+Relatorio montarConta(const Conta &c);
+// Records that the bill was printed: IMPRESSOES_EXTRATO + 1, in one
+// statement, on an opening still open. The new count; nothing once handed over.
+std::optional<qint64> contarImpressao(qint64 idCheckIn);
 
 } // namespace Consumos

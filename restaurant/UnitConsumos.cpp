@@ -3,6 +3,8 @@
 #include "base/Grade.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
+#include "base/RelatorioPintura.h"
+#include "base/Relogio.h"
 #include "base/Sessao.h"
 #include "base/Telas.h"
 #include "restaurant/UnitMesas.h"
@@ -152,8 +154,10 @@ TFrmConsumos::TFrmConsumos(TFrmMesas *mesas, QWidget *parent) : QDialog(parent),
     // The board's list, read when it opened a table; else the attendants now.
     const QList<Mesas::Atendente> lista = mesas->atendentes().isEmpty() ? Mesas::lerAtendentes() : mesas->atendentes();
     for (const Mesas::Atendente &a : lista)
-        if (a.id == idAtendente)
+        if (a.id == idAtendente) {
             lblAtendente->setText(QStringLiteral("Atendente:") + a.exibicao());
+            m_nomeAtendente = a.nome;
+        }
     btnFecharConta->setVisible(Sessao::atual().AuxTipoPC != QLatin1String("MESAS"));
 }
 
@@ -329,6 +333,25 @@ void TFrmConsumos::btnFecharTransferenciaClick()
 void TFrmConsumos::btnImprimirClick()
 {
     lerLinhas();
+    Consumos::Conta c;
+    c.textos = m_textos;
+    c.mesa = m_mesa.id;
+    c.cliente = m_mesa.cliente;
+    c.abertura = m_abertura;
+    c.atendente = m_nomeAtendente;
+    c.agora = Relogio::agora();
+    c.itens = m_itens;
+    c.totais = m_totais;
+    c.porPessoa = Dinheiro::deTexto(lblPorPessoa->text()).value_or(Dinheiro());
+    c.desagrupados = cbDesagrupados->isChecked();
+    const Relatorio rel = Consumos::montarConta(c);
+    if (!RelatorioPintura::exibir(rel, Consumos::kTituloConta + QStringLiteral(" - ") + m_textos.palavra
+                                           + QLatin1Char(' ') + QString::number(m_mesa.id),
+                                  RelatorioPintura::Destino::Visualizar, {}, this))
+        return;
+    if (const std::optional<qint64> n = Consumos::contarImpressao(m_mesa.idCheckIn))
+        m_abertura.impressoes = *n;
+    mostrarTotais();
 }
 
 void TFrmConsumos::btnFecharContaClick()

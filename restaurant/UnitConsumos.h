@@ -66,6 +66,7 @@ private:
     Consumos::Abertura m_abertura;
     QList<Consumos::Item> m_itens;
     Consumos::Totais m_totais;
+    QString m_nomeAtendente;  // full name, for the bill
     bool m_alterou = false;
     bool m_mudandoTaxa = false;
 };

@@ -1,5 +1,6 @@
 #include "rooms/UnitGrafOcupacao.h"
 #include "base/CabecalhoTela.h"
+#include "base/GraficoPagina.h"
 #include "base/Mensagem.h"
 #include "base/Relatorio.h"
 #include "base/RelatorioPintura.h"
@@ -18,7 +19,6 @@
 #include <QHorizontalBarSeries>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QPainter>
@@ -242,27 +242,7 @@ void TFrmGrafOcupacao::btnVisualizarClick() { gerar(); }
 
 QImage TFrmGrafOcupacao::imagem(const QSize &tamanho) const
 {
-    // Laid out apart from the screen at half the picture's size, as on a
-    // screen of that size, then drawn at full size: the texts keep their
-    // proportion to the bars and print sharp.
-    const QSizeF layout(tamanho.width() / 2.0, tamanho.height() / 2.0);
-    QChartView vista(new QChart);
-    vista.setRenderHint(QPainter::Antialiasing);
-    vista.resize(layout.toSize());
-    desenhar(vista.chart(), m_grafico);
-    vista.chart()->resize(layout);
-    // the legend's room on the right changes the plot area once: settle both
-    for (int i = 0; i < 2; ++i) {
-        vista.chart()->layout()->activate();
-        posicionarLegenda(vista.chart());
-    }
-    QImage img(tamanho, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    vista.scene()->render(&p, QRectF(QPointF(0, 0), tamanho), QRectF(QPointF(0, 0), layout));
-    p.end();
-    return img;
+    return GraficoPagina::imagem([this](QChart *c) { desenhar(c, m_grafico); }, tamanho);
 }
 
 void TFrmGrafOcupacao::btnImprimirClick()
@@ -271,10 +251,8 @@ void TFrmGrafOcupacao::btnImprimirClick()
         return;
     NovoRegistrarLog(kOperacaoImpressao, QStringLiteral("Gráfico de Ocupação"), QString());
     // The chart on a landscape page, as a picture filling it.
-    Relatorio rel(QStringLiteral("Gráfico de Ocupação"), true);
-    const QSizeF mm(rel.larguraUtil(), rel.tamanhoPagina().height() - rel.margens().top() - rel.margens().bottom()
-                                           - rel.alturaCabecalho());
-    rel.figura(imagem(QSize(int(mm.width() * 8), int(mm.height() * 8))), mm);
+    const Relatorio rel =
+        GraficoPagina::pagina(QStringLiteral("Gráfico de Ocupação"), [this](QChart *c) { desenhar(c, m_grafico); });
     Telas::abrir<TFrmVisualizaRelatorio>(rel, this);
     restaurar();
 }

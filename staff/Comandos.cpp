@@ -3,14 +3,35 @@
 #include "rooms/UnitCentralCadastros.h"
 #include "staff/UnitFuncionarios.h"
 #include "staff/UnitRelFuncionarios.h"
+// schedules, payments and payroll
+#include "finance/UnitCentralFinanceira.h"
+#include "staff/UnitEscala.h"
+#include "staff/UnitPagFuncionarios.h"
+#include "staff/UnitRelEscala.h"
+#include "staff/UnitRelFolhaPagamento.h"
 
 namespace Pessoal {
+
+namespace {
+
+// Work schedules, employee payments and the payroll reports.
+void registrarEscalaEFolha(RegistroComandos &principal)
+{
+    principal.registrarComando(QStringLiteral("btnEscalaClick"), [] { abrirEscala(); });
+    principal.registrarComando(QStringLiteral("btnRelEscalaClick"), [] { abrirRelEscala(); });
+    principal.registrarComando(QStringLiteral("btnPagFuncionariosClick"), [] { abrirPagFuncionarios(); });
+    principal.registrarComando(QStringLiteral("btnRelFolhaPagamentoClick"), [] { abrirRelFolhaPagamento(); });
+    TFrmCentralFinanceira::abrirPagFuncionarios = [] { abrirPagFuncionarios(); };
+}
+
+} // namespace
 
 void registrarComandos(RegistroComandos &principal)
 {
     principal.registrarComando(QStringLiteral("dxBarLargeButton4Click"), [] { abrirFuncionarios(); });
     principal.registrarComando(QStringLiteral("dxBarButton6Click"), [] { abrirRelFuncionarios(); });
     CentralCadastros::ganchos().funcionarios = [] { abrirFuncionarios(); };
+    registrarEscalaEFolha(principal);
 }
 
 } // namespace Pessoal

@@ -1,6 +1,7 @@
 // The table account: totals with the service and packaging fees, the value
 // per person, partial payments, moving lines between tables and the
-// hand-over of the account to the companion point of sale.
+// hand-over of the account to the companion point of sale, and the bill.
+#include "base/RelatorioPintura.h"
 #include "base/Relogio.h"
 #include "base/Sessao.h"
 #include "base/Telas.h"
@@ -16,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 
 namespace {
@@ -566,3 +569,209 @@ TEST_F(Conta, QuadroAbreAContaDaMesaAtual)
 }
 
 } // namespace
+
+// ------------------------------------------------------------ the bill
+
+TEST(TotaisConta, LinhasDaContaAgrupadasOuUmaAUma)
+{
+    auto item = [](qint64 produto, const char *qtd, qint64 preco, bool viagem = false) {
+        Item i = linha(QString::fromLatin1(qtd), preco, viagem, viagem, viagem ? 50 : 0);
+        i.idProduto = produto;
+        i.descricao = QStringLiteral("P%1").arg(produto);
+        return i;
+    };
+    // Same product and price eaten in: one group; taken away or at another
+    // price: groups of their own, in the order they first appear.
+    const QList<Item> itens{item(103, "2", 1000), item(101, "1.6", 4990), item(103, "1", 1000),
+                            item(103, "1", 1000, true), item(103, "1", 1200), item(101, "0.0125", 4990)};
+    const struct {
+        bool desagrupados;
+        QStringList esperado;
+    } casos[] = {
+        {false, {"103 3,000 10,00 30,00", "101 1,613 49,90 80,46", "103 1,000 10,00 10,00", "103 1,000 12,00 12,00"}},
+        {true,
+         {"103 2,000 10,00 20,00", "101 1,600 49,90 79,84", "103 1,000 10,00 10,00", "103 1,000 10,00 10,00",
+          "103 1,000 12,00 12,00", "101 0,013 49,90 0,62"}},
+    };
+    for (const auto &c : casos) {
+        QStringList r;
+        for (const Consumos::LinhaConta &l : Consumos::linhasConta(itens, c.desagrupados))
+            r << QStringLiteral("%1 %2 %3 %4")
+                     .arg(l.idProduto)
+                     .arg(Consumos::textoQuantidadeConta(l.qtd), l.valorUnit.formatado(), l.total.formatado());
+        EXPECT_EQ(r, c.esperado) << c.desagrupados;
+    }
+    // 1,6125 × 49,90 = 80,46375: the group is summed exactly, rounded once.
+    const struct {
+        Consumos::Quantidade q;
+        const char *texto;
+    } quantidades[] = {{16000, "1,600"}, {12500000, "1.250,000"}, {5, "0,001"}, {0, "0,000"}, {-20000, "-2,000"}};
+    for (const auto &c : quantidades)
+        EXPECT_EQ(Consumos::textoQuantidadeConta(c.q), QString::fromLatin1(c.texto)) << c.q;
+    const QDateTime noite(QDate(2026, 12, 11), QTime(19, 5));
+    EXPECT_EQ(Consumos::permanencia(noite, QDateTime(QDate(2026, 12, 11), QTime(20, 30, 15))), "01:25");
+    EXPECT_EQ(Consumos::permanencia(noite, QDateTime(QDate(2026, 12, 12), QTime(21, 5))), "26:00");
+    EXPECT_EQ(Consumos::permanencia(QDateTime(), noite), "");
+}
+
+namespace {
+
+struct ContaVista {
+    QStringList cabecalho, textos, linhas, resumo, fechamento;
+};
+
+ContaVista ler(const Relatorio &rel)
+{
+    ContaVista v;
+    const QList<Relatorio::Pagina> p = rel.paginas();
+    if (!p.isEmpty())
+        v.cabecalho = p.first().cabecalho;
+    for (const Relatorio::Banda &b : rel.bandas()) {
+        QStringList celulas;
+        for (const Relatorio::Celula &c : b.celulas)
+            celulas << c.texto;
+        switch (b.tipo) {
+        case Relatorio::TipoBanda::Texto: v.textos << b.texto; break;
+        case Relatorio::TipoBanda::Detalhe: v.linhas << celulas.join(QLatin1Char('|')); break;
+        case Relatorio::TipoBanda::Resumo: v.resumo << b.texto + QLatin1Char(' ') + celulas.join(QString()); break;
+        case Relatorio::TipoBanda::Fechamento: v.fechamento << b.texto; break;
+        default: break;
+        }
+    }
+    return v;
+}
+
+} // namespace
+
+class ContaImpressa : public Conta {
+protected:
+    void SetUp() override
+    {
+        Conta::SetUp();
+        banco().executar(QStringLiteral(
+            "UPDATE PARAMETROS SET NOME_FANTASIA = 'POUSADA D''ÁVILA', CNPJ = '12.345.678/0001-90', "
+            "ENDERECO = 'RUA DAS FLORES, 10', BAIRRO = 'CENTRO', CIDADE = 'PARATY', UF = 'RJ', FONE1 = '(24)3371-0000', "
+            "MSGADICFISCAL = 'VOLTE SEMPRE'"));
+        tParametros().recarregar();
+        // The table opened at 19:05; the bill is asked for at 20:30:15.
+        Relogio::definir(QDateTime(QDate(2026, 12, 11), QTime(19, 5)));
+        chk = ocupar(2);
+        Relogio::definir(QDateTime(QDate(2026, 12, 11), QTime(20, 30, 15)));
+        consumo(chk, 103, QStringLiteral("2"), QStringLiteral("10.00"));
+        consumo(chk, 101, QStringLiteral("1.6"), QStringLiteral("49.90"));
+        consumo(chk, 103, QStringLiteral("1"), QStringLiteral("10.00"));
+        banco().executar(QStringLiteral("UPDATE CHECK_IN SET PAG_PARCIAL = 5 WHERE ID_CHECK_IN = ?"), {chk});
+    }
+    qint64 impressoes()
+    {
+        return contar(QStringLiteral("SELECT IMPRESSOES_EXTRATO FROM CHECK_IN WHERE ID_CHECK_IN = ?"), {chk});
+    }
+    // F8 on the screen; the preview's report as read.
+    std::optional<ContaVista> f8(TFrmConsumos *c)
+    {
+        std::optional<ContaVista> v;
+        Telas::interceptar<TFrmVisualizaRelatorio>([&](TFrmVisualizaRelatorio *p) {
+            v = ler(p->relatorio());
+            return int(QDialog::Rejected);
+        });
+        tecla(c, Qt::Key_F8);
+        return v;
+    }
+    qint64 chk = 0;
+};
+
+TEST_F(ContaImpressa, F8MostraAContaEContaAImpressao)
+{
+    auto q = quadro(1);
+    auto c = conta(q.get());
+    c->edtPessoas->setText(QStringLiteral("3"));
+    // Total 109,84 + 10% of it = 120,82 (fee 10,98); less 5,00 for three.
+    EXPECT_EQ(c->lblTotal->text(), QStringLiteral("120,82"));
+    EXPECT_EQ(c->lblPorPessoa->text(), QStringLiteral("38,61"));
+
+    const std::optional<ContaVista> v = f8(c.get());
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->cabecalho, QStringList({QStringLiteral("POUSADA D'ÁVILA"), QStringLiteral("Extrato de Consumo"),
+                                         QStringLiteral("Mesa 2"), QStringLiteral("CNPJ: 12.345.678/0001-90"),
+                                         QStringLiteral("RUA DAS FLORES, 10 - CENTRO - PARATY-RJ - (24)3371-0000")}));
+    EXPECT_EQ(v->textos, QStringList({QStringLiteral("Cliente: CLIENTE ESPECIAL"),
+                                      QStringLiteral("N. %1  -  11/12/2026 20:30:15").arg(chk),
+                                      QStringLiteral("Atendente: ANA PAULA SOUZA"), QStringLiteral("Permanencia: 01:25")}));
+    EXPECT_EQ(v->linhas, QStringList({QStringLiteral("P103|REFRIGERANTE|3,000|10,00|30,00"),
+                                      QStringLiteral("P101|PICANHA NA CHAPA|1,600|49,90|79,84")}));
+    EXPECT_EQ(v->resumo, QStringList({QStringLiteral("(=) SUBTOTAL R$ 109,84"), QStringLiteral("(+) TAXA SERVIÇO R$ 10,98"),
+                                      QStringLiteral("(+) EMBALAGEM R$ 0,00"), QStringLiteral("(=) VALOR TOTAL R$ 120,82"),
+                                      QStringLiteral("PAGAMENTO PARCIAL: R$ 5,00"), QStringLiteral("RESTANTE: R$ 115,82"),
+                                      QStringLiteral("VALOR POR PESSOA R$ 38,61")}));
+    EXPECT_EQ(v->fechamento, QStringList{QStringLiteral("VOLTE SEMPRE")});
+    EXPECT_EQ(impressoes(), 1);
+    EXPECT_EQ(c->lblExtrato->text(), QStringLiteral("Extrato Impresso: 1 Vez(es)"));
+
+    // Ungrouped: each line with its own code and value; a line ordered on
+    // another terminal meanwhile is read again by F8.
+    consumo(chk, 102, QStringLiteral("1"), QStringLiteral("0.50"), QStringLiteral("S"), QStringLiteral("0.50"));
+    c->cbDesagrupados->setChecked(true);
+    const std::optional<ContaVista> u = f8(c.get());
+    ASSERT_TRUE(u);
+    EXPECT_EQ(u->linhas, QStringList({QStringLiteral("P103|REFRIGERANTE|2,000|10,00|20,00"),
+                                      QStringLiteral("P101|PICANHA NA CHAPA|1,600|49,90|79,84"),
+                                      QStringLiteral("P103|REFRIGERANTE|1,000|10,00|10,00"),
+                                      QStringLiteral("P102|MARMITEX|1,000|0,50|0,50")}));
+    EXPECT_TRUE(u->resumo.contains(QStringLiteral("(+) EMBALAGEM R$ 0,50")));
+    EXPECT_TRUE(u->resumo.contains(QStringLiteral("(=) VALOR TOTAL R$ 121,82")));
+    EXPECT_EQ(impressoes(), 2);
+    EXPECT_EQ(c->lblTotal->text(), QStringLiteral("121,82"));
+}
+
+TEST_F(ContaImpressa, ContaSemParcialNemPessoasEContaVaziaOuEncerrada)
+{
+    banco().executar(QStringLiteral("UPDATE CHECK_IN SET PAG_PARCIAL = 0 WHERE ID_CHECK_IN = ?"), {chk});
+    auto q = quadro(1);
+    auto c = conta(q.get());
+    const std::optional<ContaVista> v = f8(c.get());
+    ASSERT_TRUE(v);
+    // The lines "PAGAMENTO PARCIAL" and "VALOR POR PESSOA" print only with a value.
+    EXPECT_EQ(v->resumo, QStringList({QStringLiteral("(=) SUBTOTAL R$ 109,84"), QStringLiteral("(+) TAXA SERVIÇO R$ 10,98"),
+                                      QStringLiteral("(+) EMBALAGEM R$ 0,00"), QStringLiteral("(=) VALOR TOTAL R$ 120,82"),
+                                      QStringLiteral("RESTANTE: R$ 120,82")}));
+
+    // Handed over on another terminal: the bill is shown, not counted.
+    banco().executar(QStringLiteral("UPDATE CHECK_IN SET DATA_SAIDA = CURRENT_DATE WHERE ID_CHECK_IN = ?"), {chk});
+    EXPECT_TRUE(f8(c.get()));
+    EXPECT_EQ(impressoes(), 1);
+    EXPECT_EQ(Consumos::contarImpressao(chk), std::nullopt);
+
+    // An account without lines: "Nenhum Registro Encontrado!", no preview, not counted.
+    const qint64 vazia = ocupar(3);
+    auto q3 = quadro(2);
+    auto c3 = conta(q3.get());
+    msg->esperar(kMsgNenhumRegistro);
+    EXPECT_FALSE(f8(c3.get()));
+    EXPECT_EQ(msg->pendentes(), 0);
+    EXPECT_EQ(contar(QStringLiteral("SELECT IMPRESSOES_EXTRATO FROM CHECK_IN WHERE ID_CHECK_IN = ?"), {vazia}), 0);
+}
+
+TEST_F(ContaImpressa, ContaEmPdfLidaDeVolta)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_FAIL() << "pdftotext (poppler-utils) não instalado: rode scripts/install-deps";
+    Consumos::Conta c;
+    c.textos = Mesas::Textos::de(false);
+    c.mesa = 2;
+    c.cliente = QStringLiteral("CLIENTE ESPECIAL");
+    c.abertura = Consumos::lerAbertura(chk);
+    c.atendente = QStringLiteral("ANA PAULA SOUZA");
+    c.agora = Relogio::agora();
+    c.itens = Consumos::lerItens(chk);
+    c.totais = Consumos::calcular(c.itens, Dinheiro::deReais(10), false);
+    const QString arquivo = pasta() + QStringLiteral("/conta mesa 2.pdf");
+    RelatorioPintura::gravarPdf(Consumos::montarConta(c), arquivo);
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), arquivo, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    const QString texto = QString::fromUtf8(p.readAllStandardOutput());
+    for (const char *esperado : {"POUSADA D'ÁVILA", "Extrato de Consumo", "Mesa 2", "Cliente: CLIENTE ESPECIAL",
+                                 "Atendente: ANA PAULA SOUZA", "Descricao do Produto", "P103", "REFRIGERANTE", "3,000",
+                                 "79,84", "(=) VALOR TOTAL R$", "120,82", "RESTANTE: R$", "115,82", "VOLTE SEMPRE"})
+        EXPECT_TRUE(texto.contains(QString::fromUtf8(esperado))) << esperado << "\n" << texto.toStdString();
+}
