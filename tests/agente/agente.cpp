@@ -36,6 +36,11 @@
 //                        at the start ("gravado" or "recusa|<message>"), same SEG and ATR
 //   juntar O,D,SEG,ATR   table O moved into table D as both show at the start ("feito" or
 //                        "recusa|<message>"), same SEG and ATR
+//   dav M,SEG,ATR,PDV    the account of table M (its opening as shown at the start) handed
+//                        over into the point of sale's database PDV ("dav=<document>" or
+//                        "recusa|<message>"), same SEG and ATR
+//   parcial M,CENTAVOS,SEG,ATR  a partial payment of CENTAVOS on table M's account as shown
+//                        at the start ("pago=<payments after it>" or "recusa|<message>")
 //   gerar-folha MM/AAAA[,MS]  the month's payroll generated ("gerada=<employees>",
 //                        "ja-gerada" or "recusa|<message>"), its transaction held MS ms more
 //   excluir-pagamento CHAVE[,MS]  employee entry CHAVE, as it shows at the start, deleted
@@ -61,6 +66,7 @@
 #include "stays/Saida.h"
 #include "staff/Funcionarios.h"
 #include "stays/Correcoes.h"
+#include "restaurant/Consumos.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/Pedidos.h"
 #include "staff/FolhaPagamento.h"
@@ -653,6 +659,30 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
                 return QStringLiteral("sem mesa");
             const Mesas::Resultado r = Mesas::transferir(Mesas::Textos::de(false), *o, *d);
             return r.feito ? QStringLiteral("feito") : QStringLiteral("recusa|") + r.mensagem;
+        };
+    } else if (operacao == QLatin1String("dav") || operacao == QLatin1String("parcial")) {
+        const bool dav = operacao == QLatin1String("dav");
+        const qint64 mesa = numero(0);
+        const qint64 centavos = dav ? 0 : numero(1);
+        segura = int(numero(dav ? 1 : 2));
+        atraso = int(numero(dav ? 2 : 3));
+        if (dav)
+            DM->ConexaoPDV.definirCaminho(p.mid(3).join(QLatin1Char(',')));
+        auto mostrada = std::make_shared<std::optional<Mesas::Mesa>>();
+        acao = [dav, mesa, centavos, mostrada](int) {
+            if (!*mostrada) {
+                *mostrada = Mesas::lerMesa(mesa);
+                tParametros().recarregar();
+            }
+            const Dinheiro taxa = tParametros().dinheiro(QStringLiteral("TAXA_ATEND"));
+            const qint64 chk = (*mostrada)->idCheckIn;
+            const Consumos::Resultado r =
+                dav ? Consumos::converterEmDav(Mesas::Textos::de(false), mesa, chk, taxa, false)
+                    : Consumos::adicionarParcial(chk, Dinheiro::deCentavos(centavos).formatado(), taxa, false,
+                                                 QStringLiteral("Mesa %1").arg(mesa));
+            if (!r.feito)
+                return QStringLiteral("recusa|") + r.mensagem;
+            return dav ? QStringLiteral("dav=%1").arg(r.documento) : QStringLiteral("pago=") + r.valor.formatado();
         };
     } else {
         return {};
