@@ -58,6 +58,7 @@
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
 #include "finance/DespesasAvulsas.h"
+#include "finance/MovimentoFinanceiro.h"
 #include "stays/Entrada.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
@@ -613,6 +614,34 @@ std::function<QString(int)> opDespesas(const QString &operacao, const QString &a
     return {};
 }
 
+// The reversal of one cash addition (R) or withdrawal (S) of the financial
+// movement, the transaction held SEG ms before its commit: "feito", or the
+// message the desk reads.
+std::function<QString(int)> opEstorno(const QString &operacao, const QString &argumento)
+{
+    if (operacao != QLatin1String("estorno"))
+        return {};
+    const QStringList p = argumento.split(QLatin1Char(','));
+    const bool reposicao = p.value(0) == QLatin1String("R");
+    const QString id = p.value(1);
+    const int segurar = p.value(2).toInt();
+    return [=](int) {
+        MovimentoFinanceiro::Movimento m;
+        m.origem = reposicao ? MovimentoFinanceiro::Origem::Reposicao : MovimentoFinanceiro::Origem::Retirada;
+        m.identificador = id;
+        m.formaPag = QStringLiteral("Dinheiro");
+        m.tipo = reposicao ? QStringLiteral("Reposição de Caixa -> AGENTE (Dinheiro)")
+                           : QStringLiteral("Retirada de Caixa - AGENTE - (Dinheiro)");
+        MovimentoFinanceiro::Estorno e;
+        DM->Conexao.emTransacao([&] {
+            e = MovimentoFinanceiro::estornar(DM->Conexao, m);
+            if (segurar > 0 && e.feito())
+                QThread::msleep(static_cast<unsigned long>(segurar));
+        });
+        return e.feito() ? QStringLiteral("feito") : e.mensagem;
+    };
+}
+
 // The restaurant board's writes. SEG: the first run holds its transaction
 // that long before committing (another workstation then waits on it); ATR:
 // the first run starts that much later than the agreed moment.
@@ -861,6 +890,7 @@ int main(int argc, char **argv)
     } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
     } else if ((rodar = opDespesas(operacao, argumento))) {
     } else if ((rodar = opRestaurante(operacao, argumento))) {
+    } else if ((rodar = opEstorno(operacao, argumento))) {
     } else if ((rodar = opFolha(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
