@@ -12,6 +12,9 @@
 #include "finance/MovimentoFinanceiro.h"
 #include "finance/UnitMovimentoFinanceiro.h"
 #include "finance/UnitRelMovFinanceiro.h"
+#include "finance/UnitGrafFinanceiro.h"
+#include "finance/UnitRelOsMaisMais.h"
+#include "support/RegistroGravado.h"
 #include "support/TelasTeste.h"
 
 #include <QCheckBox>
@@ -479,4 +482,35 @@ TEST_F(Movimento_, RelatorioComSinaisDetalhesAlturasETotaisIguaisAosDaTela)
     msg->esperar(kMsgNenhumRegistro);
     f.btnImprimirClick();
     EXPECT_FALSE(visto);
+}
+
+TEST_F(Movimento_, RibbonAbreAsQuatroTelasEOImprimirDoMovimentoAbreORelatorio)
+{
+    RegistroGravado r;
+    Financas::registrarComandos(r);
+    QStringList abertas;
+    const auto contar = [&abertas](const char *nome) {
+        return [&abertas, nome](QDialog *) {
+            abertas << QString::fromUtf8(nome);
+            return int(QDialog::Rejected);
+        };
+    };
+    Telas::interceptar<TFrmMovimentoFinanceiro>([&](TFrmMovimentoFinanceiro *t) {
+        abertas << QStringLiteral("movimento");
+        // Its "Imprimir" opens the report with the screen's dates.
+        t->edtData1->setDate(kDia);
+        t->btnImprimir->click();
+        return int(QDialog::Rejected);
+    });
+    Telas::interceptar<TFrmRelMovFinanceiro>([&](TFrmRelMovFinanceiro *t) {
+        abertas << QStringLiteral("relatório ") + t->edtData1->date().toString(QStringLiteral("dd/MM/yyyy"));
+        return int(QDialog::Rejected);
+    });
+    Telas::interceptar<TFrmGrafFinanceiro>(std::function<int(TFrmGrafFinanceiro *)>(contar("gráficos")));
+    Telas::interceptar<TFrmRelOsMaisMais>(std::function<int(TFrmRelOsMaisMais *)>(contar("os mais mais")));
+    for (const char *h : {"btnMovimentoFinanceiroClick", "btnRelMovFinanceiroClick", "btnGrafFinanceiroClick",
+                          "btnRelOsMaisMaisClick"})
+        EXPECT_TRUE(r.executar(QString::fromLatin1(h))) << h;
+    EXPECT_EQ(abertas, (QStringList{u8("movimento"), u8("relatório 10/03/2026"), u8("relatório 10/12/2026"),
+                                    u8("gráficos"), u8("os mais mais")}));
 }
