@@ -13,6 +13,9 @@
 #include "finance/UnitMovimentoFinanceiro.h"
 #include "finance/UnitRelMovFinanceiro.h"
 #include "finance/UnitGrafFinanceiro.h"
+#include "finance/UnitRetiraDinheiro.h"
+#include "rooms/UnitUH.h"
+#include "stays/UnitWalkIn.h"
 #include "finance/UnitRelOsMaisMais.h"
 #include "support/RegistroGravado.h"
 #include "support/TelasTeste.h"
@@ -486,6 +489,19 @@ TEST_F(Movimento_, RelatorioComSinaisDetalhesAlturasETotaisIguaisAosDaTela)
 
 TEST_F(Movimento_, RibbonAbreAsQuatroTelasEOImprimirDoMovimentoAbreORelatorio)
 {
+    // The registrar also sets the hooks of other screens: they are put back after.
+    const auto notas = TFrmRetiraDinheiro::abrirNotas;
+    const auto mapa = MapaUH::ganchos().despesasAvulsas;
+    const auto lista = ListaEstadias::despesasAvulsas;
+    struct Repor {
+        std::function<void()> n, m, l;
+        ~Repor()
+        {
+            TFrmRetiraDinheiro::abrirNotas = n;
+            MapaUH::ganchos().despesasAvulsas = m;
+            ListaEstadias::despesasAvulsas = l;
+        }
+    } repor{notas, mapa, lista};
     RegistroGravado r;
     Financas::registrarComandos(r);
     QStringList abertas;
