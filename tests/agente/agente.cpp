@@ -36,6 +36,8 @@
 //                        at the start ("gravado" or "recusa|<message>"), same SEG and ATR
 //   juntar O,D,SEG,ATR   table O moved into table D as both show at the start ("feito" or
 //                        "recusa|<message>"), same SEG and ATR
+//   movitem I,T,Q,SEG,ATR  stock item I moved by Q (T "A" addition, "B" withdrawal) through
+//                        the list's movement panel ("movido" or "recusa|<message>"), same SEG and ATR
 //   dav M,SEG,ATR,PDV    the account of table M (its opening as shown at the start) handed
 //                        over into the point of sale's database PDV ("dav=<document>" or
 //                        "recusa|<message>"), same SEG and ATR
@@ -70,6 +72,7 @@
 #include "restaurant/Consumos.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/Pedidos.h"
+#include "restaurant/Itens.h"
 #include "staff/FolhaPagamento.h"
 #include "staff/PagamentoFuncionarios.h"
 
@@ -676,6 +679,23 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
             item.valorUnit = QStringLiteral("10,00");
             const Pedidos::Gravacao g = Pedidos::incluir(Mesas::Textos::de(false), item, QDateTime::currentDateTime());
             return g.gravado ? QStringLiteral("gravado") : QStringLiteral("recusa|") + g.mensagem;
+        };
+    } else if (operacao == QLatin1String("movitem")) {
+        const qint64 item = numero(0);
+        const bool adicao = p.value(1) == QLatin1String("A");
+        const QString qtd = p.value(2);
+        segura = int(numero(3));
+        atraso = int(numero(4));
+        acao = [item, adicao, qtd](int) {
+            const Linha l = DM->Conexao.ler(QStringLiteral("SELECT DESCRICAO, ESTOQUE FROM ITEM WHERE ID_ITEM = ?"), {item});
+            Itens::Movimento m;
+            m.chave = item;
+            m.itemPainel = Itens::textoItem(item, l.texto(QStringLiteral("DESCRICAO")), l.inteiro(QStringLiteral("ESTOQUE")));
+            m.tipo = adicao ? Itens::TipoMovimento::Adicao : Itens::TipoMovimento::Baixa;
+            m.quantidade = qtd;
+            m.justificativa = QStringLiteral("AGENTE");
+            const Itens::Resultado r = Itens::movimentar(DM->Conexao, m);
+            return r.salvo ? QStringLiteral("movido") : QStringLiteral("recusa|") + r.mensagem;
         };
     } else if (operacao == QLatin1String("juntar")) {
         const qint64 origem = numero(0), destino = numero(1);
