@@ -36,6 +36,8 @@
 //                        at the start ("gravado" or "recusa|<message>"), same SEG and ATR
 //   juntar O,D,SEG,ATR   table O moved into table D as both show at the start ("feito" or
 //                        "recusa|<message>"), same SEG and ATR
+//   movitem I,T,Q,SEG,ATR  stock item I moved by Q (T "A" addition, "B" withdrawal) through
+//                        the list's movement panel ("movido" or "recusa|<message>"), same SEG and ATR
 //   dav M,SEG,ATR,PDV    the account of table M (its opening as shown at the start) handed
 //                        over into the point of sale's database PDV ("dav=<document>" or
 //                        "recusa|<message>"), same SEG and ATR
@@ -58,6 +60,7 @@
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
 #include "finance/DespesasAvulsas.h"
+#include "finance/MovimentoFinanceiro.h"
 #include "stays/Entrada.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
@@ -69,6 +72,7 @@
 #include "restaurant/Consumos.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/Pedidos.h"
+#include "restaurant/Itens.h"
 #include "staff/FolhaPagamento.h"
 #include "staff/PagamentoFuncionarios.h"
 
@@ -613,6 +617,34 @@ std::function<QString(int)> opDespesas(const QString &operacao, const QString &a
     return {};
 }
 
+// The reversal of one cash addition (R) or withdrawal (S) of the financial
+// movement, the transaction held SEG ms before its commit: "feito", or the
+// message the desk reads.
+std::function<QString(int)> opEstorno(const QString &operacao, const QString &argumento)
+{
+    if (operacao != QLatin1String("estorno"))
+        return {};
+    const QStringList p = argumento.split(QLatin1Char(','));
+    const bool reposicao = p.value(0) == QLatin1String("R");
+    const QString id = p.value(1);
+    const int segurar = p.value(2).toInt();
+    return [=](int) {
+        MovimentoFinanceiro::Movimento m;
+        m.origem = reposicao ? MovimentoFinanceiro::Origem::Reposicao : MovimentoFinanceiro::Origem::Retirada;
+        m.identificador = id;
+        m.formaPag = QStringLiteral("Dinheiro");
+        m.tipo = reposicao ? QStringLiteral("Reposição de Caixa -> AGENTE (Dinheiro)")
+                           : QStringLiteral("Retirada de Caixa - AGENTE - (Dinheiro)");
+        MovimentoFinanceiro::Estorno e;
+        DM->Conexao.emTransacao([&] {
+            e = MovimentoFinanceiro::estornar(DM->Conexao, m);
+            if (segurar > 0 && e.feito())
+                QThread::msleep(static_cast<unsigned long>(segurar));
+        });
+        return e.feito() ? QStringLiteral("feito") : e.mensagem;
+    };
+}
+
 // The restaurant board's writes. SEG: the first run holds its transaction
 // that long before committing (another workstation then waits on it); ATR:
 // the first run starts that much later than the agreed moment.
@@ -647,6 +679,23 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
             item.valorUnit = QStringLiteral("10,00");
             const Pedidos::Gravacao g = Pedidos::incluir(Mesas::Textos::de(false), item, QDateTime::currentDateTime());
             return g.gravado ? QStringLiteral("gravado") : QStringLiteral("recusa|") + g.mensagem;
+        };
+    } else if (operacao == QLatin1String("movitem")) {
+        const qint64 item = numero(0);
+        const bool adicao = p.value(1) == QLatin1String("A");
+        const QString qtd = p.value(2);
+        segura = int(numero(3));
+        atraso = int(numero(4));
+        acao = [item, adicao, qtd](int) {
+            const Linha l = DM->Conexao.ler(QStringLiteral("SELECT DESCRICAO, ESTOQUE FROM ITEM WHERE ID_ITEM = ?"), {item});
+            Itens::Movimento m;
+            m.chave = item;
+            m.itemPainel = Itens::textoItem(item, l.texto(QStringLiteral("DESCRICAO")), l.inteiro(QStringLiteral("ESTOQUE")));
+            m.tipo = adicao ? Itens::TipoMovimento::Adicao : Itens::TipoMovimento::Baixa;
+            m.quantidade = qtd;
+            m.justificativa = QStringLiteral("AGENTE");
+            const Itens::Resultado r = Itens::movimentar(DM->Conexao, m);
+            return r.salvo ? QStringLiteral("movido") : QStringLiteral("recusa|") + r.mensagem;
         };
     } else if (operacao == QLatin1String("juntar")) {
         const qint64 origem = numero(0), destino = numero(1);
@@ -861,6 +910,7 @@ int main(int argc, char **argv)
     } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
     } else if ((rodar = opDespesas(operacao, argumento))) {
     } else if ((rodar = opRestaurante(operacao, argumento))) {
+    } else if ((rodar = opEstorno(operacao, argumento))) {
     } else if ((rodar = opFolha(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
