@@ -41,6 +41,8 @@
 #include "tests/support/BalancaFalsa.h"
 #include "staff/Funcionarios.h"
 #include "staff/UnitFuncionarios.h"
+#include "staff/PontoRelatorio.h"
+#include "staff/UnitPonto.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -482,6 +484,36 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                  [c](Bruto &b) {
                      b.consultar(comLiterais(Funcionarios::kSqlLista, Funcionarios::valoresLista(c.hoje)), 200);
                  }});
+
+    // The time-clock book of today (every employee's rows of the day, with
+    // their status colours) and one employee's report of last month; the raw
+    // client reads the grid's first batch, and the report's two statements.
+    r.push_back({"livro de ponto: um dia (staff/UnitPonto)", [] { abrirTela<TFrmPonto>(); },
+                 [c](Bruto &b) {
+                     const Ponto::Consulta q = Ponto::consultaDia(c.hoje);
+                     b.consultar(comLiterais(q.sql, q.valores), 200);
+                 }});
+    {
+        const qint64 func = DM->Conexao.valor(QStringLiteral("SELECT MIN(CAST(ID_FUNCIONARIO AS INTEGER)) FROM PONTO"))
+                                .toLongLong();
+        const QDate mes = c.hoje.addMonths(-1);
+        const PontoRelatorio::Opcoes o{QDate(mes.year(), mes.month(), 1),
+                                       QDate(mes.year(), mes.month(), mes.daysInMonth()), false, false};
+        r.push_back({"relatório de ponto de um mês (staff/PontoRelatorio)",
+                     [func, o] {
+                         const Relatorio rel =
+                             PontoRelatorio::relatorio(PontoRelatorio::ler(func, o.de, o.ate), o, Ponto::tolerancias());
+                         if (rel.totalLinhas() < 20)
+                             std::cerr << "relatório de ponto com " << rel.totalLinhas() << " linhas\n";
+                     },
+                     [func, o](Bruto &b) {
+                         b.consultar("SELECT NOME, CARGA_HORARIA_SAB, CARGA_HORARIA_DOM, CARGA_HORARIA_DIA FROM "
+                                     "FUNCIONARIO WHERE ID_FUNCIONARIO = " + std::to_string(func));
+                         b.consultar("SELECT * FROM PONTO WHERE ID_FUNCIONARIO = '" + std::to_string(func) +
+                                     "' AND DATA >= " + data(o.de) + " AND DATA <= " + data(o.ate) +
+                                     " ORDER BY ID_PONTO");
+                     }});
+    }
 
     // The counter sales: both lists open on show, newest first, with the
     // product and employee names; the raw client reads the first batch of
