@@ -180,6 +180,7 @@ TFrmCadPonto::TFrmCadPonto(TFrmPonto *livro, QWidget *parent) : QDialog(parent),
     imgFotoKiosk->setAlignment(Qt::AlignCenter);
     lblSucesso = new QLabel(pnlSucesso);
     lblSucesso->setObjectName(QStringLiteral("lblSucesso"));
+    lblSucesso->setWordWrap(true);
     {
         QFont f = lblSucesso->font();
         f.setPointSize(f.pointSize() + 4);
@@ -193,6 +194,7 @@ TFrmCadPonto::TFrmCadPonto(TFrmPonto *livro, QWidget *parent) : QDialog(parent),
     lblErro = new QLabel(pnlErro);
     lblErro->setObjectName(QStringLiteral("lblErro"));
     lblErro->setAlignment(Qt::AlignCenter);
+    lblErro->setWordWrap(true);
     lblErro->setFont(lblSucesso->font());
     le->addWidget(lblErro);
 
