@@ -4,6 +4,7 @@
 #include "rooms/Comandos.h"
 #include "rooms/EstadoUH.h"
 #include "stays/Comandos.h"
+#include "integration/Comandos.h"
 #include "staff/Comandos.h"
 
 #include "base/CabecalhoTela.h"
@@ -80,7 +81,7 @@ QString mensagemCaixaAberto(const QString &usuario)
 
 Inicio::Resultado CarregarParametros()
 {
-    DM->Conexao.executar(QStringLiteral("UPDATE PARAMETROS SET ULTIMA_VERSAO = ?"), {GetVersaoArq()});
+    Inicio::registrarVersao(DM->Conexao);
     tParametros().recarregar();
     if (tParametros().inteiro(QStringLiteral("SCRIPT")) < VersaoBDEXE)
         return Inicio::Resultado::encerrar(QString::fromUtf8(kMsgBancoDesatualizado), Mensagem::Tipo::Erro);
@@ -563,6 +564,7 @@ void TFrmQuintara::registrarComandosProprios()
     Financas::registrarComandos(*this);
     Restaurante::registrarComandos(*this);
     Pessoal::registrarComandos(*this);
+    Integracao::registrarComandos(*this);
 }
 
 void TFrmQuintara::registrarComando(const QString &nomeHandler, std::function<void()> acao)

@@ -16,7 +16,8 @@ const Explicacao kExplicacoes[] = {
     {"violation of foreign key constraint",
      "O registro está ligado a outros registros e não pode ser alterado ou excluído."},
     {"lock time-out on wait transaction",
-     "O registro está sendo alterado em outra estação. Aguarde um instante e tente novamente."},
+     "Este registro está sendo usado em outra estação. A operação foi desfeita; aguarde um instante e tente "
+     "novamente."},
 };
 
 } // namespace
@@ -26,6 +27,12 @@ QString textoParaUsuario(const ErroBanco &e)
     if (e.conexaoPerdida())
         return e.texto(); // already explained, with the engine's text
     const QString motor = e.detalhe().isEmpty() ? e.texto() : e.detalhe();
+    if (e.bloqueioExpirado()) {
+        const QString t = QStringLiteral(
+            "Este registro está sendo usado em outra estação. A operação foi desfeita; aguarde um instante e tente "
+            "novamente.");
+        return motor == t ? t : t + QStringLiteral("\n\n") + motor;
+    }
     if (e.conflito()) {
         const QString t = QStringLiteral(
             "O registro está sendo alterado em outra estação. Aguarde um instante e tente novamente.");

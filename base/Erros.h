@@ -25,6 +25,9 @@ public:
     const QString &detalhe() const { return m_detalhe; }
     // Another workstation changed the same row: the whole operation may be retried.
     bool conflito() const;
+    // The wait for a row held by another workstation ran out (lock timeout).
+    bool bloqueioExpirado() const;
+    void marcarBloqueioExpirado() { m_expirado = true; }
     // The connection to the database was lost (the next statement reconnects).
     bool conexaoPerdida() const { return m_perdida; }
     void marcarConexaoPerdida() { m_perdida = true; }
@@ -33,6 +36,7 @@ private:
     QString m_codigo;
     QString m_detalhe;
     bool m_perdida = false;
+    bool m_expirado = false;
 };
 
 // A text could not be read as the number, date or time the routine expects.

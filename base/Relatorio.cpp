@@ -187,6 +187,7 @@ void Relatorio::texto(const QString &texto)
 {
     for (const QString &l : texto.split(QLatin1Char('\n')))
         m_corpo.append(banda(TipoBanda::Texto, l));
+    ++m_textos;
 }
 
 bool Relatorio::temTitulos() const
@@ -243,6 +244,7 @@ void Relatorio::figura(const QImage &imagem, const QSizeF &tamanhoMm, Alinhament
 void Relatorio::resumo(const QString &rotulo, const Celula &valor)
 {
     m_resumo.append(banda(TipoBanda::Resumo, rotulo, {valor}));
+    ++m_textos;
 }
 
 ::Dinheiro Relatorio::totalDinheiro(int coluna) const

@@ -67,6 +67,7 @@
 #include "base/Dinheiro.h"
 
 #include <QDate>
+#include <QColor>
 #include <QDateTime>
 #include <QImage>
 #include <QList>
@@ -161,6 +162,7 @@ public:
         QMarginsF margens{10, 10, 10, 10}; // left, top, right, bottom (mm)
         bool compacto = false;             // smaller fonts and bands, for a narrow column
         bool alturaPeloConteudo = false;   // one page, as long as its bands
+        std::optional<QColor> corGrupo;    // group captions' band instead of the frame's grey
     };
 
     explicit Relatorio(const QString &titulo, bool paisagem = false);
@@ -211,6 +213,9 @@ public:
     void fechamento(const QString &texto);
     // A picture among the details, wanted at `tamanhoMm` (see the top).
     void figura(const QImage &imagem, const QSizeF &tamanhoMm, Alinhamento alinhamento = Alinhamento::Centro);
+    // The preview offers saving the detail lines as a spreadsheet.
+    void oferecerPlanilha(bool sim = true) { m_planilha = sim; }
+    bool ofereceplanilha() const { return m_planilha; }
     // Label of the grand-total line ("Total Geral:" unless changed).
     void rotuloTotalGeral(const QString &rotulo) { m_rotuloTotalGeral = rotulo; }
 
@@ -229,8 +234,12 @@ public:
     // Points of a font of the frame (a compact format prints smaller).
     double pontos(double normal) const { return m_formato.compacto ? normal * 0.8 : normal; }
 
-    // True when no detail line and no picture was added.
-    bool vazio() const { return m_detalhes == 0 && m_figuras == 0; }
+    // True when no detail line and no picture was added (and the free text
+    // was not declared content).
+    bool vazio() const { return m_detalhes == 0 && m_figuras == 0 && !(m_textoConteudo && m_textos > 0); }
+    // A report whose free text and summary lines are its content (a stay
+    // block with no item yet, totals alone) is not empty while it has any.
+    void textoEhConteudo() { m_textoConteudo = true; }
     int totalLinhas() const { return m_detalhes; }
     // Grand total of a summed column (zero for others).
     ::Dinheiro totalDinheiro(int coluna) const;
@@ -299,4 +308,7 @@ private:
     Acumulador m_somaGeral;
     int m_detalhes = 0;
     int m_figuras = 0;
+    int m_textos = 0;
+    bool m_planilha = false;
+    bool m_textoConteudo = false;
 };

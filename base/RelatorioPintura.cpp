@@ -1,6 +1,7 @@
 #include "base/RelatorioPintura.h"
 #include "base/Erros.h"
 #include "base/Mensagem.h"
+#include "base/Planilha.h"
 #include "base/Telas.h"
 #include "base/UnitLog.h"
 
@@ -17,6 +18,7 @@
 #include <QPrintPreviewWidget>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolBar>
 
 namespace RelatorioPintura {
 namespace {
@@ -230,7 +232,7 @@ void pintarBanda(QPainter &p, const Escala &e, const Relatorio &rel, const Banda
                    QPointF(e.x(m + largura), e.y(b.topo + b.altura - 0.5)));
         break;
     case TipoBanda::CabecalhoGrupo:
-        p.fillRect(e.r(m, b.topo + 0.5, largura, b.altura - 1), kFaixaGrupo);
+        p.fillRect(e.r(m, b.topo + 0.5, largura, b.altura - 1), rel.formato().corGrupo.value_or(kFaixaGrupo));
         p.setFont(fonte(rel.pontos(9), true));
         escrever(p, e.r(m + 1, b.topo, largura - 2, b.altura), Qt::AlignLeft | Qt::AlignVCenter, b.texto);
         break;
@@ -343,6 +345,38 @@ void gravarPdf(const Relatorio &rel, const QString &arquivo)
     }
 }
 
+void gravarPlanilha(const Relatorio &rel, const QString &arquivo)
+{
+    using Tipo = Relatorio::Tipo;
+    QStringList titulos;
+    for (const Relatorio::Coluna &c : rel.colunas())
+        titulos << c.titulo;
+    QList<QVariantList> linhas;
+    for (const Banda &b : rel.bandas()) {
+        if (b.tipo != TipoBanda::Detalhe)
+            continue;
+        QVariantList l;
+        for (int c = 0; c < rel.colunas().size(); ++c) {
+            const Relatorio::Celula &x = b.celulas.value(c);
+            const Tipo t = rel.colunas()[c].tipo;
+            if (x.dinheiro)
+                l << QVariant::fromValue(Planilha::Decimal{x.dinheiro->centavos(), 2});
+            else if (x.inteiro)
+                l << QVariant(*x.inteiro);
+            else if (t == Tipo::Data && !x.texto.isEmpty())
+                l << QVariant(QDate::fromString(x.texto, QStringLiteral("dd/MM/yyyy")));
+            else if (t == Tipo::Momento && !x.texto.isEmpty())
+                l << QVariant(QDateTime::fromString(x.texto, QStringLiteral("dd/MM/yyyy HH:mm:ss")));
+            else if (t == Tipo::Hora && !x.texto.isEmpty())
+                l << QVariant(QTime::fromString(x.texto, QStringLiteral("HH:mm:ss")));
+            else
+                l << QVariant(x.texto);
+        }
+        linhas << l;
+    }
+    Planilha::gravar(arquivo, titulos, linhas);
+}
+
 bool exibir(const Relatorio &rel, const QString &textoLog, Destino destino, const QString &arquivoPdf, QWidget *pai,
             Registro registro)
 {
@@ -413,6 +447,23 @@ TFrmVisualizaRelatorio::TFrmVisualizaRelatorio(const Relatorio &rel, QWidget *pa
     }
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *impressora) { RelatorioPintura::pintar(m_rel, impressora); });
+    // "Salvar como Planilha" beside the preview's own buttons.
+    auto *barra = findChild<QToolBar *>();
+    if (rel.ofereceplanilha() && barra) {
+        barra->addSeparator();
+        QAction *planilha = barra->addAction(QStringLiteral("Salvar como Planilha"));
+        planilha->setObjectName(QStringLiteral("acSalvarPlanilha"));
+        connect(planilha, &QAction::triggered, this, [this] {
+            QFileDialog dialogo(this, QStringLiteral("Salvar como Planilha"), QString(),
+                                QStringLiteral("Planilhas (*.xlsx)"));
+            dialogo.setAcceptMode(QFileDialog::AcceptSave);
+            dialogo.setDefaultSuffix(QStringLiteral("xlsx"));
+            if (Telas::executar(&dialogo, typeid(QFileDialog)) != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+                return;
+            RelatorioPintura::gravarPlanilha(m_rel, dialogo.selectedFiles().constFirst());
+            Mensagem::info(QStringLiteral("Planilha gravada com Sucesso!"));
+        });
+    }
 }
 
 bool TFrmVisualizaRelatorio::eventFilter(QObject *o, QEvent *e)

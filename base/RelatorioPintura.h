@@ -36,6 +36,11 @@ void pintar(const Relatorio &rel, QPagedPaintDevice *dispositivo);
 // Writes the report as a PDF file. A failure raises ErroSistema.
 void gravarPdf(const Relatorio &rel, const QString &arquivo);
 
+// Writes the report's detail lines as a spreadsheet: the column titles, then
+// one row per line, money and integers as numbers, dates and times as such.
+// A failure raises ErroSistema.
+void gravarPlanilha(const Relatorio &rel, const QString &arquivo);
+
 // The common flow of a report screen. An empty report shows
 // "Nenhum Registro Encontrado!" and returns false. Otherwise the report goes
 // to the destination (the maximised preview, the printer chosen in the print

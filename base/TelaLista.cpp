@@ -205,7 +205,9 @@ void TelaLista::buscar()
     }
     reabrir();
     esconderFiltro();
-    RegistrarLog(m_filtro.prefixoLog + opcao.legenda + QStringLiteral(" -> ") + texto);
+    // a list without a log caption searches without a log line
+    if (!m_filtro.prefixoLog.isEmpty())
+        RegistrarLog(m_filtro.prefixoLog + opcao.legenda + QStringLiteral(" -> ") + texto);
 }
 
 void TelaLista::adicionarOrdenacao(const QString &legenda, const QString &sql, const Valores &valores)

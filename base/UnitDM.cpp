@@ -22,11 +22,21 @@
 
 TDM *DM = nullptr;
 
+bool ErroBanco::bloqueioExpirado() const
+{
+    return m_expirado
+        || (texto() + QLatin1Char(' ') + detalhe()).contains(QLatin1String("lock time-out"), Qt::CaseInsensitive);
+}
+
 bool ErroBanco::conflito() const
 {
+    if (bloqueioExpirado())
+        return false;
     const QString t = (texto() + QLatin1Char(' ') + detalhe()).toLower();
+    // "cannot update erased record": another workstation deleted the row this
+    // statement was changing; run again, the operation finds it gone.
     return m_codigo == QLatin1String("-913") || t.contains(QLatin1String("update conflicts with concurrent update"))
-        || t.contains(QLatin1String("deadlock"));
+        || t.contains(QLatin1String("deadlock")) || t.contains(QLatin1String("erased record"));
 }
 
 namespace {
@@ -828,6 +838,7 @@ struct ConexaoBanco::Bruto {
     std::unordered_map<QString, std::unique_ptr<Comando>> comandos;
     QSet<CursorBanco *> cursores;
     qint64 preparacoes = 0;
+    bool escreveu = false; // the open transaction wrote or locked a row
 };
 
 // ---------------------------------------------------------------- CursorBanco
@@ -1033,9 +1044,19 @@ void ConexaoBanco::iniciarTransacao()
 {
     if (m_profundidade == 0) {
         garantirConectada();
-        // Read committed, waiting on locks, as every workstation works.
-        static const char tpb[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_read_committed, isc_tpb_rec_version,
-                                   isc_tpb_wait};
+        // Read committed, waiting on locks a bounded time, as every workstation works.
+        const ISC_LONG espera = m_esperaBloqueio;
+        const char tpb[] = {isc_tpb_version3,
+                            isc_tpb_write,
+                            isc_tpb_read_committed,
+                            isc_tpb_rec_version,
+                            isc_tpb_wait,
+                            isc_tpb_lock_timeout,
+                            char(sizeof espera),
+                            char(espera & 0xff),
+                            char((espera >> 8) & 0xff),
+                            char((espera >> 16) & 0xff),
+                            char((espera >> 24) & 0xff)};
         StatusFb st;
         m_bruto->tr = 0;
         isc_start_transaction(st.v, &m_bruto->tr, 1, &m_bruto->db, short(sizeof tpb), tpb);
@@ -1050,6 +1071,7 @@ void ConexaoBanco::iniciarTransacao()
         if (st.erro())
             falharBruto(st.v, QStringLiteral("START TRANSACTION"));
         m_desfeita = false;
+        m_bruto->escreveu = false;
     }
     ++m_profundidade;
 }
@@ -1068,6 +1090,16 @@ void ConexaoBanco::confirmarTransacao()
         isc_rollback_transaction(st.v, &m_bruto->tr);
         m_bruto->tr = 0;
         throw ErroBanco(QStringLiteral("A operação foi desfeita."));
+    }
+    if (m_bruto->escreveu && m_antesDeConfirmar) {
+        try {
+            m_antesDeConfirmar();
+        } catch (...) {
+            StatusFb st;
+            isc_rollback_transaction(st.v, &m_bruto->tr);
+            m_bruto->tr = 0;
+            throw;
+        }
     }
     StatusFb st;
     isc_commit_transaction(st.v, &m_bruto->tr);
@@ -1142,6 +1174,7 @@ QList<Linha> ConexaoBanco::rodar(const QString &sql, const QVariantList &posicio
     if (propria)
         iniciarTransacao();
     QList<Linha> linhas;
+    const qint64 inicio = relogioMonotonicoMs();
     try {
         try {
             Comando &c = comando(sql);
@@ -1151,6 +1184,8 @@ QList<Linha> ConexaoBanco::rodar(const QString &sql, const QVariantList &posicio
                 for (const QString &n : std::as_const(c.nomes))
                     valores.append(nomeados->value(n));
             }
+            if (c.tipo != isc_info_sql_stmt_select)
+                m_bruto->escreveu = true;
             c.executar(&m_bruto->db, &m_bruto->tr, valores);
             if (afetadas)
                 *afetadas = c.afetadas();
@@ -1169,6 +1204,16 @@ QList<Linha> ConexaoBanco::rodar(const QString &sql, const QVariantList &posicio
             }
             c.fecharCursor();
         } catch (const ErroBanco &e) {
+            // The engine reports a wait that ran out with the same codes as
+            // an update conflict; only the time spent waiting tells them apart.
+            // It counts the wait in whole seconds, so it may end up to one
+            // second early.
+            const qint64 limite = qMax<qint64>(200, qint64(m_esperaBloqueio - 1) * 1000 - 100);
+            if (e.conflito() && relogioMonotonicoMs() - inicio >= limite) {
+                ErroBanco expirado(e);
+                expirado.marcarBloqueioExpirado();
+                throw expirado;
+            }
             if (e.conexaoPerdida() && conectada()) {
                 desconectar();
                 ErroBanco erro(QStringLiteral("A conexão com o banco de dados foi perdida.\n\n%1").arg(e.texto()),
@@ -1303,6 +1348,18 @@ qint64 ConexaoBanco::relogioMonotonicoMs()
 {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void ConexaoBanco::definirEsperaBloqueio(int segundos)
+{
+    // Takes effect from the next transaction.
+    m_esperaBloqueio = segundos > 0 ? qMin(segundos, 3600) : kEsperaBloqueioPadrao;
+}
+
+QString ConexaoBanco::textoEmUso()
+{
+    return QStringLiteral("Este registro está sendo usado em outra estação. A operação foi desfeita; aguarde um "
+                          "instante e tente novamente.");
 }
 
 QString ConexaoBanco::textoConflito()

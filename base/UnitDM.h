@@ -132,6 +132,18 @@ public:
     // How many statements this connection has prepared since it was created.
     qint64 preparacoes() const;
 
+    // How long a statement waits for a row another workstation holds before
+    // the operation is undone and the user told the record is in use
+    // (seconds, from param.ini [BD] ESPERA_BLOQUEIO; 0 or less: the default).
+    static constexpr int kEsperaBloqueioPadrao = 10;
+    void definirEsperaBloqueio(int segundos);
+    int esperaBloqueio() const { return m_esperaBloqueio; }
+
+    // Called just before an operation that wrote or locked rows commits,
+    // while its transaction still holds them. Test agents use it to keep
+    // one workstation's operation open while another one runs.
+    void definirAntesDeConfirmar(std::function<void()> gancho) { m_antesDeConfirmar = std::move(gancho); }
+
     // Explicit transactions (prefer Transacao or emTransacao).
     void iniciarTransacao();
     void confirmarTransacao();
@@ -155,6 +167,8 @@ public:
     static bool esperarNovaTentativa(int tentativa, qint64 inicioMs);
     static qint64 relogioMonotonicoMs();
     static QString textoConflito();
+    // What the user reads when the wait for a held row ran out.
+    static QString textoEmUso();
 
 private:
     friend class CursorBanco;
@@ -172,6 +186,8 @@ private:
     QString m_caminho;
     int m_profundidade = 0;
     bool m_desfeita = false;
+    int m_esperaBloqueio = kEsperaBloqueioPadrao;
+    std::function<void()> m_antesDeConfirmar;
     std::unique_ptr<Bruto> m_bruto;
 };
 
@@ -216,6 +232,13 @@ auto ConexaoBanco::emTransacao(F &&operacao) -> std::invoke_result_t<F>
                 return r;
             }
         } catch (const ErroBanco &e) {
+            // A row held past the lock wait: undone, the user told at once
+            // (waiting again would only hold this desk longer).
+            if (e.bloqueioExpirado()) {
+                ErroBanco emUso(textoEmUso(), e.codigo(), e.texto());
+                emUso.marcarBloqueioExpirado();
+                throw emUso;
+            }
             if (!e.conflito())
                 throw;
             if (!esperarNovaTentativa(tentativa, inicio))

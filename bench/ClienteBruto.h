@@ -98,6 +98,21 @@ public:
         verificar("rollback");
     }
 
+    // Statements without parameters (the same rows an operation writes) in
+    // one transaction that is rolled back.
+    void executarTodosDesfazendo(const std::vector<std::string> &sqls)
+    {
+        isc_tr_handle tr = 0;
+        isc_start_transaction(m_st, &tr, 1, &m_db, 0, nullptr);
+        verificar("start");
+        for (const std::string &s : sqls) {
+            isc_dsql_execute_immediate(m_st, &m_db, &tr, 0, s.c_str(), 3, nullptr);
+            verificar(s.c_str());
+        }
+        isc_rollback_transaction(m_st, &tr);
+        verificar("rollback");
+    }
+
 private:
     void verificar(const char *onde)
     {

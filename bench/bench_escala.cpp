@@ -25,11 +25,14 @@
 #include "base/Mensagem.h"
 #include "finance/UnitCaixa.h"
 #include "finance/UnitDespesasAvulsas.h"
+#include "rooms/GrafOcupacao.h"
 #include "rooms/UnitClientes.h"
+#include "rooms/UnitGrafOcupacao.h"
 #include "rooms/UnitReservas.h"
 #include "rooms/UnitUH.h"
 #include "stays/Consumo.h"
 #include "stays/Entrada.h"
+#include "stays/ExtratoUH.h"
 #include "stays/Estadias.h"
 #include "stays/Saida.h"
 #include "stays/UnitWalkIn.h"
@@ -43,6 +46,7 @@
 #include "staff/UnitFuncionarios.h"
 #include "staff/PontoRelatorio.h"
 #include "staff/UnitPonto.h"
+#include "staff/FolhaPagamento.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -50,6 +54,7 @@
 #include <QListWidget>
 #include <QFile>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTableView>
 #include <ibase.h>
 
@@ -63,6 +68,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -570,6 +576,66 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                  },
                  true});
 
+    // The monthly payroll of next month for every live employee (rolled
+    // back), against the raw client inserting the same rows in one
+    // transaction; and the payroll sheet of last month against one raw
+    // aggregate query.
+    {
+        const QDate proximo = c.hoje.addMonths(1);
+        const int mes = proximo.month(), ano = proximo.year();
+        auto insercoes = std::make_shared<std::vector<std::string>>();
+        // (the table's names are listed again without a database)
+        const QDate venc = DM ? FolhaPagamento::vencimento(int(DM->Conexao.valor(QStringLiteral(
+                                                               "SELECT DATAFOLHAPAG FROM PARAMETROS")).toLongLong()),
+                                                           mes, ano)
+                              : QDate();
+        if (DM)
+        for (const ::Linha &f : DM->Conexao.lerTodas(QStringLiteral(
+                 "SELECT ID_FUNCIONARIO, SALARIO_BASE, INSS FROM FUNCIONARIO WHERE ID_FUNCIONARIO NOT IN "
+                 "(SELECT ID_FUNCIONARIO FROM ANULACAO) ORDER BY NOME, ID_FUNCIONARIO"))) {
+            const std::string chave = std::to_string(f.inteiro(QStringLiteral("ID_FUNCIONARIO")));
+            const Dinheiro sal = f.dinheiro(QStringLiteral("SALARIO_BASE"));
+            const Dinheiro inss = FolhaPagamento::contribuicao(sal, f.dinheiro(QStringLiteral("INSS")));
+            const std::string ins = "INSERT INTO FUNCIONARIO_PAGAMENTO (ID_FUNCIONARIO_PAGAMENTO, DATA_VENC, TIPO, "
+                                    "DESCRICAO, VALOR) VALUES (" + chave + ", " + data(venc) + ", ";
+            insercoes->push_back(ins + "'+', 'SALARIO CONTRATUAL', " + sal.sql().toStdString() + ")");
+            if (!inss.zero())
+                insercoes->push_back(ins + "'-', 'I.N.S.S.', " + inss.sql().toStdString() + ")");
+        }
+        r.push_back({"folha: gerar o mês de todos os funcionários (staff/FolhaPagamento)",
+                     [mes, ano] {
+                         desfazendo([&] {
+                             const FolhaPagamento::Geracao g = FolhaPagamento::gerar(mes, ano);
+                             if (g.situacao != FolhaPagamento::Geracao::Situacao::Gerada)
+                                 std::cerr << "folha não gerada: " << g.mensagem.toStdString() << "\n";
+                         });
+                     },
+                     [insercoes](Bruto &b) { b.executarTodosDesfazendo(*insercoes); }, true});
+        const QDate anterior = c.hoje.addMonths(-1);
+        const QDate de(anterior.year(), anterior.month(), 1);
+        const std::string sqlFolha =
+            "SELECT F.ID_FUNCIONARIO, F.NOME, "
+            "SUM(CASE WHEN P.TIPO = '+' AND P.DESCRICAO IN ('SALARIO CONTRATUAL', 'FOLHA DE PAGAMENTO MENSAL') "
+            "THEN P.VALOR ELSE 0 END), "
+            "SUM(CASE WHEN P.TIPO = '+' AND P.DESCRICAO NOT IN ('SALARIO CONTRATUAL', 'FOLHA DE PAGAMENTO MENSAL') "
+            "THEN P.VALOR ELSE 0 END), "
+            "SUM(CASE WHEN P.TIPO = '-' AND P.DESCRICAO NOT IN ('I.N.S.S.', 'DESCONTO MENSAL INSS') "
+            "THEN P.VALOR ELSE 0 END), "
+            "SUM(CASE WHEN P.TIPO = '-' AND P.DESCRICAO IN ('I.N.S.S.', 'DESCONTO MENSAL INSS') "
+            "THEN P.VALOR ELSE 0 END) "
+            "FROM FUNCIONARIO F LEFT JOIN FUNCIONARIO_PAGAMENTO P ON P.ID_FUNCIONARIO_PAGAMENTO = F.ID_FUNCIONARIO "
+            "AND P.EXCLUIDO = 'N' AND P.DATA_VENC BETWEEN " + data(de) + " AND " + data(de.addMonths(1).addDays(-1)) +
+            " WHERE F.ID_FUNCIONARIO NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO) "
+            "GROUP BY F.NOME, F.ID_FUNCIONARIO ORDER BY F.NOME, F.ID_FUNCIONARIO";
+        r.push_back({"folha de pagamento do mês (staff/FolhaPagamento, modelo e páginas)",
+                     [de] {
+                         const Relatorio rel = FolhaPagamento::relatorioFolha(de.month(), de.year());
+                         if (rel.paginas().isEmpty())
+                             std::cerr << "folha vazia\n";
+                     },
+                     [sqlFolha](Bruto &b) { b.consultar(sqlFolha); }});
+    }
+
     r.push_back({"caixa: lista de turnos (finance/UnitCaixa)", [] { abrirTela<TFrmCaixa>(); },
                  [](Bruto &b) { b.consultar("SELECT * FROM CAIXA ORDER BY ID_CAIXA"); }});
 
@@ -687,6 +753,66 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                                           "AND DATA_ENTRADA < " + data(c.hoje.addDays(-1)) + "; END");
                  },
                  true});
+    // "Extrato de UH" of the last month: the stays closed in it and the open
+    // ones with their nights and consumption, the advances and the counter
+    // sales, built into the report and paged. The raw client reads the stays
+    // with their lines in one statement.
+    r.push_back({"extrato de UH de um mês (stays/ExtratoUH)",
+                 [c] {
+                     const Relatorio rel = ExtratoUH::relatorio(ExtratoUH::ler(DM->Conexao, c.hoje.addDays(-30), c.hoje));
+                     if (rel.paginas().size() < 2)
+                         std::cerr << "extrato de UH sem páginas\n";
+                 },
+                 [c, hoje](Bruto &b) {
+                     const std::string estadias =
+                         "(SELECT W.ID_WALK_IN FROM WALK_IN W WHERE W.DATA_SAIDA >= " + data(c.hoje.addDays(-30)) +
+                         " AND W.DATA_SAIDA <= " + hoje + " AND W.BAIXA <> 'N' AND W.EXCLUIDO = 'N' UNION ALL "
+                         "SELECT W.ID_WALK_IN FROM WALK_IN W WHERE W.BAIXA = 'N' AND W.EXCLUIDO = 'N') S "
+                         "JOIN WALK_IN W ON W.ID_WALK_IN = S.ID_WALK_IN LEFT JOIN UH U ON U.ID_UH = W.ID_UH "
+                         "LEFT JOIN CLIENTE C ON C.ID_CLIENTE = W.ID_CLIENTE ";
+                     const std::string cols = "W.ID_WALK_IN, U.NUMERO, C.NOME, W.DATA_ENTRADA, W.HORA_ENTRADA, "
+                                              "W.DATA_SAIDA, W.HORA_SAIDA, W.QTD_ADULTOS, W.OBS, W.BAIXA, W.USUARIO, "
+                                              "W.DINHEIRO, W.VISA, W.DEBVISA, W.MASTER, W.DEBMASTER, W.HIPER, "
+                                              "W.CHEQUE, W.NOTA, ";
+                     b.consultar("SELECT " + cols + "O.DATA, 1, O.VALOR, 0, O.QTD FROM " + estadias +
+                                 "JOIN OCUPACAO O ON O.ID_ENTRADA = W.ID_WALK_IN UNION ALL SELECT " + cols +
+                                 "D.DATA, D.QTD, D.VALOR_UNIT, D.TAXA, D.ID_P_S FROM " + estadias +
+                                 "JOIN DESPESA_UH D ON D.ID_ENTRADA = W.ID_WALK_IN ORDER BY 2, 1");
+                 }});
+
+    // The occupancy chart of the year: read, drawn on the screen (its log
+    // line rolled back).
+    r.push_back({"gráfico de ocupação anual (rooms/UnitGrafOcupacao)",
+                 [] {
+                     desfazendo([] {
+                         abrirTela<TFrmGrafOcupacao>({}, [](TFrmGrafOcupacao &t) {
+                             t.rbAnual->click();
+                             t.btnVisualizarClick();
+                         });
+                     });
+                 },
+                 [c](Bruto &b) {
+                     b.consultar("SELECT EXTRACT(MONTH FROM O.DATA), COUNT(O.ID_ENTRADA) FROM OCUPACAO O JOIN WALK_IN W "
+                                 "ON W.ID_WALK_IN = O.ID_ENTRADA WHERE O.DATA >= " + data(QDate(c.hoje.year(), 1, 1)) +
+                                 " AND O.DATA <= " + data(QDate(c.hoje.year(), 12, 31)) +
+                                 " AND W.EXCLUIDO = 'N' GROUP BY 1");
+                 }});
+    r.push_back({"gráfico de ocupação mensal (rooms/GrafOcupacao)",
+                 [c] {
+                     const GrafOcupacao::Grafico g = GrafOcupacao::ler(DM->Conexao, GrafOcupacao::Periodo::Mensal,
+                                                                       GrafOcupacao::Tipo::Leitos, c.hoje.month(),
+                                                                       c.hoje.year());
+                     if (g.entradas.size() != GrafOcupacao::kEntradas)
+                         std::cerr << "gráfico sem entradas\n";
+                 },
+                 [c](Bruto &b) {
+                     const QDate ini(c.hoje.year(), c.hoje.month(), 1);
+                     b.consultar("SELECT O.DATA, SUM(O.QTD) FROM OCUPACAO O JOIN WALK_IN W ON W.ID_WALK_IN = "
+                                 "O.ID_ENTRADA WHERE O.DATA >= " + data(ini) + " AND O.DATA <= " +
+                                 data(ini.addMonths(1).addDays(-1)) + " AND W.EXCLUIDO = 'N' GROUP BY O.DATA "
+                                 "ORDER BY O.DATA");
+                 }});
+
     // The restaurant board's refresh (every 30 s, and after every order):
     // its cards and its kitchen queue re-read and shown.
     r.push_back({"quadro de mesas: atualização (restaurant/UnitMesas)",

@@ -435,6 +435,7 @@ public:
         etapa("fornecedores e cheques", [&] { cheques(); });
         // After the others, so that the rows before it stay those of the same seed.
         etapa("funcionários e despesas avulsas", [&] { despesasAvulsas(); });
+        etapa("folhas geradas e escalas de trabalho", [&] { folhasEEscalas(); });
         etapa("livro de ponto", [&] { pontos(); });
         etapa("geradores", [&] { geradores(); });
     }
@@ -601,8 +602,8 @@ private:
                 .texto(7, cidade[1])
                 .texto(8, "(31)3" + numeroTexto(m_s.ate(999), 3) + "-" + numeroTexto(m_s.ate(9999), 4))
                 .data(9, QDate(1960, 1, 1).addDays(m_s.ate(365 * 40)))
-                .dinheiro(10, 141200 + std::int64_t(m_s.ate(40)) * 10000)
-                .dinheiro(11, 750 + std::int64_t(m_s.ate(3)) * 150)
+                .dinheiro(10, m_salarios.emplace_back(141200 + std::int64_t(m_s.ate(40)) * 10000))
+                .dinheiro(11, m_taxasInss.emplace_back(750 + std::int64_t(m_s.ate(3)) * 150))
                 .texto(12, std::string(kNomes[a]).substr(0, 16))
                 .texto(13, funcoes[funcao])
                 .texto(14, funcao == 1 ? "S" : "N")
@@ -1081,6 +1082,56 @@ private:
         m_idVeic = idVeic;
     }
 
+    // The monthly payroll of the last twelve months as the generation writes
+    // it (salary and contribution of every live employee, paid on the due
+    // day), and the work schedules: a chain of twelve-hour periods each.
+    void folhasEEscalas()
+    {
+        Comando pag(m_b, "INSERT INTO FUNCIONARIO_PAGAMENTO (COD_GERAL_F_P, ID_FUNCIONARIO_PAGAMENTO, DATA_VENC, "
+                         "TIPO, DESCRICAO, VALOR, DATA_PAG, EXCLUIDO) VALUES (?, ?, ?, ?, ?, ?, ?, 'N')");
+        for (int m = 12; m >= 1; --m) {
+            const QDate venc = QDate(m_hoje.year(), m_hoje.month(), 5).addMonths(-m);
+            for (int i = 0; i < m_e.funcionarios; ++i) {
+                if (i % 20 == 13)
+                    continue; // deleted
+                const std::int64_t sal = m_salarios[size_t(i)];
+                const std::int64_t base = std::min<std::int64_t>(sal, 415900);
+                // rate in hundredths of a percent; half up to the cent
+                const std::int64_t inss = (base * m_taxasInss[size_t(i)] + 5000) / 10000;
+                pag.inteiro(0, ++m_idPagFunc).inteiro(1, i + 1).data(2, venc).texto(3, "+")
+                    .texto(4, "SALARIO CONTRATUAL").dinheiro(5, sal).data(6, venc).executar();
+                pag.inteiro(0, ++m_idPagFunc).inteiro(1, i + 1).data(2, venc).texto(3, "-")
+                    .texto(4, "I.N.S.S.").dinheiro(5, inss).data(6, venc).executar();
+            }
+        }
+        Comando esc(m_b, "INSERT INTO ESCALA (ID_ESCALA, DESCRICAO, DATA_INICIO, HORA_INICIO, DATA_TERMINO, "
+                         "HORA_TERMINO) VALUES (?, ?, ?, ?, ?, ?)");
+        Comando det(m_b, "INSERT INTO ESCALA_DET (ID_ESCALA_DET, ID_ESCALA, ID_FUNCIONARIO, DATA_INICIO, HORA_INICIO, "
+                         "DATA_TERMINO, HORA_TERMINO) VALUES (?, ?, ?, ?, ?, ?, ?)");
+        const char *const setores[] = {"RECEPCAO", "PORTARIA", "CAMAREIRAS", "COZINHA", "MANUTENCAO"};
+        const int escalas = std::max(10, m_e.funcionarios / 5);
+        for (int e = 1; e <= escalas; ++e) {
+            const QDate inicio = m_hoje.addDays(-7 * (escalas - e) / 4);
+            const int hora = (e % 2) ? 7 : 19;
+            QDate d = inicio;
+            int h = hora;
+            for (int k = 0; k < 30; ++k) {
+                int f = 1 + int(m_s.ate(std::uint64_t(m_e.funcionarios)));
+                if (f % 20 == 14)
+                    ++f; // a live employee
+                const QDate fimD = h + 12 >= 24 ? d.addDays(1) : d;
+                const int fimH = (h + 12) % 24;
+                det.inteiro(0, ++m_idEscalaDet).inteiro(1, e).inteiro(2, std::min(f, m_e.funcionarios))
+                    .data(3, d).hora(4, h * 3600).data(5, fimD).hora(6, fimH * 3600).executar();
+                d = fimD;
+                h = fimH;
+            }
+            esc.inteiro(0, e).texto(1, std::string(setores[e % 5]) + " " + std::to_string(e)).data(2, inicio)
+                .hora(3, hora * 3600).data(4, d).hora(5, h * 3600).executar();
+        }
+        m_escalas = escalas;
+    }
+
     // Counter sales over the whole history: single- and several-item, paid in
     // cash or by card, one in 25 bought by an employee (a pay deduction in
     // the employees' book, after the entries written by funcionarios()).
@@ -1346,6 +1397,8 @@ private:
         definir("GEN_ID_NOTA", m_idNota);
         definir("GEN_ID_FUNCIONARIO", m_e.funcionarios);
         definir("GEN_ID_FUNCIONARIO_PAGAMENTO", m_idPagFunc);
+        definir("GEN_ID_ESCALA", m_escalas);
+        definir("GEN_ID_ESCALA_DET", m_idEscalaDet);
         definir("GEN_ID_DESPESA_AVULSA", m_e.despesas);
         definir("GEN_ID_V_DESPESA_AVULSA", m_e.despesasVarias);
         definir("GEN_ID_V_I_DESPESA_AVULSA", m_idItemVarias);
@@ -1445,6 +1498,8 @@ private:
     std::vector<bool> m_batePonto; // live employees who punch the time clock
     long m_idPonto = 0;
     long m_idPagFunc = 0, m_idItemVarias = 0;
+    std::vector<std::int64_t> m_salarios, m_taxasInss; // per employee, in cents
+    long m_escalas = 0, m_idEscalaDet = 0;
     long m_idNoite = 0, m_idDesp = 0, m_idHosp = 0, m_idVeic = 0, m_idRet = 0, m_idAdic = 0;
     long m_idAbertura = 0, m_idPedido = 0, m_pedidos = 0;
 };

@@ -1,5 +1,6 @@
 #include "core/Acesso.h"
 #include "base/Relogio.h"
+#include "base/Rotinas.h"
 #include "base/UnitLog.h"
 #include "platform/Estacao.h"
 
@@ -40,8 +41,9 @@ Direitos direitosDe(const Linha &u)
 
 ResultadoLogin tentarLogin(const QString &login, const QString &senha)
 {
-    // Texts wider than their columns match no user.
-    const bool cabe = login.size() <= 10 && senha.size() <= 10;
+    // Texts wider than their columns match no user. The columns count
+    // characters (an emoji is one), as the user form does when it saves.
+    const bool cabe = contarCaracteres(login) <= 10 && contarCaracteres(senha) <= 10;
     const QList<Linha> linhas =
         cabe ? DM->Conexao.lerTodas(QString::fromLatin1(kSelecaoUsuario), {login, senha}) : QList<Linha>();
     if (linhas.size() != 1) {

@@ -39,9 +39,13 @@ Postagem lancar(ConexaoBanco &c, const QDate &hoje)
         if (!ultimo.isValid())
             return p; // the first day: nothing before today to post
 
+        // Each open stay locked while its nights are posted: a check-out or a
+        // cancellation under way on another workstation is waited for, and
+        // then the whole posting runs again without the stay it closed
+        // (an update conflict). A stay closed here cannot receive a night.
         const auto estadias = c.lerTodas(
             QStringLiteral("SELECT ID_WALK_IN, DATA_ENTRADA, VALOR_DIARIA, QTD_ADULTOS FROM WALK_IN "
-                           "WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? ORDER BY ID_WALK_IN"),
+                           "WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? ORDER BY ID_WALK_IN WITH LOCK"),
             {ontem});
         // The nights the open stays already have in the period.
         QSet<QPair<qint64, QDate>> existentes;

@@ -5,6 +5,7 @@
 #include "base/Caminhos.h"
 #include "base/Erros.h"
 #include "base/Relogio.h"
+#include "base/Rotinas.h"
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
 #include "platform/Atalhos.h"
@@ -255,6 +256,7 @@ ConfigEstacao valoresDe(const ArquivoIni &ini)
     c.TIPO_PC = ini.valor(QStringLiteral("CONFIG"), QStringLiteral("TIPO_PC"));
     c.NOME_PC = ini.valor(QStringLiteral("CONFIG"), QStringLiteral("NOME_PC"));
     c.PERMITIDO = ini.valor(QStringLiteral("CONFIG"), QStringLiteral("PERMITIDO"));
+    c.ESPERA_BLOQUEIO = ini.valor(QStringLiteral("BD"), QStringLiteral("ESPERA_BLOQUEIO")).trimmed();
     return c;
 }
 
@@ -582,6 +584,11 @@ void semearAtualizacao()
     }
 }
 
+void registrarVersao(ConexaoBanco &conexao)
+{
+    conexao.executar(QStringLiteral("UPDATE PARAMETROS SET ULTIMA_VERSAO = ?"), {GetVersaoArq()});
+}
+
 // ------------------------------------------------------------ the sequence
 
 const QList<int> SequenciaInicio::kPosicoes{1, 10, 50, 70, 100};
@@ -648,7 +655,9 @@ Resultado SequenciaInicio::executarPasso(int gauge)
     }
     case 50: {
         const QString arquivo = arquivoParam();
-        m_caminhoBanco = arquivo.isEmpty() ? QString() : lerParam(arquivo).CAMINHO;
+        const ConfigEstacao config = arquivo.isEmpty() ? ConfigEstacao{} : lerParam(arquivo);
+        m_caminhoBanco = config.CAMINHO;
+        m_conexao.definirEsperaBloqueio(config.ESPERA_BLOQUEIO.toInt());
         const Resultado r = conectarBanco(m_conexao, m_caminhoBanco);
         if (!r.seguir)
             return r;

@@ -79,6 +79,9 @@ struct ConfigEstacao {
     QString TIPO_PC;
     QString NOME_PC;
     QString PERMITIDO;
+    // [BD] ESPERA_BLOQUEIO: seconds a statement waits for a row another
+    // workstation holds (optional; empty or not a number: the default).
+    QString ESPERA_BLOQUEIO;
 };
 
 // A Windows-style ini text: sections and keys compared ignoring case, values
@@ -161,6 +164,9 @@ Resultado conectarBanco(ConexaoBanco &conexao, const QString &caminho);
 bool servidorAtualizado();
 // An empty ATUALIZACAO receives today.
 void semearAtualizacao();
+// The running program's version into PARAMETROS.ULTIMA_VERSAO, where the
+// other workstations and support read which version last opened the database.
+void registrarVersao(ConexaoBanco &conexao);
 
 // ------------------------------------------------------------ the sequence
 // The steps in the order the splash screen runs them.

@@ -90,10 +90,13 @@ void espelharUsuariosPDV()
                               desconto});
             }
         });
-        // The generator back to 0 only once the new rows are committed: a
-        // generator's change survives a rollback, so inside the transaction a
-        // failed rebuild would leave the old rows with a generator at 0.
-        pdv.executar(QStringLiteral("SET GENERATOR GEN_USUARIOS_PDV_ID TO 0"));
+        // The generator at the highest key only once the new rows are
+        // committed (a generator's change survives a rollback), so the
+        // companion's own next user does not clash with the hotel's keys.
+        qint64 maior = 0;
+        for (const Linha &u : usuarios)
+            maior = qMax(maior, u.inteiro(QStringLiteral("ID_USUARIO")));
+        pdv.executar(QStringLiteral("SET GENERATOR GEN_USUARIOS_PDV_ID TO %1").arg(maior));
     } catch (const ErroBanco &e) {
         throw ErroBanco(QStringLiteral("Não foi possível atualizar os usuários do Zentro PDV; "
                                        "a alteração foi salva neste sistema.\n\n")

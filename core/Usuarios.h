@@ -25,7 +25,8 @@ void excluir(qint64 idUsuario, const QString &login);
 // With UTILIZA_FISCAL "S": rebuilds USUARIOS_PDV of the companion database
 // from the live users (user 1 included) in one transaction on that database:
 // key, login, password, fourteen "1" flags and the highest discount (100 for
-// full access, else the setting LIMITE_DESCONTO). Otherwise does nothing and
+// full access, else the setting LIMITE_DESCONTO); its generator then stands at
+// the highest key. Otherwise does nothing and
 // opens no connection. A failure leaves the companion table as it was and
 // raises ErroBanco saying so.
 void espelharUsuariosPDV();

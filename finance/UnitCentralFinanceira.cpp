@@ -14,6 +14,7 @@
 
 TFrmCentralFinanceira *FrmCentralFinanceira = nullptr;
 std::function<void(const QString &)> TFrmCentralFinanceira::abrirEstadias;
+std::function<void()> TFrmCentralFinanceira::abrirPagFuncionarios;
 
 namespace {
 const QString kSelecione = QStringLiteral("Selecione uma Opção");
@@ -61,8 +62,9 @@ TFrmCentralFinanceira::TFrmCentralFinanceira(QWidget *parent) : QDialog(parent)
     grade->addWidget(btnSaidas, 0, 0);
     grade->addWidget(btnCaixa, 0, 1);
     grade->addWidget(btnDespesas, 1, 0);
-    grade->addWidget(btnFechar, 1, 1);
-    for (QPushButton *b : {btnCompras, btnCheques, btnContasPagar, btnContasReceber, btnPagFuncionarios})
+    grade->addWidget(btnPagFuncionarios, 1, 1);
+    grade->addWidget(btnFechar, 2, 1);
+    for (QPushButton *b : {btnCompras, btnCheques, btnContasPagar, btnContasReceber})
         b->hide();
     layout->addLayout(grade);
 
@@ -77,6 +79,8 @@ TFrmCentralFinanceira::TFrmCentralFinanceira(QWidget *parent) : QDialog(parent)
     const bool estadias = bool(abrirEstadias);
     btnSaidas->setEnabled(estadias);
     btnDespesas->setEnabled(estadias);
+    btnPagFuncionarios->setEnabled(bool(abrirPagFuncionarios));
+    connect(btnPagFuncionarios, &QPushButton::clicked, this, &TFrmCentralFinanceira::btnPagFuncionariosClick);
     connect(btnSaidas, &QPushButton::clicked, this, &TFrmCentralFinanceira::btnSaidasClick);
     connect(btnCaixa, &QPushButton::clicked, this, &TFrmCentralFinanceira::btnCaixaClick);
     connect(btnDespesas, &QPushButton::clicked, this, &TFrmCentralFinanceira::btnDespesasClick);
@@ -125,5 +129,11 @@ void TFrmCentralFinanceira::btnDespesasClick()
 }
 
 void TFrmCentralFinanceira::btnFecharClick() { reject(); }
+
+void TFrmCentralFinanceira::btnPagFuncionariosClick()
+{
+    if (abrirPagFuncionarios)
+        abrirPagFuncionarios();
+}
 
 void CentralFinanceira1Click() { Telas::abrir<TFrmCentralFinanceira>(FrmCentralFinanceira); }

@@ -1,6 +1,7 @@
 #pragma once
 // "Central Financeira": a small launcher of the front desk's money screens
-// (check-outs and statements, the cash register, the rooms' consumption).
+// (check-outs and statements, the cash register, the rooms' consumption,
+// the employee payments).
 // A bottom panel describes the button under the mouse.
 #include <QDialog>
 #include <QList>
@@ -19,6 +20,9 @@ public:
     // consumption and changes), set by the subsystem that has it; while it
     // is not set the two buttons are disabled.
     static std::function<void(const QString &op)> abrirEstadias;
+    // The employee payments screen, set by the staff subsystem; while it is
+    // not set its button is disabled.
+    static std::function<void()> abrirPagFuncionarios;
 
     QLabel *imgCabecalho;
     QLabel *lblEmpresa;      // the company name ("EMPRESA" until shown)
@@ -26,12 +30,12 @@ public:
     QPushButton *btnCaixa;
     QPushButton *btnDespesas; // "Despesas de UH"
     QPushButton *btnFechar;
+    QPushButton *btnPagFuncionarios;
     // Kept hidden.
     QPushButton *btnCompras;
     QPushButton *btnCheques;
     QPushButton *btnContasPagar;
     QPushButton *btnContasReceber;
-    QPushButton *btnPagFuncionarios;
     QLabel *lblDescricao;    // "Selecione uma Opção" or the button's description
 
     // The description shown while the mouse is on a button.
@@ -42,6 +46,7 @@ public slots:
     void btnCaixaClick();
     void btnDespesasClick();
     void btnFecharClick();
+    void btnPagFuncionariosClick();
 
 protected:
     void showEvent(QShowEvent *e) override;

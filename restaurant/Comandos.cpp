@@ -2,6 +2,7 @@
 #include "base/Comandos.h"
 #include "finance/DespesasAvulsas.h"
 #include "restaurant/AberturaRotinasFiscais.h"
+#include "restaurant/UnitConsumos.h"
 #include "restaurant/UnitFornecedores.h"
 #include "restaurant/UnitRelFornecedores.h"
 #include "restaurant/UnitMesas.h"
@@ -17,6 +18,8 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("btnPDVClick"), [] { abrirPDV(); });
     principal.registrarComando(QStringLiteral("btnProdutosServicosClick"), [] { abrirProdutosServicos(); });
     principal.registrarComando(QStringLiteral("dxBarLargeButton45Click"), [] { abrirMesas(); });
+    // The board's account items open the table account.
+    ligarContaMesa();
     // Suppliers: the ribbon and the registry hub.
     principal.registrarComando(QStringLiteral("btnFornecedoresClick"), [] { abrirFornecedores(); });
     CentralCadastros::ganchos().fornecedores = [] { abrirFornecedores(); };

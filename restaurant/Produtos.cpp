@@ -1,7 +1,9 @@
 #include "restaurant/Produtos.h"
 #include "base/Dinheiro.h"
 #include "base/Relogio.h"
+#include "base/Parametros.h"
 #include "base/UnitLog.h"
+#include "restaurant/EspelhoPDV.h"
 
 #include <QRegularExpression>
 
@@ -123,6 +125,41 @@ bool existeOutro(const QString &descricao, const QString &codigoBarras, qint64 c
 
 QString sn(bool v) { return v ? QStringLiteral("S") : QStringLiteral("N"); }
 
+// The point of sale's copy, after the change here is committed. A failure
+// there leaves the change here stored and is told (erroEspelho).
+template <class F>
+void espelhar(Resultado &r, F &&operacao)
+{
+    if (!r.salvo || !tParametros().sim(QStringLiteral("UTILIZA_FISCAL")))
+        return;
+    try {
+        EspelhoPDV::Espelho e(DM->ConexaoPDV);
+        operacao(e);
+    } catch (const ErroBanco &erro) {
+        r.erroEspelho = kMsgEspelhoFalhou + erro.texto();
+    }
+}
+
+// Altered product or purchase: the mirror row is locked before the product
+// is read, so a workstation that stored a later change waits and then
+// writes the later values.
+void espelharProduto(Resultado &r, bool compra)
+{
+    espelhar(r, [&](EspelhoPDV::Espelho &e) {
+        DM->ConexaoPDV.emTransacao([&] {
+            if (!e.travar(r.chave))
+                return; // a product without a mirror row gets none
+            const std::optional<EspelhoPDV::Produto> p = EspelhoPDV::lerProduto(DM->Conexao, r.chave);
+            if (!p)
+                return;
+            if (compra)
+                e.estoque(*p);
+            else
+                e.alterar(*p);
+        });
+    });
+}
+
 } // namespace
 
 Resultado salvar(ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoqueCarregado)
@@ -212,6 +249,18 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoque
             throw;
         return recusa(kMsgJaCadastrado, Campo::Descricao);
     }
+    if (modo == ModoEdicao::Incluir) {
+        // The key the database stored, and the bar code as typed.
+        espelhar(r, [&](EspelhoPDV::Espelho &e) {
+            const std::optional<EspelhoPDV::Produto> lido = EspelhoPDV::lerProduto(DM->Conexao, r.chave);
+            if (!lido)
+                return;
+            e.incluir(*lido, p.codigoBarras.trimmed());
+            e.ajustarGerador();
+        });
+    } else {
+        espelharProduto(r, false);
+    }
     return r;
 }
 
@@ -235,6 +284,7 @@ Resultado excluir(qint64 chave, const QString &descricao)
     r.salvo = true;
     r.chave = chave;
     r.mensagem = kMsgExcluido;
+    espelhar(r, [&](EspelhoPDV::Espelho &e) { e.inativar(chave); });
     return r;
 }
 
@@ -272,6 +322,7 @@ Resultado comprar(qint64 chave, const QString &descricao, const QString &quantid
     r.salvo = true;
     r.chave = chave;
     r.mensagem = kMsgProdutoAdicionado;
+    espelharProduto(r, true);
     return r;
 }
 

@@ -9,6 +9,8 @@
 //  - Saving an altered product changes its stock only by what the user
 //    changed on screen, so sales made meanwhile on other workstations stay.
 //  - Every operation (its statements and its log line) is one transaction.
+//  - With UTILIZA_FISCAL "S", a save, deletion or purchase then brings the
+//    product's row in the point of sale's table up to date (EspelhoPDV).
 #include "base/TelaEdicao.h"
 #include "base/UnitDM.h"
 
@@ -97,7 +99,14 @@ struct Resultado {
     QString mensagem; // the box to show (refusal, or success of a delete/purchase)
     Campo foco = Campo::Nenhum;
     qint64 chave = 0; // the key stored
+    // With UTILIZA_FISCAL "S" a stored change is copied to the point of
+    // sale's product table; when that fails, the change stays stored here
+    // and this holds the error box's text (kMsgEspelhoFalhou + the error).
+    QString erroEspelho;
 };
+
+inline const QString kMsgEspelhoFalhou = QStringLiteral(
+    "Não foi possível atualizar o produto no Zentro PDV; a alteração foi salva neste sistema.\n\n");
 
 // Checks and saves the record. Incluir: `chave` is the key reserved when the
 // record opened (0: the generator gives one now). Alterar: `chave` is the

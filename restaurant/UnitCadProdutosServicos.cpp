@@ -287,6 +287,8 @@ void TFrmCadProdutosServicos::btnConfirmarClick()
     }
     if (m_lista)
         m_lista->lista->reabrir();
+    if (!r.erroEspelho.isEmpty())
+        Mensagem::erro(r.erroEspelho);
     if (m_modo == ModoEdicao::Incluir) {
         m_reserva.confirmar();
         if (Mensagem::pergunta(Produtos::kMsgCadastrado)) {

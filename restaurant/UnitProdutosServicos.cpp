@@ -263,8 +263,11 @@ void TFrmProdutosServicos::btnExcluirClick()
         return;
     }
     Produtos::Resultado r;
-    if (FluxoLista::excluir(lista, Produtos::kMsgConfirmaExclusao, [&] { r = Produtos::excluir(chave, descricao); }))
+    if (FluxoLista::excluir(lista, Produtos::kMsgConfirmaExclusao, [&] { r = Produtos::excluir(chave, descricao); })) {
+        if (!r.erroEspelho.isEmpty())
+            Mensagem::erro(r.erroEspelho);
         Mensagem::info(r.mensagem);
+    }
 }
 
 void TFrmProdutosServicos::carregarProdutosCompra()
@@ -315,6 +318,8 @@ void TFrmProdutosServicos::btnConfirmarCompraClick()
         return;
     }
     lista->reabrir();
+    if (!r.erroEspelho.isEmpty())
+        Mensagem::erro(r.erroEspelho);
     Mensagem::info(r.mensagem);
     fecharCompra();
 }

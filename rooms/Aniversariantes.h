@@ -16,7 +16,7 @@ const QStringList &meses();
 
 inline const QString kDiaMesVazio = QStringLiteral("  /  ");
 inline const QString kMsgDiaMesInvalido =
-    QStringLiteral("Dia/Mês inválido!\rInforme o dia e o mês com dois dígitos cada (ex.: 05/09).");
+    QStringLiteral("Dia/Mês inválido!\rInforme um dia que exista, com dia e mês em dois dígitos (ex.: 05/09).");
 
 struct Cliente {
     qint64 id = 0;

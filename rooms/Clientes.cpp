@@ -386,13 +386,9 @@ bool aceitarEntradaExpressa(ConexaoBanco &banco, qint64 idCliente)
 
 // ------------------------------------------------------------------ companion copy
 
-void copiarParaPDV(ConexaoBanco &banco, ConexaoBanco &pdv, qint64 idCliente)
+void gravarClientePDV(ConexaoBanco &pdv, const Linha &c, bool existe)
 {
-    if (tParametros().texto(QStringLiteral("UTILIZA_FISCAL")) != QLatin1String("S"))
-        return;
-    const Linha c = banco.ler(QStringLiteral("SELECT * FROM CLIENTE WHERE ID_CLIENTE = ?"), {idCliente});
-    if (c.vazia())
-        return;
+    const qint64 idCliente = c.inteiro(QStringLiteral("ID_CLIENTE"));
     auto t = [&](const char *col) { return c.texto(QString::fromLatin1(col)); };
     const QString doc = t("CNPJ_CPF");
     const bool cpf = doc.size() == 14;
@@ -402,51 +398,61 @@ void copiarParaPDV(ConexaoBanco &banco, ConexaoBanco &pdv, qint64 idCliente)
         return d.isValid() ? QVariant(d) : padrao;
     };
     const QString usuario = t("USUARIO");
+    Valores v{cortar(t("NOME"), 50),
+              cortar(t("ENDERECO"), 50),
+              t("BAIRRO"),
+              cpf ? QVariant(doc) : nulo,
+              cpf ? QVariant(t("RG_INSC_EST")) : nulo,
+              cpf ? nulo : QVariant(doc),
+              cpf ? nulo : QVariant(t("RG_INSC_EST")),
+              t("CIDADE"),
+              t("ESTADO"),
+              t("CEP"),
+              t("FONE_1"),
+              t("FAX")};
+    const QVariant dataNulaInsert(QDate(2000, 1, 1));
+    const QVariant dataNula(QMetaType(QMetaType::QDate));
+    v << dataOu("DATA_NASC", existe ? dataNula : dataNulaInsert)
+      << dataOu("DATA_CADASTRO", existe ? dataNula : dataNulaInsert) << QStringLiteral("B")
+      << QStringLiteral("N") << QStringLiteral("N") << cortar(t("EMAIL"), 35) << t("EXCLUIDO")
+      << QStringLiteral("0") << QStringLiteral("N") << cortar(t("MOTIVO"), 80)
+      << cortar(t("OBSERVACAO"), 80) << QStringLiteral("N") << usuario << QStringLiteral("S") << usuario;
+    if (existe) {
+        v << idCliente;
+        pdv.executar(QStringLiteral(
+                         "UPDATE CLIENTE SET NOME = ?, ENDERECO = ?, BAIRRO = ?, CPF = ?, RG = ?, CGC = ?, "
+                         "IE = ?, CIDADE = ?, UF = ?, CEP = ?, TELEFONE = ?, FAX = ?, DATANASCTO = ?, "
+                         "DATACADASTRO = ?, TIPO = ?, INADIMPLENTE = ?, SPC = ?, EMAIL = ?, INATIVO = ?, "
+                         "TRAVA = ?, CONTRIBUINTE = ?, MOTIVO = ?, OBS = ?, VISTA = ?, USER_CADASTROU = ?, "
+                         "CAD_AUTORIZADO = ?, USER_AUTORIZOU = ? WHERE CODIGO = ?"),
+                     v);
+    } else {
+        v.prepend(idCliente);
+        v.insert(13, 0); // LIMITECREDITO
+        pdv.executar(QStringLiteral(
+                         "INSERT INTO CLIENTE (CODIGO, NOME, ENDERECO, BAIRRO, CPF, RG, CGC, IE, CIDADE, UF, "
+                         "CEP, TELEFONE, FAX, LIMITECREDITO, DATANASCTO, DATACADASTRO, TIPO, INADIMPLENTE, "
+                         "SPC, EMAIL, INATIVO, TRAVA, CONTRIBUINTE, MOTIVO, OBS, VISTA, USER_CADASTROU, "
+                         "CAD_AUTORIZADO, USER_AUTORIZOU) "
+                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                         "?, ?, ?)"),
+                     v);
+    }
+}
+
+void copiarParaPDV(ConexaoBanco &banco, ConexaoBanco &pdv, qint64 idCliente)
+{
+    if (tParametros().texto(QStringLiteral("UTILIZA_FISCAL")) != QLatin1String("S"))
+        return;
+    const Linha c = banco.ler(QStringLiteral("SELECT * FROM CLIENTE WHERE ID_CLIENTE = ?"), {idCliente});
+    if (c.vazia())
+        return;
     try {
         pdv.garantirConectada();
         pdv.emTransacao([&] {
             const bool existe =
                 pdv.ler(QStringLiteral("SELECT CODIGO FROM CLIENTE WHERE CODIGO = ?"), {idCliente}).vazia() == false;
-            Valores v{cortar(t("NOME"), 50),
-                      cortar(t("ENDERECO"), 50),
-                      t("BAIRRO"),
-                      cpf ? QVariant(doc) : nulo,
-                      cpf ? QVariant(t("RG_INSC_EST")) : nulo,
-                      cpf ? nulo : QVariant(doc),
-                      cpf ? nulo : QVariant(t("RG_INSC_EST")),
-                      t("CIDADE"),
-                      t("ESTADO"),
-                      t("CEP"),
-                      t("FONE_1"),
-                      t("FAX")};
-            const QVariant dataNulaInsert(QDate(2000, 1, 1));
-            const QVariant dataNula(QMetaType(QMetaType::QDate));
-            v << dataOu("DATA_NASC", existe ? dataNula : dataNulaInsert)
-              << dataOu("DATA_CADASTRO", existe ? dataNula : dataNulaInsert) << QStringLiteral("B")
-              << QStringLiteral("N") << QStringLiteral("N") << cortar(t("EMAIL"), 35) << t("EXCLUIDO")
-              << QStringLiteral("0") << QStringLiteral("N") << cortar(t("MOTIVO"), 80)
-              << cortar(t("OBSERVACAO"), 80) << QStringLiteral("N") << usuario << QStringLiteral("S") << usuario;
-            if (existe) {
-                v << idCliente;
-                pdv.executar(QStringLiteral(
-                                 "UPDATE CLIENTE SET NOME = ?, ENDERECO = ?, BAIRRO = ?, CPF = ?, RG = ?, CGC = ?, "
-                                 "IE = ?, CIDADE = ?, UF = ?, CEP = ?, TELEFONE = ?, FAX = ?, DATANASCTO = ?, "
-                                 "DATACADASTRO = ?, TIPO = ?, INADIMPLENTE = ?, SPC = ?, EMAIL = ?, INATIVO = ?, "
-                                 "TRAVA = ?, CONTRIBUINTE = ?, MOTIVO = ?, OBS = ?, VISTA = ?, USER_CADASTROU = ?, "
-                                 "CAD_AUTORIZADO = ?, USER_AUTORIZOU = ? WHERE CODIGO = ?"),
-                             v);
-            } else {
-                v.prepend(idCliente);
-                v.insert(13, 0); // LIMITECREDITO
-                pdv.executar(QStringLiteral(
-                                 "INSERT INTO CLIENTE (CODIGO, NOME, ENDERECO, BAIRRO, CPF, RG, CGC, IE, CIDADE, UF, "
-                                 "CEP, TELEFONE, FAX, LIMITECREDITO, DATANASCTO, DATACADASTRO, TIPO, INADIMPLENTE, "
-                                 "SPC, EMAIL, INATIVO, TRAVA, CONTRIBUINTE, MOTIVO, OBS, VISTA, USER_CADASTROU, "
-                                 "CAD_AUTORIZADO, USER_AUTORIZOU) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                                 "?, ?, ?)"),
-                             v);
-            }
+            gravarClientePDV(pdv, c, existe);
         });
     } catch (const ErroBanco &e) {
         throw ErroBanco(QStringLiteral("O cliente foi gravado, mas não foi possível copiá-lo para o Zentro PDV.\n\n")

@@ -158,6 +158,10 @@ bool aceitarEntradaExpressa(ConexaoBanco &banco, qint64 idCliente);
 // otherwise) in one transaction on that database. Otherwise does nothing.
 // A failure raises ErroBanco saying the customer was saved here.
 void copiarParaPDV(ConexaoBanco &banco, ConexaoBanco &pdv, qint64 idCliente);
+// The companion row of a customer read with "SELECT * FROM CLIENTE": an
+// update of the row keyed by its key (`existe`) or an insert under that key,
+// on the caller's transaction.
+void gravarClientePDV(ConexaoBanco &pdv, const Linha &cliente, bool existe);
 
 // ------------------------------------------------------------------ stays history
 // The stay list of a customer ("Histórico do Cliente"), provided by the stays

@@ -3,6 +3,10 @@
 #include "base/Comandos.h"
 #include "base/Janela.h"
 #include "rooms/UnitCadReservas.h"
+#include "rooms/UnitGrafOcupacao.h"
+#include "rooms/UnitHospedes.h"
+#include "rooms/UnitRelReservas.h"
+#include "rooms/UnitRelUH.h"
 #include "rooms/UnitCadUH.h"
 #include "rooms/UnitCaracUH.h"
 #include "rooms/UnitReservas.h"
@@ -44,6 +48,11 @@ void registrarComandos(RegistroComandos &principal)
     CadReservas::abrirClientes = [] { abrirClientes(); };
     principal.registrarComando(QStringLiteral("btnRelClientesClick"), [] { abrirRelClientes(); });
     principal.registrarComando(QStringLiteral("btnRelAniversariantesClick"), [] { abrirRelAniversariantes(); });
+    // Guests, the room and reservation reports and the occupancy chart.
+    principal.registrarComando(QStringLiteral("btnHospedesClick"), [] { abrirHospedes(); });
+    principal.registrarComando(QStringLiteral("btnRelUHClick"), [] { abrirRelUH(); });
+    principal.registrarComando(QStringLiteral("btnRelReservasClick"), [] { abrirRelReservas(); });
+    principal.registrarComando(QStringLiteral("btnGrafOcupacaoClick"), [] { abrirGrafOcupacao(); });
     principal.registrarComando(QStringLiteral("btnAniversariantesClick"), [] { abrirAniversariantes(); });
 }
 

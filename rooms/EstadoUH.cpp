@@ -17,6 +17,11 @@ const char *const kMsgReservaMudou =
     "Esta reserva foi confirmada ou excluída em outra estação. A lista de UHs será atualizada.";
 const char *const kMsgReservasPendentes = "Não é permitido excluir UH com reservas pendentes!";
 
+bool travarUH(ConexaoBanco &c, qint64 idUH)
+{
+    return !c.ler(QStringLiteral("SELECT ID_UH FROM UH WHERE ID_UH = ? WITH LOCK"), {idUH}).vazia();
+}
+
 QString mensagemSituacaoMudou(const QString &numero)
 {
     return QStringLiteral("A situação da UH ") + numero

@@ -12,6 +12,8 @@
 #include <QList>
 #include <QString>
 
+class ConexaoBanco;
+
 namespace EstadoUH {
 
 inline const QString Livre = QStringLiteral("L");
@@ -39,6 +41,14 @@ enum class Resultado {
     ReservaMudou,   // the reservation was confirmed or deleted meanwhile
     ReservasPendentes, // deletion: the room still has pending reservations
 };
+
+// Locks the room's row for the caller's transaction (on its connection).
+// Every write that promises a room for some days (a check-in, a reservation
+// or its change, a stay moved to another room) takes this lock first and
+// then tests for clashes, so two workstations promising the same room never
+// both pass their test: the second waits, meets an update conflict and runs
+// again, now seeing what the first wrote. False when the room does not exist.
+bool travarUH(ConexaoBanco &c, qint64 idUH);
 
 // The message shown when the room changed on another workstation.
 QString mensagemSituacaoMudou(const QString &numero);

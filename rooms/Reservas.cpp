@@ -177,6 +177,9 @@ ResultadoGravacao incluir(const Dados &d, const QDate &hoje, const QString &usua
     ResultadoGravacao r;
     try {
         r.id = DM->Conexao.emTransacao([&]() -> qint64 {
+            // The room first: a check-in or another reservation of it under
+            // way elsewhere is waited for, and the tests below see its result.
+            EstadoUH::travarUH(DM->Conexao, d.uh);
             if (auto recusa = verificarDisponibilidade(d, hoje))
                 throw RecusaNaTransacao{*recusa};
             const qint64 id =
@@ -226,6 +229,7 @@ ResultadoGravacao alterar(const Dados &d, qint64 uhAnterior, const QDate &hoje, 
                  usuario.left(10), obsGravada(d.obs), d.id});
             if (n != 1)
                 throw RecusaNaTransacao{Recusa{textoNaoPendente(), Campo::Nenhum}};
+            EstadoUH::travarUH(DM->Conexao, d.uh);
             if (auto recusa = verificarDisponibilidade(d, hoje))
                 throw RecusaNaTransacao{*recusa};
             DM->Conexao.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {d.id});

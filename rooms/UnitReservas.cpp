@@ -1,4 +1,5 @@
 #include "rooms/UnitReservas.h"
+#include "rooms/UnitRelReservas.h"
 #include "base/CabecalhoTela.h"
 #include "base/Mensagem.h"
 #include "base/Relogio.h"
@@ -140,8 +141,6 @@ TFrmReservas::TFrmReservas(QWidget *parent) : QDialog(parent)
         b->setAutoDefault(false);
         rodape->addWidget(b);
     }
-    // The reservation report is not part of this version.
-    btnImprimir->setEnabled(false);
     layout->addLayout(rodape);
 
     lista->criarAtalhos({
@@ -158,6 +157,7 @@ TFrmReservas::TFrmReservas(QWidget *parent) : QDialog(parent)
     connect(btnExcluir, &QPushButton::clicked, this, &TFrmReservas::btnExcluirClick);
     connect(btnFiltros, &QPushButton::clicked, this, &TFrmReservas::btnFiltrosClick);
     connect(btnSMS, &QPushButton::clicked, this, &TFrmReservas::btnSMSClick);
+    connect(btnImprimir, &QPushButton::clicked, this, &TFrmReservas::btnImprimirClick);
     connect(btnSair, &QPushButton::clicked, this, &TFrmReservas::btnSairClick);
     connect(btnMostrarPeriodo, &QPushButton::clicked, this, &TFrmReservas::mostrarPeriodo);
     connect(btnBuscar, &QPushButton::clicked, this, &TFrmReservas::buscar);
@@ -340,6 +340,9 @@ void TFrmReservas::buscar()
     }
     esconderBusca();
 }
+
+// The reservation report of this list's period.
+void TFrmReservas::btnImprimirClick() { abrirRelReservas(this, dtInicio->date(), dtFim->date()); }
 
 void TFrmReservas::btnSMSClick()
 {

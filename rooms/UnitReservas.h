@@ -64,6 +64,7 @@ public slots:
     void btnExcluirClick();
     void btnFiltrosClick();
     void btnSMSClick();
+    void btnImprimirClick();
     void btnSairClick();
     void dbgReservasDblClick();
 

@@ -6,6 +6,8 @@
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
 #include "stays/CalculoEstadia.h"
+#include "stays/Estadias.h"
+#include "stays/Saida.h"
 
 namespace Adiantamento {
 
@@ -16,6 +18,17 @@ const char *const kRotuloLog[kMeiosCaixa - 1] = {
     "Dinheiro -> R$ ",        "Crédito - Visa -> R$ ", "Débito - Visa -> R$ ", "Crédito - Master -> R$ ",
     "Débito - Master -> R$ ", "Hipercard -> R$ ",      "Pix / Chq -> R$ ",
 };
+
+// The stay was found closed inside the payment's transaction.
+struct EstadiaFechada {};
+
+Resultado recusaFechada()
+{
+    Resultado x;
+    x.mensagem = Saida::Textos::JaFechada;
+    x.fechada = true;
+    return x;
+}
 
 Resultado recusaCaixa(const Pagamentos::RecusaCaixa &r)
 {
@@ -75,11 +88,15 @@ Resultado registrar(qint64 idEntrada, const Pagamentos::Valores &v, const QStrin
     }
     try {
         DM->Conexao.emTransacao([&] {
+            if (!Estadias::travarAberta(DM->Conexao, idEntrada))
+                throw EstadiaFechada{};
             Pagamentos::lancar(DM->Conexao, idEntrada, v, true);
             NovoRegistrarLog(Textos::OperacaoLog, textoLog(idEntrada, cliente, numeroUH, v), QString());
         });
     } catch (const Pagamentos::RecusaCaixa &x) {
         return recusaCaixa(x);
+    } catch (const EstadiaFechada &) {
+        return recusaFechada();
     }
     r.gravado = true;
     return r;
@@ -130,6 +147,8 @@ Pagamento pagarConsumo(qint64 idEntrada, const QString &numeroUH, const Consumo:
             meios.append({m.meio, v[m.meio]});
     try {
         r.idDespesa = DM->Conexao.emTransacao([&] {
+            if (!Estadias::travarAberta(DM->Conexao, idEntrada))
+                throw EstadiaFechada{};
             const qint64 id = Consumo::gravarLinha(DM->Conexao, idEntrada, l, Sessao::atual().login, true);
             Consumo::registrarPagamento(DM->Conexao, id, meios);
             Pagamentos::lancar(DM->Conexao, idEntrada, v, true);
@@ -141,6 +160,10 @@ Pagamento pagarConsumo(qint64 idEntrada, const QString &numeroUH, const Consumo:
     } catch (const Pagamentos::RecusaCaixa &x) {
         Pagamento p;
         static_cast<Resultado &>(p) = recusaCaixa(x);
+        return p;
+    } catch (const EstadiaFechada &) {
+        Pagamento p;
+        static_cast<Resultado &>(p) = recusaFechada();
         return p;
     }
     r.gravado = true;

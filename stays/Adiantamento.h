@@ -48,11 +48,14 @@ struct Resultado {
     // Why nothing was written: a message and its box.
     std::optional<QString> mensagem;
     Mensagem::Tipo tipo = Mensagem::Tipo::Aviso;
+    // The stay was closed or cancelled on another workstation meanwhile
+    // (the check-out's "already closed" text): the form shows it anew.
+    bool fechada = false;
 };
 
 // "Adicionar Adiantamento": books every means into the open shift and the
 // stay's columns, the deposit in and out at once (RET_CAIXA), ADIANTADO by the
-// whole, and the log row; all or nothing.
+// whole, and the log row; all or nothing, and only while the stay is open.
 Resultado registrar(qint64 idEntrada, const Pagamentos::Valores &v, const QString &cliente, const QString &numeroUH);
 
 // The worth of a consumption line as typed (quantity × unit price plus the

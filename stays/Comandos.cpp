@@ -8,7 +8,12 @@
 #include "finance/UnitNotas.h"
 #include "stays/UnitCadWalkIn.h"
 #include "stays/UnitFormaPag.h"
+#include "stays/UnitRelCafe.h"
 #include "stays/UnitRelExtratoConta.h"
+#include "stays/UnitRelExtratoUH.h"
+#include "stays/UnitRelVeiculos.h"
+#include "stays/UnitRelWalkIn.h"
+#include "stays/UnitVeiculos.h"
 #include "stays/UnitWalkIn.h"
 
 namespace Estadias {
@@ -59,6 +64,12 @@ void registrarComandos(RegistroComandos &principal)
     mapa.extratoConta = [](qint64 idEntrada, bool impressora) { ExtratoConta::imprimirOculto(idEntrada, impressora); };
     TFrmNotas::abrirExtrato = [](qint64 idEntrada) { ExtratoConta::imprimirOculto(idEntrada, false); };
     // --- end of the account statement
+    // Stay reports, the breakfast list and the vehicles.
+    principal.registrarComando(QStringLiteral("btnVeiculosClick"), [] { abrirVeiculos(); });
+    principal.registrarComando(QStringLiteral("btnRelWalkInClick"), [] { abrirRelWalkIn(); });
+    principal.registrarComando(QStringLiteral("btnRelCafeClick"), [] { abrirRelCafe(); });
+    principal.registrarComando(QStringLiteral("btnRelVeiculosClick"), [] { abrirRelVeiculos(); });
+    principal.registrarComando(QStringLiteral("btnRelExtratoUHClick"), [] { abrirRelExtratoUH(); });
 }
 
 } // namespace Estadias

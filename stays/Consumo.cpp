@@ -5,6 +5,8 @@
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
 #include "stays/CalculoEstadia.h"
+#include "stays/Estadias.h"
+#include "stays/Saida.h"
 #include "stays/Pagamentos.h"
 
 namespace Consumo {
@@ -28,6 +30,29 @@ int quantidade(const QString &texto)
 std::optional<Dinheiro> preco(const QString &texto)
 {
     return Dinheiro::digitado(texto, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor;
+}
+
+// The stay's row locked and open, or the transaction stops with the
+// "already closed" refusal.
+void exigirAberta(ConexaoBanco &c, qint64 idEntrada)
+{
+    if (!Estadias::travarAberta(c, idEntrada)) {
+        Recusa r{Saida::Textos::JaFechada, Campo::Nenhum, Mensagem::Tipo::Aviso};
+        r.fechada = true;
+        throw Desistencia{r};
+    }
+}
+
+// Runs a write that may stop with a refusal; the refusal or nothing.
+template <class F>
+std::optional<Recusa> escrever(F &&operacao)
+{
+    try {
+        DM->Conexao.emTransacao(operacao);
+    } catch (const Desistencia &d) {
+        return d.recusa;
+    }
+    return std::nullopt;
 }
 
 std::optional<MeioCaixa> meioDoTexto(const QString &texto)
@@ -90,11 +115,13 @@ Inclusao incluir(qint64 idEntrada, const QString &numeroUH, const LinhaNova &l)
     Inclusao r;
     if ((r.recusa = validar(l, Relogio::hoje())))
         return r;
-    r.id = DM->Conexao.emTransacao([&] {
-        const qint64 id = gravarLinha(DM->Conexao, idEntrada, l, Sessao::atual().login);
+    r.recusa = escrever([&] {
+        exigirAberta(DM->Conexao, idEntrada);
+        r.id = gravarLinha(DM->Conexao, idEntrada, l, Sessao::atual().login);
         RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Despesa ou Consumo"), idEntrada, l.descricao, numeroUH));
-        return id;
     });
+    if (r.recusa)
+        r.id = 0;
     return r;
 }
 
@@ -150,6 +177,7 @@ Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH
             if (l.vazia())
                 throw Desistencia{Recusa{Textos::LinhaRemovida, Campo::Nenhum, Mensagem::Tipo::Aviso}};
             const qint64 entrada = l.inteiro(QStringLiteral("ID_ENTRADA"));
+            exigirAberta(c, entrada);
             // The payment first: the row's delete below would hide how it was paid.
             if (l.texto(QStringLiteral("PAGO")) == QLatin1String("S")) {
                 Pagamentos::Valores v;
@@ -189,19 +217,20 @@ std::optional<Recusa> incluirItem(qint64 idEntrada, qint64 idItem, const QString
     const int n = quantidade(qtd);
     if (n == 0)
         return Recusa{Textos::SemQuantidadeItem, Campo::Quantidade};
-    DM->Conexao.emTransacao([&] {
+    return escrever([&] {
+        exigirAberta(DM->Conexao, idEntrada);
         DM->Conexao.executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, ?)"),
                              {idEntrada, idItem, n});
         RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Item de Estoque"), idEntrada, descricao, numeroUH));
     });
-    return std::nullopt;
 }
 
-void removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH, const QString &descricao,
-                 const QString &numeroUH)
+std::optional<Recusa> removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH,
+                                  const QString &descricao, const QString &numeroUH)
 {
     ConexaoBanco &c = DM->Conexao;
-    c.emTransacao([&] {
+    return escrever([&] {
+        exigirAberta(c, idEntrada);
         RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Item de Estoque"), idEntrada, descricao, numeroUH));
         c.executar(QStringLiteral("DELETE FROM ITEM_ENTRADA WHERE ID_ENTRADA = ? AND ID_ITEM = ?"), {idEntrada, idItem});
         const QVariant padrao = c.valor(QStringLiteral("SELECT SUM(QTD) FROM VW_CONFERENCIA "
@@ -224,19 +253,20 @@ std::optional<Recusa> incluirFrigobar(qint64 idEntrada, qint64 idProduto, const 
     const std::optional<Dinheiro> v = preco(valorUnit);
     if (!v)
         return Recusa{Textos::ValorInvalido, Campo::ValorUnit};
-    DM->Conexao.emTransacao([&] {
+    return escrever([&] {
+        exigirAberta(DM->Conexao, idEntrada);
         DM->Conexao.executar(
             QStringLiteral("INSERT INTO PS_ENTRADA (ID_ENTRADA, ID_P_S, VALOR, QTD) VALUES (?, ?, ?, ?)"),
             {idEntrada, idProduto, v->paraBanco(), n});
         RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
     });
-    return std::nullopt;
 }
 
-void removerFrigobar(qint64 idEntrada, qint64 idProduto, Dinheiro valor, const QString &descricao,
-                     const QString &numeroUH)
+std::optional<Recusa> removerFrigobar(qint64 idEntrada, qint64 idProduto, Dinheiro valor, const QString &descricao,
+                                      const QString &numeroUH)
 {
-    DM->Conexao.emTransacao([&] {
+    return escrever([&] {
+        exigirAberta(DM->Conexao, idEntrada);
         RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
         DM->Conexao.executar(
             QStringLiteral("DELETE FROM PS_ENTRADA WHERE ID_ENTRADA = ? AND ID_P_S = ? AND VALOR = ?"),

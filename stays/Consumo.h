@@ -38,6 +38,9 @@ struct Recusa {
     QString mensagem;
     Campo foco = Campo::Nenhum;
     Mensagem::Tipo tipo = Mensagem::Tipo::Erro;
+    // The stay was closed or cancelled on another workstation meanwhile:
+    // nothing was written and the form shows the stay anew.
+    bool fechada = false;
 };
 
 namespace Textos {
@@ -102,6 +105,11 @@ struct Remocao {
 };
 Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH);
 
+// Every write below to a stay's lines, room items or minibar is made only
+// while the stay is open, its row locked in the write's transaction; on a
+// stay closed or cancelled elsewhere nothing is written and the refusal
+// carries the check-out's "already closed" text (Recusa::fechada).
+
 // ------------------------------------------------------------ room items
 
 // Adds `qtd` of an item and logs "Incluiu Item de Estoque -> Código <stay> (<item> - <room>)".
@@ -109,7 +117,7 @@ std::optional<Recusa> incluirItem(qint64 idEntrada, qint64 idItem, const QString
                                   const QString &numeroUH);
 // Removes every row of the item and puts back the room's standard quantity
 // (type or room standard); logs "Excluiu Item de Estoque -> ...".
-void removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH, const QString &descricao,
+std::optional<Recusa> removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH, const QString &descricao,
                  const QString &numeroUH);
 
 // ------------------------------------------------------------ minibar
@@ -118,7 +126,7 @@ void removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH, 
 std::optional<Recusa> incluirFrigobar(qint64 idEntrada, qint64 idProduto, const QString &qtd,
                                       const QString &valorUnit, const QString &descricao, const QString &numeroUH);
 // Removes the grid line: that product at that price only; logs "Excluiu Item de Frigobar -> ...".
-void removerFrigobar(qint64 idEntrada, qint64 idProduto, Dinheiro valor, const QString &descricao,
+std::optional<Recusa> removerFrigobar(qint64 idEntrada, qint64 idProduto, Dinheiro valor, const QString &descricao,
                      const QString &numeroUH);
 
 } // namespace Consumo

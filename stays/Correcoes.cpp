@@ -7,6 +7,8 @@
 #include "base/UnitLog.h"
 #include "rooms/EstadoUH.h"
 #include "stays/CalculoEstadia.h"
+#include "stays/Entrada.h"
+#include "stays/Estadias.h"
 #include "stays/Pagamentos.h"
 
 #include <QSet>
@@ -190,6 +192,15 @@ Resultado alterarUH(ConexaoBanco &c, const Estadia &e, qint64 novaUH, const QStr
                 r.mudou = true;
                 throw Parada{r};
             }
+            // Held by that update, the new room's reservations: a day of the
+            // stay promised to a reservation (made here or on another
+            // workstation meanwhile) keeps the guest where he is.
+            if (!c.ler(QStringLiteral("SELECT FIRST 1 RUH.ID_RESERVA FROM RESERVA_UH RUH JOIN RESERVA R ON "
+                                      "R.ID_RESERVA = RUH.ID_RESERVA WHERE RUH.ID_UH = ? AND R.EXCLUIDO = 'N' "
+                                      "AND R.CONFIRMADA = 'N' AND RUH.DATA_ENTRADA BETWEEN ? AND ?"),
+                       {novaUH, e.dataEntrada, e.dataSaida})
+                     .vazia())
+                throw Parada{recusa(Entrada::Textos::Choque, Foco::NovaUH)};
             const qint64 tipo = nova.inteiro(QStringLiteral("ID_TIPO_UH"));
             c.executar(QStringLiteral("DELETE FROM ITEM_ENTRADA WHERE ID_ENTRADA = ?"), {e.id});
             c.executar(QStringLiteral("DELETE FROM PS_ENTRADA WHERE ID_ENTRADA = ?"), {e.id});
@@ -360,6 +371,10 @@ Resultado alterarNoite(ConexaoBanco &c, const Estadia &e, const Noite &n, const 
     return executar(
         c,
         [&] {
+            // The stay held open while its night changes: a check-out under
+            // way elsewhere either waits for this or finds it done.
+            if (!Estadias::travarAberta(c, e.id))
+                throw Parada{mudou()};
             if (c.executar(QStringLiteral("UPDATE OCUPACAO SET VALOR = ? WHERE ID_OCUPACAO = ? AND ID_ENTRADA = ? "
                                           "AND VALOR = ?")
                                + kEntradaAberta,
@@ -405,6 +420,8 @@ Resultado excluirNoite(ConexaoBanco &c, const Estadia &e, const Noite &n, bool m
     return executar(
         c,
         [&] {
+            if (!Estadias::travarAberta(c, e.id))
+                throw Parada{mudou()};
             if (c.executar(QStringLiteral("DELETE FROM OCUPACAO WHERE ID_OCUPACAO = ? AND ID_ENTRADA = ?")
                                + kEntradaAberta,
                            {n.id, e.id})

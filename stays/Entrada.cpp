@@ -283,6 +283,10 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
                            {d.uh})
                 != 1)
                 throw Desistencia{Recusa{textoUHIndisponivel(d.numeroUH), Campo::UH}};
+            //    Held by that update, the room's reservations are tested again:
+            //    one made on another workstation since the form checked counts.
+            if (auto choque = verificarChoque(d))
+                throw Desistencia{*choque};
             // 3. The stay, its key from the generator.
             //    The key reserved when the form opened, else one drawn now.
             Valores valores{d.reserva, d.dataEntrada, d.horaEntrada, d.dataSaida, d.horaSaida, d.cliente, d.uh,

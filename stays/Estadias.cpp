@@ -6,6 +6,14 @@
 
 namespace Estadias {
 
+bool travarAberta(ConexaoBanco &c, qint64 idEntrada)
+{
+    return !c.ler(QStringLiteral("SELECT ID_WALK_IN FROM WALK_IN WHERE ID_WALK_IN = ? AND BAIXA = 'N' "
+                                 "AND EXCLUIDO = 'N' WITH LOCK"),
+                  {idEntrada})
+                .vazia();
+}
+
 const char *const kMsgCodigoInvalido = "Código de Entrada Inválido!";
 const char *const kMsgDataInvalida = "Data de Entrada Inválida!";
 const char *const kMsgNomeHospede = "Informe o Nome do Hóspede!";

@@ -16,6 +16,16 @@
 
 namespace Estadias {
 
+// ---------------------------------------------------------------- the stay's row
+
+// Every write to a stay's money, nights or lines begins here, inside its
+// transaction: locks the stay's row and tells whether the stay is still open
+// (not closed, not cancelled). A check-out, posting or payment under way on
+// another workstation is waited for; when it commits, this transaction meets
+// an update conflict and the whole operation runs again, now finding the
+// stay as that workstation left it.
+bool travarAberta(ConexaoBanco &c, qint64 idEntrada);
+
 // ---------------------------------------------------------------- list
 
 // "Fechada", "Em Aberto", "Cancelada", or "" for any other combination.

@@ -1584,6 +1584,8 @@ void TFrmCadWalkIn::btnConfirmarDespesaClick()
         const Consumo::Inclusao i = Consumo::incluir(m_chave, textoUH(), l);
         if (i.recusa) {
             Mensagem::mostrar(i.recusa->tipo, i.recusa->mensagem, Mensagem::Ok);
+            if (i.recusa->fechada)
+                mostrarFechadaEmOutraEstacao();
             return;
         }
     }
@@ -1634,6 +1636,8 @@ void TFrmCadWalkIn::btnConfirmarPagamentoClick()
     const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(m_chave, textoUH(), linhaDigitada(), *v);
     if (!p.gravado) {
         Mensagem::mostrar(p.tipo, p.mensagem.value_or(QString()), Mensagem::Ok);
+        if (p.fechada)
+            mostrarFechadaEmOutraEstacao();
         return;
     }
     recarregarDespesas();
@@ -1682,8 +1686,30 @@ void TFrmCadWalkIn::btnRemoverDespesaClick()
         const Consumo::Remocao x = Consumo::remover(chave, motivo, textoUH());
         if (x.recusa)
             Mensagem::mostrar(x.recusa->tipo, x.recusa->mensagem, Mensagem::Ok);
+        if (x.recusa && x.recusa->fechada) {
+            mostrarFechadaEmOutraEstacao();
+            return;
+        }
         recarregarAdiantado();
     }
+    recarregarDespesas();
+    recalcular();
+}
+
+void TFrmCadWalkIn::mostrarFechadaEmOutraEstacao()
+{
+    for (QWidget *p : {static_cast<QWidget *>(pnlNovaDespesa), static_cast<QWidget *>(pnlPagamento),
+                       static_cast<QWidget *>(pnlAdiantamento), static_cast<QWidget *>(pnlNovoItem),
+                       static_cast<QWidget *>(pnlNovoFrigobar)})
+        p->hide();
+    despesaAmpliada(false);
+    m_baixa = QStringLiteral("S");
+    m_despesasLiberadas = false;
+    for (QPushButton *b : {btnAdiantamento, btnIncluirDespesa, btnRemoverDespesa, btnIncluirItem, btnRemoverItem,
+                           btnIncluirFrigobar, btnRemoverFrigobar, btnFecharConta})
+        b->setEnabled(false);
+    recarregarAdiantado();
+    recarregarItens();
     recarregarDespesas();
     recalcular();
 }
@@ -1730,6 +1756,10 @@ void TFrmCadWalkIn::btnConfirmarItemClick()
         m_nova.itens.append({item, n});
     } else if (const auto r = Consumo::incluirItem(m_chave, item, edtQtdItem->text(), cbItem->currentText(), textoUH())) {
         Mensagem::mostrar(r->tipo, r->mensagem, Mensagem::Ok);
+        if (r->fechada) {
+            mostrarFechadaEmOutraEstacao();
+            return;
+        }
         (r->foco == Consumo::Campo::Produto ? static_cast<QWidget *>(cbItem) : edtQtdItem)->setFocus();
         return;
     }
@@ -1754,7 +1784,13 @@ void TFrmCadWalkIn::btnRemoverItemClick()
     } else {
         const qint64 tipo =
             DM->Conexao.valor(QStringLiteral("SELECT ID_TIPO_UH FROM UH WHERE ID_UH = ?"), {uh}).toLongLong();
-        Consumo::removerItem(m_chave, item, tipo, uh, descricao, textoUH());
+        if (const auto x = Consumo::removerItem(m_chave, item, tipo, uh, descricao, textoUH())) {
+            Mensagem::mostrar(x->tipo, x->mensagem, Mensagem::Ok);
+            if (x->fechada) {
+                mostrarFechadaEmOutraEstacao();
+                return;
+            }
+        }
     }
     recarregarItens();
 }
@@ -1797,6 +1833,8 @@ void TFrmCadWalkIn::btnConfirmarFrigobarClick()
     } else if (const auto r = Consumo::incluirFrigobar(m_chave, p, edtQtdFrigobar->text(), edtValorFrigobar->text(),
                                                        cbProdutoFrigobar->currentText(), textoUH())) {
         Mensagem::mostrar(r->tipo, r->mensagem, Mensagem::Ok);
+        if (r->fechada)
+            mostrarFechadaEmOutraEstacao();
         return;
     }
     pnlNovoFrigobar->hide();
@@ -1813,8 +1851,13 @@ void TFrmCadWalkIn::btnRemoverFrigobarClick()
     const Dinheiro valor = Dinheiro::deTexto(dbgFrigobar->item(r, 3)->text()).value_or(Dinheiro());
     if (op() == QLatin1String("I"))
         m_nova.frigobar.removeIf([&](const ProdutoQtd &x) { return x.id == p && x.valor == valor; });
-    else
-        Consumo::removerFrigobar(m_chave, p, valor, descricao, textoUH());
+    else if (const auto x = Consumo::removerFrigobar(m_chave, p, valor, descricao, textoUH())) {
+        Mensagem::mostrar(x->tipo, x->mensagem, Mensagem::Ok);
+        if (x->fechada) {
+            mostrarFechadaEmOutraEstacao();
+            return;
+        }
+    }
     recarregarItens();
 }
 
@@ -1847,6 +1890,8 @@ void TFrmCadWalkIn::btnConfirmarAdiantamentoClick()
     const Adiantamento::Resultado r = Adiantamento::registrar(m_chave, *v, cliente, textoUH());
     if (!r.gravado) {
         Mensagem::mostrar(r.tipo, r.mensagem.value_or(QString()), Mensagem::Ok);
+        if (r.fechada)
+            mostrarFechadaEmOutraEstacao();
         return;
     }
     recarregarAdiantado();

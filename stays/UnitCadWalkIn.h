@@ -232,6 +232,9 @@ private:
     void recarregarDespesas();
     void recalcular();
     void recarregarAdiantado();
+    // The stay was closed on another workstation while the form was open:
+    // its lines and amounts shown as they are now, the writes disabled.
+    void mostrarFechadaEmOutraEstacao();
     void mostrarFlutuante(QWidget *painel);
     void despesaAmpliada(bool ampliada);
     void habilitarRemoverDespesa();

@@ -10,13 +10,20 @@
 //   usuario PREFIXO      a new user PREFIXO<i> for i = 0..VEZES-1
 //   caixa VALOR          VALOR ("1,00") into the open cash-register shift
 //   mesa DESK,DATA,N,MS  a desk's day of work (see diaDeMesa below)
-//   entrada UH,CLIENTE   the check-in of CLIENTE into room UH (keys), two persons
+//   entrada UH,CLIENTE[,NOITES]  the check-in of CLIENTE into room UH (keys), two
+//                        persons, leaving after NOITES nights (one by default)
+//   restaurar FORNECEDOR the recycle bin's restore of a deleted supplier (its message)
+//   reserva UH,CLIENTE,DE,ATE  a reservation of room UH from today + DE to today + ATE
 //   nfce ESTADIA|BANCO   the statement's NFC-e hand-over of stay ESTADIA into the
 //                        control program's database BANCO
 //   saida ID,ID,...      the check-out of stay i of the list on run i, paid in
 //                        cash (prints the outcome's number and its message)
 //   forma ENTRADA        the payment of closed stay ENTRADA redistributed (cash / Visa credit)
 //   cancelar ENTRADA     open stay ENTRADA cancelled
+//   noite-valor ENTRADA  the first night of ENTRADA corrected to 300,00
+//   noite-excluir ENTRADA  the last night of ENTRADA deleted
+//   adiantamento, consumo, pagarconsumo  money and lines on one stay (see
+//                        lancamentoEstadia below)
 //   despesa-varias PRODUTO  a several-item counter sale (2 x 3,00 + 1 x 4,50 of
 //                        PRODUTO) paid 10,50 in cash: "venda=<key>" or "recusa|<message>"
 //   excluir-despesa TIPO,ID[,MS]  counter sale ID deleted (TIPO "I" single-item,
@@ -33,6 +40,10 @@
 //                        expected row or "L" a free punch, the first run holding its
 //                        transaction SEG ms before the commit: "chave=<key> tipo=<kind>"
 //                        or "cumpriu" (no open row left)
+//   gerar-folha MM/AAAA[,MS]  the month's payroll generated ("gerada=<employees>",
+//                        "ja-gerada" or "recusa|<message>"), its transaction held MS ms more
+//   excluir-pagamento CHAVE[,MS]  employee entry CHAVE, as it shows at the start, deleted
+//                        ("excluido" or the refusal's message), its transaction held MS ms more
 //
 // Exit code 0 when every run ended without an error.
 #include "finance/Cheques.h"
@@ -42,6 +53,7 @@
 #include "base/UnitDM.h"
 #include "core/Diarias.h"
 #include "core/PontoAutomatico.h"
+#include "core/UnitAnulacoes.h"
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
 #include "finance/DespesasAvulsas.h"
@@ -56,6 +68,8 @@
 #include "stays/Correcoes.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/Pedidos.h"
+#include "staff/FolhaPagamento.h"
+#include "staff/PagamentoFuncionarios.h"
 
 // a desk's day of work
 #include "base/Parametros.h"
@@ -150,6 +164,13 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
     const QList<Linha> antigas = c.lerTodas(
         QStringLiteral("SELECT FIRST 2 ID_WALK_IN FROM WALK_IN WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND DATA_ENTRADA < ? "
                        "ORDER BY ID_WALK_IN"),
+        {dia});
+    // Two more of them, each met by both desks at once: a check-out on one
+    // desk against an advance and a line (the third), against a night
+    // corrected and then the nightly posting (the fourth).
+    const QList<Linha> disputadas = c.lerTodas(
+        QStringLiteral("SELECT FIRST 2 SKIP 2 ID_WALK_IN FROM WALK_IN WHERE BAIXA = 'N' AND EXCLUIDO = 'N' AND "
+                       "DATA_ENTRADA < ? ORDER BY ID_WALK_IN"),
         {dia});
     const int pares = entradas / 2;
     if (quartos.size() < 2 * pares + pares / 3 + 1 || clientes.size() < 2 * pares || produtos.size() < 3) {
@@ -290,8 +311,85 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         dizer(QStringLiteral("saida"), sair(minhas[k], k / 2));
     }
 
-    // 7. The one-second timer's nightly posting: the server desk posts.
+    // 6a. Money, lines and a night correction reaching a stay the other
+    // desk is closing; a reservation and a check-in of one room at once.
     esperar();
+    if (disputadas.size() == 2) {
+        const qint64 terceira = disputadas[0].inteiro(QStringLiteral("ID_WALK_IN"));
+        if (mesa == 0) {
+            dizer(QStringLiteral("saida contra adiantamento"), sair(terceira, 0));
+        } else {
+            Pagamentos::Valores v;
+            v[MeioCaixa::Dinheiro] = Dinheiro::deReais(20);
+            const Adiantamento::Resultado r = Adiantamento::registrar(terceira, v, nome, QStringLiteral("antiga"));
+            dizer(QStringLiteral("adiantamento contra saida"), r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString()));
+            Consumo::LinhaNova l;
+            l.produto = produtos[0].first;
+            l.descricao = produtos[0].second;
+            l.qtd = QStringLiteral("1");
+            l.valorUnit = QStringLiteral("6,50");
+            l.data = dia;
+            const Consumo::Inclusao i = Consumo::incluir(terceira, QStringLiteral("antiga"), l);
+            dizer(QStringLiteral("consumo contra saida"), i.recusa ? i.recusa->mensagem : QStringLiteral("ok"));
+        }
+    }
+    esperar();
+    {
+        // The last free room: desk 0 reserves it for tomorrow and the day
+        // after, desk 1 checks a guest in until three days from today.
+        const Quarto &q = quartos.last();
+        if (mesa == 0) {
+            Reservas::Dados r;
+            r.entrada = dia.addDays(1);
+            r.horaEntrada = QTime(14, 0);
+            r.saida = dia.addDays(2);
+            r.horaSaida = QTime(12, 0);
+            r.cliente = clientes[2 * pares + 1].first;
+            r.uh = q.id;
+            r.pessoas = QStringLiteral("2");
+            const Reservas::ResultadoGravacao g = Reservas::incluir(r, dia, nome, QStringLiteral("Reserva %1"));
+            dizer(QStringLiteral("reserva contra entrada"), g.recusa ? g.recusa->mensagem : QStringLiteral("ok"));
+        } else {
+            Entrada::Dados d;
+            const auto &cli = clientes[2 * pares];
+            d.cliente = cli.first;
+            d.nomeCliente = cli.second;
+            d.uh = q.id;
+            d.numeroUH = q.numero;
+            d.tipoUH = q.tipo;
+            d.pessoas = QStringLiteral("2");
+            d.dataEntrada = dia;
+            d.horaEntrada = Relogio::horaAtual();
+            d.dataSaida = dia.addDays(3);
+            d.horaSaida = QTime(12, 0);
+            d.diaria = QStringLiteral("200,00");
+            const Entrada::Gravacao g = Entrada::incluir(d, nome, dia);
+            dizer(QStringLiteral("entrada contra reserva"), g.recusa ? g.recusa->mensagem : QStringLiteral("ok"));
+        }
+    }
+    esperar();
+    if (disputadas.size() == 2) {
+        const qint64 quarta = disputadas[1].inteiro(QStringLiteral("ID_WALK_IN"));
+        if (mesa == 1) {
+            const auto e = Correcoes::ler(c, quarta);
+            const QList<Correcoes::Noite> ns = Correcoes::noites(c, quarta);
+            const Correcoes::Resultado r = Correcoes::alterarNoite(c, *e, ns.first(), QStringLiteral("260,00"),
+                                                                   QStringLiteral("R$ 200,00"), true);
+            dizer(QStringLiteral("noite contra saida"), r.feito ? QStringLiteral("ok") : r.mensagem);
+        } else {
+            dizer(QStringLiteral("saida contra noite"), sair(quarta, 1));
+        }
+    }
+
+    // 7. The one-second timer's nightly posting: the server desk posts,
+    // while the other desk checks out the fourth stay when it is still open.
+    esperar();
+    if (mesa == 0 && disputadas.size() == 2) {
+        const qint64 quarta = disputadas[1].inteiro(QStringLiteral("ID_WALK_IN"));
+        if (c.valor(QStringLiteral("SELECT BAIXA FROM WALK_IN WHERE ID_WALK_IN = ?"), {quarta}).toString()
+            == QLatin1String("N"))
+            dizer(QStringLiteral("saida contra diarias"), sair(quarta, 2));
+    }
     Diarias::Controle controle;
     controle.tick(dia);
     dizer(QStringLiteral("diarias"), s.ServidorAtualizado ? QStringLiteral("postadas") : QStringLiteral("pendentes"));
@@ -320,7 +418,8 @@ std::function<QString(int)> opEntrada(const QString &argumento)
 {
     const qint64 uh = argumento.section(QLatin1Char(','), 0, 0).toLongLong();
     const qint64 cliente = argumento.section(QLatin1Char(','), 1, 1).toLongLong();
-    return [uh, cliente](int) {
+    const int noites = qMax(1, argumento.section(QLatin1Char(','), 2, 2).toInt());
+    return [uh, cliente, noites](int) {
         ConexaoBanco &c = DM->Conexao;
         Entrada::Dados d;
         d.idEntrada = c.emTransacao([&] { return c.gerador(QStringLiteral("GEN_ID_WALK_IN"), 1); });
@@ -332,12 +431,33 @@ std::function<QString(int)> opEntrada(const QString &argumento)
         const QDateTime agora = QDateTime::currentDateTime();
         d.dataEntrada = agora.date();
         d.horaEntrada = agora.time();
-        d.dataSaida = agora.date().addDays(1);
+        d.dataSaida = agora.date().addDays(noites);
         d.horaSaida = QTime(12, 0);
         d.diaria = QStringLiteral("150,00");
         const Entrada::Gravacao g = Entrada::incluir(d, QStringLiteral("AGENTE"), agora.date());
         return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
                         : QStringLiteral("entrada=") + QString::number(g.idEntrada);
+    };
+}
+
+// A new reservation of room UH for customer CLIENTE from today + DE to
+// today + ATE: "reserva=<key>" or "recusa|<message>".
+std::function<QString(int)> opReserva(const QString &argumento)
+{
+    const QStringList p = argumento.split(QLatin1Char(','));
+    return [p](int) {
+        const QDate hoje = QDate::currentDate();
+        Reservas::Dados r;
+        r.uh = p.value(0).toLongLong();
+        r.cliente = p.value(1).toLongLong();
+        r.entrada = hoje.addDays(p.value(2).toInt());
+        r.saida = hoje.addDays(p.value(3).toInt());
+        r.horaEntrada = QTime(14, 0);
+        r.horaSaida = QTime(12, 0);
+        r.pessoas = QStringLiteral("2");
+        const Reservas::ResultadoGravacao g = Reservas::incluir(r, hoje, QStringLiteral("AGENTE"), QStringLiteral("Reserva %1"));
+        return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
+                        : QStringLiteral("reserva=") + QString::number(g.id);
     };
 }
 
@@ -400,10 +520,57 @@ std::function<QString(int)> correcoesEntrada(const QString &operacao, const QStr
                                                Dinheiro::deCentavos(visa).formatado(), {}, {}, {}, {}, {}};
             return texto(Correcoes::alterarForma(DM->Conexao, *e, novos));
         };
+    if (operacao == QLatin1String("noite-valor") || operacao == QLatin1String("noite-excluir"))
+        return [=](int) {
+            const auto e = Correcoes::ler(DM->Conexao, id);
+            const QList<Correcoes::Noite> ns = Correcoes::noites(DM->Conexao, id);
+            if (!e || ns.isEmpty())
+                return QStringLiteral("sem entrada");
+            if (operacao == QLatin1String("noite-valor"))
+                return texto(Correcoes::alterarNoite(DM->Conexao, *e, ns.first(), QStringLiteral("300,00"),
+                                                     QStringLiteral("R$ ") + ns.first().valor.formatado(), true));
+            return texto(Correcoes::excluirNoite(DM->Conexao, *e, ns.last(), true));
+        };
     if (operacao == QLatin1String("cancelar"))
         return [=](int) {
             const auto e = Correcoes::ler(DM->Conexao, id);
             return e ? texto(Correcoes::cancelar(DM->Conexao, *e, QStringLiteral("AGENTE"))) : QStringLiteral("sem entrada");
+        };
+    return {};
+}
+
+// Money and lines reaching one stay: "ok", or the refusal's message.
+//   adiantamento ENTRADA       an advance of 50,00 in cash
+//   consumo ENTRADA,PRODUTO    a line of 2 x 6,50 charged to the stay
+//   pagarconsumo ENTRADA,PRODUTO  the same line paid at once in cash
+std::function<QString(int)> lancamentoEstadia(const QString &operacao, const QString &argumento)
+{
+    const qint64 id = argumento.section(QLatin1Char(','), 0, 0).toLongLong();
+    const qint64 produto = argumento.section(QLatin1Char(','), 1, 1).toLongLong();
+    Consumo::LinhaNova l;
+    l.produto = produto;
+    l.descricao = QStringLiteral("PRODUTO");
+    l.qtd = QStringLiteral("2");
+    l.valorUnit = QStringLiteral("6,50");
+    l.data = QDate::currentDate();
+    if (operacao == QLatin1String("adiantamento"))
+        return [id](int) {
+            Pagamentos::Valores v;
+            v[MeioCaixa::Dinheiro] = Dinheiro::deReais(50);
+            const Adiantamento::Resultado r = Adiantamento::registrar(id, v, QStringLiteral("AGENTE"), QStringLiteral("101"));
+            return r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString());
+        };
+    if (operacao == QLatin1String("consumo"))
+        return [id, l](int) {
+            const Consumo::Inclusao i = Consumo::incluir(id, QStringLiteral("101"), l);
+            return i.recusa ? i.recusa->mensagem : QStringLiteral("ok");
+        };
+    if (operacao == QLatin1String("pagarconsumo"))
+        return [id, l](int) {
+            Pagamentos::Valores v;
+            v[MeioCaixa::Dinheiro] = Adiantamento::valorLinha(l);
+            const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(id, QStringLiteral("101"), l, v);
+            return p.gravado ? QStringLiteral("ok") : p.mensagem.value_or(QString());
         };
     return {};
 }
@@ -515,6 +682,51 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
     };
 }
 
+// The payroll: generating a month and deleting an employee entry, each in
+// a transaction that may be held open a while before its commit.
+std::function<QString(int)> opFolha(const QString &operacao, const QString &argumento)
+{
+    const QStringList p = argumento.split(QLatin1Char(','));
+    const int segurar = p.value(1).toInt();
+    auto segurando = [segurar](const std::function<QString()> &f) {
+        QString r;
+        DM->Conexao.emTransacao([&] {
+            r = f();
+            if (segurar > 0)
+                QThread::msleep(static_cast<unsigned long>(segurar));
+        });
+        return r;
+    };
+    if (operacao == QLatin1String("gerar-folha")) {
+        const int mes = p.value(0).left(2).toInt(), ano = p.value(0).mid(3).toInt();
+        return [=](int) {
+            return segurando([&] {
+                const FolhaPagamento::Geracao g = FolhaPagamento::gerar(mes, ano);
+                switch (g.situacao) {
+                case FolhaPagamento::Geracao::Situacao::Gerada: return QStringLiteral("gerada=%1").arg(g.funcionarios);
+                case FolhaPagamento::Geracao::Situacao::JaGerada: return QStringLiteral("ja-gerada");
+                default: return QStringLiteral("recusa|") + g.mensagem;
+                }
+            });
+        };
+    }
+    if (operacao == QLatin1String("excluir-pagamento")) {
+        const qint64 chave = p.value(0).toLongLong();
+        auto mostrado = std::make_shared<std::optional<PagamentoFuncionarios::Lancamento>>();
+        return [=](int) {
+            if (!*mostrado)
+                *mostrado = PagamentoFuncionarios::ler(chave);
+            if (!*mostrado)
+                return QStringLiteral("sem lancamento");
+            return segurando([&] {
+                const PagamentoFuncionarios::Resultado r = PagamentoFuncionarios::excluir(**mostrado, QStringLiteral("AGENTE"));
+                return r.feito ? QStringLiteral("excluido") : r.mensagem;
+            });
+        };
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -535,6 +747,20 @@ int main(int argc, char **argv)
 
     TDM dm;
     DM = &dm;
+    // A desk stopped just before its first commit that wrote or locked rows,
+    // holding them, until the test lets it go (a line on the standard input).
+    if (qEnvironmentVariableIntValue("ZV_SEGURAR") != 0)
+        dm.Conexao.definirAntesDeConfirmar([segurou = false]() mutable {
+            if (segurou)
+                return;
+            segurou = true;
+            escrever(QStringLiteral("segurando"));
+            char linha[16];
+            if (!std::fgets(linha, sizeof linha, stdin))
+                return;
+        });
+    if (const int espera = qEnvironmentVariableIntValue("ZV_ESPERA_BLOQUEIO"); espera > 0)
+        dm.Conexao.definirEsperaBloqueio(espera);
     Sessao &s = Sessao::atual();
     s.login = QStringLiteral("AGENTE");
     s.AuxNomePC = QStringLiteral("SERVIDOR");
@@ -569,6 +795,14 @@ int main(int argc, char **argv)
             diaDeMesa(argumento, inicio);
             return QStringLiteral("fim");
         };
+    } else if (operacao == QLatin1String("restaurar")) {
+        const qint64 fornecedor = argumento.toLongLong();
+        rodar = [fornecedor](int) {
+            const Lixeira::ResultadoRestauro r = Lixeira::restaurar(Lixeira::Tipo::Fornecedores, fornecedor);
+            return r.mensagem;
+        };
+    } else if (operacao == QLatin1String("reserva")) {
+        rodar = opReserva(argumento);
     } else if (operacao == QLatin1String("entrada")) {
         rodar = opEntrada(argumento);
     } else if (operacao == QLatin1String("nfce")) {
@@ -622,8 +856,10 @@ int main(int argc, char **argv)
                                                feito ? QStringLiteral("feito") : QStringLiteral("recusado"));
         };
     } else if ((rodar = correcoesEntrada(operacao, argumento))) {
+    } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
     } else if ((rodar = opDespesas(operacao, argumento))) {
     } else if ((rodar = opRestaurante(operacao, argumento))) {
+    } else if ((rodar = opFolha(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);
         return 2;

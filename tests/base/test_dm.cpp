@@ -183,6 +183,58 @@ TEST_F(DataModule, ConflitoComOutraEstacaoRepeteAOperacao)
     }
 }
 
+TEST_F(DataModule, EsperaPorRegistroPresoTemLimite)
+{
+    // Another workstation stopped in the middle of an operation (a box left
+    // open, a hung process) and holds the row well past our wait: our
+    // operation is undone after the wait and the user is told the record is
+    // in use; the retry of conflicts does not stretch the wait.
+    banco().definirEsperaBloqueio(2);
+    std::atomic<bool> segurando{false}, soltar{false};
+    const QString caminho = banco().caminho();
+    std::unique_ptr<QThread> outra(QThread::create([&] {
+        ConexaoBanco c(QStringLiteral("EstacaoParada"), caminho);
+        c.conectar();
+        c.iniciarTransacao();
+        c.executar(QStringLiteral("UPDATE USUARIO SET SENHA = 'B' WHERE ID_USUARIO = 1"));
+        segurando = true;
+        while (!soltar)
+            QThread::msleep(10);
+        c.confirmarTransacao();
+    }));
+    outra->start();
+    while (!segurando)
+        QThread::msleep(5);
+
+    // The other side lets go only after our operation returned: without a
+    // bounded wait this test never ends.
+    int tentativas = 0;
+    try {
+        banco().emTransacao([&] {
+            ++tentativas;
+            banco().executar(QStringLiteral("INSERT INTO LOG (USUARIO, OPERACAO) VALUES ('A', 'ANTES')"));
+            banco().executar(QStringLiteral("UPDATE USUARIO SET SENHA = 'A' WHERE ID_USUARIO = 1"));
+        });
+        ADD_FAILURE() << "devia desistir";
+    } catch (const ErroBanco &e) {
+        EXPECT_EQ(e.texto(), ConexaoBanco::textoEmUso());
+        EXPECT_TRUE(e.bloqueioExpirado());
+        EXPECT_FALSE(e.conflito());
+        EXPECT_TRUE(textoParaUsuario(e).startsWith(ConexaoBanco::textoEmUso())) << textoParaUsuario(e).toStdString();
+    }
+    soltar = true;
+    outra->wait();
+    EXPECT_EQ(tentativas, 1);
+    // Nothing of ours stayed; the other workstation's change did.
+    EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = 'ANTES'")).toInt(), 0);
+    EXPECT_EQ(banco().ler(QStringLiteral("SELECT SENHA FROM USUARIO WHERE ID_USUARIO = 1")).texto("SENHA"),
+              QStringLiteral("B"));
+
+    // A wait of zero or less is the default one.
+    banco().definirEsperaBloqueio(0);
+    EXPECT_EQ(banco().esperaBloqueio(), ConexaoBanco::kEsperaBloqueioPadrao);
+}
+
 TEST_F(DataModule, CaminhoDeServidorPassaInalterado)
 {
     ConexaoBanco c(QStringLiteral("Servidor"), QString());

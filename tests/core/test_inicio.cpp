@@ -641,6 +641,31 @@ TEST_F(InicioTeste, SplashRodaOsPassosNasPosicoesDoMedidor)
     EXPECT_TRUE(QFileInfo(inst(QStringLiteral("BANCO DE DADOS/Backups"))).isDir());
 }
 
+TEST_F(InicioTeste, EsperaPorRegistroPresoVemDoArquivoDaEstacao)
+{
+    // The connection made at start-up waits for a held row as long as the
+    // workstation file says; absent or unreadable, the default.
+    const struct {
+        const char *linha;
+        int esperado;
+    } casos[] = {{"ESPERA_BLOQUEIO=3\n", 3},
+                 {"", ConexaoBanco::kEsperaBloqueioPadrao},
+                 {"ESPERA_BLOQUEIO=muito\n", ConexaoBanco::kEsperaBloqueioPadrao},
+                 {"ESPERA_BLOQUEIO=0\n", ConexaoBanco::kEsperaBloqueioPadrao}};
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.linha);
+        instalacaoCompleta();
+        param(QStringLiteral("[BD]\nCAMINHO=%1\n%2[CONFIG]\nTIPO_PC=NORMA\nNOME_PC=RECEPCAO\nPERMITIDO=\n")
+                  .arg(bancoModelo, QString::fromLatin1(c.linha))
+                  .toUtf8());
+        banco().definirEsperaBloqueio(7);
+        banco().desconectar();
+        Inicio::SequenciaInicio seq(banco());
+        ASSERT_TRUE(seq.passo(50).seguir);
+        EXPECT_EQ(banco().esperaBloqueio(), c.esperado);
+    }
+}
+
 TEST_F(InicioTeste, SplashParaNoPrimeiroPassoQueFalha)
 {
     instalacaoCompleta();

@@ -4,6 +4,7 @@
 #include "base/Parametros.h"
 #include "base/Sessao.h"
 #include "core/UnitAcesso.h"
+#include "core/UnitCadUsu.h"
 #include "support/BancoTeste.h"
 
 #include <QApplication>
@@ -150,6 +151,33 @@ TEST_F(LoginTeste, FalhasRegistramOLogSobORotuloDoMomento)
     for (const Linha &l : Acesso::usuariosAtivos())
         oferecidos.append(l.texto(QStringLiteral("LOGIN")));
     EXPECT_EQ(oferecidos, (QStringList{QStringLiteral("ADMIN"), QStringLiteral("DUPLO"), QStringLiteral("DUPLO")}));
+}
+
+TEST_F(LoginTeste, LoginESenhaComEmojiSalvosPeloCadastroEntram)
+{
+    // Ten characters as the user form counts them (an emoji is one), more
+    // than ten UTF-16 units: saved there, so the login must let them in.
+    struct Caso {
+        const char *login;
+        const char *senha;
+    };
+    const Caso casos[] = {
+        {"HOTEL\U0001F600ABCD", "SENHA\U0001F511\U0001F511\U0001F511"},
+        {"\U0001F3E8\U0001F3E8\U0001F3E8\U0001F3E8\U0001F3E8\U0001F3E8\U0001F3E8\U0001F3E8\U0001F3E8\U0001F3E8",
+         "\U0001F600"},
+    };
+    for (const Caso &c : casos) {
+        const QString login = QString::fromUtf8(c.login);
+        const QString senha = QString::fromUtf8(c.senha);
+        SCOPED_TRACE(c.login);
+        const CadUsu::Resultado salvo = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, login, senha, senha);
+        ASSERT_TRUE(salvo.salvo) << salvo.mensagem.toStdString();
+        const Acesso::ResultadoLogin r = Acesso::tentarLogin(login, senha);
+        EXPECT_TRUE(r.sucesso);
+        EXPECT_EQ(Sessao::atual().login, login);
+    }
+    // Eleven characters still match nobody.
+    EXPECT_FALSE(Acesso::tentarLogin(QString::fromUtf8("HOTEL\U0001F600ABCDE"), QString::fromUtf8("SENHA")).sucesso);
 }
 
 TEST_F(LoginTeste, AspasNoLoginENaSenhaFuncionamEDireitosVemDoUsuario)

@@ -97,7 +97,8 @@ TEST_F(UsuariosPDV, EspelhoTemOsUsuariosVivosComSeusDescontos)
     EXPECT_EQ(espelho(), (QStringList{QStringLiteral("1 ADMIN ADMIN 100,00 ") + kFlags,
                                       QStringLiteral("%1 ANA S1 12,50 ").arg(ana) + kFlags,
                                       QStringLiteral("%1 CHEFE S1 100,00 ").arg(chefe) + kFlags}));
-    EXPECT_EQ(DM->ConexaoPDV.gerador(QStringLiteral("GEN_USUARIOS_PDV_ID"), 0), 0);
+    // The generator at the highest key written (the deleted BETO's is not).
+    EXPECT_EQ(DM->ConexaoPDV.gerador(QStringLiteral("GEN_USUARIOS_PDV_ID"), 0), chefe);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM ANULACAO WHERE ID_USUARIO = ?"), {beto}), 1);
 
     // a new login and new rights are copied too
@@ -118,6 +119,21 @@ TEST_F(UsuariosPDV, EspelhoTemOsUsuariosVivosComSeusDescontos)
     });
     abrirUsuarios();
     EXPECT_EQ(espelho()[1], QStringLiteral("%1 ANINHA S1 100,00 ").arg(ana) + kFlags);
+}
+
+TEST_F(UsuariosPDV, GeradorFicaNaMaiorChaveEOProximoUsuarioDoPDVNaoColide)
+{
+    parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("S"));
+    usuario(QStringLiteral("ANA"));
+    const qint64 bia = usuario(QStringLiteral("BIA"));
+    Usuarios::espelharUsuariosPDV();
+    EXPECT_EQ(DM->ConexaoPDV.gerador(QStringLiteral("GEN_USUARIOS_PDV_ID"), 0), bia);
+    // The point of sale's own next user takes a key of its own.
+    DM->ConexaoPDV.emTransacao([&] {
+        DM->ConexaoPDV.executar(QStringLiteral("INSERT INTO USUARIOS_PDV (NOME, SENHA) VALUES ('CAIXA', '1')"));
+    });
+    EXPECT_EQ(DM->ConexaoPDV.valor(QStringLiteral("SELECT ID FROM USUARIOS_PDV WHERE NOME = 'CAIXA'")).toLongLong(),
+              bia + 1);
 }
 
 TEST_F(UsuariosPDV, FalhaNoEspelhoNaoDeixaOPDVPelaMetade)

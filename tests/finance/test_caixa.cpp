@@ -728,6 +728,7 @@ TEST_F(CaixaTeste, CentralFinanceira)
             visiveis << b->text() + (b->isEnabled() ? QString() : QStringLiteral(" (desabilitado)"));
     visiveis.sort();
     EXPECT_EQ(visiveis, (QStringList{"Caixa", u8("Despesas de UH (desabilitado)"), "Fechar",
+                                     u8("Pagamento de Funcionários (desabilitado)"),
                                      u8("Saídas (Walk-Out) (desabilitado)")}));
     QEvent entra(QEvent::Enter);
     QApplication::sendEvent(c.btnCaixa, &entra);

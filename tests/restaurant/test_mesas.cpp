@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QStandardItemModel>
 #include "base/UnitFuncoes.h"
+#include "support/RegistroGravado.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -577,13 +578,7 @@ TEST_F(Quadro, NumeroDaMesaDigitado)
 
 TEST_F(Quadro, RibbonAbreOQuadro)
 {
-    struct Registro : RegistroComandos {
-        QMap<QString, std::function<void()>> comandos;
-        void registrarComando(const QString &n, std::function<void()> a) override { comandos[n] = a; }
-        void adicionarTarefaTimer1(std::function<void()>) override {}
-        void adicionarTarefaTimer2(std::function<void()>) override {}
-        void definirAbertura(Abertura, std::function<void()>) override {}
-    } r;
+    RegistroGravado r;
     Restaurante::registrarComandos(r);
     ASSERT_TRUE(r.comandos.contains(QStringLiteral("dxBarLargeButton45Click")));
     int abertas = 0;

@@ -15,6 +15,7 @@
 #include "stays/EntregaFiscal.h"
 #include "support/DigitacoesRoteiro.h"
 #include "support/TelasTeste.h"
+#include "support/RegistroGravado.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -818,26 +819,12 @@ TEST_F(Fiscal, VendasAvulsasDeUmEDeVariosItens)
 
 // ------------------------------------------------------------ the ways in
 
-class RegistroFalso : public RegistroComandos {
-public:
-    QStringList comandos;
-    std::function<void()> rotinas;
-    void registrarComando(const QString &nome, std::function<void()>) override { comandos << nome; }
-    void adicionarTarefaTimer1(std::function<void()>) override {}
-    void adicionarTarefaTimer2(std::function<void()>) override {}
-    void definirAbertura(Abertura qual, std::function<void()> acao) override
-    {
-        if (qual == Abertura::RotinasFiscais)
-            rotinas = std::move(acao);
-    }
-};
-
 TEST_F(Fiscal, AsTresEntradasAbremATela)
 {
     estadiaTresNoites();
-    RegistroFalso r;
+    RegistroGravado r;
     Restaurante::registrarComandos(r);
-    ASSERT_TRUE(r.rotinas);
+    ASSERT_TRUE(r.aberturas.value(RegistroComandos::Abertura::RotinasFiscais));
     ASSERT_TRUE(EntregaFiscal::abrirRotinasFiscais);
 
     struct Aberta {
@@ -856,7 +843,7 @@ TEST_F(Fiscal, AsTresEntradasAbremATela)
     });
 
     // The ribbon's "Impressora Fiscal" without UTILIZA_FISCAL: the plain routines.
-    r.rotinas();
+    r.aberturas[RegistroComandos::Abertura::RotinasFiscais]();
     // The statement's "Cupom Fiscal" on the stay.
     const auto x = ExtratoConta::montar(40, QString(), kAgora);
     ASSERT_TRUE(x.has_value());

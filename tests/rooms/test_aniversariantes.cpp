@@ -5,7 +5,10 @@
 #include "base/Relogio.h"
 #include "base/Telas.h"
 #include "rooms/Aniversariantes.h"
+#include "rooms/Comandos.h"
 #include "rooms/UnitAniversariantes.h"
+#include "rooms/UnitRelAniversariantes.h"
+#include "support/RegistroGravado.h"
 #include "support/TelasTeste.h"
 
 #include <QComboBox>
@@ -309,6 +312,25 @@ TEST_F(Aniversariantes_, AnexosSemRepetirERemover)
     t.btnRemover->click();
     EXPECT_EQ(t.anexos(), (QStringList{a, c}));
     Telas::liberarTodas();
+}
+
+TEST_F(Aniversariantes_, RibbonAbreATelaEORelatorio)
+{
+    RegistroGravado r;
+    Quartos::registrarComandos(r);
+    int telas = 0, relatorios = 0;
+    Telas::interceptar<TFrmAniversariantes>([&](TFrmAniversariantes *) {
+        ++telas;
+        return int(QDialog::Rejected);
+    });
+    Telas::interceptar<TFrmRelAniversariantes>([&](TFrmRelAniversariantes *) {
+        ++relatorios;
+        return int(QDialog::Rejected);
+    });
+    ASSERT_TRUE(r.executar(QStringLiteral("btnAniversariantesClick")));
+    ASSERT_TRUE(r.executar(QStringLiteral("btnRelAniversariantesClick")));
+    EXPECT_EQ(telas, 1);
+    EXPECT_EQ(relatorios, 1);
 }
 
 } // namespace

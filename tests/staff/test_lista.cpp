@@ -7,6 +7,7 @@
 #include "staff/UnitFuncionarios.h"
 #include "staff/UnitRelFuncionarios.h"
 #include "ApoioFuncionarios.h"
+#include "support/RegistroGravado.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -52,15 +53,6 @@ protected:
         f->lista->edtFiltro()->setText(texto);
         f->lista->buscar();
     }
-};
-
-class RegistroFalso : public RegistroComandos {
-public:
-    void registrarComando(const QString &nome, std::function<void()> acao) override { comandos[nome] = acao; }
-    void adicionarTarefaTimer1(std::function<void()>) override {}
-    void adicionarTarefaTimer2(std::function<void()>) override {}
-    void definirAbertura(Abertura, std::function<void()>) override {}
-    std::map<QString, std::function<void()>> comandos;
 };
 
 } // namespace
@@ -231,17 +223,17 @@ TEST_F(Lista, LeiturasPorChaveEPorCracha)
 
 TEST_F(Lista, RibbonEHubAbremALista)
 {
-    RegistroFalso r;
+    RegistroGravado r;
     Pessoal::registrarComandos(r);
-    ASSERT_TRUE(r.comandos.count("dxBarLargeButton4Click"));
-    ASSERT_TRUE(r.comandos.count("dxBarButton6Click"));
+    ASSERT_TRUE(r.comandos.contains(QStringLiteral("dxBarLargeButton4Click")));
+    ASSERT_TRUE(r.comandos.contains(QStringLiteral("dxBarButton6Click")));
     ASSERT_TRUE(bool(CentralCadastros::ganchos().funcionarios));
     int listas = 0, relatorios = 0;
     Telas::interceptar<TFrmFuncionarios>([&](TFrmFuncionarios *) { ++listas; return int(QDialog::Rejected); });
     Telas::interceptar<TFrmRelFuncionarios>([&](TFrmRelFuncionarios *) { ++relatorios; return int(QDialog::Rejected); });
-    r.comandos["dxBarLargeButton4Click"]();
+    r.executar(QStringLiteral("dxBarLargeButton4Click"));
     CentralCadastros::ganchos().funcionarios();
-    r.comandos["dxBarButton6Click"]();
+    r.executar(QStringLiteral("dxBarButton6Click"));
     EXPECT_EQ(listas, 2);
     EXPECT_EQ(relatorios, 1);
     CentralCadastros::ganchos().funcionarios = {};

@@ -5,7 +5,9 @@
 #include "base/Relogio.h"
 #include "base/Sessao.h"
 #include "stays/CalculoEstadia.h"
+#include "stays/Adiantamento.h"
 #include "stays/Consumo.h"
+#include "stays/Saida.h"
 #include "support/BancoTeste.h"
 
 using namespace Consumo;
@@ -316,3 +318,71 @@ TEST_F(Consumo_, FrigobarRemoveSoOPrecoDaLinha)
 }
 
 } // namespace
+
+TEST_F(Consumo_, EntradaFechadaOuCanceladaNadaRecebe)
+{
+    // A stay closed or cancelled on another workstation while this form was
+    // open: every write of money, lines, items or minibar is refused with the
+    // check-out's own text and writes nothing, not even in the shift.
+    abrirCaixa("100,00");
+    const qint64 toalha =
+        banco().valor(QStringLiteral("INSERT INTO ITEM (DESCRICAO) VALUES ('TOALHA') RETURNING ID_ITEM")).toLongLong();
+    banco().executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, 1)"),
+                     {entrada, toalha});
+    banco().executar(QStringLiteral("INSERT INTO PS_ENTRADA (ID_ENTRADA, ID_P_S, VALOR, QTD) VALUES (?, ?, 10, 1)"),
+                     {entrada, cerveja});
+    const qint64 linhaAntiga = incluir(entrada, QStringLiteral("101"), linha(pizza, "PIZZA", "1", "40,00")).id;
+    ASSERT_GT(linhaAntiga, 0);
+    struct Escrita {
+        const char *nome;
+        std::function<std::pair<QString, bool>()> rodar; // message shown, "closed elsewhere"
+    };
+    const auto consumo = [](const std::optional<Recusa> &r) {
+        return r ? std::make_pair(r->mensagem, r->fechada) : std::make_pair(QStringLiteral("gravou"), false);
+    };
+    Pagamentos::Valores cinquenta;
+    cinquenta[MeioCaixa::Dinheiro] = reais("50,00");
+    Pagamentos::Valores linhaPaga;
+    linhaPaga[MeioCaixa::Dinheiro] = reais("33,00");
+    const QList<Escrita> escritas{
+        {"consumo", [&] { return consumo(incluir(entrada, "101", linha(cerveja, "CERVEJA", "3", "10,00")).recusa); }},
+        {"remover consumo", [&] { return consumo(remover(linhaAntiga, QStringLiteral("ERRO"), "101").recusa); }},
+        {"item", [&] { return consumo(incluirItem(entrada, toalha, "2", "TOALHA", "101")); }},
+        {"remover item", [&] { return consumo(removerItem(entrada, toalha, 0, 1, "TOALHA", "101")); }},
+        {"frigobar", [&] { return consumo(incluirFrigobar(entrada, cerveja, "1", "10,00", "CERVEJA", "101")); }},
+        {"remover frigobar", [&] { return consumo(removerFrigobar(entrada, cerveja, reais("10,00"), "CERVEJA", "101")); }},
+        {"adiantamento",
+         [&] {
+             const Adiantamento::Resultado r = Adiantamento::registrar(entrada, cinquenta, "ANA", "101");
+             return std::make_pair(r.gravado ? QStringLiteral("gravou") : r.mensagem.value_or(QString()), r.fechada);
+         }},
+        {"consumo pago",
+         [&] {
+             const Adiantamento::Pagamento r =
+                 Adiantamento::pagarConsumo(entrada, "101", linha(cerveja, "CERVEJA", "3", "10,00"), linhaPaga);
+             return std::make_pair(r.gravado ? QStringLiteral("gravou") : r.mensagem.value_or(QString()), r.fechada);
+         }},
+    };
+    const auto retrato = [&] {
+        return QStringList{
+            QString::number(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_UH"))),
+            QString::number(contar(QStringLiteral("SELECT SUM(QTD) FROM ITEM_ENTRADA"))),
+            QString::number(contar(QStringLiteral("SELECT SUM(QTD) FROM PS_ENTRADA"))),
+            QString::number(contar(QStringLiteral("SELECT COUNT(*) FROM LOG"))),
+            QString::number(estoque(cerveja)),
+            coluna(QStringLiteral("SELECT ATUAL AS V FROM CAIXA")).formatado(),
+            coluna(QStringLiteral("SELECT ADIANTADO + DINHEIRO AS V FROM WALK_IN")).formatado(),
+        };
+    };
+    for (const char *estado : {"BAIXA = 'S'", "BAIXA = 'S', EXCLUIDO = 'S'"}) {
+        banco().executar(QStringLiteral("UPDATE WALK_IN SET %1").arg(QString::fromLatin1(estado)));
+        const QStringList antes = retrato();
+        for (const Escrita &e : escritas) {
+            SCOPED_TRACE(std::string(estado) + " / " + e.nome);
+            const auto [mensagem, fechada] = e.rodar();
+            EXPECT_EQ(mensagem, Saida::Textos::JaFechada);
+            EXPECT_TRUE(fechada);
+            EXPECT_EQ(retrato(), antes);
+        }
+    }
+}

@@ -107,8 +107,9 @@ CREATE TABLE ECFALIQUOTA (
 /* ------------------------------------------------------------------------
    ESTOQUE: products sold at the counter, one row per hotel product,
    keyed by the hotel's product key. HASH and HASH2 are MD5 digests in 32
-   upper-case hexadecimal digits. GEN_ESTOQUE_ID is reset to the row count
-   after every insert from the hotel.
+   upper-case hexadecimal digits. After the hotel inserts rows,
+   GEN_ESTOQUE_ID is set to the highest CODIGO (not the row count, which
+   would give the point of sale's next product a code already taken).
    ------------------------------------------------------------------------ */
 CREATE TABLE ESTOQUE (
   CODIGO              INTEGER NOT NULL,
