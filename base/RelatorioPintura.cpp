@@ -158,7 +158,9 @@ void pintarCabecalho(QPainter &p, const Escala &e, const Relatorio &rel, const R
     p.setFont(fonte(rel.pontos(13), true));
     escrever(p, e.r(xTexto, yTexto, wTexto, 7), Qt::AlignLeft | Qt::AlignVCenter, empresa);
     p.setFont(fonte(rel.pontos(11), true));
-    escrever(p, e.r(xTexto, yTexto + 8, wTexto, 6), Qt::AlignLeft | Qt::AlignVCenter, titulo);
+    // The title's line lies below "Impresso em" and "Pág.": it may take the
+    // whole width, with a smaller font before it is cut.
+    escreverTitulo(p, e.r(xTexto, yTexto + 8, m + largura - xTexto - 2, 6), Qt::AlignLeft | Qt::AlignVCenter, titulo);
     if (temOpcoes) {
         p.setFont(fonte(rel.pontos(9)));
         // Below the date and page number: the line may run to the right margin.

@@ -25,6 +25,11 @@
 #include "base/Mensagem.h"
 #include "finance/UnitCaixa.h"
 #include "finance/UnitDespesasAvulsas.h"
+#include "base/Relatorio.h"
+#include "finance/GrafFinanceiro.h"
+#include "finance/OsMaisMais.h"
+#include "finance/UnitGrafFinanceiro.h"
+#include "finance/UnitMovimentoFinanceiro.h"
 #include "rooms/GrafOcupacao.h"
 #include "rooms/UnitClientes.h"
 #include "rooms/UnitGrafOcupacao.h"
@@ -50,6 +55,8 @@
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QFile>
@@ -207,6 +214,8 @@ std::string comLiterais(const QString &sql, const QVariantList &valores)
             const QVariant &v = valores[k++];
             if (v.metaType().id() == QMetaType::QDate)
                 r += QStringLiteral("DATE '%1'").arg(v.toDate().toString(Qt::ISODate));
+            else if (v.metaType().id() == QMetaType::QDateTime)
+                r += QStringLiteral("TIMESTAMP '%1'").arg(v.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
             else if (v.metaType().id() == QMetaType::QString)
                 r += QLatin1Char('\'') + v.toString().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
             else
@@ -870,6 +879,50 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                                  "), (SELECT COUNT(*) FROM CHAT WHERE LIDA = 'N' AND ID_USUARIO_RECEB = 'ADMIN'), "
                                  "(SELECT COUNT(*) FROM LEMBRETE WHERE CONCLUIDO = 'N' AND DATA <= " + hoje +
                                  ") FROM RDB$DATABASE");
+                 }});
+
+    // The owner's view of a year: the financial movement calculated on its
+    // screen, the guests ranking and the annual entries chart.
+    const QDate anoAtras = c.hoje.addYears(-1).addDays(1);
+    const MovimentoFinanceiro::Periodo ano{QDateTime(anoAtras, QTime(0, 0)), QDateTime(c.hoje, QTime(23, 59, 59))};
+    r.push_back({"movimento financeiro de um ano (finance/UnitMovimentoFinanceiro)",
+                 [ano] {
+                     abrirTela<TFrmMovimentoFinanceiro>({}, [ano](TFrmMovimentoFinanceiro &t) {
+                         t.edtData1->setDate(ano.de.date());
+                         t.edtData2->setDate(ano.ate.date());
+                         t.btnCalcularClick();
+                         if (t.entradas().isEmpty())
+                             std::cerr << "movimento vazio\n";
+                     });
+                 },
+                 [ano](Bruto &b) {
+                     b.consultar(comLiterais(MovimentoFinanceiro::sqlEntradas(), MovimentoFinanceiro::valoresEntradas(ano)));
+                     b.consultar(comLiterais(MovimentoFinanceiro::sqlSaidas(), MovimentoFinanceiro::valoresSaidas(ano)));
+                 }});
+    r.push_back({"melhores hóspedes de um ano (finance/OsMaisMais)",
+                 [ano] {
+                     const auto l = OsMaisMais::ranking(DM->Conexao, OsMaisMais::Opcao::Hospedes, ano.de.date(), ano.ate.date());
+                     const Relatorio rel = OsMaisMais::relatorioRanking(OsMaisMais::Opcao::Hospedes, l, ano.de.date(),
+                                                                        ano.ate.date(), true);
+                     if (rel.vazio())
+                         std::cerr << "ranking vazio\n";
+                 },
+                 [ano](Bruto &b) {
+                     b.consultar(comLiterais(OsMaisMais::sqlRanking(OsMaisMais::Opcao::Hospedes),
+                                             OsMaisMais::valoresRanking(OsMaisMais::Opcao::Hospedes, ano.de.date(),
+                                                                        ano.ate.date())));
+                 }});
+    r.push_back({"gráfico anual de entradas (finance/UnitGrafFinanceiro)",
+                 [c] {
+                     abrirTela<TFrmGrafFinanceiro>({}, [c](TFrmGrafFinanceiro &t) {
+                         t.edtAno->setValue(c.hoje.year());
+                         t.rbAnual->setChecked(true);
+                         t.btnVisualizarClick();
+                     });
+                 },
+                 [c](Bruto &b) {
+                     b.consultar(comLiterais(GrafFinanceiro::sqlAnual(GrafFinanceiro::Tipo::Entradas),
+                                             {QDate(c.hoje.year(), 1, 1), QDate(c.hoje.year(), 12, 31)}));
                  }});
     return r;
 }

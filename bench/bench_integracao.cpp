@@ -17,6 +17,8 @@
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
 #include "integration/ExportacaoControle.h"
+#include "integration/ExportacaoPDV.h"
+#include "restaurant/EspelhoPDV.h"
 #include "integration/ImportacaoClientes.h"
 #include "integration/NonoDigito.h"
 
@@ -225,6 +227,46 @@ int main(int argc, char **argv)
                                          QStringLiteral("SUPORTE"), nada);
         });
         std::cout << "  a mesma exportação de novo (só atualizações): " << segunda << " ms\n";
+    }
+
+    // ------------------------------------------------------------ point-of-sale export
+    {
+        const QList<EspelhoPDV::Produto> produtos = EspelhoPDV::lerProdutos(dm.Conexao);
+        const QString pdvBruto =
+            copiar(modelos + QStringLiteral("/companion-pdv.fdb"), pasta.path() + QStringLiteral("/pdv-bruto.fdb"));
+        std::vector<std::string> sqls;
+        {
+            TDM aux;
+            aux.ConexaoPDV.definirCaminho(pdvBruto);
+            EspelhoPDV::Espelho e(aux.ConexaoPDV);
+            for (const EspelhoPDV::Produto &p : produtos) {
+                const EspelhoPDV::Aliquota a = e.aliquota(p.sitTribut);
+                const QString preco = p.valor.sql(), qtd = QString::number(p.estoque);
+                sqls.push_back("INSERT INTO ESTOQUE (CODIGO,CODBARRA,REFERENCIA,DESCRICAO,DESCRIFISCAL,MED,PRECOVENDA,"
+                               "PRECOPRAZO,PRECO3,QTDE,QTDEEF,CODALIQUOTA,INATIVO,BALANCA,COD_NCM,IPI,DESCONTOMAX,IAT,IPPT,"
+                               "GERA_REL_REPOSICAO,PRINCIPIO_ATIVO,FABRICANTE,HASH,HASH2) VALUES ("
+                               + std::to_string(p.chave) + ",'',''," + literal(p.descricao.left(60)) + ","
+                               + literal(p.descricao) + ",'UN'," + preco.toStdString() + "," + preco.toStdString() + ","
+                               + preco.toStdString() + "," + qtd.toStdString() + "," + qtd.toStdString() + ","
+                               + literal(EspelhoPDV::codigoAliquota(p.sitTribut)) + (p.inativo ? ",'S'" : ",'N'")
+                               + ",'N','',0,0,'A','T','N','',''," + literal(EspelhoPDV::hash(p, a)) + ","
+                               + literal(EspelhoPDV::hash2(p.chave, p.descricao.left(60), p.estoque)) + ")");
+            }
+            aux.ConexaoPDV.desconectar();
+        }
+        double bruto;
+        {
+            ClienteBruto b(pdvBruto);
+            bruto = medirMs([&] { b.executar(sqls); });
+        }
+        dm.ConexaoPDV.definirCaminho(
+            copiar(modelos + QStringLiteral("/companion-pdv.fdb"), pasta.path() + QStringLiteral("/pdv.fdb")));
+        ExportacaoPDV::Resultado r;
+        const double nosso = medirMs([&] { r = ExportacaoPDV::exportar(dm.Conexao, dm.ConexaoPDV, nada); });
+        std::cout << r.incluidos << " produtos incluídos no Zentro PDV\n";
+        linha("exportação ao Zentro PDV (5.000 produtos, primeira vez)", nosso, bruto);
+        const double segunda = medirMs([&] { r = ExportacaoPDV::exportar(dm.Conexao, dm.ConexaoPDV, nada); });
+        std::cout << "  a mesma exportação de novo (" << r.atualizados << " atualizações): " << segunda << " ms\n";
     }
     DM = nullptr;
     return 0;

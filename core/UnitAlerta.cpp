@@ -21,16 +21,16 @@ TFrmAlerta::TFrmAlerta(QWidget *parent) : QDialog(parent)
     p.setColor(QPalette::Window, QColor::fromRgb(0x00, 0x80, 0xC0)); // $C08000
     p.setColor(QPalette::WindowText, Qt::white);
     setPalette(p);
-    Image1 = new QLabel(this);
-    Image1->setGeometry(rect());
-    Image1->setPixmap(QIcon::fromTheme(QStringLiteral("mail-message-new")).pixmap(48, 48));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    imgAlerta = new QLabel(this);
+    imgAlerta->setGeometry(rect());
+    imgAlerta->setPixmap(QIcon::fromTheme(QStringLiteral("mail-message-new")).pixmap(48, 48));
+    imgAlerta->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto *textos = new QWidget(this);
     textos->setGeometry(70, 20, 180, 70);
     auto *lt = new QVBoxLayout(textos);
-    Label1 = new QLabel(QStringLiteral("Você Recebeu uma nova"));
-    Label2 = new QLabel(QStringLiteral("Mensagem"));
-    for (QLabel *l : {Label1, Label2}) {
+    lblRecebeu = new QLabel(QStringLiteral("Você Recebeu uma nova"));
+    lblMensagem = new QLabel(QStringLiteral("Mensagem"));
+    for (QLabel *l : {lblRecebeu, lblMensagem}) {
         QFont f = l->font();
         f.setBold(true);
         l->setFont(f);
@@ -38,8 +38,8 @@ TFrmAlerta::TFrmAlerta(QWidget *parent) : QDialog(parent)
         l->installEventFilter(this);
         lt->addWidget(l);
     }
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->installEventFilter(this);
+    imgAlerta->setCursor(Qt::PointingHandCursor);
+    imgAlerta->installEventFilter(this);
     connect(this, &QObject::destroyed, [] { FrmAlerta = nullptr; });
     FrmAlerta = this;
 }
@@ -47,19 +47,19 @@ TFrmAlerta::TFrmAlerta(QWidget *parent) : QDialog(parent)
 bool TFrmAlerta::eventFilter(QObject *o, QEvent *e)
 {
     if (e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
-        if (o == Image1) {
-            Image1Click();
+        if (o == imgAlerta) {
+            imgAlertaClick();
             return true;
         }
-        if (o == Label1 || o == Label2) {
-            Label1Click();
+        if (o == lblRecebeu || o == lblMensagem) {
+            lblRecebeuClick();
             return true;
         }
     }
     return QDialog::eventFilter(o, e);
 }
 
-void TFrmAlerta::Image1Click()
+void TFrmAlerta::imgAlertaClick()
 {
     QPointer<TFrmAlerta> eu(this);
     abrirBatePapo();
@@ -67,7 +67,7 @@ void TFrmAlerta::Image1Click()
         close();
 }
 
-void TFrmAlerta::Label1Click()
+void TFrmAlerta::lblRecebeuClick()
 {
     // The notice goes first; the chat window outlives it.
     hide();

@@ -10,15 +10,15 @@ class TFrmAlerta : public QDialog {
 public:
     explicit TFrmAlerta(QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QLabel *Label1; // "Você Recebeu uma nova"
-    QLabel *Label2; // "Mensagem"
+    QLabel *imgAlerta;
+    QLabel *lblRecebeu; // "Você Recebeu uma nova"
+    QLabel *lblMensagem; // "Mensagem"
 
 public slots:
     // The picture: the chat window opens, the notice closes after it.
-    void Image1Click();
+    void imgAlertaClick();
     // The text: the notice closes, then the chat window opens.
-    void Label1Click();
+    void lblRecebeuClick();
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;

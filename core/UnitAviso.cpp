@@ -23,13 +23,13 @@ TFrmAviso::TFrmAviso(QWidget *parent) : QDialog(parent)
     setPalette(p);
     setCursor(Qt::PointingHandCursor);
     auto *lay = new QHBoxLayout(this);
-    Image1 = new QLabel;
-    Image1->setPixmap(QIcon::fromTheme(QStringLiteral("appointment-soon")).pixmap(64, 64));
-    lay->addWidget(Image1);
+    imgAviso = new QLabel;
+    imgAviso->setPixmap(QIcon::fromTheme(QStringLiteral("appointment-soon")).pixmap(64, 64));
+    lay->addWidget(imgAviso);
     auto *textos = new QVBoxLayout;
-    Label1 = new QLabel(QStringLiteral("VERIFICAR"));
-    Label2 = new QLabel(QStringLiteral("LEMBRETES"));
-    for (QLabel *l : {Label1, Label2}) {
+    lblVerificar = new QLabel(QStringLiteral("VERIFICAR"));
+    lblLembretes = new QLabel(QStringLiteral("LEMBRETES"));
+    for (QLabel *l : {lblVerificar, lblLembretes}) {
         QFont f = l->font();
         f.setBold(true);
         f.setPointSize(16);
@@ -71,13 +71,13 @@ void TFrmAviso::reject()
 void TFrmAviso::mousePressEvent(QMouseEvent *e)
 {
     if (e->button() == Qt::LeftButton) {
-        Image1Click();
+        imgAvisoClick();
         return;
     }
     QDialog::mousePressEvent(e);
 }
 
-void TFrmAviso::Image1Click()
+void TFrmAviso::imgAvisoClick()
 {
     abrirLembretes();
     Sessao::atual().mostrouaviso = false;

@@ -11,15 +11,15 @@ class TFrmAviso : public QDialog {
 public:
     explicit TFrmAviso(QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QLabel *Label1; // "VERIFICAR"
-    QLabel *Label2; // "LEMBRETES"
+    QLabel *imgAviso;
+    QLabel *lblVerificar; // "VERIFICAR"
+    QLabel *lblLembretes; // "LEMBRETES"
 
     bool podeFechar() const { return Fecha; }
 
 public slots:
     // A click anywhere on the notice.
-    void Image1Click();
+    void imgAvisoClick();
 
 protected:
     void showEvent(QShowEvent *e) override;

@@ -58,12 +58,12 @@ TFrmBatePapo::TFrmBatePapo(QWidget *parent) : QDialog(parent)
     }
     Button5->hide();
     lay->addLayout(botoes);
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
+    tmrMensagens = new QTimer(this);
+    tmrMensagens->setInterval(1000);
 
     cbFiltroUsuario->installEventFilter(this);
     Memo2->installEventFilter(this);
-    connect(Timer1, &QTimer::timeout, this, &TFrmBatePapo::Timer1Timer);
+    connect(tmrMensagens, &QTimer::timeout, this, &TFrmBatePapo::tmrMensagensTimer);
     connect(cbFiltroUsuario, &QComboBox::currentTextChanged, this, &TFrmBatePapo::cbFiltroUsuarioChange);
     connect(Button3, &QPushButton::clicked, this, &TFrmBatePapo::Button3Click);
     connect(Button5, &QPushButton::clicked, this, &TFrmBatePapo::Button5Click);
@@ -80,7 +80,7 @@ void TFrmBatePapo::showEvent(QShowEvent *e)
 
 void TFrmBatePapo::FormShow()
 {
-    Timer1Timer();
+    tmrMensagensTimer();
     cbFiltroUsuario->blockSignals(true);
     cbFiltroUsuario->clear();
     cbFiltroUsuario->addItems(BatePapo::usuariosAtivos());
@@ -88,10 +88,10 @@ void TFrmBatePapo::FormShow()
     cbFiltroUsuario->blockSignals(false);
     cbFiltroUsuarioChange();
     cbFiltroUsuario->setFocus();
-    Timer1->start();
+    tmrMensagens->start();
 }
 
-void TFrmBatePapo::Timer1Timer()
+void TFrmBatePapo::tmrMensagensTimer()
 {
     const QString texto = BatePapo::conversa(Sessao::atual().login, BatePapo::naoLidas());
     if (Memo1->toPlainText() != texto)
@@ -123,7 +123,7 @@ void TFrmBatePapo::Button3Click()
     case BatePapo::Envio::Enviada:
         break;
     }
-    Timer1Timer();
+    tmrMensagensTimer();
     Memo2->clear();
     Memo2->setFocus();
 }
@@ -217,10 +217,10 @@ TFrmChat::TFrmChat(QWidget *parent) : QDialog(parent)
                             {QStringLiteral("ID_USUARIO_RECEB"), QStringLiteral("Enviado Para")},
                             {QStringLiteral("MENSAGEM"), QStringLiteral("Mensagem"), FormatoColuna::Texto, 500},
                             {QStringLiteral("LIDA"), QStringLiteral("Recebida?")}});
-    DBGrid1 = new QTableView;
-    DBGrid1->setModel(modelo);
-    prepararGrade(DBGrid1);
-    lay->addWidget(DBGrid1, 1);
+    grdMensagens = new QTableView;
+    grdMensagens->setModel(modelo);
+    prepararGrade(grdMensagens);
+    lay->addWidget(grdMensagens, 1);
 
     auto *rodape = new QHBoxLayout;
     btnFiltros = new QPushButton(QStringLiteral("Filtros"));
@@ -260,7 +260,7 @@ void TFrmChat::abrirConsulta(const BatePapo::ConsultaHistorico &c)
     modelo->abrir();
     if (!modelo->vazia()) {
         modelo->buscarTodas(); // always on the last message
-        DBGrid1->selectRow(modelo->total() - 1);
+        grdMensagens->selectRow(modelo->total() - 1);
     }
 }
 

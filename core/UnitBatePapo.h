@@ -32,11 +32,11 @@ public:
     QPushButton *Button5;  // "Enviar Online"
     QPushButton *Button2;  // "Esconder e Limpar Recebidas"
     QPushButton *Button4;  // "Ver Histórico"
-    QTimer *Timer1;
+    QTimer *tmrMensagens;
 
 public slots:
     void FormShow();
-    void Timer1Timer();
+    void tmrMensagensTimer();
     void cbFiltroUsuarioChange();
     void Button3Click();
     void Button5Click();
@@ -53,7 +53,7 @@ class TFrmChat : public QDialog {
 public:
     explicit TFrmChat(QWidget *parent = nullptr);
 
-    QTableView *DBGrid1;
+    QTableView *grdMensagens;
     ModeloConsulta *modelo;
     QPushButton *btnFiltros;
     QPushButton *btnSair;

@@ -43,9 +43,9 @@ TFrmLembrete::TFrmLembrete(QWidget *parent) : QDialog(parent)
     lh->addWidget(dtData);
     lh->addWidget(dtHora);
     ln->addLayout(lh);
-    Memo1 = new QPlainTextEdit;
-    Memo1->setEnabled(false);
-    ln->addWidget(Memo1);
+    memLembrete = new QPlainTextEdit;
+    memLembrete->setEnabled(false);
+    ln->addWidget(memLembrete);
     btnArquivar = new QPushButton(QStringLiteral("Arquivar"));
     ln->addWidget(btnArquivar);
     lay->addWidget(novo);
@@ -59,10 +59,10 @@ TFrmLembrete::TFrmLembrete(QWidget *parent) : QDialog(parent)
                             {QStringLiteral("DESCRICAO"), QStringLiteral("Lembrete")},
                             {QStringLiteral("USUARIO"), QStringLiteral("Usuário")}});
     modelo->definirConsulta(Lembretes::sqlAtivos());
-    DBGrid1 = new QTableView;
-    DBGrid1->setModel(modelo);
-    prepararGrade(DBGrid1);
-    la->addWidget(DBGrid1, 1);
+    grdLembretes = new QTableView;
+    grdLembretes->setModel(modelo);
+    prepararGrade(grdLembretes);
+    la->addWidget(grdLembretes, 1);
     la->addWidget(new QLabel(QStringLiteral("Clique duas vezes sobre o lembrete para ver a descrição completa")));
     btnConcluido = new QPushButton(QStringLiteral("Concluído?"));
     la->addWidget(btnConcluido);
@@ -73,12 +73,12 @@ TFrmLembrete::TFrmLembrete(QWidget *parent) : QDialog(parent)
     for (auto *b : {btnArquivar, btnConcluido, btnFechar})
         b->setAutoDefault(false);
     cbFiltroUsuario->installEventFilter(this);
-    Memo1->installEventFilter(this);
+    memLembrete->installEventFilter(this);
     connect(cbFiltroUsuario, &QComboBox::currentIndexChanged, this, &TFrmLembrete::cbFiltroUsuarioChange);
     connect(btnArquivar, &QPushButton::clicked, this, &TFrmLembrete::btnArquivarClick);
     connect(btnConcluido, &QPushButton::clicked, this, &TFrmLembrete::btnConcluidoClick);
     connect(btnFechar, &QPushButton::clicked, this, &QDialog::reject);
-    connect(DBGrid1, &QTableView::doubleClicked, this, &TFrmLembrete::DBGrid1DblClick);
+    connect(grdLembretes, &QTableView::doubleClicked, this, &TFrmLembrete::grdLembretesDblClick);
 }
 
 void TFrmLembrete::showEvent(QShowEvent *e)
@@ -111,29 +111,29 @@ void TFrmLembrete::atualizarLista()
 
 void TFrmLembrete::cbFiltroUsuarioChange()
 {
-    Memo1->setEnabled(cbFiltroUsuario->currentIndex() >= 0);
+    memLembrete->setEnabled(cbFiltroUsuario->currentIndex() >= 0);
 }
 
 void TFrmLembrete::btnArquivarClick()
 {
     const qint64 estadia = cbFiltroUsuario->currentIndex() >= 0 ? cbFiltroUsuario->currentData().toLongLong() : 0;
-    switch (Lembretes::arquivar(estadia, dtData->date(), dtHora->time(), Memo1->toPlainText(), Sessao::atual().login)) {
+    switch (Lembretes::arquivar(estadia, dtData->date(), dtHora->time(), memLembrete->toPlainText(), Sessao::atual().login)) {
     case Lembretes::Gravacao::SemUH:
         Mensagem::aviso(QString::fromUtf8(Lembretes::kMsgSemUH));
         cbFiltroUsuario->setFocus();
         return;
     case Lembretes::Gravacao::SemDescricao:
         Mensagem::aviso(QString::fromUtf8(Lembretes::kMsgSemDescricao));
-        Memo1->setFocus();
+        memLembrete->setFocus();
         return;
     case Lembretes::Gravacao::DescricaoLonga:
         Mensagem::aviso(QString::fromUtf8(Lembretes::kMsgDescricaoLonga));
-        Memo1->setFocus();
+        memLembrete->setFocus();
         return;
     case Lembretes::Gravacao::Gravado:
         break;
     }
-    Memo1->clear();
+    memLembrete->clear();
     cbFiltroUsuario->setCurrentIndex(-1);
     atualizarLista();
     cbFiltroUsuario->setFocus();
@@ -141,7 +141,7 @@ void TFrmLembrete::btnArquivarClick()
 
 void TFrmLembrete::btnConcluidoClick()
 {
-    const int linha = DBGrid1->currentIndex().isValid() ? DBGrid1->currentIndex().row() : 0;
+    const int linha = grdLembretes->currentIndex().isValid() ? grdLembretes->currentIndex().row() : 0;
     if (modelo->vazia())
         return;
     Lembretes::concluir(modelo->inteiro(linha, QStringLiteral("ID_LEMBRETE")));
@@ -149,11 +149,11 @@ void TFrmLembrete::btnConcluidoClick()
     Mensagem::info(QString::fromUtf8(Lembretes::kMsgConcluido));
 }
 
-void TFrmLembrete::DBGrid1DblClick()
+void TFrmLembrete::grdLembretesDblClick()
 {
-    if (!DBGrid1->currentIndex().isValid())
+    if (!grdLembretes->currentIndex().isValid())
         return;
-    const QString texto = modelo->texto(DBGrid1->currentIndex().row(), QStringLiteral("DESCRICAO"));
+    const QString texto = modelo->texto(grdLembretes->currentIndex().row(), QStringLiteral("DESCRICAO"));
     if (!texto.isEmpty())
         Mensagem::info(texto);
 }
@@ -167,12 +167,12 @@ bool TFrmLembrete::eventFilter(QObject *o, QEvent *e)
             dtData->setFocus();
             return true;
         }
-        if (enter && o == Memo1) {
+        if (enter && o == memLembrete) {
             btnArquivarClick();
             return true;
         }
     } else if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
-        if (o == cbFiltroUsuario || o == Memo1)
+        if (o == cbFiltroUsuario || o == memLembrete)
             ColorirControle(static_cast<QWidget *>(o), e->type() == QEvent::FocusIn);
     }
     return QDialog::eventFilter(o, e);

@@ -23,9 +23,9 @@ public:
     QComboBox *cbFiltroUsuario; // the stay
     QDateEdit *dtData;
     QTimeEdit *dtHora;
-    QPlainTextEdit *Memo1;
+    QPlainTextEdit *memLembrete;
     QPushButton *btnArquivar;
-    QTableView *DBGrid1;
+    QTableView *grdLembretes;
     ModeloConsulta *modelo;
     QPushButton *btnConcluido;
     QPushButton *btnFechar;
@@ -35,7 +35,7 @@ public slots:
     void cbFiltroUsuarioChange();
     void btnArquivarClick();
     void btnConcluidoClick();
-    void DBGrid1DblClick();
+    void grdLembretesDblClick();
     void atualizarLista();
 
 protected:

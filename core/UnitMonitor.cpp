@@ -64,10 +64,10 @@ TFrmMonitor::TFrmMonitor(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Monitor de aplicativos"));
     auto *lay = new QVBoxLayout(this);
     lay->addWidget(new QLabel(QStringLiteral("Lista de aplicativos executados:")));
-    Memo1 = new QPlainTextEdit;
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    lay->addWidget(Memo1, 1);
+    memAplicativos = new QPlainTextEdit;
+    memAplicativos->setReadOnly(true);
+    memAplicativos->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lay->addWidget(memAplicativos, 1);
     auto *botoes = new QHBoxLayout;
     btnAtivar = new QPushButton(QStringLiteral("Ativar"));
     btnDesativar = new QPushButton(QStringLiteral("Desativar"));
@@ -78,8 +78,8 @@ TFrmMonitor::TFrmMonitor(QWidget *parent) : QDialog(parent)
     }
     lay->addLayout(botoes);
     setFixedSize(480, 360);
-    Timer1 = new QTimer(this);
-    connect(Timer1, &QTimer::timeout, this, &TFrmMonitor::Timer1Timer);
+    tmrMonitor = new QTimer(this);
+    connect(tmrMonitor, &QTimer::timeout, this, &TFrmMonitor::tmrMonitorTimer);
     connect(btnAtivar, &QPushButton::clicked, this, &TFrmMonitor::btnAtivarClick);
     connect(btnDesativar, &QPushButton::clicked, this, &TFrmMonitor::btnDesativarClick);
     connect(btnFechar, &QPushButton::clicked, this, &QDialog::accept);
@@ -88,22 +88,22 @@ TFrmMonitor::TFrmMonitor(QWidget *parent) : QDialog(parent)
 void TFrmMonitor::adicionar(const QString &texto)
 {
     const QString hora = Relogio::horaAtual().toString(QStringLiteral("HH:mm:ss"));
-    Memo1->appendPlainText(hora + QStringLiteral(" - ") + texto);
+    memAplicativos->appendPlainText(hora + QStringLiteral(" - ") + texto);
 }
 
 void TFrmMonitor::btnAtivarClick()
 {
-    Timer1->start(500);
+    tmrMonitor->start(500);
     adicionar(QStringLiteral("Monitor ativado..."));
 }
 
 void TFrmMonitor::btnDesativarClick()
 {
-    Timer1->stop();
+    tmrMonitor->stop();
     adicionar(QStringLiteral("Monitor desativado..."));
 }
 
-void TFrmMonitor::Timer1Timer()
+void TFrmMonitor::tmrMonitorTimer()
 {
     QString titulo = Monitor::tituloJanelaAtiva();
     while (!titulo.isEmpty() && titulo.back().isSpace())

@@ -24,18 +24,18 @@ class TFrmMonitor : public QDialog {
 public:
     explicit TFrmMonitor(QWidget *parent = nullptr);
 
-    QPlainTextEdit *Memo1;
+    QPlainTextEdit *memAplicativos;
     QPushButton *btnAtivar;
     QPushButton *btnDesativar;
     QPushButton *btnFechar;
-    QTimer *Timer1;
+    QTimer *tmrMonitor;
     // The last window title listed.
     QString WindowOld;
 
 public slots:
     void btnAtivarClick();
     void btnDesativarClick();
-    void Timer1Timer();
+    void tmrMonitorTimer();
 
 private:
     void adicionar(const QString &texto);

@@ -46,10 +46,10 @@ TFrmOnline::TFrmOnline(QWidget *parent) : QDialog(parent)
                             {QStringLiteral("MAQUINA"), QStringLiteral("Nome da Máquina"), FormatoColuna::Texto, 240},
                             {QStringLiteral("IP"), QStringLiteral("IP da Máquina"), FormatoColuna::Texto, 140},
                             {QStringLiteral("ACAO"), QStringLiteral("Ação Atual"), FormatoColuna::Texto, 400}});
-    DBGrid1 = new QTableView;
-    DBGrid1->setModel(modelo);
-    prepararGrade(DBGrid1);
-    lay->addWidget(DBGrid1, 1);
+    grdOnline = new QTableView;
+    grdOnline->setModel(modelo);
+    prepararGrade(grdOnline);
+    lay->addWidget(grdOnline, 1);
 
     auto *rodape = new QHBoxLayout;
     btnMonitor = new QPushButton(QStringLiteral("Monitor de Aplicativos (Alpha)"));
@@ -59,9 +59,9 @@ TFrmOnline::TFrmOnline(QWidget *parent) : QDialog(parent)
     rodape->addWidget(btnSair);
     lay->addLayout(rodape);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &TFrmOnline::Timer1Timer);
+    tmrAtualizar = new QTimer(this);
+    tmrAtualizar->setInterval(1000);
+    connect(tmrAtualizar, &QTimer::timeout, this, &TFrmOnline::tmrAtualizarTimer);
     connect(btnMonitor, &QPushButton::clicked, this, &TFrmOnline::btnMonitorClick);
     connect(btnSair, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -75,17 +75,17 @@ void TFrmOnline::showEvent(QShowEvent *e)
 void TFrmOnline::FormShow()
 {
     AcaoAtual(QStringLiteral("Mapa de Usuários Online"));
-    Timer1Timer();
-    Timer1->start();
+    tmrAtualizarTimer();
+    tmrAtualizar->start();
 }
 
-void TFrmOnline::Timer1Timer()
+void TFrmOnline::tmrAtualizarTimer()
 {
     // The grid keeps its row across the reread.
-    const int linha = DBGrid1->currentIndex().isValid() ? DBGrid1->currentIndex().row() : 0;
+    const int linha = grdOnline->currentIndex().isValid() ? grdOnline->currentIndex().row() : 0;
     modelo->abrir();
     if (!modelo->vazia())
-        DBGrid1->selectRow(qMin(linha, modelo->total() - 1));
+        grdOnline->selectRow(qMin(linha, modelo->total() - 1));
 }
 
 void TFrmOnline::btnMonitorClick()

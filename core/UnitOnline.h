@@ -13,15 +13,15 @@ class TFrmOnline : public QDialog {
 public:
     explicit TFrmOnline(QWidget *parent = nullptr);
 
-    QTableView *DBGrid1;
+    QTableView *grdOnline;
     ModeloConsulta *modelo;
     QPushButton *btnMonitor; // "Monitor de Aplicativos (Alpha)"
     QPushButton *btnSair;
-    QTimer *Timer1;
+    QTimer *tmrAtualizar;
 
 public slots:
     void FormShow();
-    void Timer1Timer();
+    void tmrAtualizarTimer();
     void btnMonitorClick();
 
 protected:

@@ -60,9 +60,9 @@ TFrmSplash::TFrmSplash(Inicio::SequenciaInicio &sequencia, QWidget *parent)
     layout->addWidget(Gauge1);
     setStyleSheet(QStringLiteral("TFrmSplash { background: white; border: 1px solid #000080; }"));
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &TFrmSplash::Timer1Timer);
+    tmrInicio = new QTimer(this);
+    tmrInicio->setInterval(1);
+    connect(tmrInicio, &QTimer::timeout, this, &TFrmSplash::tmrInicioTimer);
 }
 
 int TFrmSplash::executar()
@@ -85,7 +85,7 @@ void TFrmSplash::showEvent(QShowEvent *e)
             reject();
             return;
         }
-        Timer1->start();
+        tmrInicio->start();
     });
 }
 
@@ -93,7 +93,7 @@ bool TFrmSplash::agir(int posicao)
 {
     if (!Inicio::SequenciaInicio::kPosicoes.contains(posicao))
         return true;
-    Timer1->stop();
+    tmrInicio->stop();
     if (posicao == 100) {
         accept();
         return false;
@@ -106,12 +106,12 @@ bool TFrmSplash::agir(int posicao)
     // A short pause after each action, then one tick per millisecond again.
     QTimer::singleShot(pausaAcao, this, [this] {
         if (result() == 0 && isVisible())
-            Timer1->start();
+            tmrInicio->start();
     });
     return true;
 }
 
-void TFrmSplash::Timer1Timer()
+void TFrmSplash::tmrInicioTimer()
 {
     const int posicao = Gauge1->value();
     if (!agir(posicao))
@@ -124,7 +124,7 @@ void TFrmSplash::imgFecharClick()
 {
     if (!Mensagem::perguntaAviso(QString::fromUtf8(Inicio::kMsgEncerrarExecucao), {}, Mensagem::Nao))
         return;
-    Timer1->stop();
+    tmrInicio->stop();
     // Other copies of the program started from this installation go too.
     EncerrarProcesso(QString::fromLatin1(Inicio::kArquivoPrograma));
     reject();

@@ -26,14 +26,14 @@ public:
     QLabel *lblStatus;
     QProgressBar *Gauge1;
     QToolButton *imgFechar;
-    QTimer *Timer1;
+    QTimer *tmrInicio;
 
     // Pause after each action, in milliseconds.
     int pausaAcao = 100;
 
 public slots:
     // One tick: acts on the gauge's position, then moves it one step forward.
-    void Timer1Timer();
+    void tmrInicioTimer();
     void imgFecharClick();
 
 protected:

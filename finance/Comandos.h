@@ -7,4 +7,6 @@ namespace Financas {
 void registrarComandos(RegistroComandos &principal);
 // The screens of finance that other subsystems' screens open (part of registrarComandos).
 void registrarGanchosDespesasAvulsas();
+// The closed stay's statement behind the movement's double-click (part of registrarComandos).
+void registrarGanchosMovimento();
 }

@@ -72,8 +72,8 @@ TFrmCheques::TFrmCheques(QWidget *parent) : QDialog(parent)
     layout->addWidget(imgCabecalho);
 
     lista = new TelaLista(this);
-    DBGrid1 = lista->grade();
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    grdCheques = lista->grade();
+    grdCheques->setObjectName(QStringLiteral("grdCheques"));
     lista->definirConsulta(Cheques::sqlLista());
     lista->definirColunas({
         {QStringLiteral("DATA_EMISSAO"), QStringLiteral("Data de Emissão"), FormatoColuna::Data, 100},
@@ -157,7 +157,7 @@ TFrmCheques::TFrmCheques(QWidget *parent) : QDialog(parent)
     pnlData->hide();
     pnlRepasse->hide();
     layout->addLayout(paineis);
-    layout->addWidget(DBGrid1, 1);
+    layout->addWidget(grdCheques, 1);
 
     auto *botoes = new QHBoxLayout;
     btnNovo = new QPushButton(QStringLiteral("Novo Cheque"), this);
@@ -193,9 +193,9 @@ TFrmCheques::TFrmCheques(QWidget *parent) : QDialog(parent)
     connect(edtRepassar, &QLineEdit::returnPressed, this, &TFrmCheques::btnRepasseOKClick);
     connect(btnAplicar, &QToolButton::clicked, this, &TFrmCheques::btnAplicarClick);
     connect(btnFecharFiltro, &QToolButton::clicked, pnlFiltros, &QWidget::hide);
-    connect(lista, &TelaLista::ativada, this, &TFrmCheques::DBGrid1DblClick);
+    connect(lista, &TelaLista::ativada, this, &TFrmCheques::grdChequesDblClick);
     connect(lista, &TelaLista::aberta, this, [this] {
-        connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFrmCheques::linhaMudou,
+        connect(grdCheques->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFrmCheques::linhaMudou,
                 Qt::UniqueConnection);
         linhaMudou();
     });
@@ -252,7 +252,7 @@ void TFrmCheques::btnAlterarClick()
     FluxoLista::editar(lista, OP, FluxoLista::Acao::Alterar, [this] { return abrirCadastro(); });
 }
 
-void TFrmCheques::DBGrid1DblClick()
+void TFrmCheques::grdChequesDblClick()
 {
     FluxoLista::editar(lista, OP, FluxoLista::Acao::Ver, [this] { return abrirCadastro(); });
 }

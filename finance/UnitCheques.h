@@ -26,7 +26,7 @@ public:
 
     QLabel *imgCabecalho;
     TelaLista *lista;
-    QTableView *DBGrid1;
+    QTableView *grdCheques;
     QPushButton *btnNovo;
     QPushButton *btnAlterar;
     QPushButton *btnExcluir;
@@ -61,7 +61,7 @@ public slots:
     void btnCompensarClick();
     void btnRepassarClick();
     void btnSairClick();
-    void DBGrid1DblClick();
+    void grdChequesDblClick();
     void btnDataOKClick();
     void btnRepasseOKClick();
     void btnAplicarClick();

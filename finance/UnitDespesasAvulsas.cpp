@@ -124,12 +124,12 @@ TFrmDespesasAvulsas::TFrmDespesasAvulsas(QWidget *parent) : QDialog(parent)
         {QStringLiteral("USUARIO"), QStringLiteral("Usuário"), FormatoColuna::Texto, 80},
         {QStringLiteral("FUNCIONARIO"), QStringLiteral("Funcionário"), FormatoColuna::Texto, 160},
     });
-    DBGrid1 = new QTableView(pgDespesas);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setModel(tDespesa);
-    prepararGrade(DBGrid1);
+    grdItemUnico = new QTableView(pgDespesas);
+    grdItemUnico->setObjectName(QStringLiteral("grdItemUnico"));
+    grdItemUnico->setModel(tDespesa);
+    prepararGrade(grdItemUnico);
     m_larguras1 = {60, 220, 45, 95, 60, 140, 75, 75, 95, 65, 80, 65, 80, 160};
-    pgDespesas->addTab(DBGrid1, QStringLiteral("Individual"));
+    pgDespesas->addTab(grdItemUnico, QStringLiteral("Individual"));
 
     tDespesaVarias = new ModeloConsulta(this);
     tDespesaVarias->definirColunas({
@@ -144,12 +144,12 @@ TFrmDespesasAvulsas::TFrmDespesasAvulsas(QWidget *parent) : QDialog(parent)
         {QStringLiteral("USUARIO"), QStringLiteral("Usuário"), FormatoColuna::Texto, 80},
         {QStringLiteral("FUNCIONARIO"), QStringLiteral("Funcionário"), FormatoColuna::Texto, 160},
     });
-    DBGrid2 = new QTableView(pgDespesas);
-    DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
-    DBGrid2->setModel(tDespesaVarias);
-    prepararGrade(DBGrid2);
+    grdVariosItens = new QTableView(pgDespesas);
+    grdVariosItens->setObjectName(QStringLiteral("grdVariosItens"));
+    grdVariosItens->setModel(tDespesaVarias);
+    prepararGrade(grdVariosItens);
     m_larguras2 = {60, 85, 100, 75, 75, 95, 80, 65, 80, 160};
-    pgDespesas->addTab(DBGrid2, QStringLiteral("Várias"));
+    pgDespesas->addTab(grdVariosItens, QStringLiteral("Várias"));
     layout->addWidget(pgDespesas, 1);
 
     // --- entry panel
@@ -312,7 +312,7 @@ TFrmDespesasAvulsas::TFrmDespesasAvulsas(QWidget *parent) : QDialog(parent)
     connect(btnFecharDesconto, &QPushButton::clicked, pnlDesconto, &QWidget::hide);
     connect(btnConfirmar, &QPushButton::clicked, this, &TFrmDespesasAvulsas::btnConfirmarClick);
     connect(btnCancelar, &QPushButton::clicked, this, &TFrmDespesasAvulsas::btnCancelarClick);
-    connect(DBGrid2, &QTableView::doubleClicked, this, &TFrmDespesasAvulsas::DBGrid2DblClick);
+    connect(grdVariosItens, &QTableView::doubleClicked, this, &TFrmDespesasAvulsas::grdVariosItensDblClick);
     connect(pgDespesas, &QTabWidget::currentChanged, this, &TFrmDespesasAvulsas::atualizarBotoes);
     resize(1100, 680);
 }
@@ -336,23 +336,23 @@ void TFrmDespesasAvulsas::abrirListas()
 {
     // Without MOVIMENTOS only today's single-item sales.
     const Consulta q = consultaIndividual(!Sessao::atual().direitos.MOVIMENTOS, Relogio::hoje());
-    ReapontarGrid(DBGrid1, QStringLiteral("ID_DESPESA_AVULSA"), QStringLiteral("AntesAbrir"));
+    ReapontarGrid(grdItemUnico, QStringLiteral("ID_DESPESA_AVULSA"), QStringLiteral("AntesAbrir"));
     tDespesa->definirConsulta(q.sql, q.valores);
     tDespesa->abrir();
     // The newest sale is the first row; a remembered one is found again.
     if (!tDespesa->vazia())
-        DBGrid1->selectRow(0);
-    ReapontarGrid(DBGrid1, QStringLiteral("ID_DESPESA_AVULSA"), QStringLiteral("DepoisAbrir"));
+        grdItemUnico->selectRow(0);
+    ReapontarGrid(grdItemUnico, QStringLiteral("ID_DESPESA_AVULSA"), QStringLiteral("DepoisAbrir"));
 
     const Consulta v = consultaVarias();
     tDespesaVarias->definirConsulta(v.sql, v.valores);
     tDespesaVarias->abrir();
     if (!tDespesaVarias->vazia())
-        DBGrid2->selectRow(0);
+        grdVariosItens->selectRow(0);
     for (int i = 0; i < m_larguras1.size(); ++i)
-        DBGrid1->setColumnWidth(i, m_larguras1[i]);
+        grdItemUnico->setColumnWidth(i, m_larguras1[i]);
     for (int i = 0; i < m_larguras2.size(); ++i)
-        DBGrid2->setColumnWidth(i, m_larguras2[i]);
+        grdVariosItens->setColumnWidth(i, m_larguras2[i]);
     atualizarBotoes();
 }
 
@@ -381,7 +381,7 @@ Tipo TFrmDespesasAvulsas::tipoAtivo() const
 qint64 TFrmDespesasAvulsas::vendaAtual() const
 {
     const bool varias = tipoAtivo() == Tipo::Varias;
-    const QTableView *g = varias ? DBGrid2 : DBGrid1;
+    const QTableView *g = varias ? grdVariosItens : grdItemUnico;
     const ModeloConsulta *m = varias ? tDespesaVarias : tDespesa;
     if (m->vazia())
         return 0;
@@ -584,7 +584,7 @@ void TFrmDespesasAvulsas::btnFinalizarClick()
     mostrarTotalMeios();
     edtMeios[0]->setFocus();
     edtMeios[0]->selectAll();
-    DBGrid1->setEnabled(false);
+    grdItemUnico->setEnabled(false);
 }
 
 void TFrmDespesasAvulsas::btnFecharIncluirClick()
@@ -689,7 +689,7 @@ void TFrmDespesasAvulsas::terminarPagamento()
         btnNovaDespesa->show();
         btnExcluirDespesa->show();
     }
-    DBGrid1->setEnabled(true);
+    grdItemUnico->setEnabled(true);
 }
 
 void TFrmDespesasAvulsas::btnConfirmarClick()
@@ -750,7 +750,7 @@ void TFrmDespesasAvulsas::btnExcluirDespesaClick()
     const bool varias = tipo == Tipo::Varias;
     if (!Mensagem::pergunta(varias ? kPerguntaExcluirVarias : kPerguntaExcluir, {}, Mensagem::Nao))
         return;
-    QTableView *grade = varias ? DBGrid2 : DBGrid1;
+    QTableView *grade = varias ? grdVariosItens : grdItemUnico;
     ReapontarGrid(grade, varias ? QStringLiteral("ID_V_DESPESA_AVULSA") : QStringLiteral("ID_DESPESA_AVULSA"),
                   QStringLiteral("Exclusao"));
     const Exclusao e = varias ? excluirVarias(id) : excluirIndividual(id);
@@ -797,9 +797,9 @@ void TFrmDespesasAvulsas::btnCupomFiscalClick()
         abrirCupomFiscal(tipoAtivo(), id);
 }
 
-void TFrmDespesasAvulsas::DBGrid2DblClick()
+void TFrmDespesasAvulsas::grdVariosItensDblClick()
 {
-    const int linha = DBGrid2->currentIndex().isValid() ? DBGrid2->currentIndex().row() : -1;
+    const int linha = grdVariosItens->currentIndex().isValid() ? grdVariosItens->currentIndex().row() : -1;
     if (linha < 0 || tDespesaVarias->vazia())
         return;
     Mensagem::info(textoDetalhe(tDespesaVarias->inteiro(linha, QStringLiteral("ID_V_DESPESA_AVULSA"))));

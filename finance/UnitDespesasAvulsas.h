@@ -35,8 +35,8 @@ public:
     QPushButton *btnSair;
 
     QTabWidget *pgDespesas;       // "Individual", "Várias"
-    QTableView *DBGrid1;          // single-item sales
-    QTableView *DBGrid2;          // several-item sales
+    QTableView *grdItemUnico;          // single-item sales
+    QTableView *grdVariosItens;          // several-item sales
     ModeloConsulta *tDespesa;
     ModeloConsulta *tDespesaVarias;
 
@@ -102,7 +102,7 @@ public slots:
     void btnAplicarClick();
     void btnConfirmarClick();
     void btnCancelarClick();
-    void DBGrid2DblClick();
+    void grdVariosItensDblClick();
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;

@@ -4,6 +4,7 @@
 #include "base/Mensagem.h"
 #include "core/PainelSuporte.h"
 #include "integration/ExportacaoControle.h"
+#include "integration/ExportacaoPDV.h"
 #include "integration/UnitNonoDigito.h"
 #include "integration/UnitSuporte.h"
 
@@ -25,6 +26,7 @@ void semFalhar(void (*exportacao)())
 
 void registrarComandos(RegistroComandos &principal)
 {
+    principal.registrarComando(QStringLiteral("dxBarLargeButton39Click"), [] { semFalhar(&ExportacaoPDV::executar); });
     principal.registrarComando(QStringLiteral("dxBarLargeButton47Click"),
                                [] { semFalhar(&ExportacaoControle::executar); });
     principal.registrarComando(QStringLiteral("btnNonoDigitoClick"), [] { NonoDigito::abrirNonoDigito(); });

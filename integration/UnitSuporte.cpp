@@ -5,6 +5,7 @@
 #include "base/Telas.h"
 #include "base/UnitLog.h"
 #include "integration/ImportacaoClientes.h"
+#include "integration/TransferenciaPDV.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -157,7 +158,6 @@ TFrmSuporte::TFrmSuporte(QWidget *parent)
     connect(btnDDDs, &QPushButton::clicked, this, &TFrmSuporte::btnDDDsClick);
     connect(btnIniciar, &QPushButton::clicked, this, &TFrmSuporte::btnIniciarClick);
     connect(btnTransferir, &QPushButton::clicked, this, &TFrmSuporte::btnTransferirClick);
-    btnTransferir->setEnabled(false); // PENDENTE
     connect(btnImportar, &QPushButton::clicked, this, &TFrmSuporte::btnImportarClick);
     connect(escolherBD, &QToolButton::clicked, this, [this] {
         const QString nome = Telas::escolherArquivo(this, QStringLiteral("Arquivo de Importação"), QString(),
@@ -280,7 +280,15 @@ void TFrmSuporte::btnIniciarClick()
 
 void TFrmSuporte::btnTransferirClick()
 {
-    // PENDENTE: transferência
+    Gauge gauge(*this);
+    TransferenciaPDV::Resultado r;
+    try {
+        r = TransferenciaPDV::transferir(DM->Conexao, DM->ConexaoPDV, DM->ConexaoPDVFrente, Relogio::hoje(), gauge);
+    } catch (const ErroSistema &e) {
+        Mensagem::erro(e.texto());
+        return;
+    }
+    Mensagem::info(r.encontrado ? TransferenciaPDV::kMsgSucesso : TransferenciaPDV::kMsgNaoEncontrado);
 }
 
 void TFrmSuporte::arquivoImportacaoEscolhido(const QString &nome)

@@ -4,6 +4,11 @@
 #include "restaurant/AberturaRotinasFiscais.h"
 #include "restaurant/UnitConsumos.h"
 #include "restaurant/UnitFornecedores.h"
+#include "restaurant/UnitItens.h"
+#include "restaurant/UnitNotasFiscais.h"
+#include "restaurant/UnitRelNF.h"
+#include "restaurant/UnitRelItensEstoque.h"
+#include "restaurant/UnitRelProdutosServicos.h"
 #include "restaurant/UnitRelFornecedores.h"
 #include "restaurant/UnitMesas.h"
 #include "rooms/UnitCentralCadastros.h"
@@ -24,6 +29,14 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("btnFornecedoresClick"), [] { abrirFornecedores(); });
     CentralCadastros::ganchos().fornecedores = [] { abrirFornecedores(); };
     principal.registrarComando(QStringLiteral("btnRelFornecedoresClick"), [] { abrirRelFornecedores(); });
+    // Stock items: the ribbon and the registry hub.
+    principal.registrarComando(QStringLiteral("btnItensClick"), [] { abrirItens(); });
+    CentralCadastros::ganchos().itens = [] { abrirItens(); };
+    principal.registrarComando(QStringLiteral("btnRelProdutosServicosClick"), [] { abrirRelProdutosServicos(); });
+    principal.registrarComando(QStringLiteral("btnRelItensEstoqueClick"), [] { abrirRelItensEstoque(); });
+    // Invoices: the register and its report.
+    principal.registrarComando(QStringLiteral("btnNotasFiscaisClick"), [] { abrirNotasFiscais(); });
+    principal.registrarComando(QStringLiteral("btnRelNFClick"), [] { abrirRelNF(); });
     // "Impressora Fiscal" without UTILIZA_FISCAL, and the statement's "Cupom Fiscal".
     principal.definirAbertura(RegistroComandos::Abertura::RotinasFiscais, [] { RotinasFiscais::abrir(); });
     EntregaFiscal::abrirRotinasFiscais = [](qint64 idEntrada) { RotinasFiscais::abrirHospedagem(idEntrada); };

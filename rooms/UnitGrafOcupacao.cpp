@@ -1,5 +1,6 @@
 #include "rooms/UnitGrafOcupacao.h"
 #include "base/CabecalhoTela.h"
+#include "base/GraficoPagina.h"
 #include "base/Mensagem.h"
 #include "base/Relatorio.h"
 #include "base/RelatorioPintura.h"
@@ -181,19 +182,7 @@ void TFrmGrafOcupacao::btnVisualizarClick() { gerar(); }
 
 QImage TFrmGrafOcupacao::imagem(const QSize &tamanho) const
 {
-    // Drawn apart from the screen, at the size of the page.
-    QChartView vista(new QChart);
-    vista.setRenderHint(QPainter::Antialiasing);
-    vista.resize(tamanho);
-    desenhar(vista.chart(), m_grafico);
-    vista.chart()->resize(tamanho);
-    QImage img(tamanho, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    vista.scene()->render(&p, QRectF(QPointF(0, 0), tamanho), QRectF(QPointF(0, 0), tamanho));
-    p.end();
-    return img;
+    return GraficoPagina::imagem([this](QChart *c) { desenhar(c, m_grafico); }, tamanho);
 }
 
 void TFrmGrafOcupacao::btnImprimirClick()
@@ -202,10 +191,8 @@ void TFrmGrafOcupacao::btnImprimirClick()
         return;
     NovoRegistrarLog(kOperacaoImpressao, QStringLiteral("Gráfico de Ocupação"), QString());
     // The chart on a landscape page, as a picture filling it.
-    Relatorio rel(QStringLiteral("Gráfico de Ocupação"), true);
-    const QSizeF mm(rel.larguraUtil(), rel.tamanhoPagina().height() - rel.margens().top() - rel.margens().bottom()
-                                           - rel.alturaCabecalho());
-    rel.figura(imagem(QSize(int(mm.width() * 8), int(mm.height() * 8))), mm);
+    const Relatorio rel =
+        GraficoPagina::pagina(QStringLiteral("Gráfico de Ocupação"), [this](QChart *c) { desenhar(c, m_grafico); });
     Telas::abrir<TFrmVisualizaRelatorio>(rel, this);
     restaurar();
 }

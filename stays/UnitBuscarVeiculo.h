@@ -11,7 +11,7 @@ class TFrmBuscarVeiculo : public QDialog {
 public:
     TFrmBuscarVeiculo(qint64 idCliente, QLineEdit *edtModelo, QLineEdit *edtPlaca, QWidget *parent = nullptr);
 
-    QTableWidget *DBGrid1;
+    QTableWidget *grdVeiculos;
 
 public slots:
     // Copies the current row (when it has a model) and closes.

@@ -161,12 +161,12 @@ void TFrmWalkIn::montar()
     raiz->addWidget(imgFundo);
 
     auto *topo = new QHBoxLayout;
-    Label1 = new QLabel(QStringLiteral("Entrada de Hóspedes (Walk-In)"), this);
-    QFont f = Label1->font();
+    lblTitulo = new QLabel(QStringLiteral("Entrada de Hóspedes (Walk-In)"), this);
+    QFont f = lblTitulo->font();
     f.setPointSize(f.pointSize() + 6);
     f.setBold(true);
-    Label1->setFont(f);
-    topo->addWidget(Label1, 1);
+    lblTitulo->setFont(f);
+    topo->addWidget(lblTitulo, 1);
     const auto legenda = [this](const QString &texto, const QString &st) {
         auto *l = new QLabel(texto, this);
         l->setAlignment(Qt::AlignCenter);
@@ -345,7 +345,7 @@ void TFrmWalkIn::aplicarLayout()
     m_layout = layoutLista(OP, restaurante(), tParametros().sim(QStringLiteral("ALTERA_DIARIA")),
                            Sessao::atual().direitos.MOVIMENTOS);
     const LayoutLista &l = m_layout;
-    Label1->setText(l.titulo);
+    lblTitulo->setText(l.titulo);
     btnNovaEntrada->setVisible(l.novaEntrada);
     btnAlterarEntrada->setVisible(l.alterarEntrada);
     btnFiltros->setVisible(l.filtros);

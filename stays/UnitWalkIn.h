@@ -72,7 +72,7 @@ public:
     const Estadias::LayoutLista &layout() const { return m_layout; }
 
     QLabel *imgFundo;
-    QLabel *Label1;
+    QLabel *lblTitulo;
     QLabel *lblAberto;
     QLabel *lblFechada;
     QLabel *lblCancelada;

@@ -40,6 +40,13 @@
 //                        expected row or "L" a free punch, the first run holding its
 //                        transaction SEG ms before the commit: "chave=<key> tipo=<kind>"
 //                        or "cumpriu" (no open row left)
+//   movitem I,T,Q,SEG,ATR  stock item I moved by Q (T "A" addition, "B" withdrawal) through
+//                        the list's movement panel ("movido" or "recusa|<message>"), same SEG and ATR
+//   dav M,SEG,ATR,PDV    the account of table M (its opening as shown at the start) handed
+//                        over into the point of sale's database PDV ("dav=<document>" or
+//                        "recusa|<message>"), same SEG and ATR
+//   parcial M,CENTAVOS,SEG,ATR  a partial payment of CENTAVOS on table M's account as shown
+//                        at the start ("pago=<payments after it>" or "recusa|<message>")
 //   gerar-folha MM/AAAA[,MS]  the month's payroll generated ("gerada=<employees>",
 //                        "ja-gerada" or "recusa|<message>"), its transaction held MS ms more
 //   excluir-pagamento CHAVE[,MS]  employee entry CHAVE, as it shows at the start, deleted
@@ -57,6 +64,7 @@
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
 #include "finance/DespesasAvulsas.h"
+#include "finance/MovimentoFinanceiro.h"
 #include "stays/Entrada.h"
 #include "base/Mensagem.h"
 #include "base/Parametros.h"
@@ -66,8 +74,10 @@
 #include "staff/Funcionarios.h"
 #include "staff/Ponto.h"
 #include "stays/Correcoes.h"
+#include "restaurant/Consumos.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/Pedidos.h"
+#include "restaurant/Itens.h"
 #include "staff/FolhaPagamento.h"
 #include "staff/PagamentoFuncionarios.h"
 
@@ -612,6 +622,34 @@ std::function<QString(int)> opDespesas(const QString &operacao, const QString &a
     return {};
 }
 
+// The reversal of one cash addition (R) or withdrawal (S) of the financial
+// movement, the transaction held SEG ms before its commit: "feito", or the
+// message the desk reads.
+std::function<QString(int)> opEstorno(const QString &operacao, const QString &argumento)
+{
+    if (operacao != QLatin1String("estorno"))
+        return {};
+    const QStringList p = argumento.split(QLatin1Char(','));
+    const bool reposicao = p.value(0) == QLatin1String("R");
+    const QString id = p.value(1);
+    const int segurar = p.value(2).toInt();
+    return [=](int) {
+        MovimentoFinanceiro::Movimento m;
+        m.origem = reposicao ? MovimentoFinanceiro::Origem::Reposicao : MovimentoFinanceiro::Origem::Retirada;
+        m.identificador = id;
+        m.formaPag = QStringLiteral("Dinheiro");
+        m.tipo = reposicao ? QStringLiteral("Reposição de Caixa -> AGENTE (Dinheiro)")
+                           : QStringLiteral("Retirada de Caixa - AGENTE - (Dinheiro)");
+        MovimentoFinanceiro::Estorno e;
+        DM->Conexao.emTransacao([&] {
+            e = MovimentoFinanceiro::estornar(DM->Conexao, m);
+            if (segurar > 0 && e.feito())
+                QThread::msleep(static_cast<unsigned long>(segurar));
+        });
+        return e.feito() ? QStringLiteral("feito") : e.mensagem;
+    };
+}
+
 // The restaurant board's writes. SEG: the first run holds its transaction
 // that long before committing (another workstation then waits on it); ATR:
 // the first run starts that much later than the agreed moment.
@@ -647,6 +685,23 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
             const Pedidos::Gravacao g = Pedidos::incluir(Mesas::Textos::de(false), item, QDateTime::currentDateTime());
             return g.gravado ? QStringLiteral("gravado") : QStringLiteral("recusa|") + g.mensagem;
         };
+    } else if (operacao == QLatin1String("movitem")) {
+        const qint64 item = numero(0);
+        const bool adicao = p.value(1) == QLatin1String("A");
+        const QString qtd = p.value(2);
+        segura = int(numero(3));
+        atraso = int(numero(4));
+        acao = [item, adicao, qtd](int) {
+            const Linha l = DM->Conexao.ler(QStringLiteral("SELECT DESCRICAO, ESTOQUE FROM ITEM WHERE ID_ITEM = ?"), {item});
+            Itens::Movimento m;
+            m.chave = item;
+            m.itemPainel = Itens::textoItem(item, l.texto(QStringLiteral("DESCRICAO")), l.inteiro(QStringLiteral("ESTOQUE")));
+            m.tipo = adicao ? Itens::TipoMovimento::Adicao : Itens::TipoMovimento::Baixa;
+            m.quantidade = qtd;
+            m.justificativa = QStringLiteral("AGENTE");
+            const Itens::Resultado r = Itens::movimentar(DM->Conexao, m);
+            return r.salvo ? QStringLiteral("movido") : QStringLiteral("recusa|") + r.mensagem;
+        };
     } else if (operacao == QLatin1String("juntar")) {
         const qint64 origem = numero(0), destino = numero(1);
         segura = int(numero(2));
@@ -658,6 +713,30 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
                 return QStringLiteral("sem mesa");
             const Mesas::Resultado r = Mesas::transferir(Mesas::Textos::de(false), *o, *d);
             return r.feito ? QStringLiteral("feito") : QStringLiteral("recusa|") + r.mensagem;
+        };
+    } else if (operacao == QLatin1String("dav") || operacao == QLatin1String("parcial")) {
+        const bool dav = operacao == QLatin1String("dav");
+        const qint64 mesa = numero(0);
+        const qint64 centavos = dav ? 0 : numero(1);
+        segura = int(numero(dav ? 1 : 2));
+        atraso = int(numero(dav ? 2 : 3));
+        if (dav)
+            DM->ConexaoPDV.definirCaminho(p.mid(3).join(QLatin1Char(',')));
+        auto mostrada = std::make_shared<std::optional<Mesas::Mesa>>();
+        acao = [dav, mesa, centavos, mostrada](int) {
+            if (!*mostrada) {
+                *mostrada = Mesas::lerMesa(mesa);
+                tParametros().recarregar();
+            }
+            const Dinheiro taxa = tParametros().dinheiro(QStringLiteral("TAXA_ATEND"));
+            const qint64 chk = (*mostrada)->idCheckIn;
+            const Consumos::Resultado r =
+                dav ? Consumos::converterEmDav(Mesas::Textos::de(false), mesa, chk, taxa, false)
+                    : Consumos::adicionarParcial(chk, Dinheiro::deCentavos(centavos).formatado(), taxa, false,
+                                                 QStringLiteral("Mesa %1").arg(mesa));
+            if (!r.feito)
+                return QStringLiteral("recusa|") + r.mensagem;
+            return dav ? QStringLiteral("dav=%1").arg(r.documento) : QStringLiteral("pago=") + r.valor.formatado();
         };
     } else {
         return {};
@@ -859,6 +938,7 @@ int main(int argc, char **argv)
     } else if ((rodar = lancamentoEstadia(operacao, argumento))) {
     } else if ((rodar = opDespesas(operacao, argumento))) {
     } else if ((rodar = opRestaurante(operacao, argumento))) {
+    } else if ((rodar = opEstorno(operacao, argumento))) {
     } else if ((rodar = opFolha(operacao, argumento))) {
     } else {
         escrever(QStringLiteral("operação desconhecida: ") + operacao);

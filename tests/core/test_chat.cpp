@@ -100,7 +100,7 @@ TEST_F(Chat, HistoricoSoMostraAsPropriasConversasSemAcessoTotal)
     EXPECT_TRUE(tela.btnFiltros->isHidden());
     tela.btnFiltrosClick(); // without full access nothing opens
     EXPECT_TRUE(tela.pnlFiltro->isHidden());
-    EXPECT_EQ(tela.DBGrid1->currentIndex().row(), 1); // on the last message
+    EXPECT_EQ(tela.grdMensagens->currentIndex().row(), 1); // on the last message
 
     logar("ADMIN", true);
     tela.FormShow();

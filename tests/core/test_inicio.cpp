@@ -623,7 +623,7 @@ TEST_F(InicioTeste, SplashRodaOsPassosNasPosicoesDoMedidor)
     s.pausaAcao = 0;
     int ticks = 0;
     while (s.result() != QDialog::Accepted && ticks < 200) {
-        s.Timer1Timer();
+        s.tmrInicioTimer();
         ++ticks;
         // After the action at 1 the file has its current form; the connection comes at 50.
         if (s.Gauge1->value() == 2) {
@@ -677,7 +677,7 @@ TEST_F(InicioTeste, SplashParaNoPrimeiroPassoQueFalha)
     s.pausaAcao = 0;
     msg->esperar(mensagemArquivo(QStringLiteral("Arquivo  >>   entrou.wav   << não encontrado!")));
     for (int i = 0; i < 200 && s.Gauge1->value() < 100 && msg->pendentes() > 0; ++i)
-        s.Timer1Timer();
+        s.tmrInicioTimer();
     EXPECT_EQ(s.result(), int(QDialog::Rejected));
     EXPECT_EQ(s.Gauge1->value(), 10);
     EXPECT_FALSE(banco().conectada());

@@ -69,23 +69,23 @@ TEST_F(LembretesTeste, ArquivarConferirEConcluirPelaTela)
     estadia(uh("7", "O"));
     TFrmLembrete tela;
     tela.FormShow();
-    EXPECT_FALSE(tela.Memo1->isEnabled());
+    EXPECT_FALSE(tela.memLembrete->isEnabled());
     EXPECT_FALSE(tela.btnConcluido->isEnabled());
     EXPECT_EQ(tela.dtData->date(), QDate(2026, 12, 10));
 
     msg->esperar(QStringLiteral("Selecione a UH para o Aviso!"));
     tela.btnArquivarClick();
     tela.cbFiltroUsuario->setCurrentIndex(0);
-    EXPECT_TRUE(tela.Memo1->isEnabled());
+    EXPECT_TRUE(tela.memLembrete->isEnabled());
     msg->esperar(QStringLiteral("Digite a descrição do Lembrete!"));
     tela.btnArquivarClick();
 
-    tela.Memo1->setPlainText(QStringLiteral("  Despertar d'Ávila  "));
+    tela.memLembrete->setPlainText(QStringLiteral("  Despertar d'Ávila  "));
     tela.dtHora->setTime(QTime(6, 30));
     tela.dtData->setDate(QDate(2026, 12, 11));
     tela.btnArquivarClick();
     EXPECT_EQ(tela.cbFiltroUsuario->currentIndex(), -1);
-    EXPECT_TRUE(tela.Memo1->toPlainText().isEmpty());
+    EXPECT_TRUE(tela.memLembrete->toPlainText().isEmpty());
     ASSERT_EQ(tela.modelo->total(), 1);
     EXPECT_EQ(tela.modelo->texto(0, QStringLiteral("NUMERO")), QStringLiteral("7"));
     const Linha l = banco().ler(QStringLiteral("SELECT * FROM LEMBRETE"));

@@ -82,7 +82,7 @@ TEST_F(NotificacoesTeste, LembretesVencidosGeramUmAvisoAteAbrirOsLembretes)
     // with reminders still due, the next tick brings a new one.
     bool abriu = false;
     Telas::interceptar<TFrmLembrete>([&](TFrmLembrete *) { abriu = true; return int(QDialog::Rejected); });
-    FrmAviso->Image1Click();
+    FrmAviso->imgAvisoClick();
     EXPECT_TRUE(abriu);
     EXPECT_FALSE(Sessao::atual().mostrouaviso);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -105,7 +105,7 @@ TEST_F(NotificacoesTeste, MensagensNaoLidasMostramUmAlertaComSomEIcones)
 
     // Clearing the received messages in the chat window allows a new notice.
     Telas::interceptar<TFrmBatePapo>([](TFrmBatePapo *t) { t->Button2Click(); return int(QDialog::Accepted); });
-    FrmAlerta->Label1Click();
+    FrmAlerta->lblRecebeuClick();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(FrmAlerta, nullptr);
     EXPECT_FALSE(Sessao::atual().mostroualerta);

@@ -15,7 +15,7 @@ TEST_F(BancoTeste, OnlineReleATabelaACadaTique)
     tela.FormShow();
     const int antes = tela.modelo->total();
     banco().executar(QStringLiteral("INSERT INTO ONLINE (ID_ONLINE, IP, USUARIO, MAQUINA, ACAO) VALUES (9001, '127.0.0.1', 'ANA', 'RECEPCAO', 'Chat')"));
-    tela.Timer1Timer();
+    tela.tmrAtualizarTimer();
     EXPECT_EQ(tela.modelo->total(), antes + 1);
     EXPECT_EQ(tela.modelo->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Ação Atual"));
     EXPECT_EQ(AcaoAtualRegistrada(), QStringLiteral("Mapa de Usuários Online"));
@@ -29,15 +29,15 @@ TEST(Monitor, UmaLinhaPorTrocaDeJanelaNenhumaSemTitulo)
     Monitor::tituloJanelaAtiva = [&] { return titulo; };
     TFrmMonitor tela;
     tela.btnAtivarClick();
-    EXPECT_EQ(tela.Timer1->interval(), 500);
-    EXPECT_TRUE(tela.Timer1->isActive());
+    EXPECT_EQ(tela.tmrMonitor->interval(), 500);
+    EXPECT_TRUE(tela.tmrMonitor->isActive());
     for (const char *t : {"Editor  ", "Editor", "", "Planilha", "Editor"}) {
         titulo = QString::fromLatin1(t);
-        tela.Timer1Timer();
+        tela.tmrMonitorTimer();
     }
     tela.btnDesativarClick();
-    EXPECT_FALSE(tela.Timer1->isActive());
-    EXPECT_EQ(tela.Memo1->toPlainText(),
+    EXPECT_FALSE(tela.tmrMonitor->isActive());
+    EXPECT_EQ(tela.memAplicativos->toPlainText(),
               QStringLiteral("14:05:09 - Monitor ativado...\n14:05:09 - Editor\n14:05:09 - Planilha\n"
                              "14:05:09 - Editor\n14:05:09 - Monitor desativado..."));
     EXPECT_EQ(tela.WindowOld, QStringLiteral("Editor"));

@@ -217,7 +217,7 @@ TEST_F(ChequesTeste, ListaAbreOCadastroNoModoDeCadaAcao)
     });
     TFrmCheques lista;
     lista.show();
-    lista.DBGrid1DblClick();
+    lista.grdChequesDblClick();
     lista.btnAlterarClick();
     lista.btnNovoClick();
     EXPECT_EQ(vistos, (QStringList{QStringLiteral("Ver Cheque|7 / CLIENTE SETE||0"),

@@ -581,7 +581,7 @@ TEST_F(DespesasTeste, TelaVendeUmItemPeloCodigoDeBarrasEAsterisco)
     EXPECT_EQ(t.lblRestante->text(), QStringLiteral("R$ 11,00"));
     EXPECT_EQ(t.edtMeios[0]->text(), QStringLiteral("11,00"));
     EXPECT_EQ(t.lblTotal->text(), QStringLiteral("Total -> R$ 11,00"));
-    EXPECT_FALSE(t.DBGrid1->isEnabled());
+    EXPECT_FALSE(t.grdItemUnico->isEnabled());
     // A discount of 1,00, then 10,00 split over two means.
     t.btnDescontoAcrescimo->click();
     t.edtDescontoAcrescimo->setText(QStringLiteral("1,00"));
@@ -598,7 +598,7 @@ TEST_F(DespesasTeste, TelaVendeUmItemPeloCodigoDeBarrasEAsterisco)
     EXPECT_FALSE(t.pnlPagamento->isVisible());
     EXPECT_FALSE(t.pnlIncluir->isVisible());
     EXPECT_TRUE(t.btnNovaDespesa->isVisible());
-    EXPECT_TRUE(t.DBGrid1->isEnabled());
+    EXPECT_TRUE(t.grdItemUnico->isEnabled());
     ASSERT_EQ(t.tDespesa->total(), 1);
     EXPECT_EQ(linhaVenda(t.vendaAtual()), QStringLiteral("10,00|7,00|0,00|0,00|3,00|0,00|0,00|0,00|1,00|0,00|"));
     EXPECT_EQ(Dinheiro::deSql(t.tDespesa->texto(0, QStringLiteral("QTDXUNIT")))->formatado(), QStringLiteral("11,00"));

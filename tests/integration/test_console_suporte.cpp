@@ -6,6 +6,7 @@
 #include "core/PainelSuporte.h"
 #include "integration/Comandos.h"
 #include "integration/ImportacaoClientes.h"
+#include "integration/TransferenciaPDV.h"
 #include "integration/UnitSuporte.h"
 #include "support/TelasTeste.h"
 
@@ -43,6 +44,7 @@ TEST_F(Console, ComandosDaIntegracao)
 {
     Registro r;
     Integracao::registrarComandos(r);
+    EXPECT_TRUE(r.nomes.contains(QStringLiteral("dxBarLargeButton39Click")));
     EXPECT_TRUE(r.nomes.contains(QStringLiteral("dxBarLargeButton47Click")));
     EXPECT_TRUE(r.nomes.contains(QStringLiteral("btnNonoDigitoClick")));
     ASSERT_TRUE(bool(PainelSuporte::abrirSuporte));
@@ -167,4 +169,22 @@ TEST_F(Console, CorrecaoDDDsMostraOPainelEIniciaNoBancoEscolhido)
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT FONE_1 FROM CLIENTE WHERE ID_CLIENTE = 2")).toString(),
               QStringLiteral("(11)3456-7890"));
     EXPECT_EQ(tela.result(), 0);
+}
+
+TEST_F(Console, TransferenciaAvisaOResultadoEFicaAberto)
+{
+    prepararCompanheiros();
+    TFrmSuporte tela;
+    tela.show();
+    msg->esperar(TransferenciaPDV::kMsgSucesso);
+    tela.btnTransferir->click();
+    EXPECT_EQ(DM->ConexaoPDV.valor(QStringLiteral("SELECT NOME FROM VENDEDOR")).toString(), QStringLiteral("LOJA (VENDA)"));
+    EXPECT_TRUE(tela.Progresso->isHidden());
+
+    DM->ConexaoPDV.desconectar();
+    DM->ConexaoPDV.definirCaminho(pasta() + QStringLiteral("/sem-pdv/BANCO.FDB"));
+    msg->esperar(TransferenciaPDV::kMsgNaoEncontrado);
+    tela.btnTransferir->click();
+    EXPECT_EQ(msg->pendentes(), 0);
+    EXPECT_NE(tela.result(), int(QDialog::Accepted));
 }

@@ -494,7 +494,7 @@ TEST_F(FormularioEstadiaTeste, HospedesEVeiculosDeEstadiaExistenteComTextosLivre
         f->btnVeiculosClick();
         f->btnIncluirVeiculoClick();
         Telas::interceptar<TFrmBuscarVeiculo>([](TFrmBuscarVeiculo *b) {
-            EXPECT_EQ(b->DBGrid1->rowCount(), 2);
+            EXPECT_EQ(b->grdVeiculos->rowCount(), 2);
             b->escolher();
             return int(QDialog::Accepted);
         });

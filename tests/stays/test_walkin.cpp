@@ -107,7 +107,7 @@ TEST_F(ListaEstadiasTeste, ListaMostraEstadiasSemReservaEComReservaInexistenteCo
     const qint64 cancelada = estadia(ana, uh102, QStringLiteral("S"), QStringLiteral("S"));
     comLista(QString(), [&](TFrmWalkIn *l) {
         EXPECT_EQ(chaves(l), (QList<qint64>{aberta, fechada, cancelada}));
-        EXPECT_EQ(l->Label1->text(), QStringLiteral("Entrada de Hóspedes (Walk-In)"));
+        EXPECT_EQ(l->lblTitulo->text(), QStringLiteral("Entrada de Hóspedes (Walk-In)"));
         const struct {
             int linha;
             const char *status;
@@ -175,7 +175,7 @@ TEST_F(ListaEstadiasTeste, LayoutsPorModoEDireitos)
         Sessao::atual().direitos.MOVIMENTOS = c.movimentos;
         Sessao::atual().direitos.ACESSO_TOTAL = false;
         comLista(QString::fromUtf8(c.op), [&](TFrmWalkIn *l) {
-            EXPECT_EQ(l->Label1->text(), QString::fromUtf8(c.titulo));
+            EXPECT_EQ(l->lblTitulo->text(), QString::fromUtf8(c.titulo));
             EXPECT_EQ(l->tEntrada->total(), c.linhas);
             EXPECT_EQ(l->btnNovaEntrada->isVisibleTo(l), c.nova);
             EXPECT_EQ(l->btnDespesas->isVisibleTo(l), c.despesas);
