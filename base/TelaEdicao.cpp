@@ -356,6 +356,47 @@ void ColorirEdit(QWidget *controle, const QString &tipo, bool passoAcento)
 
 // ---------------------------------------------------------------- shortcut row
 
+namespace {
+// Keeps an entry of the shortcut row enabled only while its button is shown
+// and enabled in the screen's current mode: an entry never looks pressable
+// where pressing it would do nothing.
+class EntradaSegueBotao : public QObject {
+public:
+    EntradaSegueBotao(QAction *acao, QAbstractButton *botao, QWidget *tela)
+        : QObject(acao), m_acao(acao), m_botao(botao), m_tela(tela)
+    {
+        botao->installEventFilter(this);
+        tela->installEventFilter(this);
+        atualizar();
+    }
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        switch (e->type()) {
+        case QEvent::EnabledChange:
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+        case QEvent::Show:
+            if (o == m_botao || (o == m_tela && e->type() == QEvent::Show))
+                atualizar();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void atualizar()
+    {
+        if (m_botao && m_tela)
+            m_acao->setEnabled(m_botao->isEnabled() && m_botao->isVisibleTo(m_tela));
+    }
+    QAction *m_acao;
+    QPointer<QAbstractButton> m_botao;
+    QPointer<QWidget> m_tela;
+};
+} // namespace
+
 QMenuBar *criarMenuAtalhos(QDialog *tela, const QList<EntradaAtalho> &entradas)
 {
     auto *menu = new QMenuBar(tela);
@@ -369,6 +410,8 @@ QMenuBar *criarMenuAtalhos(QDialog *tela, const QList<EntradaAtalho> &entradas)
         a->setShortcutContext(Qt::WindowShortcut);
         QPointer<QAbstractButton> botao = e.botao;
         const bool temBotao = e.botao != nullptr;
+        if (temBotao)
+            new EntradaSegueBotao(a, e.botao, tela);
         std::function<void()> acao = e.acao;
         QObject::connect(a, &QAction::triggered, tela, [tela, botao, temBotao, acao] {
             if (temBotao) {
@@ -421,9 +464,9 @@ QMenuBar *instalarComportamentoEdicao(QDialog *tela, ComportamentoEdicao acoes)
     if (!acoes.legendaConfirmar.isEmpty() || !acoes.legendaCancelar.isEmpty()) {
         QList<EntradaAtalho> entradas;
         if (acoes.confirmar)
-            entradas.append({acoes.legendaConfirmar, QKeySequence(Qt::Key_F10), acoes.confirmar});
+            entradas.append({acoes.legendaConfirmar, QKeySequence(Qt::Key_F10), acoes.confirmar, acoes.botaoConfirmar});
         if (acoes.cancelar)
-            entradas.append({acoes.legendaCancelar, QKeySequence(Qt::Key_F12), acoes.cancelar});
+            entradas.append({acoes.legendaCancelar, QKeySequence(Qt::Key_F12), acoes.cancelar, acoes.botaoCancelar});
         return criarMenuAtalhos(tela, entradas);
     }
     if (acoes.confirmar) {

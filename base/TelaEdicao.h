@@ -46,7 +46,8 @@ struct EntradaAtalho {
     QKeySequence tecla;             // acts whether or not the row is shown
     std::function<void()> acao;     // what the entry does
     QAbstractButton *botao = nullptr; // when set: the entry presses this button,
-                                      // only while it is visible and enabled
+                                      // only while it is visible and enabled; the
+                                      // entry is enabled only while the button is
 };
 
 // Creates the menu row "ATALHOS:" with the entries (placed at the top of the
@@ -69,6 +70,10 @@ struct ComportamentoEdicao {
     // F12 are plain shortcuts of the screen.
     QString legendaConfirmar;        // "|| Confirmar Cliente  - (F10) ||"
     QString legendaCancelar;         // "|| Cancelar Cliente - (F12) ||"
+    // The screen's own buttons for F10 / F12, when it has them: each entry of
+    // the row is enabled only while its button is shown and enabled.
+    QAbstractButton *botaoConfirmar = nullptr;
+    QAbstractButton *botaoCancelar = nullptr;
 };
 
 // Installs the behaviour on every input control the screen holds now; returns

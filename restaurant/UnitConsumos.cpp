@@ -371,6 +371,9 @@ void TFrmConsumos::btnConverterDavClick()
         return;
     }
     accept();
+    // The board shows the table free before the user reads the message.
+    if (m_mesas)
+        m_mesas->atualizar();
     Mensagem::info(Consumos::kMsgDavSucesso);
 }
 

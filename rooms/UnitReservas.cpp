@@ -346,9 +346,13 @@ void TFrmReservas::btnImprimirClick() { abrirRelReservas(this, dtInicio->date(),
 
 void TFrmReservas::btnSMSClick()
 {
-    if (lista->vazia())
-        return;
     Sms::Contexto c;
+    // Without a reservation on the list the screen opens for a message of
+    // the user's own.
+    if (lista->vazia()) {
+        Telas::abrir<TFrmEnvioSMS>(FrmEnvioSMS, c, this);
+        return;
+    }
     c.origem = Sms::Contexto::Origem::Reserva;
     c.idReserva = lista->inteiro(QStringLiteral("ID_RESERVA"));
     c.atualizarReservas = [this] { lista->reabrir(); };

@@ -281,8 +281,8 @@ void imprimir(Relatorio &rel, const Holerite &h, const QString &linhaReferente)
         rel.texto(QStringLiteral("Dados Bancários - Agência: ") + h.agencia + QStringLiteral(" -  Conta: ") + h.conta
                   + QStringLiteral(" - ") + h.observacao);
     rel.texto(QStringLiteral("Salário Base: ") + h.salario.formatado() + QStringLiteral("   Sal. Contr. INSS: ")
-              + h.salario.formatado() + QStringLiteral("   Base Cálc. F.G.T.S.: ") + h.salario.formatado()
-              + QStringLiteral("   F.G.T.S. do Mês: ") + h.salario.percentual(800).formatado()
+              + h.salario.formatado() + QStringLiteral("   Base Cálc. F.G.T.S.: ") + h.salario.formatado());
+    rel.texto(QStringLiteral("F.G.T.S. do Mês: ") + h.salario.percentual(800).formatado()
               + QStringLiteral("   Base Cálc. IRRF: ") + (h.salario - inss).formatado()
               + QStringLiteral("   Faixa IRRF: -"));
     rel.texto(QStringLiteral("DECLARO TER RECEBIDO A IMPORTÂNCIA LÍQUIDA DISCRIMINADA NESTE RECIBO"));

@@ -14,6 +14,7 @@
 #include <QDateEdit>
 #include <QFont>
 #include <QGridLayout>
+#include <QItemSelectionModel>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -261,6 +262,11 @@ TFrmPagFuncionarios::TFrmPagFuncionarios(QWidget *parent) : QDialog(parent)
     connect(btnMesSeguinte, &QToolButton::clicked, this, &TFrmPagFuncionarios::btnMesSeguinteClick);
     connect(lista, &TelaLista::ativada, this, &TFrmPagFuncionarios::dbgPagamentosDblClick);
     connect(lista, &TelaLista::aberta, this, &TFrmPagFuncionarios::atualizarTotais);
+    // The payment date column is kept but not shown.
+    connect(lista, &TelaLista::aberta, this, [this] { dbgPagamentos->setColumnHidden(5, true); });
+    // "Efetuar Pagamento" follows the current row (paid or not).
+    connect(dbgPagamentos->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { atualizarPagar(); });
     connect(tabFuncionarios, &QTabBar::currentChanged, this, [this](int i) { mostrarPagina(i); });
     connect(lstFuncionarios, &QListWidget::currentRowChanged, this, [this](int i) { mostrarPagina(i); });
 }
@@ -354,6 +360,11 @@ void TFrmPagFuncionarios::atualizarTotais()
     lblVencimentos->setText(v.formatado());
     lblDescontos->setText(d.formatado());
     lblLiquido->setText((v - d).formatado());
+    atualizarPagar();
+}
+
+void TFrmPagFuncionarios::atualizarPagar()
+{
     const Lancamento atual = lancamentoAtual();
     btnPagar->setEnabled(atual.chave > 0 && !atual.pago() && Sessao::atual().direitos.ALTERA);
 }

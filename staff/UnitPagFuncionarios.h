@@ -98,6 +98,7 @@ private:
     void aplicar(const PagamentoFuncionarios::Consulta &c);
     void reabrir();
     void atualizarTotais();
+    void atualizarPagar();
     void passoMes(int passo);
     int abrirCadastro();
 

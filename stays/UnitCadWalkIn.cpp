@@ -340,6 +340,9 @@ void TFrmCadWalkIn::montar()
     comp.cancelar = [this] { btnCancelarClick(); };
     comp.legendaConfirmar = QStringLiteral("|| Confirmar Entrada - (F10) ||");
     comp.legendaCancelar = QStringLiteral("|| Cancelar Entrada - (F12) ||");
+    // The modes that only show or move lines leave "Confirmar" disabled, and
+    // its entry with it.
+    comp.botaoConfirmar = btnConfirmar;
     menuAtalhos = instalarComportamentoEdicao(this, comp);
     // Enter on the barcode looks the product up instead of moving on (this
     // filter, installed last, sees the key first).

@@ -422,8 +422,17 @@ void TFrmWalkIn::depoisAbrir()
 
 void TFrmWalkIn::linhaMudou()
 {
-    if (vazia())
+    // The commands on the current stay wait for one: on an empty list they
+    // are disabled instead of doing nothing.
+    const bool comLinha = !vazia();
+    for (QPushButton *b : {btnDespesas, btnItens, btnAlterarUH, btnAlterarDiaria, btnAlterarHospedes, btnDiariasCobradas,
+                           btnFormaPag, btnEmissaoNF})
+        b->setEnabled(comLinha);
+    mnClienteResponsavel->setEnabled(comLinha);
+    if (!comLinha) {
+        lblMotivo->hide();
         return;
+    }
     const EstadoLinha e = estadoLinha(texto(QStringLiteral("BAIXA")), texto(QStringLiteral("EXCLUIDO")));
     if (e.excluir)
         btnExcluirEntrada->setEnabled(*e.excluir && Sessao::atual().direitos.EXCLUI);

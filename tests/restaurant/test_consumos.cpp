@@ -511,6 +511,24 @@ TEST_F(ContaDav, ContaVaziaEConsumoDeOutraEstacao)
               2);
 }
 
+TEST_F(ContaDav, QuadroJaMostraAMesaLivreQuandoAMensagemAparece)
+{
+    const qint64 chk = ocupar(2);
+    consumo(chk, 103, QStringLiteral("1"), QStringLiteral("10.00"));
+    auto q = quadro(1);
+    auto c = conta(q.get());
+    std::optional<bool> livreNaMensagem;
+    Mensagem::definirManipulador([&](const Mensagem::Pedido &p) {
+        if (p.texto == Consumos::kPerguntaDav)
+            return Mensagem::Sim;
+        if (p.texto == Consumos::kMsgDavSucesso)
+            livreNaMensagem = q->mesaAtual() && q->mesaAtual()->livre();
+        return Mensagem::Ok;
+    });
+    c->btnConverterDav->click();
+    EXPECT_EQ(livreNaMensagem, std::optional<bool>(true));
+}
+
 TEST_F(ContaDav, CompanheiroInacessivelNadaMuda)
 {
     const qint64 chk = ocupar(1);

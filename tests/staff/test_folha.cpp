@@ -236,8 +236,8 @@ TEST_F(Folha, HoleriteComCodigosReferenciasEFgts)
     EXPECT_TRUE(t.contains(QStringLiteral("Referente a DEZEMBRO - 2025")));
     EXPECT_TRUE(t.contains(QStringLiteral("Dados Bancários - Agência: 0123 -  Conta: 45678-9 - BANCO DO BRASIL")));
     EXPECT_TRUE(t.contains(QStringLiteral("Salário Base: 1.500,00   Sal. Contr. INSS: 1.500,00   Base Cálc. F.G.T.S.: "
-                                          "1.500,00   F.G.T.S. do Mês: 120,00   Base Cálc. IRRF: 1.365,00   "
-                                          "Faixa IRRF: -")));
+                                          "1.500,00")));
+    EXPECT_TRUE(t.contains(QStringLiteral("F.G.T.S. do Mês: 120,00   Base Cálc. IRRF: 1.365,00   Faixa IRRF: -")));
 }
 
 TEST_F(Folha, CodigoEReferenciaPorDescricaoEFaixa)

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTableView>
 #include <QProcess>
 #include <QToolButton>
 
@@ -497,11 +498,17 @@ TEST_F(TelaPagamentos, GerarPagarEImprimirDaTela)
     // Paying the salary entry: the cash goes out, the row is paid.
     f->lista->irParaLinha(0);
     ASSERT_TRUE(f->btnPagar->isEnabled());
+    EXPECT_TRUE(f->dbgPagamentos->isColumnHidden(5)); // "Pagamento" kept hidden
     msg->esperar(perguntaPagamento(Dinheiro::deReais(2000), QStringLiteral("SALARIO CONTRATUAL")), Mensagem::Sim)
         .esperar(TextosCaixa::Sucesso);
     f->btnPagar->click();
     EXPECT_EQ(caixa(), QStringLiteral("3.000,00"));
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM FUNCIONARIO_PAGAMENTO WHERE DATA_PAG IS NOT NULL")), 1);
+    // The button follows the current row: the paid one no, the open one yes.
+    f->lista->irParaLinha(0);
+    EXPECT_FALSE(f->btnPagar->isEnabled());
+    f->lista->irParaLinha(1);
+    EXPECT_TRUE(f->btnPagar->isEnabled());
 
     // The sheet and the payslips of the month.
     TFrmRelFolhaPagamento r;
