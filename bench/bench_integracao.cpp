@@ -134,7 +134,7 @@ int main(int argc, char **argv)
                                      "\"av. paulista, %1\"|\"bela vista\"|\"são paulo\"|\"(11)3456-7890\"|\"\"|"
                                      "\"c%1@mail.com\"|\"obs %1\"")
                           .arg(i)
-                          .arg(i % 3 == 0 ? QString() : QStringLiteral("%1").arg(i, 11, 10, QLatin1Char('0')));
+                          .arg(i % 3 == 0 ? QString() : QString::number(10000000000LL + i));
         std::vector<std::string> sqls{"DELETE FROM CLIENTE"};
         int inventados = 0;
         for (int i = 0; i < linhas.size(); ++i) {

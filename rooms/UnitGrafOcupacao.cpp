@@ -19,6 +19,7 @@
 #include <QHorizontalBarSeries>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QGraphicsSimpleTextItem>
 #include <QLegend>
 #include <QPainter>
 #include <QPushButton>
@@ -27,9 +28,55 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TFrmGrafOcupacao *FrmGrafOcupacao = nullptr;
 
 using namespace GrafOcupacao;
+
+namespace {
+
+constexpr qreal kLarguraBarras = 0.95;
+constexpr int kChaveLegenda = 0;   // item data: the entry's index
+
+// The legend: one line per entry, beside its own bar (day 1 on top), its
+// text sized to the bars' height. Qt's own legend spaces its entries too far
+// apart for 32 of them on an ordinary screen, so the chart draws its own.
+void posicionarLegenda(QChart *chart)
+{
+    QList<QGraphicsSimpleTextItem *> textos;
+    for (QGraphicsItem *i : chart->childItems())
+        if (i->data(kChaveLegenda).isValid())
+            if (auto *t = qgraphicsitem_cast<QGraphicsSimpleTextItem *>(i))
+                textos << t;
+    if (textos.isEmpty())
+        return;
+    const QRectF area = chart->plotArea();
+    const qreal linha = area.height() * kLarguraBarras / textos.size();
+    QFont f = chart->font();
+    f.setPixelSize(std::clamp(int(linha * 0.8), 6, 14));
+    const QFontMetricsF m(f);
+    qreal largura = 0;
+    for (QGraphicsSimpleTextItem *t : textos) {
+        t->setFont(f);
+        largura = std::max(largura, m.horizontalAdvance(t->text()));
+    }
+    const qreal topo = area.top() + area.height() * (1 - kLarguraBarras) / 2;
+    for (QGraphicsSimpleTextItem *t : textos) {
+        const int i = t->data(kChaveLegenda).toInt();
+        t->setPos(area.right() + 14, topo + (i + 0.5) * linha - m.height() / 2);
+    }
+    // room on the right for the longest line (only the width changes, so the
+    // lines keep their places)
+    const int direita = int(largura) + 24;
+    if (chart->margins().right() != direita) {
+        QMargins mg = chart->margins();
+        mg.setRight(direita);
+        chart->setMargins(mg);
+    }
+}
+
+} // namespace
 
 TFrmGrafOcupacao::TFrmGrafOcupacao(QWidget *parent) : QDialog(parent)
 {
@@ -121,16 +168,23 @@ void TFrmGrafOcupacao::desenhar(QChart *chart, const Grafico &g)
     chart->removeAllSeries();
     for (QAbstractAxis *a : chart->axes())
         chart->removeAxis(a);
+    QObject::disconnect(chart, &QChart::plotAreaChanged, chart, nullptr);
+    for (QGraphicsItem *i : chart->childItems())
+        if (i->data(kChaveLegenda).isValid())
+            delete i;
+    chart->setMargins(QMargins(20, 20, 20, 20));
     // The title and, under it, the legend's title.
     chart->setTitle(g.titulo.isEmpty() ? QString()
                                        : QStringLiteral("<b>%1</b><br>%2").arg(g.titulo.toHtmlEscaped(),
                                                                                g.tituloLegenda.toHtmlEscaped()));
     if (g.entradas.isEmpty())
         return;
-    // One set per entry, side by side at one place; the legend lists them.
+    // One set per entry, side by side at one place. The sets go in from the
+    // last entry: Qt stacks them from the bottom, and day 1 reads on top.
     auto *serie = new QHorizontalBarSeries(chart);
     qint64 maior = 0;
-    for (const Entrada &e : g.entradas) {
+    for (auto it = g.entradas.crbegin(); it != g.entradas.crend(); ++it) {
+        const Entrada &e = *it;
         auto *set = new QBarSet(e.texto, serie);
         set->append(e.barra ? double(e.valor) : 0.0);
         set->setColor(QColor(0xFF, 0, 0));
@@ -140,15 +194,21 @@ void TFrmGrafOcupacao::desenhar(QChart *chart, const Grafico &g)
     }
     serie->setLabelsVisible(true);
     serie->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
-    serie->setBarWidth(0.95);
+    serie->setBarWidth(kLarguraBarras);
     chart->addSeries(serie);
     auto *eixo = new QValueAxis(chart);
     eixo->setRange(0, std::max<qint64>(1, maior + maior / 10 + 1));
+    eixo->applyNiceNumbers();
     eixo->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(eixo, Qt::AlignBottom);
     serie->attachAxis(eixo);
-    chart->legend()->setVisible(true);
-    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setVisible(false);
+    for (int i = 0; i < g.entradas.size(); ++i) {
+        auto *t = new QGraphicsSimpleTextItem(g.entradas[i].texto, chart);
+        t->setData(kChaveLegenda, i);
+    }
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [chart] { posicionarLegenda(chart); });
+    posicionarLegenda(chart);
 }
 
 bool TFrmGrafOcupacao::gerar()

@@ -39,11 +39,11 @@ Relatorio relatorio(const QDate &de, const QDate &ate, const QList<Linha> &linha
     rel.linhaCabecalho(QStringLiteral("(De: ") + dia(de) + QStringLiteral("   Até: ") + dia(ate) + QLatin1Char(')'));
     rel.coluna(QStringLiteral("CÓDIGO"), 9, Relatorio::Tipo::Inteiro);
     rel.coluna(QStringLiteral("CLIENTE"), 34);
-    rel.coluna(QStringLiteral("UH"), 8);
+    rel.coluna(QStringLiteral("UH"), 6);
     rel.coluna(QStringLiteral("CHEGADA"), 12, Relatorio::Tipo::Data);
     rel.coluna(QStringLiteral("PARTIDA"), 12, Relatorio::Tipo::Data);
-    rel.coluna(QStringLiteral("Nº. PESSOAS"), 10, Relatorio::Tipo::Inteiro);
-    rel.coluna(QStringLiteral("OBS"), 30);
+    rel.coluna(QStringLiteral("Nº. PESSOAS"), 13, Relatorio::Tipo::Inteiro);
+    rel.coluna(QStringLiteral("OBS"), 29);
     for (const Linha &l : linhas)
         rel.linha({l.inteiro(QStringLiteral("ID_RESERVA")), l.texto(QStringLiteral("NOME")),
                    l.texto(QStringLiteral("NUMERO")), l.data(QStringLiteral("DATA_ENTRADA")),

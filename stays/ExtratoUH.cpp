@@ -93,7 +93,7 @@ Extrato ler(ConexaoBanco &c, const QDate &de, const QDate &ate)
             + QStringLiteral(" FROM (") + kEstadias
             + QStringLiteral(") S JOIN WALK_IN W ON W.ID_WALK_IN = S.ID_WALK_IN "
                              "LEFT JOIN UH U ON U.ID_UH = W.ID_UH LEFT JOIN CLIENTE C ON C.ID_CLIENTE = W.ID_CLIENTE "
-                             "ORDER BY U.NUMERO, W.ID_UH, W.DATA_ENTRADA, W.HORA_ENTRADA, W.DATA_SAIDA, "
+                             "ORDER BY CHAR_LENGTH(U.NUMERO), U.NUMERO, W.ID_UH, W.DATA_ENTRADA, W.HORA_ENTRADA, W.DATA_SAIDA, "
                              "W.HORA_SAIDA, W.ID_WALK_IN"),
         periodo);
     if (!estadias.isEmpty()) {

@@ -20,7 +20,7 @@ QList<Linha> linhas()
     return DM->Conexao.lerTodas(QStringLiteral(
         "SELECT H.ID_HOSPEDE, H.NOME, W.ID_UH, U.NUMERO FROM HOSPEDE H JOIN WALK_IN W ON W.ID_WALK_IN = H.ID_ENTRADA "
         "LEFT JOIN UH U ON U.ID_UH = W.ID_UH WHERE W.BAIXA = 'N' AND W.EXCLUIDO = 'N' AND H.BAIXA = 'N' "
-        "ORDER BY U.NUMERO, W.ID_UH, H.ID_HOSPEDE"));
+        "ORDER BY CHAR_LENGTH(U.NUMERO), U.NUMERO, W.ID_UH, H.ID_HOSPEDE"));
 }
 
 Relatorio relatorio(const QDate &hoje, const QList<Linha> &linhas)

@@ -21,7 +21,7 @@ namespace RelVeiculos {
 
 namespace {
 const QString kColunas = QStringLiteral("SELECT V.ID_VEICULO, V.MODELO, V.PLACA, V.ID_ENTRADA, W.ID_UH, U.NUMERO ");
-const QString kOrdem = QStringLiteral(" ORDER BY U.NUMERO, W.ID_UH, V.ID_VEICULO");
+const QString kOrdem = QStringLiteral(" ORDER BY CHAR_LENGTH(U.NUMERO), U.NUMERO, W.ID_UH, V.ID_VEICULO");
 } // namespace
 
 QList<Linha> atuais()

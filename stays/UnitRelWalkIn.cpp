@@ -95,9 +95,10 @@ TFrmRelWalkIn::TFrmRelWalkIn(QWidget *parent) : QDialog(parent)
     auto *grupo = new QGroupBox(QStringLiteral("  Opções:  "), this);
     auto *g = new QGridLayout(grupo);
     const QDate hoje = Relogio::hoje();
+    // created in the order Tab walks them: each date, then its time
     edtData1 = TelaRelatorio::campoData(grupo, hoje);
-    edtData2 = TelaRelatorio::campoData(grupo, hoje);
     edtHora1 = new QTimeEdit(QTime(0, 0, 0), grupo);
+    edtData2 = TelaRelatorio::campoData(grupo, hoje);
     edtHora2 = new QTimeEdit(QTime(23, 59, 59), grupo);
     for (QTimeEdit *h : {edtHora1, edtHora2})
         h->setDisplayFormat(QStringLiteral("HH:mm:ss"));

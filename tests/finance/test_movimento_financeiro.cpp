@@ -12,6 +12,12 @@
 #include "finance/MovimentoFinanceiro.h"
 #include "finance/UnitMovimentoFinanceiro.h"
 #include "finance/UnitRelMovFinanceiro.h"
+#include "finance/UnitGrafFinanceiro.h"
+#include "finance/UnitRetiraDinheiro.h"
+#include "rooms/UnitUH.h"
+#include "stays/UnitWalkIn.h"
+#include "finance/UnitRelOsMaisMais.h"
+#include "support/RegistroGravado.h"
 #include "support/TelasTeste.h"
 
 #include <QCheckBox>
@@ -479,4 +485,48 @@ TEST_F(Movimento_, RelatorioComSinaisDetalhesAlturasETotaisIguaisAosDaTela)
     msg->esperar(kMsgNenhumRegistro);
     f.btnImprimirClick();
     EXPECT_FALSE(visto);
+}
+
+TEST_F(Movimento_, RibbonAbreAsQuatroTelasEOImprimirDoMovimentoAbreORelatorio)
+{
+    // The registrar also sets the hooks of other screens: they are put back after.
+    const auto notas = TFrmRetiraDinheiro::abrirNotas;
+    const auto mapa = MapaUH::ganchos().despesasAvulsas;
+    const auto lista = ListaEstadias::despesasAvulsas;
+    struct Repor {
+        std::function<void()> n, m, l;
+        ~Repor()
+        {
+            TFrmRetiraDinheiro::abrirNotas = n;
+            MapaUH::ganchos().despesasAvulsas = m;
+            ListaEstadias::despesasAvulsas = l;
+        }
+    } repor{notas, mapa, lista};
+    RegistroGravado r;
+    Financas::registrarComandos(r);
+    QStringList abertas;
+    const auto contar = [&abertas](const char *nome) {
+        return [&abertas, nome](QDialog *) {
+            abertas << QString::fromUtf8(nome);
+            return int(QDialog::Rejected);
+        };
+    };
+    Telas::interceptar<TFrmMovimentoFinanceiro>([&](TFrmMovimentoFinanceiro *t) {
+        abertas << QStringLiteral("movimento");
+        // Its "Imprimir" opens the report with the screen's dates.
+        t->edtData1->setDate(kDia);
+        t->btnImprimir->click();
+        return int(QDialog::Rejected);
+    });
+    Telas::interceptar<TFrmRelMovFinanceiro>([&](TFrmRelMovFinanceiro *t) {
+        abertas << QStringLiteral("relatório ") + t->edtData1->date().toString(QStringLiteral("dd/MM/yyyy"));
+        return int(QDialog::Rejected);
+    });
+    Telas::interceptar<TFrmGrafFinanceiro>(std::function<int(TFrmGrafFinanceiro *)>(contar("gráficos")));
+    Telas::interceptar<TFrmRelOsMaisMais>(std::function<int(TFrmRelOsMaisMais *)>(contar("os mais mais")));
+    for (const char *h : {"btnMovimentoFinanceiroClick", "btnRelMovFinanceiroClick", "btnGrafFinanceiroClick",
+                          "btnRelOsMaisMaisClick"})
+        EXPECT_TRUE(r.executar(QString::fromLatin1(h))) << h;
+    EXPECT_EQ(abertas, (QStringList{u8("movimento"), u8("relatório 10/03/2026"), u8("relatório 10/12/2026"),
+                                    u8("gráficos"), u8("os mais mais")}));
 }

@@ -11,9 +11,12 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalBarSeries>
 #include <QRadioButton>
 #include <QSpinBox>
+
+#include <algorithm>
 
 using namespace GrafOcupacao;
 
@@ -176,16 +179,52 @@ TEST_F(Grafico_, TelaDesenhaOConteudoRegistraEImprimeEmPaisagem)
 
     f.btnVisualizarClick();
     EXPECT_TRUE(f.esticado());
-    // the widget draws the tested content: 32 legend entries with their bars
+    // the widget draws the tested content: 32 entries with their bars (Qt
+    // stacks the sets from the bottom, so the last entry goes in first)
     const Grafico &g = f.grafico();
     auto *serie = qobject_cast<QHorizontalBarSeries *>(f.Chart1->chart()->series().value(0));
     ASSERT_NE(serie, nullptr);
     ASSERT_EQ(serie->count(), 32);
     for (int i = 0; i < 32; ++i) {
-        EXPECT_EQ(serie->barSets()[i]->label(), g.entradas[i].texto);
-        EXPECT_EQ(serie->barSets()[i]->at(0), double(g.entradas[i].valor));
+        EXPECT_EQ(serie->barSets()[31 - i]->label(), g.entradas[i].texto);
+        EXPECT_EQ(serie->barSets()[31 - i]->at(0), double(g.entradas[i].valor));
     }
-    EXPECT_EQ(serie->barSets()[3]->label(), QStringLiteral("DIA 3, Quinta-Feira - 1 (100,00 % de Ocupação)"));
+    EXPECT_EQ(g.entradas[3].texto, QStringLiteral("DIA 3, Quinta-Feira - 1 (100,00 % de Ocupação)"));
+    // the legend, from the top, lists the entries in order, each line level
+    // with its own bar: day 3's line beside the only red bar
+    f.resize(1000, 700);
+    f.show();
+    QCoreApplication::processEvents();
+    QList<QGraphicsSimpleTextItem *> legenda;
+    for (QGraphicsItem *i : f.Chart1->chart()->childItems())
+        if (auto *t = qgraphicsitem_cast<QGraphicsSimpleTextItem *>(i))
+            legenda << t;
+    std::sort(legenda.begin(), legenda.end(), [](auto *a, auto *b) { return a->scenePos().y() < b->scenePos().y(); });
+    QStringList textos;
+    for (auto *t : legenda)
+        textos << t->text();
+    QStringList esperados;
+    for (const Entrada &e : g.entradas)
+        esperados << e.texto;
+    EXPECT_EQ(textos, esperados);
+    ASSERT_EQ(legenda.size(), 32);
+    const QImage tela = f.Chart1->grab().toImage();
+    int de = -1, ate = -1;
+    for (int y = 0; y < tela.height(); ++y)
+        for (int x = 0; x < tela.width() / 2; ++x) {
+            const QColor c = tela.pixelColor(x, y);
+            if (c.red() > 240 && c.green() < 20 && c.blue() < 20) {
+                if (de < 0)
+                    de = y;
+                ate = y;
+                break;
+            }
+        }
+    ASSERT_GE(de, 0);
+    auto meio = [&](int i) { return f.Chart1->mapFromScene(legenda[i]->sceneBoundingRect().center()).y(); };
+    const int linha = meio(4) - meio(3);
+    EXPECT_GT(linha, 0);
+    EXPECT_LE(std::abs((de + ate) / 2 - meio(3)), linha / 2 + 1);
     EXPECT_TRUE(f.Chart1->chart()->title().contains(QStringLiteral("TOTAL MENSAL - 1 (Diárias)")));
     const Linha log = banco().ler(QStringLiteral("SELECT OPERACAO, ANTES FROM LOG"));
     EXPECT_EQ(log.texto(QStringLiteral("OPERACAO")), QStringLiteral("Vizualização de Gráfico"));

@@ -2,6 +2,7 @@
 // list, the vehicles list and the vehicle report.
 #include "base/RelatorioPintura.h"
 #include "base/Telas.h"
+#include "stays/ExtratoUH.h"
 #include "stays/UnitRelCafe.h"
 #include "stays/UnitRelVeiculos.h"
 #include "stays/UnitRelWalkIn.h"
@@ -135,6 +136,13 @@ TEST_F(RelEstadias_, EntradasEntreDoisMomentosComFiltrosDeNFECartoes)
     TFrmRelWalkIn t;
     EXPECT_EQ(t.edtHora1->time(), QTime(0, 0, 0));
     EXPECT_EQ(t.edtHora2->time(), QTime(23, 59, 59));
+    // Tab walks each date, then its time
+    const QList<QWidget *> campos{t.edtData1, t.edtHora1, t.edtData2, t.edtHora2};
+    QList<QWidget *> ordem;
+    for (QWidget *w = t.edtData1->nextInFocusChain(); ordem.size() < 3 && w != t.edtData1; w = w->nextInFocusChain())
+        if (campos.contains(w))
+            ordem << w;
+    EXPECT_EQ(ordem, campos.mid(1));
     t.edtData1->setDate(d);
     t.edtData2->setDate(d);
     t.CheckBox1->setChecked(true);
@@ -281,4 +289,24 @@ TEST_F(RelEstadias_, VeiculosPresentesBuscaPorPlacaERelatorioDoPeriodo)
     Sessao::atual().direitos.MOVIMENTOS = false;
     TFrmRelVeiculos sem;
     EXPECT_FALSE(sem.chkPeriodo->isEnabled());
+}
+
+// Rooms by number as numbers: 9, 102, 1018 (not 1018, 102, 9 as text).
+TEST_F(RelEstadias_, RelatoriosPorUHNaOrdemNumericaDosNumeros)
+{
+    const QStringList numeros{QStringLiteral("1018"), QStringLiteral("102"), QStringLiteral("9")};
+    for (const QString &n : numeros) {
+        const qint64 e = estadia(uh(n), {QDateTime(QDate(2026, 12, 9), QTime(14, 0))});
+        hospede(e, QStringLiteral("HÓSPEDE ") + n);
+        veiculo(e, QStringLiteral("GOL"), n);
+    }
+    const QStringList grupos{"UH: 9", "UH: 102", "UH: 1018"};
+    EXPECT_EQ(bandas(RelCafe::relatorio(QDate(2026, 12, 10), RelCafe::linhas()), TB::CabecalhoGrupo), grupos);
+    EXPECT_EQ(bandas(RelVeiculos::relatorio(QStringLiteral("(Data: 10/12/2026)"), RelVeiculos::atuais()),
+                     TB::CabecalhoGrupo),
+              grupos);
+    QStringList extrato;
+    for (const ExtratoUH::Quarto &q : ExtratoUH::ler(banco(), QDate(2026, 12, 10), QDate(2026, 12, 10)).quartos)
+        extrato << QStringLiteral("UH: ") + q.numero;
+    EXPECT_EQ(extrato, grupos);
 }
