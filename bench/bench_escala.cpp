@@ -46,6 +46,10 @@
 #include "platform/Balanca.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/UnitMesas.h"
+#include "restaurant/Itens.h"
+#include "restaurant/NotasFiscais.h"
+#include "restaurant/UnitHistoricoMov.h"
+#include "restaurant/UnitNotasFiscais.h"
 #include "tests/support/BalancaFalsa.h"
 #include "staff/Funcionarios.h"
 #include "staff/UnitFuncionarios.h"
@@ -844,6 +848,16 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                      b.consultar(Mesas::kSqlMesas.toStdString());
                      b.consultar(Mesas::kSqlFila.toStdString());
                  }});
+    // The movement history of the stock items (100.000 rows with their
+    // items' descriptions, by date): the first batch the grid shows.
+    r.push_back({"histórico de movimentação de itens (restaurant/UnitHistoricoMov)",
+                 [] { abrirTela<TFrmHistoricoMov>(); },
+                 [](Bruto &b) { b.consultar(Itens::sqlHistorico().toStdString(), 200); }});
+    // The invoices: the stays marked for one (10.000, each with the sum of
+    // its nights) and the hand-typed ones; the screen stands on the last row,
+    // so every row is read.
+    r.push_back({"notas fiscais: lista (restaurant/UnitNotasFiscais)", [] { abrirTela<TFrmNotasFiscais>(); },
+                 [](Bruto &b) { b.consultar(NotasFiscais::sqlLista().toStdString()); }});
     // One weighing on the Toledo scale at the far end of a pseudo-terminal,
     // against the bare round trip of a request and its answer on that line.
     r.push_back({"balança: uma leitura (platform/Balanca; bruto: ida e volta no pty)",

@@ -338,6 +338,8 @@ struct Escala {
     int funcionarios = 1000;             // some of them buy at the counter (pay deductions)
     int lancamentosFuncionarios = 50000; // the employees' book of credits and discounts
     int diasPonto = 62;                  // days of time-clock rows
+    int historicoItens = 100000; // additions and withdrawals of the stock items
+    int notasFiscais = 10000;    // closed stays marked for an invoice
 };
 
 std::string numeroTexto(std::int64_t n, int largura)
@@ -428,6 +430,7 @@ public:
         etapa("estadias e reservas (planejamento)", [&] { planejar(); });
         etapa("reservas", [&] { gravarReservas(); });
         etapa("estadias, hóspedes, veículos, diárias e consumo", [&] { gravarEstadias(); });
+        etapa("estadias com nota fiscal", [&] { notasFiscais(); });
         etapa("caixa: turnos, retiradas e adições", [&] { caixa(); });
         etapa("diárias postadas (ATUALIZACAO)", [&] { atualizacoes(); });
         etapa("restaurante: mesas, aberturas e pedidos", [&] { restaurante(); });
@@ -549,14 +552,15 @@ private:
                 .inteiro(4, 20)
                 .data(5, m_hoje.addDays(-m_s.entre(1, 30)))
                 .executar();
-            for (int k = 0; k < 100; ++k, ++h)
+            const int porItem = std::max(1, m_e.historicoItens / 20);
+            for (int k = 0; k < porItem; ++k, ++h)
                 hist.inteiro(0, h)
                     .inteiro(1, i + 1)
                     .texto(2, k % 3 ? "-" : "+")
                     .inteiro(3, m_s.entre(1, 50))
                     .texto(4, k % 3 ? "REPOSIÇÃO DAS UHS" : "COMPRA")
                     .texto(5, recepcionista())
-                    .data(6, m_inicio.addDays(k * m_e.dias / 100))
+                    .data(6, m_inicio.addDays(int(std::int64_t(k) * m_e.dias / porItem)))
                     .executar();
         }
         m_itensHistorico = h - 1;
@@ -908,6 +912,15 @@ private:
                 for (QDate d = v.entrada; d <= v.saida; d = d.addDays(1), ++m_diasReservados)
                     dia.inteiro(0, v.id).data(1, d).inteiro(2, v.uh + 1).executar();
         }
+    }
+
+    // Closed stays marked for an invoice, spread over the whole period.
+    void notasFiscais()
+    {
+        const long fechadas = long(m_estadias.size()) - m_abertas;
+        const long passo = std::max(1L, fechadas / std::max(1, m_e.notasFiscais));
+        m_b.imediato("UPDATE WALK_IN SET NF = 'S' WHERE BAIXA = 'S' AND MOD(ID_WALK_IN, " + std::to_string(passo)
+                     + ") = 0");
     }
 
     void gravarEstadias()
@@ -1558,6 +1571,8 @@ int main(int argc, char **argv)
     e.despesas = std::max(500, int(e.despesas * escala));
     e.despesasVarias = std::max(100, int(e.despesasVarias * escala));
     e.pedidos = std::max(2000, int(e.pedidos * escala));
+    e.historicoItens = std::max(2000, int(e.historicoItens * escala));
+    e.notasFiscais = std::max(100, int(e.notasFiscais * escala));
 
     const auto t0 = std::chrono::steady_clock::now();
     std::printf("gerando o banco %s (semente %llu, hoje %s)\n", caminho.c_str(),
