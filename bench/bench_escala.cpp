@@ -529,7 +529,7 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                                        QDate(mes.year(), mes.month(), mes.daysInMonth()), false, false};
         r.push_back({"relatório de ponto de um mês (staff/PontoRelatorio)",
                      [funcionario, o] {
-                         const Relatorio rel = PontoRelatorio::relatorio(PontoRelatorio::ler(funcionario(), o.de, o.ate),
+                         const Relatorio rel = PontoRelatorio::relatorio(PontoRelatorio::ler(DM->Conexao, funcionario(), o.de, o.ate),
                                                                          o, Ponto::tolerancias());
                          if (rel.totalLinhas() < 20)
                              std::cerr << "relatório de ponto com " << rel.totalLinhas() << " linhas\n";

@@ -104,7 +104,7 @@ void BM_PontoTick_PreparadoPorOutraEstacao(benchmark::State &state)
 {
     base();
     apagarODia();
-    PontoAutomatico::preparar(kHoje, QStringLiteral("OUTRA"));
+    PontoAutomatico::preparar(DM->Conexao, kHoje, QStringLiteral("OUTRA"));
     for (auto _ : state) {
         PontoAutomatico::Controle c; // a workstation that has not seen today yet
         benchmark::DoNotOptimize(c.tick(kHoje, QStringLiteral("ADMIN")).previstas);

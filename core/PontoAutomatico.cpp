@@ -15,10 +15,10 @@ struct Prevista {
 
 // The expected entries of the day, in the order they are written: employees
 // by key, turns 1 to 3, entry before exit.
-QList<Prevista> previstasDoDia(const QDate &hoje)
+QList<Prevista> previstasDoDia(ConexaoBanco &conexao, const QDate &hoje)
 {
     const int diaSemana = hoje.dayOfWeek(); // 6 Saturday, 7 Sunday
-    const auto funcionarios = DM->Conexao.lerTodas(QStringLiteral(
+    const auto funcionarios = conexao.lerTodas(QStringLiteral(
         "SELECT ID_FUNCIONARIO, TURNO_1_ENT, TURNO_1_SAI, TURNO_2_ENT, TURNO_2_SAI, TURNO_3_ENT, TURNO_3_SAI, "
         "SOLICITA_PONTO, SOLICITA_PONTO_SAB, SOLICITA_PONTO_DOM FROM FUNCIONARIO "
         "WHERE SOLICITA_PONTO = 'S' AND ID_FUNCIONARIO NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO) "
@@ -45,49 +45,49 @@ QList<Prevista> previstasDoDia(const QDate &hoje)
     return l;
 }
 
-bool haFaltas(const QDate &hoje)
+bool haFaltas(ConexaoBanco &conexao, const QDate &hoje)
 {
-    return !DM->Conexao
+    return !conexao
                 .ler(QStringLiteral("SELECT FIRST 1 ID_PONTO FROM PONTO WHERE DATA IS NULL AND DATA_DEFINIDA <> ?"), {hoje})
                 .vazia();
 }
 
-bool diaPreparado(const QDate &hoje)
+bool diaPreparado(ConexaoBanco &conexao, const QDate &hoje)
 {
-    return !DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 ID_PONTO FROM PONTO WHERE DATA_DEFINIDA = ?"), {hoje}).vazia();
+    return !conexao.ler(QStringLiteral("SELECT FIRST 1 ID_PONTO FROM PONTO WHERE DATA_DEFINIDA = ?"), {hoje}).vazia();
 }
 
 } // namespace
 
-Resultado preparar(const QDate &hoje, const QString &login)
+Resultado preparar(ConexaoBanco &conexao, const QDate &hoje, const QString &login)
 {
     // Nothing to write: no lock, no transaction of writes.
-    if (!haFaltas(hoje) && (diaPreparado(hoje) || previstasDoDia(hoje).isEmpty()))
+    if (!haFaltas(conexao, hoje) && (diaPreparado(conexao, hoje) || previstasDoDia(conexao, hoje).isEmpty()))
         return {};
 
-    return DM->Conexao.emTransacao([&] {
+    return conexao.emTransacao([&] {
         // The lock on the day: a second workstation waits here, and after
         // the first commits it starts again and finds the work done.
-        DM->Conexao.ler(QStringLiteral("SELECT ID_PARAMETROS FROM PARAMETROS WITH LOCK"));
+        conexao.ler(QStringLiteral("SELECT ID_PARAMETROS FROM PARAMETROS WITH LOCK"));
         Resultado r;
-        if (haFaltas(hoje)) {
+        if (haFaltas(conexao, hoje)) {
             // A day excused in advance stays excused, with its justification
             // and the login of whoever excused it.
-            r.faltas = DM->Conexao.executar(
+            r.faltas = conexao.executar(
                 QStringLiteral("UPDATE PONTO SET DATA = DATA_DEFINIDA, HORA = HORA_DEFINIDA, MARCACAO_AUTO = 'S' "
                                "WHERE DATA IS NULL AND DATA_DEFINIDA <> ? AND ABONADO = 'S'"),
                 {hoje});
-            r.faltas += DM->Conexao.executar(
+            r.faltas += conexao.executar(
                 QStringLiteral("UPDATE PONTO SET DATA = DATA_DEFINIDA, HORA = HORA_DEFINIDA, OBS = ?, USUARIO = ?, "
                                "MARCACAO_AUTO = 'S', ABONADO = 'N' WHERE DATA IS NULL AND DATA_DEFINIDA <> ?"),
                 {QString::fromUtf8(kObsFalta), login.left(10), hoje});
         }
-        if (diaPreparado(hoje))
+        if (diaPreparado(conexao, hoje))
             return r;
         const QString sql = QStringLiteral(
             "INSERT INTO PONTO (ID_FUNCIONARIO, HORA_DEFINIDA, DATA_DEFINIDA, TIPO) VALUES (?, ?, ?, ?)");
-        for (const Prevista &p : previstasDoDia(hoje)) {
-            DM->Conexao.executar(sql, {p.funcionario, p.hora, hoje, p.tipo});
+        for (const Prevista &p : previstasDoDia(conexao, hoje)) {
+            conexao.executar(sql, {p.funcionario, p.hora, hoje, p.tipo});
             ++r.previstas;
         }
         return r;
@@ -105,7 +105,7 @@ Resultado Controle::tick(const QDate &hoje, const QString &login)
 {
     if (m_feito == hoje || !devePreparar(hoje))
         return {};
-    const Resultado r = preparar(hoje, login);
+    const Resultado r = preparar(DM->Conexao, hoje, login);
     // Prepared now, or found prepared: nothing left for today.
     m_feito = hoje;
     return r;

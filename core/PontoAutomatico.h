@@ -3,6 +3,8 @@
 #include <QDate>
 #include <QString>
 
+class ConexaoBanco;
+
 namespace PontoAutomatico {
 
 inline constexpr const char *kObsFalta = "MARCAÇÃO NÃO EFETUADA - (FALTA)";
@@ -22,7 +24,7 @@ struct Resultado {
 // takes the lock on the day (the settings row, locked for the length of one
 // short transaction), reads again and writes in that one transaction, so two
 // workstations preparing the same day write its entries once.
-Resultado preparar(const QDate &hoje, const QString &login);
+Resultado preparar(ConexaoBanco &conexao, const QDate &hoje, const QString &login);
 
 // Whether the one-second tick must do the housekeeping: with expected entries
 // switched on and a new day, or while today has no expected entry.

@@ -72,9 +72,9 @@ const Limite kLimites[] = {
 bool cpfVazio(const QString &cpf) { return TiraPontoTracoBarra(cpf).trimmed().isEmpty(); }
 
 // A row holding this CPF, deleted employees included (other than `exceto`).
-bool cpfExiste(const QString &cpf, qint64 exceto)
+bool cpfExiste(ConexaoBanco &conexao, const QString &cpf, qint64 exceto)
 {
-    return DM->Conexao
+    return conexao
         .valor(QStringLiteral("SELECT FIRST 1 ID_FUNCIONARIO FROM FUNCIONARIO WHERE CPF = ? AND ID_FUNCIONARIO <> ?"),
                {cpf, exceto})
         .isValid();
@@ -125,7 +125,7 @@ QString digitosCpf(const QString &cpf)
     return d.size() == 11 ? d : QString();
 }
 
-Recusa verificar(const Dados &d, const Contexto &c)
+Recusa verificar(ConexaoBanco &conexao, const Dados &d, const Contexto &c)
 {
     if (d.nome.trimmed().isEmpty())
         return recusa(kMsgFuncionarioInvalido, Campo::Nome);
@@ -148,7 +148,7 @@ Recusa verificar(const Dados &d, const Contexto &c)
     for (const Limite &l : kLimites)
         if (contarCaracteres(d.*(l.texto)) > l.maximo)
             return recusa(mensagemTextoLongo(QString::fromUtf8(l.rotulo), l.maximo), l.campo);
-    if (verificaDuplicado(c, d.cpf) && cpfExiste(d.cpf, c.modo == ModoEdicao::Alterar ? c.chave : 0))
+    if (verificaDuplicado(c, d.cpf) && cpfExiste(conexao, d.cpf, c.modo == ModoEdicao::Alterar ? c.chave : 0))
         return recusa(kMsgCpfJaCadastrado, Campo::Cpf);
     return {};
 }
@@ -161,12 +161,12 @@ QString mensagemSucesso(ModoEdicao modo, qint64 chave, const QString &nome)
         + QStringLiteral("    Código: ") + QString::number(chave) + QStringLiteral("\n    Nome: ") + nome;
 }
 
-Gravacao salvar(const Dados &d, const Contexto &c)
+Gravacao salvar(ConexaoBanco &conexao, const Dados &d, const Contexto &c)
 {
     Gravacao g;
     if (c.modo == ModoEdicao::Ver)
         return g;
-    g.recusa = verificar(d, c);
+    g.recusa = verificar(conexao, d, c);
     if (g.recusa.recusado())
         return g;
     const Dinheiro salario = *dinheiroDigitado(d.salario);
@@ -187,13 +187,13 @@ Gravacao salvar(const Dados &d, const Contexto &c)
         "TURNO_2_ENT,TURNO_2_SAI,TURNO_3_ENT,TURNO_3_SAI,CARGA_HORARIA_DIA,CARGA_HORARIA_SAB,CARGA_HORARIA_DOM,"
         "FOTO,CTPS,SERIE,INSS,SALARIO_BASE,CAMAREIRA,NASCIMENTO,SANGUE");
 
-    return DM->Conexao.emTransacao([&]() -> Gravacao {
+    return conexao.emTransacao([&]() -> Gravacao {
         Gravacao r;
         if (verificaDuplicado(c, d.cpf)) {
             // Another workstation checking a CPF waits here until this one
             // ends, and then finds the row written.
-            DM->Conexao.ler(QStringLiteral("SELECT ID_PARAMETROS FROM PARAMETROS WITH LOCK"));
-            if (cpfExiste(d.cpf, c.modo == ModoEdicao::Alterar ? c.chave : 0)) {
+            conexao.ler(QStringLiteral("SELECT ID_PARAMETROS FROM PARAMETROS WITH LOCK"));
+            if (cpfExiste(conexao, d.cpf, c.modo == ModoEdicao::Alterar ? c.chave : 0)) {
                 r.recusa = recusa(kMsgCpfJaCadastrado, Campo::Cpf);
                 return r;
             }
@@ -202,18 +202,18 @@ Gravacao salvar(const Dados &d, const Contexto &c)
             QString marcas;
             for (int i = 0; i < v.size(); ++i)
                 marcas += i ? QStringLiteral(",?") : QStringLiteral("?");
-            r.chave = DM->Conexao
+            r.chave = conexao
                           .ler(QStringLiteral("INSERT INTO FUNCIONARIO(%1) VALUES (%2) RETURNING ID_FUNCIONARIO")
                                    .arg(colunas, marcas),
                                v)
                           .inteiro(QStringLiteral("ID_FUNCIONARIO"));
-            RegistrarLog(QStringLiteral("Incluiu Funcionário -> Código ") + QString::number(r.chave)
+            RegistrarLog(conexao, QStringLiteral("Incluiu Funcionário -> Código ") + QString::number(r.chave)
                          + QStringLiteral(" (") + d.nome + QLatin1Char(')'));
         } else {
             QStringList sets;
             for (const QString &col : colunas.split(QLatin1Char(',')))
                 sets << col + QStringLiteral(" = ?");
-            const int n = DM->Conexao.executar(
+            const int n = conexao.executar(
                 QStringLiteral("UPDATE FUNCIONARIO SET %1 WHERE ID_FUNCIONARIO = ? AND ID_FUNCIONARIO NOT IN "
                                "(SELECT ID_FUNCIONARIO FROM ANULACAO)")
                     .arg(sets.join(QLatin1Char(','))),
@@ -223,7 +223,7 @@ Gravacao salvar(const Dados &d, const Contexto &c)
                 return r;
             }
             r.chave = c.chave;
-            RegistrarLog(QStringLiteral("Alterou Funcionário -> Código ") + QString::number(r.chave)
+            RegistrarLog(conexao, QStringLiteral("Alterou Funcionário -> Código ") + QString::number(r.chave)
                          + QStringLiteral(" (") + d.nome + QLatin1Char(')'));
         }
         r.arquivoFoto = foto;
@@ -232,13 +232,13 @@ Gravacao salvar(const Dados &d, const Contexto &c)
     });
 }
 
-bool excluir(qint64 chave, const QString &nome)
+bool excluir(ConexaoBanco &conexao, qint64 chave, const QString &nome)
 {
-    return DM->Conexao.emTransacao([&] {
+    return conexao.emTransacao([&] {
         if (Anulacao::anulado(QStringLiteral("ID_FUNCIONARIO"), chave))
             return false;
         Anulacao::registrar(QStringLiteral("ID_FUNCIONARIO"), chave);
-        RegistrarLog(QStringLiteral("Excluiu Funcionário -> Código ") + QString::number(chave) + QStringLiteral(" (")
+        RegistrarLog(conexao, QStringLiteral("Excluiu Funcionário -> Código ") + QString::number(chave) + QStringLiteral(" (")
                      + nome + QLatin1Char(')'));
         return true;
     });
@@ -359,9 +359,9 @@ const QString kSqlFinanceiro = QStringLiteral(
 
 Valores valoresFinanceiro(qint64 chave, const QDate &hoje) { return {hoje, chave}; }
 
-Totais totais(qint64 chave)
+Totais totais(ConexaoBanco &conexao, qint64 chave)
 {
-    const Linha l = DM->Conexao.ler(
+    const Linha l = conexao.ler(
         QStringLiteral("SELECT "
                        "SUM(CASE WHEN DATA_PAG IS NULL THEN CASE WHEN TIPO = '-' THEN -VALOR ELSE VALOR END END) "
                        "AS A_PAGAR, "
@@ -387,9 +387,9 @@ QString textoPago(const Dinheiro &d)
 const QString kCondicaoVivos =
     QStringLiteral("ID_FUNCIONARIO NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO)");
 
-Linha porChave(qint64 chave, bool incluirExcluidos)
+Linha porChave(ConexaoBanco &conexao, qint64 chave, bool incluirExcluidos)
 {
-    return DM->Conexao.ler(QStringLiteral("SELECT * FROM FUNCIONARIO WHERE ID_FUNCIONARIO = ?")
+    return conexao.ler(QStringLiteral("SELECT * FROM FUNCIONARIO WHERE ID_FUNCIONARIO = ?")
                                + (incluirExcluidos ? QString() : QStringLiteral(" AND ") + kCondicaoVivos),
                            {chave});
 }
@@ -400,7 +400,7 @@ QString codigoCracha(const QString &cpf)
     return d.isEmpty() ? QString() : QStringLiteral("0") + d;
 }
 
-Linha porCracha(const QString &codigo)
+Linha porCracha(ConexaoBanco &conexao, const QString &codigo)
 {
     const QString c = codigo.trimmed();
     if (c.size() != 12 || !c.startsWith(QLatin1Char('0')))
@@ -413,7 +413,7 @@ Linha porCracha(const QString &codigo)
     // tools may hold the bare digits.
     const QString mascarado =
         d.mid(0, 3) + QLatin1Char('.') + d.mid(3, 3) + QLatin1Char('.') + d.mid(6, 3) + QLatin1Char('-') + d.mid(9, 2);
-    return DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 * FROM FUNCIONARIO WHERE CPF IN (?, ?) AND ")
+    return conexao.ler(QStringLiteral("SELECT FIRST 1 * FROM FUNCIONARIO WHERE CPF IN (?, ?) AND ")
                                + kCondicaoVivos + QStringLiteral(" ORDER BY ID_FUNCIONARIO"),
                            {mascarado, d});
 }

@@ -120,7 +120,7 @@ QString digitosCpf(const QString &cpf);
 // VERIF_CPF_CNPJ "S"; always 11 digits), salary (required, money), INSS
 // (0 to 100), RG, lengths of the texts, CPF already stored (deleted
 // employees included; for an alteration only when the CPF changed).
-Recusa verificar(const Dados &d, const Contexto &c);
+Recusa verificar(ConexaoBanco &conexao, const Dados &d, const Contexto &c);
 
 struct Gravacao {
     Recusa recusa;        // refused: nothing written
@@ -133,14 +133,14 @@ struct Gravacao {
 // Código <key> (<name>)" / "Alterou Funcionário -> ...") in one transaction.
 // The CPF check runs again under a lock, so two workstations never both store
 // one CPF. An alteration of an employee deleted meanwhile is refused.
-Gravacao salvar(const Dados &d, const Contexto &c);
+Gravacao salvar(ConexaoBanco &conexao, const Dados &d, const Contexto &c);
 
 // "Operação Executada com Sucesso!" and the three lines that follow it.
 QString mensagemSucesso(ModoEdicao modo, qint64 chave, const QString &nome);
 
 // Records the deletion in ANULACAO and logs "Excluiu Funcionário -> Código
 // <key> (<name>)". False when the employee was already deleted.
-bool excluir(qint64 chave, const QString &nome);
+bool excluir(ConexaoBanco &conexao, qint64 chave, const QString &nome);
 
 // ------------------------------------------------------------------ photos
 // The folder of the employees' photos (img/func of the installation).
@@ -192,7 +192,7 @@ struct Totais {
     Dinheiro aPagar;
     Dinheiro pago;
 };
-Totais totais(qint64 chave);
+Totais totais(ConexaoBanco &conexao, qint64 chave);
 // "Valor Total a Pagar ou Descontar: R$ 1.380,00" and "Valor Total Já Pago ou Descontado: R$ ..."
 QString textoAPagar(const Dinheiro &d);
 QString textoPago(const Dinheiro &d);
@@ -202,10 +202,10 @@ QString textoPago(const Dinheiro &d);
 extern const QString kCondicaoVivos;
 // The employee's row (every column); empty when the key does not exist or,
 // unless incluirExcluidos, when the employee was deleted.
-Linha porChave(qint64 chave, bool incluirExcluidos = false);
+Linha porChave(ConexaoBanco &conexao, qint64 chave, bool incluirExcluidos = false);
 // The badge code of a CPF: "0" and its 11 digits; "" when it does not hold 11.
 QString codigoCracha(const QString &cpf);
 // The live employee whose badge carries this code; empty when none.
-Linha porCracha(const QString &codigo);
+Linha porCracha(ConexaoBanco &conexao, const QString &codigo);
 
 } // namespace Funcionarios

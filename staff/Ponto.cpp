@@ -178,34 +178,34 @@ Consulta consultaFuncionario(qint64 funcionario)
 
 Modo modoAtual() { return tParametros().sim(QStringLiteral("PONTO_DEFINIDO")) ? Modo::Previsto : Modo::Livre; }
 
-qint64 codigoPrevisto()
+qint64 codigoPrevisto(ConexaoBanco &conexao)
 {
-    return DM->Conexao.valor(QStringLiteral("SELECT GEN_ID(GEN_ID_PONTO, 0) FROM RDB$DATABASE")).toLongLong() + 1;
+    return conexao.valor(QStringLiteral("SELECT GEN_ID(GEN_ID_PONTO, 0) FROM RDB$DATABASE")).toLongLong() + 1;
 }
 
-qint64 primeiraAberta(qint64 funcionario)
+qint64 primeiraAberta(ConexaoBanco &conexao, qint64 funcionario)
 {
-    return DM->Conexao
+    return conexao
         .valor(QStringLiteral("SELECT FIRST 1 ID_PONTO FROM PONTO WHERE ID_FUNCIONARIO = ? AND DATA IS NULL "
                               "ORDER BY ID_PONTO"),
                {chaveTexto(funcionario)})
         .toLongLong();
 }
 
-Registro marcar(const Pedido &p)
+Registro marcar(ConexaoBanco &conexao, const Pedido &p)
 {
     const QString func = chaveTexto(p.funcionario);
-    return DM->Conexao.emTransacao([&] {
+    return conexao.emTransacao([&] {
         Registro r;
         if (p.modo == Modo::Previsto) {
-            const QList<Linha> abertas = DM->Conexao.lerTodas(
+            const QList<Linha> abertas = conexao.lerTodas(
                 QStringLiteral("SELECT ID_PONTO, TIPO FROM PONTO WHERE ID_FUNCIONARIO = ? AND DATA IS NULL "
                                "ORDER BY ID_PONTO"),
                 {func});
             for (const Linha &a : abertas) {
                 // Filled only while still open: a row another workstation
                 // filled meanwhile is passed over for the next one.
-                const int n = DM->Conexao.executar(
+                const int n = conexao.executar(
                     QStringLiteral("UPDATE PONTO SET DATA = ?, HORA = ?, OBS = ?, USUARIO = ?, MARCACAO_AUTO = 'N', "
                                    "ABONADO = 'N' WHERE ID_PONTO = ? AND DATA IS NULL"),
                     {p.data, p.hora, p.obs, login(), a.inteiro(QStringLiteral("ID_PONTO"))});
@@ -221,14 +221,14 @@ Registro marcar(const Pedido &p)
             }
         } else {
             // One punch of an employee at a time: the kind alternates after the last row.
-            DM->Conexao.ler(QStringLiteral("SELECT ID_FUNCIONARIO FROM FUNCIONARIO WHERE ID_FUNCIONARIO = ? WITH LOCK"),
+            conexao.ler(QStringLiteral("SELECT ID_FUNCIONARIO FROM FUNCIONARIO WHERE ID_FUNCIONARIO = ? WITH LOCK"),
                             {p.funcionario});
-            const Linha ultima = DM->Conexao.ler(
+            const Linha ultima = conexao.ler(
                 QStringLiteral("SELECT FIRST 1 TIPO FROM PONTO WHERE ID_FUNCIONARIO = ? ORDER BY ID_PONTO DESC"), {func});
             const QString tipo = !ultima.vazia() && ultima.texto(QStringLiteral("TIPO")) == QLatin1String("E")
                                      ? QStringLiteral("S")
                                      : QStringLiteral("E");
-            r.chave = DM->Conexao
+            r.chave = conexao
                           .valor(QStringLiteral("INSERT INTO PONTO (ID_FUNCIONARIO, HORA_DEFINIDA, DATA_DEFINIDA, TIPO, "
                                                 "DATA, HORA, OBS, USUARIO, MARCACAO_AUTO, ABONADO) VALUES "
                                                 "(?, '00:00:00', ?, ?, ?, ?, ?, ?, 'N', 'N') RETURNING ID_PONTO"),
@@ -236,7 +236,7 @@ Registro marcar(const Pedido &p)
                           .toLongLong();
             r.tipo = tipoPorExtenso(tipo);
         }
-        RegistrarLog(DM->Conexao, QStringLiteral("Registrou Ponto de ") + r.tipo + QStringLiteral(" -> ")
+        RegistrarLog(conexao, QStringLiteral("Registrou Ponto de ") + r.tipo + QStringLiteral(" -> ")
                                       + QString::number(r.chave) + QStringLiteral(" (") + p.nome + QLatin1Char(')'));
         return r;
     });
@@ -244,7 +244,7 @@ Registro marcar(const Pedido &p)
 
 QString pastaFotos() { return Caminhos::naInstalacao(QStringLiteral("img\\pnt")); }
 
-QString guardarFoto(qint64 chave, const QString &arquivoJpg)
+QString guardarFoto(ConexaoBanco &conexao, qint64 chave, const QString &arquivoJpg)
 {
     if (chave <= 0 || !QFileInfo(arquivoJpg).isFile())
         return {};
@@ -270,43 +270,43 @@ QString guardarFoto(qint64 chave, const QString &arquivoJpg)
         }
         QFile::remove(arquivoJpg);
     }
-    DM->Conexao.emTransacao([&] {
-        DM->Conexao.executar(QStringLiteral("UPDATE PONTO SET FOTO = ? WHERE ID_PONTO = ?"), {destino, chave});
+    conexao.emTransacao([&] {
+        conexao.executar(QStringLiteral("UPDATE PONTO SET FOTO = ? WHERE ID_PONTO = ?"), {destino, chave});
     });
     return destino;
 }
 
 // ------------------------------------------------------------------ excusing and clearing
 
-ResultadoAbono abonar(const PedidoAbono &p, const Tolerancias &t)
+ResultadoAbono abonar(ConexaoBanco &conexao, const PedidoAbono &p, const Tolerancias &t)
 {
     if (p.porPeriodo && p.ate < p.de)
         return ResultadoAbono::PeriodoInvalido;
-    return DM->Conexao.emTransacao([&] {
-        const Linha l = DM->Conexao.ler(QStringLiteral("SELECT * FROM PONTO WHERE ID_PONTO = ? WITH LOCK"), {p.chave});
+    return conexao.emTransacao([&] {
+        const Linha l = conexao.ler(QStringLiteral("SELECT * FROM PONTO WHERE ID_PONTO = ? WITH LOCK"), {p.chave});
         if (l.vazia() || !podeAbonar(status(Marcacao::de(l), t)))
             return ResultadoAbono::NaoPode;
         const QString set = QStringLiteral("UPDATE PONTO SET OBS = ?, USUARIO = ?, ABONADO = 'S' WHERE ");
         if (p.porPeriodo)
-            DM->Conexao.executar(set + QStringLiteral("ID_FUNCIONARIO = ? AND DATA_DEFINIDA >= ? AND DATA_DEFINIDA <= ?"),
+            conexao.executar(set + QStringLiteral("ID_FUNCIONARIO = ? AND DATA_DEFINIDA >= ? AND DATA_DEFINIDA <= ?"),
                                  {p.justificativa, login(), l.texto(QStringLiteral("ID_FUNCIONARIO")), p.de, p.ate});
         else
-            DM->Conexao.executar(set + QStringLiteral("ID_PONTO = ?"), {p.justificativa, login(), p.chave});
-        RegistrarLog(DM->Conexao, QStringLiteral("Abonou Marcação de Funcionário - Código: ") + QString::number(p.chave));
+            conexao.executar(set + QStringLiteral("ID_PONTO = ?"), {p.justificativa, login(), p.chave});
+        RegistrarLog(conexao, QStringLiteral("Abonou Marcação de Funcionário - Código: ") + QString::number(p.chave));
         return ResultadoAbono::Feito;
     });
 }
 
-bool limparMarcacao(qint64 chave)
+bool limparMarcacao(ConexaoBanco &conexao, qint64 chave)
 {
-    return DM->Conexao.emTransacao([&] {
-        const Linha l = DM->Conexao.ler(QStringLiteral("SELECT DATA FROM PONTO WHERE ID_PONTO = ? WITH LOCK"), {chave});
+    return conexao.emTransacao([&] {
+        const Linha l = conexao.ler(QStringLiteral("SELECT DATA FROM PONTO WHERE ID_PONTO = ? WITH LOCK"), {chave});
         if (l.vazia() || l.nulo(QStringLiteral("DATA")))
             return false;
-        DM->Conexao.executar(QStringLiteral("UPDATE PONTO SET DATA = NULL, HORA = NULL, OBS = NULL, USUARIO = NULL, "
+        conexao.executar(QStringLiteral("UPDATE PONTO SET DATA = NULL, HORA = NULL, OBS = NULL, USUARIO = NULL, "
                                             "MARCACAO_AUTO = NULL, ABONADO = NULL WHERE ID_PONTO = ?"),
                              {chave});
-        RegistrarLog(DM->Conexao, QStringLiteral("Limpeza de Marcação - Código ") + QString::number(chave));
+        RegistrarLog(conexao, QStringLiteral("Limpeza de Marcação - Código ") + QString::number(chave));
         return true;
     });
 }

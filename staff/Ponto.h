@@ -108,9 +108,9 @@ Modo modoAtual();
 
 // The key the next inserted row will probably get (generator + 1): the code
 // shown before a free punch.
-qint64 codigoPrevisto();
+qint64 codigoPrevisto(ConexaoBanco &conexao);
 // The employee's oldest open row (0 when none).
-qint64 primeiraAberta(qint64 funcionario);
+qint64 primeiraAberta(ConexaoBanco &conexao, qint64 funcionario);
 
 struct Pedido {
     qint64 funcionario = 0;
@@ -133,14 +133,14 @@ struct Registro {
 // an update that requires the row still open, going on to the next open row
 // when another workstation filled it first. Free mode locks the employee
 // and inserts an entry or an exit, alternating after the employee's last row.
-Registro marcar(const Pedido &p);
+Registro marcar(ConexaoBanco &conexao, const Pedido &p);
 
 // The folder of the punch photos (img/pnt of the installation).
 QString pastaFotos();
 // Moves a captured JPEG to img/pnt/<chave>.jpg (the folder made when
 // missing) and records that path in the row's FOTO. Returns the path, or ""
 // when the file could not be stored (FOTO is then left as it was).
-QString guardarFoto(qint64 chave, const QString &arquivoJpg);
+QString guardarFoto(ConexaoBanco &conexao, qint64 chave, const QString &arquivoJpg);
 
 // ------------------------------------------------------------------ excusing and clearing
 struct PedidoAbono {
@@ -152,10 +152,10 @@ struct PedidoAbono {
 enum class ResultadoAbono { Feito, NaoPode, PeriodoInvalido };
 // Excuses the row (or the employee's period) with its log line. The selected
 // row is locked and its status checked again: only "F", "E" and "A" rows.
-ResultadoAbono abonar(const PedidoAbono &p, const Tolerancias &t);
+ResultadoAbono abonar(ConexaoBanco &conexao, const PedidoAbono &p, const Tolerancias &t);
 
 // Opens a punched row again (its photo stays), with its log line. False when
 // the row has no punch (nothing written).
-bool limparMarcacao(qint64 chave);
+bool limparMarcacao(ConexaoBanco &conexao, qint64 chave);
 
 } // namespace Ponto

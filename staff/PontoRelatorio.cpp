@@ -115,17 +115,17 @@ Calculo calcular(const QList<Ponto::Marcacao> &linhas, const Cargas &cargas, con
     return c;
 }
 
-Dados ler(qint64 funcionario, const QDate &de, const QDate &ate)
+Dados ler(ConexaoBanco &conexao, qint64 funcionario, const QDate &de, const QDate &ate)
 {
     Dados d;
-    const Linha f = DM->Conexao.ler(QStringLiteral("SELECT NOME, CARGA_HORARIA_SAB, CARGA_HORARIA_DOM, "
+    const Linha f = conexao.ler(QStringLiteral("SELECT NOME, CARGA_HORARIA_SAB, CARGA_HORARIA_DOM, "
                                                    "CARGA_HORARIA_DIA FROM FUNCIONARIO WHERE ID_FUNCIONARIO = ?"),
                                     {funcionario});
     d.nome = f.texto(QStringLiteral("NOME"));
     d.cargas.dia = f.hora(QStringLiteral("CARGA_HORARIA_DIA"));
     d.cargas.sabado = f.hora(QStringLiteral("CARGA_HORARIA_SAB"));
     d.cargas.domingo = f.hora(QStringLiteral("CARGA_HORARIA_DOM"));
-    for (const Linha &l : DM->Conexao.lerTodas(QStringLiteral("SELECT * FROM PONTO WHERE ID_FUNCIONARIO = ? AND "
+    for (const Linha &l : conexao.lerTodas(QStringLiteral("SELECT * FROM PONTO WHERE ID_FUNCIONARIO = ? AND "
                                                               "DATA >= ? AND DATA <= ? ORDER BY ID_PONTO"),
                                                {Ponto::chaveTexto(funcionario), de, ate}))
         d.linhas.append(Ponto::Marcacao::de(l));

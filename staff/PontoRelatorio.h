@@ -6,6 +6,8 @@
 #include "base/Relatorio.h"
 #include "staff/Ponto.h"
 
+class ConexaoBanco;
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -70,7 +72,7 @@ struct Dados {
     Cargas cargas;
     QList<Ponto::Marcacao> linhas;
 };
-Dados ler(qint64 funcionario, const QDate &de, const QDate &ate);
+Dados ler(ConexaoBanco &conexao, qint64 funcionario, const QDate &de, const QDate &ate);
 
 struct Opcoes {
     QDate de, ate;

@@ -487,7 +487,7 @@ void TFrmCadFuncionarios::abrirFinanceiro(qint64 chave)
     qPagFuncionarios->definirConsulta(Funcionarios::kSqlFinanceiro,
                                       Funcionarios::valoresFinanceiro(chave, Relogio::hoje()));
     qPagFuncionarios->abrir();
-    const Funcionarios::Totais t = Funcionarios::totais(chave);
+    const Funcionarios::Totais t = Funcionarios::totais(DM->Conexao, chave);
     lblTotalAPagar->setText(Funcionarios::textoAPagar(t.aPagar));
     lblTotalPago->setText(Funcionarios::textoPago(t.pago));
 }
@@ -674,7 +674,7 @@ void TFrmCadFuncionarios::btnConfirmarClick()
     c.chave = m_linha.value(QStringLiteral("ID_FUNCIONARIO")).toLongLong();
     c.cpfAnterior = campo(m_linha, "CPF");
     const Funcionarios::Dados d = dados();
-    const Funcionarios::Gravacao g = Funcionarios::salvar(d, c);
+    const Funcionarios::Gravacao g = Funcionarios::salvar(DM->Conexao, d, c);
     if (g.recusa.recusado()) {
         Mensagem::info(g.recusa.mensagem);
         focarCampo(g.recusa.foco);

@@ -299,7 +299,7 @@ void TFrmCadPonto::showEvent(QShowEvent *e)
             btnConfirmar->setEnabled(false);
             // the employee's photo and the one taken at the punch; one that
             // cannot be read leaves its frame empty
-            const Linha f = Funcionarios::porChave(m.funcionario.toLongLong(), true);
+            const Linha f = Funcionarios::porChave(DM->Conexao, m.funcionario.toLongLong(), true);
             imgFotoFuncionario->setPixmap(figura(QImage(f.texto(QStringLiteral("FOTO"))), imgFotoFuncionario->size()));
             imgFotoCapturada->setPixmap(figura(QImage(m.foto), imgFotoCapturada->size()));
             grpFotos->show();
@@ -319,7 +319,7 @@ void TFrmCadPonto::resizeEvent(QResizeEvent *e)
     pnlErro->setGeometry(rect());
 }
 
-void TFrmCadPonto::mostrarCodigoPrevisto() { lblCodPonto->setText(QString::number(Ponto::codigoPrevisto())); }
+void TFrmCadPonto::mostrarCodigoPrevisto() { lblCodPonto->setText(QString::number(Ponto::codigoPrevisto(DM->Conexao))); }
 
 void TFrmCadPonto::funcionarioEscolhido()
 {
@@ -328,7 +328,7 @@ void TFrmCadPonto::funcionarioEscolhido()
         return;
     imgFotoKiosk->setPixmap(figura(Funcionarios::lerFoto(f->texto(QStringLiteral("FOTO"))), imgFotoKiosk->size()));
     if (Ponto::modoAtual() == Ponto::Modo::Previsto && m_livro->OP == QLatin1String("I")) {
-        if (const qint64 aberta = Ponto::primeiraAberta(f->inteiro(QStringLiteral("ID_FUNCIONARIO"))))
+        if (const qint64 aberta = Ponto::primeiraAberta(DM->Conexao, f->inteiro(QStringLiteral("ID_FUNCIONARIO"))))
             lblCodPonto->setText(QString::number(aberta));
     }
 }
@@ -349,7 +349,7 @@ void TFrmCadPonto::edtCrachaEnter()
 {
     if (edtCracha->isReadOnly())
         return;
-    const Linha f = Funcionarios::porCracha(edtCracha->text());
+    const Linha f = Funcionarios::porCracha(DM->Conexao, edtCracha->text());
     if (f.vazia()) {
         iniciarTimer1(1); // unknown badge: the error panel
         return;
@@ -391,7 +391,7 @@ void TFrmCadPonto::btnConfirmarClick()
     p.obs = edtObs->text();
     p.hoje = Relogio::hoje();
     p.modo = Ponto::modoAtual();
-    const Ponto::Registro r = Ponto::marcar(p);
+    const Ponto::Registro r = Ponto::marcar(DM->Conexao, p);
     if (r.jaCumpriu) {
         Mensagem::info(Ponto::kMsgJaCumpriu);
         return;
@@ -426,7 +426,7 @@ void TFrmCadPonto::tirarFoto(qint64 chave)
         QFile::remove(base + QStringLiteral(".bmp"));
         return; // the punch stands without its photo
     }
-    if (Ponto::guardarFoto(chave, base + QStringLiteral(".jpg")).isEmpty())
+    if (Ponto::guardarFoto(DM->Conexao, chave, base + QStringLiteral(".jpg")).isEmpty())
         QFile::remove(base + QStringLiteral(".jpg"));
 }
 

@@ -248,7 +248,7 @@ void TFrmFuncionarios::btnExcluirClick()
 {
     bool excluido = true;
     if (FluxoLista::excluir(lista, Funcionarios::kMsgConfirmaExclusao, [&] {
-            excluido = Funcionarios::excluir(lista->inteiro(QStringLiteral("ID_FUNCIONARIO")),
+            excluido = Funcionarios::excluir(DM->Conexao, lista->inteiro(QStringLiteral("ID_FUNCIONARIO")),
                                              lista->texto(QStringLiteral("NOME")));
         }))
         Mensagem::info(excluido ? Funcionarios::kMsgExcluido : Funcionarios::kMsgNaoEncontrado);

@@ -489,7 +489,7 @@ void TFrmPonto::btnConfirmarAbonoClick()
     p.de = dtAbonoDe->date();
     p.ate = dtAbonoAte->date();
     p.justificativa = edtJustificativa->text();
-    switch (Ponto::abonar(p, Ponto::tolerancias())) {
+    switch (Ponto::abonar(DM->Conexao, p, Ponto::tolerancias())) {
     case Ponto::ResultadoAbono::PeriodoInvalido:
         Mensagem::info(Ponto::kMsgPeriodoInvalido);
         dtAbonoAte->setFocus();
@@ -531,7 +531,7 @@ void TFrmPonto::btnLimparClick()
         + m.data.toString(QStringLiteral("dd/MM/yyyy")) + QLatin1Char(' ') + m.hora.toString(QStringLiteral("HH:mm:ss"));
     if (!Mensagem::perguntaAviso(pergunta, {}, Mensagem::Nao))
         return;
-    if (Ponto::limparMarcacao(m.id))
+    if (Ponto::limparMarcacao(DM->Conexao, m.id))
         Mensagem::info(Ponto::kMsgLimpezaFeita);
     else
         Mensagem::erro(Ponto::kMsgNaoPodeLimpar);

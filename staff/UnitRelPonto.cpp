@@ -114,7 +114,7 @@ void TFrmRelPonto::btnImprimirClick()
     }
     const PontoRelatorio::Opcoes o = opcoes();
     // Read and computed afresh at every print: the totals start from zero.
-    const PontoRelatorio::Dados d = PontoRelatorio::ler(f, o.de, o.ate);
+    const PontoRelatorio::Dados d = PontoRelatorio::ler(DM->Conexao, f, o.de, o.ate);
     if (d.linhas.isEmpty()) {
         Mensagem::info(PontoRelatorio::kMsgNenhum);
         return;

@@ -854,7 +854,7 @@ int main(int argc, char **argv)
     } else if (operacao == QLatin1String("ponto")) {
         const QDate dia = QDate::fromString(argumento, Qt::ISODate);
         rodar = [dia](int) {
-            const PontoAutomatico::Resultado r = PontoAutomatico::preparar(dia, QStringLiteral("AGENTE"));
+            const PontoAutomatico::Resultado r = PontoAutomatico::preparar(DM->Conexao, dia, QStringLiteral("AGENTE"));
             return QStringLiteral("faltas=%1 previstas=%2").arg(r.faltas).arg(r.previstas);
         };
     } else if (operacao == QLatin1String("usuario")) {
@@ -895,7 +895,7 @@ int main(int argc, char **argv)
             d.rg = QStringLiteral("1");
             Funcionarios::Contexto c;
             c.verificarCpf = QStringLiteral("N");
-            const Funcionarios::Gravacao g = Funcionarios::salvar(d, c);
+            const Funcionarios::Gravacao g = Funcionarios::salvar(DM->Conexao, d, c);
             return g.recusa.recusado() ? QStringLiteral("recusa|") + g.recusa.mensagem
                                        : QStringLiteral("chave=") + QString::number(g.chave);
         };
@@ -915,7 +915,7 @@ int main(int argc, char **argv)
             pedido.modo = livre ? Ponto::Modo::Livre : Ponto::Modo::Previsto;
             Ponto::Registro r;
             DM->Conexao.emTransacao([&] {
-                r = Ponto::marcar(pedido);
+                r = Ponto::marcar(DM->Conexao, pedido);
                 if (i == 0 && segurar > 0)
                     QThread::msleep(static_cast<unsigned long>(segurar));
             });

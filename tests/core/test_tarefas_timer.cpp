@@ -210,7 +210,7 @@ TEST_F(TarefasTimer, PontoPrevistoDoDiaEFaltas)
     banco().executar(QStringLiteral("INSERT INTO PONTO (ID_FUNCIONARIO, HORA_DEFINIDA, DATA_DEFINIDA, TIPO) VALUES (?, ?, ?, 'E')"),
                      {QString::number(bia), QTime(7, 0), sabado.addDays(-1)});
 
-    const auto r = PontoAutomatico::preparar(sabado, QStringLiteral("ADMIN"));
+    const auto r = PontoAutomatico::preparar(DM->Conexao, sabado, QStringLiteral("ADMIN"));
     EXPECT_EQ(r.faltas, 1);
     const Linha falta = banco().ler(QStringLiteral("SELECT * FROM PONTO WHERE DATA_DEFINIDA = ?"), {sabado.addDays(-1)});
     EXPECT_EQ(falta.data(QStringLiteral("DATA")), sabado.addDays(-1));
@@ -232,12 +232,12 @@ TEST_F(TarefasTimer, PontoPrevistoDoDiaEFaltas)
     EXPECT_EQ(dia[1].hora(QStringLiteral("HORA_DEFINIDA")), QTime(0, 0));
 
     // Repeating the housekeeping adds nothing.
-    EXPECT_EQ(PontoAutomatico::preparar(sabado, QStringLiteral("ADMIN")).previstas, 0);
+    EXPECT_EQ(PontoAutomatico::preparar(DM->Conexao, sabado, QStringLiteral("ADMIN")).previstas, 0);
 
     // A weekday: BIA's two turns give four rows, entry before exit, turn 1 first.
     const QDate segunda(2026, 12, 14);
     banco().executar(QStringLiteral("UPDATE PONTO SET DATA = DATA_DEFINIDA WHERE DATA IS NULL"));
-    EXPECT_EQ(PontoAutomatico::preparar(segunda, QStringLiteral("ADMIN")).previstas, 2 + 4);
+    EXPECT_EQ(PontoAutomatico::preparar(DM->Conexao, segunda, QStringLiteral("ADMIN")).previstas, 2 + 4);
     const auto horas = banco().lerTodas(
         QStringLiteral("SELECT HORA_DEFINIDA, TIPO FROM PONTO WHERE DATA_DEFINIDA = ? AND ID_FUNCIONARIO = ? ORDER BY ID_PONTO"),
         {segunda, QString::number(bia)});
@@ -276,7 +276,7 @@ TEST_F(TarefasTimer, PontoSoEscreveQuandoHaOQueFazerELembraODia)
 
     // Another workstation's preparation found by a new workstation: read,
     // nothing written (no lock taken either).
-    PontoAutomatico::preparar(hoje, QStringLiteral("ADMIN"));
+    PontoAutomatico::preparar(DM->Conexao, hoje, QStringLiteral("ADMIN"));
     const qint64 antes = escritas();
     PontoAutomatico::Controle outra;
     EXPECT_EQ(outra.tick(hoje, QStringLiteral("ADMIN")).previstas, 0);

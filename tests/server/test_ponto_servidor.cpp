@@ -59,7 +59,7 @@ protected:
         p.data = p.hoje = QDate::currentDate();
         p.hora = QTime::currentTime();
         p.modo = modo;
-        return Ponto::marcar(p);
+        return Ponto::marcar(DM->Conexao, p);
     }
     qint64 preenchidas()
     {

@@ -144,7 +144,7 @@ TEST_F(Cadastro, CadeiaDeConfirmacao)
         ctx.doc = c.doc;
         if (c.mudar)
             c.mudar(d, ctx);
-        const Recusa r = verificar(d, ctx);
+        const Recusa r = verificar(DM->Conexao, d, ctx);
         EXPECT_EQ(r.mensagem, c.mensagem);
         EXPECT_EQ(r.foco, c.foco);
     }
@@ -196,7 +196,7 @@ TEST_F(Cadastro, NovoFuncionarioPelaTela)
     EXPECT_EQ(msg->mostradas()[0].texto, QStringLiteral("Operação Executada com Sucesso!\n---(CADASTRO DE "
                                                         "FUNCIONÁRIO)---\n    Código: %1\n    Nome: JOANA D'ARC")
                                              .arg(chave));
-    const Linha l = porChave(chave);
+    const Linha l = porChave(DM->Conexao, chave);
     EXPECT_EQ(l.texto("NOME"), "JOANA D'ARC");
     EXPECT_EQ(l.texto("CPF"), "529.982.247-25");
     EXPECT_EQ(l.texto("FONE"), "(31)3333-4444");
@@ -278,7 +278,7 @@ TEST_F(Cadastro, AlterarDesmarcandoPontoZeraOsHorarios)
         c->btnConfirmar->click();
     });
     EXPECT_EQ(msg->pendentes(), 0);
-    const Linha l = porChave(chave);
+    const Linha l = porChave(DM->Conexao, chave);
     for (const char *col : {"TURNO_1_ENT", "TURNO_1_SAI", "TURNO_2_ENT", "TURNO_2_SAI", "TURNO_3_ENT", "TURNO_3_SAI",
                             "CARGA_HORARIA_DIA", "CARGA_HORARIA_SAB", "CARGA_HORARIA_DOM"})
         EXPECT_EQ(l.hora(QString::fromLatin1(col)), QTime(0, 0)) << col;
@@ -291,7 +291,7 @@ TEST_F(Cadastro, AlterarDesmarcandoPontoZeraOsHorarios)
 TEST_F(Cadastro, RecusaNaoGravaNadaEFocaOCampo)
 {
     const qint64 chave = funcionario(QStringLiteral("DANI"), QStringLiteral("529.982.247-25"));
-    const QString antes = porChave(chave).texto("NOME");
+    const QString antes = porChave(DM->Conexao, chave).texto("NOME");
     noCadastro(QStringLiteral("A"), chave, [&](TFrmCadFuncionarios *c) {
         c->edtNome->setText(QStringLiteral("DANIELA"));
         c->edtINSS->setText(QStringLiteral("150,00"));
@@ -301,7 +301,7 @@ TEST_F(Cadastro, RecusaNaoGravaNadaEFocaOCampo)
         c->btnCancelar->click();
     });
     EXPECT_EQ(msg->pendentes(), 0);
-    EXPECT_EQ(porChave(chave).texto("NOME"), antes);
+    EXPECT_EQ(porChave(DM->Conexao, chave).texto("NOME"), antes);
     EXPECT_TRUE(logs().isEmpty());
 }
 

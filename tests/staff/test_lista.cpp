@@ -197,7 +197,7 @@ TEST_F(Lista, ExcluirPeloRegistroDeAnulacoes)
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM FUNCIONARIO WHERE ID_FUNCIONARIO = ?"), {a}), 1);
     EXPECT_EQ(logs(), QStringList{QStringLiteral("ADMIN|Excluiu Funcionário -> Código %1 (ANA)").arg(a)});
     // deleted meanwhile on another workstation: said so, nothing written twice
-    EXPECT_FALSE(excluir(a, QStringLiteral("ANA")));
+    EXPECT_FALSE(excluir(DM->Conexao, a, QStringLiteral("ANA")));
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM ANULACAO WHERE ID_FUNCIONARIO = ?"), {a}), 1);
 }
 
@@ -215,10 +215,10 @@ TEST_F(Lista, LeiturasPorChaveEPorCracha)
     } casos[] = {{"052998224725", ana}, {"011144477735", bia}, {"012345678909", 0}, {"52998224725", 0},
                  {"152998224725", 0},   {"0529982247-5", 0},  {"", 0}};
     for (const Caso &c : casos)
-        EXPECT_EQ(porCracha(QString::fromLatin1(c.codigo)).inteiro("ID_FUNCIONARIO"), c.chave) << c.codigo;
-    EXPECT_EQ(porChave(ana).texto("NOME"), "ANA");
-    EXPECT_TRUE(porChave(saiu).vazia());
-    EXPECT_EQ(porChave(saiu, true).texto("NOME"), "SAIU");
+        EXPECT_EQ(porCracha(DM->Conexao, QString::fromLatin1(c.codigo)).inteiro("ID_FUNCIONARIO"), c.chave) << c.codigo;
+    EXPECT_EQ(porChave(DM->Conexao, ana).texto("NOME"), "ANA");
+    EXPECT_TRUE(porChave(DM->Conexao, saiu).vazia());
+    EXPECT_EQ(porChave(DM->Conexao, saiu, true).texto("NOME"), "SAIU");
 }
 
 TEST_F(Lista, RibbonEHubAbremALista)

@@ -22,7 +22,7 @@ protected:
         p.obs = obs;
         p.hoje = Relogio::hoje();
         p.modo = modo;
-        return marcar(p);
+        return marcar(DM->Conexao, p);
     }
 };
 
@@ -113,7 +113,7 @@ TEST_F(PontoRegras, PrevistoPreencheALinhaAbertaMaisAntigaDoFuncionario)
     EXPECT_EQ(l.texto(QStringLiteral("ABONADO")), QStringLiteral("N"));
     EXPECT_EQ(status(Marcacao::de(l), tolerancias()), QStringLiteral("A"));
     EXPECT_TRUE(ponto(hoje[1]).nulo(QStringLiteral("DATA")));
-    EXPECT_EQ(primeiraAberta(ana), hoje[1]);
+    EXPECT_EQ(primeiraAberta(DM->Conexao, ana), hoje[1]);
 
     for (int i = 1; i < 4; ++i)
         EXPECT_EQ(marcarAs(ana, QDateTime(kHoje, QTime(12 + i, 0))).chave, hoje[i]);
@@ -163,14 +163,14 @@ TEST_F(PontoRegras, FotoGuardadaEmImgPntCriadaQuandoFalta)
     QDir(pastaFotos()).removeRecursively();
     const QString jpg = Caminhos::naInstalacao(QString::number(r.chave) + QStringLiteral(".jpg"));
     gravarCor(jpg, Qt::green);
-    const QString guardada = guardarFoto(r.chave, jpg);
+    const QString guardada = guardarFoto(DM->Conexao, r.chave, jpg);
     EXPECT_EQ(guardada, QDir(pastaFotos()).filePath(QString::number(r.chave) + QStringLiteral(".jpg")));
     EXPECT_TRUE(QFile::exists(guardada));
     EXPECT_FALSE(QFile::exists(jpg));
     EXPECT_EQ(ponto(r.chave).texto(QStringLiteral("FOTO")), guardada);
     // a capture that never reached its file leaves FOTO as it was
     const Registro r2 = marcarAs(ana, QDateTime(kHoje, QTime(9, 0)), Modo::Livre);
-    EXPECT_EQ(guardarFoto(r2.chave, Caminhos::naInstalacao(QStringLiteral("nada.jpg"))), QString());
+    EXPECT_EQ(guardarFoto(DM->Conexao, r2.chave, Caminhos::naInstalacao(QStringLiteral("nada.jpg"))), QString());
     EXPECT_TRUE(ponto(r2.chave).nulo(QStringLiteral("FOTO")));
 }
 
@@ -189,20 +189,20 @@ TEST_F(PontoRegras, AbonoDaLinhaEDoPeriodoEOFechamentoDoDiaSeguinteOsMantem)
     PedidoAbono p;
     p.chave = ok;
     p.justificativa = QStringLiteral("X");
-    EXPECT_EQ(abonar(p, t), ResultadoAbono::NaoPode);
+    EXPECT_EQ(abonar(DM->Conexao, p, t), ResultadoAbono::NaoPode);
     // a period ending before it starts: nothing written
     p.chave = atraso;
     p.porPeriodo = true;
     p.de = kHoje;
     p.ate = ontem;
-    EXPECT_EQ(abonar(p, t), ResultadoAbono::PeriodoInvalido);
+    EXPECT_EQ(abonar(DM->Conexao, p, t), ResultadoAbono::PeriodoInvalido);
     EXPECT_EQ(ponto(atraso).texto(QStringLiteral("ABONADO")), QStringLiteral("N"));
 
     // the single missed row, with a quote in the justification
     PedidoAbono s;
     s.chave = falta;
     s.justificativa = QStringLiteral("ATESTADO DO DR. D'ÁVILA");
-    EXPECT_EQ(abonar(s, t), ResultadoAbono::Feito);
+    EXPECT_EQ(abonar(DM->Conexao, s, t), ResultadoAbono::Feito);
     EXPECT_EQ(status(Marcacao::de(ponto(falta)), t), QStringLiteral("J"));
     EXPECT_EQ(ponto(falta).texto(QStringLiteral("OBS")), QStringLiteral("ATESTADO DO DR. D'ÁVILA"));
 
@@ -210,7 +210,7 @@ TEST_F(PontoRegras, AbonoDaLinhaEDoPeriodoEOFechamentoDoDiaSeguinteOsMantem)
     p.de = ontem;
     p.ate = kHoje;
     p.justificativa = QStringLiteral("FÉRIAS");
-    EXPECT_EQ(abonar(p, t), ResultadoAbono::Feito);
+    EXPECT_EQ(abonar(DM->Conexao, p, t), ResultadoAbono::Feito);
     for (qint64 id : QList<qint64>{ok, atraso} + hoje) {
         SCOPED_TRACE(id);
         EXPECT_EQ(ponto(id).texto(QStringLiteral("ABONADO")), QStringLiteral("S"));
@@ -222,7 +222,7 @@ TEST_F(PontoRegras, AbonoDaLinhaEDoPeriodoEOFechamentoDoDiaSeguinteOsMantem)
                            QStringLiteral("ADMIN|Abonou Marcação de Funcionário - Código: %1").arg(atraso)}));
 
     // the next day's close: today's excused open rows stay excused, with their justification
-    const PontoAutomatico::Resultado r = PontoAutomatico::preparar(kHoje.addDays(1), QStringLiteral("NOITE"));
+    const PontoAutomatico::Resultado r = PontoAutomatico::preparar(DM->Conexao, kHoje.addDays(1), QStringLiteral("NOITE"));
     EXPECT_EQ(r.faltas, 4);
     for (qint64 id : hoje) {
         SCOPED_TRACE(id);
@@ -236,7 +236,7 @@ TEST_F(PontoRegras, AbonoDaLinhaEDoPeriodoEOFechamentoDoDiaSeguinteOsMantem)
     // an open row of another employee still closes as a plain absence
     const qint64 bia = empregado(QStringLiteral("BIA"), QStringLiteral("111.444.777-35"));
     const qint64 aberta = prevista(bia, kHoje, QTime(8, 0), "E");
-    PontoAutomatico::preparar(kHoje.addDays(2), QStringLiteral("NOITE"));
+    PontoAutomatico::preparar(DM->Conexao, kHoje.addDays(2), QStringLiteral("NOITE"));
     EXPECT_EQ(ponto(aberta).texto(QStringLiteral("OBS")), QString::fromUtf8(PontoAutomatico::kObsFalta));
     EXPECT_EQ(ponto(aberta).texto(QStringLiteral("ABONADO")), QStringLiteral("N"));
     EXPECT_EQ(ponto(aberta).texto(QStringLiteral("USUARIO")), QStringLiteral("NOITE"));
@@ -246,10 +246,10 @@ TEST_F(PontoRegras, LimparReabreAMarcacaoEAProximaCaiNelaMantendoAFoto)
 {
     const qint64 ana = empregado(QStringLiteral("ANA"), QStringLiteral("529.982.247-25"));
     const QList<qint64> hoje = diaPrevisto(ana, kHoje);
-    EXPECT_FALSE(limparMarcacao(hoje[0])); // still open: nothing to clear
+    EXPECT_FALSE(limparMarcacao(DM->Conexao, hoje[0])); // still open: nothing to clear
     EXPECT_EQ(marcarAs(ana, QDateTime(kHoje, QTime(8, 2))).chave, hoje[0]);
     banco().executar(QStringLiteral("UPDATE PONTO SET FOTO = 'x.jpg' WHERE ID_PONTO = ?"), {hoje[0]});
-    EXPECT_TRUE(limparMarcacao(hoje[0]));
+    EXPECT_TRUE(limparMarcacao(DM->Conexao, hoje[0]));
     const Linha l = ponto(hoje[0]);
     for (const char *c : {"DATA", "HORA", "OBS", "USUARIO", "MARCACAO_AUTO", "ABONADO"})
         EXPECT_TRUE(l.nulo(QString::fromLatin1(c))) << c;

@@ -39,7 +39,7 @@ protected:
     }
     Calculo calculo(bool completo, const QDate &de = QDate(2026, 12, 1), const QDate &ate = QDate(2026, 12, 31))
     {
-        const Dados d = ler(ana, de, ate);
+        const Dados d = ler(DM->Conexao, ana, de, ate);
         return calcular(d.linhas, d.cargas, Ponto::tolerancias(), completo);
     }
     // Prints with the screen; the report previewed (none: nothing previewed).
@@ -247,7 +247,7 @@ TEST_F(RelPonto, UmPdf)
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_FAIL() << "pdftotext (poppler-utils) não instalado: rode scripts/install-deps";
     const Opcoes o{QDate(2026, 12, 1), QDate(2026, 12, 31), false, false};
-    const Relatorio rel = relatorio(ler(ana, o.de, o.ate), o, Ponto::tolerancias());
+    const Relatorio rel = relatorio(ler(DM->Conexao, ana, o.de, o.ate), o, Ponto::tolerancias());
     const QString arquivo = pasta() + QStringLiteral("/ponto.pdf");
     RelatorioPintura::gravarPdf(rel, arquivo);
     const QString texto = executar(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), arquivo, QStringLiteral("-")});

@@ -126,7 +126,7 @@ TEST_F(PontoTelas, QuiosqueLeOCrachaPreencheALinhaEOLivroAColore)
         EXPECT_TRUE(c->edtCracha->isVisibleTo(c));
         EXPECT_FALSE(c->cbFuncionario->isEnabled());
         EXPECT_TRUE(Sessao::atual().FotoOculta);
-        EXPECT_EQ(c->lblCodPonto->text(), QString::number(codigoPrevisto()));
+        EXPECT_EQ(c->lblCodPonto->text(), QString::number(codigoPrevisto(DM->Conexao)));
 
         // unknown badges, a short one and a deleted employee's: the error panel, nothing written
         for (const QString &codigo : {QStringLiteral("099999999999"), QStringLiteral("05299822472"),

@@ -180,7 +180,7 @@ TEST_F(RelFunc, FuncionarioExcluidoDepoisDeAbrir)
 TEST_F(RelFunc, CrachaLidoPorOutroLeitor)
 {
     const qint64 ana = funcionario(QStringLiteral("ANA MARIA"), QStringLiteral("529.982.247-25"));
-    const Linha f = Funcionarios::porChave(ana);
+    const Linha f = Funcionarios::porChave(DM->Conexao, ana);
     const QImage c = cracha(f);
     EXPECT_EQ(c.size(), QSize(int(3 * kLarguraFace * 2), int(kAlturaFace * 2)));
     EXPECT_EQ(lerBarras(c, pasta()), QStringList{"CODE-39:052998224725"});
@@ -196,7 +196,7 @@ TEST_F(RelFunc, FotoEModelosAusentes)
     QFile::remove(Caminhos::naInstalacao(QStringLiteral("img/nofoto.jpg")));
     const qint64 ana = funcionario(QStringLiteral("ANA"), QStringLiteral("529.982.247-25"), "1000.00",
                                    arquivoFoto("naoexiste.jpg"));
-    const QImage sem = cracha(Funcionarios::porChave(ana));
+    const QImage sem = cracha(Funcionarios::porChave(DM->Conexao, ana));
     ASSERT_FALSE(sem.isNull());
     EXPECT_EQ(sem.pixelColor(10, 10), QColor(Qt::white));
     EXPECT_EQ(lerBarras(sem, pasta()), QStringList{"CODE-39:052998224725"});
@@ -207,7 +207,7 @@ TEST_F(RelFunc, FotoEModelosAusentes)
     gravarCor(arquivoFoto("52998224725.jpg"), Qt::red);
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO SET FOTO = ? WHERE ID_FUNCIONARIO = ?"),
                      {arquivoFoto("52998224725.jpg"), ana});
-    const QImage com = cracha(Funcionarios::porChave(ana));
+    const QImage com = cracha(Funcionarios::porChave(DM->Conexao, ana));
     EXPECT_TRUE(parecida(com.pixelColor(10, 10), Qt::yellow));
     EXPECT_TRUE(parecida(com.pixelColor(int(kLarguraFace * 2) + 10, 10), Qt::cyan));
     EXPECT_TRUE(parecida(com.pixelColor(int(kLarguraFace), 200), Qt::red)); // the photo, centred near the top
