@@ -163,6 +163,15 @@ public:
         auto *w = qobject_cast<QWidget *>(o);
         if (!w)
             return false;
+        // A click on a date picker lands on its inner text field.
+        if (auto *d = qobject_cast<QDateTimeEdit *>(w->parentWidget()); d && qobject_cast<QLineEdit *>(w)) {
+            if (e->type() == QEvent::MouseButtonRelease && d->property(kEntrouPorClique).toBool()) {
+                d->setProperty(kEntrouPorClique, false);
+                // After the field has placed its cursor where the click fell.
+                QMetaObject::invokeMethod(d, [d] { inicioDaData(d); }, Qt::QueuedConnection);
+            }
+            return false;
+        }
         switch (e->type()) {
         case QEvent::FocusIn: {
             if (ehEntrada(w))
@@ -457,9 +466,13 @@ QAction *acaoAtalho(QMenuBar *menu, const QString &legenda)
 QMenuBar *instalarComportamentoEdicao(QDialog *tela, ComportamentoEdicao acoes)
 {
     auto *filtro = new FiltroEdicao(tela);
-    for (QWidget *w : tela->findChildren<QWidget *>())
+    for (QWidget *w : tela->findChildren<QWidget *>()) {
         if (ehEntrada(w) || enterAvanca(w))
             w->installEventFilter(filtro);
+        if (auto *d = qobject_cast<QDateTimeEdit *>(w))
+            if (auto *texto = d->findChild<QLineEdit *>())
+                texto->installEventFilter(filtro);
+    }
     tela->installEventFilter(new FiltroTelaEdicao(tela, acoes.cancelar));
     if (!acoes.legendaConfirmar.isEmpty() || !acoes.legendaCancelar.isEmpty()) {
         QList<EntradaAtalho> entradas;

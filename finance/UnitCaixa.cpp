@@ -199,6 +199,8 @@ void TFrmCaixa::tCaixaAfterOpen()
     if (temLinhas)
         lista->irParaLinha(lista->modelo()->total() - 1);
     JvXPButton7->setEnabled(temLinhas);
+    // The balances' detail is a shift's: nothing to show before the first one.
+    btnDetalhe->setEnabled(temLinhas);
     tCaixaAfterScroll();
 
     const Caixa::Status s = Caixa::status();

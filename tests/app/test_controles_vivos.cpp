@@ -588,6 +588,11 @@ TEST_F(ControlesVivos, Caixa)
 {
     const Tela telas[] = {
         {"Caixas", typeid(TFrmCaixa), [] { abrirCaixa(); }},
+        // The first day of a new installation: no shift yet.
+        {"Caixas antes do primeiro turno", typeid(TFrmCaixa), [this] {
+             banco().executar(QStringLiteral("DELETE FROM CAIXA"));
+             abrirCaixa();
+         }},
         // A new shift, the day's one closed.
         {"Abertura de caixa", typeid(TFrmCadCaixa), [this] {
              banco().executar(QStringLiteral("UPDATE CAIXA SET DATA_FECHA = ?, HORA_FECHA = '12:00'"), {kHoje});

@@ -423,8 +423,9 @@ TEST_F(Clientes_, DataDeNascimentoDigitadaEAData)
                               Qt::NoModifier);
             QMouseEvent release(QEvent::MouseButtonRelease, p, alvo->mapToGlobal(p), Qt::LeftButton, Qt::NoButton,
                                 Qt::NoModifier);
-            QApplication::sendEvent(f.edtDataNasc, &press);
-            QApplication::sendEvent(f.edtDataNasc, &release);
+            // Where a click lands: the picker's inner text field.
+            QApplication::sendEvent(alvo, &press);
+            QApplication::sendEvent(alvo, &release);
         } else {
             f.edtDataNasc->setFocus(Qt::TabFocusReason);
         }
