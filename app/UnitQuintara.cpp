@@ -94,7 +94,7 @@ QList<MudancaUH> AtualizacaoAutomaticaUH()
     // read, so a check-in made meanwhile on another workstation is never
     // overwritten.
     QList<MudancaUH> mudancas;
-    for (const EstadoUH::Mudanca &m : EstadoUH::atualizarReservasDoDia(Relogio::hoje()))
+    for (const EstadoUH::Mudanca &m : EstadoUH::atualizarReservasDoDia(DM->Conexao, Relogio::hoje()))
         mudancas.append({m.idUH, m.numero, m.situacao});
     return mudancas;
 }
@@ -577,7 +577,7 @@ bool TFrmQuintara::executarComando(const QString &nomeHandler) { return dxRibbon
 void TFrmQuintara::registrarTarefasDoDia()
 {
     preencherAlertas = [](QTreeWidget *arvore) {
-        for (const Alertas::Grupo &g : Alertas::montar(Relogio::hoje(), Sessao::atual().direitos.MOVIMENTOS)) {
+        for (const Alertas::Grupo &g : Alertas::montar(DM->Conexao, Relogio::hoje(), Sessao::atual().direitos.MOVIMENTOS)) {
             auto *no = new QTreeWidgetItem({g.legenda()});
             for (const QString &l : g.linhas)
                 no->addChild(new QTreeWidgetItem({l}));
@@ -913,7 +913,7 @@ void TFrmQuintara::Timer2Timer()
         return;
     // A new day: the server's posting is looked up again and the rooms follow
     // the reservations of the day.
-    s.ServidorAtualizado = Inicio::servidorAtualizado();
+    s.ServidorAtualizado = Inicio::servidorAtualizado(DM->Conexao);
     Principal::AtualizacaoAutomaticaUH();
     for (const auto &t : std::as_const(m_tarefasTimer2))
         t();

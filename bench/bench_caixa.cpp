@@ -80,7 +80,7 @@ void BM_RetiradaSistema(benchmark::State &state)
     Sessao::atual().login = QStringLiteral("ADMIN");
     for (auto _ : state) {
         const Caixa::ResultadoOperacao r =
-            Caixa::operar(Caixa::Operacao::Retirar, MeioCaixa::Dinheiro, QStringLiteral("0,01"), QStringLiteral("sangria"));
+            Caixa::operar(DM->Conexao, Caixa::Operacao::Retirar, MeioCaixa::Dinheiro, QStringLiteral("0,01"), QStringLiteral("sangria"));
         if (!r.feito)
             state.SkipWithError("retirada recusada");
     }

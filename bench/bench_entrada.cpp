@@ -86,7 +86,7 @@ void BM_EntradaSistema(benchmark::State &state)
     Sessao::atual().login = QStringLiteral("ADMIN");
     qint64 uh = g_primeiroQuarto;
     for (auto _ : state) {
-        const Entrada::Gravacao g = Entrada::incluir(dados(uh++), QStringLiteral("ADMIN"), kHoje);
+        const Entrada::Gravacao g = Entrada::incluir(DM->Conexao, dados(uh++), QStringLiteral("ADMIN"), kHoje);
         if (g.recusa)
             state.SkipWithError("entrada recusada");
     }

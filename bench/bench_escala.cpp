@@ -525,7 +525,7 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                          DespesasAvulsas::Pagamento p;
                          p.meios[0] = Dinheiro::deCentavos(900);
                          const DespesasAvulsas::Gravacao g =
-                             DespesasAvulsas::gravarVarias({a, d}, Dinheiro::deCentavos(900), p);
+                             DespesasAvulsas::gravarVarias(DM->Conexao, {a, d}, Dinheiro::deCentavos(900), p);
                          if (g.recusa)
                              std::cerr << "despesa recusada: " << g.recusa->mensagem.toStdString() << "\n";
                      });
@@ -616,12 +616,12 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                      desfazendo([&] {
                          const Entrada::Dados d = dadosEntrada(c);
                          const Entrada::Verificacao v =
-                             Entrada::verificar(d, Entrada::Regras::atuais(), Relogio::agora(), [](const QString &) { return true; });
+                             Entrada::verificar(DM->Conexao, d, Entrada::Regras::atuais(), Relogio::agora(), [](const QString &) { return true; });
                          if (!v.ok()) {
                              std::cerr << "entrada recusada: " << (v.recusa ? v.recusa->mensagem.toStdString() : "") << "\n";
                              return;
                          }
-                         const Entrada::Gravacao g = Entrada::incluir(d, Sessao::atual().login, c.hoje);
+                         const Entrada::Gravacao g = Entrada::incluir(DM->Conexao, d, Sessao::atual().login, c.hoje);
                          if (g.recusa)
                              std::cerr << "entrada recusada: " << g.recusa->mensagem.toStdString() << "\n";
                      });
@@ -655,7 +655,7 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                          l.qtd = QStringLiteral("2");
                          l.valorUnit = QStringLiteral("7,50");
                          l.data = c.hoje;
-                         const Consumo::Inclusao i = Consumo::incluir(c.estadiaAberta, c.numeroAberta, l);
+                         const Consumo::Inclusao i = Consumo::incluir(DM->Conexao, c.estadiaAberta, c.numeroAberta, l);
                          if (i.recusa)
                              std::cerr << "consumo recusado: " << i.recusa->mensagem.toStdString() << "\n";
                      });

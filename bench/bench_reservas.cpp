@@ -73,7 +73,7 @@ void BM_LivresSistema(benchmark::State &state)
     dm.Conexao.definirCaminho(g_caminho);
     dm.Conexao.conectar();
     for (auto _ : state) {
-        const auto livres = Reservas::quartosLivres(kHoje.addDays(20), kHoje.addDays(49), kHoje);
+        const auto livres = Reservas::quartosLivres(DM->Conexao, kHoje.addDays(20), kHoje.addDays(49), kHoje);
         benchmark::DoNotOptimize(livres.size());
     }
     DM = nullptr;

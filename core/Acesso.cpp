@@ -15,9 +15,9 @@ const char *const kSelecaoUsuario =
     "WHERE ID_USUARIO NOT IN (SELECT ID_USUARIO FROM ANULACAO) AND LOGIN = ? AND SENHA = ?";
 } // namespace
 
-QList<Linha> usuariosAtivos()
+QList<Linha> usuariosAtivos(ConexaoBanco &conexao)
 {
-    return DM->Conexao.lerTodas(QStringLiteral("SELECT ID_USUARIO, LOGIN FROM USUARIO "
+    return conexao.lerTodas(QStringLiteral("SELECT ID_USUARIO, LOGIN FROM USUARIO "
                                                "WHERE ID_USUARIO NOT IN (SELECT ID_USUARIO FROM ANULACAO) "
                                                "ORDER BY LOGIN"));
 }
@@ -39,16 +39,16 @@ Direitos direitosDe(const Linha &u)
     return d;
 }
 
-ResultadoLogin tentarLogin(const QString &login, const QString &senha)
+ResultadoLogin tentarLogin(ConexaoBanco &conexao, const QString &login, const QString &senha)
 {
     // Texts wider than their columns match no user. The columns count
     // characters (an emoji is one), as the user form does when it saves.
     const bool cabe = contarCaracteres(login) <= 10 && contarCaracteres(senha) <= 10;
     const QList<Linha> linhas =
-        cabe ? DM->Conexao.lerTodas(QString::fromLatin1(kSelecaoUsuario), {login, senha}) : QList<Linha>();
+        cabe ? conexao.lerTodas(QString::fromLatin1(kSelecaoUsuario), {login, senha}) : QList<Linha>();
     if (linhas.size() != 1) {
         // Logged on its own, under the label's login of this moment.
-        NovoRegistrarLog(QStringLiteral("Acesso de Sistema"), QString::fromUtf8(kMsgUsuarioSenhaIncorretos), QString());
+        NovoRegistrarLog(conexao, QStringLiteral("Acesso de Sistema"), QString::fromUtf8(kMsgUsuarioSenhaIncorretos), QString());
         return {};
     }
     const Linha usuario = linhas.first();
@@ -59,14 +59,14 @@ ResultadoLogin tentarLogin(const QString &login, const QString &senha)
     s.direitos = direitosDe(usuario);
     s.login = usuario.texto(QStringLiteral("LOGIN"));
     try {
-        DM->Conexao.emTransacao([&] {
-            const Linha presente = DM->Conexao.ler(
+        conexao.emTransacao([&] {
+            const Linha presente = conexao.ler(
                 QStringLiteral("SELECT FIRST 1 ID_ONLINE FROM ONLINE WHERE USUARIO = ? AND MAQUINA = ?"),
                 {s.login, s.AuxNomePC.left(100)});
             if (presente.vazia())
-                DM->Conexao.executar(QStringLiteral("INSERT INTO ONLINE (USUARIO, IP, MAQUINA) VALUES (?, ?, ?)"),
+                conexao.executar(QStringLiteral("INSERT INTO ONLINE (USUARIO, IP, MAQUINA) VALUES (?, ?, ?)"),
                                      {s.login, Estacao::ipLocal().left(15), s.AuxNomePC.left(100)});
-            NovoRegistrarLog(QStringLiteral("Acesso de Sistema"), QStringLiteral("Acesso Realizado com Sucesso"),
+            NovoRegistrarLog(conexao, QStringLiteral("Acesso de Sistema"), QStringLiteral("Acesso Realizado com Sucesso"),
                              QString());
         });
     } catch (...) {

@@ -10,7 +10,7 @@ namespace Acesso {
 extern const char *const kMsgUsuarioSenhaIncorretos; // "Usuário ou Senha Incorreto(s)!"
 
 // The users that may log in, by login: ID_USUARIO, LOGIN.
-QList<Linha> usuariosAtivos();
+QList<Linha> usuariosAtivos(ConexaoBanco &conexao);
 // The ten rights of a USUARIO row: True where the column holds "S".
 Direitos direitosDe(const Linha &usuario);
 
@@ -24,6 +24,6 @@ struct ResultadoLogin {
 // presence on this workstation is recorded unless it already is, and
 // "Acesso de Sistema" is logged. Failure: the attempt is logged under the
 // label's login of that moment; the caller shows the message.
-ResultadoLogin tentarLogin(const QString &login, const QString &senha);
+ResultadoLogin tentarLogin(ConexaoBanco &conexao, const QString &login, const QString &senha);
 
 } // namespace Acesso

@@ -20,9 +20,9 @@ QString aniversario(const Linha &l, const QString &colunaData, const QDate &hoje
 
 } // namespace
 
-QList<Grupo> montar(const QDate &hoje, bool movimentos)
+QList<Grupo> montar(ConexaoBanco &conexao, const QDate &hoje, bool movimentos)
 {
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     QList<Grupo> grupos;
     const QDate semData(1900, 1, 1);
 

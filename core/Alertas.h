@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class ConexaoBanco;
+
 namespace Alertas {
 
 struct Grupo {
@@ -21,6 +23,6 @@ QString cabecalho(const QDate &hoje);
 
 // The groups in their order; the bills group only when the user has the
 // MOVIMENTOS right. A group without rows is still there, with no lines.
-QList<Grupo> montar(const QDate &hoje, bool movimentos);
+QList<Grupo> montar(ConexaoBanco &conexao, const QDate &hoje, bool movimentos);
 
 } // namespace Alertas

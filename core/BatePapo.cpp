@@ -14,27 +14,27 @@ std::function<void(const QString &)> abrirPagina = [](const QString &url) {
     QDesktopServices::openUrl(QUrl(url));
 };
 
-QStringList usuariosAtivos()
+QStringList usuariosAtivos(ConexaoBanco &conexao)
 {
     QStringList r;
-    for (const Linha &l : DM->Conexao.lerTodas(QStringLiteral(
+    for (const Linha &l : conexao.lerTodas(QStringLiteral(
              "SELECT LOGIN FROM USUARIO WHERE ID_USUARIO NOT IN "
              "(SELECT ID_USUARIO FROM ANULACAO WHERE ID_USUARIO IS NOT NULL) ORDER BY LOGIN")))
         r << l.texto(QStringLiteral("LOGIN"));
     return r;
 }
 
-QStringList todosUsuarios()
+QStringList todosUsuarios(ConexaoBanco &conexao)
 {
     QStringList r;
-    for (const Linha &l : DM->Conexao.lerTodas(QStringLiteral("SELECT LOGIN FROM USUARIO ORDER BY LOGIN")))
+    for (const Linha &l : conexao.lerTodas(QStringLiteral("SELECT LOGIN FROM USUARIO ORDER BY LOGIN")))
         r << l.texto(QStringLiteral("LOGIN"));
     return r;
 }
 
-QList<Linha> naoLidas()
+QList<Linha> naoLidas(ConexaoBanco &conexao)
 {
-    return DM->Conexao.lerTodas(QStringLiteral("SELECT * FROM CHAT WHERE LIDA = 'N' ORDER BY ID_CHAT"));
+    return conexao.lerTodas(QStringLiteral("SELECT * FROM CHAT WHERE LIDA = 'N' ORDER BY ID_CHAT"));
 }
 
 QString conversa(const QString &login, const QList<Linha> &mensagens)
@@ -55,7 +55,7 @@ QString conversa(const QString &login, const QList<Linha> &mensagens)
     return linhas.join(QLatin1Char('\n'));
 }
 
-Envio enviar(const QString &de, const QString &para, const QString &mensagem)
+Envio enviar(ConexaoBanco &conexao, const QString &de, const QString &para, const QString &mensagem)
 {
     if (para.trimmed().isEmpty())
         return Envio::SemDestinatario;
@@ -65,18 +65,18 @@ Envio enviar(const QString &de, const QString &para, const QString &mensagem)
     if (contarCaracteres(texto) > kMaxMensagem)
         return Envio::Longa;
     const QDateTime agora = Relogio::agora();
-    DM->Conexao.emTransacao([&] {
-        DM->Conexao.executar(QStringLiteral("INSERT INTO CHAT (ID_USUARIO_ENVIO, ID_USUARIO_RECEB, MENSAGEM, DATA, HORA, LIDA) "
+    conexao.emTransacao([&] {
+        conexao.executar(QStringLiteral("INSERT INTO CHAT (ID_USUARIO_ENVIO, ID_USUARIO_RECEB, MENSAGEM, DATA, HORA, LIDA) "
                                             "VALUES (?, ?, ?, ?, ?, 'N')"),
                              {de, para, texto, agora.date(), agora.time()});
     });
     return Envio::Enviada;
 }
 
-int limparRecebidas(const QString &login)
+int limparRecebidas(ConexaoBanco &conexao, const QString &login)
 {
-    return DM->Conexao.emTransacao([&] {
-        return DM->Conexao.executar(QStringLiteral("UPDATE CHAT SET LIDA = 'S' WHERE ID_USUARIO_RECEB = ? AND LIDA = 'N'"), {login});
+    return conexao.emTransacao([&] {
+        return conexao.executar(QStringLiteral("UPDATE CHAT SET LIDA = 'S' WHERE ID_USUARIO_RECEB = ? AND LIDA = 'N'"), {login});
     });
 }
 

@@ -15,11 +15,11 @@ inline constexpr int kMaxMensagem = 250;
 inline constexpr const char *kMsgMensagemLonga = "A Mensagem pode ter no máximo 250 caracteres!";
 
 // Logins of the users not deleted, in order.
-QStringList usuariosAtivos();
+QStringList usuariosAtivos(ConexaoBanco &conexao);
 // Every login, for the history filter.
-QStringList todosUsuarios();
+QStringList todosUsuarios(ConexaoBanco &conexao);
 // Every unread message, in the order the database keeps them.
-QList<Linha> naoLidas();
+QList<Linha> naoLidas(ConexaoBanco &conexao);
 // The conversation of `login` among the unread messages: what he sent and
 // what he received, two lines per message.
 QString conversa(const QString &login, const QList<Linha> &mensagens);
@@ -27,9 +27,9 @@ QString conversa(const QString &login, const QList<Linha> &mensagens);
 enum class Envio { Enviada, SemDestinatario, SemMensagem, Longa };
 // Stores a message from `de` to `para` (trimmed), dated now and unread.
 // A message longer than the column (in characters) is refused: Longa.
-Envio enviar(const QString &de, const QString &para, const QString &mensagem);
+Envio enviar(ConexaoBanco &conexao, const QString &de, const QString &para, const QString &mensagem);
 // Marks every message addressed to `login` as read; returns how many.
-int limparRecebidas(const QString &login);
+int limparRecebidas(ConexaoBanco &conexao, const QString &login);
 
 // The history: everything, or what `login` sent or received.
 struct ConsultaHistorico {

@@ -5,9 +5,9 @@
 namespace CadUsu {
 
 namespace {
-bool loginExiste(const QString &login)
+bool loginExiste(ConexaoBanco &conexao, const QString &login)
 {
-    return DM->Conexao.valor(QStringLiteral("SELECT FIRST 1 ID_USUARIO FROM USUARIO WHERE LOGIN = ?"), {login})
+    return conexao.valor(QStringLiteral("SELECT FIRST 1 ID_USUARIO FROM USUARIO WHERE LOGIN = ?"), {login})
         .isValid();
 }
 
@@ -19,7 +19,7 @@ bool loginDuplicado(const ErroBanco &e)
 }
 } // namespace
 
-Resultado confirmar(const QString &tipo, qint64 idUsuario, const QString &loginAtual, const QString &loginDigitado,
+Resultado confirmar(ConexaoBanco &conexao, const QString &tipo, qint64 idUsuario, const QString &loginAtual, const QString &loginDigitado,
                     const QString &senha, const QString &confirmacao)
 {
     const QString login = loginDigitado.trimmed();
@@ -50,12 +50,12 @@ Resultado confirmar(const QString &tipo, qint64 idUsuario, const QString &loginA
     if (novo) {
         bool inserido = false;
         try {
-            inserido = DM->Conexao.emTransacao([&] {
-                if (loginExiste(login))
+            inserido = conexao.emTransacao([&] {
+                if (loginExiste(conexao, login))
                     return false;
-                DM->Conexao.executar(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES (?, ?)"),
+                conexao.executar(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES (?, ?)"),
                                      {login, senha});
-                RegistrarLog(QStringLiteral("Incluiu Usuário -> ") + login);
+                RegistrarLog(conexao, QStringLiteral("Incluiu Usuário -> ") + login);
                 return true;
             });
         } catch (const ErroBanco &e) {
@@ -76,13 +76,13 @@ Resultado confirmar(const QString &tipo, qint64 idUsuario, const QString &loginA
 
     bool alterado = false;
     try {
-        alterado = DM->Conexao.emTransacao([&] {
+        alterado = conexao.emTransacao([&] {
             // A new login must not be anybody's yet (deleted users keep theirs).
-            if (login != loginAtual && loginExiste(login))
+            if (login != loginAtual && loginExiste(conexao, login))
                 return false;
-            DM->Conexao.executar(QStringLiteral("UPDATE USUARIO SET LOGIN = ?, SENHA = ? WHERE ID_USUARIO = ?"),
+            conexao.executar(QStringLiteral("UPDATE USUARIO SET LOGIN = ?, SENHA = ? WHERE ID_USUARIO = ?"),
                                  {login, senha, idUsuario});
-            RegistrarLog(QStringLiteral("Atualizou Usuário -> ") + login);
+            RegistrarLog(conexao, QStringLiteral("Atualizou Usuário -> ") + login);
             return true;
         });
     } catch (const ErroBanco &e) {

@@ -3,6 +3,8 @@
 // a new password, each with its log line.
 
 
+class ConexaoBanco;
+
 namespace CadUsu {
 
 enum class Campo { Nenhum, Login, Senha, Confirmacao };
@@ -19,7 +21,7 @@ struct Resultado {
 // the user being altered (ignored for "N_U"). A login that any user already
 // has, deleted users included, is refused for a new user and for a changed
 // login. The statement and its log line run in one transaction.
-Resultado confirmar(const QString &tipo, qint64 idUsuario, const QString &loginAtual, const QString &login,
+Resultado confirmar(ConexaoBanco &conexao, const QString &tipo, qint64 idUsuario, const QString &loginAtual, const QString &login,
                     const QString &senha, const QString &confirmacao);
 
 } // namespace CadUsu

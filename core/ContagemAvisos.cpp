@@ -5,18 +5,18 @@
 
 namespace Notificacoes {
 
-int lembretesVencidos(const QDateTime &agora)
+int lembretesVencidos(ConexaoBanco &conexao, const QDateTime &agora)
 {
-    return int(DM->Conexao
+    return int(conexao
                    .ler(QStringLiteral("SELECT COUNT(*) AS N FROM LEMBRETE WHERE CONCLUIDO = 'N' "
                                        "AND (DATA < ? OR (DATA = ? AND HORA <= ?))"),
                         {agora.date(), agora.date(), agora.time()})
                    .inteiro(QStringLiteral("N")));
 }
 
-int mensagensNaoLidas(const QString &login)
+int mensagensNaoLidas(ConexaoBanco &conexao, const QString &login)
 {
-    return int(DM->Conexao
+    return int(conexao
                    .ler(QStringLiteral("SELECT COUNT(*) AS N FROM CHAT WHERE LIDA = 'N' AND ID_USUARIO_RECEB = ?"),
                         {login})
                    .inteiro(QStringLiteral("N")));

@@ -3,11 +3,13 @@
 #include <QDateTime>
 #include <QString>
 
+class ConexaoBanco;
+
 namespace Notificacoes {
 
 // Open reminders whose day and hour together are not later than `agora`.
-int lembretesVencidos(const QDateTime &agora);
+int lembretesVencidos(ConexaoBanco &conexao, const QDateTime &agora);
 // Unread chat messages addressed to `login`.
-int mensagensNaoLidas(const QString &login);
+int mensagensNaoLidas(ConexaoBanco &conexao, const QString &login);
 
 } // namespace Notificacoes

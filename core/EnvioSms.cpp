@@ -48,35 +48,35 @@ struct Cliente {
     QString fone1, fax, tipo, nome;
 };
 
-Cliente lerCliente(qint64 idCliente)
+Cliente lerCliente(ConexaoBanco &conexao, qint64 idCliente)
 {
-    const Linha l = DM->Conexao.ler(
+    const Linha l = conexao.ler(
         QStringLiteral("SELECT FONE_1, FAX, TIPO_PESSOA, NOME FROM CLIENTE WHERE ID_CLIENTE = ?"), {idCliente});
     return {l.texto(QStringLiteral("FONE_1")), l.texto(QStringLiteral("FAX")), l.texto(QStringLiteral("TIPO_PESSOA")),
             l.texto(QStringLiteral("NOME"))};
 }
 
-Cliente clienteDaEstadia(qint64 idWalkIn)
+Cliente clienteDaEstadia(ConexaoBanco &conexao, qint64 idWalkIn)
 {
-    const qint64 id = DM->Conexao.ler(QStringLiteral("SELECT ID_CLIENTE FROM WALK_IN WHERE ID_WALK_IN = ?"), {idWalkIn})
+    const qint64 id = conexao.ler(QStringLiteral("SELECT ID_CLIENTE FROM WALK_IN WHERE ID_WALK_IN = ?"), {idWalkIn})
                           .inteiro(QStringLiteral("ID_CLIENTE"));
-    return lerCliente(id);
+    return lerCliente(conexao, id);
 }
 
 } // namespace
 
-Proposta propor(const Contexto &c)
+Proposta propor(ConexaoBanco &conexao, const Contexto &c)
 {
     Proposta p;
     Cliente cli;
     switch (c.origem) {
     case Contexto::Origem::Reserva: {
-        const Linha r = DM->Conexao.ler(
+        const Linha r = conexao.ler(
             QStringLiteral("SELECT ID_CLIENTE, DATA_ENTRADA, OBS, CONF_SMS FROM RESERVA WHERE ID_RESERVA = ?"), {c.idReserva});
         p.observacao = r.texto(QStringLiteral("OBS"));
         p.mostrarObservacao = true;
         p.jaEnviada = !r.nulo(QStringLiteral("CONF_SMS")) && !r.vazia();
-        cli = lerCliente(r.inteiro(QStringLiteral("ID_CLIENTE")));
+        cli = lerCliente(conexao, r.inteiro(QStringLiteral("ID_CLIENTE")));
         p.nome = nomeParaMensagem(cli.nome, cli.tipo);
         p.mensagem = QStringLiteral("Olá ") + p.nome + QStringLiteral(", sua reserva de código ")
             + QString::number(c.idReserva) + QStringLiteral(" com data para ")
@@ -85,7 +85,7 @@ Proposta propor(const Contexto &c)
         break;
     }
     case Contexto::Origem::Extrato:
-        cli = clienteDaEstadia(c.idWalkIn);
+        cli = clienteDaEstadia(conexao, c.idWalkIn);
         p.nome = nomeParaMensagem(cli.nome, cli.tipo);
         if (c.tipoExtrato == QLatin1String("Entrada"))
             p.mensagem = QStringLiteral("Seja bem-vindo ") + p.nome
@@ -98,7 +98,7 @@ Proposta propor(const Contexto &c)
         break;
     case Contexto::Origem::MapaUH:
         if (c.idWalkIn > 0) {
-            cli = clienteDaEstadia(c.idWalkIn);
+            cli = clienteDaEstadia(conexao, c.idWalkIn);
             p.nome = nomeParaMensagem(cli.nome, cli.tipo);
         }
         if (!p.nome.isEmpty())
@@ -117,7 +117,7 @@ Proposta propor(const Contexto &c)
     return p;
 }
 
-Resultado confirmar(const Contexto &c, const QString &de, const QString &para, const QString &mensagem,
+Resultado confirmar(ConexaoBanco &conexao, const Contexto &c, const QString &de, const QString &para, const QString &mensagem,
                     bool jaEnviada, const SmsGateway::Configuracao &conf)
 {
     if (restantes(de, mensagem) < 0) {
@@ -143,11 +143,11 @@ Resultado confirmar(const Contexto &c, const QString &de, const QString &para, c
     if (r.detailCode != QLatin1String("000"))
         return Resultado::SemConfirmacao;
     if (c.origem == Contexto::Origem::Reserva) {
-        DM->Conexao.emTransacao([&] {
-            DM->Conexao.executar(QStringLiteral("UPDATE RESERVA SET CONF_SMS = ?, PARA_CONF_SMS = ?, RETORNO_CONF_SMS = ? "
+        conexao.emTransacao([&] {
+            conexao.executar(QStringLiteral("UPDATE RESERVA SET CONF_SMS = ?, PARA_CONF_SMS = ?, RETORNO_CONF_SMS = ? "
                                                 "WHERE ID_RESERVA = ?"),
                                  {Relogio::agora(), para.trimmed().left(50), QString::fromUtf8(kRetornoEnviado), c.idReserva});
-            NovoRegistrarLog(QString::fromUtf8(kLogConfirmacao), corpo, QString());
+            NovoRegistrarLog(conexao, QString::fromUtf8(kLogConfirmacao), corpo, QString());
         });
         if (c.atualizarReservas)
             c.atualizarReservas();

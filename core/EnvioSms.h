@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+class ConexaoBanco;
+
 namespace Sms {
 
 inline constexpr int kLimite = 158;
@@ -37,7 +39,7 @@ struct Proposta {
     bool mostrarObservacao = false;
     bool jaEnviada = false;  // the reservation's confirmation went out before
 };
-Proposta propor(const Contexto &c);
+Proposta propor(ConexaoBanco &conexao, const Contexto &c);
 
 // The name used in the texts: a company's name as stored; a person's first
 // word with only its first letter in upper case.
@@ -54,7 +56,7 @@ enum class Resultado { Bloqueado, Falhou, Enviado, SemConfirmacao };
 // The whole confirmation: checks, post, messages, and for a reservation the
 // record of the sending. `jaEnviada` tells whether the reservation's
 // confirmation had gone out.
-Resultado confirmar(const Contexto &c, const QString &de, const QString &para, const QString &mensagem,
+Resultado confirmar(ConexaoBanco &conexao, const Contexto &c, const QString &de, const QString &para, const QString &mensagem,
                     bool jaEnviada, const SmsGateway::Configuracao &conf);
 
 } // namespace Sms

@@ -565,17 +565,17 @@ Resultado conectarBanco(ConexaoBanco &conexao, const QString &caminho)
     return Resultado::ok();
 }
 
-bool servidorAtualizado()
+bool servidorAtualizado(ConexaoBanco &conexao)
 {
-    return Diarias::postadas(DM->Conexao, Relogio::hoje());
+    return Diarias::postadas(conexao, Relogio::hoje());
 }
 
-void semearAtualizacao()
+void semearAtualizacao(ConexaoBanco &conexao)
 {
     try {
-        DM->Conexao.emTransacao([] {
-            if (DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 DATA FROM ATUALIZACAO")).vazia())
-                DM->Conexao.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {Relogio::hoje()});
+        conexao.emTransacao([&] {
+            if (conexao.ler(QStringLiteral("SELECT FIRST 1 DATA FROM ATUALIZACAO")).vazia())
+                conexao.executar(QStringLiteral("INSERT INTO ATUALIZACAO (DATA) VALUES (?)"), {Relogio::hoje()});
         });
     } catch (const ErroBanco &e) {
         // Another workstation starting at the same moment seeded it first.
@@ -662,7 +662,7 @@ Resultado SequenciaInicio::executarPasso(int gauge)
         if (!r.seguir)
             return r;
         // What the main window learns when it is created.
-        Sessao::atual().ServidorAtualizado = servidorAtualizado();
+        Sessao::atual().ServidorAtualizado = servidorAtualizado(m_conexao);
         return r;
     }
     default:
@@ -682,8 +682,8 @@ Resultado SequenciaInicio::depoisDoSplash()
     s.AuxTipoPC = c.TIPO_PC;
     s.AuxNomePC = c.NOME_PC;
     s.Permitido = c.PERMITIDO;
-    return protegido([] {
-        semearAtualizacao();
+    return protegido([this] {
+        semearAtualizacao(m_conexao);
         return Resultado::ok();
     });
 }

@@ -161,9 +161,9 @@ bool caminhoServidor(const QString &caminho);
 QString resolverCaminhoBanco(const QString &caminho);
 Resultado conectarBanco(ConexaoBanco &conexao, const QString &caminho);
 // Today's nights are posted (a row of today in ATUALIZACAO).
-bool servidorAtualizado();
+bool servidorAtualizado(ConexaoBanco &conexao);
 // An empty ATUALIZACAO receives today.
-void semearAtualizacao();
+void semearAtualizacao(ConexaoBanco &conexao);
 // The running program's version into PARAMETROS.ULTIMA_VERSAO, where the
 // other workstations and support read which version last opened the database.
 void registrarVersao(ConexaoBanco &conexao);

@@ -5,10 +5,10 @@
 
 namespace Lembretes {
 
-QList<Estadia> estadiasAbertas()
+QList<Estadia> estadiasAbertas(ConexaoBanco &conexao)
 {
     QList<Estadia> r;
-    const auto linhas = DM->Conexao.lerTodas(QStringLiteral(
+    const auto linhas = conexao.lerTodas(QStringLiteral(
         "SELECT W.ID_WALK_IN, UH.NUMERO, C.NOME FROM WALK_IN W "
         "JOIN UH ON UH.ID_UH = W.ID_UH JOIN CLIENTE C ON C.ID_CLIENTE = W.ID_CLIENTE "
         "WHERE W.BAIXA = 'N' AND UH.EXCLUIDO = 'N' AND UH.SITUACAO <> 'L' "
@@ -27,7 +27,7 @@ QString sqlAtivos()
                           "WHERE L.CONCLUIDO = 'N' ORDER BY L.DATA, L.HORA, L.ID_LEMBRETE");
 }
 
-Gravacao arquivar(qint64 idEntrada, const QDate &data, const QTime &hora, const QString &descricao,
+Gravacao arquivar(ConexaoBanco &conexao, qint64 idEntrada, const QDate &data, const QTime &hora, const QString &descricao,
                   const QString &login)
 {
     if (idEntrada <= 0)
@@ -37,18 +37,18 @@ Gravacao arquivar(qint64 idEntrada, const QDate &data, const QTime &hora, const 
         return Gravacao::SemDescricao;
     if (contarCaracteres(texto) > kMaxDescricao)
         return Gravacao::DescricaoLonga;
-    DM->Conexao.emTransacao([&] {
-        DM->Conexao.executar(QStringLiteral("INSERT INTO LEMBRETE (ID_ENTRADA, DATA, HORA, DESCRICAO, CONCLUIDO, USUARIO) "
+    conexao.emTransacao([&] {
+        conexao.executar(QStringLiteral("INSERT INTO LEMBRETE (ID_ENTRADA, DATA, HORA, DESCRICAO, CONCLUIDO, USUARIO) "
                                             "VALUES (?, ?, ?, ?, 'N', ?)"),
                              {idEntrada, data, QTime(hora.hour(), hora.minute(), hora.second()), texto, login});
     });
     return Gravacao::Gravado;
 }
 
-bool concluir(qint64 idLembrete)
+bool concluir(ConexaoBanco &conexao, qint64 idLembrete)
 {
-    return DM->Conexao.emTransacao([&] {
-        return DM->Conexao.executar(QStringLiteral("UPDATE LEMBRETE SET CONCLUIDO = 'S' WHERE ID_LEMBRETE = ?"),
+    return conexao.emTransacao([&] {
+        return conexao.executar(QStringLiteral("UPDATE LEMBRETE SET CONCLUIDO = 'S' WHERE ID_LEMBRETE = ?"),
                                     {idLembrete}) > 0;
     });
 }

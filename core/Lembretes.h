@@ -18,7 +18,7 @@ struct Estadia {
     QString legenda; // room number / customer name
 };
 // Open stays of rooms in use (not free, not deleted), by room number.
-QList<Estadia> estadiasAbertas();
+QList<Estadia> estadiasAbertas(ConexaoBanco &conexao);
 
 // The active reminders of every stay, by day and hour, with the room number.
 QString sqlAtivos();
@@ -26,9 +26,9 @@ QString sqlAtivos();
 enum class Gravacao { Gravado, SemUH, SemDescricao, DescricaoLonga };
 // Records an active reminder for the stay; the description is trimmed. A
 // description longer than the column is refused by the database.
-Gravacao arquivar(qint64 idEntrada, const QDate &data, const QTime &hora, const QString &descricao,
+Gravacao arquivar(ConexaoBanco &conexao, qint64 idEntrada, const QDate &data, const QTime &hora, const QString &descricao,
                   const QString &login);
 // Marks a reminder done; false when it does not exist.
-bool concluir(qint64 idLembrete);
+bool concluir(ConexaoBanco &conexao, qint64 idLembrete);
 
 } // namespace Lembretes

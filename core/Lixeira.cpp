@@ -50,16 +50,16 @@ const QList<Definicao> &definicoes()
 
 const Definicao &definicao(Tipo tipo) { return definicoes()[int(tipo)]; }
 
-ResultadoRestauro restaurar(Tipo tipo, qint64 chave)
+ResultadoRestauro restaurar(ConexaoBanco &conexao, Tipo tipo, qint64 chave)
 {
     const Definicao &d = definicao(tipo);
     if (!d.recusa.isEmpty())
         return {Restauro::Recusado, d.recusa};
-    const bool restaurado = DM->Conexao.emTransacao([&] {
+    const bool restaurado = conexao.emTransacao([&] {
         const bool feito = d.atualizacao.isEmpty() ? Anulacao::restaurar(d.colunaAnulacao, chave)
-                                                   : DM->Conexao.executar(d.atualizacao, {chave}) > 0;
+                                                   : conexao.executar(d.atualizacao, {chave}) > 0;
         if (feito)
-            RegistrarLog(QStringLiteral("Restaurou Informação -> (") + d.colunaChave + QLatin1Char('-')
+            RegistrarLog(conexao, QStringLiteral("Restaurou Informação -> (") + d.colunaChave + QLatin1Char('-')
                          + QString::number(chave) + QLatin1Char(')'));
         return feito;
     });

@@ -5,6 +5,8 @@
 #include "base/TelaLista.h"
 #include <QList>
 
+class ConexaoBanco;
+
 namespace Lixeira {
 
 // In the order of the screen's choices.
@@ -51,6 +53,6 @@ inline const QString kJaRestaurada = QStringLiteral("Esta Informação Já Foi R
 // no longer deleted (restored meanwhile on another workstation) writes
 // nothing and gives NaoEncontrado. A restored user is copied again into the
 // companion point of sale.
-ResultadoRestauro restaurar(Tipo tipo, qint64 chave);
+ResultadoRestauro restaurar(ConexaoBanco &conexao, Tipo tipo, qint64 chave);
 
 } // namespace Lixeira

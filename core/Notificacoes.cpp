@@ -26,7 +26,7 @@ Passo tick(QWidget *dono)
     const bool logado = s.login != QStringLiteral("Usuário") && !s.login.isEmpty();
 
     // Due reminders: one notice until the user has opened the reminders.
-    if (logado && !s.mostrouaviso && lembretesVencidos(Relogio::agora()) > 0) {
+    if (logado && !s.mostrouaviso && lembretesVencidos(DM->Conexao, Relogio::agora()) > 0) {
         s.mostrouaviso = true;
         auto *aviso = new TFrmAviso(dono);
         Notificacao::deslizar(aviso);
@@ -35,7 +35,7 @@ Passo tick(QWidget *dono)
     }
 
     // Unread messages while the chat window is closed.
-    p.mensagens = mensagensNaoLidas(s.login) > 0;
+    p.mensagens = mensagensNaoLidas(DM->Conexao, s.login) > 0;
     if (p.mensagens && !FrmBatePapo) {
         if (iconeChatListaEstadias)
             iconeChatListaEstadias(true);

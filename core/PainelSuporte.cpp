@@ -20,12 +20,12 @@ const char *const kMsgErro = "Erro ao Executar Comando!";
 
 std::function<void()> abrirSuporte;
 
-bool executarComando(const QString &sql)
+bool executarComando(ConexaoBanco &conexao, const QString &sql)
 {
     if (sql.trimmed().isEmpty())
         return false;
     try {
-        DM->Conexao.emTransacao([&] { DM->Conexao.executar(sql); });
+        conexao.emTransacao([&] { conexao.executar(sql); });
         return true;
     } catch (const ErroSistema &erro) {
         qWarning("Comando do suporte recusado: %s", qPrintable(erro.texto()));
@@ -85,7 +85,7 @@ void TPainelSuporte::mostrar()
 void TPainelSuporte::btnExecutarClick()
 {
     // The text stays in the box and the panel stays open either way.
-    if (PainelSuporte::executarComando(Memo1->toPlainText()))
+    if (PainelSuporte::executarComando(DM->Conexao, Memo1->toPlainText()))
         Mensagem::info(QString::fromUtf8(PainelSuporte::kMsgSucesso));
     else
         Mensagem::info(QString::fromUtf8(PainelSuporte::kMsgErro));

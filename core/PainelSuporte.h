@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <functional>
 
+class ConexaoBanco;
+
 class QPlainTextEdit;
 class QPushButton;
 
@@ -16,7 +18,7 @@ extern const char *const kMsgErro;    // "Erro ao Executar Comando!"
 
 // Runs the statement in one transaction on the main connection; false when it
 // is empty or the database refuses it (nothing of it stays).
-bool executarComando(const QString &sql);
+bool executarComando(ConexaoBanco &conexao, const QString &sql);
 
 // Opens the support console (set by the subsystem that owns it); while empty
 // "Comandos Zentro" stays disabled.

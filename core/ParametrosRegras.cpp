@@ -354,16 +354,16 @@ QVariantList valoresParaGravar(const TextosTela &entrada, const Linha &registro)
     return v;
 }
 
-std::optional<Recusa> gravar(const TextosTela &textos, const Linha &registro)
+std::optional<Recusa> gravar(ConexaoBanco &conexao, const TextosTela &textos, const Linha &registro)
 {
     if (auto r = validar(textos, registro))
         return r;
     const QVariantList valores = valoresParaGravar(textos, registro);
-    DM->Conexao.emTransacao([&] {
-        if (DM->Conexao.executar(sqlAtualizacao(), valores) == 0)
+    conexao.emTransacao([&] {
+        if (conexao.executar(sqlAtualizacao(), valores) == 0)
             throw ErroBanco(QStringLiteral(
                 "O registro de parâmetros não existe neste banco de dados. Verifique a instalação do banco."));
-        RegistrarLog(QStringLiteral("Atualizou Parâmetros"));
+        RegistrarLog(conexao, QStringLiteral("Atualizou Parâmetros"));
     });
     return std::nullopt;
 }
@@ -433,9 +433,9 @@ QString tirarAspasCaminho(const QString &texto)
 
 // ---------------------------------------------------------------- occupancy
 
-qint64 contarUhsAtivas()
+qint64 contarUhsAtivas(ConexaoBanco &conexao)
 {
-    return DM->Conexao.ler(QStringLiteral("SELECT COUNT(*) AS N FROM UH WHERE EXCLUIDO = ?"), {QStringLiteral("N")})
+    return conexao.ler(QStringLiteral("SELECT COUNT(*) AS N FROM UH WHERE EXCLUIDO = ?"), {QStringLiteral("N")})
         .inteiro(QStringLiteral("N"));
 }
 

@@ -76,7 +76,7 @@ QVariantList valoresParaGravar(const TextosTela &textos, const Linha &registro);
 
 // Validates and, when nothing is refused, writes the row and logs the change
 // in one transaction. The refusal is returned and nothing is written.
-std::optional<Recusa> gravar(const TextosTela &textos, const Linha &registro);
+std::optional<Recusa> gravar(ConexaoBanco &conexao, const TextosTela &textos, const Linha &registro);
 
 // ---- numbers in Brazilian notation ("1.234,56": thousands dots optional but
 // in groups of three, decimal comma). The value in hundredths; nullopt when
@@ -101,7 +101,7 @@ QString mascaraFoneAoEntrar(const QString &textoAtual, bool foneSemFormato);
 QString tirarAspasCaminho(const QString &texto);
 
 // ---- occupancy preview of the single-occupancy limit
-qint64 contarUhsAtivas();
+qint64 contarUhsAtivas(ConexaoBanco &conexao);
 // "% (3 UH's)" for 30 % of 10 rooms; an empty or unreadable percentage
 // gives "% (0 UH's)". Rounded half away from zero.
 QString previsaoOcupacao(const QString &textoPercentual, qint64 uhs);

@@ -48,7 +48,7 @@ TFrmAcesso::TFrmAcesso(QWidget *parent)
 
     cbUsuario = new QComboBox(this);
     cbUsuario->setPlaceholderText(QStringLiteral("USUÁRIO"));
-    for (const Linha &l : Acesso::usuariosAtivos())
+    for (const Linha &l : Acesso::usuariosAtivos(DM->Conexao))
         cbUsuario->addItem(l.texto(QStringLiteral("LOGIN")), l.inteiro(QStringLiteral("ID_USUARIO")));
     cbUsuario->setCurrentIndex(-1);
 
@@ -146,7 +146,7 @@ void TFrmAcesso::cbUsuarioSelect() { edtSenha->setFocus(); }
 void TFrmAcesso::btnAcessarClick()
 {
     const QString login = cbUsuario->currentIndex() >= 0 ? cbUsuario->currentText() : QString();
-    const Acesso::ResultadoLogin r = Acesso::tentarLogin(login, edtSenha->text());
+    const Acesso::ResultadoLogin r = Acesso::tentarLogin(DM->Conexao, login, edtSenha->text());
     if (r.sucesso) {
         FECHOU = 1;
         accept();

@@ -80,7 +80,7 @@ void TFrmAnulacoes::dbgAnuladoDblClick()
         return;
     Lixeira::ResultadoRestauro r;
     try {
-        r = Lixeira::restaurar(m_tipo, lista->inteiro(d.colunaChave));
+        r = Lixeira::restaurar(DM->Conexao, m_tipo, lista->inteiro(d.colunaChave));
     } catch (...) {
         // The restore may be saved and only the copy into the point of sale
         // have failed: the list shows what the database now holds.

@@ -83,7 +83,7 @@ void TFrmBatePapo::FormShow()
     tmrMensagensTimer();
     cbFiltroUsuario->blockSignals(true);
     cbFiltroUsuario->clear();
-    cbFiltroUsuario->addItems(BatePapo::usuariosAtivos());
+    cbFiltroUsuario->addItems(BatePapo::usuariosAtivos(DM->Conexao));
     cbFiltroUsuario->setCurrentIndex(-1);
     cbFiltroUsuario->blockSignals(false);
     cbFiltroUsuarioChange();
@@ -93,7 +93,7 @@ void TFrmBatePapo::FormShow()
 
 void TFrmBatePapo::tmrMensagensTimer()
 {
-    const QString texto = BatePapo::conversa(Sessao::atual().login, BatePapo::naoLidas());
+    const QString texto = BatePapo::conversa(Sessao::atual().login, BatePapo::naoLidas(DM->Conexao));
     if (Memo1->toPlainText() != texto)
         Memo1->setPlainText(texto);
 }
@@ -107,7 +107,7 @@ void TFrmBatePapo::cbFiltroUsuarioChange()
 
 void TFrmBatePapo::Button3Click()
 {
-    switch (BatePapo::enviar(Sessao::atual().login, cbFiltroUsuario->currentText(), Memo2->toPlainText())) {
+    switch (BatePapo::enviar(DM->Conexao, Sessao::atual().login, cbFiltroUsuario->currentText(), Memo2->toPlainText())) {
     case BatePapo::Envio::SemDestinatario:
         Mensagem::aviso(QString::fromUtf8(BatePapo::kMsgSemDestinatario));
         cbFiltroUsuario->setFocus();
@@ -139,7 +139,7 @@ void TFrmBatePapo::Button5Click()
 void TFrmBatePapo::Button2Click()
 {
     Sessao &s = Sessao::atual();
-    BatePapo::limparRecebidas(s.login);
+    BatePapo::limparRecebidas(DM->Conexao, s.login);
     Memo1->clear();
     Memo2->clear();
     cbFiltroUsuario->setCurrentIndex(-1);
@@ -278,7 +278,7 @@ void TFrmChat::rbUsuarioClick()
     rbUsuario->setChecked(true);
     dtData->hide();
     cbUsuario->clear();
-    cbUsuario->addItems(BatePapo::todosUsuarios());
+    cbUsuario->addItems(BatePapo::todosUsuarios(DM->Conexao));
     cbUsuario->setCurrentIndex(-1);
     cbUsuario->show();
     cbUsuario->setFocus();

@@ -83,7 +83,7 @@ void TFrmCadUsu::showEvent(QShowEvent *e)
 void TFrmCadUsu::btnConfirmarClick()
 {
     const CadUsu::Resultado r =
-        CadUsu::confirmar(m_tipo, m_id, m_loginAtual, edtUsuario->text(), edtSenha->text(), edtConfirmar->text());
+        CadUsu::confirmar(DM->Conexao, m_tipo, m_id, m_loginAtual, edtUsuario->text(), edtSenha->text(), edtConfirmar->text());
     if (!r.salvo) {
         if (r.limparLogin)
             edtUsuario->clear();

@@ -94,7 +94,7 @@ void TFrmLembrete::FormShow()
     dtHora->setTime(agora.time());
     cbFiltroUsuario->blockSignals(true);
     cbFiltroUsuario->clear();
-    for (const auto &e : Lembretes::estadiasAbertas())
+    for (const auto &e : Lembretes::estadiasAbertas(DM->Conexao))
         cbFiltroUsuario->addItem(e.legenda, e.idWalkIn);
     cbFiltroUsuario->setCurrentIndex(-1);
     cbFiltroUsuario->blockSignals(false);
@@ -117,7 +117,7 @@ void TFrmLembrete::cbFiltroUsuarioChange()
 void TFrmLembrete::btnArquivarClick()
 {
     const qint64 estadia = cbFiltroUsuario->currentIndex() >= 0 ? cbFiltroUsuario->currentData().toLongLong() : 0;
-    switch (Lembretes::arquivar(estadia, dtData->date(), dtHora->time(), memLembrete->toPlainText(), Sessao::atual().login)) {
+    switch (Lembretes::arquivar(DM->Conexao, estadia, dtData->date(), dtHora->time(), memLembrete->toPlainText(), Sessao::atual().login)) {
     case Lembretes::Gravacao::SemUH:
         Mensagem::aviso(QString::fromUtf8(Lembretes::kMsgSemUH));
         cbFiltroUsuario->setFocus();
@@ -144,7 +144,7 @@ void TFrmLembrete::btnConcluidoClick()
     const int linha = grdLembretes->currentIndex().isValid() ? grdLembretes->currentIndex().row() : 0;
     if (modelo->vazia())
         return;
-    Lembretes::concluir(modelo->inteiro(linha, QStringLiteral("ID_LEMBRETE")));
+    Lembretes::concluir(DM->Conexao, modelo->inteiro(linha, QStringLiteral("ID_LEMBRETE")));
     atualizarLista();
     Mensagem::info(QString::fromUtf8(Lembretes::kMsgConcluido));
 }

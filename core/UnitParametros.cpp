@@ -592,7 +592,7 @@ void TFrmParametros::focarColuna(const QString &coluna)
 
 void TFrmParametros::btnAtualizarClick()
 {
-    if (const auto recusa = gravar(textosDaTela(), m_registro)) {
+    if (const auto recusa = gravar(DM->Conexao, textosDaTela(), m_registro)) {
         Mensagem::aviso(recusa->mensagem);
         focarColuna(recusa->coluna);
         return;
@@ -619,7 +619,7 @@ void TFrmParametros::btnCriarPaginaClick()
 
 void TFrmParametros::edtPercentualPoliticaChange()
 {
-    lblOcupacao->setText(previsaoOcupacao(edtPercentualPolitica->text(), contarUhsAtivas()));
+    lblOcupacao->setText(previsaoOcupacao(edtPercentualPolitica->text(), contarUhsAtivas(DM->Conexao)));
 }
 
 void TFrmParametros::showEvent(QShowEvent *e)

@@ -76,7 +76,7 @@ void TFrmEnvioSMS::showEvent(QShowEvent *e)
 
 void TFrmEnvioSMS::FormShow()
 {
-    const Sms::Proposta p = Sms::propor(m_contexto);
+    const Sms::Proposta p = Sms::propor(DM->Conexao, m_contexto);
     AuxNome = p.nome;
     edtDe->setText(p.de);
     edtPara->setText(p.para);
@@ -111,7 +111,7 @@ void TFrmEnvioSMS::ListBox1DblClick()
 
 void TFrmEnvioSMS::btnConfirmarClick()
 {
-    const auto r = Sms::confirmar(m_contexto, edtDe->text(), edtPara->text(), MemoMensagem->toPlainText(),
+    const auto r = Sms::confirmar(DM->Conexao, m_contexto, edtDe->text(), edtPara->text(), MemoMensagem->toPlainText(),
                                   !Label4->isHidden(),
                                   SmsGateway::configuracao());
     if (r == Sms::Resultado::Enviado && m_contexto.origem == Sms::Contexto::Origem::Reserva) {

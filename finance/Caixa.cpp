@@ -123,25 +123,25 @@ Turno Turno::de(const Linha &l)
     return t;
 }
 
-std::optional<Turno> lerTurno(qint64 id)
+std::optional<Turno> lerTurno(ConexaoBanco &conexao, qint64 id)
 {
-    const Linha l = DM->Conexao.ler(sqlTurno() + QStringLiteral("WHERE ID_CAIXA = ?"), {id});
+    const Linha l = conexao.ler(sqlTurno() + QStringLiteral("WHERE ID_CAIXA = ?"), {id});
     if (l.vazia())
         return std::nullopt;
     return Turno::de(l);
 }
 
-std::optional<Turno> ultimoTurno()
+std::optional<Turno> ultimoTurno(ConexaoBanco &conexao)
 {
-    const Linha l = DM->Conexao.ler(sqlTurno(true) + QStringLiteral("ORDER BY ID_CAIXA DESC"));
+    const Linha l = conexao.ler(sqlTurno(true) + QStringLiteral("ORDER BY ID_CAIXA DESC"));
     if (l.vazia())
         return std::nullopt;
     return Turno::de(l);
 }
 
-bool existeTurnoAberto()
+bool existeTurnoAberto(ConexaoBanco &conexao)
 {
-    return !DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 ID_CAIXA FROM CAIXA WHERE DATA_FECHA IS NULL")).vazia();
+    return !conexao.ler(QStringLiteral("SELECT FIRST 1 ID_CAIXA FROM CAIXA WHERE DATA_FECHA IS NULL")).vazia();
 }
 
 // ---------------------------------------------------------------- status line
@@ -150,10 +150,10 @@ QString Status::textoTotal() const { return rotulo("Saldo Atual do Caixa  -  R$ 
 QString Status::textoCartoes() const { return rotulo("Total em Cartões  -  R$ ", saldos.cartoes()); }
 QString Status::textoMeio(MeioCaixa meio) const { return rotulo(kRotulos[int(meio)].status, saldos[meio]); }
 
-Status status()
+Status status(ConexaoBanco &conexao)
 {
     Status s;
-    const std::optional<Turno> t = ultimoTurno();
+    const std::optional<Turno> t = ultimoTurno(conexao);
     if (!t)
         return s;
     s.saldos = t->saldos;
@@ -201,7 +201,7 @@ bool recusaPorTurnoAberto(const ErroBanco &erro)
     return erro.texto().contains(QLatin1String("UNQ_CAIXA_ABERTO"), Qt::CaseInsensitive);
 }
 
-Abertura abrir(const QDate &data, const QString &ip)
+Abertura abrir(ConexaoBanco &conexao, const QDate &data, const QString &ip)
 {
     Abertura a;
     if (data != Relogio::hoje()) {
@@ -210,11 +210,11 @@ Abertura abrir(const QDate &data, const QString &ip)
         return a;
     }
     try {
-        a.id = DM->Conexao.emTransacao([&]() -> qint64 {
-            if (existeTurnoAberto())
+        a.id = conexao.emTransacao([&]() -> qint64 {
+            if (existeTurnoAberto(conexao))
                 return 0;
-            const qint64 id = inserirTurno(DM->Conexao, data, Relogio::horaAtual(), Sessao::atual().login, ip);
-            RegistrarLog(QStringLiteral("Registrou Abertura do Caixa"));
+            const qint64 id = inserirTurno(conexao, data, Relogio::horaAtual(), Sessao::atual().login, ip);
+            RegistrarLog(conexao, QStringLiteral("Registrou Abertura do Caixa"));
             return id;
         });
     } catch (const ErroBanco &e) {
@@ -231,10 +231,10 @@ Abertura abrir(const QDate &data, const QString &ip)
 
 std::function<void()> encerrarPrograma = [] { Janela::encerrarPrograma(); };
 
-Fechamento fechar(const QString &ip)
+Fechamento fechar(ConexaoBanco &conexao, const QString &ip)
 {
     Fechamento f;
-    const Linha aberto = DM->Conexao.ler(QStringLiteral("SELECT ID_CAIXA, IP FROM CAIXA WHERE DATA_FECHA IS NULL"));
+    const Linha aberto = conexao.ler(QStringLiteral("SELECT ID_CAIXA, IP FROM CAIXA WHERE DATA_FECHA IS NULL"));
     if (aberto.vazia()) {
         f.mensagem = kMsgJaFechado;
         return f;
@@ -247,14 +247,14 @@ Fechamento fechar(const QString &ip)
         return f;
     }
     const QDateTime agora = Relogio::agora();
-    const bool fechou = DM->Conexao.emTransacao([&] {
-        const int n = DM->Conexao.executar(QStringLiteral("UPDATE CAIXA SET DATA_FECHA = ?, HORA_FECHA = ?, VALOR_FECHA = ")
+    const bool fechou = conexao.emTransacao([&] {
+        const int n = conexao.executar(QStringLiteral("UPDATE CAIXA SET DATA_FECHA = ?, HORA_FECHA = ?, VALOR_FECHA = ")
                                                + somaSaldos()
                                                + QStringLiteral(" WHERE ID_CAIXA = ? AND DATA_FECHA IS NULL"),
                                            {agora.date(), agora.time(), f.id});
         if (n != 1)
             return false;
-        RegistrarLog(QStringLiteral("Registrou Fechamento do Caixa"));
+        RegistrarLog(conexao, QStringLiteral("Registrou Fechamento do Caixa"));
         return true;
     });
     if (!fechou) {
@@ -279,11 +279,11 @@ Finalizacao finalizarEstacao()
 
 // ---------------------------------------------------------------- deletion
 
-Exclusao excluir(qint64 id)
+Exclusao excluir(ConexaoBanco &conexao, qint64 id)
 {
     Exclusao e;
-    e.excluido = DM->Conexao.emTransacao([&] {
-        const std::optional<Turno> t = lerTurno(id);
+    e.excluido = conexao.emTransacao([&] {
+        const std::optional<Turno> t = lerTurno(conexao, id);
         if (!t) {
             e.mensagem = kMsgExcluido;
             return false;
@@ -292,17 +292,17 @@ Exclusao excluir(qint64 id)
             e.mensagem = kMsgExcluirAberto;
             return false;
         }
-        const std::optional<Turno> ultimo = ultimoTurno();
+        const std::optional<Turno> ultimo = ultimoTurno(conexao);
         if (ultimo && ultimo->id == id) {
             e.mensagem = kMsgExcluirUltimo;
             return false;
         }
-        if (!DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 ID_VENDA FROM VENDA WHERE DATA_VENDA = ?"), {t->dataAbertura})
+        if (!conexao.ler(QStringLiteral("SELECT FIRST 1 ID_VENDA FROM VENDA WHERE DATA_VENDA = ?"), {t->dataAbertura})
                  .vazia()) {
             e.mensagem = kMsgPendencias;
             return false;
         }
-        const int n = DM->Conexao.executar(
+        const int n = conexao.executar(
             QStringLiteral("DELETE FROM CAIXA WHERE ID_CAIXA = ? AND DATA_FECHA IS NOT NULL "
                            "AND ID_CAIXA < (SELECT MAX(C2.ID_CAIXA) FROM CAIXA C2)"),
             {id});
@@ -310,7 +310,7 @@ Exclusao excluir(qint64 id)
             e.mensagem = kMsgExcluirUltimo;
             return false;
         }
-        RegistrarLog(QStringLiteral("Excluiu Movimentação do Caixa -> Código ") + QString::number(id));
+        RegistrarLog(conexao, QStringLiteral("Excluiu Movimentação do Caixa -> Código ") + QString::number(id));
         e.mensagem = kMsgExcluido;
         return true;
     });
@@ -319,13 +319,13 @@ Exclusao excluir(qint64 id)
 
 // ---------------------------------------------------------------- detail
 
-QString detalhe(qint64 id)
+QString detalhe(ConexaoBanco &conexao, qint64 id)
 {
-    const std::optional<Turno> atual = lerTurno(id);
+    const std::optional<Turno> atual = lerTurno(conexao, id);
     if (!atual)
         return {};
     // The previous shift is the one before in key order; keys have gaps.
-    const Linha anteriorLinha = DM->Conexao.ler(QStringLiteral("SELECT FIRST 1 ") + colunasSaldos()
+    const Linha anteriorLinha = conexao.ler(QStringLiteral("SELECT FIRST 1 ") + colunasSaldos()
                                                     + QStringLiteral(" FROM CAIXA WHERE ID_CAIXA < ? ORDER BY ID_CAIXA DESC"),
                                                 {id});
     const bool temAnterior = !anteriorLinha.vazia();
@@ -387,7 +387,7 @@ LeituraValor lerValor(const QString &texto)
     return {v, {}};
 }
 
-ResultadoOperacao operar(Operacao operacao, MeioCaixa meio, const QString &valor, const QString &observacoes)
+ResultadoOperacao operar(ConexaoBanco &conexao, Operacao operacao, MeioCaixa meio, const QString &valor, const QString &observacoes)
 {
     ResultadoOperacao r;
     const LeituraValor lido = lerValor(valor);
@@ -408,16 +408,16 @@ ResultadoOperacao operar(Operacao operacao, MeioCaixa meio, const QString &valor
     const QDateTime agora = Relogio::agora();
 
     ResultadoCaixa caixa;
-    DM->Conexao.emTransacao([&] {
+    conexao.emTransacao([&] {
         caixa = MovimentarCaixa(meio, retirada ? QStringLiteral("-") : QStringLiteral("+"), v, QStringLiteral("N"));
         if (!caixa.sucesso)
             return;
-        DM->Conexao.executar(retirada ? QStringLiteral("INSERT INTO RET_CAIXA (DATA_RET, HORA_RET, VALOR, DESCRICAO, "
+        conexao.executar(retirada ? QStringLiteral("INSERT INTO RET_CAIXA (DATA_RET, HORA_RET, VALOR, DESCRICAO, "
                                                        "TIPO, USUARIO) VALUES (?, ?, ?, ?, ?, ?)")
                                       : QStringLiteral("INSERT INTO ADIC_CAIXA (DATA_ADIC, HORA_ADIC, VALOR, DESCRICAO, "
                                                        "TIPO, USUARIO) VALUES (?, ?, ?, ?, ?, ?)"),
                              {agora.date(), agora.time(), v.paraBanco(), motivo, m.tipo, login10()});
-        RegistrarLog(retirada ? QStringLiteral("Retirou ") + v.formatado() + QStringLiteral(" do Caixa em ") + m.tipo
+        RegistrarLog(conexao, retirada ? QStringLiteral("Retirou ") + v.formatado() + QStringLiteral(" do Caixa em ") + m.tipo
                                     + QStringLiteral("! (") + motivo + QLatin1Char(')')
                               : QStringLiteral("Realizou Reposição de ") + v.formatado()
                                     + QStringLiteral(" ao Caixa em ") + m.tipo + QStringLiteral("! (") + motivo

@@ -86,10 +86,10 @@ struct Turno {
     static Turno de(const Linha &linha);
 };
 
-std::optional<Turno> lerTurno(qint64 id);
+std::optional<Turno> lerTurno(ConexaoBanco &conexao, qint64 id);
 // The newest shift (highest key), open or closed.
-std::optional<Turno> ultimoTurno();
-bool existeTurnoAberto();
+std::optional<Turno> ultimoTurno(ConexaoBanco &conexao);
+bool existeTurnoAberto(ConexaoBanco &conexao);
 
 // ---------------------------------------------------------------- status line
 
@@ -103,7 +103,7 @@ struct Status {
     QString textoCartoes() const;               // "Total em Cartões  -  R$ ..."
     QString textoMeio(MeioCaixa meio) const;    // "Crédito - Visa  -  R$ ..."
 };
-Status status();
+Status status(ConexaoBanco &conexao);
 
 // ---------------------------------------------------------------- opening
 
@@ -132,7 +132,7 @@ struct Abertura {
 };
 // "Confirmar" of a new shift: the date must be today; no shift may be open;
 // the row and its log line "Registrou Abertura do Caixa" in one transaction.
-Abertura abrir(const QDate &data, const QString &ip);
+Abertura abrir(ConexaoBanco &conexao, const QDate &data, const QString &ip);
 
 // ---------------------------------------------------------------- closing
 
@@ -148,7 +148,7 @@ struct Fechamento {
 // statement) are written by key while the row is still open, and
 // "Registrou Fechamento do Caixa" is logged in the same transaction. A shift
 // closed meanwhile elsewhere is reported, never logged as closed here.
-Fechamento fechar(const QString &ip);
+Fechamento fechar(ConexaoBanco &conexao, const QString &ip);
 
 // What follows a closing on this workstation (after its message): "Saiu do
 // Sistema" is logged; an ordinary workstation removes its presence row here;
@@ -171,13 +171,13 @@ struct Exclusao {
 // Deletes a closed shift and logs "Excluiu Movimentação do Caixa -> Código "
 // + key. Refused for the open shift, for the newest shift (its balances open
 // the next one) and when VENDA has rows on the shift's opening date.
-Exclusao excluir(qint64 id);
+Exclusao excluir(ConexaoBanco &conexao, qint64 id);
 
 // ---------------------------------------------------------------- detail
 
 // The balance detail of a shift: opening (the previous shift, the highest key
 // below it), current or closing, and the differences; lines end with "\n".
-QString detalhe(qint64 id);
+QString detalhe(ConexaoBanco &conexao, qint64 id);
 
 // ---------------------------------------------------------------- withdrawals and additions
 
@@ -208,7 +208,7 @@ struct ResultadoOperacao {
 // and checked first; then the balance change (a withdrawal only while the
 // balance covers it), the RET_CAIXA / ADIC_CAIXA row and the log line run in
 // one transaction, all or nothing.
-ResultadoOperacao operar(Operacao operacao, MeioCaixa meio, const QString &valor, const QString &observacoes);
+ResultadoOperacao operar(ConexaoBanco &conexao, Operacao operacao, MeioCaixa meio, const QString &valor, const QString &observacoes);
 
 // The width of the reason (RET_CAIXA.DESCRICAO, ADIC_CAIXA.DESCRICAO).
 constexpr int kTamanhoObservacoes = 300;

@@ -113,9 +113,9 @@ void deduzir(ConexaoBanco &c, qint64 funcionario, const QString &descricao, Dinh
 // operation runs under a savepoint, so a refusal undoes its own statements
 // and leaves the caller's.
 template <class F>
-Gravacao executar(F &&f)
+Gravacao executar(ConexaoBanco &conexao, F &&f)
 {
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     Gravacao g;
     if (c.emTransacao()) {
         c.executar(QStringLiteral("SAVEPOINT DESPESA_AVULSA"));
@@ -202,21 +202,21 @@ std::optional<QString> quantidadeDoAsterisco(const QString &textoAntes)
     return t;
 }
 
-qint64 produtoDoCodigoBarras(const QString &codigo)
+qint64 produtoDoCodigoBarras(ConexaoBanco &conexao, const QString &codigo)
 {
     const QString t = codigo.trimmed();
     if (t.isEmpty())
         return 0;
-    return DM->Conexao
+    return conexao
         .valor(QStringLiteral("SELECT FIRST 1 ID_P_S FROM PRODUTOS_SERVICOS WHERE CODIGO_BARRAS = "
                               "CAST(? AS VARCHAR(200)) AND EXCLUIDO = 'N' ORDER BY ID_P_S"),
                {t})
         .toLongLong();
 }
 
-std::optional<Produto> lerProduto(qint64 id)
+std::optional<Produto> lerProduto(ConexaoBanco &conexao, qint64 id)
 {
-    const Linha l = DM->Conexao.ler(QStringLiteral("SELECT P.ID_P_S, P.DESCRICAO, P.VALOR, PDV.TAXA FROM "
+    const Linha l = conexao.ler(QStringLiteral("SELECT P.ID_P_S, P.DESCRICAO, P.VALOR, PDV.TAXA FROM "
                                                    "PRODUTOS_SERVICOS P LEFT JOIN PDV ON PDV.ID_PDV = P.ID_PDV "
                                                    "WHERE P.ID_P_S = ?"),
                                     {id});
@@ -323,7 +323,7 @@ std::optional<Recusa> conferir(Dinheiro devido, const Pagamento &p)
 
 } // namespace
 
-Gravacao gravarIndividual(const Item &item, Dinheiro devido, const Pagamento &p)
+Gravacao gravarIndividual(ConexaoBanco &conexao, const Item &item, Dinheiro devido, const Pagamento &p)
 {
     if (const Leitura l = lerItem(item.produto, item.descricao, QString::number(item.qtd), item.valorUnit.formatado(),
                                   QString::number(item.comanda));
@@ -331,8 +331,8 @@ Gravacao gravarIndividual(const Item &item, Dinheiro devido, const Pagamento &p)
         return Gravacao{0, l.recusa};
     if (const auto r = conferir(devido, p))
         return Gravacao{0, r};
-    return executar([&]() -> qint64 {
-        ConexaoBanco &c = DM->Conexao;
+    return executar(conexao, [&]() -> qint64 {
+        ConexaoBanco &c = conexao;
         const Linha prod = c.ler(QStringLiteral("SELECT P.DESCRICAO, P.FAB_PROPRIA, PDV.TAXA FROM PRODUTOS_SERVICOS P "
                                                 "LEFT JOIN PDV ON PDV.ID_PDV = P.ID_PDV WHERE P.ID_P_S = ?"),
                                  {item.produto});
@@ -361,7 +361,7 @@ Gravacao gravarIndividual(const Item &item, Dinheiro devido, const Pagamento &p)
                         .arg(listaColunasMeios()),
                     v)
                 .toLongLong();
-        RegistrarLog(QStringLiteral("Incluiu Despesa Avulsa -> (") + descricao + QLatin1Char(')'));
+        RegistrarLog(conexao, QStringLiteral("Incluiu Despesa Avulsa -> (") + descricao + QLatin1Char(')'));
         if (p.funcionario)
             deduzir(c, p.funcionario, descricaoDeducao(id, descricao), devido,
                     QStringLiteral("Ref. Despesa Avulsa ") + descricao);
@@ -371,7 +371,7 @@ Gravacao gravarIndividual(const Item &item, Dinheiro devido, const Pagamento &p)
     });
 }
 
-Gravacao gravarVarias(const QList<Item> &itens, Dinheiro devido, const Pagamento &p)
+Gravacao gravarVarias(ConexaoBanco &conexao, const QList<Item> &itens, Dinheiro devido, const Pagamento &p)
 {
     if (itens.isEmpty())
         return Gravacao{0, Recusa{kMsgSemItens, Campo::Produto}};
@@ -384,8 +384,8 @@ Gravacao gravarVarias(const QList<Item> &itens, Dinheiro devido, const Pagamento
         return Gravacao{0, Recusa{kMsgValorInvalido, Campo::ValorUnit}};
     if (const auto r = conferir(devido, p))
         return Gravacao{0, r};
-    return executar([&]() -> qint64 {
-        ConexaoBanco &c = DM->Conexao;
+    return executar(conexao, [&]() -> qint64 {
+        ConexaoBanco &c = conexao;
         if (p.funcionario)
             exigirFuncionario(c, p.funcionario);
         const Ajuste aj = ajuste(bruto(itens), devido);
@@ -414,7 +414,7 @@ Gravacao gravarVarias(const QList<Item> &itens, Dinheiro devido, const Pagamento
             c.executar(QStringLiteral("INSERT INTO V_I_DESPESA_AVULSA (ID_V_DESPESA_AVULSA, ID_P_S, VALOR_UNIT, QTD, "
                                       "COMANDA, TAXA) VALUES (?, ?, ?, ?, ?, 0)"),
                        {id, i.produto, i.valorUnit.paraBanco(), i.qtd, i.comanda});
-            RegistrarLog(QStringLiteral("Incluiu Despesa Avulsa (Vários Itens) -> (")
+            RegistrarLog(conexao, QStringLiteral("Incluiu Despesa Avulsa (Vários Itens) -> (")
                          + prod.texto(QStringLiteral("DESCRICAO")) + QLatin1Char(')'));
         }
         if (p.funcionario)
@@ -428,10 +428,10 @@ Gravacao gravarVarias(const QList<Item> &itens, Dinheiro devido, const Pagamento
 
 // ---------------------------------------------------------------- deleting
 
-Exclusao excluirIndividual(qint64 id)
+Exclusao excluirIndividual(ConexaoBanco &conexao, qint64 id)
 {
-    return comoExclusao(executar([&]() -> qint64 {
-        ConexaoBanco &c = DM->Conexao;
+    return comoExclusao(executar(conexao, [&]() -> qint64 {
+        ConexaoBanco &c = conexao;
         // The row first, locked and deleted: a second workstation deleting
         // the same sale waits here and then finds nothing to delete.
         const Linha l = c.ler(QStringLiteral("SELECT ID_DESPESA_AVULSA, ID_P_S, QTD, VALOR_UNIT, COMANDA, USUARIO, "
@@ -471,15 +471,15 @@ Exclusao excluirIndividual(qint64 id)
             QStringLiteral("TAXA DE SERVIÇO: ") + taxa.formatado(),
             QStringLiteral("VALOR TOTAL (R$): ") + bruto(it, taxa).formatado(),
             QStringLiteral("REGISTRADO POR: ") + l.texto(QStringLiteral("USUARIO"))};
-        NovoRegistrarLog(QStringLiteral("Excluiu Despesa Avulsa"), antes.join(QLatin1Char('\r')), QString());
+        NovoRegistrarLog(conexao, QStringLiteral("Excluiu Despesa Avulsa"), antes.join(QLatin1Char('\r')), QString());
         return id;
     }));
 }
 
-Exclusao excluirVarias(qint64 id)
+Exclusao excluirVarias(ConexaoBanco &conexao, qint64 id)
 {
-    return comoExclusao(executar([&]() -> qint64 {
-        ConexaoBanco &c = DM->Conexao;
+    return comoExclusao(executar(conexao, [&]() -> qint64 {
+        ConexaoBanco &c = conexao;
         const Linha l = c.ler(QStringLiteral("SELECT ID_V_DESPESA_AVULSA, ID_FUNCIONARIO, %1 FROM V_DESPESA_AVULSA "
                                              "WHERE ID_V_DESPESA_AVULSA = ? WITH LOCK")
                                   .arg(listaColunasMeios()),
@@ -498,7 +498,7 @@ Exclusao excluirVarias(qint64 id)
                 c.executar(QStringLiteral("UPDATE PRODUTOS_SERVICOS SET ESTOQUE = ESTOQUE + ? WHERE ID_P_S = ?"),
                            {i.inteiro(QStringLiteral("QTD")), i.inteiro(QStringLiteral("ID_P_S"))});
         c.executar(QStringLiteral("DELETE FROM V_I_DESPESA_AVULSA WHERE ID_V_DESPESA_AVULSA = ?"), {id});
-        NovoRegistrarLog(QStringLiteral("Excluiu Despesa Avulsa (Vários Itens)"), QStringLiteral("CÓDIGO: %1").arg(id),
+        NovoRegistrarLog(conexao, QStringLiteral("Excluiu Despesa Avulsa (Vários Itens)"), QStringLiteral("CÓDIGO: %1").arg(id),
                          QString());
         const qint64 funcionario = l.inteiro(QStringLiteral("ID_FUNCIONARIO"));
         if (funcionario)
@@ -544,9 +544,9 @@ Consulta consultaVarias()
             {}};
 }
 
-QString textoDetalhe(qint64 id)
+QString textoDetalhe(ConexaoBanco &conexao, qint64 id)
 {
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     QStringList t{QStringLiteral("Produtos / Serviços"), QString()};
     Dinheiro total;
     for (const Linha &l : c.lerTodas(QStringLiteral("SELECT I.QTD, I.VALOR_UNIT, P.DESCRICAO FROM V_I_DESPESA_AVULSA I "
@@ -569,9 +569,9 @@ QString textoDetalhe(qint64 id)
     return t.join(QLatin1Char('\n'));
 }
 
-std::optional<DadosRecibo> dadosRecibo(Tipo tipo, qint64 id)
+std::optional<DadosRecibo> dadosRecibo(ConexaoBanco &conexao, Tipo tipo, qint64 id)
 {
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     if (tipo == Tipo::Individual) {
         const Linha l = c.ler(QStringLiteral("SELECT D.QTD, D.VALOR_UNIT, D.TAXA, P.DESCRICAO FROM DESPESA_AVULSA D "
                                              "LEFT JOIN PRODUTOS_SERVICOS P ON P.ID_P_S = D.ID_P_S "

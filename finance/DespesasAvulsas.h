@@ -15,6 +15,8 @@
 #include "base/Mensagem.h"
 #include "finance/ControleCaixa.h"
 
+class ConexaoBanco;
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -91,7 +93,7 @@ Leitura lerItem(qint64 produto, const QString &descricao, const QString &qtd, co
 std::optional<QString> quantidadeDoAsterisco(const QString &textoAntes);
 
 // The product of a barcode (not deleted); 0 when none.
-qint64 produtoDoCodigoBarras(const QString &codigo);
+qint64 produtoDoCodigoBarras(ConexaoBanco &conexao, const QString &codigo);
 
 struct Produto {
     qint64 id = 0;
@@ -99,7 +101,7 @@ struct Produto {
     Dinheiro valor;
     Dinheiro taxa; // percent of its point of sale, 0 when it has none
 };
-std::optional<Produto> lerProduto(qint64 id);
+std::optional<Produto> lerProduto(ConexaoBanco &conexao, qint64 id);
 
 // Gross of a single-item sale: quantity × price plus the point-of-sale fee
 // (percent) on it, rounded to the cent.
@@ -153,11 +155,11 @@ struct Gravacao {
 // fee now; what differs from the amount due is stored as a discount or an
 // addition. Logs "Incluiu Despesa Avulsa -> (<product>)"; an employee's
 // deduction "Despesa Avulsa Cód. <key> - <product, 60>" and its log line.
-Gravacao gravarIndividual(const Item &item, Dinheiro devido, const Pagamento &p);
+Gravacao gravarIndividual(ConexaoBanco &conexao, const Item &item, Dinheiro devido, const Pagamento &p);
 // A several-item sale: the header and its lines (key from the generator),
 // one log line per line, an employee's deduction "Várias Despesas Avulsas
 // Cód. <key>".
-Gravacao gravarVarias(const QList<Item> &itens, Dinheiro devido, const Pagamento &p);
+Gravacao gravarVarias(ConexaoBanco &conexao, const QList<Item> &itens, Dinheiro devido, const Pagamento &p);
 
 // Texts of the deductions (the deletion finds them by these).
 QString descricaoDeducao(qint64 id, const QString &produto);
@@ -175,8 +177,8 @@ struct Exclusao {
 // deduction is marked deleted, the log line is written. A shift that does
 // not hold the money refuses the whole deletion; a sale already deleted
 // elsewhere is told.
-Exclusao excluirIndividual(qint64 id);
-Exclusao excluirVarias(qint64 id);
+Exclusao excluirIndividual(ConexaoBanco &conexao, qint64 id);
+Exclusao excluirVarias(ConexaoBanco &conexao, qint64 id);
 
 // ---------------------------------------------------------------- lists
 
@@ -190,14 +192,14 @@ Consulta consultaIndividual(bool soHoje, const QDate &hoje);
 Consulta consultaVarias();
 
 // The detail box of a several-item sale.
-QString textoDetalhe(qint64 id);
+QString textoDetalhe(ConexaoBanco &conexao, qint64 id);
 
 // "Recibo": the amount and the reference proposed for a sale.
 struct DadosRecibo {
     Dinheiro valor;
     QString referente;
 };
-std::optional<DadosRecibo> dadosRecibo(Tipo tipo, qint64 id);
+std::optional<DadosRecibo> dadosRecibo(ConexaoBanco &conexao, Tipo tipo, qint64 id);
 
 // "Cupom Fiscal" without the companion point of sale: the fiscal routines
 // screen with the sale, set by the subsystem that has that screen; while

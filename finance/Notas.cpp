@@ -50,7 +50,7 @@ Dinheiro Pagamento::total() const
     return t;
 }
 
-ResultadoBaixa baixar(qint64 idNota, const Pagamento &pagamento)
+ResultadoBaixa baixar(ConexaoBanco &conexao, qint64 idNota, const Pagamento &pagamento)
 {
     ResultadoBaixa r;
     for (Dinheiro v : pagamento.valores)
@@ -68,8 +68,8 @@ ResultadoBaixa baixar(qint64 idNota, const Pagamento &pagamento)
             formaPag = formaPag.isEmpty() ? m.confirmacao : QStringLiteral("Diversas");
 
     try {
-        DM->Conexao.emTransacao([&] {
-            const Linha nota = DM->Conexao.ler(
+        conexao.emTransacao([&] {
+            const Linha nota = conexao.ler(
                 QStringLiteral("SELECT N.VALOR, N.PAGO, C.NOME FROM NOTA N LEFT JOIN WALK_IN W ON W.ID_WALK_IN = "
                                "N.ID_ENTRADA LEFT JOIN CLIENTE C ON C.ID_CLIENTE = W.ID_CLIENTE WHERE N.ID_NOTA = ?"),
                 {idNota});
@@ -88,11 +88,11 @@ ResultadoBaixa baixar(qint64 idNota, const Pagamento &pagamento)
             }
             sql += QStringLiteral(" WHERE ID_NOTA = ? AND PAGO = 'N'");
             v << idNota;
-            if (DM->Conexao.executar(sql, v) != 1)
+            if (conexao.executar(sql, v) != 1)
                 throw Desistencia{ResultadoBaixa::Situacao::JaBaixada, kMsgJaBaixada};
 
             // The amount leaves the on-account balance of the open shift...
-            if (DM->Conexao.executar(QStringLiteral("UPDATE CAIXA SET ATUAL_NOTAS = ATUAL_NOTAS - ? "
+            if (conexao.executar(QStringLiteral("UPDATE CAIXA SET ATUAL_NOTAS = ATUAL_NOTAS - ? "
                                                     "WHERE DATA_FECHA IS NULL"),
                                      {valor.paraBanco()})
                 != 1)
@@ -102,15 +102,15 @@ ResultadoBaixa baixar(qint64 idNota, const Pagamento &pagamento)
                 const Dinheiro parte = pagamento[m.meio];
                 if (parte.zero() || m.meio == MeioNota::Deposito)
                     continue;
-                if (AtualizarSaldoCaixa(DM->Conexao, MeioCaixa(int(m.meio)), true, parte) != 1)
+                if (AtualizarSaldoCaixa(conexao, MeioCaixa(int(m.meio)), true, parte) != 1)
                     throw Desistencia{ResultadoBaixa::Situacao::SemCaixa, kMsgSemCaixa};
             }
             // A deposit went straight to the bank: recorded as the withdrawal
             // it stands for, without ever entering the cash balance.
             const Dinheiro deposito = pagamento[MeioNota::Deposito];
             if (!deposito.zero())
-                RegistrarDeposito(DM->Conexao, deposito, kDescricaoDeposito);
-            RegistrarLog(QStringLiteral("Registrou Baixa de Nota Pendente -> (") + nota.texto(QStringLiteral("NOME"))
+                RegistrarDeposito(conexao, deposito, kDescricaoDeposito);
+            RegistrarLog(conexao, QStringLiteral("Registrou Baixa de Nota Pendente -> (") + nota.texto(QStringLiteral("NOME"))
                          + QStringLiteral(" - ") + valor.formatado() + QLatin1Char(')'));
         });
     } catch (const Desistencia &d) {
@@ -146,17 +146,17 @@ QString ResultadoVarias::mensagem() const
     return t;
 }
 
-ResultadoVarias baixarVarias(const QList<qint64> &idsNota, MeioNota meio)
+ResultadoVarias baixarVarias(ConexaoBanco &conexao, const QList<qint64> &idsNota, MeioNota meio)
 {
     ResultadoVarias r;
     for (qint64 id : idsNota) {
-        const QVariant valor = DM->Conexao.valor(QStringLiteral("SELECT VALOR FROM NOTA WHERE ID_NOTA = ?"), {id});
+        const QVariant valor = conexao.valor(QStringLiteral("SELECT VALOR FROM NOTA WHERE ID_NOTA = ?"), {id});
         ResultadoBaixa b;
         if (!valor.isValid()) {
             b.situacao = ResultadoBaixa::Situacao::JaBaixada;
             b.avisos.append({Mensagem::Tipo::Aviso, kMsgJaBaixada});
         } else {
-            b = baixar(id, Pagamento::unico(meio, Dinheiro::deVariant(valor)));
+            b = baixar(conexao, id, Pagamento::unico(meio, Dinheiro::deVariant(valor)));
         }
         r.notas.append({id, b});
     }
@@ -213,7 +213,7 @@ ValorBusca lerBusca(const Busca &b)
     return r;
 }
 
-QList<Nota> listar(FiltroCliente filtro, const Busca &busca)
+QList<Nota> listar(ConexaoBanco &conexao, FiltroCliente filtro, const Busca &busca)
 {
     QString sql = kListaBase;
     Valores v;
@@ -232,7 +232,7 @@ QList<Nota> listar(FiltroCliente filtro, const Busca &busca)
     }
     sql += QStringLiteral(" ORDER BY C.NOME, N.ID_NOTA");
     QList<Nota> notas;
-    for (const Linha &l : DM->Conexao.lerTodas(sql, v)) {
+    for (const Linha &l : conexao.lerTodas(sql, v)) {
         Nota n;
         n.idNota = l.inteiro(QStringLiteral("ID_NOTA"));
         n.idEntrada = l.inteiro(QStringLiteral("ID_ENTRADA"));
@@ -254,7 +254,7 @@ void registrarBusca(const Busca &b)
                      QString(), QString());
 }
 
-Relatorio relatorio(const QList<Nota> &notas)
+Relatorio relatorio(ConexaoBanco &conexao, const QList<Nota> &notas)
 {
     Relatorio rel(kTituloRelatorio);
     rel.opcoes(QStringLiteral("TODAS AS NOTAS"));
@@ -270,8 +270,8 @@ Relatorio relatorio(const QList<Nota> &notas)
     for (const Nota &n : notas) {
         rel.grupo(QStringLiteral("CLIENTE: ") + n.nome, QStringLiteral("TOTAL DO CLIENTE: R$"));
         const Dinheiro diarias = Dinheiro::deVariant(
-            DM->Conexao.valor(QStringLiteral("SELECT SUM(VALOR) FROM OCUPACAO WHERE ID_ENTRADA = ?"), {n.idEntrada}));
-        const Dinheiro consumos = Dinheiro::deVariant(DM->Conexao.valor(
+            conexao.valor(QStringLiteral("SELECT SUM(VALOR) FROM OCUPACAO WHERE ID_ENTRADA = ?"), {n.idEntrada}));
+        const Dinheiro consumos = Dinheiro::deVariant(conexao.valor(
             QStringLiteral("SELECT SUM(QTD * VALOR_UNIT) FROM DESPESA_UH WHERE ID_ENTRADA = ?"), {n.idEntrada}));
         rel.linha({n.idNota, n.idEntrada, n.nome, n.dataEntrada, diarias, consumos, n.dataSaida, n.valor});
     }

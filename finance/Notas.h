@@ -74,7 +74,7 @@ struct ResultadoBaixa {
 
 // Settles one bill in full with the amounts given (they must add up to its
 // VALOR). Logs "Registrou Baixa de Nota Pendente -> (NOME - VALOR)".
-ResultadoBaixa baixar(qint64 idNota, const Pagamento &pagamento);
+ResultadoBaixa baixar(ConexaoBanco &conexao, qint64 idNota, const Pagamento &pagamento);
 
 // Several bills with one means, each in its own transaction; outcome per bill.
 struct ResultadoVarias {
@@ -84,7 +84,7 @@ struct ResultadoVarias {
     // line per bill that was not.
     QString mensagem() const;
 };
-ResultadoVarias baixarVarias(const QList<qint64> &idsNota, MeioNota meio);
+ResultadoVarias baixarVarias(ConexaoBanco &conexao, const QList<qint64> &idsNota, MeioNota meio);
 
 // ---------------------------------------------------------------- list
 
@@ -120,13 +120,13 @@ struct Nota {
 // The unpaid bills of stays not cancelled, by customer name and key. A
 // search text that does not fit its criterion raises ErroConversao with the
 // message of lerBusca.
-QList<Nota> listar(FiltroCliente filtro, const Busca &busca = {});
+QList<Nota> listar(ConexaoBanco &conexao, FiltroCliente filtro, const Busca &busca = {});
 
 // Logs "Tentou Localizar Nota Pendente de " + caption + " -> " + text.
 void registrarBusca(const Busca &b);
 
 // The report of open bills, one group per customer, with each stay's nights
 // and consumption.
-Relatorio relatorio(const QList<Nota> &notas);
+Relatorio relatorio(ConexaoBanco &conexao, const QList<Nota> &notas);
 
 } // namespace Notas

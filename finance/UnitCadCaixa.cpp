@@ -137,7 +137,7 @@ void TFrmCadCaixa::preencher()
         mostrar(edtValorNotas, s[MeioCaixa::APrazo]);
         return;
     }
-    const std::optional<Caixa::Turno> t = Caixa::lerTurno(m_id);
+    const std::optional<Caixa::Turno> t = Caixa::lerTurno(DM->Conexao, m_id);
     if (!t)
         return;
     m_dataAtual = t->dataAbertura;
@@ -202,7 +202,7 @@ void TFrmCadCaixa::btnConfirmarClick()
         return;
     }
 
-    const Caixa::Abertura a = Caixa::abrir(edtDataAbert->date(), Estacao::ipLocal());
+    const Caixa::Abertura a = Caixa::abrir(DM->Conexao, edtDataAbert->date(), Estacao::ipLocal());
     if (a.focoData) {
         Mensagem::info(a.mensagem);
         edtDataAbert->setFocus();

@@ -203,7 +203,7 @@ void TFrmCaixa::tCaixaAfterOpen()
     btnDetalhe->setEnabled(temLinhas);
     tCaixaAfterScroll();
 
-    const Caixa::Status s = Caixa::status();
+    const Caixa::Status s = Caixa::status(DM->Conexao);
     lblStatus->setText(s.textoTotal());
     lblStatusDinheiro->setText(s.textoMeio(MeioCaixa::Dinheiro));
     lblStatusCartao->setText(s.textoCartoes());
@@ -230,7 +230,7 @@ void TFrmCaixa::tCaixaAfterScroll()
 
 void TFrmCaixa::btnAbrirClick()
 {
-    if (Caixa::existeTurnoAberto()) {
+    if (Caixa::existeTurnoAberto(DM->Conexao)) {
         Mensagem::info(Caixa::kMsgCaixaJaAberto);
         return;
     }
@@ -254,7 +254,7 @@ void TFrmCaixa::JvXPButton7Click()
         return;
     if (!Mensagem::pergunta(Caixa::kMsgConfirmaFechamento))
         return;
-    const Caixa::Fechamento f = Caixa::fechar(Estacao::ipLocal());
+    const Caixa::Fechamento f = Caixa::fechar(DM->Conexao, Estacao::ipLocal());
     reabrir();
     if (f.situacao != Caixa::Fechamento::Situacao::Fechado) {
         Mensagem::info(f.mensagem);
@@ -286,7 +286,7 @@ void TFrmCaixa::btnDetalheClick()
     const qint64 id = caixaAtual();
     if (id == 0)
         return;
-    Mensagem::info(Caixa::detalhe(id));
+    Mensagem::info(Caixa::detalhe(DM->Conexao, id));
 }
 
 void TFrmCaixa::btnExcluirClick()
@@ -296,7 +296,7 @@ void TFrmCaixa::btnExcluirClick()
         return;
     if (!TelaLista::confirmar(Caixa::kMsgConfirmaExclusao))
         return;
-    const Caixa::Exclusao e = Caixa::excluir(id);
+    const Caixa::Exclusao e = Caixa::excluir(DM->Conexao, id);
     reabrir();
     Mensagem::info(e.mensagem);
 }

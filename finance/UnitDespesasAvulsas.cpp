@@ -461,7 +461,7 @@ void TFrmDespesasAvulsas::edtCodBarrasEnter()
         cbPS->setFocus();
         return;
     }
-    const qint64 id = produtoDoCodigoBarras(codigo);
+    const qint64 id = produtoDoCodigoBarras(DM->Conexao, codigo);
     edtCodBarras->clear();
     if (id > 0 && cbPS->findData(id) >= 0) {
         escolherProduto(id);
@@ -486,7 +486,7 @@ void TFrmDespesasAvulsas::cbPSChange()
         edtValorUnit->setText(QStringLiteral("0,00"));
         return;
     }
-    if (const std::optional<Produto> p = lerProduto(id)) {
+    if (const std::optional<Produto> p = lerProduto(DM->Conexao, id)) {
         edtValorUnit->setText(p->valor.formatado());
         m_taxa = p->taxa;
     }
@@ -720,9 +720,9 @@ void TFrmDespesasAvulsas::btnConfirmarClick()
             recusar(*l.recusa);
             return;
         }
-        g = gravarIndividual(*l.item, m_devido, p);
+        g = gravarIndividual(DM->Conexao, *l.item, m_devido, p);
     } else {
-        g = gravarVarias(m_itens, m_devido, p);
+        g = gravarVarias(DM->Conexao, m_itens, m_devido, p);
     }
     if (g.recusa) {
         recusar(*g.recusa);
@@ -753,7 +753,7 @@ void TFrmDespesasAvulsas::btnExcluirDespesaClick()
     QTableView *grade = varias ? grdVariosItens : grdItemUnico;
     ReapontarGrid(grade, varias ? QStringLiteral("ID_V_DESPESA_AVULSA") : QStringLiteral("ID_DESPESA_AVULSA"),
                   QStringLiteral("Exclusao"));
-    const Exclusao e = varias ? excluirVarias(id) : excluirIndividual(id);
+    const Exclusao e = varias ? excluirVarias(DM->Conexao, id) : excluirIndividual(DM->Conexao, id);
     abrirListas();
     if (e.excluida)
         Mensagem::info(varias ? kMsgExcluidaVarias : kMsgExcluida);
@@ -766,7 +766,7 @@ void TFrmDespesasAvulsas::btnReciboClick()
     const qint64 id = vendaAtual();
     if (id == 0)
         return;
-    const std::optional<DadosRecibo> d = dadosRecibo(tipoAtivo(), id);
+    const std::optional<DadosRecibo> d = dadosRecibo(DM->Conexao, tipoAtivo(), id);
     if (!d) {
         Mensagem::aviso(kMsgJaExcluida);
         abrirListas();
@@ -802,7 +802,7 @@ void TFrmDespesasAvulsas::grdVariosItensDblClick()
     const int linha = grdVariosItens->currentIndex().isValid() ? grdVariosItens->currentIndex().row() : -1;
     if (linha < 0 || tDespesaVarias->vazia())
         return;
-    Mensagem::info(textoDetalhe(tDespesaVarias->inteiro(linha, QStringLiteral("ID_V_DESPESA_AVULSA"))));
+    Mensagem::info(textoDetalhe(DM->Conexao, tDespesaVarias->inteiro(linha, QStringLiteral("ID_V_DESPESA_AVULSA"))));
 }
 
 // ---------------------------------------------------------------- keys and fields

@@ -209,7 +209,7 @@ Criterio TFrmNotas::criterio() const
 void TFrmNotas::carregar()
 {
     const int linha = DBGrid1->currentRow();
-    m_notas = listar(filtro(), m_busca);
+    m_notas = listar(DM->Conexao, filtro(), m_busca);
     DBGrid1->blockSignals(true);
     DBGrid1->clearContents();
     DBGrid1->setRowCount(int(m_notas.size()));
@@ -307,7 +307,7 @@ void TFrmNotas::btnConfirmarClick()
         Mensagem::aviso(kMsgValorDiferente);
         return;
     }
-    const ResultadoBaixa r = baixar(m_notas[linha].idNota, p);
+    const ResultadoBaixa r = baixar(DM->Conexao, m_notas[linha].idNota, p);
     if (r.situacao == ResultadoBaixa::Situacao::ValorDiferente || r.situacao == ResultadoBaixa::Situacao::ValorInvalido) {
         for (const auto &a : r.avisos)
             Mensagem::mostrar(a.first, a.second, Mensagem::Ok);
@@ -363,7 +363,7 @@ void TFrmNotas::baixarComUmMeio(MeioNota meio)
     if (!Mensagem::pergunta(u8("Deseja Realmente Realizar a Baixa das Contas Selecionadas?\n\nForma de Pagamento: ")
                             + m.confirmacao + u8("\nValor Total: R$ ") + Soma.formatado()))
         return;
-    const ResultadoVarias r = baixarVarias(ids, meio);
+    const ResultadoVarias r = baixarVarias(DM->Conexao, ids, meio);
     btnVarias->setChecked(false);
     btnVariasClick();
     if (meio == MeioNota::Deposito && r.baixadas() > 0)
@@ -410,7 +410,7 @@ void TFrmNotas::btnLocalizarClick()
 
 void TFrmNotas::btnImprimirClick()
 {
-    const Relatorio rel = relatorio(m_notas);
+    const Relatorio rel = relatorio(DM->Conexao, m_notas);
     Telas::abrir<TFrmVisualizaRelatorio>(rel, this);
 }
 

@@ -224,7 +224,7 @@ void TFrmRetiraDinheiro::btnConfirmarClick()
         ~Fim() { f = false; }
     } fim{m_confirmando};
 
-    const Caixa::ResultadoOperacao r = Caixa::operar(operacao, *meio, edtValor->text(), mmObs->toPlainText());
+    const Caixa::ResultadoOperacao r = Caixa::operar(DM->Conexao, operacao, *meio, edtValor->text(), mmObs->toPlainText());
     m_concluida = r.feito;
     for (const Caixa::Aviso &a : r.avisos)
         Mensagem::mostrar(a.tipo, a.texto, Mensagem::Ok, Mensagem::Ok);

@@ -24,7 +24,7 @@ Resultado recusa(const QString &mensagem, Campo foco)
 
 } // namespace
 
-Resultado salvar(ModoEdicao modo, qint64 chave, const QString &descricaoDigitada, const QString &siglaDigitada,
+Resultado salvar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const QString &descricaoDigitada, const QString &siglaDigitada,
                  const QString &taxaDigitada)
 {
     if (modo == ModoEdicao::Ver)
@@ -41,9 +41,9 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const QString &descricaoDigitada
         return recusa(kMsgTaxaInvalida, Campo::Taxa);
 
     try {
-        return DM->Conexao.emTransacao([&]() -> Resultado {
+        return conexao.emTransacao([&]() -> Resultado {
             // One or more rows of that name, deleted points of sale included.
-            const bool existe = DM->Conexao
+            const bool existe = conexao
                                     .valor(QStringLiteral("SELECT FIRST 1 ID_PDV FROM PDV "
                                                           "WHERE DESCRICAO = ? AND ID_PDV <> ?"),
                                            {descricao, modo == ModoEdicao::Alterar ? chave : 0})
@@ -54,29 +54,29 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const QString &descricaoDigitada
             ok.salvo = true;
             if (modo == ModoEdicao::Incluir) {
                 if (chave > 0)
-                    ok.chave = DM->Conexao
+                    ok.chave = conexao
                                    .ler(QStringLiteral("INSERT INTO PDV (ID_PDV, DESCRICAO, ABREV, TAXA) "
                                                        "VALUES (?, ?, ?, ?) RETURNING ID_PDV"),
                                         {chave, descricao, sigla, taxa->paraBanco()})
                                    .inteiro(QStringLiteral("ID_PDV"));
                 else
-                    ok.chave = DM->Conexao
+                    ok.chave = conexao
                                    .ler(QStringLiteral("INSERT INTO PDV (DESCRICAO, ABREV, TAXA) "
                                                        "VALUES (?, ?, ?) RETURNING ID_PDV"),
                                         {descricao, sigla, taxa->paraBanco()})
                                    .inteiro(QStringLiteral("ID_PDV"));
-                RegistrarLog(QStringLiteral("Incluiu PDV -> Código ") + QString::number(ok.chave)
+                RegistrarLog(conexao, QStringLiteral("Incluiu PDV -> Código ") + QString::number(ok.chave)
                              + QStringLiteral(" (") + descricao + QLatin1Char(')'));
                 return ok;
             }
-            const int n = DM->Conexao.executar(
+            const int n = conexao.executar(
                 QStringLiteral("UPDATE PDV SET DESCRICAO = ?, ABREV = ?, TAXA = ? WHERE ID_PDV = ? "
                                "AND ID_PDV NOT IN (SELECT ID_PDV FROM ANULACAO)"),
                 {descricao, sigla, taxa->paraBanco(), chave});
             if (n != 1)
                 return recusa(kMsgNaoEncontrado, Campo::Nenhum);
             ok.chave = chave;
-            RegistrarLog(QStringLiteral("Alterou PDV -> Código ") + QString::number(chave) + QStringLiteral(" (")
+            RegistrarLog(conexao, QStringLiteral("Alterou PDV -> Código ") + QString::number(chave) + QStringLiteral(" (")
                          + descricao + QLatin1Char(')'));
             return ok;
         });
@@ -88,13 +88,13 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const QString &descricaoDigitada
     }
 }
 
-Resultado excluir(qint64 chave, const QString &descricao)
+Resultado excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao)
 {
-    const bool feito = DM->Conexao.emTransacao([&] {
+    const bool feito = conexao.emTransacao([&] {
         if (Anulacao::anulado(QStringLiteral("ID_PDV"), chave))
             return false;
         Anulacao::registrar(QStringLiteral("ID_PDV"), chave);
-        RegistrarLog(QStringLiteral("Excluiu PDV -> Código ") + QString::number(chave) + QStringLiteral(" (")
+        RegistrarLog(conexao, QStringLiteral("Excluiu PDV -> Código ") + QString::number(chave) + QStringLiteral(" (")
                      + descricao.trimmed() + QLatin1Char(')'));
         return true;
     });

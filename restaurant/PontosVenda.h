@@ -42,10 +42,10 @@ struct Resultado {
 // opened (0: the generator gives one now). Alterar: the row's key. The fee
 // is typed as "10,50". Logs "Incluiu PDV -> Código <key> (<description>)" or
 // "Alterou PDV -> ...".
-Resultado salvar(ModoEdicao modo, qint64 chave, const QString &descricao, const QString &sigla,
+Resultado salvar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const QString &descricao, const QString &sigla,
                  const QString &taxa);
 
 // Records the deletion in ANULACAO and logs "Excluiu PDV -> Código <key> (<description>)".
-Resultado excluir(qint64 chave, const QString &descricao);
+Resultado excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao);
 
 } // namespace PontosVenda

@@ -75,7 +75,7 @@ LinhaCupom linhaDe(const Linha &r)
 
 // Consumption lines of a stay; `diaria`: "S" only nights charged as
 // consumption, "N" only the others, empty every line.
-QList<LinhaCupom> consumoIndividual(qint64 estadia, const QString &diaria)
+QList<LinhaCupom> consumoIndividual(ConexaoBanco &conexao, qint64 estadia, const QString &diaria)
 {
     QString sql = QStringLiteral(
         "SELECT D.ID_DESPESA_UH AS CHAVE, D.ID_P_S, D.QTD, D.VALOR_UNIT, D.COMANDA, D.USUARIO, D.DATA, D.HORA, "
@@ -88,15 +88,15 @@ QList<LinhaCupom> consumoIndividual(qint64 estadia, const QString &diaria)
     else if (diaria == QLatin1String("N"))
         sql += QStringLiteral(" AND D.DIARIA <> 'S'");
     QList<LinhaCupom> l;
-    for (const Linha &r : DM->Conexao.lerTodas(sql, v))
+    for (const Linha &r : conexao.lerTodas(sql, v))
         l.append(linhaDe(r));
     return l;
 }
 
-QList<LinhaCupom> noites(qint64 estadia)
+QList<LinhaCupom> noites(ConexaoBanco &conexao, qint64 estadia)
 {
     QList<LinhaCupom> l;
-    for (const Linha &r : DM->Conexao.lerTodas(
+    for (const Linha &r : conexao.lerTodas(
              QStringLiteral("SELECT ID_OCUPACAO AS CHAVE, 0 AS ID_P_S, 1 AS QTD, VALOR AS VALOR_UNIT, 0 AS COMANDA, "
                             "'SISTEMA' AS USUARIO, DATA, ID_ENTRADA, QTD AS HOSPEDES "
                             "FROM OCUPACAO WHERE ID_ENTRADA = ?"),
@@ -110,9 +110,9 @@ QList<LinhaCupom> noites(qint64 estadia)
 }
 
 // One summary line of a stay's consumption (none when it has no line).
-QList<LinhaCupom> resumoConsumo(qint64 estadia)
+QList<LinhaCupom> resumoConsumo(ConexaoBanco &conexao, qint64 estadia)
 {
-    const Linha r = DM->Conexao.ler(
+    const Linha r = conexao.ler(
         QStringLiteral("SELECT COUNT(*) AS LINHAS, SUM(QTD * VALOR_UNIT) AS TOTAL FROM DESPESA_UH WHERE ID_ENTRADA = ?"),
         {estadia});
     if (r.inteiro(QStringLiteral("LINHAS")) == 0)
@@ -156,7 +156,7 @@ QString LinhaCupom::descricao() const
     return descricaoProduto.trimmed().isEmpty() ? kConsumo : descricaoProduto;
 }
 
-QList<LinhaCupom> linhasHospedagens(const QList<qint64> &estadias, bool agrupado, Escolha escolha)
+QList<LinhaCupom> linhasHospedagens(ConexaoBanco &conexao, const QList<qint64> &estadias, bool agrupado, Escolha escolha)
 {
     QList<LinhaCupom> l;
     for (qint64 e : estadias) {
@@ -164,26 +164,26 @@ QList<LinhaCupom> linhasHospedagens(const QList<qint64> &estadias, bool agrupado
         const bool comConsumo = escolha != Escolha::ApenasDiarias;
         if (agrupado) {
             if (comConsumo)
-                l += resumoConsumo(e);
+                l += resumoConsumo(conexao, e);
         } else if (escolha == Escolha::ApenasDiarias) {
-            l += consumoIndividual(e, QStringLiteral("S"));
+            l += consumoIndividual(conexao, e, QStringLiteral("S"));
         } else if (escolha == Escolha::ApenasConsumos) {
-            l += consumoIndividual(e, QStringLiteral("N"));
+            l += consumoIndividual(conexao, e, QStringLiteral("N"));
         } else {
-            l += consumoIndividual(e, QString());
+            l += consumoIndividual(conexao, e, QString());
         }
         if (comNoites)
-            l += noites(e);
+            l += noites(conexao, e);
     }
     ordenar(l);
     return l;
 }
 
-QList<LinhaCupom> linhasDespesaAvulsa(TipoDespesaAvulsa tipo, qint64 idVenda)
+QList<LinhaCupom> linhasDespesaAvulsa(ConexaoBanco &conexao, TipoDespesaAvulsa tipo, qint64 idVenda)
 {
     QList<LinhaCupom> l;
     if (tipo == TipoDespesaAvulsa::Individual) {
-        for (const Linha &r : DM->Conexao.lerTodas(
+        for (const Linha &r : conexao.lerTodas(
                  QStringLiteral("SELECT D.ID_DESPESA_AVULSA AS CHAVE, D.ID_P_S, D.QTD, D.VALOR_UNIT, D.COMANDA, "
                                 "D.USUARIO, D.DATA, D.HORA, D.TAXA, PS.DESCRICAO "
                                 "FROM DESPESA_AVULSA D LEFT JOIN PRODUTOS_SERVICOS PS ON PS.ID_P_S = D.ID_P_S "
@@ -195,7 +195,7 @@ QList<LinhaCupom> linhasDespesaAvulsa(TipoDespesaAvulsa tipo, qint64 idVenda)
             l.append(c);
         }
     } else {
-        for (const Linha &r : DM->Conexao.lerTodas(
+        for (const Linha &r : conexao.lerTodas(
                  QStringLiteral("SELECT I.ID_V_I_DESPESA_AVULSA AS CHAVE, I.ID_P_S, I.QTD, I.VALOR_UNIT, I.COMANDA, "
                                 "V.USUARIO, V.DATA, V.HORA, I.TAXA, PS.DESCRICAO "
                                 "FROM V_I_DESPESA_AVULSA I JOIN V_DESPESA_AVULSA V "

@@ -8,6 +8,8 @@
 #include "base/Dinheiro.h"
 #include "restaurant/AberturaRotinasFiscais.h"
 
+class ConexaoBanco;
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -87,9 +89,9 @@ enum class Escolha { Todos, Individual, ApenasDiarias, ApenasConsumos };
 // AGRUPARCONSUMOFISCAL "S" (per stay one consumption summary, plus one line
 // per charged night); otherwise the stays' consumption lines and nights.
 // "Apenas Consumos" leaves the nights out, "Apenas Diárias" keeps only them.
-QList<LinhaCupom> linhasHospedagens(const QList<qint64> &estadias, bool agrupado, Escolha escolha);
+QList<LinhaCupom> linhasHospedagens(ConexaoBanco &conexao, const QList<qint64> &estadias, bool agrupado, Escolha escolha);
 // Lines of one counter sale.
-QList<LinhaCupom> linhasDespesaAvulsa(TipoDespesaAvulsa tipo, qint64 idVenda);
+QList<LinhaCupom> linhasDespesaAvulsa(ConexaoBanco &conexao, TipoDespesaAvulsa tipo, qint64 idVenda);
 
 // Sum of the lines' values (only the selected ones when `soSelecionadas`).
 Dinheiro subtotal(const QList<LinhaCupom> &linhas, bool soSelecionadas);

@@ -111,7 +111,7 @@ void TFrmCadPDV::btnConfirmarClick()
     if (m_modo == ModoEdicao::Ver)
         return;
     const PontosVenda::Resultado r =
-        PontosVenda::salvar(m_modo, m_chave, edtDescricao->text(), edtSigla->text(), edtTaxa->text());
+        PontosVenda::salvar(DM->Conexao, m_modo, m_chave, edtDescricao->text(), edtSigla->text(), edtTaxa->text());
     if (!r.salvo) {
         Mensagem::info(r.mensagem);
         QLineEdit *foco = r.foco == PontosVenda::Campo::Taxa    ? edtTaxa

@@ -142,7 +142,7 @@ void TFrmPDV::btnExcluirClick()
 {
     PontosVenda::Resultado r;
     if (FluxoLista::excluir(lista, PontosVenda::kMsgConfirmaExclusao, [&] {
-            r = PontosVenda::excluir(lista->inteiro(QStringLiteral("ID_PDV")), lista->texto(QStringLiteral("DESCRICAO")));
+            r = PontosVenda::excluir(DM->Conexao, lista->inteiro(QStringLiteral("ID_PDV")), lista->texto(QStringLiteral("DESCRICAO")));
         }))
         Mensagem::info(r.mensagem);
 }

@@ -246,7 +246,7 @@ void TFrmRotinasFiscais::FormShow()
         grpHospedagens->setVisible(false);
         layout()->activate();
         resize(665, height());
-        m_linhas = linhasDespesaAvulsa(tipoDespesaAvulsa, idDespesaAvulsa);
+        m_linhas = linhasDespesaAvulsa(DM->Conexao, tipoDespesaAvulsa, idDespesaAvulsa);
         mostrarLinhas();
         return;
     }
@@ -327,7 +327,7 @@ void TFrmRotinasFiscais::carregarLinhas()
     const QList<qint64> estadias = hospedagens();
     m_linhas = estadias.isEmpty()
                    ? QList<LinhaCupom>()
-                   : linhasHospedagens(estadias, tParametros().sim(QStringLiteral("AGRUPARCONSUMOFISCAL")), escolha());
+                   : linhasHospedagens(DM->Conexao, estadias, tParametros().sim(QStringLiteral("AGRUPARCONSUMOFISCAL")), escolha());
     mostrarLinhas();
 }
 

@@ -35,10 +35,10 @@ std::optional<DiaMes> lerDiaMes(const QString &texto)
 
 namespace {
 
-QList<Cliente> lerClientes(const QString &sql, const Valores &v)
+QList<Cliente> lerClientes(ConexaoBanco &conexao, const QString &sql, const Valores &v)
 {
     QList<Cliente> r;
-    for (const Linha &l : DM->Conexao.lerTodas(sql, v))
+    for (const Linha &l : conexao.lerTodas(sql, v))
         r.append({l.inteiro(QStringLiteral("ID_CLIENTE")), l.texto(QStringLiteral("NOME")),
                   l.data(QStringLiteral("DATA_NASC")), l.texto(QStringLiteral("EMAIL"))});
     return r;
@@ -50,15 +50,15 @@ const QString kSelectClientes = QStringLiteral(
 
 } // namespace
 
-QList<Cliente> porMes(int mes)
+QList<Cliente> porMes(ConexaoBanco &conexao, int mes)
 {
-    return lerClientes(kSelectClientes + QStringLiteral(" ORDER BY DATA_NASC, ID_CLIENTE"),
+    return lerClientes(conexao, kSelectClientes + QStringLiteral(" ORDER BY DATA_NASC, ID_CLIENTE"),
                        {QDate(1900, 1, 1), mes});
 }
 
-QList<Cliente> porDia(int dia, int mes)
+QList<Cliente> porDia(ConexaoBanco &conexao, int dia, int mes)
 {
-    return lerClientes(kSelectClientes
+    return lerClientes(conexao, kSelectClientes
                            + QStringLiteral(" AND EXTRACT(DAY FROM DATA_NASC) = ? ORDER BY DATA_NASC, ID_CLIENTE"),
                        {QDate(1900, 1, 1), mes, dia});
 }
@@ -109,9 +109,9 @@ QStringList destinatarios(const QString &para)
     return r;
 }
 
-Conta ler()
+Conta ler(ConexaoBanco &conexao)
 {
-    const Linha l = DM->Conexao.ler(
+    const Linha l = conexao.ler(
         QStringLiteral("SELECT EMAIL_REMETENTE, SENHA, REMETENTE, ASSUNTO, MENSAGEM FROM EMAIL"));
     return {l.texto(QStringLiteral("EMAIL_REMETENTE")), l.texto(QStringLiteral("SENHA")),
             l.texto(QStringLiteral("REMETENTE")), l.texto(QStringLiteral("ASSUNTO")),
@@ -137,16 +137,16 @@ QString validar(const Conta &c)
     return {};
 }
 
-void salvar(const Conta &c)
+void salvar(ConexaoBanco &conexao, const Conta &c)
 {
     const QString erro = validar(c);
     if (!erro.isEmpty())
         throw ErroSistema(erro);
-    DM->Conexao.emTransacao([&] {
-        DM->Conexao.executar(QStringLiteral("UPDATE EMAIL SET EMAIL_REMETENTE = ?, SENHA = ?, REMETENTE = ?, "
+    conexao.emTransacao([&] {
+        conexao.executar(QStringLiteral("UPDATE EMAIL SET EMAIL_REMETENTE = ?, SENHA = ?, REMETENTE = ?, "
                                             "ASSUNTO = ?, MENSAGEM = ?"),
                              {c.conta, c.senha, c.remetente, c.assunto, c.mensagem});
-        RegistrarLog(kLogSalvo);
+        RegistrarLog(conexao, kLogSalvo);
     });
 }
 
@@ -158,9 +158,9 @@ QString textoLogEnvio(const Conta &c, const QString &para)
         + QStringLiteral("Para: ") + para.left(500) + cr;
 }
 
-void registrarEnvio(const Conta &c, const QString &para)
+void registrarEnvio(ConexaoBanco &conexao, const Conta &c, const QString &para)
 {
-    DM->Conexao.emTransacao([&] { NovoRegistrarLog(kLogEnvio, textoLogEnvio(c, para), QString()); });
+    conexao.emTransacao([&] { NovoRegistrarLog(conexao, kLogEnvio, textoLogEnvio(c, para), QString()); });
 }
 
 QString tipoMime(int numero)

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class ConexaoBanco;
+
 namespace Aniversariantes {
 
 inline const QString kSelecione = QStringLiteral("S E L E C I O N E");
@@ -35,8 +37,8 @@ std::optional<DiaMes> lerDiaMes(const QString &texto);
 
 // Normal customers (restricted, blacklisted and the unknown date 01/01/1900
 // left out), by birth date.
-QList<Cliente> porMes(int mes);
-QList<Cliente> porDia(int dia, int mes);
+QList<Cliente> porMes(ConexaoBanco &conexao, int mes);
+QList<Cliente> porDia(ConexaoBanco &conexao, int dia, int mes);
 
 // One picker entry: the trimmed address when it is a valid one (checked),
 // otherwise "address - (key) - name" (unchecked).
@@ -68,17 +70,17 @@ struct Conta {
 };
 inline const QString kMsgSalvo = QStringLiteral("Informações Atualizadas!");
 inline const QString kLogSalvo = QStringLiteral("Atualizou Informações de Email");
-Conta ler();
+Conta ler(ConexaoBanco &conexao);
 // Texts longer than their columns: the message to show (empty when it fits).
 QString validar(const Conta &c);
 // Stores the fields as typed and logs it, in one transaction. Raises
 // ErroSistema when a text does not fit.
-void salvar(const Conta &c);
+void salvar(ConexaoBanco &conexao, const Conta &c);
 
 // The log of a send ("Envio de Email"): the before-text, "Para:" cut at 500.
 inline const QString kLogEnvio = QStringLiteral("Envio de Email");
 QString textoLogEnvio(const Conta &c, const QString &para);
-void registrarEnvio(const Conta &c, const QString &para);
+void registrarEnvio(ConexaoBanco &conexao, const Conta &c, const QString &para);
 
 // Media type of a number of the system's list; empty for any other number.
 QString tipoMime(int numero);

@@ -25,7 +25,7 @@ bool numeroValido(const QString &numero)
     return true;
 }
 
-Resultado confirmar(ModoEdicao modo, qint64 chave, const Dados &d)
+Resultado confirmar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const Dados &d)
 {
     Resultado r;
     const QString numero = d.numero.trimmed();
@@ -59,19 +59,19 @@ Resultado confirmar(ModoEdicao modo, qint64 chave, const Dados &d)
     if (modo == ModoEdicao::Ver)
         return r;
     const QString auditorio = d.auditorio ? QStringLiteral("S") : QStringLiteral("N");
-    DM->Conexao.emTransacao([&] {
+    conexao.emTransacao([&] {
         if (modo == ModoEdicao::Incluir) {
-            DM->Conexao.executar(QStringLiteral("INSERT INTO UH (ID_UH, ID_TIPO_UH, NUMERO, DESCRICAO, RAMAL, "
+            conexao.executar(QStringLiteral("INSERT INTO UH (ID_UH, ID_TIPO_UH, NUMERO, DESCRICAO, RAMAL, "
                                                 "AUDITORIO) VALUES (?, ?, ?, ?, ?, ?)"),
                                  {chave, d.tipo, numero, descricao, ramal, auditorio});
-            RegistrarLog(QStringLiteral("Incluiu UH -> Código %1 (%2)").arg(chave).arg(numero));
+            RegistrarLog(conexao, QStringLiteral("Incluiu UH -> Código %1 (%2)").arg(chave).arg(numero));
         } else {
-            const int n = DM->Conexao.executar(QStringLiteral("UPDATE UH SET ID_TIPO_UH = ?, DESCRICAO = ?, "
+            const int n = conexao.executar(QStringLiteral("UPDATE UH SET ID_TIPO_UH = ?, DESCRICAO = ?, "
                                                               "NUMERO = ?, RAMAL = ?, AUDITORIO = ? WHERE ID_UH = ?"),
                                                {d.tipo, descricao, numero, ramal, auditorio, chave});
             if (n != 1)
                 throw ErroSistema(QStringLiteral("A UH %1 Não Existe Mais!").arg(chave));
-            RegistrarLog(QStringLiteral("Alterou UH -> Código %1 (%2)").arg(chave).arg(numero));
+            RegistrarLog(conexao, QStringLiteral("Alterou UH -> Código %1 (%2)").arg(chave).arg(numero));
         }
     });
     r.salvo = true;

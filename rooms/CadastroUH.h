@@ -9,6 +9,8 @@
 // (EXCLUIDO "N").
 #include "base/TelaEdicao.h"
 
+class ConexaoBanco;
+
 #include <QString>
 #include <QStringList>
 
@@ -54,6 +56,6 @@ bool numeroValido(const QString &numero);
 // Checks in order (type, number, description, extension) and stores: mode
 // "I" inserts the room under `chave` (the reserved key), mode "A" updates
 // room `chave` (all five columns); the log line goes in the same transaction.
-Resultado confirmar(ModoEdicao modo, qint64 chave, const Dados &dados);
+Resultado confirmar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const Dados &dados);
 
 } // namespace CadastroUH

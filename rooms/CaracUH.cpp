@@ -20,9 +20,9 @@ const QString kSqlFiltro = QStringLiteral(
 
 namespace {
 
-bool descricaoExiste(const QString &descricao)
+bool descricaoExiste(ConexaoBanco &conexao, const QString &descricao)
 {
-    return DM->Conexao.valor(QStringLiteral("SELECT FIRST 1 ID_CARAC_UH FROM CARAC_UH WHERE DESCRICAO = ?"),
+    return conexao.valor(QStringLiteral("SELECT FIRST 1 ID_CARAC_UH FROM CARAC_UH WHERE DESCRICAO = ?"),
                              {descricao})
         .isValid();
 }
@@ -34,7 +34,7 @@ bool violouUnico(const ErroBanco &e)
 
 } // namespace
 
-Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual, const Dados &d)
+Resultado confirmar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const QString &descricaoAtual, const Dados &d)
 {
     Resultado r;
     const QString descricao = d.descricao.trimmed();
@@ -55,21 +55,21 @@ Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual
     const bool testar = modo == ModoEdicao::Incluir || descricao != descricaoAtual;
     bool duplicada = false;
     try {
-        duplicada = DM->Conexao.emTransacao([&] {
-            if (testar && descricaoExiste(descricao))
+        duplicada = conexao.emTransacao([&] {
+            if (testar && descricaoExiste(conexao, descricao))
                 return true;
             if (modo == ModoEdicao::Incluir) {
-                DM->Conexao.executar(
+                conexao.executar(
                     QStringLiteral("INSERT INTO CARAC_UH (ID_CARAC_UH, DESCRICAO, SIGLA, SIMBOLO) VALUES (?, ?, ?, ?)"),
                     {chave, descricao, sigla, simbolo});
-                RegistrarLog(QStringLiteral("Incluiu Característica de UH -> Código %1 (%2)").arg(chave).arg(descricao));
+                RegistrarLog(conexao, QStringLiteral("Incluiu Característica de UH -> Código %1 (%2)").arg(chave).arg(descricao));
             } else {
-                const int n = DM->Conexao.executar(
+                const int n = conexao.executar(
                     QStringLiteral("UPDATE CARAC_UH SET DESCRICAO = ?, SIGLA = ?, SIMBOLO = ? WHERE ID_CARAC_UH = ?"),
                     {descricao, sigla, simbolo, chave});
                 if (n != 1)
                     throw ErroSistema(QStringLiteral("A Característica %1 Não Existe Mais!").arg(chave));
-                RegistrarLog(QStringLiteral("Alterou Característica de UH -> Código %1 (%2)").arg(chave).arg(descricao));
+                RegistrarLog(conexao, QStringLiteral("Alterou Característica de UH -> Código %1 (%2)").arg(chave).arg(descricao));
             }
             return false;
         });
@@ -89,11 +89,11 @@ Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual
     return r;
 }
 
-void excluir(qint64 chave, const QString &descricao)
+void excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao)
 {
-    DM->Conexao.emTransacao([&] {
+    conexao.emTransacao([&] {
         Anulacao::registrar(QStringLiteral("ID_CARAC_UH"), chave);
-        RegistrarLog(QStringLiteral("Excluiu Característica de UH -> Código %1 (%2)").arg(chave).arg(descricao));
+        RegistrarLog(conexao, QStringLiteral("Excluiu Característica de UH -> Código %1 (%2)").arg(chave).arg(descricao));
     });
 }
 

@@ -9,6 +9,8 @@
 #include "base/Grade.h"
 #include "base/TelaEdicao.h"
 
+class ConexaoBanco;
+
 #include <QPixmap>
 #include <optional>
 
@@ -50,10 +52,10 @@ struct Resultado {
 // GEN_ID_CARAC_UH when its screen opened); an alteration updates `chave`,
 // and tests the name only when it differs from `descricaoAtual`. The
 // statement and its log line run in one transaction.
-Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual, const Dados &dados);
+Resultado confirmar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const QString &descricaoAtual, const Dados &dados);
 
 // Deletes through ANULACAO and logs, in one transaction.
-void excluir(qint64 chave, const QString &descricao);
+void excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao);
 
 // A path as the file dialog may give it wrapped in double quotes: without them.
 QString limparCaminho(const QString &caminho);

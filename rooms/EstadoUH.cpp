@@ -28,9 +28,9 @@ QString mensagemSituacaoMudou(const QString &numero)
         + QStringLiteral(" foi alterada em outra estação. A lista de UHs será atualizada.");
 }
 
-QString situacaoDerivada(qint64 idUH, const QDate &hoje)
+QString situacaoDerivada(ConexaoBanco &conexao, qint64 idUH, const QDate &hoje)
 {
-    return DM->Conexao
+    return conexao
         .ler(QStringLiteral("SELECT ") + kSqlSituacaoDerivada + QStringLiteral(" AS SITUACAO FROM UH WHERE UH.ID_UH = ?"),
              {hoje, idUH})
         .texto(QStringLiteral("SITUACAO"));
@@ -43,19 +43,19 @@ struct Recusa {
     Resultado r;
 };
 
-Resultado emOperacao(const std::function<void()> &f)
+Resultado emOperacao(ConexaoBanco &conexao, const std::function<void()> &f)
 {
     try {
-        DM->Conexao.emTransacao(f);
+        conexao.emTransacao(f);
     } catch (const Recusa &r) {
         return r.r;
     }
     return Resultado::Feito;
 }
 
-bool mudar(qint64 idUH, const QString &de, const QString &para)
+bool mudar(ConexaoBanco &conexao, qint64 idUH, const QString &de, const QString &para)
 {
-    return DM->Conexao.executar(
+    return conexao.executar(
                QStringLiteral("UPDATE UH SET SITUACAO = ? WHERE ID_UH = ? AND SITUACAO = ? AND EXCLUIDO = 'N'"),
                {para, idUH, de})
         > 0;
@@ -63,33 +63,33 @@ bool mudar(qint64 idUH, const QString &de, const QString &para)
 
 } // namespace
 
-Resultado iniciarManutencao(qint64 idUH, const QString &numero, const QString &situacaoLida, const QString &motivo)
+Resultado iniciarManutencao(ConexaoBanco &conexao, qint64 idUH, const QString &numero, const QString &situacaoLida, const QString &motivo)
 {
     if (situacaoLida != Livre && situacaoLida != Ocupada && situacaoLida != Reservada)
         return Resultado::NaoPermitida;
     const QString razao = motivo.left(kTamanhoMotivo);
-    return emOperacao([&] {
-        if (DM->Conexao.executar(QStringLiteral("UPDATE UH SET SITUACAO = 'M', MANUTENCAO = ? "
+    return emOperacao(conexao, [&] {
+        if (conexao.executar(QStringLiteral("UPDATE UH SET SITUACAO = 'M', MANUTENCAO = ? "
                                                 "WHERE ID_UH = ? AND SITUACAO = ? AND EXCLUIDO = 'N'"),
                                  {razao, idUH, situacaoLida})
             == 0)
             throw Recusa{Resultado::SituacaoMudou};
-        RegistrarLog(QStringLiteral("Registrou Manutenção da UH ") + numero + QStringLiteral(" (") + razao
+        RegistrarLog(conexao, QStringLiteral("Registrou Manutenção da UH ") + numero + QStringLiteral(" (") + razao
                      + QStringLiteral(")"));
     });
 }
 
-Resultado concluirManutencao(qint64 idUH, const QString &numero, const QString &responsavel, QString *novaSituacao)
+Resultado concluirManutencao(ConexaoBanco &conexao, qint64 idUH, const QString &numero, const QString &responsavel, QString *novaSituacao)
 {
     QString nova;
-    const Resultado r = emOperacao([&] {
-        const Linha uh = DM->Conexao.ler(QStringLiteral("SELECT UH.MANUTENCAO, ") + kSqlSituacaoDerivada
+    const Resultado r = emOperacao(conexao, [&] {
+        const Linha uh = conexao.ler(QStringLiteral("SELECT UH.MANUTENCAO, ") + kSqlSituacaoDerivada
                                              + QStringLiteral(" AS DERIVADA FROM UH WHERE UH.ID_UH = ?"),
                                          {Relogio::hoje(), idUH});
         nova = uh.texto(QStringLiteral("DERIVADA"));
-        if (uh.vazia() || !mudar(idUH, Manutencao, nova))
+        if (uh.vazia() || !mudar(conexao, idUH, Manutencao, nova))
             throw Recusa{Resultado::SituacaoMudou};
-        RegistrarLog(QStringLiteral("Registrou Conclusão de Manutenção da UH ") + numero + QStringLiteral(" (")
+        RegistrarLog(conexao, QStringLiteral("Registrou Conclusão de Manutenção da UH ") + numero + QStringLiteral(" (")
                      + uh.texto(QStringLiteral("MANUTENCAO")) + QStringLiteral("-") + responsavel
                      + QStringLiteral(")"));
     });
@@ -98,33 +98,33 @@ Resultado concluirManutencao(qint64 idUH, const QString &numero, const QString &
     return r;
 }
 
-int reaplicarSituacao(qint64 idUH, const QString &situacaoLida, QString *novaSituacao)
+int reaplicarSituacao(ConexaoBanco &conexao, qint64 idUH, const QString &situacaoLida, QString *novaSituacao)
 {
-    return DM->Conexao.emTransacao([&] {
-        const QString nova = situacaoDerivada(idUH, Relogio::hoje());
+    return conexao.emTransacao([&] {
+        const QString nova = situacaoDerivada(conexao, idUH, Relogio::hoje());
         if (novaSituacao)
             *novaSituacao = nova;
         if (nova.isEmpty())
             return 0;
-        return mudar(idUH, situacaoLida, nova) ? 1 : 0;
+        return mudar(conexao, idUH, situacaoLida, nova) ? 1 : 0;
     });
 }
 
-Resultado cancelarReserva(qint64 idReserva, qint64 idUH, const QString &textoLog, QString *novaSituacao)
+Resultado cancelarReserva(ConexaoBanco &conexao, qint64 idReserva, qint64 idUH, const QString &textoLog, QString *novaSituacao)
 {
     QString nova;
-    const Resultado r = emOperacao([&] {
-        if (DM->Conexao.executar(QStringLiteral("UPDATE RESERVA SET EXCLUIDO = 'S' "
+    const Resultado r = emOperacao(conexao, [&] {
+        if (conexao.executar(QStringLiteral("UPDATE RESERVA SET EXCLUIDO = 'S' "
                                                 "WHERE ID_RESERVA = ? AND EXCLUIDO = 'N' AND CONFIRMADA = 'N'"),
                                  {idReserva})
             == 0)
             throw Recusa{Resultado::ReservaMudou};
-        DM->Conexao.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {idReserva});
-        RegistrarLog(QStringLiteral("Excluiu ") + textoLog);
+        conexao.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {idReserva});
+        RegistrarLog(conexao, QStringLiteral("Excluiu ") + textoLog);
         // Only a room still reserved follows; one put into maintenance or
         // occupied meanwhile keeps its state.
         QString derivada;
-        if (reaplicarSituacao(idUH, Reservada, &derivada) > 0)
+        if (reaplicarSituacao(conexao, idUH, Reservada, &derivada) > 0)
             nova = derivada;
     });
     if (novaSituacao)
@@ -132,21 +132,21 @@ Resultado cancelarReserva(qint64 idReserva, qint64 idUH, const QString &textoLog
     return r;
 }
 
-Resultado excluirUH(qint64 idUH, const QString &numero, const QString &situacaoLida)
+Resultado excluirUH(ConexaoBanco &conexao, qint64 idUH, const QString &numero, const QString &situacaoLida)
 {
     if (situacaoLida != Livre)
         return Resultado::NaoPermitida;
     const QDate hoje = Relogio::hoje();
-    return emOperacao([&] {
+    return emOperacao(conexao, [&] {
         // The update locks the room first, so a check-in or a reservation
         // that changes its state on another workstation waits or fails.
-        if (DM->Conexao.executar(QStringLiteral("UPDATE UH SET EXCLUIDO = 'S' "
+        if (conexao.executar(QStringLiteral("UPDATE UH SET EXCLUIDO = 'S' "
                                                 "WHERE ID_UH = ? AND SITUACAO = 'L' AND EXCLUIDO = 'N'"),
                                  {idUH})
             == 0)
             throw Recusa{Resultado::SituacaoMudou};
         const bool pendentes =
-            !DM->Conexao
+            !conexao
                  .ler(QStringLiteral(
                           "SELECT FIRST 1 R.ID_RESERVA FROM RESERVA R WHERE R.EXCLUIDO = 'N' AND R.CONFIRMADA = 'N' "
                           "AND ((R.ID_UH = ? AND R.DATA_SAIDA >= ?) OR EXISTS (SELECT 1 FROM RESERVA_UH RUH "
@@ -155,14 +155,14 @@ Resultado excluirUH(qint64 idUH, const QString &numero, const QString &situacaoL
                  .vazia();
         if (pendentes)
             throw Recusa{Resultado::ReservasPendentes};
-        RegistrarLog(QStringLiteral("Excluiu UH -> Código ") + QString::number(idUH) + QStringLiteral(" (") + numero
+        RegistrarLog(conexao, QStringLiteral("Excluiu UH -> Código ") + QString::number(idUH) + QStringLiteral(" (") + numero
                      + QStringLiteral(")"));
     });
 }
 
-QList<Mudanca> atualizarReservasDoDia(const QDate &hoje)
+QList<Mudanca> atualizarReservasDoDia(ConexaoBanco &conexao, const QDate &hoje)
 {
-    const QList<Linha> quartos = DM->Conexao.lerTodas(
+    const QList<Linha> quartos = conexao.lerTodas(
         QStringLiteral("SELECT UH.ID_UH, UH.NUMERO, UH.SITUACAO, ") + kSqlSituacaoDerivada
             + QStringLiteral(" AS DERIVADA FROM UH WHERE UH.EXCLUIDO = 'N' AND UH.SITUACAO IN ('L', 'R') "
                              "ORDER BY UH.SITUACAO, UH.ID_UH"),
@@ -183,10 +183,10 @@ QList<Mudanca> atualizarReservasDoDia(const QDate &hoje)
         }
         const qint64 id = uh.inteiro(QStringLiteral("ID_UH"));
         const QString numero = uh.texto(QStringLiteral("NUMERO"));
-        const bool mudou = DM->Conexao.emTransacao([&] {
-            if (!mudar(id, de, para))
+        const bool mudou = conexao.emTransacao([&] {
+            if (!mudar(conexao, id, de, para))
                 return false;
-            RegistrarLog(operacao + numero);
+            RegistrarLog(conexao, operacao + numero);
             return true;
         });
         if (mudou)

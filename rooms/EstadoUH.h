@@ -32,7 +32,7 @@ constexpr int kTamanhoMotivo = 50;
 // The same rule as an SQL expression over the alias UH, for reads of many
 // rooms at once; it takes one bound value, the day.
 extern const QString kSqlSituacaoDerivada;
-QString situacaoDerivada(qint64 idUH, const QDate &hoje);
+QString situacaoDerivada(ConexaoBanco &conexao, qint64 idUH, const QDate &hoje);
 
 enum class Resultado {
     Feito,
@@ -57,30 +57,30 @@ extern const char *const kMsgReservasPendentes;
 
 // "L", "O" or "R" to "M": stores the reason (cut to its column) and logs
 // "Registrou Manutenção da UH <numero> (<motivo>)".
-Resultado iniciarManutencao(qint64 idUH, const QString &numero, const QString &situacaoLida,
+Resultado iniciarManutencao(ConexaoBanco &conexao, qint64 idUH, const QString &numero, const QString &situacaoLida,
                             const QString &motivo);
 
 // "M" to the derived state. Logs "Registrou Conclusão de Manutenção da UH
 // <numero> (<reason>-<responsavel>)". `novaSituacao` receives the new state.
-Resultado concluirManutencao(qint64 idUH, const QString &numero, const QString &responsavel,
+Resultado concluirManutencao(ConexaoBanco &conexao, qint64 idUH, const QString &numero, const QString &responsavel,
                              QString *novaSituacao = nullptr);
 
 // Deletes today's reservation as a whole (EXCLUIDO "S", all its days gone),
 // logs "Excluiu <textoLog>" and gives the room, while still "R", its derived
 // state. Refused (ReservaMudou) when the reservation is no longer pending.
-Resultado cancelarReserva(qint64 idReserva, qint64 idUH, const QString &textoLog,
+Resultado cancelarReserva(ConexaoBanco &conexao, qint64 idReserva, qint64 idUH, const QString &textoLog,
                           QString *novaSituacao = nullptr);
 
 // Marks a free room deleted and logs "Excluiu UH -> Código <id> (<numero>)".
 // Refused while the room is not "L" (SituacaoMudou when the state read was
 // "L" but the room changed since; NaoPermitida when it was read otherwise)
 // and while a pending reservation holds it today or later.
-Resultado excluirUH(qint64 idUH, const QString &numero, const QString &situacaoLida);
+Resultado excluirUH(ConexaoBanco &conexao, qint64 idUH, const QString &numero, const QString &situacaoLida);
 
 // Gives a room its derived state while it still has the state read (the
 // writers that remove a stay or a reservation call it). Returns the rows
 // changed (0 or 1); `novaSituacao` receives the state written.
-int reaplicarSituacao(qint64 idUH, const QString &situacaoLida, QString *novaSituacao = nullptr);
+int reaplicarSituacao(ConexaoBanco &conexao, qint64 idUH, const QString &situacaoLida, QString *novaSituacao = nullptr);
 
 // The daily refresh: free rooms that a pending reservation holds today become
 // "R" ("SISTEMA - Reserva Automática da UH <numero>"); reserved rooms that
@@ -91,6 +91,6 @@ struct Mudanca {
     QString numero;
     QString situacao; // the new state
 };
-QList<Mudanca> atualizarReservasDoDia(const QDate &hoje);
+QList<Mudanca> atualizarReservasDoDia(ConexaoBanco &conexao, const QDate &hoje);
 
 } // namespace EstadoUH

@@ -132,7 +132,7 @@ std::optional<int> quantidade(const QString &texto)
     return int(n);
 }
 
-std::optional<Recusa> incluir(Tabela t, qint64 dono, qint64 escolha, const QString &quantidadeTexto)
+std::optional<Recusa> incluir(ConexaoBanco &conexao, Tabela t, qint64 dono, qint64 escolha, const QString &quantidadeTexto)
 {
     const Definicao &d = definicao(t);
     const Recusa escolhaInvalida{d.produto ? kMsgProdutoInvalido : kMsgItemInvalido, Campo::Escolha};
@@ -141,28 +141,28 @@ std::optional<Recusa> incluir(Tabela t, qint64 dono, qint64 escolha, const QStri
     const std::optional<int> qtd = quantidade(quantidadeTexto);
     if (!qtd)
         return Recusa{kMsgQuantidadeInvalida, Campo::Quantidade};
-    return DM->Conexao.emTransacao([&]() -> std::optional<Recusa> {
-        const Linha item = DM->Conexao.ler(QString::fromUtf8(d.escolha), {escolha});
+    return conexao.emTransacao([&]() -> std::optional<Recusa> {
+        const Linha item = conexao.ler(QString::fromUtf8(d.escolha), {escolha});
         if (item.vazia())
             return escolhaInvalida;
         Valores v{dono, escolha, *qtd};
         if (d.comValor)
             v.append(item.dinheiro(QStringLiteral("VALOR")).paraBanco());
-        DM->Conexao.executar(QString::fromUtf8(d.inserir), v);
+        conexao.executar(QString::fromUtf8(d.inserir), v);
         if (*d.logIncluir)
-            RegistrarLog(QString::fromUtf8(d.logIncluir) + item.texto(QStringLiteral("DESCRICAO"))
+            RegistrarLog(conexao, QString::fromUtf8(d.logIncluir) + item.texto(QStringLiteral("DESCRICAO"))
                          + QStringLiteral(")"));
         return std::nullopt;
     });
 }
 
-void excluir(Tabela t, qint64 dono, qint64 idLinha, const QString &descricao)
+void excluir(ConexaoBanco &conexao, Tabela t, qint64 dono, qint64 idLinha, const QString &descricao)
 {
     const Definicao &d = definicao(t);
-    DM->Conexao.emTransacao([&] {
-        const int n = DM->Conexao.executar(QString::fromUtf8(d.excluir), {idLinha, dono});
+    conexao.emTransacao([&] {
+        const int n = conexao.executar(QString::fromUtf8(d.excluir), {idLinha, dono});
         if (n > 0 && *d.logExcluir)
-            RegistrarLog(QString::fromUtf8(d.logExcluir) + descricao + QStringLiteral(")"));
+            RegistrarLog(conexao, QString::fromUtf8(d.logExcluir) + descricao + QStringLiteral(")"));
     });
 }
 
@@ -305,7 +305,7 @@ void PainelItensPadrao::btnConfirmarItemClick()
 {
     const qint64 escolha =
         cbItem->currentIndex() < 0 ? 0 : cbItem->currentData().toMap().value(QStringLiteral("ID")).toLongLong();
-    const auto recusa = ItensPadrao::incluir(m_tabela, m_dono, escolha, edtQtd->text());
+    const auto recusa = ItensPadrao::incluir(DM->Conexao, m_tabela, m_dono, escolha, edtQtd->text());
     if (recusa) {
         Mensagem::info(recusa->mensagem);
         if (recusa->campo == ItensPadrao::Campo::Quantidade) {
@@ -326,7 +326,7 @@ void PainelItensPadrao::btnExcluirClick()
     const QModelIndex i = dbgItens->currentIndex();
     if (m_modelo->vazia() || !i.isValid())
         return;
-    ItensPadrao::excluir(m_tabela, m_dono, m_modelo->inteiro(i.row(), QStringLiteral("ID_LINHA")),
+    ItensPadrao::excluir(DM->Conexao, m_tabela, m_dono, m_modelo->inteiro(i.row(), QStringLiteral("ID_LINHA")),
                          m_modelo->texto(i.row(), QStringLiteral("DESCRICAO")));
     carregar(m_dono);
 }

@@ -11,6 +11,8 @@
 // for a chosen item and a positive whole quantity.
 #include "base/Grade.h"
 
+class ConexaoBanco;
+
 #include <QGroupBox>
 #include <optional>
 
@@ -56,11 +58,11 @@ std::optional<int> quantidade(const QString &texto);
 // deleted item or product is refused), the type's minibar copies the
 // product's current price, and the log line (where the table has one) is
 // written in the same transaction. Returns the refusal, or nothing when added.
-std::optional<Recusa> incluir(Tabela t, qint64 dono, qint64 escolha, const QString &quantidadeTexto);
+std::optional<Recusa> incluir(ConexaoBanco &conexao, Tabela t, qint64 dono, qint64 escolha, const QString &quantidadeTexto);
 
 // Removes the one row with that key (of that owner) and logs it where the
 // table has a log line; `descricao` is the row's item description.
-void excluir(Tabela t, qint64 dono, qint64 idLinha, const QString &descricao);
+void excluir(ConexaoBanco &conexao, Tabela t, qint64 dono, qint64 idLinha, const QString &descricao);
 
 } // namespace ItensPadrao
 

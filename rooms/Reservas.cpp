@@ -31,9 +31,9 @@ int pessoasDe(const QString &texto)
     return t.toInt();
 }
 
-std::optional<Recusa> conflito(const Dados &d)
+std::optional<Recusa> conflito(ConexaoBanco &conexao, const Dados &d)
 {
-    const Linha c = DM->Conexao.ler(
+    const Linha c = conexao.ler(
         QStringLiteral("SELECT FIRST 1 RUH.ID_RESERVA FROM RESERVA_UH RUH "
                        "JOIN RESERVA R ON R.ID_RESERVA = RUH.ID_RESERVA "
                        "WHERE RUH.ID_UH = ? AND RUH.DATA_ENTRADA BETWEEN ? AND ? AND R.EXCLUIDO = 'N' "
@@ -45,9 +45,9 @@ std::optional<Recusa> conflito(const Dados &d)
                   Campo::UH};
 }
 
-std::optional<Recusa> ocupada(const Dados &d, const QDate &hoje)
+std::optional<Recusa> ocupada(ConexaoBanco &conexao, const Dados &d, const QDate &hoje)
 {
-    const Linha w = DM->Conexao.ler(
+    const Linha w = conexao.ler(
         QStringLiteral("SELECT MAX(DATA_SAIDA) AS DATA_SAIDA, COUNT(*) AS N FROM WALK_IN "
                        "WHERE ID_UH = ? AND EXCLUIDO = 'N' AND DATA_SAIDA >= ? AND BAIXA = 'N'"),
         {d.uh, d.entrada});
@@ -55,16 +55,16 @@ std::optional<Recusa> ocupada(const Dados &d, const QDate &hoje)
         return Recusa{textoOcupada(w.data(QStringLiteral("DATA_SAIDA"))), Campo::UH};
     // The state as it is now, not as it was when the form opened.
     const QString situacao =
-        DM->Conexao.valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {d.uh}).toString().trimmed();
+        conexao.valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {d.uh}).toString().trimmed();
     if (situacao == QLatin1String("O") && d.entrada == hoje)
         return Recusa{textoOcupadaHoje(), Campo::UH};
     return std::nullopt;
 }
 
-void gravarDias(qint64 id, const Dados &d)
+void gravarDias(ConexaoBanco &conexao, qint64 id, const Dados &d)
 {
     for (QDate dia = d.entrada; dia <= d.saida; dia = dia.addDays(1))
-        DM->Conexao.executar(QStringLiteral("INSERT INTO RESERVA_UH (ID_RESERVA, DATA_ENTRADA, ID_UH) VALUES (?, ?, ?)"),
+        conexao.executar(QStringLiteral("INSERT INTO RESERVA_UH (ID_RESERVA, DATA_ENTRADA, ID_UH) VALUES (?, ?, ?)"),
                              {id, dia, d.uh});
 }
 
@@ -76,12 +76,12 @@ QString obsGravada(const QString &obs)
 // A free or reserved room follows the reservations: it takes its derived
 // state (the room-state rule). Occupied rooms and rooms in maintenance are
 // changed by the stays and the room map only.
-void seguirReservas(qint64 uh)
+void seguirReservas(ConexaoBanco &conexao, qint64 uh)
 {
     const QString atual =
-        DM->Conexao.valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {uh}).toString().trimmed();
+        conexao.valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {uh}).toString().trimmed();
     if (atual == EstadoUH::Livre || atual == EstadoUH::Reservada)
-        EstadoUH::reaplicarSituacao(uh, atual);
+        EstadoUH::reaplicarSituacao(conexao, uh, atual);
 }
 
 } // namespace
@@ -132,36 +132,36 @@ std::optional<Recusa> validarEntradas(const Dados &d, bool nova, const QDate &ho
     return std::nullopt;
 }
 
-std::optional<Recusa> verificarDisponibilidade(const Dados &d, const QDate &hoje)
+std::optional<Recusa> verificarDisponibilidade(ConexaoBanco &conexao, const Dados &d, const QDate &hoje)
 {
     // Restricted and blacklisted customers, the default customer and deleted
     // rooms are not offered; one changed on another workstation meanwhile is
     // refused here.
     const QString cliente =
-        DM->Conexao.valor(QStringLiteral("SELECT EXCLUIDO FROM CLIENTE WHERE ID_CLIENTE = ?"), {d.cliente})
+        conexao.valor(QStringLiteral("SELECT EXCLUIDO FROM CLIENTE WHERE ID_CLIENTE = ?"), {d.cliente})
             .toString()
             .trimmed();
     if (d.cliente == 1 || cliente != QLatin1String("N"))
         return Recusa{QStringLiteral("Cliente Inválido!"), Campo::Cliente};
     const QString uh =
-        DM->Conexao.valor(QStringLiteral("SELECT EXCLUIDO FROM UH WHERE ID_UH = ?"), {d.uh}).toString().trimmed();
+        conexao.valor(QStringLiteral("SELECT EXCLUIDO FROM UH WHERE ID_UH = ?"), {d.uh}).toString().trimmed();
     if (uh != QLatin1String("N"))
         return Recusa{QStringLiteral("Unidade Habitacional (UH) Inválida!"), Campo::UH};
     // A new reservation tests the clash first; an alteration the occupancy first.
     if (d.id == 0) {
-        if (auto r = conflito(d))
+        if (auto r = conflito(conexao, d))
             return r;
-        return ocupada(d, hoje);
+        return ocupada(conexao, d, hoje);
     }
-    if (auto r = ocupada(d, hoje))
+    if (auto r = ocupada(conexao, d, hoje))
         return r;
-    return conflito(d);
+    return conflito(conexao, d);
 }
 
-Lembrete lembreteCliente(qint64 cliente)
+Lembrete lembreteCliente(ConexaoBanco &conexao, qint64 cliente)
 {
     const Linha c =
-        DM->Conexao.ler(QStringLiteral("SELECT NOME, LEMBRETE FROM CLIENTE WHERE ID_CLIENTE = ?"), {cliente});
+        conexao.ler(QStringLiteral("SELECT NOME, LEMBRETE FROM CLIENTE WHERE ID_CLIENTE = ?"), {cliente});
     return {c.texto(QStringLiteral("NOME")), c.texto(QStringLiteral("LEMBRETE")).trimmed()};
 }
 
@@ -172,28 +172,28 @@ bool violacaoUnica(const ErroBanco &e)
         || t.contains(QLatin1String("duplicate value"));
 }
 
-ResultadoGravacao incluir(const Dados &d, const QDate &hoje, const QString &usuario, const QString &textoLog)
+ResultadoGravacao incluir(ConexaoBanco &conexao, const Dados &d, const QDate &hoje, const QString &usuario, const QString &textoLog)
 {
     ResultadoGravacao r;
     try {
-        r.id = DM->Conexao.emTransacao([&]() -> qint64 {
+        r.id = conexao.emTransacao([&]() -> qint64 {
             // The room first: a check-in or another reservation of it under
             // way elsewhere is waited for, and the tests below see its result.
-            EstadoUH::travarUH(DM->Conexao, d.uh);
-            if (auto recusa = verificarDisponibilidade(d, hoje))
+            EstadoUH::travarUH(conexao, d.uh);
+            if (auto recusa = verificarDisponibilidade(conexao, d, hoje))
                 throw RecusaNaTransacao{*recusa};
             const qint64 id =
-                DM->Conexao
+                conexao
                     .valor(QStringLiteral("INSERT INTO RESERVA (DATA_ENTRADA, HORA_ENTRADA, CONFIRMADA, DATA_SAIDA, "
                                           "HORA_SAIDA, ID_CLIENTE, ID_UH, QTD_PESSOAS, USUARIO, OBS) "
                                           "VALUES (?, ?, 'N', ?, ?, ?, ?, ?, ?, ?) RETURNING ID_RESERVA"),
                            {d.entrada, d.horaEntrada, d.saida, d.horaSaida, d.cliente, d.uh, pessoasDe(d.pessoas),
                             usuario.left(10), obsGravada(d.obs)})
                     .toLongLong();
-            gravarDias(id, d);
+            gravarDias(conexao, id, d);
             if (d.entrada <= hoje && hoje <= d.saida)
-                seguirReservas(d.uh);
-            NovoRegistrarLog(QStringLiteral("Incluiu Nova Reserva"), QString(textoLog).replace(QLatin1String("%1"),
+                seguirReservas(conexao, d.uh);
+            NovoRegistrarLog(conexao, QStringLiteral("Incluiu Nova Reserva"), QString(textoLog).replace(QLatin1String("%1"),
                                                                                                  QString::number(id)),
                              QStringLiteral(" "));
             return id;
@@ -206,22 +206,22 @@ ResultadoGravacao incluir(const Dados &d, const QDate &hoje, const QString &usua
             throw;
         Dados outra = d;
         outra.id = 0;
-        r.recusa = conflito(outra);
+        r.recusa = conflito(conexao, outra);
         if (!r.recusa)
             r.recusa = Recusa{textoConflitoAlteracao(), Campo::UH};
     }
     return r;
 }
 
-ResultadoGravacao alterar(const Dados &d, qint64 uhAnterior, const QDate &hoje, const QString &usuario,
+ResultadoGravacao alterar(ConexaoBanco &conexao, const Dados &d, qint64 uhAnterior, const QDate &hoje, const QString &usuario,
                           const QString &logAntes, const QString &logDepois)
 {
     ResultadoGravacao r;
     try {
-        DM->Conexao.emTransacao([&] {
+        conexao.emTransacao([&] {
             // The row first: it is locked for this save, and a reservation
             // deleted or turned into a stay meanwhile changes nothing.
-            const int n = DM->Conexao.executar(
+            const int n = conexao.executar(
                 QStringLiteral("UPDATE RESERVA SET DATA_ENTRADA = ?, DATA_SAIDA = ?, HORA_ENTRADA = ?, HORA_SAIDA = ?, "
                                "ID_CLIENTE = ?, ID_UH = ?, QTD_PESSOAS = ?, USUARIO = ?, OBS = ? "
                                "WHERE ID_RESERVA = ? AND EXCLUIDO = 'N' AND CONFIRMADA = 'N'"),
@@ -229,15 +229,15 @@ ResultadoGravacao alterar(const Dados &d, qint64 uhAnterior, const QDate &hoje, 
                  usuario.left(10), obsGravada(d.obs), d.id});
             if (n != 1)
                 throw RecusaNaTransacao{Recusa{textoNaoPendente(), Campo::Nenhum}};
-            EstadoUH::travarUH(DM->Conexao, d.uh);
-            if (auto recusa = verificarDisponibilidade(d, hoje))
+            EstadoUH::travarUH(conexao, d.uh);
+            if (auto recusa = verificarDisponibilidade(conexao, d, hoje))
                 throw RecusaNaTransacao{*recusa};
-            DM->Conexao.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {d.id});
-            gravarDias(d.id, d);
+            conexao.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {d.id});
+            gravarDias(conexao, d.id, d);
             if (uhAnterior > 0 && uhAnterior != d.uh)
-                seguirReservas(uhAnterior);
-            seguirReservas(d.uh);
-            NovoRegistrarLog(QStringLiteral("Alterou Reserva"), logAntes, logDepois);
+                seguirReservas(conexao, uhAnterior);
+            seguirReservas(conexao, d.uh);
+            NovoRegistrarLog(conexao, QStringLiteral("Alterou Reserva"), logAntes, logDepois);
         });
         r.id = d.id;
     } catch (const RecusaNaTransacao &e) {
@@ -250,22 +250,22 @@ ResultadoGravacao alterar(const Dados &d, qint64 uhAnterior, const QDate &hoje, 
     return r;
 }
 
-bool excluir(qint64 id, const QString &nomeCliente, const QDate &hoje)
+bool excluir(ConexaoBanco &conexao, qint64 id, const QString &nomeCliente, const QDate &hoje)
 {
-    return DM->Conexao.emTransacao([&]() -> bool {
-        if (DM->Conexao.executar(
+    return conexao.emTransacao([&]() -> bool {
+        if (conexao.executar(
                 QStringLiteral("UPDATE RESERVA SET EXCLUIDO = 'S' WHERE ID_RESERVA = ? AND EXCLUIDO = 'N'"), {id})
             != 1)
             return false;
-        const Linha l = DM->Conexao.ler(
+        const Linha l = conexao.ler(
             QStringLiteral("SELECT R.ID_UH, (SELECT COUNT(*) FROM RESERVA_UH RUH WHERE RUH.ID_RESERVA = R.ID_RESERVA "
                            "AND RUH.DATA_ENTRADA = ?) AS HOJE FROM RESERVA R WHERE R.ID_RESERVA = ?"),
             {hoje, id});
-        DM->Conexao.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {id});
+        conexao.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {id});
         // Only a reservation that held the room today decides today's state.
         if (l.inteiro(QStringLiteral("HOJE")) > 0)
-            seguirReservas(l.inteiro(QStringLiteral("ID_UH")));
-        NovoRegistrarLog(QStringLiteral("Excluiu Reserva"),
+            seguirReservas(conexao, l.inteiro(QStringLiteral("ID_UH")));
+        NovoRegistrarLog(conexao, QStringLiteral("Excluiu Reserva"),
                          QStringLiteral("CÓDIGO: ") + QString::number(id) + QStringLiteral(" (") + nomeCliente
                              + QStringLiteral(")"),
                          QStringLiteral(" "));
@@ -273,7 +273,7 @@ bool excluir(qint64 id, const QString &nomeCliente, const QDate &hoje)
     });
 }
 
-QList<QuartoLivre> quartosLivres(const QDate &inicio, const QDate &fim, const QDate &hoje)
+QList<QuartoLivre> quartosLivres(ConexaoBanco &conexao, const QDate &inicio, const QDate &fim, const QDate &hoje)
 {
     QList<QuartoLivre> r;
     if (!inicio.isValid() || !fim.isValid() || inicio < hoje)
@@ -289,7 +289,7 @@ QList<QuartoLivre> quartosLivres(const QDate &inicio, const QDate &fim, const QD
     // Room numbers are digits: ordering by length, then text, is numeric order
     // without a cast that one odd number could break.
     sql += QStringLiteral("ORDER BY CHAR_LENGTH(UH.NUMERO), UH.NUMERO");
-    for (const Linha &l : DM->Conexao.lerTodas(sql, {fim, inicio}))
+    for (const Linha &l : conexao.lerTodas(sql, {fim, inicio}))
         r.append({l.inteiro(QStringLiteral("ID_UH")), l.texto(QStringLiteral("NUMERO")),
                   l.texto(QStringLiteral("ABREV")), l.texto(QStringLiteral("SITUACAO"))});
     return r;

@@ -46,14 +46,14 @@ std::optional<Recusa> validarEntradas(const Dados &d, bool nova, const QDate &ho
 // The tests against the database (clash with another reservation's day,
 // open stay of the room in the period, room occupied today), as they stand
 // now. `d.id` is left out of the clash test.
-std::optional<Recusa> verificarDisponibilidade(const Dados &d, const QDate &hoje);
+std::optional<Recusa> verificarDisponibilidade(ConexaoBanco &conexao, const Dados &d, const QDate &hoje);
 
 // The customer's personal reminder (empty when none) and name.
 struct Lembrete {
     QString nome;
     QString texto;
 };
-Lembrete lembreteCliente(qint64 cliente);
+Lembrete lembreteCliente(ConexaoBanco &conexao, qint64 cliente);
 
 // Result of a save: the reservation's key, or the refusal found when the
 // tests ran again inside the save's transaction (another workstation got
@@ -67,21 +67,21 @@ struct ResultadoGravacao {
 // its days, the room "R" when it is free and reserved today, and the log
 // "Incluiu Nova Reserva" — one transaction. `textoLog` is the log's
 // before-text; "%1" in it is replaced by the key.
-ResultadoGravacao incluir(const Dados &d, const QDate &hoje, const QString &usuario, const QString &textoLog);
+ResultadoGravacao incluir(ConexaoBanco &conexao, const Dados &d, const QDate &hoje, const QString &usuario, const QString &textoLog);
 
 // An alteration of a pending reservation: the tests again, its days moved,
 // the previous room's state recomputed, the chosen room "R" when free and
 // reserved today, the row updated and "Alterou Reserva" logged — one
 // transaction. A reservation deleted or turned into a stay meanwhile is
 // refused (textoNaoPendente()).
-ResultadoGravacao alterar(const Dados &d, qint64 uhAnterior, const QDate &hoje, const QString &usuario,
+ResultadoGravacao alterar(ConexaoBanco &conexao, const Dados &d, qint64 uhAnterior, const QDate &hoje, const QString &usuario,
                           const QString &logAntes, const QString &logDepois);
 QString textoNaoPendente();
 
 // Deletion of a live reservation (EXCLUIDO "S", days removed, the room's
 // state recomputed by the room-state rule when the reservation held today, "Excluiu Reserva"
 // logged) in one transaction; false when it was no longer pending.
-bool excluir(qint64 id, const QString &nomeCliente, const QDate &hoje);
+bool excluir(ConexaoBanco &conexao, qint64 id, const QString &nomeCliente, const QDate &hoje);
 
 // The free rooms for a period: live rooms that no pending reservation holds
 // on any day of the period and that have no open stay; a period starting
@@ -92,7 +92,7 @@ struct QuartoLivre {
     QString abrev;
     QString situacao;
 };
-QList<QuartoLivre> quartosLivres(const QDate &inicio, const QDate &fim, const QDate &hoje);
+QList<QuartoLivre> quartosLivres(ConexaoBanco &conexao, const QDate &inicio, const QDate &fim, const QDate &hoje);
 
 // The period view's statement (reservations pending with a day in the period)
 // and the search's statements, with their bound values.

@@ -51,9 +51,9 @@ const QStringList &colunasValores()
 
 namespace {
 
-bool descricaoExiste(const QString &descricao)
+bool descricaoExiste(ConexaoBanco &conexao, const QString &descricao)
 {
-    return DM->Conexao.valor(QStringLiteral("SELECT FIRST 1 ID_TIPO_UH FROM TIPO_UH WHERE DESCRICAO = ?"), {descricao})
+    return conexao.valor(QStringLiteral("SELECT FIRST 1 ID_TIPO_UH FROM TIPO_UH WHERE DESCRICAO = ?"), {descricao})
         .isValid();
 }
 
@@ -64,7 +64,7 @@ bool violouUnico(const ErroBanco &e)
 
 } // namespace
 
-Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual, const Dados &d,
+Resultado confirmar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const QString &descricaoAtual, const Dados &d,
                     const QList<qint64> &caracRemovidas)
 {
     Resultado r;
@@ -99,11 +99,11 @@ Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual
     const bool testar = modo == ModoEdicao::Incluir || descricao != descricaoAtual;
     bool duplicado = false;
     try {
-        duplicado = DM->Conexao.emTransacao([&] {
-            if (testar && descricaoExiste(descricao))
+        duplicado = conexao.emTransacao([&] {
+            if (testar && descricaoExiste(conexao, descricao))
                 return true;
             for (qint64 id : caracRemovidas)
-                DM->Conexao.executar(
+                conexao.executar(
                     QStringLiteral("DELETE FROM CARAC_TIPO_UH WHERE ID_CARAC_TIPO_UH = ? AND ID_TIPO_UH = ?"),
                     {id, chave});
             Valores v{descricao, abreviacao};
@@ -111,19 +111,19 @@ Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual
                 v.append(x.paraBanco());
             v.append(chave);
             if (modo == ModoEdicao::Incluir) {
-                DM->Conexao.executar(QStringLiteral("INSERT INTO TIPO_UH (DESCRICAO, ABREV, P1, P2, P3, P4, P1MIN, "
+                conexao.executar(QStringLiteral("INSERT INTO TIPO_UH (DESCRICAO, ABREV, P1, P2, P3, P4, P1MIN, "
                                                     "P2MIN, P3MIN, P4MIN, ID_TIPO_UH) "
                                                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                                      v);
-                RegistrarLog(QStringLiteral("Incluiu Tipo de UH -> Código %1 (%2)").arg(chave).arg(descricao));
+                RegistrarLog(conexao, QStringLiteral("Incluiu Tipo de UH -> Código %1 (%2)").arg(chave).arg(descricao));
             } else {
-                const int n = DM->Conexao.executar(
+                const int n = conexao.executar(
                     QStringLiteral("UPDATE TIPO_UH SET DESCRICAO = ?, ABREV = ?, P1 = ?, P2 = ?, P3 = ?, P4 = ?, "
                                    "P1MIN = ?, P2MIN = ?, P3MIN = ?, P4MIN = ? WHERE ID_TIPO_UH = ?"),
                     v);
                 if (n != 1)
                     throw ErroSistema(QStringLiteral("O Tipo de UH %1 Não Existe Mais!").arg(chave));
-                RegistrarLog(QStringLiteral("Alterou Tipo de UH -> Código %1 (%2)").arg(chave).arg(descricao));
+                RegistrarLog(conexao, QStringLiteral("Alterou Tipo de UH -> Código %1 (%2)").arg(chave).arg(descricao));
             }
             return false;
         });
@@ -143,19 +143,19 @@ Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual
     return r;
 }
 
-void excluir(qint64 chave, const QString &descricao)
+void excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao)
 {
-    DM->Conexao.emTransacao([&] {
+    conexao.emTransacao([&] {
         Anulacao::registrar(QStringLiteral("ID_TIPO_UH"), chave);
-        RegistrarLog(QStringLiteral("Excluiu Tipo de UH -> Código %1 (%2)").arg(chave).arg(descricao));
+        RegistrarLog(conexao, QStringLiteral("Excluiu Tipo de UH -> Código %1 (%2)").arg(chave).arg(descricao));
     });
 }
 
-qint64 anexarCaracteristica(qint64 tipo, qint64 caracteristica)
+qint64 anexarCaracteristica(ConexaoBanco &conexao, qint64 tipo, qint64 caracteristica)
 {
-    return DM->Conexao.emTransacao([&]() -> qint64 {
+    return conexao.emTransacao([&]() -> qint64 {
         const bool livre =
-            DM->Conexao
+            conexao
                 .valor(QStringLiteral("SELECT FIRST 1 ID_CARAC_UH FROM CARAC_UH WHERE ID_CARAC_UH = ? "
                                       "AND ID_CARAC_UH NOT IN (SELECT ID_CARAC_UH FROM ANULACAO) "
                                       "AND ID_CARAC_UH NOT IN (SELECT ID_CARAC_UH FROM CARAC_TIPO_UH "
@@ -164,7 +164,7 @@ qint64 anexarCaracteristica(qint64 tipo, qint64 caracteristica)
                 .isValid();
         if (!livre)
             return 0;
-        return DM->Conexao
+        return conexao
             .valor(QStringLiteral("INSERT INTO CARAC_TIPO_UH (ID_TIPO_UH, ID_CARAC_UH) VALUES (?, ?) "
                                   "RETURNING ID_CARAC_TIPO_UH"),
                    {tipo, caracteristica})
@@ -172,13 +172,13 @@ qint64 anexarCaracteristica(qint64 tipo, qint64 caracteristica)
     });
 }
 
-void desfazerAnexos(qint64 tipo, const QList<qint64> &idsCaracTipo)
+void desfazerAnexos(ConexaoBanco &conexao, qint64 tipo, const QList<qint64> &idsCaracTipo)
 {
     if (idsCaracTipo.isEmpty())
         return;
-    DM->Conexao.emTransacao([&] {
+    conexao.emTransacao([&] {
         for (qint64 id : idsCaracTipo)
-            DM->Conexao.executar(
+            conexao.executar(
                 QStringLiteral("DELETE FROM CARAC_TIPO_UH WHERE ID_CARAC_TIPO_UH = ? AND ID_TIPO_UH = ?"), {id, tipo});
     });
 }

@@ -11,6 +11,8 @@
 #include "base/Dinheiro.h"
 #include "base/TelaEdicao.h"
 
+class ConexaoBanco;
+
 #include <QList>
 #include <QString>
 #include <array>
@@ -69,17 +71,17 @@ struct Resultado {
 // `caracRemovidas` (keys ID_CARAC_TIPO_UH of this type) are deleted, and the
 // log line is written, all in one transaction. `descricaoAtual` is the stored
 // name of a type being altered (the name test runs only when it changes).
-Resultado confirmar(ModoEdicao modo, qint64 chave, const QString &descricaoAtual, const Dados &dados,
+Resultado confirmar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const QString &descricaoAtual, const Dados &dados,
                     const QList<qint64> &caracRemovidas = {});
 
 // Deletes a type through ANULACAO (one row, every other column 0) and logs,
 // in one transaction.
-void excluir(qint64 chave, const QString &descricao);
+void excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao);
 
 // Attaches a characteristic to a type (also a reserved key); returns the
 // link row's key, or 0 when the characteristic is deleted or already attached.
-qint64 anexarCaracteristica(qint64 tipo, qint64 caracteristica);
+qint64 anexarCaracteristica(ConexaoBanco &conexao, qint64 tipo, qint64 caracteristica);
 // Detaches the link rows given by key (the undo of an alteration), only of that type.
-void desfazerAnexos(qint64 tipo, const QList<qint64> &idsCaracTipo);
+void desfazerAnexos(ConexaoBanco &conexao, qint64 tipo, const QList<qint64> &idsCaracTipo);
 
 } // namespace TiposUH

@@ -160,7 +160,7 @@ TFrmAniversariantes::TFrmAniversariantes(QWidget *parent) : QDialog(parent)
 
     AcaoAtual(QStringLiteral("Aniversariantes"));
     servidorEmail = A::servidor();
-    const A::Conta c = A::ler();
+    const A::Conta c = A::ler(DM->Conexao);
     edtConta->setText(c.conta);
     edtSenha->setText(c.senha);
     edtRemetente->setText(c.remetente);
@@ -208,7 +208,7 @@ void TFrmAniversariantes::edtDiaMesConfirmar()
         edtDiaMes->setFocus();
         return;
     }
-    mostrarEscolha(A::porDia(d->dia, d->mes));
+    mostrarEscolha(A::porDia(DM->Conexao, d->dia, d->mes));
 }
 
 void TFrmAniversariantes::cbMesChange(int indice)
@@ -218,7 +218,7 @@ void TFrmAniversariantes::cbMesChange(int indice)
         zerarTotais();
         return;
     }
-    mostrarEscolha(A::porMes(indice));
+    mostrarEscolha(A::porMes(DM->Conexao, indice));
 }
 
 void TFrmAniversariantes::mostrarEscolha(const QList<A::Cliente> &clientes)
@@ -299,7 +299,7 @@ void TFrmAniversariantes::btnSalvarClick()
         Mensagem::aviso(erro);
         return;
     }
-    A::salvar(c);
+    A::salvar(DM->Conexao, c);
     Mensagem::info(A::kMsgSalvo);
 }
 
@@ -340,7 +340,7 @@ void TFrmAniversariantes::btnEnviarClick()
                 c.mensagem, 0, -1, false, arquivos);
     pbEnvio->setValue(0);
     lblStatus->setText(kStatusAguardando);
-    A::registrarEnvio(c, para);
+    A::registrarEnvio(DM->Conexao, c, para);
 }
 
 bool TFrmAniversariantes::EnviarEmail(const QString &Dominio, const QString &Porta, const QString &Usuario,

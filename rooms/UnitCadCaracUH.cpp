@@ -154,7 +154,7 @@ void TFrmCadCaracUH::btnConfirmarClick()
     if (m_modo == ModoEdicao::Ver)
         return;
     const CaracUH::Resultado r = CaracUH::confirmar(
-        m_modo, m_id, m_descricaoAtual, {edtDescricao->text(), edtSigla->text(), edtSimbolo->text()});
+        DM->Conexao, m_modo, m_id, m_descricaoAtual, {edtDescricao->text(), edtSigla->text(), edtSimbolo->text()});
     if (!r.salvo) {
         Mensagem::info(r.mensagem);
         QLineEdit *foco = r.foco == CaracUH::Campo::Simbolo ? edtSimbolo : edtDescricao;

@@ -313,19 +313,19 @@ void TFrmCadReservas::btnConfirmarClick()
 void TFrmCadReservas::incluir(const Reservas::Dados &d)
 {
     const QDate hoje = Relogio::hoje();
-    if (auto r = Reservas::verificarDisponibilidade(d, hoje)) {
+    if (auto r = Reservas::verificarDisponibilidade(DM->Conexao, d, hoje)) {
         Mensagem::aviso(r->mensagem);
         focar(r->foco);
         return;
     }
-    const Reservas::Lembrete lembrete = Reservas::lembreteCliente(d.cliente);
+    const Reservas::Lembrete lembrete = Reservas::lembreteCliente(DM->Conexao, d.cliente);
     if (!lembrete.texto.isEmpty())
         Mensagem::info(QStringLiteral("Lembrete Pessoal para ") + lembrete.nome + QStringLiteral("\n\n") + lembrete.texto);
 
     const QString log = CadReservas::textoLog(QStringLiteral("%1"), d.entrada, d.horaEntrada, d.saida, d.horaSaida,
                                               cbCliente->currentText(), cbUH->currentText(), d.pessoas,
                                               d.obs.toUpper());
-    const Reservas::ResultadoGravacao r = Reservas::incluir(d, hoje, Sessao::atual().login, log);
+    const Reservas::ResultadoGravacao r = Reservas::incluir(DM->Conexao, d, hoje, Sessao::atual().login, log);
     if (r.recusa) {
         Mensagem::aviso(r.recusa->mensagem);
         focar(r.recusa->foco);
@@ -365,7 +365,7 @@ void TFrmCadReservas::alterar(const Reservas::Dados &d)
                                                  cbCliente->currentText(), cbUH->currentText(), d.pessoas,
                                                  d.obs.toUpper());
     const Reservas::ResultadoGravacao r = Reservas::alterar(
-        d, m_original.value(QStringLiteral("ID_UH")).toLongLong(), hoje, Sessao::atual().login, antes, depois);
+        DM->Conexao, d, m_original.value(QStringLiteral("ID_UH")).toLongLong(), hoje, Sessao::atual().login, antes, depois);
     if (r.recusa) {
         Mensagem::aviso(r.recusa->mensagem);
         focar(r.recusa->foco);

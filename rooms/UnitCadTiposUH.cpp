@@ -354,7 +354,7 @@ void TFrmCadTiposUH::btnConfirmarClick()
     for (int i = 0; i < 8; ++i)
         d.valores[i] = m_valores[i]->text();
     const TiposUH::Resultado r =
-        TiposUH::confirmar(m_modo, m_id, m_descricaoAtual, d, QList<qint64>(m_removidas.begin(), m_removidas.end()));
+        TiposUH::confirmar(DM->Conexao, m_modo, m_id, m_descricaoAtual, d, QList<qint64>(m_removidas.begin(), m_removidas.end()));
     if (!r.salvo) {
         QLineEdit *foco = r.foco == TiposUH::Campo::Abreviacao ? edtSigla
                           : r.foco == TiposUH::Campo::Valor    ? m_valores[qBound(0, r.valor, 7)]
@@ -408,7 +408,7 @@ void TFrmCadTiposUH::abandonar()
     else if (m_modo == ModoEdicao::Alterar && !m_anexadas.isEmpty()) {
         const QList<qint64> anexadas = m_anexadas;
         m_anexadas.clear();
-        TiposUH::desfazerAnexos(m_id, anexadas);
+        TiposUH::desfazerAnexos(DM->Conexao, m_id, anexadas);
     }
 }
 

@@ -200,7 +200,7 @@ void TFrmCadUH::btnConfirmarClick()
     d.descricao = edtDescricao->text();
     d.ramal = edtRamal->text();
     d.auditorio = chkAuditorio->isChecked();
-    const CadastroUH::Resultado r = CadastroUH::confirmar(m_modo, m_id, d);
+    const CadastroUH::Resultado r = CadastroUH::confirmar(DM->Conexao, m_modo, m_id, d);
     if (!r.salvo) {
         Mensagem::info(r.mensagem);
         QWidget *foco = r.foco == CadastroUH::Campo::Numero      ? static_cast<QWidget *>(edtNumero)

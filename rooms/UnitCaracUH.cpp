@@ -102,7 +102,7 @@ void TFrmCaracUH::dbgCaracDblClick()
 void TFrmCaracUH::btnExcluirClick()
 {
     if (FluxoLista::excluir(lista, CaracUH::kMsgConfirmaExclusao, [this] {
-            CaracUH::excluir(lista->inteiro(QStringLiteral("ID_CARAC_UH")), lista->texto(QStringLiteral("DESCRICAO")));
+            CaracUH::excluir(DM->Conexao, lista->inteiro(QStringLiteral("ID_CARAC_UH")), lista->texto(QStringLiteral("DESCRICAO")));
         }))
         Mensagem::info(CaracUH::kMsgExcluida);
 }

@@ -216,7 +216,7 @@ void TFrmReservas::mostrarPeriodo()
         cbOrdem->currentIndex() == 1 ? Reservas::OrdemLista::NumeroUH : Reservas::OrdemLista::Codigo);
     lista->definirConsulta(c.sql, c.valores);
     lista->reabrir();
-    m_livres = Reservas::quartosLivres(dtInicio->date(), dtFim->date(), Relogio::hoje());
+    m_livres = Reservas::quartosLivres(DM->Conexao, dtInicio->date(), dtFim->date(), Relogio::hoje());
     mostrarCartoes();
 }
 
@@ -287,7 +287,7 @@ void TFrmReservas::btnExcluirClick()
     lista->prepararExclusao();
     bool excluida = false;
     try {
-        excluida = Reservas::excluir(id, nome, Relogio::hoje());
+        excluida = Reservas::excluir(DM->Conexao, id, nome, Relogio::hoje());
     } catch (...) {
         ReapontarGridEsquecer();
         throw;

@@ -124,7 +124,7 @@ void TFrmTiposUH::dbgTipoUHDblClick()
 void TFrmTiposUH::btnExcluirClick()
 {
     if (FluxoLista::excluir(lista, TiposUH::kMsgConfirmaExclusao, [this] {
-            TiposUH::excluir(lista->inteiro(QStringLiteral("ID_TIPO_UH")), lista->texto(QStringLiteral("DESCRICAO")));
+            TiposUH::excluir(DM->Conexao, lista->inteiro(QStringLiteral("ID_TIPO_UH")), lista->texto(QStringLiteral("DESCRICAO")));
         }))
         Mensagem::info(TiposUH::kMsgExcluido);
 }

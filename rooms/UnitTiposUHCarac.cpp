@@ -63,7 +63,7 @@ void TFrmTiposUHCarac::btnAdicionarClick()
 {
     if (!lista->vazia()) {
         const int linha = lista->linhaAtual();
-        const qint64 id = TiposUH::anexarCaracteristica(m_tipo, lista->inteiro(QStringLiteral("ID_CARAC_UH")));
+        const qint64 id = TiposUH::anexarCaracteristica(DM->Conexao, m_tipo, lista->inteiro(QStringLiteral("ID_CARAC_UH")));
         if (id > 0 && m_aoAdicionar)
             m_aoAdicionar(id);
         lista->reabrir();

@@ -1166,7 +1166,7 @@ void TFrmUH::btnExcluirUHClick()
     const int linha = dbgUH->currentIndex().row();
     const QModelIndex proximo = filtro->index(linha + 1 < filtro->rowCount() ? linha + 1 : linha - 1, 0);
     const qint64 idProximo = proximo.isValid() ? proximo.data(ModeloMapaUH::IdRole).toLongLong() : 0;
-    switch (excluirUH(quarto.idUH, quarto.numero, quarto.situacao)) {
+    switch (excluirUH(DM->Conexao, quarto.idUH, quarto.numero, quarto.situacao)) {
     case Resultado::Feito:
         Mensagem::info(QStringLiteral("UH Excluída com Sucesso!"));
         if (idProximo)
@@ -1276,7 +1276,7 @@ void TFrmUH::cancelarReserva()
     const QString texto = lblSelecao->text();
     if (!Mensagem::pergunta(QStringLiteral("Deseja Realmente Cancelar essa Reserva?")))
         return;
-    if (EstadoUH::cancelarReserva(idReserva, idUH, texto) != Resultado::Feito) {
+    if (EstadoUH::cancelarReserva(DM->Conexao, idReserva, idUH, texto) != Resultado::Feito) {
         Mensagem::aviso(QString::fromUtf8(kMsgReservaMudou));
         reabrirLista();
         return;
@@ -1316,7 +1316,7 @@ void TFrmUH::btnConfirmarManutencaoClick()
         edtMotivo->setFocus();
         return;
     }
-    const Resultado r = iniciarManutencao(m_idOperacao, m_numeroOperacao, m_situacaoOperacao, motivo);
+    const Resultado r = iniciarManutencao(DM->Conexao, m_idOperacao, m_numeroOperacao, m_situacaoOperacao, motivo);
     pnlManutencao->hide();
     habilitarVistas(true);
     m_idOperacao = 0;
@@ -1408,7 +1408,7 @@ void TFrmUH::btnConfirmarResponsavelClick()
             return;
         }
     }
-    const Resultado r = EstadoUH::concluirManutencao(m_idOperacao, m_numeroOperacao, responsavel);
+    const Resultado r = EstadoUH::concluirManutencao(DM->Conexao, m_idOperacao, m_numeroOperacao, responsavel);
     pnlResponsavel->hide();
     m_idOperacao = 0;
     if (m_touch) {

@@ -75,7 +75,7 @@ QString referenteRecibo(qint64 idEntrada, const QString &numeroUH)
         + numeroUH;
 }
 
-Resultado registrar(qint64 idEntrada, const Pagamentos::Valores &v, const QString &cliente, const QString &numeroUH)
+Resultado registrar(ConexaoBanco &conexao, qint64 idEntrada, const Pagamentos::Valores &v, const QString &cliente, const QString &numeroUH)
 {
     Resultado r;
     if (v.negativo()) {
@@ -87,11 +87,11 @@ Resultado registrar(qint64 idEntrada, const Pagamentos::Valores &v, const QStrin
         return r;
     }
     try {
-        DM->Conexao.emTransacao([&] {
-            if (!Estadias::travarAberta(DM->Conexao, idEntrada))
+        conexao.emTransacao([&] {
+            if (!Estadias::travarAberta(conexao, idEntrada))
                 throw EstadiaFechada{};
-            Pagamentos::lancar(DM->Conexao, idEntrada, v, true);
-            NovoRegistrarLog(Textos::OperacaoLog, textoLog(idEntrada, cliente, numeroUH, v), QString());
+            Pagamentos::lancar(conexao, idEntrada, v, true);
+            NovoRegistrarLog(conexao, Textos::OperacaoLog, textoLog(idEntrada, cliente, numeroUH, v), QString());
         });
     } catch (const Pagamentos::RecusaCaixa &x) {
         return recusaCaixa(x);
@@ -102,13 +102,13 @@ Resultado registrar(qint64 idEntrada, const Pagamentos::Valores &v, const QStrin
     return r;
 }
 
-Dinheiro valorLinha(const Consumo::LinhaNova &l)
+Dinheiro valorLinha(ConexaoBanco &conexao, const Consumo::LinhaNova &l)
 {
     bool ok = false;
     const int qtd = l.qtd.trimmed().toInt(&ok);
     const Dinheiro unit =
         Dinheiro::digitado(l.valorUnit, SinalDigitado::ZeroOuPositivo, VazioDigitado::Zero).valor.value_or(Dinheiro());
-    const Dinheiro taxa = DM->Conexao
+    const Dinheiro taxa = conexao
                               .ler(QStringLiteral("SELECT PDV.TAXA FROM PRODUTOS_SERVICOS P JOIN PDV ON PDV.ID_PDV = "
                                                   "P.ID_PDV WHERE P.ID_P_S = ?"),
                                    {l.produto})
@@ -116,7 +116,7 @@ Dinheiro valorLinha(const Consumo::LinhaNova &l)
     return ok && qtd > 0 ? CalculoEstadia::valorLinhaConsumo(qtd, unit, taxa) : Dinheiro();
 }
 
-Pagamento pagarConsumo(qint64 idEntrada, const QString &numeroUH, const Consumo::LinhaNova &linha,
+Pagamento pagarConsumo(ConexaoBanco &conexao, qint64 idEntrada, const QString &numeroUH, const Consumo::LinhaNova &linha,
                        const Pagamentos::Valores &v)
 {
     Pagamento r;
@@ -136,7 +136,7 @@ Pagamento pagarConsumo(qint64 idEntrada, const QString &numeroUH, const Consumo:
         r.mensagem = Textos::ValorInvalido;
         return r;
     }
-    if (v.total() != valorLinha(l)) {
+    if (v.total() != valorLinha(conexao, l)) {
         r.mensagem = Textos::ValorDiferente;
         r.tipo = Mensagem::Tipo::Informacao;
         return r;
@@ -146,13 +146,13 @@ Pagamento pagarConsumo(qint64 idEntrada, const QString &numeroUH, const Consumo:
         if (!v[m.meio].zero())
             meios.append({m.meio, v[m.meio]});
     try {
-        r.idDespesa = DM->Conexao.emTransacao([&] {
-            if (!Estadias::travarAberta(DM->Conexao, idEntrada))
+        r.idDespesa = conexao.emTransacao([&] {
+            if (!Estadias::travarAberta(conexao, idEntrada))
                 throw EstadiaFechada{};
-            const qint64 id = Consumo::gravarLinha(DM->Conexao, idEntrada, l, Sessao::atual().login, true);
-            Consumo::registrarPagamento(DM->Conexao, id, meios);
-            Pagamentos::lancar(DM->Conexao, idEntrada, v, true);
-            RegistrarLog(QStringLiteral("Incluiu Despesa ou Consumo -> Código ") + QString::number(idEntrada)
+            const qint64 id = Consumo::gravarLinha(conexao, idEntrada, l, Sessao::atual().login, true);
+            Consumo::registrarPagamento(conexao, id, meios);
+            Pagamentos::lancar(conexao, idEntrada, v, true);
+            RegistrarLog(conexao, QStringLiteral("Incluiu Despesa ou Consumo -> Código ") + QString::number(idEntrada)
                          + QStringLiteral(" (") + l.descricao + QStringLiteral(" - ") + numeroUH
                          + QStringLiteral(")"));
             return id;

@@ -10,6 +10,8 @@
 #include "stays/Consumo.h"
 #include "stays/Pagamentos.h"
 
+class ConexaoBanco;
+
 #include <QString>
 #include <optional>
 
@@ -56,11 +58,11 @@ struct Resultado {
 // "Adicionar Adiantamento": books every means into the open shift and the
 // stay's columns, the deposit in and out at once (RET_CAIXA), ADIANTADO by the
 // whole, and the log row; all or nothing, and only while the stay is open.
-Resultado registrar(qint64 idEntrada, const Pagamentos::Valores &v, const QString &cliente, const QString &numeroUH);
+Resultado registrar(ConexaoBanco &conexao, qint64 idEntrada, const Pagamentos::Valores &v, const QString &cliente, const QString &numeroUH);
 
 // The worth of a consumption line as typed (quantity × unit price plus the
 // product's point-of-sale fee, rounded to the cent).
-Dinheiro valorLinha(const Consumo::LinhaNova &l);
+Dinheiro valorLinha(ConexaoBanco &conexao, const Consumo::LinhaNova &l);
 
 // A consumption line paid at once: the amounts must add up to the line's
 // worth; then the line (PAGO "S", dated today, stock lowered), how it was paid
@@ -69,7 +71,7 @@ Dinheiro valorLinha(const Consumo::LinhaNova &l);
 struct Pagamento : Resultado {
     qint64 idDespesa = 0;
 };
-Pagamento pagarConsumo(qint64 idEntrada, const QString &numeroUH, const Consumo::LinhaNova &l,
+Pagamento pagarConsumo(ConexaoBanco &conexao, qint64 idEntrada, const QString &numeroUH, const Consumo::LinhaNova &l,
                        const Pagamentos::Valores &v);
 
 } // namespace Adiantamento

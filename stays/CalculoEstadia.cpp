@@ -44,9 +44,9 @@ Dinheiro dividir(Dinheiro total, int partes)
 
 } // namespace
 
-TaxasTipo lerTaxas(qint64 idUH)
+TaxasTipo lerTaxas(ConexaoBanco &conexao, qint64 idUH)
 {
-    const Linha l = DM->Conexao.ler(
+    const Linha l = conexao.ler(
         QStringLiteral("SELECT T.P1, T.P2, T.P3, T.P4, T.P1MIN, T.P2MIN, T.P3MIN, T.P4MIN "
                        "FROM UH JOIN TIPO_UH T ON T.ID_TIPO_UH = UH.ID_TIPO_UH WHERE UH.ID_UH = ?"),
         {idUH});

@@ -28,7 +28,7 @@ struct TaxasTipo {
 };
 
 // The rates of the type of room `idUH` (all zero when the room has no type).
-TaxasTipo lerTaxas(qint64 idUH);
+TaxasTipo lerTaxas(ConexaoBanco &conexao, qint64 idUH);
 
 // The rate and the lowest allowed rate for a party of `pessoas`: 1..4 take
 // P1..P4 and P1MIN..P4MIN; any other number gives zero. In motel mode one

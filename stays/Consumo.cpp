@@ -45,10 +45,10 @@ void exigirAberta(ConexaoBanco &c, qint64 idEntrada)
 
 // Runs a write that may stop with a refusal; the refusal or nothing.
 template <class F>
-std::optional<Recusa> escrever(F &&operacao)
+std::optional<Recusa> escrever(ConexaoBanco &conexao, F &&operacao)
 {
     try {
-        DM->Conexao.emTransacao(operacao);
+        conexao.emTransacao(operacao);
     } catch (const Desistencia &d) {
         return d.recusa;
     }
@@ -110,15 +110,15 @@ qint64 gravarLinha(ConexaoBanco &c, qint64 idEntrada, const LinhaNova &l, const 
         .toLongLong();
 }
 
-Inclusao incluir(qint64 idEntrada, const QString &numeroUH, const LinhaNova &l)
+Inclusao incluir(ConexaoBanco &conexao, qint64 idEntrada, const QString &numeroUH, const LinhaNova &l)
 {
     Inclusao r;
     if ((r.recusa = validar(l, Relogio::hoje())))
         return r;
-    r.recusa = escrever([&] {
-        exigirAberta(DM->Conexao, idEntrada);
-        r.id = gravarLinha(DM->Conexao, idEntrada, l, Sessao::atual().login);
-        RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Despesa ou Consumo"), idEntrada, l.descricao, numeroUH));
+    r.recusa = escrever(conexao, [&] {
+        exigirAberta(conexao, idEntrada);
+        r.id = gravarLinha(conexao, idEntrada, l, Sessao::atual().login);
+        RegistrarLog(conexao, TextoLogCodigo(QStringLiteral("Incluiu Despesa ou Consumo"), idEntrada, l.descricao, numeroUH));
     });
     if (r.recusa)
         r.id = 0;
@@ -160,14 +160,14 @@ void registrarPagamento(ConexaoBanco &c, qint64 idDespesa, const QList<Pagamento
     });
 }
 
-Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH)
+Remocao remover(ConexaoBanco &conexao, qint64 idDespesa, const QString &motivo, const QString &numeroUH)
 {
     Remocao r;
     if (motivo.trimmed().isEmpty()) {
         r.recusa = Recusa{Textos::SemMotivo, Campo::Motivo, Mensagem::Tipo::Aviso};
         return r;
     }
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     try {
         c.emTransacao([&] {
             const Linha l = c.ler(QStringLiteral("SELECT D.ID_ENTRADA, D.ID_P_S, D.QTD, D.PAGO, P.DESCRICAO, "
@@ -198,7 +198,7 @@ Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH
             if (l.texto(QStringLiteral("FAB_PROPRIA")) != QLatin1String("S"))
                 c.executar(QStringLiteral("UPDATE PRODUTOS_SERVICOS SET ESTOQUE = ESTOQUE + ? WHERE ID_P_S = ?"),
                            {l.inteiro(QStringLiteral("QTD")), l.inteiro(QStringLiteral("ID_P_S"))});
-            RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Despesa ou Consumo"), entrada,
+            RegistrarLog(conexao, TextoLogCodigo(QStringLiteral("Excluiu Despesa ou Consumo"), entrada,
                                   l.texto(QStringLiteral("DESCRICAO")), numeroUH)
                          + QStringLiteral(" (") + motivo.trimmed() + QStringLiteral(")"));
         });
@@ -209,7 +209,7 @@ Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH
     return r;
 }
 
-std::optional<Recusa> incluirItem(qint64 idEntrada, qint64 idItem, const QString &qtd, const QString &descricao,
+std::optional<Recusa> incluirItem(ConexaoBanco &conexao, qint64 idEntrada, qint64 idItem, const QString &qtd, const QString &descricao,
                                   const QString &numeroUH)
 {
     if (idItem <= 0)
@@ -217,21 +217,21 @@ std::optional<Recusa> incluirItem(qint64 idEntrada, qint64 idItem, const QString
     const int n = quantidade(qtd);
     if (n == 0)
         return Recusa{Textos::SemQuantidadeItem, Campo::Quantidade};
-    return escrever([&] {
-        exigirAberta(DM->Conexao, idEntrada);
-        DM->Conexao.executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, ?)"),
+    return escrever(conexao, [&] {
+        exigirAberta(conexao, idEntrada);
+        conexao.executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, ?)"),
                              {idEntrada, idItem, n});
-        RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Item de Estoque"), idEntrada, descricao, numeroUH));
+        RegistrarLog(conexao, TextoLogCodigo(QStringLiteral("Incluiu Item de Estoque"), idEntrada, descricao, numeroUH));
     });
 }
 
-std::optional<Recusa> removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH,
+std::optional<Recusa> removerItem(ConexaoBanco &conexao, qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH,
                                   const QString &descricao, const QString &numeroUH)
 {
-    ConexaoBanco &c = DM->Conexao;
-    return escrever([&] {
+    ConexaoBanco &c = conexao;
+    return escrever(conexao, [&] {
         exigirAberta(c, idEntrada);
-        RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Item de Estoque"), idEntrada, descricao, numeroUH));
+        RegistrarLog(conexao, TextoLogCodigo(QStringLiteral("Excluiu Item de Estoque"), idEntrada, descricao, numeroUH));
         c.executar(QStringLiteral("DELETE FROM ITEM_ENTRADA WHERE ID_ENTRADA = ? AND ID_ITEM = ?"), {idEntrada, idItem});
         const QVariant padrao = c.valor(QStringLiteral("SELECT SUM(QTD) FROM VW_CONFERENCIA "
                                                        "WHERE ID_ITEM = ? AND (ID_TIPO_UH = ? OR ID_UH = ?)"),
@@ -242,7 +242,7 @@ std::optional<Recusa> removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipo
     });
 }
 
-std::optional<Recusa> incluirFrigobar(qint64 idEntrada, qint64 idProduto, const QString &qtd,
+std::optional<Recusa> incluirFrigobar(ConexaoBanco &conexao, qint64 idEntrada, qint64 idProduto, const QString &qtd,
                                       const QString &valorUnit, const QString &descricao, const QString &numeroUH)
 {
     if (idProduto <= 0)
@@ -253,22 +253,22 @@ std::optional<Recusa> incluirFrigobar(qint64 idEntrada, qint64 idProduto, const 
     const std::optional<Dinheiro> v = preco(valorUnit);
     if (!v)
         return Recusa{Textos::ValorInvalido, Campo::ValorUnit};
-    return escrever([&] {
-        exigirAberta(DM->Conexao, idEntrada);
-        DM->Conexao.executar(
+    return escrever(conexao, [&] {
+        exigirAberta(conexao, idEntrada);
+        conexao.executar(
             QStringLiteral("INSERT INTO PS_ENTRADA (ID_ENTRADA, ID_P_S, VALOR, QTD) VALUES (?, ?, ?, ?)"),
             {idEntrada, idProduto, v->paraBanco(), n});
-        RegistrarLog(TextoLogCodigo(QStringLiteral("Incluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
+        RegistrarLog(conexao, TextoLogCodigo(QStringLiteral("Incluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
     });
 }
 
-std::optional<Recusa> removerFrigobar(qint64 idEntrada, qint64 idProduto, Dinheiro valor, const QString &descricao,
+std::optional<Recusa> removerFrigobar(ConexaoBanco &conexao, qint64 idEntrada, qint64 idProduto, Dinheiro valor, const QString &descricao,
                                       const QString &numeroUH)
 {
-    return escrever([&] {
-        exigirAberta(DM->Conexao, idEntrada);
-        RegistrarLog(TextoLogCodigo(QStringLiteral("Excluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
-        DM->Conexao.executar(
+    return escrever(conexao, [&] {
+        exigirAberta(conexao, idEntrada);
+        RegistrarLog(conexao, TextoLogCodigo(QStringLiteral("Excluiu Item de Frigobar"), idEntrada, descricao, numeroUH));
+        conexao.executar(
             QStringLiteral("DELETE FROM PS_ENTRADA WHERE ID_ENTRADA = ? AND ID_P_S = ? AND VALOR = ?"),
             {idEntrada, idProduto, valor.paraBanco()});
     });

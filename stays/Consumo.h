@@ -80,7 +80,7 @@ struct Inclusao {
     qint64 id = 0;
     std::optional<Recusa> recusa;
 };
-Inclusao incluir(qint64 idEntrada, const QString &numeroUH, const LinhaNova &l);
+Inclusao incluir(ConexaoBanco &conexao, qint64 idEntrada, const QString &numeroUH, const LinhaNova &l);
 
 // How a line paid at once was paid: one amount per means. Read from the
 // line's payment rows, or from its FORMA_PAG text (the whole line in one
@@ -103,7 +103,7 @@ struct Remocao {
     bool removida = false;
     std::optional<Recusa> recusa;
 };
-Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH);
+Remocao remover(ConexaoBanco &conexao, qint64 idDespesa, const QString &motivo, const QString &numeroUH);
 
 // Every write below to a stay's lines, room items or minibar is made only
 // while the stay is open, its row locked in the write's transaction; on a
@@ -113,20 +113,20 @@ Remocao remover(qint64 idDespesa, const QString &motivo, const QString &numeroUH
 // ------------------------------------------------------------ room items
 
 // Adds `qtd` of an item and logs "Incluiu Item de Estoque -> Código <stay> (<item> - <room>)".
-std::optional<Recusa> incluirItem(qint64 idEntrada, qint64 idItem, const QString &qtd, const QString &descricao,
+std::optional<Recusa> incluirItem(ConexaoBanco &conexao, qint64 idEntrada, qint64 idItem, const QString &qtd, const QString &descricao,
                                   const QString &numeroUH);
 // Removes every row of the item and puts back the room's standard quantity
 // (type or room standard); logs "Excluiu Item de Estoque -> ...".
-std::optional<Recusa> removerItem(qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH, const QString &descricao,
+std::optional<Recusa> removerItem(ConexaoBanco &conexao, qint64 idEntrada, qint64 idItem, qint64 idTipoUH, qint64 idUH, const QString &descricao,
                  const QString &numeroUH);
 
 // ------------------------------------------------------------ minibar
 
 // Adds `qtd` of a product at a unit price; logs "Incluiu Item de Frigobar -> ...".
-std::optional<Recusa> incluirFrigobar(qint64 idEntrada, qint64 idProduto, const QString &qtd,
+std::optional<Recusa> incluirFrigobar(ConexaoBanco &conexao, qint64 idEntrada, qint64 idProduto, const QString &qtd,
                                       const QString &valorUnit, const QString &descricao, const QString &numeroUH);
 // Removes the grid line: that product at that price only; logs "Excluiu Item de Frigobar -> ...".
-std::optional<Recusa> removerFrigobar(qint64 idEntrada, qint64 idProduto, Dinheiro valor, const QString &descricao,
+std::optional<Recusa> removerFrigobar(ConexaoBanco &conexao, qint64 idEntrada, qint64 idProduto, Dinheiro valor, const QString &descricao,
                      const QString &numeroUH);
 
 } // namespace Consumo

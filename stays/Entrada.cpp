@@ -132,11 +132,11 @@ std::optional<Recusa> verificarLimites(const Dados &d, const Regras &r)
     return std::nullopt;
 }
 
-std::optional<Recusa> verificarChoque(const Dados &d)
+std::optional<Recusa> verificarChoque(ConexaoBanco &conexao, const Dados &d)
 {
     if (d.reserva != 0 || d.uh <= 0 || !d.dataEntrada.isValid() || !d.dataSaida.isValid())
         return std::nullopt;
-    const QVariant achou = DM->Conexao.valor(
+    const QVariant achou = conexao.valor(
         QStringLiteral("SELECT FIRST 1 RUH.ID_RESERVA FROM RESERVA R JOIN RESERVA_UH RUH ON RUH.ID_RESERVA = "
                        "R.ID_RESERVA WHERE RUH.ID_UH = ? AND RUH.DATA_ENTRADA BETWEEN ? AND ?"),
         {d.uh, d.dataEntrada, d.dataSaida});
@@ -145,7 +145,7 @@ std::optional<Recusa> verificarChoque(const Dados &d)
     return std::nullopt;
 }
 
-QList<Alternativa> alternativas(const Dados &d)
+QList<Alternativa> alternativas(ConexaoBanco &conexao, const Dados &d)
 {
     const int n = numeroPessoas(d.pessoas);
     if (n < 1 || d.uh <= 0)
@@ -159,14 +159,14 @@ QList<Alternativa> alternativas(const Dados &d)
     };
     qint64 tipo = d.tipoUH;
     if (tipo <= 0)
-        tipo = DM->Conexao.valor(QStringLiteral("SELECT ID_TIPO_UH FROM UH WHERE ID_UH = ?"), {d.uh}).toLongLong();
+        tipo = conexao.valor(QStringLiteral("SELECT ID_TIPO_UH FROM UH WHERE ID_UH = ?"), {d.uh}).toLongLong();
     const QString sql = QStringLiteral("SELECT UH.ID_UH, UH.NUMERO, UH.DESCRICAO, T.DESCRICAO AS TIPO "
                                        "FROM UH JOIN TIPO_UH T ON UH.ID_TIPO_UH = T.ID_TIPO_UH "
                                        "WHERE UH.ID_UH <> ? AND T.ID_TIPO_UH <> ? AND T.P1 <> 0")
         + QString::fromLatin1(condicoes[qMin(n, 4) - 1])
         + QStringLiteral(" AND UH.EXCLUIDO = 'N' AND UH.SITUACAO = 'L' ORDER BY UH.NUMERO");
     QList<Alternativa> r;
-    for (const Linha &l : DM->Conexao.lerTodas(sql, {d.uh, tipo}))
+    for (const Linha &l : conexao.lerTodas(sql, {d.uh, tipo}))
         r.append({l.inteiro(QStringLiteral("ID_UH")), l.texto(QStringLiteral("NUMERO")),
                   l.texto(QStringLiteral("TIPO")), l.texto(QStringLiteral("DESCRICAO"))});
     return r;
@@ -204,7 +204,7 @@ int limitePolitica(const Regras &r, int quartos)
     return int(q);
 }
 
-std::optional<Recusa> verificarPolitica(const Dados &d, const Regras &r, const QDateTime &agora)
+std::optional<Recusa> verificarPolitica(ConexaoBanco &conexao, const Dados &d, const Regras &r, const QDateTime &agora)
 {
     if (d.pessoas.trimmed() != QLatin1String("1") || r.movimentos || d.reserva != 0)
         return std::nullopt;
@@ -212,16 +212,16 @@ std::optional<Recusa> verificarPolitica(const Dados &d, const Regras &r, const Q
         return std::nullopt;
     const QDate hoje = agora.date();
     const int quartos =
-        int(DM->Conexao.valor(QStringLiteral("SELECT COUNT(*) FROM UH WHERE EXCLUIDO = 'N'")).toLongLong());
+        int(conexao.valor(QStringLiteral("SELECT COUNT(*) FROM UH WHERE EXCLUIDO = 'N'")).toLongLong());
     const qint64 estadias =
-        DM->Conexao
+        conexao
             .valor(QStringLiteral("SELECT COUNT(*) FROM WALK_IN WHERE EXCLUIDO = 'N' AND BAIXA = 'N' AND QTD_ADULTOS = 1 "
                                   "AND ID_UH NOT IN (SELECT RUH.ID_UH FROM RESERVA R JOIN RESERVA_UH RUH "
                                   "ON R.ID_RESERVA = RUH.ID_RESERVA WHERE RUH.DATA_ENTRADA = ?)"),
                    {hoje})
             .toLongLong();
     const qint64 reservas =
-        DM->Conexao
+        conexao
             .valor(QStringLiteral("SELECT COUNT(*) FROM RESERVA R JOIN RESERVA_UH RUH ON R.ID_RESERVA = RUH.ID_RESERVA "
                                   "WHERE R.QTD_PESSOAS = 1 AND RUH.DATA_ENTRADA = ?"),
                    {hoje})
@@ -231,7 +231,7 @@ std::optional<Recusa> verificarPolitica(const Dados &d, const Regras &r, const Q
     return std::nullopt;
 }
 
-Verificacao verificar(const Dados &d, const Regras &r, const QDateTime &agora,
+Verificacao verificar(ConexaoBanco &conexao, const Dados &d, const Regras &r, const QDateTime &agora,
                       const std::function<bool(const QString &)> &perguntar)
 {
     Verificacao v;
@@ -239,27 +239,27 @@ Verificacao verificar(const Dados &d, const Regras &r, const QDateTime &agora,
         v.recusa = Recusa{Textos::SaidaAntesChegada, Campo::Saida};
         return v;
     }
-    if ((v.recusa = verificarChoque(d)))
+    if ((v.recusa = verificarChoque(conexao, d)))
         return v;
     if ((v.recusa = verificarCampos(d, r)))
         return v;
     if ((v.recusa = verificarLimites(d, r)))
         return v;
     if (d.reserva == 0) {
-        const QList<Alternativa> alt = alternativas(d);
+        const QList<Alternativa> alt = alternativas(conexao, d);
         if (!alt.isEmpty() && !perguntar(perguntaAlternativas(alt, d.numeroUH))) {
             v.abandonada = true;
             return v;
         }
     }
-    v.recusa = verificarPolitica(d, r, agora);
+    v.recusa = verificarPolitica(conexao, d, r, agora);
     return v;
 }
 
-Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
+Gravacao incluir(ConexaoBanco &conexao, const Dados &d, const QString &usuario, const QDate &hoje)
 {
     Gravacao g;
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     const Dinheiro diaria = Dinheiro::deTexto(d.diaria).value_or(Dinheiro());
     const int pessoas = numeroPessoas(d.pessoas);
     try {
@@ -276,7 +276,7 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
                 c.executar(QStringLiteral("DELETE FROM RESERVA_UH WHERE ID_RESERVA = ?"), {d.reserva});
                 // The reserved room, when another one was chosen, is no longer held today.
                 if (uhReserva > 0 && uhReserva != d.uh)
-                    EstadoUH::reaplicarSituacao(uhReserva, EstadoUH::Reservada);
+                    EstadoUH::reaplicarSituacao(conexao, uhReserva, EstadoUH::Reservada);
             }
             // 2. The room, still free or reserved for today.
             if (c.executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ? AND SITUACAO IN ('L', 'R')"),
@@ -285,7 +285,7 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
                 throw Desistencia{Recusa{textoUHIndisponivel(d.numeroUH), Campo::UH}};
             //    Held by that update, the room's reservations are tested again:
             //    one made on another workstation since the form checked counts.
-            if (auto choque = verificarChoque(d))
+            if (auto choque = verificarChoque(conexao, d))
                 throw Desistencia{*choque};
             // 3. The stay, its key from the generator.
             //    The key reserved when the form opened, else one drawn now.
@@ -339,10 +339,10 @@ Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje)
     return g;
 }
 
-Gravacao alterar(const Dados &d)
+Gravacao alterar(ConexaoBanco &conexao, const Dados &d)
 {
     Gravacao g;
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     const Dinheiro diaria = Dinheiro::deTexto(d.diaria).value_or(Dinheiro());
     try {
         c.emTransacao([&] {

@@ -122,7 +122,7 @@ std::optional<Recusa> verificarLimites(const Dados &d, const Regras &r);
 
 // A reservation of the room on any day from arrival to departure (only when
 // no reservation is chosen).
-std::optional<Recusa> verificarChoque(const Dados &d);
+std::optional<Recusa> verificarChoque(ConexaoBanco &conexao, const Dados &d);
 
 // Free rooms of another type priced for exactly this party.
 struct Alternativa {
@@ -131,7 +131,7 @@ struct Alternativa {
     QString tipo;
     QString descricao;
 };
-QList<Alternativa> alternativas(const Dados &d);
+QList<Alternativa> alternativas(ConexaoBanco &conexao, const Dados &d);
 QString perguntaAlternativas(const QList<Alternativa> &lista, const QString &numeroEscolhido);
 
 // The single-occupancy policy: whether `agora` falls in the window (a window
@@ -139,7 +139,7 @@ QString perguntaAlternativas(const QList<Alternativa> &lista, const QString &num
 // and the share of single-person stays has reached its limit.
 bool politicaAplica(const Regras &r, const QDateTime &agora);
 int limitePolitica(const Regras &r, int quartos);
-std::optional<Recusa> verificarPolitica(const Dados &d, const Regras &r, const QDateTime &agora);
+std::optional<Recusa> verificarPolitica(ConexaoBanco &conexao, const Dados &d, const Regras &r, const QDateTime &agora);
 
 // The whole chain in order. `perguntar` asks the clerk (Yes/No) about the
 // alternative rooms; No abandons the check-in (abandonada).
@@ -148,7 +148,7 @@ struct Verificacao {
     bool abandonada = false;
     bool ok() const { return !recusa && !abandonada; }
 };
-Verificacao verificar(const Dados &d, const Regras &r, const QDateTime &agora,
+Verificacao verificar(ConexaoBanco &conexao, const Dados &d, const Regras &r, const QDateTime &agora,
                       const std::function<bool(const QString &)> &perguntar);
 
 // ---------------------------------------------------------------- the saves
@@ -159,10 +159,10 @@ struct Gravacao {
 };
 
 // A new stay, all or nothing. `usuario`: the login written as USUARIO_ENTRADA.
-Gravacao incluir(const Dados &d, const QString &usuario, const QDate &hoje);
+Gravacao incluir(ConexaoBanco &conexao, const Dados &d, const QString &usuario, const QDate &hoje);
 
 // Rewrites an existing stay's main columns and logs it.
-Gravacao alterar(const Dados &d);
+Gravacao alterar(ConexaoBanco &conexao, const Dados &d);
 
 // What the checks read of the database before a confirmation: the stay's
 // guests as stored, after those held (an existing stay: `existente`, by

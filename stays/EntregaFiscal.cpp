@@ -29,31 +29,31 @@ QString dataDMA(const QDate &d) { return d.toString(QStringLiteral("dd/MM/yyyy")
 // The stay's row locked until the caller's transaction ends: a second
 // workstation handing the same stay over waits here, then sees the first one's
 // record.
-void travarEstadia(qint64 idEntrada)
+void travarEstadia(ConexaoBanco &conexao, qint64 idEntrada)
 {
-    DM->Conexao.ler(QStringLiteral("SELECT ID_WALK_IN FROM WALK_IN WHERE ID_WALK_IN = ? WITH LOCK"), {idEntrada});
+    conexao.ler(QStringLiteral("SELECT ID_WALK_IN FROM WALK_IN WHERE ID_WALK_IN = ? WITH LOCK"), {idEntrada});
 }
 
-qint64 registros(qint64 idEntrada, const QString &destino)
+qint64 registros(ConexaoBanco &conexao, qint64 idEntrada, const QString &destino)
 {
-    return DM->Conexao
+    return conexao
         .valor(QStringLiteral("SELECT COUNT(*) FROM ENTREGA_FISCAL WHERE ID_ENTRADA = ? AND DESTINO = ?"),
                {idEntrada, destino})
         .toLongLong();
 }
 
-bool registrado(qint64 idEntrada, const QString &destino, qint64 documento)
+bool registrado(ConexaoBanco &conexao, qint64 idEntrada, const QString &destino, qint64 documento)
 {
-    return !DM->Conexao
+    return !conexao
                 .ler(QStringLiteral("SELECT 1 FROM ENTREGA_FISCAL WHERE ID_ENTRADA = ? AND DESTINO = ? AND DOCUMENTO = ?"),
                      {idEntrada, destino, documento})
                 .vazia();
 }
 
-void registrar(qint64 idEntrada, const QString &destino, qint64 documento)
+void registrar(ConexaoBanco &conexao, qint64 idEntrada, const QString &destino, qint64 documento)
 {
     const QDateTime agora = Relogio::agora();
-    DM->Conexao.executar(QStringLiteral("INSERT INTO ENTREGA_FISCAL (ID_ENTRADA, DESTINO, DOCUMENTO, DATA, HORA, USUARIO) "
+    conexao.executar(QStringLiteral("INSERT INTO ENTREGA_FISCAL (ID_ENTRADA, DESTINO, DOCUMENTO, DATA, HORA, USUARIO) "
                                         "VALUES (?, ?, ?, ?, ?, ?)"),
                          {idEntrada, destino, documento, agora.date(), agora.time(),
                           Sessao::atual().login.left(10)});
@@ -205,7 +205,7 @@ PedidoControle montarPedido(const ExtratoConta::Extrato &x, bool apenasConsumo)
 
 // ------------------------------------------------------------ Cupom Fiscal
 
-Resultado cupomFiscal(const ExtratoConta::Extrato &x)
+Resultado cupomFiscal(ConexaoBanco &conexao, const ExtratoConta::Extrato &x)
 {
     const qint64 id = x.estadia.id;
     if (!tParametros().sim(QStringLiteral("UTILIZA_FISCAL"))) {
@@ -226,16 +226,16 @@ Resultado cupomFiscal(const ExtratoConta::Extrato &x)
         pdv.ler(QStringLiteral("SELECT FIRST 1 CODIGO FROM ORCAMENTO WHERE OBS = ? ORDER BY CODIGO DESC"), {obs});
     if (!noPdv.vazia()) {
         const qint64 doc = noPdv.inteiro(QStringLiteral("CODIGO"));
-        DM->Conexao.emTransacao([&] {
-            travarEstadia(id);
-            if (!registrado(id, kDestinoPdv, doc))
-                registrar(id, kDestinoPdv, doc);
+        conexao.emTransacao([&] {
+            travarEstadia(conexao, id);
+            if (!registrado(conexao, id, kDestinoPdv, doc))
+                registrar(conexao, id, kDestinoPdv, doc);
         });
     }
-    const qint64 vistos = registros(id, kDestinoPdv);
+    const qint64 vistos = registros(conexao, id, kDestinoPdv);
     if (vistos > 0) {
         const qint64 ultimo =
-            DM->Conexao
+            conexao
                 .valor(QStringLiteral("SELECT MAX(DOCUMENTO) FROM ENTREGA_FISCAL WHERE ID_ENTRADA = ? AND DESTINO = ?"),
                        {id, kDestinoPdv})
                 .toLongLong();
@@ -247,9 +247,9 @@ Resultado cupomFiscal(const ExtratoConta::Extrato &x)
     bool gravado = false;
     Orcamento o;
     try {
-        DM->Conexao.emTransacao([&] {
-            travarEstadia(id);
-            if (!gravado && registros(id, kDestinoPdv) != vistos) {
+        conexao.emTransacao([&] {
+            travarEstadia(conexao, id);
+            if (!gravado && registros(conexao, id, kDestinoPdv) != vistos) {
                 outraEstacao = true;
                 return;
             }
@@ -271,7 +271,7 @@ Resultado cupomFiscal(const ExtratoConta::Extrato &x)
                 });
                 gravado = true;
             }
-            registrar(id, kDestinoPdv, o.codigo);
+            registrar(conexao, id, kDestinoPdv, o.codigo);
         });
     } catch (const std::exception &e) {
         if (!gravado)
@@ -290,7 +290,7 @@ Resultado cupomFiscal(const ExtratoConta::Extrato &x)
 
 // ------------------------------------------------------------ NFC-e
 
-Resultado nfce(const ExtratoConta::Extrato &x)
+Resultado nfce(ConexaoBanco &conexao, const ExtratoConta::Extrato &x)
 {
     const qint64 id = x.estadia.id;
     const QString modo = tParametros().texto(QStringLiteral("NFCE_AP_PROD"));
@@ -311,8 +311,8 @@ Resultado nfce(const ExtratoConta::Extrato &x)
     bool gravado = false;
     qint64 pedido = 0;
     try {
-        DM->Conexao.emTransacao([&] {
-            travarEstadia(id);
+        conexao.emTransacao([&] {
+            travarEstadia(conexao, id);
             if (!gravado) {
                 jaPreparada = false;
                 pedido = 0;
@@ -358,8 +358,8 @@ Resultado nfce(const ExtratoConta::Extrato &x)
                 });
                 gravado = !jaPreparada;
             }
-            if (pedido > 0 && !registrado(id, kDestinoNfce, pedido))
-                registrar(id, kDestinoNfce, pedido);
+            if (pedido > 0 && !registrado(conexao, id, kDestinoNfce, pedido))
+                registrar(conexao, id, kDestinoNfce, pedido);
         });
     } catch (const std::exception &e) {
         if (!gravado)

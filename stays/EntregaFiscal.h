@@ -26,6 +26,8 @@
 #include "platform/ProgramaCompanheiro.h"
 #include "stays/Extrato.h"
 
+class ConexaoBanco;
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -115,9 +117,9 @@ QString descricaoHospedagem(qint64 idEntrada);
 enum class Resultado { Enviado, JaEnviado, Recusado, Cancelado, RotinasFiscais };
 
 // "Cupom Fiscal" of the statement.
-Resultado cupomFiscal(const ExtratoConta::Extrato &x);
+Resultado cupomFiscal(ConexaoBanco &conexao, const ExtratoConta::Extrato &x);
 // "NFCe" of the statement.
-Resultado nfce(const ExtratoConta::Extrato &x);
+Resultado nfce(ConexaoBanco &conexao, const ExtratoConta::Extrato &x);
 
 // The fiscal-printer routines screen with the stay listed in it, set by the
 // subsystem that has it; while unset "Cupom Fiscal" says it is not available.

@@ -245,7 +245,7 @@ const char *const kSqlOferta =
 
 } // namespace
 
-std::optional<Oferta> reservaDeHoje(bool porUH, qint64 chave, const QDate &hoje)
+std::optional<Oferta> reservaDeHoje(ConexaoBanco &conexao, bool porUH, qint64 chave, const QDate &hoje)
 {
     if (chave <= 0)
         return std::nullopt;
@@ -253,17 +253,17 @@ std::optional<Oferta> reservaDeHoje(bool porUH, qint64 chave, const QDate &hoje)
                         + (porUH ? QStringLiteral("WHERE R.ID_UH = ?") : QStringLiteral("WHERE R.ID_CLIENTE = ?"))
                         + QStringLiteral(" AND R.CONFIRMADA = 'N' AND R.EXCLUIDO = 'N' AND R.DATA_ENTRADA <= ? "
                                          "AND R.DATA_SAIDA >= ? ORDER BY R.DATA_ENTRADA, R.ID_RESERVA");
-    const Linha l = DM->Conexao.ler(sql, {chave, hoje, hoje});
+    const Linha l = conexao.ler(sql, {chave, hoje, hoje});
     if (l.vazia())
         return std::nullopt;
     return ofertaDe(l);
 }
 
-std::optional<Oferta> reservaPorId(qint64 idReserva)
+std::optional<Oferta> reservaPorId(ConexaoBanco &conexao, qint64 idReserva)
 {
     if (idReserva <= 0)
         return std::nullopt;
-    const Linha l = DM->Conexao.ler(QString::fromUtf8(kSqlOferta) + QStringLiteral("WHERE R.ID_RESERVA = ?"),
+    const Linha l = conexao.ler(QString::fromUtf8(kSqlOferta) + QStringLiteral("WHERE R.ID_RESERVA = ?"),
                                     {idReserva});
     if (l.vazia())
         return std::nullopt;
@@ -281,14 +281,14 @@ QString textoOferta(const Oferta &o, bool porUH)
            + QStringLiteral(")\r\rDeseja Registrar a Chegada da Reserva?");
 }
 
-Padroes padroesDaUH(qint64 idUH)
+Padroes padroesDaUH(ConexaoBanco &conexao, qint64 idUH)
 {
     Padroes p;
-    const Linha uh = DM->Conexao.ler(QStringLiteral("SELECT ID_TIPO_UH FROM UH WHERE ID_UH = ?"), {idUH});
+    const Linha uh = conexao.ler(QStringLiteral("SELECT ID_TIPO_UH FROM UH WHERE ID_UH = ?"), {idUH});
     if (uh.vazia())
         return p;
     const qint64 tipo = uh.inteiro(QStringLiteral("ID_TIPO_UH"));
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     for (const Linha &l : c.lerTodas(QStringLiteral("SELECT ID_ITEM, QTD FROM PADRAO_ITEM WHERE ID_TIPO_UH = ? AND "
                                                     "ID_ITEM NOT IN (SELECT ID_ITEM FROM ANULACAO) ORDER BY ID_ITEM"),
                                      {tipo}))

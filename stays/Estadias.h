@@ -100,8 +100,8 @@ struct Oferta {
     QString numero;  // room number
 };
 // By room (porUH) or by customer.
-std::optional<Oferta> reservaDeHoje(bool porUH, qint64 chave, const QDate &hoje);
-std::optional<Oferta> reservaPorId(qint64 idReserva);
+std::optional<Oferta> reservaDeHoje(ConexaoBanco &conexao, bool porUH, qint64 chave, const QDate &hoje);
+std::optional<Oferta> reservaPorId(ConexaoBanco &conexao, qint64 idReserva);
 QString textoOferta(const Oferta &o, bool porUH);
 
 // Standard items and minibar products of a room (its type's and its own);
@@ -119,7 +119,7 @@ struct Padroes {
     QList<ItemQtd> itens;
     QList<ProdutoQtd> frigobar;
 };
-Padroes padroesDaUH(qint64 idUH);
+Padroes padroesDaUH(ConexaoBanco &conexao, qint64 idUH);
 
 // A vehicle of a guest, as the form holds it.
 struct Veiculo {

@@ -58,9 +58,9 @@ struct PrecoMotel {
     Dinheiro valor;
     bool adicional = false;
 };
-PrecoMotel precoMotel(const Estadia &e, const QDateTime &agora)
+PrecoMotel precoMotel(ConexaoBanco &conexao, const Estadia &e, const QDateTime &agora)
 {
-    const CalculoEstadia::TaxasTipo t = CalculoEstadia::lerTaxas(e.idUH);
+    const CalculoEstadia::TaxasTipo t = CalculoEstadia::lerTaxas(conexao, e.idUH);
     const int horas = CalculoEstadia::horasAdicionais(QDateTime(e.dataEntrada, e.horaEntrada), agora, e.diaria, t,
                                                       CalculoEstadia::ConfigMotel::deParametros());
     const Dinheiro extra = t.p[1] * horas;
@@ -143,9 +143,9 @@ QString nomeTipo(Tipo t)
     return QStringLiteral("Saída");
 }
 
-std::optional<Extrato> montar(qint64 idEntrada, const QString &nomePersonalizado, const QDateTime &agora, Falta *falta)
+std::optional<Extrato> montar(ConexaoBanco &conexao, qint64 idEntrada, const QString &nomePersonalizado, const QDateTime &agora, Falta *falta)
 {
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     if (falta)
         *falta = Falta::Nenhuma;
     const Linha w = c.ler(
@@ -177,7 +177,7 @@ std::optional<Extrato> montar(qint64 idEntrada, const QString &nomePersonalizado
     const bool motel = modoMotel();
     std::optional<PrecoMotel> repreco;
     if (motel && !e.fechada) {
-        repreco = precoMotel(e, agora);
+        repreco = precoMotel(conexao, e, agora);
         x.motelRepreciado = true;
     }
 
@@ -250,17 +250,17 @@ std::optional<Extrato> montar(qint64 idEntrada, const QString &nomePersonalizado
     return x;
 }
 
-QList<Conteudo> conteudos(qint64 idEntrada)
+QList<Conteudo> conteudos(ConexaoBanco &conexao, qint64 idEntrada)
 {
     QList<Conteudo> r;
-    for (const Linha &l : DM->Conexao.lerTodas(
+    for (const Linha &l : conexao.lerTodas(
              QStringLiteral("SELECT IE.ID_ITEM, SUM(IE.QTD) AS QTD, I.DESCRICAO FROM ITEM_ENTRADA IE "
                             "JOIN ITEM I ON I.ID_ITEM = IE.ID_ITEM WHERE IE.ID_ENTRADA = ? "
                             "GROUP BY IE.ID_ITEM, I.DESCRICAO ORDER BY I.DESCRICAO"),
              {idEntrada}))
         r << Conteudo{QStringLiteral("APARTAMENTO"), l.inteiro(QStringLiteral("ID_ITEM")), l.inteiro(QStringLiteral("QTD")),
                       l.texto(QStringLiteral("DESCRICAO")), Dinheiro()};
-    for (const Linha &l : DM->Conexao.lerTodas(
+    for (const Linha &l : conexao.lerTodas(
              QStringLiteral("SELECT PE.ID_P_S, SUM(PE.QTD) AS QTD, PS.DESCRICAO, PE.VALOR FROM PS_ENTRADA PE "
                             "JOIN PRODUTOS_SERVICOS PS ON PS.ID_P_S = PE.ID_P_S WHERE PE.ID_ENTRADA = ? "
                             "GROUP BY PE.ID_P_S, PS.DESCRICAO, PE.VALOR ORDER BY PS.DESCRICAO"),

@@ -93,7 +93,7 @@ enum class Falta { Nenhuma, Inexistente, Cancelada };
 // Reads the stay, its customer, guests and lines. `nomePersonalizado`: the
 // text for the nights of an auditorium. `agora`: the moment of printing.
 // nullopt (with `falta` set) for a key that names no live stay.
-std::optional<Extrato> montar(qint64 idEntrada, const QString &nomePersonalizado, const QDateTime &agora,
+std::optional<Extrato> montar(ConexaoBanco &conexao, qint64 idEntrada, const QString &nomePersonalizado, const QDateTime &agora,
                               Falta *falta = nullptr);
 
 // The room's contents for the entry and conference statements: "APARTAMENTO"
@@ -105,7 +105,7 @@ struct Conteudo {
     QString descricao;
     Dinheiro valor;
 };
-QList<Conteudo> conteudos(qint64 idEntrada);
+QList<Conteudo> conteudos(ConexaoBanco &conexao, qint64 idEntrada);
 
 // The papers as documents of the report frame. The small receipt is one
 // page kLarguraComprovante mm wide, as long as its lines.

@@ -538,7 +538,7 @@ void TFrmCadWalkIn::carregarEstadia()
     edtNumPessoas->setText(l.texto(QStringLiteral("QTD_ADULTOS")));
     edtDiaria->setText(Dinheiro::deVariant(l.campo(QStringLiteral("VALOR_DIARIA"))).formatado());
     // A motel stay at the overnight rate reopens with "Pernoite" shown and ticked.
-    const CalculoEstadia::TaxasTipo taxas = CalculoEstadia::lerTaxas(l.campo(QStringLiteral("ID_UH")).toLongLong());
+    const CalculoEstadia::TaxasTipo taxas = CalculoEstadia::lerTaxas(DM->Conexao, l.campo(QStringLiteral("ID_UH")).toLongLong());
     const Dinheiro gravada = Dinheiro::deVariant(l.campo(QStringLiteral("VALOR_DIARIA")));
     if (motel()) {
         const CalculoEstadia::Pernoite p = CalculoEstadia::decidirPernoite(
@@ -640,7 +640,7 @@ void TFrmCadWalkIn::lerTarifa()
     const int n = Entrada::numeroPessoas(edtNumPessoas->text());
     CalculoEstadia::TaxaPessoas t;
     if (n >= 1 && chaveDe(cbUH) > 0) {
-        const CalculoEstadia::TaxasTipo taxas = CalculoEstadia::lerTaxas(chaveDe(cbUH));
+        const CalculoEstadia::TaxasTipo taxas = CalculoEstadia::lerTaxas(DM->Conexao, chaveDe(cbUH));
         if (motel()) {
             // The overnight box first: it chooses between the initial period and the overnight.
             std::optional<Dinheiro> gravada;
@@ -664,7 +664,7 @@ void TFrmCadWalkIn::lerTarifa()
 
 void TFrmCadWalkIn::oferecer(bool porUH, qint64 chave)
 {
-    const std::optional<Oferta> o = reservaDeHoje(porUH, chave, Relogio::hoje());
+    const std::optional<Oferta> o = reservaDeHoje(DM->Conexao, porUH, chave, Relogio::hoje());
     if (!o)
         return;
     if (Mensagem::pergunta(textoOferta(*o, porUH)))
@@ -685,7 +685,7 @@ void TFrmCadWalkIn::cbUHChange()
     lerTarifa();
     if (novo) {
         // The room's standard items replace whatever the previous room brought.
-        const Padroes p = chaveDe(cbUH) > 0 ? padroesDaUH(chaveDe(cbUH)) : Padroes();
+        const Padroes p = chaveDe(cbUH) > 0 ? padroesDaUH(DM->Conexao, chaveDe(cbUH)) : Padroes();
         m_nova.itens = p.itens;
         m_nova.frigobar = p.frigobar;
         recarregarItens();
@@ -712,7 +712,7 @@ void TFrmCadWalkIn::cbReservaChange()
 {
     if (m_carregando)
         return;
-    const std::optional<Oferta> r = reservaPorId(chaveDe(cbReserva));
+    const std::optional<Oferta> r = reservaPorId(DM->Conexao, chaveDe(cbReserva));
     if (r) {
         edtData2->setDate(r->saida);
         edtHora2->setTime(r->horaSaida);
@@ -871,7 +871,7 @@ void TFrmCadWalkIn::recarregarDespesas()
             linha(dbgDespesas,
                   {QString::number(l.produto), l.descricao, l.qtd.trimmed(), unit.formatado(),
                    Consumo::taxaDoProduto(DM->Conexao, l.produto).formatado(),
-                   Adiantamento::valorLinha(l).formatado(), l.data.toString(QStringLiteral("dd/MM/yyyy")), QString(),
+                   Adiantamento::valorLinha(DM->Conexao, l).formatado(), l.data.toString(QStringLiteral("dd/MM/yyyy")), QString(),
                    QString::number(l.comanda), login, l.responsavel.toUpper()},
                   i);
             pago(QStringLiteral("N"));
@@ -1061,7 +1061,7 @@ void TFrmCadWalkIn::btnConfirmarClick()
         case Entrada::Campo::Nenhum: break;
         }
     };
-    const Entrada::Verificacao v = Entrada::verificar(d, Entrada::Regras::atuais(), Relogio::agora(),
+    const Entrada::Verificacao v = Entrada::verificar(DM->Conexao, d, Entrada::Regras::atuais(), Relogio::agora(),
                                                       [](const QString &t) { return Mensagem::pergunta(t); });
     if (v.abandonada) {
         btnCancelarClick(); // nothing was written: leaving discards the form's children
@@ -1083,8 +1083,8 @@ void TFrmCadWalkIn::btnConfirmarClick()
                 b->setEnabled(true);
         }
     } reabilita{btnConfirmar};
-    const Entrada::Gravacao g = novo ? Entrada::incluir(d, Sessao::atual().login, Relogio::hoje())
-                                     : Entrada::alterar(d);
+    const Entrada::Gravacao g = novo ? Entrada::incluir(DM->Conexao, d, Sessao::atual().login, Relogio::hoje())
+                                     : Entrada::alterar(DM->Conexao, d);
     if (g.recusa) {
         mostrarRecusa(*g.recusa);
         focar(g.recusa->foco);
@@ -1431,7 +1431,7 @@ void TFrmCadWalkIn::edtDataChange()
     const int n = Entrada::numeroPessoas(edtNumPessoas->text());
     Dinheiro tarifa;
     if (!edtNumPessoas->text().trimmed().isEmpty() && chaveDe(cbUH) > 0)
-        tarifa = CalculoEstadia::taxaParaPessoas(CalculoEstadia::lerTaxas(chaveDe(cbUH)), n).diaria;
+        tarifa = CalculoEstadia::taxaParaPessoas(CalculoEstadia::lerTaxas(DM->Conexao, chaveDe(cbUH)), n).diaria;
     edtDiaria->setText(tarifa.formatado());
     recalcular();
 }
@@ -1457,12 +1457,12 @@ void TFrmCadWalkIn::recalcular()
     e.diaria = Dinheiro::deTexto(edtDiaria->text()).value_or(Dinheiro());
     e.pessoas = Entrada::numeroPessoas(edtNumPessoas->text());
     if (chaveDe(cbUH) > 0)
-        e.taxas = CalculoEstadia::lerTaxas(chaveDe(cbUH));
+        e.taxas = CalculoEstadia::lerTaxas(DM->Conexao, chaveDe(cbUH));
     if (e.motel)
         e.motelConfig = CalculoEstadia::ConfigMotel::deParametros();
     if (novo)
         for (const Consumo::LinhaNova &l : m_nova.consumo)
-            e.consumoPendente += Adiantamento::valorLinha(l);
+            e.consumoPendente += Adiantamento::valorLinha(DM->Conexao, l);
     const CalculoEstadia::Resultado r = CalculoEstadia::calcular(DM->Conexao, e);
     lblQtdDiarias->setText(QString::number(r.noites));
     lblTotalDiarias->setText(r.totalDiarias.formatado());
@@ -1569,7 +1569,7 @@ void TFrmCadWalkIn::btnConfirmarDespesaClick()
             chkPago->setFocus();
             return;
         }
-        m_totalPagamento = Adiantamento::valorLinha(l);
+        m_totalPagamento = Adiantamento::valorLinha(DM->Conexao, l);
         despesaAmpliada(true);
         for (QLineEdit *e : {edtVisa, edtDebVisa, edtMaster, edtDebMaster, edtHiper, edtCheque})
             e->setText(QStringLiteral("0,00"));
@@ -1584,7 +1584,7 @@ void TFrmCadWalkIn::btnConfirmarDespesaClick()
     if (novo) {
         m_nova.consumo.append(l);
     } else {
-        const Consumo::Inclusao i = Consumo::incluir(m_chave, textoUH(), l);
+        const Consumo::Inclusao i = Consumo::incluir(DM->Conexao, m_chave, textoUH(), l);
         if (i.recusa) {
             Mensagem::mostrar(i.recusa->tipo, i.recusa->mensagem, Mensagem::Ok);
             if (i.recusa->fechada)
@@ -1636,7 +1636,7 @@ void TFrmCadWalkIn::btnConfirmarPagamentoClick()
         Mensagem::aviso(Adiantamento::Textos::ValorInvalido);
         return;
     }
-    const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(m_chave, textoUH(), linhaDigitada(), *v);
+    const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(DM->Conexao, m_chave, textoUH(), linhaDigitada(), *v);
     if (!p.gravado) {
         Mensagem::mostrar(p.tipo, p.mensagem.value_or(QString()), Mensagem::Ok);
         if (p.fechada)
@@ -1686,7 +1686,7 @@ void TFrmCadWalkIn::btnRemoverDespesaClick()
         if (chave >= 0 && chave < m_nova.consumo.size())
             m_nova.consumo.removeAt(int(chave));
     } else {
-        const Consumo::Remocao x = Consumo::remover(chave, motivo, textoUH());
+        const Consumo::Remocao x = Consumo::remover(DM->Conexao, chave, motivo, textoUH());
         if (x.recusa)
             Mensagem::mostrar(x.recusa->tipo, x.recusa->mensagem, Mensagem::Ok);
         if (x.recusa && x.recusa->fechada) {
@@ -1757,7 +1757,7 @@ void TFrmCadWalkIn::btnConfirmarItemClick()
             return;
         }
         m_nova.itens.append({item, n});
-    } else if (const auto r = Consumo::incluirItem(m_chave, item, edtQtdItem->text(), cbItem->currentText(), textoUH())) {
+    } else if (const auto r = Consumo::incluirItem(DM->Conexao, m_chave, item, edtQtdItem->text(), cbItem->currentText(), textoUH())) {
         Mensagem::mostrar(r->tipo, r->mensagem, Mensagem::Ok);
         if (r->fechada) {
             mostrarFechadaEmOutraEstacao();
@@ -1781,13 +1781,13 @@ void TFrmCadWalkIn::btnRemoverItemClick()
     if (op() == QLatin1String("I")) {
         // Back to the room's standard: an extra item goes, a standard one returns to its quantity.
         m_nova.itens.removeIf([item](const ItemQtd &i) { return i.id == item; });
-        for (const ItemQtd &i : padroesDaUH(uh).itens)
+        for (const ItemQtd &i : padroesDaUH(DM->Conexao, uh).itens)
             if (i.id == item)
                 m_nova.itens.append(i);
     } else {
         const qint64 tipo =
             DM->Conexao.valor(QStringLiteral("SELECT ID_TIPO_UH FROM UH WHERE ID_UH = ?"), {uh}).toLongLong();
-        if (const auto x = Consumo::removerItem(m_chave, item, tipo, uh, descricao, textoUH())) {
+        if (const auto x = Consumo::removerItem(DM->Conexao, m_chave, item, tipo, uh, descricao, textoUH())) {
             Mensagem::mostrar(x->tipo, x->mensagem, Mensagem::Ok);
             if (x->fechada) {
                 mostrarFechadaEmOutraEstacao();
@@ -1833,7 +1833,7 @@ void TFrmCadWalkIn::btnConfirmarFrigobarClick()
             return;
         }
         m_nova.frigobar.append({p, n, *v});
-    } else if (const auto r = Consumo::incluirFrigobar(m_chave, p, edtQtdFrigobar->text(), edtValorFrigobar->text(),
+    } else if (const auto r = Consumo::incluirFrigobar(DM->Conexao, m_chave, p, edtQtdFrigobar->text(), edtValorFrigobar->text(),
                                                        cbProdutoFrigobar->currentText(), textoUH())) {
         Mensagem::mostrar(r->tipo, r->mensagem, Mensagem::Ok);
         if (r->fechada)
@@ -1854,7 +1854,7 @@ void TFrmCadWalkIn::btnRemoverFrigobarClick()
     const Dinheiro valor = Dinheiro::deTexto(dbgFrigobar->item(r, 3)->text()).value_or(Dinheiro());
     if (op() == QLatin1String("I"))
         m_nova.frigobar.removeIf([&](const ProdutoQtd &x) { return x.id == p && x.valor == valor; });
-    else if (const auto x = Consumo::removerFrigobar(m_chave, p, valor, descricao, textoUH())) {
+    else if (const auto x = Consumo::removerFrigobar(DM->Conexao, m_chave, p, valor, descricao, textoUH())) {
         Mensagem::mostrar(x->tipo, x->mensagem, Mensagem::Ok);
         if (x->fechada) {
             mostrarFechadaEmOutraEstacao();
@@ -1890,7 +1890,7 @@ void TFrmCadWalkIn::btnConfirmarAdiantamentoClick()
         return;
     }
     const QString cliente = cbCliente->currentText();
-    const Adiantamento::Resultado r = Adiantamento::registrar(m_chave, *v, cliente, textoUH());
+    const Adiantamento::Resultado r = Adiantamento::registrar(DM->Conexao, m_chave, *v, cliente, textoUH());
     if (!r.gravado) {
         Mensagem::mostrar(r.tipo, r.mensagem.value_or(QString()), Mensagem::Ok);
         if (r.fechada)

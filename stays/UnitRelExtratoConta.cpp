@@ -267,7 +267,7 @@ bool TFrmRelExtratoConta::imprimir(qint64 idEntrada, const QString &textoSeletor
     ultimoExtrato.reset();
     const Tipo t = tipo();
     Falta falta = Falta::Nenhuma;
-    const std::optional<Extrato> x = montar(idEntrada, edtNomePersonalizado->text(), Relogio::agora(), &falta);
+    const std::optional<Extrato> x = montar(DM->Conexao, idEntrada, edtNomePersonalizado->text(), Relogio::agora(), &falta);
     if (!x) {
         Mensagem::aviso(falta == Falta::Cancelada ? kMsgCancelada : kMsgInexistente);
         return false;
@@ -277,9 +277,9 @@ bool TFrmRelExtratoConta::imprimir(qint64 idEntrada, const QString &textoSeletor
     case Tipo::Saida: {
         const Destino d = destino();
         if (d == Destino::CupomFiscal) {
-            EntregaFiscal::cupomFiscal(*x);
+            EntregaFiscal::cupomFiscal(DM->Conexao, *x);
         } else if (d == Destino::NFCe) {
-            EntregaFiscal::nfce(*x);
+            EntregaFiscal::nfce(DM->Conexao, *x);
         } else {
             const bool pequeno = tParametros().sim(QStringLiteral("COMPROVANTE_PEQ"));
             const Relatorio rel = pequeno ? relatorioComprovante(*x) : relatorioCompleto(*x, CheckBox1->isChecked());
@@ -292,12 +292,12 @@ bool TFrmRelExtratoConta::imprimir(qint64 idEntrada, const QString &textoSeletor
     }
     case Tipo::Entrada: {
         const Relatorio rel =
-            relatorioEntrada(*x, conteudos(idEntrada), CheckBox1->isChecked(), textoSeletor);
+            relatorioEntrada(*x, conteudos(DM->Conexao, idEntrada), CheckBox1->isChecked(), textoSeletor);
         Telas::abrir<TFrmVisualizaRelatorio>(rel, this);
         break;
     }
     case Tipo::Conferencia: {
-        const Relatorio rel = relatorioConferencia(*x, conteudos(idEntrada));
+        const Relatorio rel = relatorioConferencia(*x, conteudos(DM->Conexao, idEntrada));
         Telas::abrir<TFrmVisualizaRelatorio>(rel, this);
         break;
     }

@@ -185,7 +185,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
 
     // 1. The shift: both desks at once, one opens it.
     esperar();
-    const Caixa::Abertura ab = Caixa::abrir(dia, ip);
+    const Caixa::Abertura ab = Caixa::abrir(DM->Conexao, dia, ip);
     dizer(QStringLiteral("abertura"), ab.mensagem);
 
     // 2. Check-ins.
@@ -209,13 +209,13 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         d.valorMin = t.dinheiro(QStringLiteral("P2MIN"));
         d.diaria = d.valorDiariaPadrao.formatado();
         d.hospedes = {QStringLiteral("=") + cli.second, QStringLiteral("ACOMPANHANTE %1").arg(cli.first)};
-        const Entrada::Verificacao v = Entrada::verificar(d, regras, Relogio::agora(), [](const QString &) { return true; });
+        const Entrada::Verificacao v = Entrada::verificar(DM->Conexao, d, regras, Relogio::agora(), [](const QString &) { return true; });
         if (!v.ok()) {
             Entrada::Gravacao g;
             g.recusa = v.recusa.value_or(Entrada::Recusa{QStringLiteral("abandonada")});
             return g;
         }
-        return Entrada::incluir(d, nome, dia);
+        return Entrada::incluir(DM->Conexao, d, nome, dia);
     };
     for (int k = 0; k < pares; ++k) {
         esperar();
@@ -254,7 +254,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         l.qtd = QString::number(1 + mesa);
         l.valorUnit = QStringLiteral("6,50");
         l.data = dia;
-        const Consumo::Inclusao i = Consumo::incluir(abertas[k].inteiro(QStringLiteral("ID_WALK_IN")),
+        const Consumo::Inclusao i = Consumo::incluir(DM->Conexao, abertas[k].inteiro(QStringLiteral("ID_WALK_IN")),
                                                      abertas[k].texto(QStringLiteral("NUMERO")), l);
         dizer(QStringLiteral("consumo"), i.recusa ? i.recusa->mensagem : QStringLiteral("ok"));
     }
@@ -266,7 +266,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         Pagamentos::Valores v;
         v[MeioCaixa::Dinheiro] = Dinheiro::deCentavos(5000 + 100 * k);
         v[k % 2 ? MeioCaixa::CreditoVisa : MeioCaixa::PixChq] = Dinheiro::deCentavos(3000 + mesa * 1000);
-        const Adiantamento::Resultado r = Adiantamento::registrar(minhas[k], v, minhasDe[k].first, minhasDe[k].second);
+        const Adiantamento::Resultado r = Adiantamento::registrar(DM->Conexao, minhas[k], v, minhasDe[k].first, minhasDe[k].second);
         dizer(QStringLiteral("adiantamento"), r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString()));
     }
 
@@ -281,7 +281,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         r.cliente = clientes[k].first;
         r.uh = quartos[2 * pares + k].id;
         r.pessoas = QStringLiteral("2");
-        const Reservas::ResultadoGravacao g = Reservas::incluir(r, dia, nome, QStringLiteral("Reserva %1"));
+        const Reservas::ResultadoGravacao g = Reservas::incluir(DM->Conexao, r, dia, nome, QStringLiteral("Reserva %1"));
         dizer(QStringLiteral("reserva"), g.recusa ? QStringLiteral("recusada") : QStringLiteral("ok"));
     }
 
@@ -326,7 +326,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
         } else {
             Pagamentos::Valores v;
             v[MeioCaixa::Dinheiro] = Dinheiro::deReais(20);
-            const Adiantamento::Resultado r = Adiantamento::registrar(terceira, v, nome, QStringLiteral("antiga"));
+            const Adiantamento::Resultado r = Adiantamento::registrar(DM->Conexao, terceira, v, nome, QStringLiteral("antiga"));
             dizer(QStringLiteral("adiantamento contra saida"), r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString()));
             Consumo::LinhaNova l;
             l.produto = produtos[0].first;
@@ -334,7 +334,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
             l.qtd = QStringLiteral("1");
             l.valorUnit = QStringLiteral("6,50");
             l.data = dia;
-            const Consumo::Inclusao i = Consumo::incluir(terceira, QStringLiteral("antiga"), l);
+            const Consumo::Inclusao i = Consumo::incluir(DM->Conexao, terceira, QStringLiteral("antiga"), l);
             dizer(QStringLiteral("consumo contra saida"), i.recusa ? i.recusa->mensagem : QStringLiteral("ok"));
         }
     }
@@ -352,7 +352,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
             r.cliente = clientes[2 * pares + 1].first;
             r.uh = q.id;
             r.pessoas = QStringLiteral("2");
-            const Reservas::ResultadoGravacao g = Reservas::incluir(r, dia, nome, QStringLiteral("Reserva %1"));
+            const Reservas::ResultadoGravacao g = Reservas::incluir(DM->Conexao, r, dia, nome, QStringLiteral("Reserva %1"));
             dizer(QStringLiteral("reserva contra entrada"), g.recusa ? g.recusa->mensagem : QStringLiteral("ok"));
         } else {
             Entrada::Dados d;
@@ -368,7 +368,7 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
             d.dataSaida = dia.addDays(3);
             d.horaSaida = QTime(12, 0);
             d.diaria = QStringLiteral("200,00");
-            const Entrada::Gravacao g = Entrada::incluir(d, nome, dia);
+            const Entrada::Gravacao g = Entrada::incluir(DM->Conexao, d, nome, dia);
             dizer(QStringLiteral("entrada contra reserva"), g.recusa ? g.recusa->mensagem : QStringLiteral("ok"));
         }
     }
@@ -402,14 +402,14 @@ void diaDeMesa(const QString &argumento, qint64 inicio)
     // 8. A withdrawal and an addition.
     esperar();
     const Caixa::ResultadoOperacao op =
-        Caixa::operar(mesa == 0 ? Caixa::Operacao::Retirar : Caixa::Operacao::Adicionar, MeioCaixa::Dinheiro,
+        Caixa::operar(DM->Conexao, mesa == 0 ? Caixa::Operacao::Retirar : Caixa::Operacao::Adicionar, MeioCaixa::Dinheiro,
                       mesa == 0 ? QStringLiteral("40,00") : QStringLiteral("15,00"),
                       mesa == 0 ? QStringLiteral("SANGRIA") : QStringLiteral("TROCO"));
     dizer(QStringLiteral("operacao"), op.feito ? QStringLiteral("ok") : QStringLiteral("recusada"));
 
     // 9. Closing the shift: both desks at once, one closes it.
     esperar();
-    const Caixa::Fechamento f = Caixa::fechar(ip);
+    const Caixa::Fechamento f = Caixa::fechar(DM->Conexao, ip);
     dizer(QStringLiteral("fechamento"), f.situacao == Caixa::Fechamento::Situacao::Fechado
                                             ? QStringLiteral("fechado")
                                             : f.situacao == Caixa::Fechamento::Situacao::JaFechado
@@ -439,7 +439,7 @@ std::function<QString(int)> opEntrada(const QString &argumento)
         d.dataSaida = agora.date().addDays(noites);
         d.horaSaida = QTime(12, 0);
         d.diaria = QStringLiteral("150,00");
-        const Entrada::Gravacao g = Entrada::incluir(d, QStringLiteral("AGENTE"), agora.date());
+        const Entrada::Gravacao g = Entrada::incluir(DM->Conexao, d, QStringLiteral("AGENTE"), agora.date());
         return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
                         : QStringLiteral("entrada=") + QString::number(g.idEntrada);
     };
@@ -460,7 +460,7 @@ std::function<QString(int)> opReserva(const QString &argumento)
         r.horaEntrada = QTime(14, 0);
         r.horaSaida = QTime(12, 0);
         r.pessoas = QStringLiteral("2");
-        const Reservas::ResultadoGravacao g = Reservas::incluir(r, hoje, QStringLiteral("AGENTE"), QStringLiteral("Reserva %1"));
+        const Reservas::ResultadoGravacao g = Reservas::incluir(DM->Conexao, r, hoje, QStringLiteral("AGENTE"), QStringLiteral("Reserva %1"));
         return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem
                         : QStringLiteral("reserva=") + QString::number(g.id);
     };
@@ -479,9 +479,9 @@ std::function<QString(int)> opNfce(const QString &argumento)
         });
         DM->ConexaoZentroControle.definirCaminho(controle);
         tParametros().recarregar();
-        const auto x = ExtratoConta::montar(estadia, QString(), QDateTime::currentDateTime());
+        const auto x = ExtratoConta::montar(DM->Conexao, estadia, QString(), QDateTime::currentDateTime());
         if (x)
-            EntregaFiscal::nfce(*x);
+            EntregaFiscal::nfce(DM->Conexao, *x);
         Mensagem::restaurarManipulador();
         return mostradas.join(QLatin1Char('|'));
     };
@@ -562,19 +562,19 @@ std::function<QString(int)> lancamentoEstadia(const QString &operacao, const QSt
         return [id](int) {
             Pagamentos::Valores v;
             v[MeioCaixa::Dinheiro] = Dinheiro::deReais(50);
-            const Adiantamento::Resultado r = Adiantamento::registrar(id, v, QStringLiteral("AGENTE"), QStringLiteral("101"));
+            const Adiantamento::Resultado r = Adiantamento::registrar(DM->Conexao, id, v, QStringLiteral("AGENTE"), QStringLiteral("101"));
             return r.gravado ? QStringLiteral("ok") : r.mensagem.value_or(QString());
         };
     if (operacao == QLatin1String("consumo"))
         return [id, l](int) {
-            const Consumo::Inclusao i = Consumo::incluir(id, QStringLiteral("101"), l);
+            const Consumo::Inclusao i = Consumo::incluir(DM->Conexao, id, QStringLiteral("101"), l);
             return i.recusa ? i.recusa->mensagem : QStringLiteral("ok");
         };
     if (operacao == QLatin1String("pagarconsumo"))
         return [id, l](int) {
             Pagamentos::Valores v;
-            v[MeioCaixa::Dinheiro] = Adiantamento::valorLinha(l);
-            const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(id, QStringLiteral("101"), l, v);
+            v[MeioCaixa::Dinheiro] = Adiantamento::valorLinha(DM->Conexao, l);
+            const Adiantamento::Pagamento p = Adiantamento::pagarConsumo(DM->Conexao, id, QStringLiteral("101"), l, v);
             return p.gravado ? QStringLiteral("ok") : p.mensagem.value_or(QString());
         };
     return {};
@@ -595,7 +595,7 @@ std::function<QString(int)> opDespesas(const QString &operacao, const QString &a
             b.valorUnit = Dinheiro::deCentavos(450);
             DespesasAvulsas::Pagamento p;
             p.meios[0] = Dinheiro::deCentavos(1050);
-            const DespesasAvulsas::Gravacao g = DespesasAvulsas::gravarVarias({a, b}, Dinheiro::deCentavos(1050), p);
+            const DespesasAvulsas::Gravacao g = DespesasAvulsas::gravarVarias(DM->Conexao, {a, b}, Dinheiro::deCentavos(1050), p);
             return g.recusa ? QStringLiteral("recusa|") + g.recusa->mensagem : QStringLiteral("venda=%1").arg(g.id);
         };
     }
@@ -607,7 +607,7 @@ std::function<QString(int)> opDespesas(const QString &operacao, const QString &a
         return [=](int) {
             DespesasAvulsas::Exclusao e;
             DM->Conexao.emTransacao([&] {
-                e = varias ? DespesasAvulsas::excluirVarias(id) : DespesasAvulsas::excluirIndividual(id);
+                e = varias ? DespesasAvulsas::excluirVarias(DM->Conexao, id) : DespesasAvulsas::excluirIndividual(DM->Conexao, id);
                 if (segurar > 0)
                     QThread::msleep(static_cast<unsigned long>(segurar));
             });
@@ -855,7 +855,7 @@ int main(int argc, char **argv)
     } else if (operacao == QLatin1String("usuario")) {
         rodar = [argumento](int i) {
             const QString login = argumento + QString::number(i);
-            const CadUsu::Resultado r = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, login, QStringLiteral("1"),
+            const CadUsu::Resultado r = CadUsu::confirmar(DM->Conexao, QStringLiteral("N_U"), 0, {}, login, QStringLiteral("1"),
                                                           QStringLiteral("1"));
             return login + QLatin1Char('|') + r.mensagem;
         };
@@ -872,7 +872,7 @@ int main(int argc, char **argv)
     } else if (operacao == QLatin1String("restaurar")) {
         const qint64 fornecedor = argumento.toLongLong();
         rodar = [fornecedor](int) {
-            const Lixeira::ResultadoRestauro r = Lixeira::restaurar(Lixeira::Tipo::Fornecedores, fornecedor);
+            const Lixeira::ResultadoRestauro r = Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::Fornecedores, fornecedor);
             return r.mensagem;
         };
     } else if (operacao == QLatin1String("reserva")) {

@@ -46,7 +46,7 @@ TEST_F(AlertasTeste, GruposDoDiaNaOrdemComSuasLinhas)
                {hoje.addDays(-5), hoje.addDays(-2)});
     b.executar(QStringLiteral("INSERT INTO NOTA (ID_ENTRADA, VALOR) VALUES (7, 1234.5)"));
 
-    const auto gs = Alertas::montar(hoje, true);
+    const auto gs = Alertas::montar(DM->Conexao, hoje, true);
     QStringList titulos;
     for (const auto &g : gs)
         titulos << g.titulo;
@@ -66,17 +66,17 @@ TEST_F(AlertasTeste, GruposDoDiaNaOrdemComSuasLinhas)
     EXPECT_EQ(grupo(gs, "Reservas Programadas (").legenda(), QStringLiteral("Reservas Programadas (1)"));
 
     // Without MOVIMENTOS the bills group is missing.
-    EXPECT_EQ(Alertas::montar(hoje, false).size(), 6);
+    EXPECT_EQ(Alertas::montar(DM->Conexao, hoje, false).size(), 6);
 }
 
 TEST_F(AlertasTeste, VinteENoveDeFevereiroSoEmAnoBissexto)
 {
     banco().executar(QStringLiteral("INSERT INTO CLIENTE (NOME, DATA_NASC) VALUES ('BISSEXTO', ?)"), {QDate(2000, 2, 29)});
-    EXPECT_EQ(Alertas::montar(QDate(2027, 2, 28), false)[1].linhas.size(), 0);
-    EXPECT_EQ(Alertas::montar(QDate(2027, 3, 1), false)[1].linhas.size(), 0);
-    EXPECT_EQ(Alertas::montar(QDate(2028, 2, 29), false)[1].linhas, QStringList{QStringLiteral("BISSEXTO (28 anos)")});
+    EXPECT_EQ(Alertas::montar(DM->Conexao, QDate(2027, 2, 28), false)[1].linhas.size(), 0);
+    EXPECT_EQ(Alertas::montar(DM->Conexao, QDate(2027, 3, 1), false)[1].linhas.size(), 0);
+    EXPECT_EQ(Alertas::montar(DM->Conexao, QDate(2028, 2, 29), false)[1].linhas, QStringList{QStringLiteral("BISSEXTO (28 anos)")});
     // the customer seeded without a birth date (01/01/1900) is never listed
-    EXPECT_EQ(Alertas::montar(QDate(2027, 1, 1), false)[1].linhas.size(), 0);
+    EXPECT_EQ(Alertas::montar(DM->Conexao, QDate(2027, 1, 1), false)[1].linhas.size(), 0);
     EXPECT_EQ(Alertas::cabecalho(QDate(2027, 1, 1)),
               QStringLiteral("------------------------- Alertas para Hoje (01/01/2027) -------------------------"));
 }

@@ -134,7 +134,7 @@ TEST_F(Anulacoes, RestauraOuRecusaCadaTipo)
     QStringList logsEsperados;
     for (const auto &c : casos) {
         SCOPED_TRACE(c.mensagem);
-        const Lixeira::ResultadoRestauro r = Lixeira::restaurar(c.tipo, c.chave);
+        const Lixeira::ResultadoRestauro r = Lixeira::restaurar(DM->Conexao, c.tipo, c.chave);
         EXPECT_EQ(r.situacao, c.esperado);
         EXPECT_EQ(r.mensagem, QString::fromUtf8(c.mensagem));
         if (*c.log)
@@ -157,10 +157,10 @@ TEST_F(Anulacoes, RestauraOuRecusaCadaTipo)
               QStringLiteral("S"));
 
     // already restored (by another workstation): nothing written, nothing logged
-    const Lixeira::ResultadoRestauro de_novo = Lixeira::restaurar(Lixeira::Tipo::UnidadesHabitacionais, d.uh);
+    const Lixeira::ResultadoRestauro de_novo = Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::UnidadesHabitacionais, d.uh);
     EXPECT_EQ(de_novo.situacao, Lixeira::Restauro::NaoEncontrado);
     EXPECT_EQ(de_novo.mensagem, QStringLiteral("Esta Informação Já Foi Restaurada!"));
-    EXPECT_EQ(Lixeira::restaurar(Lixeira::Tipo::Fornecedores, d.fornecedor).situacao,
+    EXPECT_EQ(Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::Fornecedores, d.fornecedor).situacao,
               Lixeira::Restauro::NaoEncontrado);
     EXPECT_EQ(logs(), logsEsperados);
 }
@@ -170,9 +170,9 @@ TEST_F(Anulacoes, RegistroDuploPrecisaDeDoisRestauros)
     const qint64 f = inserir(QStringLiteral("INSERT INTO FORNECEDOR (NOME) VALUES ('DUAS') RETURNING ID_FORNECEDOR"));
     Anulacao::registrar(QStringLiteral("ID_FORNECEDOR"), f);
     Anulacao::registrar(QStringLiteral("ID_FORNECEDOR"), f);
-    EXPECT_EQ(Lixeira::restaurar(Lixeira::Tipo::Fornecedores, f).situacao, Lixeira::Restauro::Restaurado);
+    EXPECT_EQ(Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::Fornecedores, f).situacao, Lixeira::Restauro::Restaurado);
     EXPECT_EQ(listar(Lixeira::Tipo::Fornecedores).size(), 1);
-    EXPECT_EQ(Lixeira::restaurar(Lixeira::Tipo::Fornecedores, f).situacao, Lixeira::Restauro::Restaurado);
+    EXPECT_EQ(Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::Fornecedores, f).situacao, Lixeira::Restauro::Restaurado);
     EXPECT_TRUE(listar(Lixeira::Tipo::Fornecedores).isEmpty());
 }
 
@@ -183,7 +183,7 @@ TEST_F(Anulacoes, UsuarioRestauradoVoltaAoPDV)
     const qint64 u =
         inserir(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES ('VOLTA', '1') RETURNING ID_USUARIO"));
     Anulacao::registrar(QStringLiteral("ID_USUARIO"), u);
-    EXPECT_EQ(Lixeira::restaurar(Lixeira::Tipo::Usuarios, u).situacao, Lixeira::Restauro::Restaurado);
+    EXPECT_EQ(Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::Usuarios, u).situacao, Lixeira::Restauro::Restaurado);
     EXPECT_EQ(DM->ConexaoPDV.valor(QStringLiteral("SELECT NOME FROM USUARIOS_PDV WHERE ID = ?"), {u}).toString(),
               QStringLiteral("VOLTA"));
 }

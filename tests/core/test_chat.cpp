@@ -46,12 +46,12 @@ protected:
 
 TEST_F(Chat, EnviarGravaAparadoNaoLidoComDataEHoraEAspasIntactas)
 {
-    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ANA"), QString(), QStringLiteral("oi")), BatePapo::Envio::SemDestinatario);
-    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("   \n ")),
+    EXPECT_EQ(BatePapo::enviar(DM->Conexao, QStringLiteral("ANA"), QString(), QStringLiteral("oi")), BatePapo::Envio::SemDestinatario);
+    EXPECT_EQ(BatePapo::enviar(DM->Conexao, QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("   \n ")),
               BatePapo::Envio::SemMensagem);
     EXPECT_EQ(contar(QStringLiteral("1=1")), 0);
 
-    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("  d'água \"já\"  ")),
+    EXPECT_EQ(BatePapo::enviar(DM->Conexao, QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("  d'água \"já\"  ")),
               BatePapo::Envio::Enviada);
     const Linha l = banco().ler(QStringLiteral("SELECT * FROM CHAT"));
     EXPECT_EQ(l.texto(QStringLiteral("MENSAGEM")), QStringLiteral("d'água \"já\""));
@@ -60,39 +60,39 @@ TEST_F(Chat, EnviarGravaAparadoNaoLidoComDataEHoraEAspasIntactas)
     EXPECT_EQ(l.hora(QStringLiteral("HORA")), QTime(10, 0, 0));
 
     // 250 characters fit; 251 are refused by the screen's own check, not shortened.
-    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QString(250, QLatin1Char('a'))),
+    EXPECT_EQ(BatePapo::enviar(DM->Conexao, QStringLiteral("ANA"), QStringLiteral("BETO"), QString(250, QLatin1Char('a'))),
               BatePapo::Envio::Enviada);
-    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QString(251, QLatin1Char('a'))),
+    EXPECT_EQ(BatePapo::enviar(DM->Conexao, QStringLiteral("ANA"), QStringLiteral("BETO"), QString(251, QLatin1Char('a'))),
               BatePapo::Envio::Longa);
     EXPECT_EQ(contar(QStringLiteral("1=1")), 2);
 }
 
 TEST_F(Chat, ConversaMostraEnviadasERecebidasAteQueCadaUmLimpeAsSuas)
 {
-    BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("oi Beto"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("oi Beto"));
     Relogio::definir(QDateTime(QDate(2026, 12, 10), QTime(10, 5, 30)));
-    BatePapo::enviar(QStringLiteral("BETO"), QStringLiteral("ANA"), QStringLiteral("oi Ana"));
-    BatePapo::enviar(QStringLiteral("BETO"), QStringLiteral("SUPORTE"), QStringLiteral("outra conversa"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("BETO"), QStringLiteral("ANA"), QStringLiteral("oi Ana"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("BETO"), QStringLiteral("SUPORTE"), QStringLiteral("outra conversa"));
 
     const QString esperadoAna = QStringLiteral("Enviada para: BETO, 10/12/2026 às 10:00:00\n          oi Beto\n"
                                                "Recebida de: BETO, 10/12/2026 às 10:05:30\n          oi Ana");
-    EXPECT_EQ(BatePapo::conversa(QStringLiteral("ANA"), BatePapo::naoLidas()), esperadoAna);
+    EXPECT_EQ(BatePapo::conversa(QStringLiteral("ANA"), BatePapo::naoLidas(DM->Conexao)), esperadoAna);
 
     // Ana clears what she received; what she sent stays until Beto clears his.
-    EXPECT_EQ(BatePapo::limparRecebidas(QStringLiteral("ANA")), 1);
-    EXPECT_EQ(BatePapo::conversa(QStringLiteral("ANA"), BatePapo::naoLidas()),
+    EXPECT_EQ(BatePapo::limparRecebidas(DM->Conexao, QStringLiteral("ANA")), 1);
+    EXPECT_EQ(BatePapo::conversa(QStringLiteral("ANA"), BatePapo::naoLidas(DM->Conexao)),
               QStringLiteral("Enviada para: BETO, 10/12/2026 às 10:00:00\n          oi Beto"));
-    EXPECT_TRUE(BatePapo::conversa(QStringLiteral("BETO"), BatePapo::naoLidas()).contains(QStringLiteral("Recebida de: ANA")));
-    BatePapo::limparRecebidas(QStringLiteral("BETO"));
-    EXPECT_EQ(BatePapo::conversa(QStringLiteral("ANA"), BatePapo::naoLidas()), QString());
+    EXPECT_TRUE(BatePapo::conversa(QStringLiteral("BETO"), BatePapo::naoLidas(DM->Conexao)).contains(QStringLiteral("Recebida de: ANA")));
+    BatePapo::limparRecebidas(DM->Conexao, QStringLiteral("BETO"));
+    EXPECT_EQ(BatePapo::conversa(QStringLiteral("ANA"), BatePapo::naoLidas(DM->Conexao)), QString());
     EXPECT_EQ(contar(QStringLiteral("LIDA = 'S'")), 2);
 }
 
 TEST_F(Chat, HistoricoSoMostraAsPropriasConversasSemAcessoTotal)
 {
-    BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("1"));
-    BatePapo::enviar(QStringLiteral("BETO"), QStringLiteral("SUPORTE"), QStringLiteral("2"));
-    BatePapo::enviar(QStringLiteral("SUPORTE"), QStringLiteral("ANA"), QStringLiteral("3"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("1"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("BETO"), QStringLiteral("SUPORTE"), QStringLiteral("2"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("SUPORTE"), QStringLiteral("ANA"), QStringLiteral("3"));
 
     TFrmChat tela;
     tela.FormShow();
@@ -152,8 +152,8 @@ TEST_F(Chat, JanelaVerificaDestinatarioEMensagemEOSuporteVaiParaAPagina)
 
 TEST_F(Chat, EsconderELimparMarcaLidasEPermiteNovoAlerta)
 {
-    BatePapo::enviar(QStringLiteral("BETO"), QStringLiteral("ANA"), QStringLiteral("oi"));
-    BatePapo::enviar(QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("oi"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("BETO"), QStringLiteral("ANA"), QStringLiteral("oi"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("ANA"), QStringLiteral("BETO"), QStringLiteral("oi"));
     Sessao::atual().mostroualerta = true;
     TFrmBatePapo tela;
     tela.FormShow();

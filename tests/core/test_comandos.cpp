@@ -510,12 +510,12 @@ TEST_F(ComandosTeste, ComandoDoSuporteRodaInteiroOuNadaFica)
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.sql);
-        EXPECT_EQ(PainelSuporte::executarComando(QString::fromUtf8(c.sql)), c.ok);
+        EXPECT_EQ(PainelSuporte::executarComando(DM->Conexao, QString::fromUtf8(c.sql)), c.ok);
     }
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT NOME_FANTASIA FROM PARAMETROS")).texto(QStringLiteral("NOME_FANTASIA")),
               QStringLiteral("HOTEL DO SUPORTE"));
     // A block that fails halfway leaves nothing of its first part.
-    EXPECT_FALSE(PainelSuporte::executarComando(QStringLiteral(
+    EXPECT_FALSE(PainelSuporte::executarComando(DM->Conexao, QStringLiteral(
         "EXECUTE BLOCK AS BEGIN UPDATE PARAMETROS SET NOME_FANTASIA = 'METADE'; "
         "UPDATE PARAMETROS SET SCRIPT = CAST(NOME_FANTASIA AS INTEGER); END")));
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT NOME_FANTASIA FROM PARAMETROS")).texto(QStringLiteral("NOME_FANTASIA")),

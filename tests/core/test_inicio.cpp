@@ -240,12 +240,12 @@ TEST_F(InicioTeste, PrimeiraPartidaSemeiaAtualizacaoDepoisDeSaberQueOServidorNao
     EXPECT_FALSE(Sessao::atual().ServidorAtualizado);
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT DATA FROM ATUALIZACAO")).data(QStringLiteral("DATA")),
               QDate(2026, 12, 10));
-    EXPECT_TRUE(Inicio::servidorAtualizado());
+    EXPECT_TRUE(Inicio::servidorAtualizado(DM->Conexao));
     // A table with rows is left alone.
     Relogio::avancar(86400);
-    Inicio::semearAtualizacao();
+    Inicio::semearAtualizacao(DM->Conexao);
     EXPECT_EQ(contar(QStringLiteral("ATUALIZACAO")), 1);
-    EXPECT_FALSE(Inicio::servidorAtualizado());
+    EXPECT_FALSE(Inicio::servidorAtualizado(DM->Conexao));
 }
 
 TEST_F(InicioTeste, DuasEstacoesPartindoJuntasSemeiamUmaVez)
@@ -270,7 +270,7 @@ TEST_F(InicioTeste, DuasEstacoesPartindoJuntasSemeiamUmaVez)
     });
     escreveu.get_future().wait();
     podeConfirmar.set_value();
-    EXPECT_NO_THROW(Inicio::semearAtualizacao());
+    EXPECT_NO_THROW(Inicio::semearAtualizacao(DM->Conexao));
     outra.join();
     EXPECT_EQ(contar(QStringLiteral("ATUALIZACAO")), 1);
 }

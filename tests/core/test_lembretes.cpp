@@ -57,7 +57,7 @@ TEST_F(LembretesTeste, SoOferecemEstadiasAbertasDeUHsEmUsoPorNumero)
     estadia(uh("3", "L"));      // free room, even with an open stay
     estadia(uh("4", "O"), "S"); // closed stay
     estadia(uh("5", "O", "S")); // deleted room
-    const auto lista = Lembretes::estadiasAbertas();
+    const auto lista = Lembretes::estadiasAbertas(DM->Conexao);
     ASSERT_EQ(lista.size(), 2);
     EXPECT_EQ(lista[0].idWalkIn, e2);
     EXPECT_TRUE(lista[0].legenda.startsWith(QStringLiteral("2/")));
@@ -105,9 +105,9 @@ TEST_F(LembretesTeste, ArquivarConferirEConcluirPelaTela)
 TEST_F(LembretesTeste, DescricaoAlemDaColunaERecusada)
 {
     const qint64 e = estadia(uh("1", "O"));
-    EXPECT_EQ(Lembretes::arquivar(e, QDate(2026, 12, 10), QTime(9, 0), QString(250, QLatin1Char('x')), QStringLiteral("ANA")),
+    EXPECT_EQ(Lembretes::arquivar(DM->Conexao, e, QDate(2026, 12, 10), QTime(9, 0), QString(250, QLatin1Char('x')), QStringLiteral("ANA")),
               Lembretes::Gravacao::Gravado);
-    EXPECT_EQ(Lembretes::arquivar(e, QDate(2026, 12, 10), QTime(9, 0), QString(251, QLatin1Char('x')), QStringLiteral("ANA")),
+    EXPECT_EQ(Lembretes::arquivar(DM->Conexao, e, QDate(2026, 12, 10), QTime(9, 0), QString(251, QLatin1Char('x')), QStringLiteral("ANA")),
               Lembretes::Gravacao::DescricaoLonga);
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM LEMBRETE")).toInt(), 1);
 }
@@ -115,10 +115,10 @@ TEST_F(LembretesTeste, DescricaoAlemDaColunaERecusada)
 TEST_F(LembretesTeste, VencimentoConsideraDiaEHoraJuntos)
 {
     const qint64 e = estadia(uh("1", "O"));
-    Lembretes::arquivar(e, QDate(2026, 12, 10), QTime(10, 0), QStringLiteral("hoje às 10"), QStringLiteral("ANA"));
+    Lembretes::arquivar(DM->Conexao, e, QDate(2026, 12, 10), QTime(10, 0), QStringLiteral("hoje às 10"), QStringLiteral("ANA"));
     const QDate hoje(2026, 12, 10);
-    EXPECT_EQ(Notificacoes::lembretesVencidos(QDateTime(hoje, QTime(9, 59, 59))), 0);
-    EXPECT_EQ(Notificacoes::lembretesVencidos(QDateTime(hoje, QTime(10, 0))), 1);
-    Lembretes::arquivar(e, hoje.addDays(-1), QTime(23, 0), QStringLiteral("ontem às 23"), QStringLiteral("ANA"));
-    EXPECT_EQ(Notificacoes::lembretesVencidos(QDateTime(hoje, QTime(8, 0))), 1);
+    EXPECT_EQ(Notificacoes::lembretesVencidos(DM->Conexao, QDateTime(hoje, QTime(9, 59, 59))), 0);
+    EXPECT_EQ(Notificacoes::lembretesVencidos(DM->Conexao, QDateTime(hoje, QTime(10, 0))), 1);
+    Lembretes::arquivar(DM->Conexao, e, hoje.addDays(-1), QTime(23, 0), QStringLiteral("ontem às 23"), QStringLiteral("ANA"));
+    EXPECT_EQ(Notificacoes::lembretesVencidos(DM->Conexao, QDateTime(hoje, QTime(8, 0))), 1);
 }

@@ -72,7 +72,7 @@ protected:
 
 TEST_F(LoginTeste, SucessoRegistraPresencaDireitosELog)
 {
-    const Acesso::ResultadoLogin r = Acesso::tentarLogin(QStringLiteral("ADMIN"), QStringLiteral("ADMIN"));
+    const Acesso::ResultadoLogin r = Acesso::tentarLogin(DM->Conexao, QStringLiteral("ADMIN"), QStringLiteral("ADMIN"));
     ASSERT_TRUE(r.sucesso);
     const Sessao &s = Sessao::atual();
     EXPECT_EQ(s.login, QStringLiteral("ADMIN"));
@@ -100,17 +100,17 @@ TEST_F(LoginTeste, SucessoRegistraPresencaDireitosELog)
 
 TEST_F(LoginTeste, PresencaUmaPorUsuarioEEstacao)
 {
-    ASSERT_TRUE(Acesso::tentarLogin(QStringLiteral("ADMIN"), QStringLiteral("ADMIN")).sucesso);
+    ASSERT_TRUE(Acesso::tentarLogin(DM->Conexao, QStringLiteral("ADMIN"), QStringLiteral("ADMIN")).sucesso);
     const qint64 primeiro = online().first().inteiro(QStringLiteral("ID_ONLINE"));
     // Logging in again on the same workstation (a restart after a crash) keeps the row.
     Sessao::reiniciar();
     Sessao::atual().AuxNomePC = QStringLiteral("RECEPCAO");
-    ASSERT_TRUE(Acesso::tentarLogin(QStringLiteral("ADMIN"), QStringLiteral("ADMIN")).sucesso);
+    ASSERT_TRUE(Acesso::tentarLogin(DM->Conexao, QStringLiteral("ADMIN"), QStringLiteral("ADMIN")).sucesso);
     ASSERT_EQ(online().size(), 1);
     EXPECT_EQ(online().first().inteiro(QStringLiteral("ID_ONLINE")), primeiro);
     // Another workstation gets its own row.
     Sessao::atual().AuxNomePC = QStringLiteral("BAR");
-    ASSERT_TRUE(Acesso::tentarLogin(QStringLiteral("ADMIN"), QStringLiteral("ADMIN")).sucesso);
+    ASSERT_TRUE(Acesso::tentarLogin(DM->Conexao, QStringLiteral("ADMIN"), QStringLiteral("ADMIN")).sucesso);
     ASSERT_EQ(online().size(), 2);
     EXPECT_EQ(online().last().texto(QStringLiteral("MAQUINA")), QStringLiteral("BAR"));
 }
@@ -134,7 +134,7 @@ TEST_F(LoginTeste, FalhasRegistramOLogSobORotuloDoMomento)
     int n = 0;
     for (const Caso &c : casos) {
         SCOPED_TRACE(std::string(c.login) + "/" + c.senha);
-        const Acesso::ResultadoLogin r = Acesso::tentarLogin(QString::fromUtf8(c.login), QString::fromUtf8(c.senha));
+        const Acesso::ResultadoLogin r = Acesso::tentarLogin(DM->Conexao, QString::fromUtf8(c.login), QString::fromUtf8(c.senha));
         EXPECT_FALSE(r.sucesso);
         ++n;
         const QList<Linha> l = logs();
@@ -148,7 +148,7 @@ TEST_F(LoginTeste, FalhasRegistramOLogSobORotuloDoMomento)
     }
     // The deleted user is not offered.
     QStringList oferecidos;
-    for (const Linha &l : Acesso::usuariosAtivos())
+    for (const Linha &l : Acesso::usuariosAtivos(DM->Conexao))
         oferecidos.append(l.texto(QStringLiteral("LOGIN")));
     EXPECT_EQ(oferecidos, (QStringList{QStringLiteral("ADMIN"), QStringLiteral("DUPLO"), QStringLiteral("DUPLO")}));
 }
@@ -170,21 +170,21 @@ TEST_F(LoginTeste, LoginESenhaComEmojiSalvosPeloCadastroEntram)
         const QString login = QString::fromUtf8(c.login);
         const QString senha = QString::fromUtf8(c.senha);
         SCOPED_TRACE(c.login);
-        const CadUsu::Resultado salvo = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, login, senha, senha);
+        const CadUsu::Resultado salvo = CadUsu::confirmar(DM->Conexao, QStringLiteral("N_U"), 0, {}, login, senha, senha);
         ASSERT_TRUE(salvo.salvo) << salvo.mensagem.toStdString();
-        const Acesso::ResultadoLogin r = Acesso::tentarLogin(login, senha);
+        const Acesso::ResultadoLogin r = Acesso::tentarLogin(DM->Conexao, login, senha);
         EXPECT_TRUE(r.sucesso);
         EXPECT_EQ(Sessao::atual().login, login);
     }
     // Eleven characters still match nobody.
-    EXPECT_FALSE(Acesso::tentarLogin(QString::fromUtf8("HOTEL\U0001F600ABCDE"), QString::fromUtf8("SENHA")).sucesso);
+    EXPECT_FALSE(Acesso::tentarLogin(DM->Conexao, QString::fromUtf8("HOTEL\U0001F600ABCDE"), QString::fromUtf8("SENHA")).sucesso);
 }
 
 TEST_F(LoginTeste, AspasNoLoginENaSenhaFuncionamEDireitosVemDoUsuario)
 {
     const qint64 id = usuario(QStringLiteral("D'AVILA"), QStringLiteral("A'B' OR '1"), QStringLiteral("MOVIMENTOS,IMPRIME"));
-    EXPECT_FALSE(Acesso::tentarLogin(QStringLiteral("D'AVILA"), QStringLiteral("' OR '1'='1")).sucesso);
-    const Acesso::ResultadoLogin r = Acesso::tentarLogin(QStringLiteral("D'AVILA"), QStringLiteral("A'B' OR '1"));
+    EXPECT_FALSE(Acesso::tentarLogin(DM->Conexao, QStringLiteral("D'AVILA"), QStringLiteral("' OR '1'='1")).sucesso);
+    const Acesso::ResultadoLogin r = Acesso::tentarLogin(DM->Conexao, QStringLiteral("D'AVILA"), QStringLiteral("A'B' OR '1"));
     ASSERT_TRUE(r.sucesso);
     const Sessao &s = Sessao::atual();
     EXPECT_EQ(s.login, QStringLiteral("D'AVILA"));

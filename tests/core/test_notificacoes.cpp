@@ -94,7 +94,7 @@ TEST_F(NotificacoesTeste, MensagensNaoLidasMostramUmAlertaComSomEIcones)
 {
     EXPECT_FALSE(Notificacoes::tick(nullptr).alertaCriado);
     EXPECT_EQ(icones, QList<bool>{false});
-    BatePapo::enviar(QStringLiteral("BETO"), QStringLiteral("ANA"), QStringLiteral("oi"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("BETO"), QStringLiteral("ANA"), QStringLiteral("oi"));
 
     EXPECT_TRUE(Notificacoes::tick(nullptr).alertaCriado);
     ASSERT_NE(FrmAlerta, nullptr);
@@ -111,6 +111,6 @@ TEST_F(NotificacoesTeste, MensagensNaoLidasMostramUmAlertaComSomEIcones)
     EXPECT_FALSE(Sessao::atual().mostroualerta);
     Notificacoes::tick(nullptr);
     EXPECT_EQ(icones.last(), false);
-    BatePapo::enviar(QStringLiteral("BETO"), QStringLiteral("ANA"), QStringLiteral("de novo"));
+    BatePapo::enviar(DM->Conexao, QStringLiteral("BETO"), QStringLiteral("ANA"), QStringLiteral("de novo"));
     EXPECT_TRUE(Notificacoes::tick(nullptr).alertaCriado);
 }

@@ -286,7 +286,7 @@ TEST_F(Parametros, PrevisaoDeOcupacaoIndividual)
     for (int i = 1; i <= 12; ++i)
         banco().executar(QStringLiteral("INSERT INTO UH (NUMERO, EXCLUIDO) VALUES (?, ?)"),
                          {QString::number(100 + i), i <= 10 ? QStringLiteral("N") : QStringLiteral("S")});
-    EXPECT_EQ(contarUhsAtivas(), 10);
+    EXPECT_EQ(contarUhsAtivas(DM->Conexao), 10);
     gravarDireto({{QStringLiteral("PERCENTUAL_POLITICA_INDIVIDUAL"), QStringLiteral("50")}});
     naTela([&](TFrmParametros *t) {
         EXPECT_EQ(t->edtPercentualPolitica->text(), QStringLiteral("50,00"));

@@ -105,7 +105,7 @@ protected:
 
 TEST_F(SmsTeste, PropostasPorOrigem)
 {
-    const Sms::Proposta r = Sms::propor(reserva());
+    const Sms::Proposta r = Sms::propor(DM->Conexao, reserva());
     EXPECT_EQ(r.nome, QStringLiteral("João"));
     EXPECT_EQ(r.mensagem, QStringLiteral("Olá João, sua reserva de código %1 com data para 24/12/2026 está confirmada.").arg(idReserva));
     EXPECT_EQ(r.para, QStringLiteral("552155550100"));
@@ -120,15 +120,15 @@ TEST_F(SmsTeste, PropostasPorOrigem)
     c.origem = Sms::Contexto::Origem::Extrato;
     c.idWalkIn = estadia;
     c.tipoExtrato = QStringLiteral("Entrada");
-    EXPECT_TRUE(Sms::propor(c).mensagem.startsWith(QStringLiteral("Seja bem-vindo João. Esperamos")));
+    EXPECT_TRUE(Sms::propor(DM->Conexao, c).mensagem.startsWith(QStringLiteral("Seja bem-vindo João. Esperamos")));
     c.tipoExtrato = QStringLiteral("Saída");
-    EXPECT_TRUE(Sms::propor(c).mensagem.contains(QStringLiteral("Boa viagem João.")));
+    EXPECT_TRUE(Sms::propor(DM->Conexao, c).mensagem.contains(QStringLiteral("Boa viagem João.")));
     c.tipoExtrato = QStringLiteral("Conferência");
-    EXPECT_EQ(Sms::propor(c).mensagem, QString());
+    EXPECT_EQ(Sms::propor(DM->Conexao, c).mensagem, QString());
     c.origem = Sms::Contexto::Origem::MapaUH;
-    EXPECT_EQ(Sms::propor(c).mensagem, QStringLiteral("João, "));
+    EXPECT_EQ(Sms::propor(DM->Conexao, c).mensagem, QStringLiteral("João, "));
     c.idWalkIn = 0;
-    EXPECT_EQ(Sms::propor(c).mensagem, QString());
+    EXPECT_EQ(Sms::propor(DM->Conexao, c).mensagem, QString());
 
     // A company keeps its name as stored; a one-word name is kept whole.
     EXPECT_EQ(Sms::nomeParaMensagem(QStringLiteral("ACME Ltda"), QStringLiteral("J")), QStringLiteral("ACME Ltda"));
@@ -153,7 +153,7 @@ TEST_F(SmsTeste, ConfirmacaoDeReservaChegaEmAsciiEFicaRegistrada)
 {
     gw.responder(200, "00", "000");
     msg->esperar(QStringLiteral("SMS enviado com sucesso!"));
-    EXPECT_EQ(Sms::confirmar(reserva(), QStringLiteral(" Pousada "), QStringLiteral("552155550100 "),
+    EXPECT_EQ(Sms::confirmar(DM->Conexao, reserva(), QStringLiteral(" Pousada "), QStringLiteral("552155550100 "),
                              QStringLiteral("Olá \"João\""), false, gw.conf()),
               Sms::Resultado::Enviado);
     EXPECT_TRUE(gw.cabecalho.startsWith(QStringLiteral("POST /api/services/send-sms ")));
@@ -173,13 +173,13 @@ TEST_F(SmsTeste, ConfirmacaoDeReservaChegaEmAsciiEFicaRegistrada)
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = 'Envio de confirmação de Reserva por SMS'")).toInt(), 1);
 
     // A second sending: refused without full access, allowed with it.
-    EXPECT_TRUE(Sms::propor(reserva()).jaEnviada);
+    EXPECT_TRUE(Sms::propor(DM->Conexao, reserva()).jaEnviada);
     msg->esperar(QStringLiteral("Reenvio de Mensagem, consulte a Administração!"));
-    EXPECT_EQ(Sms::confirmar(reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), true, gw.conf()),
+    EXPECT_EQ(Sms::confirmar(DM->Conexao, reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), true, gw.conf()),
               Sms::Resultado::Bloqueado);
     Sessao::atual().direitos.ACESSO_TOTAL = true;
     msg->esperar(QStringLiteral("SMS enviado com sucesso!"));
-    EXPECT_EQ(Sms::confirmar(reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), true, gw.conf()),
+    EXPECT_EQ(Sms::confirmar(DM->Conexao, reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), true, gw.conf()),
               Sms::Resultado::Enviado);
     EXPECT_EQ(atualizacoes, 2);
 }
@@ -191,12 +191,12 @@ TEST_F(SmsTeste, RespostasDoGateway)
     // Welcome accepted: nothing recorded in RESERVA.
     gw.responder(200, "00", "000");
     msg->esperar(QStringLiteral("SMS enviado com sucesso!"));
-    Sms::confirmar(boasVindas, QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), false, gw.conf());
+    Sms::confirmar(DM->Conexao, boasVindas, QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), false, gw.conf());
     EXPECT_TRUE(banco().ler(QStringLiteral("SELECT CONF_SMS FROM RESERVA")).nulo(QStringLiteral("CONF_SMS")));
 
     // Accepted with another detail: silent, nothing recorded.
     gw.responder(200, "00", "010");
-    EXPECT_EQ(Sms::confirmar(reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), false, gw.conf()),
+    EXPECT_EQ(Sms::confirmar(DM->Conexao, reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), false, gw.conf()),
               Sms::Resultado::SemConfirmacao);
     EXPECT_TRUE(banco().ler(QStringLiteral("SELECT CONF_SMS FROM RESERVA")).nulo(QStringLiteral("CONF_SMS")));
 
@@ -205,12 +205,12 @@ TEST_F(SmsTeste, RespostasDoGateway)
     msg->esperar(QStringLiteral("Erro ao conectar a API Zenvia!"));
     msg->esperar(QStringLiteral("Erro ao enviar SMS, tente novamente em alguns instantes, caso não consiga, entre em contato "
                                 "com o suporte Calvori!\r\rErro: 05 - Desc\rDetalhe: 020 - Det"));
-    EXPECT_EQ(Sms::confirmar(reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), false, gw.conf()),
+    EXPECT_EQ(Sms::confirmar(DM->Conexao, reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), false, gw.conf()),
               Sms::Resultado::Falhou);
 
     // No gateway at all: the transport's error reaches the caller.
     gw.servidor.close();
-    EXPECT_THROW(Sms::confirmar(reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), false, gw.conf()),
+    EXPECT_THROW(Sms::confirmar(DM->Conexao, reserva(), QStringLiteral("P"), QStringLiteral("55"), QStringLiteral("x"), false, gw.conf()),
                  ErroSistema);
     EXPECT_TRUE(banco().ler(QStringLiteral("SELECT CONF_SMS FROM RESERVA")).nulo(QStringLiteral("CONF_SMS")));
 }

@@ -308,12 +308,12 @@ TEST_F(TarefasTimer, LembretesVencidosPorDiaEHoraJuntos)
                      {hoje, QTime(9, 0)});
     banco().executar(QStringLiteral("INSERT INTO LEMBRETE (DATA, HORA, DESCRICAO, USUARIO, CONCLUIDO) VALUES (?, ?, 'C', 'ADMIN', 'S')"),
                      {hoje.addDays(-2), QTime(9, 0)});
-    EXPECT_EQ(Notificacoes::lembretesVencidos(QDateTime(hoje, QTime(8, 59, 59))), 1);
-    EXPECT_EQ(Notificacoes::lembretesVencidos(QDateTime(hoje, QTime(9, 0))), 2);
+    EXPECT_EQ(Notificacoes::lembretesVencidos(DM->Conexao, QDateTime(hoje, QTime(8, 59, 59))), 1);
+    EXPECT_EQ(Notificacoes::lembretesVencidos(DM->Conexao, QDateTime(hoje, QTime(9, 0))), 2);
 
     banco().executar(QStringLiteral("INSERT INTO CHAT (ID_USUARIO_ENVIO, ID_USUARIO_RECEB, MENSAGEM, DATA, HORA) "
                                     "VALUES ('BIA', 'D''AVILA', 'oi', ?, ?)"),
                      {hoje, QTime(9, 0)});
-    EXPECT_EQ(Notificacoes::mensagensNaoLidas(QStringLiteral("D'AVILA")), 1);
-    EXPECT_EQ(Notificacoes::mensagensNaoLidas(QStringLiteral("ADMIN")), 0);
+    EXPECT_EQ(Notificacoes::mensagensNaoLidas(DM->Conexao, QStringLiteral("D'AVILA")), 1);
+    EXPECT_EQ(Notificacoes::mensagensNaoLidas(DM->Conexao, QStringLiteral("ADMIN")), 0);
 }

@@ -136,11 +136,11 @@ TEST_F(TextoHostil, MensagemELembreteLongosRecusadosPelaTela)
     for (int i = 0; i < 250; ++i)
         cheia += emoji;
     // 250 characters fit the column even when each takes four bytes.
-    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ADMIN"), QStringLiteral("ANA"), cheia), BatePapo::Envio::Enviada);
+    EXPECT_EQ(BatePapo::enviar(DM->Conexao, QStringLiteral("ADMIN"), QStringLiteral("ANA"), cheia), BatePapo::Envio::Enviada);
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT MENSAGEM FROM CHAT")).texto(QStringLiteral("MENSAGEM")), cheia);
-    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ADMIN"), QStringLiteral("ANA"), cheia + QStringLiteral("a")),
+    EXPECT_EQ(BatePapo::enviar(DM->Conexao, QStringLiteral("ADMIN"), QStringLiteral("ANA"), cheia + QStringLiteral("a")),
               BatePapo::Envio::Longa);
-    EXPECT_EQ(BatePapo::enviar(QStringLiteral("ADMIN"), QStringLiteral("ANA"), QStringLiteral("D'ÁVILA 50%_")),
+    EXPECT_EQ(BatePapo::enviar(DM->Conexao, QStringLiteral("ADMIN"), QStringLiteral("ANA"), QStringLiteral("D'ÁVILA 50%_")),
               BatePapo::Envio::Enviada);
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM CHAT")).toInt(), 2);
 
@@ -149,9 +149,9 @@ TEST_F(TextoHostil, MensagemELembreteLongosRecusadosPelaTela)
                                                      "QTD_ADULTOS) VALUES (1, 1, ?, 150, 2) RETURNING ID_WALK_IN"),
                                       {QDate(2026, 12, 10)})
                                .toLongLong();
-    EXPECT_EQ(Lembretes::arquivar(estadia, QDate(2026, 12, 10), QTime(10, 0), kLongo, QStringLiteral("ADMIN")),
+    EXPECT_EQ(Lembretes::arquivar(DM->Conexao, estadia, QDate(2026, 12, 10), QTime(10, 0), kLongo, QStringLiteral("ADMIN")),
               Lembretes::Gravacao::DescricaoLonga);
-    EXPECT_EQ(Lembretes::arquivar(estadia, QDate(2026, 12, 10), QTime(10, 0), cheia, QStringLiteral("ADMIN")),
+    EXPECT_EQ(Lembretes::arquivar(DM->Conexao, estadia, QDate(2026, 12, 10), QTime(10, 0), cheia, QStringLiteral("ADMIN")),
               Lembretes::Gravacao::Gravado);
     EXPECT_EQ(banco().ler(QStringLiteral("SELECT DESCRICAO FROM LEMBRETE")).texto(QStringLiteral("DESCRICAO")), cheia);
 

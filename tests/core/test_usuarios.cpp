@@ -65,7 +65,7 @@ TEST_F(Usuarios_, ValidacoesNaoGravamNada)
     for (const auto &c : casos) {
         SCOPED_TRACE(c.mensagem);
         const CadUsu::Resultado r =
-            CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, QString::fromUtf8(c.login), QString::fromUtf8(c.senha),
+            CadUsu::confirmar(DM->Conexao, QStringLiteral("N_U"), 0, {}, QString::fromUtf8(c.login), QString::fromUtf8(c.senha),
                               QString::fromUtf8(c.confirmacao));
         EXPECT_FALSE(r.salvo);
         EXPECT_EQ(r.mensagem, QString::fromUtf8(c.mensagem));
@@ -74,7 +74,7 @@ TEST_F(Usuarios_, ValidacoesNaoGravamNada)
     }
     // a password change that does not match goes back to the password
     const qint64 id = usuario(QStringLiteral("JOSE"));
-    EXPECT_EQ(CadUsu::confirmar(QStringLiteral("A_S"), id, QStringLiteral("JOSE"), QStringLiteral("JOSE"),
+    EXPECT_EQ(CadUsu::confirmar(DM->Conexao, QStringLiteral("A_S"), id, QStringLiteral("JOSE"), QStringLiteral("JOSE"),
                                 QStringLiteral("X"), QStringLiteral("Y"))
                   .foco,
               CadUsu::Campo::Senha);
@@ -86,7 +86,7 @@ TEST_F(Usuarios_, ValidacoesNaoGravamNada)
 TEST_F(Usuarios_, IncluiAlteraERecusaLoginRepetido)
 {
     // new user: no right until edited
-    CadUsu::Resultado r = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, QStringLiteral("MARIA"),
+    CadUsu::Resultado r = CadUsu::confirmar(DM->Conexao, QStringLiteral("N_U"), 0, {}, QStringLiteral("MARIA"),
                                             QStringLiteral("SEGREDO"), QStringLiteral("SEGREDO"));
     EXPECT_TRUE(r.salvo);
     EXPECT_EQ(r.mensagem, QStringLiteral("Usuário Cadastrado com Sucesso! Verifique as Permissões!"));
@@ -99,7 +99,7 @@ TEST_F(Usuarios_, IncluiAlteraERecusaLoginRepetido)
     const qint64 apagado = usuario(QStringLiteral("ANTIGO"));
     banco().executar(QStringLiteral("INSERT INTO ANULACAO (ID_USUARIO) VALUES (?)"), {apagado});
     for (const QString &login : {QStringLiteral("MARIA"), QStringLiteral("ANTIGO")}) {
-        r = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, login, QStringLiteral("X"), QStringLiteral("X"));
+        r = CadUsu::confirmar(DM->Conexao, QStringLiteral("N_U"), 0, {}, login, QStringLiteral("X"), QStringLiteral("X"));
         EXPECT_FALSE(r.salvo);
         EXPECT_EQ(r.mensagem, QStringLiteral("Usuário Já Cadastrado!"));
         EXPECT_TRUE(r.limparLogin && r.limparSenhas);
@@ -109,7 +109,7 @@ TEST_F(Usuarios_, IncluiAlteraERecusaLoginRepetido)
 
     // a changed login that another user has: refused, nothing changes
     const qint64 idJose = usuario(QStringLiteral("JOSE"), QStringLiteral("111"));
-    r = CadUsu::confirmar(QStringLiteral("A_U"), idJose, QStringLiteral("JOSE"), QStringLiteral("MARIA"),
+    r = CadUsu::confirmar(DM->Conexao, QStringLiteral("A_U"), idJose, QStringLiteral("JOSE"), QStringLiteral("MARIA"),
                           QStringLiteral("111"), QStringLiteral("111"));
     EXPECT_FALSE(r.salvo);
     EXPECT_EQ(r.mensagem, QStringLiteral("Usuário Já Cadastrado!"));
@@ -117,11 +117,11 @@ TEST_F(Usuarios_, IncluiAlteraERecusaLoginRepetido)
     EXPECT_EQ(linhaUsuario(idJose).texto(QStringLiteral("LOGIN")), QStringLiteral("JOSE"));
 
     // a new login for JOSE, then a new password: both logged
-    r = CadUsu::confirmar(QStringLiteral("A_U"), idJose, QStringLiteral("JOSE"), QStringLiteral("JOSEF"),
+    r = CadUsu::confirmar(DM->Conexao, QStringLiteral("A_U"), idJose, QStringLiteral("JOSE"), QStringLiteral("JOSEF"),
                           QStringLiteral("111"), QStringLiteral("111"));
     EXPECT_TRUE(r.salvo);
     EXPECT_EQ(r.mensagem, QStringLiteral("Usuário Alterado com Sucesso! Verifique as Permissões!"));
-    r = CadUsu::confirmar(QStringLiteral("A_S"), idJose, QStringLiteral("JOSEF"), QStringLiteral("JOSEF"),
+    r = CadUsu::confirmar(DM->Conexao, QStringLiteral("A_S"), idJose, QStringLiteral("JOSEF"), QStringLiteral("JOSEF"),
                           QStringLiteral("NOVA"), QStringLiteral("NOVA"));
     EXPECT_TRUE(r.salvo);
     const Linha jose = linhaUsuario(idJose);
@@ -146,7 +146,7 @@ TEST_F(Usuarios_, LoginGravadoPorOutraEstacaoNoMesmoMomento)
         "INSERT INTO USUARIO (LOGIN, SENHA) VALUES (NEW.LOGIN, 'OUTRA'); END"));
     const qint64 antes = usuarios();
     {
-        const CadUsu::Resultado r = CadUsu::confirmar(QStringLiteral("N_U"), 0, {}, QStringLiteral("RITA"),
+        const CadUsu::Resultado r = CadUsu::confirmar(DM->Conexao, QStringLiteral("N_U"), 0, {}, QStringLiteral("RITA"),
                                                       QStringLiteral("1"), QStringLiteral("1"));
         EXPECT_FALSE(r.salvo);
         EXPECT_EQ(r.mensagem, QStringLiteral("Usuário Já Cadastrado!"));
@@ -166,7 +166,7 @@ TEST_F(Usuarios_, LoginGravadoPorOutraEstacaoNoMesmoMomento)
         "CREATE TRIGGER T_OUTRA_ESTACAO FOR USUARIO BEFORE UPDATE AS BEGIN "
         "IF (NEW.LOGIN <> OLD.LOGIN) THEN IN AUTONOMOUS TRANSACTION DO "
         "INSERT INTO USUARIO (LOGIN, SENHA) VALUES (NEW.LOGIN, 'OUTRA'); END"));
-    const CadUsu::Resultado r = CadUsu::confirmar(QStringLiteral("A_U"), idJose, QStringLiteral("JOSE"),
+    const CadUsu::Resultado r = CadUsu::confirmar(DM->Conexao, QStringLiteral("A_U"), idJose, QStringLiteral("JOSE"),
                                                   QStringLiteral("PAULO"), QStringLiteral("123"), QStringLiteral("123"));
     EXPECT_FALSE(r.salvo);
     EXPECT_EQ(r.mensagem, QStringLiteral("Usuário Já Cadastrado!"));

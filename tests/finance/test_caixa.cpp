@@ -194,11 +194,11 @@ TEST_F(CaixaTeste, NumeroDoTurnoPorDiaDeAbertura)
     QList<int> numeros;
     auto abrirEFechar = [&](const QDateTime &abre, const QDateTime &fecha) {
         Relogio::definir(abre);
-        const Caixa::Abertura a = Caixa::abrir(abre.date(), ip);
+        const Caixa::Abertura a = Caixa::abrir(DM->Conexao, abre.date(), ip);
         ASSERT_TRUE(a.aberto) << a.mensagem.toStdString();
         numeros << int(linha(a.id).inteiro(QStringLiteral("TURNO")));
         Relogio::definir(fecha);
-        ASSERT_EQ(Caixa::fechar(ip).situacao, Caixa::Fechamento::Situacao::Fechado);
+        ASSERT_EQ(Caixa::fechar(DM->Conexao, ip).situacao, Caixa::Fechamento::Situacao::Fechado);
     };
     const QDate amanha = hoje.addDays(1);
     abrirEFechar(QDateTime(hoje, QTime(6, 0)), QDateTime(hoje, QTime(12, 0)));
@@ -222,13 +222,13 @@ TEST_F(CaixaTeste, AberturaRecusadaComTurnoAbertoOuForaDoDia)
 
     // The same refusal when the form was already open while another
     // workstation opened its shift.
-    const Caixa::Abertura a = Caixa::abrir(hoje, ip);
+    const Caixa::Abertura a = Caixa::abrir(DM->Conexao, hoje, ip);
     EXPECT_FALSE(a.aberto);
     EXPECT_EQ(a.mensagem, u8("Primeiro Finalize o Caixa que se Encontra Aberto em Outra Data!"));
 
     banco().executar(QStringLiteral("UPDATE CAIXA SET DATA_FECHA = ?, VALOR_FECHA = 10"), {hoje.addDays(-2)});
     for (const QDate &d : {hoje.addDays(-1), hoje.addDays(1)}) {
-        const Caixa::Abertura b = Caixa::abrir(d, ip);
+        const Caixa::Abertura b = Caixa::abrir(DM->Conexao, d, ip);
         EXPECT_FALSE(b.aberto);
         EXPECT_TRUE(b.focoData);
         EXPECT_EQ(b.mensagem, u8("Data de Abertura Inválida!"));
@@ -302,7 +302,7 @@ TEST_F(CaixaTeste, DuasEstacoesAbrindoAoMesmoTempoDaoUmTurno)
     outra->start();
     while (!inserido)
         QThread::msleep(5);
-    const Caixa::Abertura a = Caixa::abrir(hoje, ip);
+    const Caixa::Abertura a = Caixa::abrir(DM->Conexao, hoje, ip);
     outra->wait();
     EXPECT_FALSE(a.aberto);
     EXPECT_EQ(a.mensagem, u8("Primeiro Finalize o Caixa que se Encontra Aberto em Outra Data!"));
@@ -326,7 +326,7 @@ TEST_F(CaixaTeste, DuasEstacoesAbrindoAoMesmoTempoDaoUmTurno)
     desiste->start();
     while (!inserido)
         QThread::msleep(5);
-    const Caixa::Abertura b = Caixa::abrir(hoje, ip);
+    const Caixa::Abertura b = Caixa::abrir(DM->Conexao, hoje, ip);
     desiste->wait();
     EXPECT_TRUE(b.aberto);
     EXPECT_EQ(abertos(), 1);
@@ -558,7 +558,7 @@ TEST_F(CaixaTeste, FechamentoSomaOQueOutraEstacaoLancouDepoisDaLista)
 
     // ... and the next shift opens with all of it.
     Relogio::avancar(60);
-    const Caixa::Abertura a = Caixa::abrir(hoje, ip);
+    const Caixa::Abertura a = Caixa::abrir(DM->Conexao, hoje, ip);
     ASSERT_TRUE(a.aberto);
     EXPECT_EQ(dinheiro(a.id, QStringLiteral("ATUAL")), QStringLiteral("140,00"));
     EXPECT_EQ(dinheiro(a.id, QStringLiteral("VALOR_ABERT")), QStringLiteral("200,00"));
@@ -599,7 +599,7 @@ TEST_F(CaixaTeste, LancamentoDepoisDoFechamentoNaoVaiParaNenhumTurno)
 {
     Sessao::atual().AuxNomePC = QStringLiteral("RECEPCAO");
     turno(hoje, {"100,00"});
-    ASSERT_EQ(Caixa::fechar(ip).situacao, Caixa::Fechamento::Situacao::Fechado);
+    ASSERT_EQ(Caixa::fechar(DM->Conexao, ip).situacao, Caixa::Fechamento::Situacao::Fechado);
     const ResultadoCaixa r = MovimentarCaixa(MeioCaixa::CreditoVisa, QStringLiteral("+"), Dinheiro::deReais(10));
     EXPECT_FALSE(r.sucesso);
     EXPECT_EQ(r.mensagem, u8("Necessário Abrir o Caixa para Funcionamento do Sistema!"));
@@ -644,7 +644,7 @@ TEST_F(CaixaTeste, ExclusaoSoDeTurnoFechadoSemPendencias)
     // The open shift never.
     const qint64 t4 = turno(hoje, {"4,00"});
     banco().executar(QStringLiteral("DELETE FROM VENDA"));
-    const Caixa::Exclusao e = Caixa::excluir(t4);
+    const Caixa::Exclusao e = Caixa::excluir(DM->Conexao, t4);
     EXPECT_FALSE(e.excluido);
     EXPECT_EQ(e.mensagem, u8("Impossível Excluir o Caixa que se Encontra Aberto! Registre o seu Fechamento."));
     EXPECT_EQ(abertos(), 1);
@@ -700,7 +700,7 @@ TEST_F(CaixaTeste, DetalheDosSaldos)
     banco().executar(QStringLiteral("DELETE FROM CAIXA WHERE ID_CAIXA = ?"), {apagado});
     const qint64 atual = turno(hoje, {"25,00", "1,00", "0,00", "0,00", "-3,00", "0,00", "0,50", "2,00"});
     ASSERT_GT(atual, primeiro + 1);
-    const QString d = Caixa::detalhe(atual);
+    const QString d = Caixa::detalhe(DM->Conexao, atual);
     const QStringList l = d.split(QLatin1Char('\n'));
     EXPECT_EQ(l[1], u8("Abertura em Dinheiro -> R$ 10,00"));
     EXPECT_EQ(l[8], u8("Abertura em A Prazo -> R$ 2,00"));

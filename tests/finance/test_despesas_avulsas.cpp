@@ -173,7 +173,7 @@ TEST_F(DespesasTeste, UmItemGuardaTaxaDescontoEAcrescimo)
     QStringList esperado = saldos();
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.nome);
-        const Gravacao g = gravarIndividual(item(c.produto, c.qtd, c.unit), r$(c.devido), pago(c.meio, c.devido));
+        const Gravacao g = gravarIndividual(DM->Conexao, item(c.produto, c.qtd, c.unit), r$(c.devido), pago(c.meio, c.devido));
         ASSERT_TRUE(g.gravada()) << g.recusa->mensagem.toStdString();
         EXPECT_EQ(linhaVenda(g.id), QString::fromUtf8(c.linha));
         esperado[c.meio] = (r$(esperado[c.meio].toUtf8().constData()) + r$(c.devido)).formatado();
@@ -190,11 +190,11 @@ TEST_F(DespesasTeste, SemPontoDeVendaATaxaEZeroEFeitoAquiGuardaOEstoque)
     turnoAberto();
     const qint64 avulso = produto(QStringLiteral("AVULSO"), "4,00", 0, 7);
     const qint64 bolo = produto(QStringLiteral("BOLO"), "8,00", loja, 0, "S");
-    const Gravacao a = gravarIndividual(item(avulso, 2, "4,00"), r$("8,00"), pago(0, "8,00"));
+    const Gravacao a = gravarIndividual(DM->Conexao, item(avulso, 2, "4,00"), r$("8,00"), pago(0, "8,00"));
     ASSERT_TRUE(a.gravada());
     EXPECT_EQ(linhaVenda(a.id), QStringLiteral("0,00|8,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|"));
     EXPECT_EQ(estoque(avulso), 5);
-    ASSERT_TRUE(gravarIndividual(item(bolo, 1, "8,00"), r$("8,00"), pago(0, "8,00")).gravada());
+    ASSERT_TRUE(gravarIndividual(DM->Conexao, item(bolo, 1, "8,00"), r$("8,00"), pago(0, "8,00")).gravada());
     EXPECT_EQ(estoque(bolo), 0);
 }
 
@@ -208,7 +208,7 @@ TEST_F(DespesasTeste, FuncionarioCompraSemTocarNoCaixaComADeducaoDaChaveGravada)
     Pagamento p;
     p.funcionario = joao;
     const QStringList antes = saldos();
-    const Gravacao g = gravarIndividual(item(cerveja, 2, "6,00"), r$("12,00"), p);
+    const Gravacao g = gravarIndividual(DM->Conexao, item(cerveja, 2, "6,00"), r$("12,00"), p);
     ASSERT_TRUE(g.gravada());
     EXPECT_EQ(g.id, 6);
     EXPECT_EQ(linhaVenda(g.id), QStringLiteral("0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|0,00|%1").arg(joao));
@@ -249,7 +249,7 @@ TEST_F(DespesasTeste, PagamentoRecusadoNaoGravaNada)
         banco().executar(QStringLiteral("DELETE FROM CAIXA"));
         if (c.turno)
             turnoAberto();
-        const Gravacao g = gravarIndividual(item(suco, 2, "5,00"), r$(c.devido), c.p);
+        const Gravacao g = gravarIndividual(DM->Conexao, item(suco, 2, "5,00"), r$(c.devido), c.p);
         ASSERT_FALSE(g.gravada());
         EXPECT_EQ(g.recusa->mensagem, c.mensagem);
         EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_AVULSA")), 0);
@@ -327,7 +327,7 @@ TEST_F(DespesasTeste, VariasItensComChaveDoGeradorLinhasEMeio)
     turnoAberto();
     const qint64 agua = produto(QStringLiteral("ÁGUA"), "3,00", bar, 10);
     const qint64 pao = produto(QStringLiteral("PÃO"), "4,50", loja, 0, "S");
-    const Gravacao g = gravarVarias({item(agua, 2, "3,00", 7), item(pao, 1, "4,50")}, r$("10,50"), pago(2, "10,50"));
+    const Gravacao g = gravarVarias(DM->Conexao, {item(agua, 2, "3,00", 7), item(pao, 1, "4,50")}, r$("10,50"), pago(2, "10,50"));
     ASSERT_TRUE(g.gravada());
     EXPECT_EQ(g.id, 1); // the first several-item sale
     const Linha h = banco().ler(QStringLiteral("SELECT * FROM V_DESPESA_AVULSA WHERE ID_V_DESPESA_AVULSA = 1"));
@@ -355,7 +355,7 @@ TEST_F(DespesasTeste, VariasItensComChaveDoGeradorLinhasEMeio)
     // A line added after "Finalizar": the difference is a discount. The key
     // comes from the generator even when the table says otherwise.
     banco().valor(QStringLiteral("SELECT GEN_ID(GEN_ID_V_DESPESA_AVULSA, 10) FROM RDB$DATABASE"));
-    const Gravacao d = gravarVarias({item(agua, 2, "3,00"), item(pao, 1, "4,50"), item(agua, 1, "1,50")},
+    const Gravacao d = gravarVarias(DM->Conexao, {item(agua, 2, "3,00"), item(pao, 1, "4,50"), item(agua, 1, "1,50")},
                                     r$("10,50"), pago(0, "10,50"));
     ASSERT_TRUE(d.gravada());
     EXPECT_EQ(d.id, 12);
@@ -363,7 +363,7 @@ TEST_F(DespesasTeste, VariasItensComChaveDoGeradorLinhasEMeio)
                   .dinheiro(QStringLiteral("DESCONTO")).formatado(),
               QStringLiteral("1,50"));
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM V_I_DESPESA_AVULSA WHERE ID_V_DESPESA_AVULSA = 12")), 3);
-    EXPECT_EQ(gravarVarias({}, r$("0,00"), pago(0, "0,00")).recusa->mensagem, kMsgSemItens);
+    EXPECT_EQ(gravarVarias(DM->Conexao, {}, r$("0,00"), pago(0, "0,00")).recusa->mensagem, kMsgSemItens);
 }
 
 TEST_F(DespesasTeste, DetalheDeVariasItensEFuncionarioMostraASomaDasLinhas)
@@ -373,9 +373,9 @@ TEST_F(DespesasTeste, DetalheDeVariasItensEFuncionarioMostraASomaDasLinhas)
     const qint64 pao = produto(QStringLiteral("PÃO"), "4,50", loja, 10);
     Pagamento p = pago(0, "5,00");
     p.meios[6] = r$("5,50");
-    const Gravacao g = gravarVarias({item(agua, 2, "3,00"), item(pao, 1, "4,50")}, r$("10,50"), p);
+    const Gravacao g = gravarVarias(DM->Conexao, {item(agua, 2, "3,00"), item(pao, 1, "4,50")}, r$("10,50"), p);
     ASSERT_TRUE(g.gravada());
-    EXPECT_EQ(textoDetalhe(g.id), u8("Produtos / Serviços\n\n"
+    EXPECT_EQ(textoDetalhe(DM->Conexao, g.id), u8("Produtos / Serviços\n\n"
                                      "ÁGUA  ->  2 x 3,00 = 6,00\n"
                                      "PÃO  ->  1 x 4,50 = 4,50\n\n"
                                      "Total: R$ 10,50\n\n\n"
@@ -390,7 +390,7 @@ TEST_F(DespesasTeste, DetalheDeVariasItensEFuncionarioMostraASomaDasLinhas)
     const qint64 ana = funcionario(QStringLiteral("ANA"));
     Pagamento f;
     f.funcionario = ana;
-    const Gravacao e = gravarVarias({item(agua, 3, "3,00")}, r$("9,00"), f);
+    const Gravacao e = gravarVarias(DM->Conexao, {item(agua, 3, "3,00")}, r$("9,00"), f);
     ASSERT_TRUE(e.gravada());
     EXPECT_EQ(deducoes(), QStringList{QStringLiteral("%1|-|").arg(ana) + u8("Várias Despesas Avulsas Cód. %1|9,00|N").arg(e.id)});
     // The list shows the lines' sum for the employee's sale too.
@@ -401,7 +401,7 @@ TEST_F(DespesasTeste, DetalheDeVariasItensEFuncionarioMostraASomaDasLinhas)
     EXPECT_EQ(l[0].inteiro(QStringLiteral("ITENS")), 1);
     EXPECT_EQ(l[0].texto(QStringLiteral("FUNCIONARIO")), QStringLiteral("ANA"));
     EXPECT_EQ(l[1].dinheiro(QStringLiteral("VALORFINAL")).formatado(), QStringLiteral("10,50"));
-    EXPECT_EQ(dadosRecibo(Tipo::Varias, e.id)->valor.formatado(), QStringLiteral("9,00"));
+    EXPECT_EQ(dadosRecibo(DM->Conexao, Tipo::Varias, e.id)->valor.formatado(), QStringLiteral("9,00"));
 }
 
 // ---------------------------------------------------------------- failures mid-save
@@ -437,9 +437,9 @@ TEST_F(DespesasTeste, FalhaNoMeioDaGravacaoNaoMudaNada)
             p = Pagamento{{}, ana};
         try {
             if (c.varias)
-                gravarVarias({item(agua, 1, "3,00"), item(agua, 2, "3,00")}, r$("9,00"), p);
+                gravarVarias(DM->Conexao, {item(agua, 1, "3,00"), item(agua, 2, "3,00")}, r$("9,00"), p);
             else
-                gravarIndividual(item(agua, 3, "3,00"), r$("9,90"), c.funcionario ? p : pago(0, "9,90"));
+                gravarIndividual(DM->Conexao, item(agua, 3, "3,00"), r$("9,90"), c.funcionario ? p : pago(0, "9,90"));
             ADD_FAILURE() << "a gravação não falhou";
         } catch (const ErroBanco &) {
         }
@@ -462,11 +462,11 @@ TEST_F(DespesasTeste, ExclusaoDevolveCaixaEstoqueERegistraOLog)
     const qint64 suco = produto(QStringLiteral("SUCO"), "5,00", loja, 20);
     Pagamento p = pago(0, "6,00");
     p.meios[5] = r$("4,00");
-    const Gravacao g = gravarIndividual(item(suco, 2, "5,00", 33), r$("10,00"), p);
+    const Gravacao g = gravarIndividual(DM->Conexao, item(suco, 2, "5,00", 33), r$("10,00"), p);
     ASSERT_TRUE(g.gravada());
     EXPECT_EQ(saldos()[0], QStringLiteral("106,00"));
     EXPECT_EQ(estoque(suco), 18);
-    const Exclusao e = excluirIndividual(g.id);
+    const Exclusao e = excluirIndividual(DM->Conexao, g.id);
     ASSERT_TRUE(e.excluida);
     EXPECT_EQ(saldos(), QStringList(kMeios, QStringLiteral("100,00")));
     EXPECT_EQ(estoque(suco), 20);
@@ -479,7 +479,7 @@ TEST_F(DespesasTeste, ExclusaoDevolveCaixaEstoqueERegistraOLog)
                  "REGISTRADO POR: ADMIN")
                   .arg(g.id));
     // Gone already: told, nothing moves.
-    const Exclusao de_novo = excluirIndividual(g.id);
+    const Exclusao de_novo = excluirIndividual(DM->Conexao, g.id);
     EXPECT_FALSE(de_novo.excluida);
     EXPECT_EQ(de_novo.recusa->mensagem, kMsgJaExcluida);
     EXPECT_EQ(saldos(), QStringList(kMeios, QStringLiteral("100,00")));
@@ -494,17 +494,17 @@ TEST_F(DespesasTeste, ExclusaoDeFuncionarioMarcaSoASuaDeducao)
     f.funcionario = ana;
     // Sales 1 to 19, all to the employee; sale 12 is several-item too.
     for (int i = 1; i <= 19; ++i)
-        ASSERT_TRUE(gravarIndividual(item(suco, 1, "5,00"), r$("5,00"), f).gravada());
+        ASSERT_TRUE(gravarIndividual(DM->Conexao, item(suco, 1, "5,00"), r$("5,00"), f).gravada());
     banco().valor(QStringLiteral("SELECT GEN_ID(GEN_ID_V_DESPESA_AVULSA, 11) FROM RDB$DATABASE"));
-    const Gravacao v12 = gravarVarias({item(suco, 1, "5,00")}, r$("5,00"), f);
+    const Gravacao v12 = gravarVarias(DM->Conexao, {item(suco, 1, "5,00")}, r$("5,00"), f);
     ASSERT_EQ(v12.id, 12);
     banco().valor(QStringLiteral("SELECT GEN_ID(GEN_ID_V_DESPESA_AVULSA, -12) FROM RDB$DATABASE"));
-    const Gravacao v1 = gravarVarias({item(suco, 2, "5,00")}, r$("10,00"), f);
+    const Gravacao v1 = gravarVarias(DM->Conexao, {item(suco, 2, "5,00")}, r$("10,00"), f);
     ASSERT_EQ(v1.id, 1);
     const QStringList antes = saldos();
 
-    ASSERT_TRUE(excluirIndividual(1).excluida);
-    ASSERT_TRUE(excluirVarias(1).excluida);
+    ASSERT_TRUE(excluirIndividual(DM->Conexao, 1).excluida);
+    ASSERT_TRUE(excluirVarias(DM->Conexao, 1).excluida);
     EXPECT_EQ(saldos(), antes);
     const QStringList marcadas = deducoes().filter(QStringLiteral("|S"));
     EXPECT_EQ(marcadas, (QStringList{QStringLiteral("%1|-|").arg(ana) + u8("Despesa Avulsa Cód. 1 - SUCO|5,00|S"),
@@ -523,14 +523,14 @@ TEST_F(DespesasTeste, EstornoRecusadoNaoMudaNada)
     const qint64 suco = produto(QStringLiteral("SUCO"), "5,00", loja, 20);
     Pagamento p = pago(0, "6,00");
     p.meios[5] = r$("4,00");
-    const Gravacao g = gravarIndividual(item(suco, 2, "5,00"), r$("10,00"), p);
-    const Gravacao v = gravarVarias({item(suco, 2, "5,00")}, r$("10,00"), p);
+    const Gravacao g = gravarIndividual(DM->Conexao, item(suco, 2, "5,00"), r$("10,00"), p);
+    const Gravacao v = gravarVarias(DM->Conexao, {item(suco, 2, "5,00")}, r$("10,00"), p);
     ASSERT_TRUE(g.gravada() && v.gravada());
     // The cash was taken out meanwhile.
     banco().executar(QStringLiteral("UPDATE CAIXA SET ATUAL = 5"));
     const QStringList antes = saldos();
     const int logsAntes = int(logs().size());
-    for (const Exclusao &e : {excluirIndividual(g.id), excluirVarias(v.id)}) {
+    for (const Exclusao &e : {excluirIndividual(DM->Conexao, g.id), excluirVarias(DM->Conexao, v.id)}) {
         EXPECT_FALSE(e.excluida);
         EXPECT_EQ(e.recusa->mensagem, TextosCaixa::SaldoInsuficiente);
     }
@@ -542,7 +542,7 @@ TEST_F(DespesasTeste, EstornoRecusadoNaoMudaNada)
     // Inside a caller's transaction the refusal undoes its own statements only.
     banco().emTransacao([&] {
         banco().executar(QStringLiteral("UPDATE PRODUTOS_SERVICOS SET MINIMO = 3 WHERE ID_P_S = ?"), {suco});
-        EXPECT_FALSE(excluirIndividual(g.id).excluida);
+        EXPECT_FALSE(excluirIndividual(DM->Conexao, g.id).excluida);
     });
     EXPECT_EQ(contar(QStringLiteral("SELECT MINIMO FROM PRODUTOS_SERVICOS WHERE ID_P_S = ?"), {suco}), 3);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_AVULSA")), 1);
@@ -615,7 +615,7 @@ TEST_F(DespesasTeste, TelaVendeUmItemPeloCodigoDeBarrasEAsterisco)
     });
     t.btnRecibo->click();
     EXPECT_TRUE(abriu);
-    EXPECT_EQ(dadosRecibo(Tipo::Individual, t.vendaAtual())->referente, QStringLiteral("Consumo de 2 SUCO"));
+    EXPECT_EQ(dadosRecibo(DM->Conexao, Tipo::Individual, t.vendaAtual())->referente, QStringLiteral("Consumo de 2 SUCO"));
 }
 
 TEST_F(DespesasTeste, TelaRecusaEntradaComAMensagemENaoGrava)
@@ -656,7 +656,7 @@ TEST_F(DespesasTeste, TelaVendeVariosItensAFuncionarioEExclui)
     TFrmDespesasAvulsas t;
     t.show();
     ativar(&t);
-    ASSERT_TRUE(gravarIndividual(item(agua, 1, "3,00"), r$("3,00"), pago(0, "3,00")).gravada());
+    ASSERT_TRUE(gravarIndividual(DM->Conexao, item(agua, 1, "3,00"), r$("3,00"), pago(0, "3,00")).gravada());
     t.abrirListas();
     EXPECT_TRUE(t.btnExcluirDespesa->isEnabled());
     t.pgDespesas->setCurrentIndex(1);
@@ -703,9 +703,9 @@ TEST_F(DespesasTeste, SemMovimentosSoHojeSemExcluirESemMudarOPreco)
 {
     turnoAberto();
     const qint64 suco = produto(QStringLiteral("SUCO"), "5,00", loja, 20);
-    ASSERT_TRUE(gravarIndividual(item(suco, 1, "5,00"), r$("5,00"), pago(0, "5,00")).gravada());
+    ASSERT_TRUE(gravarIndividual(DM->Conexao, item(suco, 1, "5,00"), r$("5,00"), pago(0, "5,00")).gravada());
     Relogio::definir(QDateTime(kHoje.addDays(1), QTime(9, 0)));
-    ASSERT_TRUE(gravarIndividual(item(suco, 1, "5,00"), r$("5,00"), pago(0, "5,00")).gravada());
+    ASSERT_TRUE(gravarIndividual(DM->Conexao, item(suco, 1, "5,00"), r$("5,00"), pago(0, "5,00")).gravada());
     Sessao::atual().direitos.MOVIMENTOS = false;
     TFrmDespesasAvulsas t;
     t.show();
@@ -725,8 +725,8 @@ TEST_F(DespesasTeste, CupomFiscalChamaOGanchoComAVenda)
 {
     turnoAberto();
     const qint64 suco = produto(QStringLiteral("SUCO"), "5,00", loja, 20);
-    const Gravacao g = gravarIndividual(item(suco, 1, "5,00"), r$("5,00"), pago(0, "5,00"));
-    const Gravacao v = gravarVarias({item(suco, 1, "5,00")}, r$("5,00"), pago(0, "5,00"));
+    const Gravacao g = gravarIndividual(DM->Conexao, item(suco, 1, "5,00"), r$("5,00"), pago(0, "5,00"));
+    const Gravacao v = gravarVarias(DM->Conexao, {item(suco, 1, "5,00")}, r$("5,00"), pago(0, "5,00"));
     QList<QPair<Tipo, qint64>> chamadas;
     abrirCupomFiscal = [&](Tipo tipo, qint64 id) { chamadas.append({tipo, id}); };
     TFrmDespesasAvulsas t;

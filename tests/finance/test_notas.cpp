@@ -158,7 +158,7 @@ TEST_F(NotasTeste, BaixaPorMeioComSaldosEColunasExatos)
             p[parte.first] = r$(parte.second);
             deposito = deposito || parte.first == MeioNota::Deposito;
         }
-        const ResultadoBaixa r = baixar(id, p);
+        const ResultadoBaixa r = baixar(DM->Conexao, id, p);
         EXPECT_EQ(r.situacao, ResultadoBaixa::Situacao::Baixada);
         EXPECT_EQ(saldos(), c.saldos);
         EXPECT_EQ(linhaNota(id), c.colunas);
@@ -203,14 +203,14 @@ TEST_F(NotasTeste, RecusasNaoGravamNada)
         Pagamento p;
         for (const auto &parte : c.partes)
             p[parte.first] = r$(parte.second);
-        const ResultadoBaixa r = baixar(id, p);
+        const ResultadoBaixa r = baixar(DM->Conexao, id, p);
         EXPECT_EQ(r.situacao, c.situacao);
         ASSERT_EQ(r.avisos.size(), 1);
         EXPECT_EQ(r.avisos[0].second, c.mensagem);
     }
     // With no open shift the bill stays unpaid: the mark is rolled back.
     banco().executar(QStringLiteral("UPDATE CAIXA SET DATA_FECHA = ?"), {kHoje});
-    const ResultadoBaixa r = baixar(id, Pagamento::unico(MeioNota::Dinheiro, r$("100,00")));
+    const ResultadoBaixa r = baixar(DM->Conexao, id, Pagamento::unico(MeioNota::Dinheiro, r$("100,00")));
     EXPECT_EQ(r.situacao, ResultadoBaixa::Situacao::SemCaixa);
     ASSERT_EQ(r.avisos.size(), 1);
     EXPECT_EQ(r.avisos[0].second, u8("Necessário Abrir o Caixa para Funcionamento do Sistema!"));
@@ -224,10 +224,10 @@ TEST_F(NotasTeste, NotaBaixadaDuasVezesLancaUmaSo)
 {
     turnoAberto();
     const qint64 id = nota(cliente(QStringLiteral("CARLA")), "250,00");
-    EXPECT_TRUE(baixar(id, Pagamento::unico(MeioNota::Dinheiro, r$("250,00"))).baixada());
+    EXPECT_TRUE(baixar(DM->Conexao, id, Pagamento::unico(MeioNota::Dinheiro, r$("250,00"))).baixada());
     const QStringList depois = saldos();
     // A stale list settles it again, by another means.
-    const ResultadoBaixa r = baixar(id, Pagamento::unico(MeioNota::CreditoVisa, r$("250,00")));
+    const ResultadoBaixa r = baixar(DM->Conexao, id, Pagamento::unico(MeioNota::CreditoVisa, r$("250,00")));
     EXPECT_EQ(r.situacao, ResultadoBaixa::Situacao::JaBaixada);
     ASSERT_EQ(r.avisos.size(), 1);
     EXPECT_EQ(r.avisos[0].second, u8("Esta Nota já foi Baixada em Outra Estação! Nenhum Valor foi Lançado."));
@@ -261,7 +261,7 @@ TEST_F(NotasTeste, DuasEstacoesBaixandoAMesmaNotaDaoUmaBaixa)
         c.desconectar();
     });
     marcou.get_future().wait();
-    const ResultadoBaixa r = baixar(id, Pagamento::unico(MeioNota::Hipercard, r$("80,00")));
+    const ResultadoBaixa r = baixar(DM->Conexao, id, Pagamento::unico(MeioNota::Hipercard, r$("80,00")));
     outra.join();
     EXPECT_EQ(r.situacao, ResultadoBaixa::Situacao::JaBaixada);
     // One settlement: the other one's.
@@ -276,8 +276,8 @@ TEST_F(NotasTeste, VariasNotasComUmMeioInformamCadaUma)
     const qint64 eva = cliente(QStringLiteral("EVA"));
     const qint64 a = nota(eva, "10,00"), b = nota(eva, "20,00"), c = nota(eva, "30,05");
     // b was settled meanwhile elsewhere.
-    EXPECT_TRUE(baixar(b, Pagamento::unico(MeioNota::Dinheiro, r$("20,00"))).baixada());
-    const ResultadoVarias r = baixarVarias({a, b, c}, MeioNota::Hipercard);
+    EXPECT_TRUE(baixar(DM->Conexao, b, Pagamento::unico(MeioNota::Dinheiro, r$("20,00"))).baixada());
+    const ResultadoVarias r = baixarVarias(DM->Conexao, {a, b, c}, MeioNota::Hipercard);
     EXPECT_EQ(r.baixadas(), 2);
     EXPECT_EQ(r.mensagem(), QStringLiteral("2 de 3 Nota(s) Baixada(s).\nNota %1: ").arg(b)
                                 + u8("Esta Nota já foi Baixada em Outra Estação! Nenhum Valor foi Lançado."));
@@ -286,9 +286,9 @@ TEST_F(NotasTeste, VariasNotasComUmMeioInformamCadaUma)
     EXPECT_EQ(linhaNota(c), QStringLiteral("S|10/12/2026|ADMIN|Hipercard|0,00|0,00|0,00|0,00|0,00|30,05|0,00|0,00"));
 
     const qint64 d = nota(eva, "5,00");
-    EXPECT_EQ(baixarVarias({d}, MeioNota::PixChq).mensagem(),
+    EXPECT_EQ(baixarVarias(DM->Conexao, {d}, MeioNota::PixChq).mensagem(),
               u8("Operação Concluída com Sucesso! Valores Adicionados ao CAIXA!"));
-    EXPECT_EQ(baixarVarias({}, MeioNota::PixChq).mensagem(), u8("Selecione as Notas a Baixar!"));
+    EXPECT_EQ(baixarVarias(DM->Conexao, {}, MeioNota::PixChq).mensagem(), u8("Selecione as Notas a Baixar!"));
 }
 
 TEST_F(NotasTeste, BuscaLeOValorDeCadaCriterio)
@@ -328,7 +328,7 @@ TEST_F(NotasTeste, BuscaLeOValorDeCadaCriterio)
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(c.nome);
-        EXPECT_EQ(ids(listar(c.filtro, {c.criterio, c.texto})), c.esperado);
+        EXPECT_EQ(ids(listar(DM->Conexao, c.filtro, {c.criterio, c.texto})), c.esperado);
     }
 
     struct Invalido {
@@ -347,7 +347,7 @@ TEST_F(NotasTeste, BuscaLeOValorDeCadaCriterio)
     for (const Invalido &c : invalidos) {
         SCOPED_TRACE(c.texto);
         EXPECT_EQ(lerBusca({c.criterio, u8(c.texto)}).erro, u8(c.mensagem));
-        EXPECT_THROW(listar(FiltroCliente::Todos, {c.criterio, u8(c.texto)}), ErroConversao);
+        EXPECT_THROW(listar(DM->Conexao, FiltroCliente::Todos, {c.criterio, u8(c.texto)}), ErroConversao);
     }
 }
 
@@ -365,7 +365,7 @@ TEST_F(NotasTeste, RelatorioAgrupaPorClienteComDiariasEConsumos)
                      {estadia, kHoje.addDays(1)});
     banco().executar(QStringLiteral("INSERT INTO DESPESA_UH (ID_ENTRADA, ID_P_S, QTD, VALOR_UNIT) VALUES (?, 1, 3, 6.5)"),
                      {estadia});
-    const Relatorio rel = relatorio(listar(FiltroCliente::Todos));
+    const Relatorio rel = relatorio(DM->Conexao, listar(DM->Conexao, FiltroCliente::Todos));
     QStringList bandas;
     for (const Relatorio::Banda &b : rel.bandas()) {
         QStringList cel;

@@ -330,7 +330,7 @@ TEST_F(RetiradaTeste, SemTurnoAbertoNadaELancado)
 {
     for (MeioCaixa m : {MeioCaixa::Dinheiro, MeioCaixa::CreditoVisa}) {
         for (Caixa::Operacao op : {Caixa::Operacao::Adicionar, Caixa::Operacao::Retirar}) {
-            const Caixa::ResultadoOperacao r = Caixa::operar(op, m, QStringLiteral("1,00"), QStringLiteral("x"));
+            const Caixa::ResultadoOperacao r = Caixa::operar(DM->Conexao, op, m, QStringLiteral("1,00"), QStringLiteral("x"));
             EXPECT_FALSE(r.feito);
             ASSERT_EQ(r.avisos.size(), 1);
             EXPECT_EQ(r.avisos[0].texto, u8("Necessário Abrir o Caixa para Funcionamento do Sistema!"));
@@ -367,7 +367,7 @@ TEST_F(RetiradaTeste, DuasEstacoesRetirandoOUltimoDinheiro)
         while (!segurando)
             QThread::msleep(5);
         const Caixa::ResultadoOperacao r =
-            Caixa::operar(Caixa::Operacao::Retirar, meio, QStringLiteral("100,00"), QStringLiteral("sangria"));
+            Caixa::operar(DM->Conexao, Caixa::Operacao::Retirar, meio, QStringLiteral("100,00"), QStringLiteral("sangria"));
         t->wait();
         EXPECT_EQ(outra, 1);
         EXPECT_FALSE(r.feito);

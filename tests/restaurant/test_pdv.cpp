@@ -110,7 +110,7 @@ TEST_F(PDV_, NomeRepetidoOuDeExcluidoRecusado)
     };
     for (const auto &c : casos) {
         SCOPED_TRACE(c.nome);
-        const PontosVenda::Resultado r = PontosVenda::salvar(c.modo, c.chave, QString::fromUtf8(c.nome), {}, "0,00");
+        const PontosVenda::Resultado r = PontosVenda::salvar(DM->Conexao, c.modo, c.chave, QString::fromUtf8(c.nome), {}, "0,00");
         EXPECT_EQ(r.salvo, c.salvo);
         if (!c.salvo) {
             EXPECT_EQ(r.mensagem, PontosVenda::kMsgJaCadastrado);
@@ -152,7 +152,7 @@ TEST_F(PDV_, TaxaEntreZeroECem)
     for (const auto &c : casos) {
         SCOPED_TRACE(c.taxa);
         const QString nome = QStringLiteral("PDV %1").arg(++n);
-        const PontosVenda::Resultado r = PontosVenda::salvar(ModoEdicao::Incluir, 0, nome, {}, QString::fromUtf8(c.taxa));
+        const PontosVenda::Resultado r = PontosVenda::salvar(DM->Conexao, ModoEdicao::Incluir, 0, nome, {}, QString::fromUtf8(c.taxa));
         EXPECT_EQ(r.salvo, c.aceita);
         if (!c.aceita) {
             EXPECT_EQ(r.mensagem, PontosVenda::kMsgTaxaInvalida);
@@ -164,7 +164,7 @@ TEST_F(PDV_, TaxaEntreZeroECem)
                       Dinheiro::deCentavos(c.centesimos));
         }
     }
-    EXPECT_EQ(PontosVenda::salvar(ModoEdicao::Incluir, 0, QStringLiteral("X"), QStringLiteral("ABCDEF"), {}).mensagem,
+    EXPECT_EQ(PontosVenda::salvar(DM->Conexao, ModoEdicao::Incluir, 0, QStringLiteral("X"), QStringLiteral("ABCDEF"), {}).mensagem,
               PontosVenda::kMsgSiglaInvalida);
 }
 

@@ -455,7 +455,7 @@ TEST_F(Fiscal, HospedagemPorLinhasCadaEscolha)
     };
     for (const Caso &c : casos) {
         SCOPED_TRACE(int(c.escolha) + (c.agrupado ? 10 : 0));
-        const QList<LinhaCupom> l = linhasHospedagens({40}, c.agrupado, c.escolha);
+        const QList<LinhaCupom> l = linhasHospedagens(DM->Conexao, {40}, c.agrupado, c.escolha);
         QStringList d;
         for (const LinhaCupom &x : l)
             d << x.descricao();
@@ -845,9 +845,9 @@ TEST_F(Fiscal, AsTresEntradasAbremATela)
     // The ribbon's "Impressora Fiscal" without UTILIZA_FISCAL: the plain routines.
     r.aberturas[RegistroComandos::Abertura::RotinasFiscais]();
     // The statement's "Cupom Fiscal" on the stay.
-    const auto x = ExtratoConta::montar(40, QString(), kAgora);
+    const auto x = ExtratoConta::montar(DM->Conexao, 40, QString(), kAgora);
     ASSERT_TRUE(x.has_value());
-    EXPECT_EQ(EntregaFiscal::cupomFiscal(*x), EntregaFiscal::Resultado::RotinasFiscais);
+    EXPECT_EQ(EntregaFiscal::cupomFiscal(DM->Conexao, *x), EntregaFiscal::Resultado::RotinasFiscais);
     // A counter sale.
     banco().executar(QStringLiteral("INSERT INTO DESPESA_AVULSA (ID_DESPESA_AVULSA, ID_P_S, QTD, VALOR_UNIT, USUARIO, "
                                     "DATA, HORA) VALUES (9, 501, 1, 10, 'ANA', ?, '09:30:00')"),

@@ -210,7 +210,7 @@ TEST_F(Aniversariantes_, SalvarInformacoesGuardaComoDigitado)
 
 TEST_F(Aniversariantes_, TextoLongoDemaisNaoEGuardado)
 {
-    const A::Conta antes = A::ler();
+    const A::Conta antes = A::ler(DM->Conexao);
     const QString longo100 = QString(101, QLatin1Char('a'));
     const struct {
         A::Conta conta;
@@ -223,15 +223,15 @@ TEST_F(Aniversariantes_, TextoLongoDemaisNaoEGuardado)
     };
     for (const auto &c : casos) {
         EXPECT_TRUE(A::validar(c.conta).contains(QString::fromUtf8(c.campo))) << c.campo;
-        EXPECT_THROW(A::salvar(c.conta), ErroSistema) << c.campo;
+        EXPECT_THROW(A::salvar(DM->Conexao, c.conta), ErroSistema) << c.campo;
     }
     // exactly at the width, and a long message (no limit), are fine
     A::Conta cheia{QString(100, QLatin1Char('c')), QString(100, QLatin1Char('d')), QString(100, QLatin1Char('e')),
                    QString(200, QLatin1Char('f')), QString(5000, QLatin1Char('g'))};
     EXPECT_EQ(A::validar(cheia), QString());
-    A::salvar(cheia);
-    EXPECT_EQ(A::ler().assunto, cheia.assunto);
-    EXPECT_EQ(A::ler().mensagem, cheia.mensagem);
+    A::salvar(DM->Conexao, cheia);
+    EXPECT_EQ(A::ler(DM->Conexao).assunto, cheia.assunto);
+    EXPECT_EQ(A::ler(DM->Conexao).mensagem, cheia.mensagem);
     EXPECT_EQ(logs().filter(QStringLiteral("Informações de Email")).size(), 1);
     Q_UNUSED(antes);
 }

@@ -94,7 +94,7 @@ TEST_F(CadUH_, RecusasEmOrdemNaoGravamNada)
     for (const auto &c : casos) {
         SCOPED_TRACE(c.mensagem);
         const CadastroUH::Resultado r = CadastroUH::confirmar(
-            ModoEdicao::Incluir, 500, {c.comTipo ? luxo : 0, u8(c.numero), u8(c.descricao), u8(c.ramal), false});
+            DM->Conexao, ModoEdicao::Incluir, 500, {c.comTipo ? luxo : 0, u8(c.numero), u8(c.descricao), u8(c.ramal), false});
         EXPECT_FALSE(r.salvo);
         EXPECT_EQ(r.mensagem, u8(c.mensagem));
         EXPECT_EQ(r.foco, c.foco);
@@ -131,7 +131,7 @@ TEST_F(CadUH_, NovaUHLivreComChaveMostradaEItensSobEla)
     // deleted products are not offered for the minibar
     f.pnlFrigobar->btnIncluirClick();
     EXPECT_EQ(f.pnlFrigobar->cbItem->findText(QStringLiteral("REFRI VELHO")), -1);
-    const auto recusa = ItensPadrao::incluir(ItensPadrao::Tabela::FrigobarUH, chave, refriVelho, QStringLiteral("1"));
+    const auto recusa = ItensPadrao::incluir(DM->Conexao, ItensPadrao::Tabela::FrigobarUH, chave, refriVelho, QStringLiteral("1"));
     ASSERT_TRUE(recusa.has_value());
     EXPECT_EQ(recusa->mensagem, u8("Produto / Serviço Inválido!"));
 

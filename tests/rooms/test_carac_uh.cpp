@@ -104,12 +104,12 @@ TEST_F(CaracUH_, EdicaoRecusasChaveReservadaELog)
     };
     for (const auto &c : casos) {
         SCOPED_TRACE(c.mensagem);
-        const CaracUH::Resultado r = CaracUH::confirmar(ModoEdicao::Incluir, 999, {}, {u8(c.descricao), {}, {}});
+        const CaracUH::Resultado r = CaracUH::confirmar(DM->Conexao, ModoEdicao::Incluir, 999, {}, {u8(c.descricao), {}, {}});
         EXPECT_FALSE(r.salvo);
         EXPECT_EQ(r.mensagem, u8(c.mensagem));
     }
     const CaracUH::Resultado longo =
-        CaracUH::confirmar(ModoEdicao::Incluir, 999, {}, {QStringLiteral("X"), {}, QString(251, QLatin1Char('a'))});
+        CaracUH::confirmar(DM->Conexao, ModoEdicao::Incluir, 999, {}, {QStringLiteral("X"), {}, QString(251, QLatin1Char('a'))});
     EXPECT_EQ(longo.mensagem, u8("Caminho do Símbolo Inválido! O Caminho Deve Ter no Máximo 250 Caracteres."));
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM CARAC_UH")), 2);
     EXPECT_THROW(carac(QStringLiteral("ANTIGA")), ErroBanco); // the name is held by the database too

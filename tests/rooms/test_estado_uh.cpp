@@ -98,7 +98,7 @@ TEST_F(EstadoUHTeste, FimDaManutencaoDaEstadiaAbertaDepoisDaReservaDoDia)
         const qint64 outra = uh(QString::number(400 + n), QStringLiteral("L"));
         c.montar(u, outra);
         QString nova;
-        EXPECT_EQ(EstadoUH::concluirManutencao(u, numero, QStringLiteral("MARIA"), &nova), EstadoUH::Resultado::Feito);
+        EXPECT_EQ(EstadoUH::concluirManutencao(DM->Conexao, u, numero, QStringLiteral("MARIA"), &nova), EstadoUH::Resultado::Feito);
         EXPECT_EQ(nova, QString::fromLatin1(c.esperada));
         EXPECT_EQ(situacao(u), QString::fromLatin1(c.esperada));
         EXPECT_EQ(quarto(u).texto(QStringLiteral("MANUTENCAO")), QStringLiteral("LIMPEZA")); // keeps the last reason
@@ -113,7 +113,7 @@ TEST_F(EstadoUHTeste, FimDaManutencaoDeUHJaLiberadaEmOutraEstacao)
     const qint64 u = uh(QStringLiteral("101"), QStringLiteral("M"), QStringLiteral("LIMPEZA"));
     // Another workstation ended it and checked a guest in.
     banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ?"), {u});
-    EXPECT_EQ(EstadoUH::concluirManutencao(u, QStringLiteral("101"), QStringLiteral("MARIA")),
+    EXPECT_EQ(EstadoUH::concluirManutencao(DM->Conexao, u, QStringLiteral("101"), QStringLiteral("MARIA")),
               EstadoUH::Resultado::SituacaoMudou);
     EXPECT_EQ(situacao(u), QStringLiteral("O"));
     EXPECT_TRUE(logs().isEmpty());
@@ -146,7 +146,7 @@ TEST_F(EstadoUHTeste, InicioDaManutencaoPelaSituacaoLida)
         const QString numero = QString::number(500 + ++n);
         const qint64 u = uh(numero, QString::fromLatin1(c.situacao), QStringLiteral("ANTIGA"));
         const int logsAntes = int(logs().size());
-        EXPECT_EQ(EstadoUH::iniciarManutencao(u, numero, QString::fromLatin1(c.lida), c.motivo), c.resultado);
+        EXPECT_EQ(EstadoUH::iniciarManutencao(DM->Conexao, u, numero, QString::fromLatin1(c.lida), c.motivo), c.resultado);
         EXPECT_EQ(situacao(u), QString::fromLatin1(c.final));
         EXPECT_EQ(quarto(u).texto(QStringLiteral("MANUTENCAO")), c.gravado);
         if (c.resultado == EstadoUH::Resultado::Feito)
@@ -164,7 +164,7 @@ TEST_F(EstadoUHTeste, CancelarReservaDoDiaExcluiAReservaInteira)
     const qint64 r = reserva(u, {hoje, hoje.addDays(1), hoje.addDays(2)}, QStringLiteral("N"), QStringLiteral("N"), joao);
     const QString texto = QStringLiteral("Reserva: (%1) ").arg(r) + u8("JOÃO D'ÁVILA");
     QString nova;
-    ASSERT_EQ(EstadoUH::cancelarReserva(r, u, texto, &nova), EstadoUH::Resultado::Feito);
+    ASSERT_EQ(EstadoUH::cancelarReserva(DM->Conexao, r, u, texto, &nova), EstadoUH::Resultado::Feito);
     EXPECT_EQ(nova, QStringLiteral("L"));
     EXPECT_EQ(situacao(u), QStringLiteral("L"));
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT EXCLUIDO FROM RESERVA WHERE ID_RESERVA = ?"), {r}).toString(),
@@ -216,7 +216,7 @@ TEST_F(EstadoUHTeste, CancelarReservaNaoPassaPorCimaDeOutraEstacao)
         const qint64 r = reserva(u, {hoje, hoje.addDays(1)});
         c.antes(u, r);
         const int logsAntes = int(logs().size());
-        EXPECT_EQ(EstadoUH::cancelarReserva(r, u, QStringLiteral("Reserva: (%1) CONSUMIDOR").arg(r)), c.resultado);
+        EXPECT_EQ(EstadoUH::cancelarReserva(DM->Conexao, r, u, QStringLiteral("Reserva: (%1) CONSUMIDOR").arg(r)), c.resultado);
         EXPECT_EQ(situacao(u), QString::fromLatin1(c.situacaoFinal));
         EXPECT_EQ(banco().valor(QStringLiteral("SELECT EXCLUIDO FROM RESERVA WHERE ID_RESERVA = ?"), {r}).toString(),
                   QString::fromLatin1(c.excluida));
@@ -257,7 +257,7 @@ TEST_F(EstadoUHTeste, ExclusaoDeUHSoLivreESemReservasPendentes)
         const qint64 u = uh(numero, QString::fromLatin1(c.situacao));
         c.reservas(u);
         const int logsAntes = int(logs().size());
-        EXPECT_EQ(EstadoUH::excluirUH(u, numero, QString::fromLatin1(c.lida)), c.resultado);
+        EXPECT_EQ(EstadoUH::excluirUH(DM->Conexao, u, numero, QString::fromLatin1(c.lida)), c.resultado);
         const bool feito = c.resultado == EstadoUH::Resultado::Feito;
         EXPECT_EQ(quarto(u).texto(QStringLiteral("EXCLUIDO")), feito ? QStringLiteral("S") : QStringLiteral("N"));
         if (feito)
@@ -280,7 +280,7 @@ TEST_F(EstadoUHTeste, AtualizacaoDoDiaUsaAMesmaRegra)
     const qint64 m1 = uh(QStringLiteral("803"), QStringLiteral("M"));
     reserva(m1, {hoje});
     const qint64 o1 = uh(QStringLiteral("804"), QStringLiteral("O"));
-    const QList<EstadoUH::Mudanca> m = EstadoUH::atualizarReservasDoDia(hoje);
+    const QList<EstadoUH::Mudanca> m = EstadoUH::atualizarReservasDoDia(DM->Conexao, hoje);
     ASSERT_EQ(m.size(), 2);
     EXPECT_EQ(situacao(r1), QStringLiteral("O"));
     EXPECT_EQ(situacao(l1), QStringLiteral("R"));

@@ -238,9 +238,9 @@ TEST_F(Reservas_, ConflitoEOcupacaoRecusamSemGravar)
 
     // A stay leaving the day before the arrival does not block; nor does a
     // room marked occupied for a reservation starting tomorrow.
-    EXPECT_FALSE(Reservas::verificarDisponibilidade(dados(uh102, kHoje.addDays(5), kHoje.addDays(6)), kHoje));
+    EXPECT_FALSE(Reservas::verificarDisponibilidade(DM->Conexao, dados(uh102, kHoje.addDays(5), kHoje.addDays(6)), kHoje));
     banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ?"), {uh103});
-    EXPECT_FALSE(Reservas::verificarDisponibilidade(dados(uh103, kHoje.addDays(1), kHoje.addDays(2)), kHoje));
+    EXPECT_FALSE(Reservas::verificarDisponibilidade(DM->Conexao, dados(uh103, kHoje.addDays(1), kHoje.addDays(2)), kHoje));
 }
 
 TEST_F(Reservas_, LembreteDoClienteAntesDeGravar)
@@ -271,7 +271,7 @@ TEST_F(Reservas_, ClienteRestritoOuListaNegraNaoEOferecidoNemAceito)
     for (qint64 c : {restrito, negro, qint64(1)}) {
         Reservas::Dados d = dados(uh101, kHoje, kHoje);
         d.cliente = c;
-        const auto r = Reservas::verificarDisponibilidade(d, kHoje);
+        const auto r = Reservas::verificarDisponibilidade(DM->Conexao, d, kHoje);
         ASSERT_TRUE(r.has_value());
         EXPECT_EQ(r->mensagem, QStringLiteral("Cliente Inválido!"));
     }
@@ -355,9 +355,9 @@ TEST_F(Reservas_, AlteracaoIgnoraOsPropriosDiasERecusaConflitoSemCodigo)
     reserva(uh101, kHoje.addDays(5), kHoje.addDays(6));
     Reservas::Dados d = dados(uh101, kHoje.addDays(2), kHoje.addDays(4)); // overlaps only its own days
     d.id = id;
-    EXPECT_FALSE(Reservas::verificarDisponibilidade(d, kHoje));
+    EXPECT_FALSE(Reservas::verificarDisponibilidade(DM->Conexao, d, kHoje));
     d.saida = kHoje.addDays(5);
-    const auto r = Reservas::verificarDisponibilidade(d, kHoje);
+    const auto r = Reservas::verificarDisponibilidade(DM->Conexao, d, kHoje);
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(r->mensagem, QStringLiteral("Já Existe Reserva para Este Período nesta Unidade Habitacional!"));
 }
@@ -374,7 +374,7 @@ TEST_F(Reservas_, ReservaUtilizadaSoPodeSerVista)
         f.edtPessoas->setText(QStringLiteral("1"));
         Reservas::Dados d = f.dados();
         d.id = id;
-        const auto r = Reservas::alterar(d, uh101, kHoje, QStringLiteral("ADMIN"), {}, {});
+        const auto r = Reservas::alterar(DM->Conexao, d, uh101, kHoje, QStringLiteral("ADMIN"), {}, {});
         ASSERT_TRUE(r.recusa.has_value());
         EXPECT_EQ(r.recusa->mensagem, Reservas::textoNaoPendente());
         EXPECT_EQ(dias(id), 2);
@@ -405,10 +405,10 @@ TEST_F(Reservas_, ExclusaoRecalculaOEstadoDoQuartoSoPelaReservaDeHoje)
     banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'R' WHERE ID_UH IN (?, ?)"), {uh101, uh102});
     banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'M' WHERE ID_UH = ?"), {uh103});
 
-    EXPECT_TRUE(Reservas::excluir(hoje101, QStringLiteral("ANA D'ÁVILA"), kHoje));
-    EXPECT_TRUE(Reservas::excluir(futura102, QStringLiteral("ANA D'ÁVILA"), kHoje));
-    EXPECT_TRUE(Reservas::excluir(hoje103, QStringLiteral("ANA D'ÁVILA"), kHoje));
-    EXPECT_FALSE(Reservas::excluir(hoje101, QStringLiteral("ANA D'ÁVILA"), kHoje)); // already deleted
+    EXPECT_TRUE(Reservas::excluir(DM->Conexao, hoje101, QStringLiteral("ANA D'ÁVILA"), kHoje));
+    EXPECT_TRUE(Reservas::excluir(DM->Conexao, futura102, QStringLiteral("ANA D'ÁVILA"), kHoje));
+    EXPECT_TRUE(Reservas::excluir(DM->Conexao, hoje103, QStringLiteral("ANA D'ÁVILA"), kHoje));
+    EXPECT_FALSE(Reservas::excluir(DM->Conexao, hoje101, QStringLiteral("ANA D'ÁVILA"), kHoje)); // already deleted
     EXPECT_EQ(situacao(uh101), QStringLiteral("L"));
     EXPECT_EQ(situacao(uh102), QStringLiteral("R"));
     EXPECT_EQ(situacao(uh103), QStringLiteral("M"));
@@ -466,10 +466,10 @@ TEST_F(Reservas_, PeriodoListaReservasEQuartosLivres)
     EXPECT_EQ(numeros(lista.quartosLivres()), (QStringList{QStringLiteral("101"), QStringLiteral("103")}));
 
     // Starting yesterday: no free room; starting today: rooms marked "O" are left out.
-    EXPECT_TRUE(Reservas::quartosLivres(kHoje.addDays(-1), kHoje.addDays(3), kHoje).isEmpty());
+    EXPECT_TRUE(Reservas::quartosLivres(DM->Conexao, kHoje.addDays(-1), kHoje.addDays(3), kHoje).isEmpty());
     banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'O' WHERE ID_UH = ?"), {uh103});
-    EXPECT_TRUE(numeros(Reservas::quartosLivres(kHoje, kHoje, kHoje)).isEmpty());
-    EXPECT_EQ(numeros(Reservas::quartosLivres(kHoje.addDays(5), kHoje.addDays(5), kHoje)),
+    EXPECT_TRUE(numeros(Reservas::quartosLivres(DM->Conexao, kHoje, kHoje, kHoje)).isEmpty());
+    EXPECT_EQ(numeros(Reservas::quartosLivres(DM->Conexao, kHoje.addDays(5), kHoje.addDays(5), kHoje)),
               (QStringList{QStringLiteral("101"), QStringLiteral("103")}));
 }
 
@@ -555,10 +555,10 @@ TEST_F(Reservas_, DuasEstacoesNoMesmoQuartoEDiaFicamComUmaReserva)
     });
     const qint64 daOutra = escreveu.get_future().get();
     // Its row is not visible yet: the checks pass.
-    EXPECT_FALSE(Reservas::verificarDisponibilidade(dados(uh101, kHoje, kHoje.addDays(2)), kHoje));
+    EXPECT_FALSE(Reservas::verificarDisponibilidade(DM->Conexao, dados(uh101, kHoje, kHoje.addDays(2)), kHoje));
     podeConfirmar.set_value();
     const Reservas::ResultadoGravacao r =
-        Reservas::incluir(dados(uh101, kHoje, kHoje.addDays(2)), kHoje, QStringLiteral("ADMIN"), QStringLiteral("%1"));
+        Reservas::incluir(DM->Conexao, dados(uh101, kHoje, kHoje.addDays(2)), kHoje, QStringLiteral("ADMIN"), QStringLiteral("%1"));
     outra.join();
     ASSERT_TRUE(r.recusa.has_value());
     EXPECT_EQ(r.recusa->mensagem, Reservas::textoConflito(daOutra));

@@ -125,7 +125,7 @@ TEST_F(TiposUH_, RecusasEmOrdemNaoGravamNada)
         SCOPED_TRACE(c.mensagem);
         TiposUH::Dados d{u8(c.descricao), u8(c.sigla), {}};
         d.valores[2] = u8(c.valor);
-        const TiposUH::Resultado r = TiposUH::confirmar(ModoEdicao::Incluir, chave, {}, d);
+        const TiposUH::Resultado r = TiposUH::confirmar(DM->Conexao, ModoEdicao::Incluir, chave, {}, d);
         EXPECT_FALSE(r.salvo);
         EXPECT_EQ(r.mensagem, u8(c.mensagem));
         EXPECT_EQ(r.foco, c.foco);
@@ -234,7 +234,7 @@ TEST_F(TiposUH_, NovoTipoAbandonadoNaoDeixaFilhos)
         banco().valor(QStringLiteral("INSERT INTO CARAC_UH (DESCRICAO) VALUES ('AR') RETURNING ID_CARAC_UH")).toLongLong();
     // another type with its own children is never touched
     const qint64 outro = tipo(QStringLiteral("OUTRO"));
-    ItensPadrao::incluir(ItensPadrao::Tabela::EstoqueTipo, outro,
+    ItensPadrao::incluir(DM->Conexao, ItensPadrao::Tabela::EstoqueTipo, outro,
                          banco().valor(QStringLiteral("SELECT ID_ITEM FROM ITEM")).toLongLong(), QStringLiteral("1"));
 
     enum class Saida { Cancelar, F12, Fechar, RecusadoECancelado, Destruida };
@@ -247,7 +247,7 @@ TEST_F(TiposUH_, NovoTipoAbandonadoNaoDeixaFilhos)
             adicionar(f.pnlEstoque, QStringLiteral("TOALHA"), QStringLiteral("2"));
             adicionar(f.pnlEstoque, QStringLiteral("TOALHA"), QStringLiteral("1"));
             adicionar(f.pnlFrigobar, QStringLiteral("AGUA"), QStringLiteral("1"));
-            TiposUH::anexarCaracteristica(chave, carac);
+            TiposUH::anexarCaracteristica(DM->Conexao, chave, carac);
             EXPECT_EQ(filhos(chave), 4);
             switch (s) {
             case Saida::Cancelar:

@@ -48,8 +48,8 @@ protected:
         i.valorUnit = Dinheiro::deReais(5);
         Pagamento p;
         p.meios[0] = Dinheiro::deReais(10);
-        const Gravacao g = varias ? gravarVarias({i}, Dinheiro::deReais(10), p)
-                                  : gravarIndividual(i, Dinheiro::deReais(10), p);
+        const Gravacao g = varias ? gravarVarias(DM->Conexao, {i}, Dinheiro::deReais(10), p)
+                                  : gravarIndividual(DM->Conexao, i, Dinheiro::deReais(10), p);
         EXPECT_TRUE(g.gravada());
         return g.id;
     }
@@ -121,7 +121,7 @@ TEST_F(DespesasServidor, ExclusaoSeguraNumLadoEoOutroEAvisadoNasDuasOrdens)
         const qint64 inicio = QDateTime::currentMSecsSinceEpoch() + 1500;
         auto outra = agente(QStringLiteral("excluir-despesa"), QStringLiteral("I,%1,2500").arg(id), inicio);
         QThread::msleep(static_cast<unsigned long>(inicio + 800 - QDateTime::currentMSecsSinceEpoch()));
-        const Exclusao aqui = excluirIndividual(id);
+        const Exclusao aqui = excluirIndividual(DM->Conexao, id);
         EXPECT_FALSE(aqui.excluida);
         ASSERT_TRUE(aqui.recusa);
         EXPECT_EQ(aqui.recusa->mensagem, kMsgJaExcluida);
@@ -135,7 +135,7 @@ TEST_F(DespesasServidor, ExclusaoSeguraNumLadoEoOutroEAvisadoNasDuasOrdens)
         std::unique_ptr<QProcess> outra;
         Exclusao aqui;
         banco().emTransacao([&] {
-            aqui = excluirVarias(id);
+            aqui = excluirVarias(DM->Conexao, id);
             outra = agente(QStringLiteral("excluir-despesa"), QStringLiteral("V,%1").arg(id),
                            QDateTime::currentMSecsSinceEpoch() + 300);
             QThread::msleep(3000);

@@ -91,7 +91,7 @@ TEST_F(Adiantamento_, DinheiroEVisaNoCaixaNaEstadiaENoAdiantado)
 {
     abrirCaixa("10,00");
     const Pagamentos::Valores v = valores({{MeioCaixa::Dinheiro, "100,00"}, {MeioCaixa::CreditoVisa, "50,00"}});
-    const Resultado r = registrar(entrada, v, QStringLiteral("ANA D'ÁVILA"), QStringLiteral("101"));
+    const Resultado r = registrar(DM->Conexao, entrada, v, QStringLiteral("ANA D'ÁVILA"), QStringLiteral("101"));
     ASSERT_TRUE(r.gravado) << r.mensagem.value_or(QString()).toStdString();
     EXPECT_EQ(caixa("ATUAL"), reais("110,00"));
     EXPECT_EQ(caixa("ATUAL_CARTAO"), reais("50,00"));
@@ -110,7 +110,7 @@ TEST_F(Adiantamento_, DinheiroEVisaNoCaixaNaEstadiaENoAdiantado)
                   .arg(entrada));
 
     // A second advance adds to the first.
-    ASSERT_TRUE(registrar(entrada, valores({{MeioCaixa::PixChq, "25,50"}, {MeioCaixa::DebitoMaster, "4,50"}}),
+    ASSERT_TRUE(registrar(DM->Conexao, entrada, valores({{MeioCaixa::PixChq, "25,50"}, {MeioCaixa::DebitoMaster, "4,50"}}),
                           QStringLiteral("ANA"), QStringLiteral("101"))
                     .gravado);
     EXPECT_EQ(caixa("ATUAL_CHEQUE"), reais("25,50"));
@@ -124,7 +124,7 @@ TEST_F(Adiantamento_, DepositoNaoFicaNoCaixaEDeixaRetirada)
 {
     abrirCaixa("80,00");
     const Pagamentos::Valores v = valores({{MeioCaixa::Dinheiro, "30,00"}}, "200,00");
-    ASSERT_TRUE(registrar(entrada, v, QStringLiteral("ANA"), QStringLiteral("101")).gravado);
+    ASSERT_TRUE(registrar(DM->Conexao, entrada, v, QStringLiteral("ANA"), QStringLiteral("101")).gravado);
     EXPECT_EQ(caixa("ATUAL"), reais("110,00")); // the cash only; the deposit went to the bank
     const Linha ret = banco().ler(QStringLiteral("SELECT * FROM RET_CAIXA"));
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM RET_CAIXA")), 1);
@@ -141,7 +141,7 @@ TEST_F(Adiantamento_, DepositoNaoFicaNoCaixaEDeixaRetirada)
 TEST_F(Adiantamento_, RecusasNaoMexemEmNada)
 {
     // No open shift: nothing anywhere, the deposit included.
-    Resultado r = registrar(entrada, valores({{MeioCaixa::Dinheiro, "10,00"}}, "20,00"), QStringLiteral("ANA"),
+    Resultado r = registrar(DM->Conexao, entrada, valores({{MeioCaixa::Dinheiro, "10,00"}}, "20,00"), QStringLiteral("ANA"),
                             QStringLiteral("101"));
     EXPECT_FALSE(r.gravado);
     EXPECT_EQ(r.mensagem, QStringLiteral("Necessário Abrir o Caixa para Funcionamento do Sistema!"));
@@ -152,7 +152,7 @@ TEST_F(Adiantamento_, RecusasNaoMexemEmNada)
 
     abrirCaixa("0,00");
     // Nothing typed, or a text that is no amount.
-    r = registrar(entrada, valores({}), QStringLiteral("ANA"), QStringLiteral("101"));
+    r = registrar(DM->Conexao, entrada, valores({}), QStringLiteral("ANA"), QStringLiteral("101"));
     EXPECT_EQ(r.mensagem, Textos::SemValor);
     Digitado d;
     d.meio[0] = QStringLiteral("abc");
@@ -171,9 +171,9 @@ TEST_F(Adiantamento_, ConsumoPagoNaHoraPrecisaFecharComOValor)
 {
     abrirCaixa("0,00");
     const Consumo::LinhaNova l = tresCervejas();
-    EXPECT_EQ(valorLinha(l), reais("33,00"));
+    EXPECT_EQ(valorLinha(DM->Conexao, l), reais("33,00"));
     // 20,00 + 12,99 does not make 33,00: nothing happens.
-    Pagamento p = pagarConsumo(entrada, QStringLiteral("101"), l,
+    Pagamento p = pagarConsumo(DM->Conexao, entrada, QStringLiteral("101"), l,
                                valores({{MeioCaixa::Dinheiro, "20,00"}, {MeioCaixa::Hipercard, "12,99"}}));
     EXPECT_FALSE(p.gravado);
     EXPECT_EQ(p.mensagem, QStringLiteral("Valor Informado Diferente do Valor Consumido!"));
@@ -182,7 +182,7 @@ TEST_F(Adiantamento_, ConsumoPagoNaHoraPrecisaFecharComOValor)
     EXPECT_TRUE(caixa("ATUAL").zero());
 
     // 20,00 + 13,00 is accepted: line, means, shift and stay together.
-    p = pagarConsumo(entrada, QStringLiteral("101"), l,
+    p = pagarConsumo(DM->Conexao, entrada, QStringLiteral("101"), l,
                      valores({{MeioCaixa::Dinheiro, "20,00"}, {MeioCaixa::Hipercard, "13,00"}}));
     ASSERT_TRUE(p.gravado) << p.mensagem.value_or(QString()).toStdString();
     const Linha d = banco().ler(QStringLiteral("SELECT * FROM DESPESA_UH WHERE ID_DESPESA_UH = ?"), {p.idDespesa});
@@ -205,7 +205,7 @@ TEST_F(Adiantamento_, ConsumoPagoNaHoraPrecisaFecharComOValor)
     EXPECT_EQ(CalculoEstadia::totalConsumo(banco(), entrada), reais("33,00"));
 
     // Removed: the money leaves the shift and the stay, the stock comes back.
-    const Consumo::Remocao rem = Consumo::remover(p.idDespesa, QStringLiteral("ERRO DE LANÇAMENTO"), QStringLiteral("101"));
+    const Consumo::Remocao rem = Consumo::remover(DM->Conexao, p.idDespesa, QStringLiteral("ERRO DE LANÇAMENTO"), QStringLiteral("101"));
     ASSERT_TRUE(rem.removida) << rem.recusa->mensagem.toStdString();
     for (const char *c : {"ATUAL", "ATUAL_HIPER"})
         EXPECT_TRUE(caixa(c).zero()) << c;
@@ -217,11 +217,11 @@ TEST_F(Adiantamento_, ConsumoPagoNaHoraPrecisaFecharComOValor)
 TEST_F(Adiantamento_, ConsumoPagoSemEstadiaOuSemCaixaNaoGrava)
 {
     // Before the stay exists (a new stay's form): refused outright.
-    Pagamento p = pagarConsumo(0, QStringLiteral("101"), tresCervejas(), valores({{MeioCaixa::Dinheiro, "33,00"}}));
+    Pagamento p = pagarConsumo(DM->Conexao, 0, QStringLiteral("101"), tresCervejas(), valores({{MeioCaixa::Dinheiro, "33,00"}}));
     EXPECT_FALSE(p.gravado);
     EXPECT_EQ(p.mensagem, Textos::PagoAntesDaEntrada);
     // No open shift: the line is not written either, its stock untouched.
-    p = pagarConsumo(entrada, QStringLiteral("101"), tresCervejas(), valores({{MeioCaixa::Dinheiro, "33,00"}}));
+    p = pagarConsumo(DM->Conexao, entrada, QStringLiteral("101"), tresCervejas(), valores({{MeioCaixa::Dinheiro, "33,00"}}));
     EXPECT_FALSE(p.gravado);
     EXPECT_EQ(p.mensagem, QStringLiteral("Necessário Abrir o Caixa para Funcionamento do Sistema!"));
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_UH")), 0);
@@ -251,7 +251,7 @@ TEST_F(Adiantamento_, DuasEstacoesNoMesmoTurnoContamAsDuas)
     });
     lancou.get_future().wait();
     pode.set_value();
-    const Resultado r = registrar(entrada, valores({{MeioCaixa::Dinheiro, "100,00"}}), QStringLiteral("ANA"),
+    const Resultado r = registrar(DM->Conexao, entrada, valores({{MeioCaixa::Dinheiro, "100,00"}}), QStringLiteral("ANA"),
                                   QStringLiteral("101"));
     outra.join();
     ASSERT_TRUE(r.gravado) << r.mensagem.value_or(QString()).toStdString();

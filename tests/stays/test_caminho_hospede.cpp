@@ -80,14 +80,14 @@ TEST_F(CaminhoHospede, ReservaDoMapaAteOConsumo)
                    {reserva, kHoje.addDays(i), uh});
 
     // The map's daily refresh marks the room reserved for today.
-    EstadoUH::atualizarReservasDoDia(kHoje);
+    EstadoUH::atualizarReservasDoDia(DM->Conexao, kHoje);
     MapaUH::Quarto q = noMapa(QStringLiteral("101"));
     EXPECT_EQ(q.situacao, QStringLiteral("R"));
     EXPECT_EQ(q.idReserva, reserva);
     EXPECT_EQ(MapaUH::contar().reservada, 1);
 
     // Check-in from the reservation: the type's rate for two persons.
-    const CalculoEstadia::TaxaPessoas taxa = CalculoEstadia::taxaParaPessoas(CalculoEstadia::lerTaxas(uh), 2);
+    const CalculoEstadia::TaxaPessoas taxa = CalculoEstadia::taxaParaPessoas(CalculoEstadia::lerTaxas(DM->Conexao, uh), 2);
     Entrada::Dados d;
     d.reserva = reserva;
     d.cliente = cliente;
@@ -104,12 +104,12 @@ TEST_F(CaminhoHospede, ReservaDoMapaAteOConsumo)
     d.valorMin = taxa.minimo;
     Entrada::Regras regras;
     regras.limiteDesconto = reais("10,00");
-    const Entrada::Verificacao v = Entrada::verificar(d, regras, Relogio::agora(), [](const QString &t) {
+    const Entrada::Verificacao v = Entrada::verificar(DM->Conexao, d, regras, Relogio::agora(), [](const QString &t) {
         ADD_FAILURE() << "pergunta inesperada: " << t.toStdString();
         return false;
     });
     ASSERT_TRUE(v.ok()) << (v.recusa ? v.recusa->mensagem.toStdString() : std::string("abandonada"));
-    const Entrada::Gravacao g = Entrada::incluir(d, Sessao::atual().login, kHoje);
+    const Entrada::Gravacao g = Entrada::incluir(DM->Conexao, d, Sessao::atual().login, kHoje);
     ASSERT_FALSE(g.recusa.has_value());
 
     q = noMapa(QStringLiteral("101"));
@@ -136,7 +136,7 @@ TEST_F(CaminhoHospede, ReservaDoMapaAteOConsumo)
     l.qtd = QStringLiteral("3");
     l.valorUnit = QStringLiteral("10,00");
     l.data = kHoje;
-    ASSERT_FALSE(Consumo::incluir(g.idEntrada, QStringLiteral("101"), l).recusa.has_value());
+    ASSERT_FALSE(Consumo::incluir(DM->Conexao, g.idEntrada, QStringLiteral("101"), l).recusa.has_value());
     EXPECT_EQ(b.valor(QStringLiteral("SELECT ESTOQUE FROM PRODUTOS_SERVICOS WHERE ID_P_S = ?"), {cerveja}).toInt(), 21);
 
     // What the stay costs so far: the first night posted plus the consumption.

@@ -68,10 +68,10 @@ TEST_F(CaminhoSaida, EntradaConsumoAdiantamentoSaidaECaixa)
     d.diaria = QStringLiteral("150,00");
     d.valorDiariaPadrao = reais("150,00");
     d.valorMin = reais("120,00");
-    const Entrada::Verificacao v = Entrada::verificar(d, Entrada::Regras::atuais(), Relogio::agora(),
+    const Entrada::Verificacao v = Entrada::verificar(DM->Conexao, d, Entrada::Regras::atuais(), Relogio::agora(),
                                                       [](const QString &) { return true; });
     ASSERT_TRUE(v.ok()) << (v.recusa ? v.recusa->mensagem.toStdString() : std::string("abandonada"));
-    const Entrada::Gravacao g = Entrada::incluir(d, QStringLiteral("ADMIN"), kHoje);
+    const Entrada::Gravacao g = Entrada::incluir(DM->Conexao, d, QStringLiteral("ADMIN"), kHoje);
     ASSERT_FALSE(g.recusa.has_value()) << g.recusa->mensagem.toStdString();
     const qint64 id = g.idEntrada;
 
@@ -88,7 +88,7 @@ TEST_F(CaminhoSaida, EntradaConsumoAdiantamentoSaidaECaixa)
     l.qtd = QStringLiteral("3");
     l.valorUnit = QStringLiteral("10,00");
     l.data = kHoje;
-    ASSERT_FALSE(Consumo::incluir(id, QStringLiteral("101"), l).recusa.has_value());
+    ASSERT_FALSE(Consumo::incluir(DM->Conexao, id, QStringLiteral("101"), l).recusa.has_value());
 
     // An advance of 100,00: 60,00 in cash and 40,00 on Visa credit.
     Pagamentos::Valores adiantamento;

@@ -77,7 +77,7 @@ protected:
     // A line paid at once, as the payment panel leaves it.
     qint64 pagaNaHora(const QList<Pagamento> &pags)
     {
-        const Inclusao i = incluir(entrada, QStringLiteral("101"), linha(cerveja, "CERVEJA", "3", "10,00"));
+        const Inclusao i = incluir(DM->Conexao, entrada, QStringLiteral("101"), linha(cerveja, "CERVEJA", "3", "10,00"));
         banco().emTransacao([&] {
             banco().executar(QStringLiteral("UPDATE DESPESA_UH SET PAGO = 'S' WHERE ID_DESPESA_UH = ?"), {i.id});
             registrarPagamento(banco(), i.id, pags);
@@ -96,7 +96,7 @@ TEST_F(Consumo_, TresCervejasComTaxaBaixamEstoque)
     l.comanda = 45;
     l.responsavel = QStringLiteral("joão d'ávila");
     l.data = kHoje.addDays(-1);
-    const Inclusao i = incluir(entrada, QStringLiteral("101"), l);
+    const Inclusao i = incluir(DM->Conexao, entrada, QStringLiteral("101"), l);
     ASSERT_FALSE(i.recusa.has_value());
     const Linha d = banco().ler(QStringLiteral("SELECT * FROM DESPESA_UH WHERE ID_DESPESA_UH = ?"), {i.id});
     EXPECT_EQ(d.inteiro(QStringLiteral("ID_ENTRADA")), entrada);
@@ -119,9 +119,9 @@ TEST_F(Consumo_, TresCervejasComTaxaBaixamEstoque)
               1);
 
     // Made in house: stock untouched; a product counted as a night carries its flag.
-    ASSERT_FALSE(incluir(entrada, QStringLiteral("101"), linha(pizza, "PIZZA", "1", "40,00")).recusa);
+    ASSERT_FALSE(incluir(DM->Conexao, entrada, QStringLiteral("101"), linha(pizza, "PIZZA", "1", "40,00")).recusa);
     EXPECT_EQ(estoque(pizza), 0);
-    const Inclusao n = incluir(entrada, QStringLiteral("101"), linha(pernoite, "DIARIA EXTRA", "1", "90,00"));
+    const Inclusao n = incluir(DM->Conexao, entrada, QStringLiteral("101"), linha(pernoite, "DIARIA EXTRA", "1", "90,00"));
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT DIARIA FROM DESPESA_UH WHERE ID_DESPESA_UH = ?"), {n.id}).toString(),
               QStringLiteral("S"));
     EXPECT_EQ(CalculoEstadia::totalConsumo(banco(), entrada), reais("176,00"));
@@ -152,7 +152,7 @@ TEST_F(Consumo_, EntradaInvalidaNadaGrava)
     for (const CasoEntrada &c : casos) {
         LinhaNova l = linha(c.produto ? cerveja : 0, "CERVEJA", c.qtd, c.unit);
         l.data = kHoje.addDays(c.dias);
-        const Inclusao i = incluir(entrada, QStringLiteral("101"), l);
+        const Inclusao i = incluir(DM->Conexao, entrada, QStringLiteral("101"), l);
         ASSERT_TRUE(i.recusa.has_value()) << c.nome;
         EXPECT_EQ(i.recusa->mensagem, QString::fromUtf8(c.mensagem)) << c.nome;
         EXPECT_EQ(i.recusa->foco, c.foco) << c.nome;
@@ -163,14 +163,14 @@ TEST_F(Consumo_, EntradaInvalidaNadaGrava)
 
 TEST_F(Consumo_, RemoverPedeMotivoEDevolveEstoque)
 {
-    const Inclusao i = incluir(entrada, QStringLiteral("101"), linha(cerveja, "CERVEJA", "3", "10,00"));
-    Remocao r = remover(i.id, QStringLiteral("   "), QStringLiteral("101"));
+    const Inclusao i = incluir(DM->Conexao, entrada, QStringLiteral("101"), linha(cerveja, "CERVEJA", "3", "10,00"));
+    Remocao r = remover(DM->Conexao, i.id, QStringLiteral("   "), QStringLiteral("101"));
     ASSERT_TRUE(r.recusa.has_value());
     EXPECT_EQ(r.recusa->mensagem, QStringLiteral("Informe o Motivo da Exclusão do Consumo!"));
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_UH")), 1);
     EXPECT_EQ(estoque(cerveja), 7);
 
-    r = remover(i.id, QStringLiteral("LANÇADA NA UH ERRADA"), QStringLiteral("101"));
+    r = remover(DM->Conexao, i.id, QStringLiteral("LANÇADA NA UH ERRADA"), QStringLiteral("101"));
     ASSERT_FALSE(r.recusa.has_value());
     EXPECT_TRUE(r.removida);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_UH")), 0);
@@ -181,14 +181,14 @@ TEST_F(Consumo_, RemoverPedeMotivoEDevolveEstoque)
               1);
 
     // Removed meanwhile on another workstation.
-    r = remover(i.id, QStringLiteral("DE NOVO"), QStringLiteral("101"));
+    r = remover(DM->Conexao, i.id, QStringLiteral("DE NOVO"), QStringLiteral("101"));
     ASSERT_TRUE(r.recusa.has_value());
     EXPECT_EQ(r.recusa->mensagem, Textos::LinhaRemovida);
     EXPECT_EQ(estoque(cerveja), 10);
 
     // Made in house: stock untouched on removal too.
-    const Inclusao p = incluir(entrada, QStringLiteral("101"), linha(pizza, "PIZZA", "2", "40,00"));
-    ASSERT_TRUE(remover(p.id, QStringLiteral("ERRO"), QStringLiteral("101")).removida);
+    const Inclusao p = incluir(DM->Conexao, entrada, QStringLiteral("101"), linha(pizza, "PIZZA", "2", "40,00"));
+    ASSERT_TRUE(remover(DM->Conexao, p.id, QStringLiteral("ERRO"), QStringLiteral("101")).removida);
     EXPECT_EQ(estoque(pizza), 0);
 }
 
@@ -197,7 +197,7 @@ TEST_F(Consumo_, RemoverLinhaPagaDevolveCaixaEEntrada)
     abrirCaixa("100,00", "50,00");
     const qint64 id = pagaNaHora({{MeioCaixa::Dinheiro, reais("13,00")}, {MeioCaixa::CreditoVisa, reais("20,00")}});
     ASSERT_EQ(pagamentosDaLinha(banco(), id).size(), 2);
-    const Remocao r = remover(id, QStringLiteral("DESISTIU"), QStringLiteral("101"));
+    const Remocao r = remover(DM->Conexao, id, QStringLiteral("DESISTIU"), QStringLiteral("101"));
     ASSERT_FALSE(r.recusa.has_value()) << r.recusa->mensagem.toStdString();
     EXPECT_EQ(coluna(QStringLiteral("SELECT ATUAL AS V FROM CAIXA")), reais("87,00"));
     EXPECT_EQ(coluna(QStringLiteral("SELECT ATUAL_CARTAO AS V FROM CAIXA")), reais("30,00"));
@@ -215,7 +215,7 @@ TEST_F(Consumo_, LinhaPagaNumMeioSoGuardaFormaPag)
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT FORMA_PAG FROM DESPESA_UH")).toString(), QStringLiteral("Dinheiro"));
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM DESPESA_UH_PAG")), 0);
     banco().executar(QStringLiteral("UPDATE WALK_IN SET DINHEIRO = 33, VISA = 0"));
-    ASSERT_TRUE(remover(id, QStringLiteral("DESISTIU"), QStringLiteral("101")).removida);
+    ASSERT_TRUE(remover(DM->Conexao, id, QStringLiteral("DESISTIU"), QStringLiteral("101")).removida);
     EXPECT_EQ(coluna(QStringLiteral("SELECT ATUAL AS V FROM CAIXA")), reais("67,00"));
     EXPECT_TRUE(coluna(QStringLiteral("SELECT DINHEIRO AS V FROM WALK_IN")).zero());
     EXPECT_TRUE(coluna(QStringLiteral("SELECT ADIANTADO AS V FROM WALK_IN")).zero());
@@ -225,7 +225,7 @@ TEST_F(Consumo_, CaixaRecusaNaoRemove)
 {
     abrirCaixa("5,00", "50,00"); // 13,00 cash cannot come out of 5,00
     const qint64 id = pagaNaHora({{MeioCaixa::CreditoVisa, reais("20,00")}, {MeioCaixa::Dinheiro, reais("13,00")}});
-    const Remocao r = remover(id, QStringLiteral("DESISTIU"), QStringLiteral("101"));
+    const Remocao r = remover(DM->Conexao, id, QStringLiteral("DESISTIU"), QStringLiteral("101"));
     EXPECT_FALSE(r.removida);
     ASSERT_TRUE(r.recusa.has_value());
     EXPECT_EQ(r.recusa->mensagem, QStringLiteral("Saldo Insuficiente no CAIXA!"));
@@ -241,7 +241,7 @@ TEST_F(Consumo_, CaixaRecusaNaoRemove)
     // The stay's paid columns no longer hold the amount: refused as well.
     banco().executar(QStringLiteral("UPDATE CAIXA SET ATUAL = 100"));
     banco().executar(QStringLiteral("UPDATE WALK_IN SET DINHEIRO = 0"));
-    const Remocao r2 = remover(id, QStringLiteral("DESISTIU"), QStringLiteral("101"));
+    const Remocao r2 = remover(DM->Conexao, id, QStringLiteral("DESISTIU"), QStringLiteral("101"));
     ASSERT_TRUE(r2.recusa.has_value());
     EXPECT_EQ(r2.recusa->mensagem, Textos::PagoNaoCobre);
     EXPECT_EQ(coluna(QStringLiteral("SELECT ATUAL AS V FROM CAIXA")), reais("100,00"));
@@ -267,23 +267,23 @@ TEST_F(Consumo_, ItensDaUHVoltamAoPadrao)
     banco().executar(QStringLiteral("INSERT INTO ITEM_ENTRADA (ID_ENTRADA, ID_ITEM, QTD) VALUES (?, ?, 2)"),
                      {entrada, toalha});
 
-    auto recusa = incluirItem(entrada, 0, QStringLiteral("1"), {}, QStringLiteral("101"));
+    auto recusa = incluirItem(DM->Conexao, entrada, 0, QStringLiteral("1"), {}, QStringLiteral("101"));
     ASSERT_TRUE(recusa.has_value());
     EXPECT_EQ(recusa->mensagem, QStringLiteral("Informe o Item de Estoque!"));
-    recusa = incluirItem(entrada, toalha, QStringLiteral("0"), QStringLiteral("TOALHA"), QStringLiteral("101"));
+    recusa = incluirItem(DM->Conexao, entrada, toalha, QStringLiteral("0"), QStringLiteral("TOALHA"), QStringLiteral("101"));
     ASSERT_TRUE(recusa.has_value());
     EXPECT_EQ(recusa->mensagem, QStringLiteral("Informe a Quantidade!"));
 
-    ASSERT_FALSE(incluirItem(entrada, toalha, QStringLiteral("3"), QStringLiteral("TOALHA"), QStringLiteral("101")));
-    ASSERT_FALSE(incluirItem(entrada, lencol, QStringLiteral("1"), QStringLiteral("LENÇOL"), QStringLiteral("101")));
+    ASSERT_FALSE(incluirItem(DM->Conexao, entrada, toalha, QStringLiteral("3"), QStringLiteral("TOALHA"), QStringLiteral("101")));
+    ASSERT_FALSE(incluirItem(DM->Conexao, entrada, lencol, QStringLiteral("1"), QStringLiteral("LENÇOL"), QStringLiteral("101")));
     auto soma = [&](qint64 item) {
         return contar(QStringLiteral("SELECT COALESCE(SUM(QTD), 0) FROM ITEM_ENTRADA WHERE ID_ENTRADA = ? AND ID_ITEM = ?"),
                       {entrada, item});
     };
     EXPECT_EQ(soma(toalha), 5);
-    removerItem(entrada, toalha, tipo, uh, QStringLiteral("TOALHA"), QStringLiteral("101"));
+    removerItem(DM->Conexao, entrada, toalha, tipo, uh, QStringLiteral("TOALHA"), QStringLiteral("101"));
     EXPECT_EQ(soma(toalha), 2);
-    removerItem(entrada, lencol, tipo, uh, QStringLiteral("LENÇOL"), QStringLiteral("101"));
+    removerItem(DM->Conexao, entrada, lencol, tipo, uh, QStringLiteral("LENÇOL"), QStringLiteral("101"));
     EXPECT_EQ(soma(lencol), 0);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM LOG WHERE OPERACAO = ?"),
                      {QStringLiteral("Incluiu Item de Estoque -> Código %1 (LENÇOL - 101)").arg(entrada)}),
@@ -295,16 +295,16 @@ TEST_F(Consumo_, ItensDaUHVoltamAoPadrao)
 
 TEST_F(Consumo_, FrigobarRemoveSoOPrecoDaLinha)
 {
-    ASSERT_FALSE(incluirFrigobar(entrada, cerveja, QStringLiteral("2"), QStringLiteral("4,50"),
+    ASSERT_FALSE(incluirFrigobar(DM->Conexao, entrada, cerveja, QStringLiteral("2"), QStringLiteral("4,50"),
                                  QStringLiteral("CERVEJA"), QStringLiteral("101")));
-    ASSERT_FALSE(incluirFrigobar(entrada, cerveja, QStringLiteral("1"), QStringLiteral("5,00"),
+    ASSERT_FALSE(incluirFrigobar(DM->Conexao, entrada, cerveja, QStringLiteral("1"), QStringLiteral("5,00"),
                                  QStringLiteral("CERVEJA"), QStringLiteral("101")));
-    auto recusa = incluirFrigobar(entrada, cerveja, QStringLiteral("1"), QStringLiteral("x"),
+    auto recusa = incluirFrigobar(DM->Conexao, entrada, cerveja, QStringLiteral("1"), QStringLiteral("x"),
                                   QStringLiteral("CERVEJA"), QStringLiteral("101"));
     ASSERT_TRUE(recusa.has_value());
     EXPECT_EQ(recusa->mensagem, QStringLiteral("Valor Unitário Inválido!"));
 
-    removerFrigobar(entrada, cerveja, reais("4,50"), QStringLiteral("CERVEJA"), QStringLiteral("101"));
+    removerFrigobar(DM->Conexao, entrada, cerveja, reais("4,50"), QStringLiteral("CERVEJA"), QStringLiteral("101"));
     const QList<Linha> resto = banco().lerTodas(QStringLiteral("SELECT QTD, VALOR FROM PS_ENTRADA"));
     ASSERT_EQ(resto.size(), 1);
     EXPECT_EQ(resto[0].dinheiro(QStringLiteral("VALOR")), reais("5,00"));
@@ -331,7 +331,7 @@ TEST_F(Consumo_, EntradaFechadaOuCanceladaNadaRecebe)
                      {entrada, toalha});
     banco().executar(QStringLiteral("INSERT INTO PS_ENTRADA (ID_ENTRADA, ID_P_S, VALOR, QTD) VALUES (?, ?, 10, 1)"),
                      {entrada, cerveja});
-    const qint64 linhaAntiga = incluir(entrada, QStringLiteral("101"), linha(pizza, "PIZZA", "1", "40,00")).id;
+    const qint64 linhaAntiga = incluir(DM->Conexao, entrada, QStringLiteral("101"), linha(pizza, "PIZZA", "1", "40,00")).id;
     ASSERT_GT(linhaAntiga, 0);
     struct Escrita {
         const char *nome;
@@ -345,21 +345,21 @@ TEST_F(Consumo_, EntradaFechadaOuCanceladaNadaRecebe)
     Pagamentos::Valores linhaPaga;
     linhaPaga[MeioCaixa::Dinheiro] = reais("33,00");
     const QList<Escrita> escritas{
-        {"consumo", [&] { return consumo(incluir(entrada, "101", linha(cerveja, "CERVEJA", "3", "10,00")).recusa); }},
-        {"remover consumo", [&] { return consumo(remover(linhaAntiga, QStringLiteral("ERRO"), "101").recusa); }},
-        {"item", [&] { return consumo(incluirItem(entrada, toalha, "2", "TOALHA", "101")); }},
-        {"remover item", [&] { return consumo(removerItem(entrada, toalha, 0, 1, "TOALHA", "101")); }},
-        {"frigobar", [&] { return consumo(incluirFrigobar(entrada, cerveja, "1", "10,00", "CERVEJA", "101")); }},
-        {"remover frigobar", [&] { return consumo(removerFrigobar(entrada, cerveja, reais("10,00"), "CERVEJA", "101")); }},
+        {"consumo", [&] { return consumo(incluir(DM->Conexao, entrada, "101", linha(cerveja, "CERVEJA", "3", "10,00")).recusa); }},
+        {"remover consumo", [&] { return consumo(remover(DM->Conexao, linhaAntiga, QStringLiteral("ERRO"), "101").recusa); }},
+        {"item", [&] { return consumo(incluirItem(DM->Conexao, entrada, toalha, "2", "TOALHA", "101")); }},
+        {"remover item", [&] { return consumo(removerItem(DM->Conexao, entrada, toalha, 0, 1, "TOALHA", "101")); }},
+        {"frigobar", [&] { return consumo(incluirFrigobar(DM->Conexao, entrada, cerveja, "1", "10,00", "CERVEJA", "101")); }},
+        {"remover frigobar", [&] { return consumo(removerFrigobar(DM->Conexao, entrada, cerveja, reais("10,00"), "CERVEJA", "101")); }},
         {"adiantamento",
          [&] {
-             const Adiantamento::Resultado r = Adiantamento::registrar(entrada, cinquenta, "ANA", "101");
+             const Adiantamento::Resultado r = Adiantamento::registrar(DM->Conexao, entrada, cinquenta, "ANA", "101");
              return std::make_pair(r.gravado ? QStringLiteral("gravou") : r.mensagem.value_or(QString()), r.fechada);
          }},
         {"consumo pago",
          [&] {
              const Adiantamento::Pagamento r =
-                 Adiantamento::pagarConsumo(entrada, "101", linha(cerveja, "CERVEJA", "3", "10,00"), linhaPaga);
+                 Adiantamento::pagarConsumo(DM->Conexao, entrada, "101", linha(cerveja, "CERVEJA", "3", "10,00"), linhaPaga);
              return std::make_pair(r.gravado ? QStringLiteral("gravou") : r.mensagem.value_or(QString()), r.fechada);
          }},
     };

@@ -278,7 +278,7 @@ TEST_F(Entrada_, PoliticaContaEstadiasEReservasIndividuais)
     d.pessoas = QStringLiteral("1");
     const QDateTime agora(kHoje, QTime(14, 0));
 
-    auto recusa = verificarPolitica(d, r, agora);
+    auto recusa = verificarPolitica(DM->Conexao, d, r, agora);
     ASSERT_TRUE(recusa.has_value());
     EXPECT_EQ(recusa->mensagem, QStringLiteral("Impossível realizar esta entrada com essas condições, isso infringe a "
                                                "política de ocupação, consulte a gerência!"));
@@ -286,17 +286,17 @@ TEST_F(Entrada_, PoliticaContaEstadiasEReservasIndividuais)
 
     Regras gerente = r;
     gerente.movimentos = true;
-    EXPECT_FALSE(verificarPolitica(d, gerente, agora).has_value());
+    EXPECT_FALSE(verificarPolitica(DM->Conexao, d, gerente, agora).has_value());
     Dados comReserva = d;
     comReserva.reserva = 99;
-    EXPECT_FALSE(verificarPolitica(comReserva, r, agora).has_value());
+    EXPECT_FALSE(verificarPolitica(DM->Conexao, comReserva, r, agora).has_value());
     Dados dupla = d;
     dupla.pessoas = QStringLiteral("2");
-    EXPECT_FALSE(verificarPolitica(dupla, r, agora).has_value());
+    EXPECT_FALSE(verificarPolitica(DM->Conexao, dupla, r, agora).has_value());
 
     // One below the share passes; a closed stay does not count.
     banco().executar(QStringLiteral("UPDATE WALK_IN SET BAIXA = 'S'"));
-    EXPECT_FALSE(verificarPolitica(d, r, agora).has_value());
+    EXPECT_FALSE(verificarPolitica(DM->Conexao, d, r, agora).has_value());
 }
 
 TEST_F(Entrada_, CadeiaNaOrdem)
@@ -312,7 +312,7 @@ TEST_F(Entrada_, CadeiaNaOrdem)
     Dados d = dados();
     d.dataSaida = kHoje.addDays(-1);
     d.cliente = 0;
-    Verificacao v = verificar(d, r, Relogio::agora(), nuncaPergunta);
+    Verificacao v = verificar(DM->Conexao, d, r, Relogio::agora(), nuncaPergunta);
     ASSERT_TRUE(v.recusa.has_value());
     EXPECT_EQ(v.recusa->mensagem, QStringLiteral("Data de Entrada Maior que Data de Saída"));
     EXPECT_EQ(v.recusa->foco, Campo::Saida);
@@ -321,20 +321,20 @@ TEST_F(Entrada_, CadeiaNaOrdem)
     const qint64 res = reserva(uh101, kHoje.addDays(2), kHoje.addDays(4));
     d = dados();
     d.cliente = 0;
-    v = verificar(d, r, Relogio::agora(), nuncaPergunta);
+    v = verificar(DM->Conexao, d, r, Relogio::agora(), nuncaPergunta);
     ASSERT_TRUE(v.recusa.has_value());
     EXPECT_EQ(v.recusa->mensagem, QStringLiteral("Entrada não pode ser realizada nessa UH, Possui uma Reserva que se "
                                                  "choca com esta data de Saída!"));
     EXPECT_FALSE(v.recusa->erro);
     // Choosing that reservation skips the clash test.
     d.reserva = res;
-    v = verificar(d, r, Relogio::agora(), nuncaPergunta);
+    v = verificar(DM->Conexao, d, r, Relogio::agora(), nuncaPergunta);
     ASSERT_TRUE(v.recusa.has_value());
     EXPECT_EQ(v.recusa->mensagem, QStringLiteral("Cliente Inválido!"));
     d.dataSaida = kHoje.addDays(1);
     d.reserva = 0;
     d.cliente = ana;
-    EXPECT_TRUE(verificar(d, r, Relogio::agora(), nuncaPergunta).ok());
+    EXPECT_TRUE(verificar(DM->Conexao, d, r, Relogio::agora(), nuncaPergunta).ok());
 }
 
 TEST_F(Entrada_, OutrasUHsParaOGrupo)
@@ -361,7 +361,7 @@ TEST_F(Entrada_, OutrasUHsParaOGrupo)
         return resposta;
     };
     Dados d = dados(); // 2 persons: only a type priced for exactly 2 (CASAL) is offered
-    Verificacao v = verificar(d, r, Relogio::agora(), perguntar);
+    Verificacao v = verificar(DM->Conexao, d, r, Relogio::agora(), perguntar);
     EXPECT_TRUE(v.abandonada);
     EXPECT_FALSE(v.recusa.has_value());
     ASSERT_EQ(perguntas.size(), 1);
@@ -369,18 +369,18 @@ TEST_F(Entrada_, OutrasUHsParaOGrupo)
                                            "UH 201 - CASAL -> (FRENTE)\n\n"
                                            "Deseja Realmente colocar o hospede na UH 101?"));
     resposta = true;
-    EXPECT_TRUE(verificar(d, r, Relogio::agora(), perguntar).ok());
+    EXPECT_TRUE(verificar(DM->Conexao, d, r, Relogio::agora(), perguntar).ok());
 
     // A reservation chosen: nothing is offered.
     perguntas.clear();
     d.reserva = reserva(uh101, kHoje, kHoje.addDays(2));
-    EXPECT_TRUE(verificar(d, r, Relogio::agora(), perguntar).ok());
+    EXPECT_TRUE(verificar(DM->Conexao, d, r, Relogio::agora(), perguntar).ok());
     EXPECT_TRUE(perguntas.isEmpty());
 
     // Three persons: the TRIPLO type.
     d = dados();
     d.pessoas = QStringLiteral("3");
-    const QList<Alternativa> alt = alternativas(d);
+    const QList<Alternativa> alt = alternativas(DM->Conexao, d);
     ASSERT_EQ(alt.size(), 1);
     EXPECT_EQ(alt[0].numero, QStringLiteral("301"));
 }
@@ -440,7 +440,7 @@ TEST_F(Entrada_, CheckInComReservaGravaTudoNumaChave)
     d.itens = {{toalha, 2}};
     d.frigobar = {{agua, 3, reais("4,50")}};
 
-    const Gravacao g = incluir(d, QStringLiteral("ADMIN"), kHoje);
+    const Gravacao g = incluir(DM->Conexao, d, QStringLiteral("ADMIN"), kHoje);
     ASSERT_FALSE(g.recusa.has_value()) << g.recusa->mensagem.toStdString();
     EXPECT_EQ(g.idEntrada, contar(QStringLiteral("SELECT GEN_ID(GEN_ID_WALK_IN, 0) FROM RDB$DATABASE")));
 
@@ -516,7 +516,7 @@ TEST_F(Entrada_, ResponsavelDispensaOClienteComoHospede)
 {
     Dados d = dados();
     d.hospedes = {QStringLiteral("=JOSE")};
-    const Gravacao g = incluir(d, QStringLiteral("ADMIN"), kHoje);
+    const Gravacao g = incluir(DM->Conexao, d, QStringLiteral("ADMIN"), kHoje);
     ASSERT_FALSE(g.recusa.has_value());
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT LIST(NOME) FROM HOSPEDE")).toString(), QStringLiteral("=JOSE"));
 }
@@ -536,7 +536,7 @@ TEST_F(Entrada_, UHJaTomadaNaoGravaNada)
     l.qtd = QStringLiteral("3");
     l.valorUnit = QStringLiteral("4,00");
     d.consumo = {l};
-    const Gravacao g = incluir(d, QStringLiteral("ADMIN"), kHoje);
+    const Gravacao g = incluir(DM->Conexao, d, QStringLiteral("ADMIN"), kHoje);
     ASSERT_TRUE(g.recusa.has_value());
     EXPECT_EQ(g.recusa->mensagem, textoUHIndisponivel(QStringLiteral("101")));
     EXPECT_EQ(g.recusa->foco, Campo::UH);
@@ -551,7 +551,7 @@ TEST_F(Entrada_, UHJaTomadaNaoGravaNada)
     // A reservation confirmed on another workstation meanwhile.
     banco().executar(QStringLiteral("UPDATE UH SET SITUACAO = 'R'"));
     banco().executar(QStringLiteral("UPDATE RESERVA SET CONFIRMADA = 'S'"));
-    const Gravacao g2 = incluir(d, QStringLiteral("ADMIN"), kHoje);
+    const Gravacao g2 = incluir(DM->Conexao, d, QStringLiteral("ADMIN"), kHoje);
     ASSERT_TRUE(g2.recusa.has_value());
     EXPECT_EQ(g2.recusa->mensagem, textoReservaIndisponivel());
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM WALK_IN")), 0);
@@ -564,7 +564,7 @@ TEST_F(Entrada_, ReservaDeOutraUHLiberaAQuelaUH)
     const qint64 res = reserva(uh102, kHoje, kHoje.addDays(1));
     Dados d = dados(); // the clerk chose 101 after loading the reservation of 102
     d.reserva = res;
-    ASSERT_FALSE(incluir(d, QStringLiteral("ADMIN"), kHoje).recusa.has_value());
+    ASSERT_FALSE(incluir(DM->Conexao, d, QStringLiteral("ADMIN"), kHoje).recusa.has_value());
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {uh102}).toString(),
               QStringLiteral("L"));
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT SITUACAO FROM UH WHERE ID_UH = ?"), {uh101}).toString(),
@@ -598,7 +598,7 @@ TEST_F(Entrada_, DuasEstacoesNaMesmaUHFicamComUmaEntrada)
     const qint64 daOutra = escreveu.get_future().get();
     ASSERT_GT(daOutra, 0);
     podeConfirmar.set_value();
-    const Gravacao g = incluir(dados(), QStringLiteral("ADMIN"), kHoje);
+    const Gravacao g = incluir(DM->Conexao, dados(), QStringLiteral("ADMIN"), kHoje);
     outra.join();
     ASSERT_TRUE(g.recusa.has_value());
     EXPECT_EQ(g.recusa->mensagem, textoUHIndisponivel(QStringLiteral("101")));
@@ -614,7 +614,7 @@ TEST_F(Entrada_, AlterarTrocaReservaEGravaColunas)
     const qint64 nova = reserva(uh101, kHoje.addDays(20), kHoje.addDays(21));
     banco().executar(QStringLiteral("UPDATE RESERVA SET CONFIRMADA = 'S' WHERE ID_RESERVA = ?"), {antiga});
     Dados d = dados();
-    const Gravacao g = incluir(d, QStringLiteral("ADMIN"), kHoje);
+    const Gravacao g = incluir(DM->Conexao, d, QStringLiteral("ADMIN"), kHoje);
     ASSERT_FALSE(g.recusa.has_value());
 
     d.idEntrada = g.idEntrada;
@@ -624,7 +624,7 @@ TEST_F(Entrada_, AlterarTrocaReservaEGravaColunas)
     d.diaria = QStringLiteral("1.234,56");
     d.dataSaida = kHoje.addDays(5);
     d.obs = QStringLiteral("o'neil");
-    ASSERT_FALSE(alterar(d).recusa.has_value());
+    ASSERT_FALSE(alterar(DM->Conexao, d).recusa.has_value());
     const Linha w = banco().ler(QStringLiteral("SELECT * FROM WALK_IN"));
     EXPECT_EQ(w.inteiro(QStringLiteral("ID_RESERVA")), nova);
     EXPECT_EQ(w.inteiro(QStringLiteral("QTD_ADULTOS")), 3);
@@ -640,14 +640,14 @@ TEST_F(Entrada_, AlterarTrocaReservaEGravaColunas)
               1);
 
     d.idEntrada = 999;
-    const Gravacao sumiu = alterar(d);
+    const Gravacao sumiu = alterar(DM->Conexao, d);
     ASSERT_TRUE(sumiu.recusa.has_value());
     EXPECT_EQ(sumiu.recusa->mensagem, QStringLiteral("Esta entrada não existe mais."));
 }
 
 TEST_F(Entrada_, HospedesEVeiculosDeEstadiaGravadaNaConexaoDada)
 {
-    const Gravacao g = incluir(dados(), QStringLiteral("ADMIN"), kHoje);
+    const Gravacao g = incluir(DM->Conexao, dados(), QStringLiteral("ADMIN"), kHoje);
     ASSERT_FALSE(g.recusa.has_value());
     const qint64 e = g.idEntrada;
     banco().executar(QStringLiteral("UPDATE CLIENTE SET VALOR_MIN = 95.5 WHERE ID_CLIENTE = ?"), {ana});

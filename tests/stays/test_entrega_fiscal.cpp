@@ -110,7 +110,7 @@ protected:
     }
     ExtratoConta::Extrato extrato()
     {
-        auto x = ExtratoConta::montar(12, QString(), Relogio::agora());
+        auto x = ExtratoConta::montar(DM->Conexao, 12, QString(), Relogio::agora());
         EXPECT_TRUE(x.has_value());
         return x.value_or(ExtratoConta::Extrato());
     }
@@ -223,7 +223,7 @@ TEST_F(EntregaFiscalTeste, FalhaAoRegistrarNaEstadiaSeRepeteSemDuplicar)
     banco().executar(QStringLiteral("CREATE TRIGGER ENTREGA_FISCAL_TESTE FOR ENTREGA_FISCAL BEFORE INSERT AS "
                                     "BEGIN EXCEPTION EX_TESTE; END"));
     msg->esperar(QString());
-    EXPECT_EQ(EntregaFiscal::cupomFiscal(extrato()), EntregaFiscal::Resultado::Enviado);
+    EXPECT_EQ(EntregaFiscal::cupomFiscal(DM->Conexao, extrato()), EntregaFiscal::Resultado::Enviado);
     ASSERT_EQ(msg->mostradas().size(), 1);
     EXPECT_EQ(msg->mostradas()[0].tipo, Mensagem::Tipo::Erro);
     EXPECT_TRUE(msg->mostradas()[0].texto.startsWith(
@@ -238,7 +238,7 @@ TEST_F(EntregaFiscalTeste, FalhaAoRegistrarNaEstadiaSeRepeteSemDuplicar)
     // recorded, and the user decides on a new one.
     banco().executar(QStringLiteral("DROP TRIGGER ENTREGA_FISCAL_TESTE"));
     msg->esperar(EntregaFiscal::kPerguntaReenvio.arg(12).arg(42), Mensagem::Nao);
-    EXPECT_EQ(EntregaFiscal::cupomFiscal(extrato()), EntregaFiscal::Resultado::Cancelado);
+    EXPECT_EQ(EntregaFiscal::cupomFiscal(DM->Conexao, extrato()), EntregaFiscal::Resultado::Cancelado);
     EXPECT_EQ(linhasPdv(QStringLiteral("SELECT CODIGO FROM ORCAMENTO")).size(), 1);
     EXPECT_EQ(entregas("PDV"), 1);
 
@@ -247,11 +247,11 @@ TEST_F(EntregaFiscalTeste, FalhaAoRegistrarNaEstadiaSeRepeteSemDuplicar)
     banco().executar(QStringLiteral("CREATE TRIGGER ENTREGA_FISCAL_TESTE FOR ENTREGA_FISCAL BEFORE INSERT AS "
                                     "BEGIN EXCEPTION EX_TESTE; END"));
     msg->esperar(QString());
-    EXPECT_EQ(EntregaFiscal::nfce(extrato()), EntregaFiscal::Resultado::Enviado);
+    EXPECT_EQ(EntregaFiscal::nfce(DM->Conexao, extrato()), EntregaFiscal::Resultado::Enviado);
     EXPECT_TRUE(msg->mostradas().last().texto.startsWith(u8("O Zentro Controle recebeu o documento Nº 1,")));
     banco().executar(QStringLiteral("DROP TRIGGER ENTREGA_FISCAL_TESTE"));
     msg->esperar(EntregaFiscal::kMsgJaPreparada);
-    EXPECT_EQ(EntregaFiscal::nfce(extrato()), EntregaFiscal::Resultado::JaEnviado);
+    EXPECT_EQ(EntregaFiscal::nfce(DM->Conexao, extrato()), EntregaFiscal::Resultado::JaEnviado);
     EXPECT_EQ(linhasControle(QStringLiteral("SELECT COUNT(*) FROM RECEBER")), QStringList{QStringLiteral("1")});
     EXPECT_EQ(entregas("NFCE"), 1);
 }
@@ -336,7 +336,7 @@ TEST_F(EntregaFiscalTeste, NfceDaHospedagemInteiraEClienteDesconhecido)
     // The payments spread over several of the stay's columns.
     banco().executar(QStringLiteral("UPDATE WALK_IN SET VISA = 100, NOTA = 50, DEBMASTER = 30.25 WHERE ID_WALK_IN = 12"));
     msg->esperar(EntregaFiscal::kMsgSucessoNfce);
-    EXPECT_EQ(EntregaFiscal::nfce(extrato()), EntregaFiscal::Resultado::Enviado);
+    EXPECT_EQ(EntregaFiscal::nfce(DM->Conexao, extrato()), EntregaFiscal::Resultado::Enviado);
     // What the stay's payment columns hold, with its discount and addition;
     // the instalment is the same payments' sum.
     EXPECT_EQ(linhasControle(QStringLiteral("SELECT DESCRICAO, VALOR, DESCONTO, ACRESCIMO, ID_CLIENTE FROM RECEBER")),
@@ -355,9 +355,9 @@ TEST_F(EntregaFiscalTeste, NfceSemConsumoOuModoDesconhecidoNadaGrava)
     banco().executar(QStringLiteral("DELETE FROM DESPESA_UH"));
     parametro(QStringLiteral("NFCE_AP_PROD"), QStringLiteral("S"));
     msg->esperar(EntregaFiscal::kMsgSemConsumo);
-    EXPECT_EQ(EntregaFiscal::nfce(extrato()), EntregaFiscal::Resultado::Recusado);
+    EXPECT_EQ(EntregaFiscal::nfce(DM->Conexao, extrato()), EntregaFiscal::Resultado::Recusado);
     parametro(QStringLiteral("NFCE_AP_PROD"), QStringLiteral("X"));
-    EXPECT_EQ(EntregaFiscal::nfce(extrato()), EntregaFiscal::Resultado::Recusado);
+    EXPECT_EQ(EntregaFiscal::nfce(DM->Conexao, extrato()), EntregaFiscal::Resultado::Recusado);
     EXPECT_EQ(msg->mostradas().size(), 1);
     EXPECT_EQ(linhasControle(QStringLiteral("SELECT COUNT(*) FROM PEDIDO")), QStringList{QStringLiteral("0")});
     EXPECT_EQ(entregas("NFCE"), 0);
@@ -367,10 +367,10 @@ TEST_F(EntregaFiscalTeste, SemUtilizaFiscalAbreAsRotinasFiscais)
 {
     parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("N"));
     msg->esperar(EntregaFiscal::kMsgSemRotinas);
-    EXPECT_EQ(EntregaFiscal::cupomFiscal(extrato()), EntregaFiscal::Resultado::Recusado);
+    EXPECT_EQ(EntregaFiscal::cupomFiscal(DM->Conexao, extrato()), EntregaFiscal::Resultado::Recusado);
     QList<qint64> listadas;
     EntregaFiscal::abrirRotinasFiscais = [&](qint64 id) { listadas << id; };
-    EXPECT_EQ(EntregaFiscal::cupomFiscal(extrato()), EntregaFiscal::Resultado::RotinasFiscais);
+    EXPECT_EQ(EntregaFiscal::cupomFiscal(DM->Conexao, extrato()), EntregaFiscal::Resultado::RotinasFiscais);
     EXPECT_EQ(listadas, QList<qint64>{12});
     EXPECT_FALSE(DM->ConexaoPDV.conectada() && !linhasPdv(QStringLiteral("SELECT CODIGO FROM ORCAMENTO")).isEmpty());
 }

@@ -387,7 +387,7 @@ TEST_F(Extrato, ComprovantePequenoEmPdfCabeNaColuna)
     Estadia e;
     e.fechada = false;
     const qint64 id = estadiaComLinhas(e);
-    const auto x = ExtratoConta::montar(id, QString(), kAgora);
+    const auto x = ExtratoConta::montar(DM->Conexao, id, QString(), kAgora);
     ASSERT_TRUE(x.has_value());
     const Relatorio rel = ExtratoConta::relatorioComprovante(*x);
     const QString arquivo = pasta() + QStringLiteral("/comprovante.pdf");
@@ -548,7 +548,7 @@ TEST_F(Extrato, UmExtratoEmPdf)
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_FAIL() << "pdftotext (poppler-utils) não instalado: rode scripts/install-deps";
     const qint64 id = estadiaComLinhas();
-    const auto x = ExtratoConta::montar(id, QString(), kAgora);
+    const auto x = ExtratoConta::montar(DM->Conexao, id, QString(), kAgora);
     ASSERT_TRUE(x.has_value());
     const QString arquivo = pasta() + QStringLiteral("/extrato.pdf");
     RelatorioPintura::gravarPdf(ExtratoConta::relatorioCompleto(*x, true), arquivo);

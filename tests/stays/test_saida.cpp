@@ -257,7 +257,7 @@ TEST_F(SaidaTeste, VariosMeiosEAPrazoComNotaEAviso)
     Notas::Pagamento p;
     p[Notas::MeioNota::DebitoVisa] = reais("20,00");
     p[Notas::MeioNota::DebitoMaster] = reais("30,00");
-    ASSERT_TRUE(Notas::baixar(r.idNota, p).baixada());
+    ASSERT_TRUE(Notas::baixar(DM->Conexao, r.idNota, p).baixada());
     EXPECT_EQ(banco()
                   .ler(QStringLiteral("SELECT DINHEIRO + VISA + DEBVISA + MASTER + DEBMASTER + HIPER + CHEQUE + "
                                       "DEPOSITO AS MEIOS FROM NOTA WHERE ID_NOTA = ?"),
