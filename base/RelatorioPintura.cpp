@@ -163,7 +163,8 @@ void pintarCabecalho(QPainter &p, const Escala &e, const Relatorio &rel, const R
     escreverTitulo(p, e.r(xTexto, yTexto + 8, m + largura - xTexto - 2, 6), Qt::AlignLeft | Qt::AlignVCenter, titulo);
     if (temOpcoes) {
         p.setFont(fonte(rel.pontos(9)));
-        escrever(p, e.r(xTexto, yTexto + 15, wTexto, 5), Qt::AlignLeft | Qt::AlignVCenter, opcoes);
+        // Below the date and page number: the line may run to the right margin.
+        escrever(p, e.r(xTexto, yTexto + 15, m + largura - xTexto - 2, 5), Qt::AlignLeft | Qt::AlignVCenter, opcoes);
     }
     p.setFont(fonte(rel.pontos(8)));
     const double xd = m + largura - wDireita - 2;

@@ -53,6 +53,8 @@
 #include "tests/support/BalancaFalsa.h"
 #include "staff/Funcionarios.h"
 #include "staff/UnitFuncionarios.h"
+#include "staff/PontoRelatorio.h"
+#include "staff/UnitPonto.h"
 #include "staff/FolhaPagamento.h"
 
 #include <QApplication>
@@ -501,6 +503,45 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
                  [c](Bruto &b) {
                      b.consultar(comLiterais(Funcionarios::kSqlLista, Funcionarios::valoresLista(c.hoje)), 200);
                  }});
+
+    // The time-clock book of today (every employee's rows of the day, with
+    // their status colours) and one employee's report of last month; the raw
+    // client reads the grid's first batch, and the report's two statements.
+    r.push_back({"livro de ponto: um dia (staff/UnitPonto)", [] { abrirTela<TFrmPonto>(); },
+                 [c](Bruto &b) {
+                     const Ponto::Consulta q = Ponto::consultaDia(c.hoje);
+                     b.consultar(comLiterais(q.sql, q.valores), 200);
+                 }});
+    {
+        // The first employee with rows, looked up on the database being measured.
+        // (once per database: the warm-up run looks it up, the measured runs reuse it)
+        auto funcionario = [] {
+            static std::map<QString, qint64> porBanco;
+            auto [it, novo] = porBanco.try_emplace(DM->Conexao.caminho(), 0);
+            if (novo)
+                it->second =
+                    DM->Conexao.valor(QStringLiteral("SELECT MIN(CAST(ID_FUNCIONARIO AS INTEGER)) FROM PONTO"))
+                        .toLongLong();
+            return it->second;
+        };
+        const QDate mes = c.hoje.addMonths(-1);
+        const PontoRelatorio::Opcoes o{QDate(mes.year(), mes.month(), 1),
+                                       QDate(mes.year(), mes.month(), mes.daysInMonth()), false, false};
+        r.push_back({"relatório de ponto de um mês (staff/PontoRelatorio)",
+                     [funcionario, o] {
+                         const Relatorio rel = PontoRelatorio::relatorio(PontoRelatorio::ler(funcionario(), o.de, o.ate),
+                                                                         o, Ponto::tolerancias());
+                         if (rel.totalLinhas() < 20)
+                             std::cerr << "relatório de ponto com " << rel.totalLinhas() << " linhas\n";
+                     },
+                     [funcionario, o](Bruto &b) {
+                         const std::string func = std::to_string(funcionario());
+                         b.consultar("SELECT NOME, CARGA_HORARIA_SAB, CARGA_HORARIA_DOM, CARGA_HORARIA_DIA FROM "
+                                     "FUNCIONARIO WHERE ID_FUNCIONARIO = " + func);
+                         b.consultar("SELECT * FROM PONTO WHERE ID_FUNCIONARIO = '" + func + "' AND DATA >= " +
+                                     data(o.de) + " AND DATA <= " + data(o.ate) + " ORDER BY ID_PONTO");
+                     }});
+    }
 
     // The counter sales: both lists open on show, newest first, with the
     // product and employee names; the raw client reads the first batch of

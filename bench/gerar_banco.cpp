@@ -337,6 +337,7 @@ struct Escala {
     int pedidos = 50000; // restaurant order lines
     int funcionarios = 1000;             // some of them buy at the counter (pay deductions)
     int lancamentosFuncionarios = 50000; // the employees' book of credits and discounts
+    int diasPonto = 62;                  // days of time-clock rows
     int historicoItens = 100000; // additions and withdrawals of the stock items
     int notasFiscais = 10000;    // closed stays marked for an invoice
 };
@@ -438,6 +439,7 @@ public:
         // After the others, so that the rows before it stay those of the same seed.
         etapa("funcionários e despesas avulsas", [&] { despesasAvulsas(); });
         etapa("folhas geradas e escalas de trabalho", [&] { folhasEEscalas(); });
+        etapa("livro de ponto", [&] { pontos(); });
         etapa("geradores", [&] { geradores(); });
     }
 
@@ -593,6 +595,7 @@ private:
             const auto &cidade = kCidades[i % 16];
             const int funcao = m_s.ate(6);
             const bool ponto = !m_s.chance(20);
+            m_batePonto.push_back(ponto && i % 20 != 13);
             f.inteiro(0, i + 1)
                 .texto(1, nome)
                 .texto(2, cpf((std::int64_t(i) * 104729 + 987654321) % 1000000000))
@@ -645,6 +648,51 @@ private:
             }
         }
         m_lancamentosFunc = id;
+    }
+
+    // The time clock of the employees who punch it (turns 07-11 and 13-17 on
+    // weekdays): the punched rows of the last two months, mostly near the
+    // expected time, some late or early, now and then a missed day closed by
+    // the system or an excused one; today the morning entries are punched and
+    // the rest of the day is open.
+    void pontos()
+    {
+        Comando c(m_b, "INSERT INTO PONTO (ID_PONTO, ID_FUNCIONARIO, DATA_DEFINIDA, HORA_DEFINIDA, TIPO, DATA, HORA, "
+                       "OBS, USUARIO, MARCACAO_AUTO, ABONADO) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        const int turnos[4] = {7 * 3600, 11 * 3600, 13 * 3600, 17 * 3600};
+        for (int dias = m_e.diasPonto - 1; dias >= 0; --dias) {
+            const QDate d = m_hoje.addDays(-dias);
+            if (d.dayOfWeek() > 5)
+                continue;
+            for (size_t f = 0; f < m_batePonto.size(); ++f) {
+                if (!m_batePonto[f])
+                    continue;
+                const bool falta = dias > 0 && m_s.chance(3);
+                const bool abonada = falta && m_s.chance(30);
+                for (int k = 0; k < 4; ++k) {
+                    c.inteiro(0, ++m_idPonto)
+                        .texto(1, std::to_string(f + 1))
+                        .data(2, d)
+                        .hora(3, turnos[k])
+                        .texto(4, k % 2 == 0 ? "E" : "S");
+                    if (dias == 0 && k > 0) {
+                        for (int n = 5; n <= 10; ++n)
+                            c.nulo(n);
+                    } else if (falta) {
+                        c.data(5, d).hora(6, turnos[k]).texto(7, abonada ? "FÉRIAS" : "MARCAÇÃO NÃO EFETUADA - (FALTA)")
+                            .texto(8, "ADMIN").texto(9, "S");
+                        c.texto(10, abonada ? "S" : "N");
+                    } else {
+                        // minutes off the expected time: mostly a few, one in ten late
+                        const int desvio = m_s.chance(10) ? m_s.entre(6 * 60, 40 * 60) : m_s.entre(-8 * 60, 4 * 60);
+                        c.data(5, d).hora(6, turnos[k] + desvio).nulo(7).texto(8, recepcionista()).texto(9, "N")
+                            .texto(10, "N");
+                    }
+                    c.executar();
+                    m_b.talvezConfirmar();
+                }
+            }
+        }
     }
 
     void clientes()
@@ -1370,6 +1418,7 @@ private:
         definir("GEN_ID_MESA", m_e.mesas);
         definir("GEN_ID_CHECK_IN", m_idAbertura);
         definir("GEN_ID_CONSUMO", m_idPedido);
+        definir("GEN_ID_PONTO", m_idPonto);
     }
 
     // The restaurant: its tables, years of openings handed over with their
@@ -1459,6 +1508,8 @@ private:
     long m_hospedes = 0, m_veiculos = 0, m_noites = 0, m_consumos = 0, m_diasReservados = 0, m_turnos = 0;
     long m_idNota = 0;
     long m_lancamentosFunc = 0; // entries of funcionarios()
+    std::vector<bool> m_batePonto; // live employees who punch the time clock
+    long m_idPonto = 0;
     long m_idPagFunc = 0, m_idItemVarias = 0;
     std::vector<std::int64_t> m_salarios, m_taxasInss; // per employee, in cents
     long m_escalas = 0, m_idEscalaDet = 0;

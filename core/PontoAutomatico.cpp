@@ -70,11 +70,18 @@ Resultado preparar(const QDate &hoje, const QString &login)
         // the first commits it starts again and finds the work done.
         DM->Conexao.ler(QStringLiteral("SELECT ID_PARAMETROS FROM PARAMETROS WITH LOCK"));
         Resultado r;
-        if (haFaltas(hoje))
+        if (haFaltas(hoje)) {
+            // A day excused in advance stays excused, with its justification
+            // and the login of whoever excused it.
             r.faltas = DM->Conexao.executar(
+                QStringLiteral("UPDATE PONTO SET DATA = DATA_DEFINIDA, HORA = HORA_DEFINIDA, MARCACAO_AUTO = 'S' "
+                               "WHERE DATA IS NULL AND DATA_DEFINIDA <> ? AND ABONADO = 'S'"),
+                {hoje});
+            r.faltas += DM->Conexao.executar(
                 QStringLiteral("UPDATE PONTO SET DATA = DATA_DEFINIDA, HORA = HORA_DEFINIDA, OBS = ?, USUARIO = ?, "
                                "MARCACAO_AUTO = 'S', ABONADO = 'N' WHERE DATA IS NULL AND DATA_DEFINIDA <> ?"),
                 {QString::fromUtf8(kObsFalta), login.left(10), hoje});
+        }
         if (diaPreparado(hoje))
             return r;
         const QString sql = QStringLiteral(

@@ -12,7 +12,8 @@ struct Resultado {
     int previstas = 0; // expected entries written for today
 };
 
-// Closes unpunched entries of other days as absences and, when today has no
+// Closes unpunched entries of other days as absences (an entry excused in
+// advance keeps its excuse and justification) and, when today has no
 // expected entry yet, writes the expected entries of every employee who
 // punches the clock (Saturdays and Sundays only for those who work them),
 // two per turn that has a time.

@@ -2,6 +2,8 @@
 #include "base/Comandos.h"
 #include "rooms/UnitCentralCadastros.h"
 #include "staff/UnitFuncionarios.h"
+#include "staff/UnitPonto.h"
+#include "staff/UnitRelPonto.h"
 #include "staff/UnitRelFuncionarios.h"
 // schedules, payments and payroll
 #include "finance/UnitCentralFinanceira.h"
@@ -32,6 +34,10 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("dxBarButton6Click"), [] { abrirRelFuncionarios(); });
     CentralCadastros::ganchos().funcionarios = [] { abrirFuncionarios(); };
     registrarEscalaEFolha(principal);
+
+    // time clock: the book (the only way into the punch screen) and its report
+    principal.registrarComando(QStringLiteral("dxBarLargeButton1Click"), [] { abrirLivroPonto(); });
+    principal.registrarComando(QStringLiteral("dxBarButton9Click"), [] { abrirRelPonto(); });
 }
 
 } // namespace Pessoal

@@ -36,6 +36,10 @@
 //                        at the start ("gravado" or "recusa|<message>"), same SEG and ATR
 //   juntar O,D,SEG,ATR   table O moved into table D as both show at the start ("feito" or
 //                        "recusa|<message>"), same SEG and ATR
+//   marcar FUNC,MODO[,SEG]  a time-clock punch of employee FUNC now, MODO "P" filling an
+//                        expected row or "L" a free punch, the first run holding its
+//                        transaction SEG ms before the commit: "chave=<key> tipo=<kind>"
+//                        or "cumpriu" (no open row left)
 //   movitem I,T,Q,SEG,ATR  stock item I moved by Q (T "A" addition, "B" withdrawal) through
 //                        the list's movement panel ("movido" or "recusa|<message>"), same SEG and ATR
 //   dav M,SEG,ATR,PDV    the account of table M (its opening as shown at the start) handed
@@ -68,6 +72,7 @@
 #include "base/Relogio.h"
 #include "stays/Saida.h"
 #include "staff/Funcionarios.h"
+#include "staff/Ponto.h"
 #include "stays/Correcoes.h"
 #include "restaurant/Consumos.h"
 #include "restaurant/Mesas.h"
@@ -893,6 +898,29 @@ int main(int argc, char **argv)
             const Funcionarios::Gravacao g = Funcionarios::salvar(d, c);
             return g.recusa.recusado() ? QStringLiteral("recusa|") + g.recusa.mensagem
                                        : QStringLiteral("chave=") + QString::number(g.chave);
+        };
+    } else if (operacao == QLatin1String("marcar")) {
+        const QStringList p = argumento.split(QLatin1Char(','));
+        const qint64 funcionario = p.value(0).toLongLong();
+        const bool livre = p.value(1) == QLatin1String("L");
+        const int segurar = p.value(2).toInt();
+        rodar = [=](int i) {
+            const QDateTime agora = QDateTime::currentDateTime();
+            Ponto::Pedido pedido;
+            pedido.funcionario = funcionario;
+            pedido.nome = QStringLiteral("AGENTE");
+            pedido.data = agora.date();
+            pedido.hora = agora.time();
+            pedido.hoje = agora.date();
+            pedido.modo = livre ? Ponto::Modo::Livre : Ponto::Modo::Previsto;
+            Ponto::Registro r;
+            DM->Conexao.emTransacao([&] {
+                r = Ponto::marcar(pedido);
+                if (i == 0 && segurar > 0)
+                    QThread::msleep(static_cast<unsigned long>(segurar));
+            });
+            return r.jaCumpriu ? QStringLiteral("cumpriu")
+                               : QStringLiteral("chave=%1 tipo=%2").arg(r.chave).arg(r.tipo);
         };
     } else if (operacao == QLatin1String("saida")) {
         rodar = [argumento](int i) { return saida(argumento, i); };

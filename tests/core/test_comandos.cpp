@@ -806,12 +806,18 @@ TEST_F(ComandosTeste, ProgressoDasExportacoesAparecePassaEEsconde)
 TEST_F(ComandosTeste, ComandosDeTelasFuturasFicamDesabilitados)
 {
     TFrmQuintara janela;
-    // Screens of other subsystems are wired by them; until then visible and disabled.
-    for (const char *h : {"dxBarButton9Click", "dxBarLargeButton1Click"}) {
-        QToolButton *b = janela.dxRibbon1->botao(QString::fromLatin1(h));
-        ASSERT_NE(b, nullptr) << h;
-        EXPECT_FALSE(b->isHidden()) << h;
-        EXPECT_FALSE(b->isEnabled()) << h;
+    // Screens of other subsystems are wired by them; until then visible and
+    // disabled (a ribbon nobody registered in). Every button has its screen now.
+    TRibbon fita;
+    for (const Ribbon::Entrada &e : Ribbon::entradas()) {
+        const QString h = QString::fromLatin1(e.manipulador);
+        if (h.isEmpty())
+            continue;
+        QToolButton *b = fita.botao(h);
+        ASSERT_NE(b, nullptr) << e.manipulador;
+        EXPECT_FALSE(b->isHidden()) << e.manipulador;
+        EXPECT_FALSE(b->isEnabled()) << e.manipulador;
+        EXPECT_TRUE(janela.dxRibbon1->registrado(h)) << e.manipulador;
     }
     for (const char *h : {"btnSuporteClick", "dxBarLargeButton23Click", "btnCalculadoraClick",
                           "btnVerificarAtualizacoesClick", "btnAnulacoesClick", "btnCentralUHClick",
