@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QEvent>
 #include <QGraphicsView>
+#include <QAction>
 #include <QPrintPreviewWidget>
 #include <QScrollBar>
 #include <QTimer>
@@ -440,7 +441,11 @@ TFrmVisualizaRelatorio::TFrmVisualizaRelatorio(const Relatorio &rel, QWidget *pa
     setWindowTitle(rel.titulo());
     setWindowState(windowState() | Qt::WindowMaximized);
     if (auto *previa = findChild<QPrintPreviewWidget *>()) {
-        previa->setZoomMode(QPrintPreviewWidget::FitToWidth);
+        // Through the toolbar's own entry, so that it shows the fit in use.
+        if (auto *ajuste = findChild<QAction *>(QStringLiteral("fitWidthAction")))
+            ajuste->trigger();
+        else
+            previa->setZoomMode(QPrintPreviewWidget::FitToWidth);
         // Each fit to the width (on opening, when the window is maximised)
         // centres the page; until the user scrolls, the top of page 1 shows.
         previa->installEventFilter(this);

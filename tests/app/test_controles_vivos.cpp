@@ -348,11 +348,11 @@ protected:
         d.horaEntrada = QTime(13, 0);
         d.dataSaida = kHoje.addDays(1);
         d.horaSaida = QTime(12, 0);
-        const CalculoEstadia::TaxaPessoas taxa = CalculoEstadia::taxaParaPessoas(CalculoEstadia::lerTaxas(DM->Conexao, uh101), 2);
+        const CalculoEstadia::TaxaPessoas taxa = CalculoEstadia::taxaParaPessoas(CalculoEstadia::lerTaxas(b, uh101), 2);
         d.diaria = taxa.diaria.formatado();
         d.valorDiariaPadrao = taxa.diaria;
         d.valorMin = taxa.minimo;
-        const Entrada::Gravacao g = Entrada::incluir(DM->Conexao, d, QStringLiteral("ADMIN"), kHoje.addDays(-1));
+        const Entrada::Gravacao g = Entrada::incluir(b, d, QStringLiteral("ADMIN"), kHoje.addDays(-1));
         ASSERT_FALSE(g.recusa.has_value());
         estadia = g.idEntrada;
     }

@@ -251,6 +251,10 @@ TEST_F(RelatorioTeste, VisualizacaoAbreNaLarguraDaPaginaNoTopoDaPrimeira)
         auto *vista = previa->findChild<QGraphicsView *>();
         ASSERT_NE(vista, nullptr);
         EXPECT_EQ(previa->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        // The toolbar shows the fit in use.
+        const QAction *ajuste = t.findChild<QAction *>(QStringLiteral("fitWidthAction"));
+        ASSERT_NE(ajuste, nullptr);
+        EXPECT_TRUE(ajuste->isChecked());
         EXPECT_EQ(previa->currentPage(), 1);
         EXPECT_EQ(vista->verticalScrollBar()->value(), vista->verticalScrollBar()->minimum());
         // The page fills the view's width.
