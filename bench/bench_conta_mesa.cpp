@@ -60,7 +60,7 @@ struct EscritasDav {
 
 EscritasDav escritasDav(qint64 mesa, qint64 chk, qint64 codigo, const QDateTime &agora)
 {
-    const QList<Consumos::Item> itens = Consumos::lerItens(chk);
+    const QList<Consumos::Item> itens = Consumos::lerItens(DM->Conexao, chk);
     const Consumos::Totais t = Consumos::calcular(itens, Dinheiro::deReais(10), false);
     const Consumos::Dav d = Consumos::montarDav(codigo, agora, QStringLiteral("CLIENTE ESPECIAL"), itens, t.total,
                                                 Dinheiro(), 1, QStringLiteral("MESA %1 - CHK %2").arg(mesa).arg(chk));
@@ -170,7 +170,7 @@ int main(int argc, char **argv)
     QElapsedTimer t;
     t.start();
     for (int i = 0; i < kContas; ++i) {
-        const Consumos::Resultado r = Consumos::converterEmDav(Mesas::Textos::de(false), contas[size_t(i)].first,
+        const Consumos::Resultado r = Consumos::converterEmDav(DM->Conexao, Mesas::Textos::de(false), contas[size_t(i)].first,
                                                                contas[size_t(i)].second, Dinheiro::deReais(10), false);
         if (!r.feito) {
             std::cerr << "entrega recusada: " << r.mensagem.toStdString() << "\n";

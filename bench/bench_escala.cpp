@@ -618,7 +618,7 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
         r.push_back({"folha: gerar o mês de todos os funcionários (staff/FolhaPagamento)",
                      [mes, ano] {
                          desfazendo([&] {
-                             const FolhaPagamento::Geracao g = FolhaPagamento::gerar(mes, ano);
+                             const FolhaPagamento::Geracao g = FolhaPagamento::gerar(DM->Conexao, mes, ano);
                              if (g.situacao != FolhaPagamento::Geracao::Situacao::Gerada)
                                  std::cerr << "folha não gerada: " << g.mensagem.toStdString() << "\n";
                          });
@@ -642,7 +642,7 @@ std::vector<LinhaTabela> linhas(const Contexto &c)
             "GROUP BY F.NOME, F.ID_FUNCIONARIO ORDER BY F.NOME, F.ID_FUNCIONARIO";
         r.push_back({"folha de pagamento do mês (staff/FolhaPagamento, modelo e páginas)",
                      [de] {
-                         const Relatorio rel = FolhaPagamento::relatorioFolha(de.month(), de.year());
+                         const Relatorio rel = FolhaPagamento::relatorioFolha(DM->Conexao, de.month(), de.year());
                          if (rel.paginas().isEmpty())
                              std::cerr << "folha vazia\n";
                      },

@@ -66,7 +66,7 @@ ResultadoRestauro restaurar(ConexaoBanco &conexao, Tipo tipo, qint64 chave)
     if (!restaurado)
         return {Restauro::NaoEncontrado, kJaRestaurada};
     if (tipo == Tipo::Usuarios)
-        Usuarios::espelharUsuariosPDV();
+        Usuarios::espelharUsuariosPDV(conexao);
     return {Restauro::Restaurado, kSucesso};
 }
 

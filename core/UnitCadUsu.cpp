@@ -106,7 +106,7 @@ void TFrmCadUsu::btnConfirmarClick()
     }
     Mensagem::info(r.mensagem);
     accept();
-    Usuarios::espelharUsuariosPDV();
+    Usuarios::espelharUsuariosPDV(DM->Conexao);
 }
 
 void TFrmCadUsu::btnCancelarClick() { reject(); }

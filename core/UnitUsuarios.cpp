@@ -152,13 +152,13 @@ void TFrmUsuarios::btnExcluirClick()
         return;
     lista->prepararExclusao();
     try {
-        Usuarios::excluir(lista->inteiro(QStringLiteral("ID_USUARIO")), lista->texto(QStringLiteral("LOGIN")));
+        Usuarios::excluir(DM->Conexao, lista->inteiro(QStringLiteral("ID_USUARIO")), lista->texto(QStringLiteral("LOGIN")));
     } catch (...) {
         ReapontarGridEsquecer();
         throw;
     }
     reabrirLista();
-    Usuarios::espelharUsuariosPDV();
+    Usuarios::espelharUsuariosPDV(DM->Conexao);
     Mensagem::info(QStringLiteral("Usuário Excluído com Sucesso!"));
 }
 
@@ -190,13 +190,13 @@ void TFrmUsuarios::btnConfirmarPermissoesClick()
     QList<bool> direitos;
     for (QCheckBox *c : chkDireitos)
         direitos.append(c->isChecked());
-    Usuarios::salvarPermissoes(m_idPermissoes, m_loginPermissoes, direitos);
+    Usuarios::salvarPermissoes(DM->Conexao, m_idPermissoes, m_loginPermissoes, direitos);
     m_idPermissoes = 0;
     reabrirLista();
     dbgUsuarios->setEnabled(true);
     pnlPermissoes->hide();
     pnlBotoes->show();
-    Usuarios::espelharUsuariosPDV();
+    Usuarios::espelharUsuariosPDV(DM->Conexao);
 }
 
 void abrirUsuarios() { Telas::abrir<TFrmUsuarios>(FrmUsuarios); }

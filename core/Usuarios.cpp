@@ -34,7 +34,7 @@ const QStringList &legendasDireitos()
     return l;
 }
 
-void salvarPermissoes(qint64 idUsuario, const QString &login, const QList<bool> &direitos)
+void salvarPermissoes(ConexaoBanco &conexao, qint64 idUsuario, const QString &login, const QList<bool> &direitos)
 {
     const QStringList &colunas = colunasDireitos();
     QStringList atribuicoes;
@@ -44,27 +44,27 @@ void salvarPermissoes(qint64 idUsuario, const QString &login, const QList<bool> 
         valores.append(direitos.value(i) ? QStringLiteral("S") : QStringLiteral("N"));
     }
     valores.append(idUsuario);
-    DM->Conexao.emTransacao([&] {
-        DM->Conexao.executar(QStringLiteral("UPDATE USUARIO SET ") + atribuicoes.join(QStringLiteral(", "))
+    conexao.emTransacao([&] {
+        conexao.executar(QStringLiteral("UPDATE USUARIO SET ") + atribuicoes.join(QStringLiteral(", "))
                                  + QStringLiteral(" WHERE ID_USUARIO = ?"),
                              valores);
-        RegistrarLog(QStringLiteral("Atualizou Permissões do Usuário -> ") + login);
+        RegistrarLog(conexao, QStringLiteral("Atualizou Permissões do Usuário -> ") + login);
     });
 }
 
-void excluir(qint64 idUsuario, const QString &login)
+void excluir(ConexaoBanco &conexao, qint64 idUsuario, const QString &login)
 {
-    DM->Conexao.emTransacao([&] {
+    conexao.emTransacao([&] {
         Anulacao::registrar(QStringLiteral("ID_USUARIO"), idUsuario);
-        RegistrarLog(QStringLiteral("Excluiu Usuário -> ") + login);
+        RegistrarLog(conexao, QStringLiteral("Excluiu Usuário -> ") + login);
     });
 }
 
-void espelharUsuariosPDV()
+void espelharUsuariosPDV(ConexaoBanco &conexao)
 {
     if (tParametros().texto(QStringLiteral("UTILIZA_FISCAL")) != QLatin1String("S"))
         return;
-    const QList<Linha> usuarios = DM->Conexao.lerTodas(QStringLiteral(
+    const QList<Linha> usuarios = conexao.lerTodas(QStringLiteral(
         "SELECT ID_USUARIO, LOGIN, SENHA, MOVIMENTOS, ACESSO_TOTAL FROM USUARIO "
         "WHERE ID_USUARIO NOT IN (SELECT ID_USUARIO FROM ANULACAO) ORDER BY ID_USUARIO"));
     const QString limite = tParametros().dinheiro(QStringLiteral("LIMITE_DESCONTO")).sql();

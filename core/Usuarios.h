@@ -5,6 +5,8 @@
 #include "base/TelaLista.h"
 #include <QList>
 
+class ConexaoBanco;
+
 namespace Usuarios {
 
 // The list: live users but user 1, by key.
@@ -16,11 +18,11 @@ const QStringList &legendasDireitos();
 
 // Writes the ten rights ("S"/"N") of a user and logs
 // "Atualizou Permissões do Usuário -> <login>" in one transaction.
-void salvarPermissoes(qint64 idUsuario, const QString &login, const QList<bool> &direitos);
+void salvarPermissoes(ConexaoBanco &conexao, qint64 idUsuario, const QString &login, const QList<bool> &direitos);
 
 // Deletes a user through the deletion register and logs
 // "Excluiu Usuário -> <login>" in one transaction.
-void excluir(qint64 idUsuario, const QString &login);
+void excluir(ConexaoBanco &conexao, qint64 idUsuario, const QString &login);
 
 // With UTILIZA_FISCAL "S": rebuilds USUARIOS_PDV of the companion database
 // from the live users (user 1 included) in one transaction on that database:
@@ -29,6 +31,6 @@ void excluir(qint64 idUsuario, const QString &login);
 // the highest key. Otherwise does nothing and
 // opens no connection. A failure leaves the companion table as it was and
 // raises ErroBanco saying so.
-void espelharUsuariosPDV();
+void espelharUsuariosPDV(ConexaoBanco &conexao);
 
 } // namespace Usuarios

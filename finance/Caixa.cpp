@@ -409,7 +409,7 @@ ResultadoOperacao operar(ConexaoBanco &conexao, Operacao operacao, MeioCaixa mei
 
     ResultadoCaixa caixa;
     conexao.emTransacao([&] {
-        caixa = MovimentarCaixa(meio, retirada ? QStringLiteral("-") : QStringLiteral("+"), v, QStringLiteral("N"));
+        caixa = MovimentarCaixa(conexao, meio, retirada ? QStringLiteral("-") : QStringLiteral("+"), v, QStringLiteral("N"));
         if (!caixa.sucesso)
             return;
         conexao.executar(retirada ? QStringLiteral("INSERT INTO RET_CAIXA (DATA_RET, HORA_RET, VALOR, DESCRICAO, "

@@ -75,9 +75,9 @@ const Comandos &comandos(MeioCaixa meio)
     return todos[int(meio)];
 }
 
-qint64 turnosAbertos()
+qint64 turnosAbertos(ConexaoBanco &conexao)
 {
-    return DM->Conexao.valor(QStringLiteral("SELECT COUNT(*) FROM CAIXA WHERE DATA_FECHA IS NULL")).toLongLong();
+    return conexao.valor(QStringLiteral("SELECT COUNT(*) FROM CAIXA WHERE DATA_FECHA IS NULL")).toLongLong();
 }
 
 void exigirPositivo(Dinheiro valor)
@@ -97,17 +97,17 @@ int AtualizarSaldoCaixa(ConexaoBanco &conexao, MeioCaixa meio, bool entrada, Din
     return conexao.executar(c.saida, {valor.paraBanco(), valor.paraBanco()});
 }
 
-ResultadoCaixa ControleCaixa(const QString &tipo, const QString &valor, const QString &mostraSucesso)
+ResultadoCaixa ControleCaixa(ConexaoBanco &conexao, const QString &tipo, const QString &valor, const QString &mostraSucesso)
 {
     Sessao::atual().CaixaSucesso = false;
     // The amount as the screens type it: thousands dots, decimal comma.
     const auto lido = Dinheiro::deTexto(valor);
     if (!lido && !valor.trimmed().isEmpty())
         throw ErroConversao(QStringLiteral("'%1' não é um valor válido.").arg(valor));
-    return ControleCaixa(tipo, lido.value_or(Dinheiro()), mostraSucesso);
+    return ControleCaixa(conexao, tipo, lido.value_or(Dinheiro()), mostraSucesso);
 }
 
-ResultadoCaixa ControleCaixa(const QString &tipo, Dinheiro valor, const QString &mostraSucesso)
+ResultadoCaixa ControleCaixa(ConexaoBanco &conexao, const QString &tipo, Dinheiro valor, const QString &mostraSucesso)
 {
     Sessao &s = Sessao::atual();
     s.CaixaSucesso = false;
@@ -118,15 +118,15 @@ ResultadoCaixa ControleCaixa(const QString &tipo, Dinheiro valor, const QString 
     if (!entrada && !saida)
         return recusa(TextosCaixa::SaldoInsuficiente, ResultadoCaixa::Falha::SaldoInsuficiente);
 
-    ResultadoCaixa r = DM->Conexao.emTransacao([&]() -> ResultadoCaixa {
-        const int alteradas = AtualizarSaldoCaixa(DM->Conexao, MeioCaixa::Dinheiro, entrada, valor);
+    ResultadoCaixa r = conexao.emTransacao([&]() -> ResultadoCaixa {
+        const int alteradas = AtualizarSaldoCaixa(conexao, MeioCaixa::Dinheiro, entrada, valor);
         if (saida)
             s.SaldoCaixa = alteradas == 1;
         if (alteradas == 1)
             return {true, Mensagem::Tipo::Informacao,
                     mostraSucesso == QLatin1String("S") ? TextosCaixa::Sucesso : QString(),
                     ResultadoCaixa::Falha::Nenhuma};
-        const qint64 abertos = turnosAbertos();
+        const qint64 abertos = turnosAbertos(conexao);
         if (abertos > 1 || (abertos == 0 && entrada))
             return recusa(TextosCaixa::SemCaixaUnico, ResultadoCaixa::Falha::SemTurno);
         // No shift (a balance of nothing) or a balance below the amount.
@@ -138,21 +138,21 @@ ResultadoCaixa ControleCaixa(const QString &tipo, Dinheiro valor, const QString 
     return r;
 }
 
-ResultadoCaixa MovimentarCaixa(MeioCaixa meio, const QString &tipo, Dinheiro valor, const QString &mostraSucesso)
+ResultadoCaixa MovimentarCaixa(ConexaoBanco &conexao, MeioCaixa meio, const QString &tipo, Dinheiro valor, const QString &mostraSucesso)
 {
     if (meio == MeioCaixa::Dinheiro)
-        return ControleCaixa(tipo, valor, mostraSucesso);
+        return ControleCaixa(conexao, tipo, valor, mostraSucesso);
     exigirPositivo(valor);
     const QString &recusaSaldo = dadosMeio(meio).recusa;
     const bool entrada = tipo == QLatin1String("+");
     if (!entrada && tipo != QLatin1String("-"))
         return recusa(recusaSaldo, ResultadoCaixa::Falha::SaldoInsuficiente);
-    return DM->Conexao.emTransacao([&]() -> ResultadoCaixa {
-        if (AtualizarSaldoCaixa(DM->Conexao, meio, entrada, valor) == 1)
+    return conexao.emTransacao([&]() -> ResultadoCaixa {
+        if (AtualizarSaldoCaixa(conexao, meio, entrada, valor) == 1)
             return {true, Mensagem::Tipo::Informacao,
                     mostraSucesso == QLatin1String("S") ? TextosCaixa::Sucesso : QString(),
                     ResultadoCaixa::Falha::Nenhuma};
-        if (turnosAbertos() != 1)
+        if (turnosAbertos(conexao) != 1)
             return recusa(TextosCaixa::SemCaixaUnico, ResultadoCaixa::Falha::SemTurno);
         return recusa(recusaSaldo, ResultadoCaixa::Falha::SaldoInsuficiente);
     });

@@ -57,8 +57,8 @@ inline const QString SemCaixaUnico = QStringLiteral("Necessário Abrir o Caixa p
 // message. A tipo other than "+" or "-" is refused like an uncovered
 // withdrawal. An unreadable or negative amount raises ErroConversao and
 // changes nothing.
-ResultadoCaixa ControleCaixa(const QString &tipo, const QString &valor, const QString &mostraSucesso);
-ResultadoCaixa ControleCaixa(const QString &tipo, Dinheiro valor, const QString &mostraSucesso);
+ResultadoCaixa ControleCaixa(ConexaoBanco &conexao, const QString &tipo, const QString &valor, const QString &mostraSucesso);
+ResultadoCaixa ControleCaixa(ConexaoBanco &conexao, const QString &tipo, Dinheiro valor, const QString &mostraSucesso);
 
 // ---------------------------------------------------------------- every means
 
@@ -90,7 +90,7 @@ int AtualizarSaldoCaixa(ConexaoBanco &conexao, MeioCaixa meio, bool entrada, Din
 // + the means' caption + "!" (cash: "Saldo Insuficiente no CAIXA!"); with no
 // single open shift "Necessário Abrir o Caixa para Funcionamento do Sistema!".
 // A negative amount raises ErroConversao and changes nothing.
-ResultadoCaixa MovimentarCaixa(MeioCaixa meio, const QString &tipo, Dinheiro valor,
+ResultadoCaixa MovimentarCaixa(ConexaoBanco &conexao, MeioCaixa meio, const QString &tipo, Dinheiro valor,
                                const QString &mostraSucesso = QStringLiteral("N"));
 
 // A bank deposit taken as payment: the money never passes through the

@@ -55,13 +55,13 @@ bool meiosNegativos(const Pagamento &p)
 // Every non-zero means of a sale into (entrada) or out of the open shift,
 // in the panel's order, in the caller's transaction; a refusal rolls the
 // whole operation back with the register's message.
-void movimentar(const std::array<Dinheiro, kMeios> &meios, bool entrada)
+void movimentar(ConexaoBanco &conexao, const std::array<Dinheiro, kMeios> &meios, bool entrada)
 {
     for (int i = 0; i < kMeios; ++i) {
         if (meios[size_t(i)].zero())
             continue;
         const ResultadoCaixa r =
-            MovimentarCaixa(meioCaixa(i), entrada ? QStringLiteral("+") : QStringLiteral("-"), meios[size_t(i)]);
+            MovimentarCaixa(conexao, meioCaixa(i), entrada ? QStringLiteral("+") : QStringLiteral("-"), meios[size_t(i)]);
         if (!r.sucesso)
             throw Desistencia{Recusa{r.mensagem, Campo::Pagamento, r.tipo}};
     }
@@ -366,7 +366,7 @@ Gravacao gravarIndividual(ConexaoBanco &conexao, const Item &item, Dinheiro devi
             deduzir(c, p.funcionario, descricaoDeducao(id, descricao), devido,
                     QStringLiteral("Ref. Despesa Avulsa ") + descricao);
         else
-            movimentar(p.meios, true);
+            movimentar(conexao, p.meios, true);
         return id;
     });
 }
@@ -421,7 +421,7 @@ Gravacao gravarVarias(ConexaoBanco &conexao, const QList<Item> &itens, Dinheiro 
             deduzir(c, p.funcionario, descricaoDeducaoVarias(id), devido,
                     QStringLiteral("Ref. Várias Despesas Avulsas Cód. %1").arg(id));
         else
-            movimentar(p.meios, true);
+            movimentar(conexao, p.meios, true);
         return id;
     });
 }
@@ -442,7 +442,7 @@ Exclusao excluirIndividual(ConexaoBanco &conexao, qint64 id)
         if (l.vazia()
             || c.executar(QStringLiteral("DELETE FROM DESPESA_AVULSA WHERE ID_DESPESA_AVULSA = ?"), {id}) != 1)
             throw Desistencia{Recusa{kMsgJaExcluida}};
-        movimentar(meiosDaLinha(l), false);
+        movimentar(conexao, meiosDaLinha(l), false);
         const qint64 produto = l.inteiro(QStringLiteral("ID_P_S"));
         const qint64 qtd = l.inteiro(QStringLiteral("QTD"));
         const Linha prod = c.ler(
@@ -487,7 +487,7 @@ Exclusao excluirVarias(ConexaoBanco &conexao, qint64 id)
         if (l.vazia()
             || c.executar(QStringLiteral("DELETE FROM V_DESPESA_AVULSA WHERE ID_V_DESPESA_AVULSA = ?"), {id}) != 1)
             throw Desistencia{Recusa{kMsgJaExcluida}};
-        movimentar(meiosDaLinha(l), false);
+        movimentar(conexao, meiosDaLinha(l), false);
         const QList<Linha> linhas =
             c.lerTodas(QStringLiteral("SELECT I.ID_P_S, I.QTD, P.FAB_PROPRIA FROM V_I_DESPESA_AVULSA I "
                                       "LEFT JOIN PRODUTOS_SERVICOS P ON P.ID_P_S = I.ID_P_S "

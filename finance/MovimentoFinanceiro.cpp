@@ -522,7 +522,7 @@ Estorno estornar(ConexaoBanco &c, const Movimento &m)
             return;
         }
         const Dinheiro valor = l.dinheiro(QStringLiteral("VALOR"));
-        caixa = ControleCaixa(reposicao ? QStringLiteral("-") : QStringLiteral("+"), valor, QStringLiteral("N"));
+        caixa = ControleCaixa(c, reposicao ? QStringLiteral("-") : QStringLiteral("+"), valor, QStringLiteral("N"));
         if (!caixa.sucesso) {
             e.situacao = caixa.falha == ResultadoCaixa::Falha::SaldoInsuficiente ? Estorno::Situacao::SemSaldo
                                                                                   : Estorno::Situacao::SemTurno;

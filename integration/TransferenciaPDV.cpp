@@ -44,9 +44,9 @@ void conectar(ConexaoBanco &c, const QString &nome)
     }
 }
 
-void empresa(ConexaoBanco &pdv, ConexaoBanco &frente, const QDate &hoje)
+void empresa(ConexaoBanco &conexao, ConexaoBanco &pdv, ConexaoBanco &frente, const QDate &hoje)
 {
-    const Linha p = DM->Conexao.ler(QStringLiteral("SELECT * FROM PARAMETROS"));
+    const Linha p = conexao.ler(QStringLiteral("SELECT * FROM PARAMETROS"));
     auto t = [&](const char *col) { return p.texto(QString::fromLatin1(col)); };
     try {
         frente.executar(QStringLiteral("UPDATE EMPRESA SET RAZAO_SOCIAL = ?, NOME_FANTASIA = ?, ENDERECO = ?, "
@@ -94,7 +94,7 @@ Resultado transferir(ConexaoBanco &banco, ConexaoBanco &pdv, ConexaoBanco &frent
     Transacao tFrente(frente);
     Transacao tPdv(pdv);
     gauge.fase(QStringLiteral("Empresa"), 1);
-    empresa(pdv, frente, hoje);
+    empresa(banco, pdv, frente, hoje);
     gauge.avancar();
 
     QCoreApplication::processEvents();

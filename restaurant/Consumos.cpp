@@ -86,10 +86,10 @@ QString textoSimples(qint64 valor, int casas, QChar separador)
     return negativo && (a != 0) ? QLatin1Char('-') + r : r;
 }
 
-QList<Item> lerItens(qint64 idCheckIn)
+QList<Item> lerItens(ConexaoBanco &conexao, qint64 idCheckIn)
 {
     QList<Item> r;
-    for (const Linha &l : DM->Conexao.lerTodas(kSqlItens, {idCheckIn}))
+    for (const Linha &l : conexao.lerTodas(kSqlItens, {idCheckIn}))
         r.append(item(l));
     return r;
 }
@@ -132,9 +132,9 @@ std::optional<Dinheiro> valorPorPessoa(Dinheiro total, Dinheiro parcial, const Q
     return Dinheiro::deCentavos(dividir((total - parcial).centavos(), n));
 }
 
-Abertura lerAbertura(qint64 idCheckIn)
+Abertura lerAbertura(ConexaoBanco &conexao, qint64 idCheckIn)
 {
-    const Linha l = DM->Conexao.ler(QStringLiteral("SELECT ID_CHECK_IN, ID_FUNCIONARIO, PAG_PARCIAL, IMPRESSOES_EXTRATO, "
+    const Linha l = conexao.ler(QStringLiteral("SELECT ID_CHECK_IN, ID_FUNCIONARIO, PAG_PARCIAL, IMPRESSOES_EXTRATO, "
                                                    "DATA_SAIDA, DATA_ENTRADA, HORA_ENTRADA FROM CHECK_IN "
                                                    "WHERE ID_CHECK_IN = ?"),
                                     {idCheckIn});
@@ -150,18 +150,18 @@ Abertura lerAbertura(qint64 idCheckIn)
     return a;
 }
 
-bool senhaAcessoTotal(const QString &senha)
+bool senhaAcessoTotal(ConexaoBanco &conexao, const QString &senha)
 {
     if (senha.isEmpty() || senha.size() > 10)
         return false;
-    return !DM->Conexao
+    return !conexao
                 .ler(QStringLiteral("SELECT 1 FROM USUARIO WHERE ID_USUARIO NOT IN (SELECT ID_USUARIO FROM ANULACAO) "
                                     "AND ACESSO_TOTAL = 'S' AND SENHA = ?"),
                      {senha})
                 .vazia();
 }
 
-Resultado adicionarParcial(qint64 idCheckIn, const QString &digitado, Dinheiro taxaPercentual, bool semTaxa,
+Resultado adicionarParcial(ConexaoBanco &conexao, qint64 idCheckIn, const QString &digitado, Dinheiro taxaPercentual, bool semTaxa,
                            const QString &tituloTela)
 {
     Resultado r;
@@ -175,17 +175,17 @@ Resultado adicionarParcial(qint64 idCheckIn, const QString &digitado, Dinheiro t
         return r;
     }
     const Dinheiro valor = *v.valor;
-    DM->Conexao.emTransacao([&] {
+    conexao.emTransacao([&] {
         r = Resultado();
-        const Linha a = DM->Conexao.ler(
+        const Linha a = conexao.ler(
             QStringLiteral("SELECT PAG_PARCIAL, DATA_SAIDA FROM CHECK_IN WHERE ID_CHECK_IN = ? WITH LOCK"), {idCheckIn});
         if (a.vazia() || !a.nulo(QStringLiteral("DATA_SAIDA"))) {
             r.mensagem = kMsgContaEncerrada;
             return;
         }
-        const Totais t = calcular(lerItens(idCheckIn), taxaPercentual, semTaxa);
+        const Totais t = calcular(lerItens(conexao, idCheckIn), taxaPercentual, semTaxa);
         // One update that adds to the stored sum only while it stays within the total.
-        const int n = DM->Conexao.executar(
+        const int n = conexao.executar(
             QStringLiteral("UPDATE CHECK_IN SET PAG_PARCIAL = PAG_PARCIAL + CAST(? AS NUMERIC(15,2)) "
                            "WHERE ID_CHECK_IN = ? AND PAG_PARCIAL + CAST(? AS NUMERIC(15,2)) <= CAST(? AS NUMERIC(15,2))"),
             {valor.paraBanco(), idCheckIn, valor.paraBanco(), t.total.paraBanco()});
@@ -193,11 +193,11 @@ Resultado adicionarParcial(qint64 idCheckIn, const QString &digitado, Dinheiro t
             r.mensagem = kMsgParcialMaior;
             return;
         }
-        RegistrarLog(QStringLiteral("Realizou Reposição de Pag. Parcial ") + tituloTela +
+        RegistrarLog(conexao, QStringLiteral("Realizou Reposição de Pag. Parcial ") + tituloTela +
                      QStringLiteral(" ao Caixa em Dinheiro!"));
         r.feito = true;
     });
-    r.valor = lerAbertura(idCheckIn).pagParcial;
+    r.valor = lerAbertura(conexao, idCheckIn).pagParcial;
     return r;
 }
 
@@ -210,7 +210,7 @@ QList<Mesas::Mesa> destinos(qint64 mesaAtual)
     return r;
 }
 
-Resultado transferir(const Mesas::Textos &t, qint64 mesaOrigem, const Item &linha, const Mesas::Mesa &destino,
+Resultado transferir(ConexaoBanco &conexao, const Mesas::Textos &t, qint64 mesaOrigem, const Item &linha, const Mesas::Mesa &destino,
                      qint64 quantidade)
 {
     Resultado r;
@@ -219,7 +219,7 @@ Resultado transferir(const Mesas::Textos &t, qint64 mesaOrigem, const Item &linh
         return r;
     }
     const Quantidade mover = quantidade * kUmaUnidade;
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     c.emTransacao([&] {
         r = Resultado();
         const Linha m = c.ler(QStringLiteral("SELECT STATUS, ID_CHECK_IN FROM MESA WHERE ID_MESA = ? WITH LOCK"),
@@ -316,10 +316,10 @@ Dav montarDav(qint64 codigo, const QDateTime &agora, const QString &cliente, con
     return d;
 }
 
-Resultado converterEmDav(const Mesas::Textos &t, qint64 mesa, qint64 idCheckIn, Dinheiro taxaPercentual, bool semTaxa)
+Resultado converterEmDav(ConexaoBanco &conexao, const Mesas::Textos &t, qint64 mesa, qint64 idCheckIn, Dinheiro taxaPercentual, bool semTaxa)
 {
     Resultado r;
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     ConexaoBanco &pdv = DM->ConexaoPDV;
     try {
         pdv.garantirConectada();
@@ -345,7 +345,7 @@ Resultado converterEmDav(const Mesas::Textos &t, qint64 mesa, qint64 idCheckIn, 
             const QString idFunc = a.texto(QStringLiteral("ID_FUNCIONARIO"));
             const Linha f = c.ler(QStringLiteral("SELECT NOME, COD_FUNCIONARIO FROM FUNCIONARIO WHERE ID_FUNCIONARIO = ?"),
                                   {QVariant(idFunc.toLongLong())});
-            const QList<Item> itens = lerItens(idCheckIn);
+            const QList<Item> itens = lerItens(conexao, idCheckIn);
             const Totais tot = calcular(itens, taxaPercentual, semTaxa);
             const QString obs = (t.cartao ? QStringLiteral("CARTÃO ") : QStringLiteral("MESA ")) +
                                 QString::number(mesa) + QStringLiteral(" - ") + f.texto(QStringLiteral("NOME")) +
@@ -486,10 +486,10 @@ Relatorio montarConta(const Conta &c)
     return rel;
 }
 
-std::optional<qint64> contarImpressao(qint64 idCheckIn)
+std::optional<qint64> contarImpressao(ConexaoBanco &conexao, qint64 idCheckIn)
 {
-    return DM->Conexao.emTransacao([&]() -> std::optional<qint64> {
-        const Linha l = DM->Conexao.ler(
+    return conexao.emTransacao([&]() -> std::optional<qint64> {
+        const Linha l = conexao.ler(
             QStringLiteral("UPDATE CHECK_IN SET IMPRESSOES_EXTRATO = IMPRESSOES_EXTRATO + 1 "
                            "WHERE ID_CHECK_IN = ? AND DATA_SAIDA IS NULL RETURNING IMPRESSOES_EXTRATO"),
             {idCheckIn});

@@ -82,7 +82,7 @@ struct Item {
 };
 
 // The lines of an opening, by key.
-QList<Item> lerItens(qint64 idCheckIn);
+QList<Item> lerItens(ConexaoBanco &conexao, qint64 idCheckIn);
 
 struct Totais {
     Dinheiro subtotal;        // every line, rounded to the cent
@@ -106,10 +106,10 @@ struct Abertura {
     bool encerrada = false;   // DATA_SAIDA set: handed over
     QDateTime entrada;        // DATA_ENTRADA + HORA_ENTRADA
 };
-Abertura lerAbertura(qint64 idCheckIn);
+Abertura lerAbertura(ConexaoBanco &conexao, qint64 idCheckIn);
 
 // Whether a password belongs to an active user with full access.
-bool senhaAcessoTotal(const QString &senha);
+bool senhaAcessoTotal(ConexaoBanco &conexao, const QString &senha);
 
 struct Resultado {
     bool feito = false;
@@ -123,7 +123,7 @@ struct Resultado {
 // the reason). In one transaction, with the opening locked, the lines are
 // read again and the payment is added only when the payments stay within the
 // account total (with the fee as the screen shows it).
-Resultado adicionarParcial(qint64 idCheckIn, const QString &digitado, Dinheiro taxaPercentual, bool semTaxa,
+Resultado adicionarParcial(ConexaoBanco &conexao, qint64 idCheckIn, const QString &digitado, Dinheiro taxaPercentual, bool semTaxa,
                            const QString &tituloTela);
 
 // The occupied tables a line may move to: every one but the current.
@@ -135,7 +135,7 @@ QList<Mesas::Mesa> destinos(qint64 mesaAtual);
 // packaging fee (the note marked with the source table), or a new line. One
 // transaction; the target must still be occupied on the opening shown and
 // the line must still hold the quantity.
-Resultado transferir(const Mesas::Textos &t, qint64 mesaOrigem, const Item &linha, const Mesas::Mesa &destino,
+Resultado transferir(ConexaoBanco &conexao, const Mesas::Textos &t, qint64 mesaOrigem, const Item &linha, const Mesas::Mesa &destino,
                      qint64 quantidade);
 
 // ---------------------------------------------------------------- hand-over
@@ -170,7 +170,7 @@ qint64 codigoVendedor(const QString &codFuncionario);
 // on this opening, locked until the end), writes the document and its items
 // in one companion transaction from the lines read now, then frees the
 // table. A companion failure leaves the table occupied and nothing written.
-Resultado converterEmDav(const Mesas::Textos &t, qint64 mesa, qint64 idCheckIn, Dinheiro taxaPercentual,
+Resultado converterEmDav(ConexaoBanco &conexao, const Mesas::Textos &t, qint64 mesa, qint64 idCheckIn, Dinheiro taxaPercentual,
                          bool semTaxa);
 
 // ---------------------------------------------------------------- the bill
@@ -213,6 +213,6 @@ struct Conta {
 Relatorio montarConta(const Conta &c);
 // Records that the bill was printed: IMPRESSOES_EXTRATO + 1, in one
 // statement, on an opening still open. The new count; nothing once handed over.
-std::optional<qint64> contarImpressao(qint64 idCheckIn);
+std::optional<qint64> contarImpressao(ConexaoBanco &conexao, qint64 idCheckIn);
 
 } // namespace Consumos

@@ -165,8 +165,8 @@ Dinheiro TFrmConsumos::taxa() const { return tParametros().dinheiro(QStringLiter
 
 void TFrmConsumos::lerLinhas()
 {
-    m_abertura = Consumos::lerAbertura(m_mesa.idCheckIn);
-    m_itens = Consumos::lerItens(m_mesa.idCheckIn);
+    m_abertura = Consumos::lerAbertura(DM->Conexao, m_mesa.idCheckIn);
+    m_itens = Consumos::lerItens(DM->Conexao, m_mesa.idCheckIn);
     dbgConsumos->setRowCount(int(m_itens.size()));
     for (int k = 0; k < m_itens.size(); ++k) {
         const Consumos::Item &i = m_itens[k];
@@ -222,7 +222,7 @@ void TFrmConsumos::cbNaoCobrarTaxaClick()
         return;
     if (cbNaoCobrarTaxa->isChecked() && !taxa().zero() && !Sessao::atual().direitos.ACESSO_TOTAL) {
         const std::optional<QString> s = Digitacao::senha(Consumos::kTituloTaxa, Consumos::kRotuloSenhaTaxa);
-        if (!s || !Consumos::senhaAcessoTotal(*s)) {
+        if (!s || !Consumos::senhaAcessoTotal(DM->Conexao, *s)) {
             if (s)
                 Mensagem::aviso(Consumos::kMsgSenhaIncorreta);
             m_mudandoTaxa = true;
@@ -251,8 +251,8 @@ void TFrmConsumos::btnParcialClick()
     if (!s)
         return;
     const Consumos::Resultado r =
-        Consumos::adicionarParcial(m_mesa.idCheckIn, *s, taxa(), cbNaoCobrarTaxa->isChecked(), windowTitle());
-    m_abertura = Consumos::lerAbertura(m_mesa.idCheckIn);
+        Consumos::adicionarParcial(DM->Conexao, m_mesa.idCheckIn, *s, taxa(), cbNaoCobrarTaxa->isChecked(), windowTitle());
+    m_abertura = Consumos::lerAbertura(DM->Conexao, m_mesa.idCheckIn);
     lblParcial->setText(m_abertura.pagParcial.formatado());
     if (!r.feito) {
         Mensagem::aviso(r.mensagem);
@@ -310,7 +310,7 @@ void TFrmConsumos::btnConfirmarTransferenciaClick()
         return;
     const std::optional<Mesas::Mesa> alvo = Mesas::lerMesa(destino);
     const Consumos::Resultado r =
-        alvo ? Consumos::transferir(m_textos, m_mesa.id, *i, *alvo, q)
+        alvo ? Consumos::transferir(DM->Conexao, m_textos, m_mesa.id, *i, *alvo, q)
              : Consumos::Resultado{false, Consumos::kMsgDestinoMudou.arg(destino), {}, 0};
     if (!r.feito) {
         Mensagem::aviso(r.mensagem);
@@ -349,7 +349,7 @@ void TFrmConsumos::btnImprimirClick()
                                            + QLatin1Char(' ') + QString::number(m_mesa.id),
                                   RelatorioPintura::Destino::Visualizar, {}, this))
         return;
-    if (const std::optional<qint64> n = Consumos::contarImpressao(m_mesa.idCheckIn))
+    if (const std::optional<qint64> n = Consumos::contarImpressao(DM->Conexao, m_mesa.idCheckIn))
         m_abertura.impressoes = *n;
     mostrarTotais();
 }
@@ -364,7 +364,7 @@ void TFrmConsumos::btnConverterDavClick()
     if (!Mensagem::pergunta(Consumos::kPerguntaDav, {}, Mensagem::Nao))
         return;
     const Consumos::Resultado r =
-        Consumos::converterEmDav(m_textos, m_mesa.id, m_mesa.idCheckIn, taxa(), cbNaoCobrarTaxa->isChecked());
+        Consumos::converterEmDav(DM->Conexao, m_textos, m_mesa.id, m_mesa.idCheckIn, taxa(), cbNaoCobrarTaxa->isChecked());
     if (!r.feito) {
         Mensagem::erro(r.mensagem);
         lerLinhas();

@@ -36,16 +36,16 @@ Periodo periodo(const QDate &data, const QTime &hora, const QTime &carga)
     return p;
 }
 
-qint64 incluirPeriodo(qint64 escala, qint64 funcionario, const Periodo &p)
+qint64 incluirPeriodo(ConexaoBanco &conexao, qint64 escala, qint64 funcionario, const Periodo &p)
 {
-    return DM->Conexao.emTransacao([&] {
-        if (!DM->Conexao
+    return conexao.emTransacao([&] {
+        if (!conexao
                  .valor(QStringLiteral("SELECT 1 FROM FUNCIONARIO WHERE ID_FUNCIONARIO = ? AND ID_FUNCIONARIO "
                                        "NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO)"),
                         {funcionario})
                  .isValid())
             return qint64(0);
-        return DM->Conexao
+        return conexao
             .ler(QStringLiteral("INSERT INTO ESCALA_DET (ID_ESCALA, ID_FUNCIONARIO, DATA_INICIO, HORA_INICIO, "
                                 "DATA_TERMINO, HORA_TERMINO) VALUES (?, ?, ?, ?, ?, ?) RETURNING ID_ESCALA_DET"),
                  {escala, funcionario, p.dataInicio, p.horaInicio, p.dataTermino, p.horaTermino})
@@ -53,11 +53,11 @@ qint64 incluirPeriodo(qint64 escala, qint64 funcionario, const Periodo &p)
     });
 }
 
-void removerPeriodo(qint64 periodo)
+void removerPeriodo(ConexaoBanco &conexao, qint64 periodo)
 {
-    DM->Conexao.emTransacao([&] {
-        if (DM->Conexao.executar(QStringLiteral("DELETE FROM ESCALA_DET WHERE ID_ESCALA_DET = ?"), {periodo}) > 0)
-            RegistrarLog(QStringLiteral("Excluiu Período da Escala -> Código ") + QString::number(periodo));
+    conexao.emTransacao([&] {
+        if (conexao.executar(QStringLiteral("DELETE FROM ESCALA_DET WHERE ID_ESCALA_DET = ?"), {periodo}) > 0)
+            RegistrarLog(conexao, QStringLiteral("Excluiu Período da Escala -> Código ") + QString::number(periodo));
     });
 }
 
@@ -79,15 +79,15 @@ QString textoLog(const QString &acao, qint64 chave, const QString &descricao)
 
 } // namespace
 
-Resultado salvar(ModoEdicao modo, qint64 chave, const QString &descricaoDigitada)
+Resultado salvar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const QString &descricaoDigitada)
 {
     if (modo == ModoEdicao::Ver)
         return {};
     const QString descricao = descricaoDigitada.trimmed();
     if (descricao.isEmpty() || contarCaracteres(descricao) > 50)
         return recusa(kMsgDescricaoInvalida, true);
-    return DM->Conexao.emTransacao([&]() -> Resultado {
-        const QList<Linha> p = DM->Conexao.lerTodas(kSqlPeriodos, {chave});
+    return conexao.emTransacao([&]() -> Resultado {
+        const QList<Linha> p = conexao.lerTodas(kSqlPeriodos, {chave});
         if (p.isEmpty())
             return recusa(kMsgSemPeriodos);
         const Linha &a = p.first(), &z = p.last();
@@ -95,19 +95,19 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const QString &descricaoDigitada
                            z.data(QStringLiteral("DATA_TERMINO")), z.hora(QStringLiteral("HORA_TERMINO")), chave};
         Resultado r;
         if (modo == ModoEdicao::Incluir) {
-            DM->Conexao.executar(QStringLiteral("INSERT INTO ESCALA (DESCRICAO, DATA_INICIO, HORA_INICIO, "
+            conexao.executar(QStringLiteral("INSERT INTO ESCALA (DESCRICAO, DATA_INICIO, HORA_INICIO, "
                                                 "DATA_TERMINO, HORA_TERMINO, ID_ESCALA) VALUES (?, ?, ?, ?, ?, ?)"),
                                  v);
-            RegistrarLog(textoLog(QStringLiteral("Incluiu Escala"), chave, descricao));
+            RegistrarLog(conexao, textoLog(QStringLiteral("Incluiu Escala"), chave, descricao));
             r.mensagem = kMsgCadastrada;
         } else {
-            if (DM->Conexao.executar(QStringLiteral("UPDATE ESCALA SET DESCRICAO = ?, DATA_INICIO = ?, "
+            if (conexao.executar(QStringLiteral("UPDATE ESCALA SET DESCRICAO = ?, DATA_INICIO = ?, "
                                                     "HORA_INICIO = ?, DATA_TERMINO = ?, HORA_TERMINO = ? "
                                                     "WHERE ID_ESCALA = ?"),
                                      v)
                 != 1)
                 return recusa(kMsgNaoEncontrada);
-            RegistrarLog(textoLog(QStringLiteral("Alterou Escala"), chave, descricao));
+            RegistrarLog(conexao, textoLog(QStringLiteral("Alterou Escala"), chave, descricao));
             r.mensagem = kMsgAlterada;
         }
         r.salvo = true;
@@ -115,12 +115,12 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const QString &descricaoDigitada
     });
 }
 
-Resultado excluir(qint64 chave, const QString &descricao)
+Resultado excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao)
 {
-    return DM->Conexao.emTransacao([&]() -> Resultado {
-        if (DM->Conexao.executar(QStringLiteral("DELETE FROM ESCALA WHERE ID_ESCALA = ?"), {chave}) != 1)
+    return conexao.emTransacao([&]() -> Resultado {
+        if (conexao.executar(QStringLiteral("DELETE FROM ESCALA WHERE ID_ESCALA = ?"), {chave}) != 1)
             return recusa(kMsgNaoEncontrada);
-        RegistrarLog(textoLog(QStringLiteral("Excluiu Escala"), chave, descricao.trimmed()));
+        RegistrarLog(conexao, textoLog(QStringLiteral("Excluiu Escala"), chave, descricao.trimmed()));
         Resultado r;
         r.salvo = true;
         r.mensagem = kMsgExcluida;
@@ -128,7 +128,7 @@ Resultado excluir(qint64 chave, const QString &descricao)
     });
 }
 
-Relatorio relatorio(qint64 chave, const QString &textoEscolha)
+Relatorio relatorio(ConexaoBanco &conexao, qint64 chave, const QString &textoEscolha)
 {
     Relatorio rel(QStringLiteral("Escala de Trabalho"));
     rel.linhaCabecalho(QStringLiteral("(") + textoEscolha + QLatin1Char(')'));
@@ -137,7 +137,7 @@ Relatorio relatorio(qint64 chave, const QString &textoEscolha)
     rel.coluna(QStringLiteral("Saída:"), 20, Relatorio::Tipo::Hora);
     if (chave <= 0)
         return rel;
-    for (const Linha &l : DM->Conexao.lerTodas(kSqlPeriodos, {chave})) {
+    for (const Linha &l : conexao.lerTodas(kSqlPeriodos, {chave})) {
         const QDate d = l.data(QStringLiteral("DATA_INICIO"));
         rel.grupo(diaDaSemana(d) + QStringLiteral(", ") + d.toString(QStringLiteral("dd/MM/yyyy")), QString());
         rel.linha({l.texto(QStringLiteral("NOME")), l.hora(QStringLiteral("HORA_INICIO")),

@@ -10,6 +10,8 @@
 #include "base/Relatorio.h"
 #include "base/TelaEdicao.h"
 
+class ConexaoBanco;
+
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -53,9 +55,9 @@ struct Periodo {
 Periodo periodo(const QDate &data, const QTime &hora, const QTime &carga);
 
 // Stores a period of the employee under the schedule's key; returns its key.
-qint64 incluirPeriodo(qint64 escala, qint64 funcionario, const Periodo &p);
+qint64 incluirPeriodo(ConexaoBanco &conexao, qint64 escala, qint64 funcionario, const Periodo &p);
 // Deletes a period and logs "Excluiu Período da Escala -> Código <key>".
-void removerPeriodo(qint64 periodo);
+void removerPeriodo(ConexaoBanco &conexao, qint64 periodo);
 
 struct Resultado {
     bool salvo = false;
@@ -64,11 +66,11 @@ struct Resultado {
 };
 // Saves the schedule (new under its reserved key, or altered) with the
 // start of its first period and the end of its last one.
-Resultado salvar(ModoEdicao modo, qint64 chave, const QString &descricao);
+Resultado salvar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const QString &descricao);
 // Deletes the schedule's row (its periods stay, as they do everywhere else).
-Resultado excluir(qint64 chave, const QString &descricao);
+Resultado excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao);
 
 // The printed schedule: a group per start date, a line per period.
-Relatorio relatorio(qint64 chave, const QString &textoEscolha);
+Relatorio relatorio(ConexaoBanco &conexao, qint64 chave, const QString &textoEscolha);
 
 } // namespace Escala

@@ -77,11 +77,11 @@ Dinheiro contribuicao(const Dinheiro &salario, const Dinheiro &taxa)
     return base.percentual(taxa.centavos());
 }
 
-Geracao gerar(int mes, int ano, bool regerar)
+Geracao gerar(ConexaoBanco &conexao, int mes, int ano, bool regerar)
 {
     if (!mesValido(mes, ano))
         return resultado(Geracao::Situacao::Recusada, kMsgMesInvalido);
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     const QDate inicio = primeiroDia(mes, ano), fim = ultimoDia(mes, ano);
     auto operacao = [&]() -> Geracao {
         // One generation at a time: a second workstation waits here and then
@@ -147,7 +147,7 @@ Geracao gerar(int mes, int ano, bool regerar)
 
 // ---------------------------------------------------------------- sheet
 
-QList<LinhaFolha> folha(int mes, int ano)
+QList<LinhaFolha> folha(ConexaoBanco &conexao, int mes, int ano)
 {
     QList<LinhaFolha> r;
     if (!mesValido(mes, ano))
@@ -164,7 +164,7 @@ QList<LinhaFolha> folha(int mes, int ano)
         "WHERE F.ID_FUNCIONARIO NOT IN (SELECT ID_FUNCIONARIO FROM ANULACAO) "
         "GROUP BY F.NOME, F.ID_FUNCIONARIO ORDER BY F.NOME, F.ID_FUNCIONARIO")
                             .arg(sal, con);
-    for (const Linha &l : DM->Conexao.lerTodas(sql, {primeiroDia(mes, ano), ultimoDia(mes, ano)})) {
+    for (const Linha &l : conexao.lerTodas(sql, {primeiroDia(mes, ano), ultimoDia(mes, ano)})) {
         LinhaFolha x;
         x.funcionario = l.inteiro(QStringLiteral("ID_FUNCIONARIO"));
         x.nome = l.texto(QStringLiteral("NOME"));
@@ -177,7 +177,7 @@ QList<LinhaFolha> folha(int mes, int ano)
     return r;
 }
 
-Relatorio relatorioFolha(int mes, int ano)
+Relatorio relatorioFolha(ConexaoBanco &conexao, int mes, int ano)
 {
     Relatorio rel(QStringLiteral("Folha de Pagamento Mensal"));
     rel.linhaCabecalho(QStringLiteral("(") + ConverterMes(mes) + QStringLiteral(" / ") + QString::number(ano)
@@ -187,7 +187,7 @@ Relatorio relatorioFolha(int mes, int ano)
         rel.coluna(QString::fromUtf8(t), 14, Relatorio::Tipo::Dinheiro, true);
     rel.rotuloTotalGeral(QStringLiteral("T O T A L"));
     Dinheiro tSal, tExt, tDesc, tInss, tLiq;
-    for (const LinhaFolha &l : folha(mes, ano)) {
+    for (const LinhaFolha &l : folha(conexao, mes, ano)) {
         rel.linha({l.nome, l.salario, l.extras, l.descontos, l.inss, l.liquido()});
         rel.texto(QStringLiteral("ASSINATURA ____________________________________________          SALDO DEVEDOR R$"));
         rel.texto(QStringLiteral("           ") + l.nome);
@@ -292,7 +292,7 @@ void imprimir(Relatorio &rel, const Holerite &h, const QString &linhaReferente)
 
 } // namespace
 
-Relatorio relatorioHolerites(const OpcoesHolerite &o)
+Relatorio relatorioHolerites(ConexaoBanco &conexao, const OpcoesHolerite &o)
 {
     Relatorio rel(kTituloHolerite);
     rel.semCabecalho();
@@ -302,7 +302,7 @@ Relatorio relatorioHolerites(const OpcoesHolerite &o)
     rel.coluna(QString(), 18, Relatorio::Tipo::Dinheiro);
     rel.coluna(QString(), 18, Relatorio::Tipo::Dinheiro);
 
-    const QList<Linha> linhas = DM->Conexao.lerTodas(
+    const QList<Linha> linhas = conexao.lerTodas(
         QStringLiteral("SELECT F.ID_FUNCIONARIO, FP.COD_GERAL_F_P, F.NOME, FP.DATA_VENC, FP.TIPO, FP.DESCRICAO, "
                        "FP.VALOR, F.SALARIO_BASE, F.INSS, F.FUNCAO, F.AGENCIA, F.CONTA, F.OBSERVACAO "
                        "FROM FUNCIONARIO_PAGAMENTO FP JOIN FUNCIONARIO F ON FP.ID_FUNCIONARIO_PAGAMENTO = "

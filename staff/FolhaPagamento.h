@@ -9,6 +9,8 @@
 #include "base/Dinheiro.h"
 #include "base/Relatorio.h"
 
+class ConexaoBanco;
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -54,7 +56,7 @@ struct Geracao {
 // Generates the month for the live employees who lack its salary entry.
 // With `regerar`, the month's unpaid entries of the reserved descriptions
 // are deleted first, in the same transaction.
-Geracao gerar(int mes, int ano, bool regerar = false);
+Geracao gerar(ConexaoBanco &conexao, int mes, int ano, bool regerar = false);
 
 // ---------------------------------------------------------------- sheet
 
@@ -68,9 +70,9 @@ struct LinhaFolha {
     Dinheiro liquido() const { return salario + extras - descontos - inss; }
 };
 // One line per live employee, by name, from the month's live entries.
-QList<LinhaFolha> folha(int mes, int ano);
+QList<LinhaFolha> folha(ConexaoBanco &conexao, int mes, int ano);
 // The printed sheet ("Folha de Pagamento Mensal").
-Relatorio relatorioFolha(int mes, int ano);
+Relatorio relatorioFolha(ConexaoBanco &conexao, int mes, int ano);
 
 // ---------------------------------------------------------------- payslips
 
@@ -92,7 +94,7 @@ struct OpcoesHolerite {
 // "Referente a MARÇO - 2025" (the month before with mesAnterior).
 QString referente(int mes, int ano, bool mesAnterior);
 // One payslip per employee with entries (twice in a row with duasVias).
-Relatorio relatorioHolerites(const OpcoesHolerite &o);
+Relatorio relatorioHolerites(ConexaoBanco &conexao, const OpcoesHolerite &o);
 // Payslips printed in the report (one per employee, or per copy).
 int contarHolerites(const Relatorio &r);
 

@@ -34,9 +34,9 @@ Lancamento deLinha(const Linha &l)
     return x;
 }
 
-std::optional<Lancamento> ler(qint64 chave)
+std::optional<Lancamento> ler(ConexaoBanco &conexao, qint64 chave)
 {
-    const Linha l = DM->Conexao.ler(QStringLiteral("SELECT * FROM FUNCIONARIO_PAGAMENTO WHERE COD_GERAL_F_P = ? "
+    const Linha l = conexao.ler(QStringLiteral("SELECT * FROM FUNCIONARIO_PAGAMENTO WHERE COD_GERAL_F_P = ? "
                                                    "AND EXCLUIDO = 'N'"),
                                     {chave});
     if (l.vazia())
@@ -149,10 +149,10 @@ void passoMes(int &mes, int &ano, int passo)
     }
 }
 
-QList<Pagina> paginas()
+QList<Pagina> paginas(ConexaoBanco &conexao)
 {
     QList<Pagina> r;
-    for (const Linha &l : DM->Conexao.lerTodas(
+    for (const Linha &l : conexao.lerTodas(
              QStringLiteral("SELECT ID_FUNCIONARIO, NOME FROM FUNCIONARIO WHERE ID_FUNCIONARIO NOT IN "
                             "(SELECT ID_FUNCIONARIO FROM ANULACAO) ORDER BY NOME, ID_FUNCIONARIO")))
         r.append({l.inteiro(QStringLiteral("ID_FUNCIONARIO")), l.texto(QStringLiteral("NOME"))});
@@ -191,9 +191,9 @@ Resultado recusa(const QString &mensagem, Campo foco = Campo::Nenhum)
 // One transaction (a savepoint inside a caller's transaction): a Desistencia
 // undoes what the operation wrote and comes back as the result.
 template <class F>
-Resultado executar(F &&f)
+Resultado executar(ConexaoBanco &conexao, F &&f)
 {
-    ConexaoBanco &c = DM->Conexao;
+    ConexaoBanco &c = conexao;
     if (c.emTransacao()) {
         c.executar(QStringLiteral("SAVEPOINT PAGAMENTO_FUNCIONARIO"));
         try {
@@ -235,9 +235,9 @@ std::optional<Resultado> verificar(const Dados &d, Lidos &lidos)
 }
 
 // The live employee still exists (another workstation may have deleted it).
-bool funcionarioVivo(qint64 chave)
+bool funcionarioVivo(ConexaoBanco &conexao, qint64 chave)
 {
-    return DM->Conexao
+    return conexao
         .valor(QStringLiteral("SELECT 1 FROM FUNCIONARIO WHERE ID_FUNCIONARIO = ? AND ID_FUNCIONARIO NOT IN "
                               "(SELECT ID_FUNCIONARIO FROM ANULACAO)"),
                {chave})
@@ -245,9 +245,9 @@ bool funcionarioVivo(qint64 chave)
 }
 
 // Locks the row and checks that it is live and as the list showed it.
-void travarInalterado(const Lancamento &o)
+void travarInalterado(ConexaoBanco &conexao, const Lancamento &o)
 {
-    const Linha l = DM->Conexao.ler(QStringLiteral("SELECT * FROM FUNCIONARIO_PAGAMENTO WHERE COD_GERAL_F_P = ? "
+    const Linha l = conexao.ler(QStringLiteral("SELECT * FROM FUNCIONARIO_PAGAMENTO WHERE COD_GERAL_F_P = ? "
                                                    "WITH LOCK"),
                                     {o.chave});
     if (l.vazia() || l.texto(QStringLiteral("EXCLUIDO")) != QLatin1String("N"))
@@ -259,9 +259,9 @@ void travarInalterado(const Lancamento &o)
 }
 
 // A refused cash movement stops the operation with its message.
-ResultadoCaixa caixa(const QString &tipo, Dinheiro valor, const QString &mostra)
+ResultadoCaixa caixa(ConexaoBanco &conexao, const QString &tipo, Dinheiro valor, const QString &mostra)
 {
-    ResultadoCaixa r = ControleCaixa(tipo, valor, mostra);
+    ResultadoCaixa r = ControleCaixa(conexao, tipo, valor, mostra);
     if (!r.sucesso) {
         Resultado x = recusa(r.mensagem);
         x.caixa = r;
@@ -274,23 +274,23 @@ QString textoTipo(bool credito) { return credito ? QStringLiteral("+") : QString
 
 } // namespace
 
-Resultado incluir(const Dados &d)
+Resultado incluir(ConexaoBanco &conexao, const Dados &d)
 {
     Lidos lidos;
     if (auto r = verificar(d, lidos))
         return *r;
-    return executar([&]() -> Resultado {
-        if (!funcionarioVivo(d.funcionario))
+    return executar(conexao, [&]() -> Resultado {
+        if (!funcionarioVivo(conexao, d.funcionario))
             throw Desistencia{recusa(kMsgFuncionarioInvalido, Campo::Funcionario)};
         Resultado r;
-        r.chave = DM->Conexao
+        r.chave = conexao
                       .ler(QStringLiteral("INSERT INTO FUNCIONARIO_PAGAMENTO (ID_FUNCIONARIO_PAGAMENTO, DATA_VENC, "
                                           "TIPO, DESCRICAO, VALOR, EXCLUIDO) VALUES (?, ?, ?, ?, ?, 'N') "
                                           "RETURNING COD_GERAL_F_P"),
                            {d.funcionario, d.vencimento, textoTipo(d.credito), lidos.descricao,
                             lidos.valor.paraBanco()})
                       .inteiro(QStringLiteral("COD_GERAL_F_P"));
-        RegistrarLog(QStringLiteral("Incluiu Detalhe de Pagamento de Funcionário de Valor -> R$ ")
+        RegistrarLog(conexao, QStringLiteral("Incluiu Detalhe de Pagamento de Funcionário de Valor -> R$ ")
                      + lidos.valor.formatado() + QStringLiteral(" (") + lidos.descricao + QLatin1Char(')'));
         r.feito = true;
         r.mensagem = kMsgCadastrado;
@@ -298,28 +298,28 @@ Resultado incluir(const Dados &d)
     });
 }
 
-Resultado alterar(const Lancamento &original, const Dados &d)
+Resultado alterar(ConexaoBanco &conexao, const Lancamento &original, const Dados &d)
 {
     Lidos lidos;
     if (auto r = verificar(d, lidos))
         return *r;
-    return executar([&]() -> Resultado {
-        travarInalterado(original);
-        if (d.funcionario != original.funcionario && !funcionarioVivo(d.funcionario))
+    return executar(conexao, [&]() -> Resultado {
+        travarInalterado(conexao, original);
+        if (d.funcionario != original.funcionario && !funcionarioVivo(conexao, d.funcionario))
             throw Desistencia{recusa(kMsgFuncionarioInvalido, Campo::Funcionario)};
         Resultado r;
         if (original.pago()) {
             // the old amount back into the cash, the new one out of it
-            caixa(QStringLiteral("+"), original.valor, QStringLiteral("N"));
-            r.caixa = caixa(QStringLiteral("-"), lidos.valor, QStringLiteral("S"));
+            caixa(conexao, QStringLiteral("+"), original.valor, QStringLiteral("N"));
+            r.caixa = caixa(conexao, QStringLiteral("-"), lidos.valor, QStringLiteral("S"));
             r.comCaixa = true;
         }
-        DM->Conexao.executar(QStringLiteral("UPDATE FUNCIONARIO_PAGAMENTO SET ID_FUNCIONARIO_PAGAMENTO = ?, "
+        conexao.executar(QStringLiteral("UPDATE FUNCIONARIO_PAGAMENTO SET ID_FUNCIONARIO_PAGAMENTO = ?, "
                                             "DATA_VENC = ?, TIPO = ?, DESCRICAO = ?, VALOR = ? "
                                             "WHERE COD_GERAL_F_P = ?"),
                              {d.funcionario, d.vencimento, textoTipo(d.credito), lidos.descricao,
                               lidos.valor.paraBanco(), original.chave});
-        RegistrarLog(QStringLiteral("Alterou Detalhe de Pagamento de Funcionário de Valor -> R$ ")
+        RegistrarLog(conexao, QStringLiteral("Alterou Detalhe de Pagamento de Funcionário de Valor -> R$ ")
                      + lidos.valor.formatado() + QStringLiteral(" (") + lidos.descricao + QLatin1Char(')'));
         r.feito = true;
         r.chave = original.chave;
@@ -329,19 +329,19 @@ Resultado alterar(const Lancamento &original, const Dados &d)
     });
 }
 
-Resultado excluir(const Lancamento &original, const QString &nome)
+Resultado excluir(ConexaoBanco &conexao, const Lancamento &original, const QString &nome)
 {
-    return executar([&]() -> Resultado {
-        travarInalterado(original);
+    return executar(conexao, [&]() -> Resultado {
+        travarInalterado(conexao, original);
         Resultado r;
         if (original.pago()) {
-            r.caixa = caixa(QStringLiteral("+"), original.valor, QStringLiteral("S"));
+            r.caixa = caixa(conexao, QStringLiteral("+"), original.valor, QStringLiteral("S"));
             r.comCaixa = true;
         }
-        DM->Conexao.executar(
+        conexao.executar(
             QStringLiteral("UPDATE FUNCIONARIO_PAGAMENTO SET EXCLUIDO = 'S' WHERE COD_GERAL_F_P = ?"),
             {original.chave});
-        RegistrarLog(QStringLiteral("Excluiu Pagamento de Funcionário de CPF -> ") + QString::number(original.chave)
+        RegistrarLog(conexao, QStringLiteral("Excluiu Pagamento de Funcionário de CPF -> ") + QString::number(original.chave)
                      + QStringLiteral(" (") + nome.trimmed() + QLatin1Char(')'));
         r.feito = true;
         r.chave = original.chave;
@@ -349,18 +349,18 @@ Resultado excluir(const Lancamento &original, const QString &nome)
     });
 }
 
-Resultado pagar(const Lancamento &original)
+Resultado pagar(ConexaoBanco &conexao, const Lancamento &original)
 {
     if (original.pago())
         return recusa(kMsgJaPago);
-    return executar([&]() -> Resultado {
-        travarInalterado(original);
+    return executar(conexao, [&]() -> Resultado {
+        travarInalterado(conexao, original);
         Resultado r;
-        r.caixa = caixa(QStringLiteral("-"), original.valor, QStringLiteral("S"));
+        r.caixa = caixa(conexao, QStringLiteral("-"), original.valor, QStringLiteral("S"));
         r.comCaixa = true;
-        DM->Conexao.executar(QStringLiteral("UPDATE FUNCIONARIO_PAGAMENTO SET DATA_PAG = ? WHERE COD_GERAL_F_P = ?"),
+        conexao.executar(QStringLiteral("UPDATE FUNCIONARIO_PAGAMENTO SET DATA_PAG = ? WHERE COD_GERAL_F_P = ?"),
                              {Relogio::hoje(), original.chave});
-        RegistrarLog(QStringLiteral("Efetuou Pagamento de Funcionário de Valor -> R$ ") + original.valor.formatado()
+        RegistrarLog(conexao, QStringLiteral("Efetuou Pagamento de Funcionário de Valor -> R$ ") + original.valor.formatado()
                      + QStringLiteral(" (") + original.descricao + QLatin1Char(')'));
         r.feito = true;
         r.chave = original.chave;

@@ -48,7 +48,7 @@ struct Lancamento {
 };
 Lancamento deLinha(const Linha &l);
 // The live entry with this key; nullopt when none (or deleted).
-std::optional<Lancamento> ler(qint64 chave);
+std::optional<Lancamento> ler(ConexaoBanco &conexao, qint64 chave);
 
 // ---------------------------------------------------------------- the list
 
@@ -78,7 +78,7 @@ struct Pagina {
     qint64 funcionario = 0;
     QString nome;
 };
-QList<Pagina> paginas();
+QList<Pagina> paginas(ConexaoBanco &conexao);
 
 // Credits, discounts and net of a set of entries.
 struct Totais {
@@ -111,15 +111,15 @@ struct Resultado {
 
 // Checks in the form's order ("Funcionário Inválido", "Descrição Inválida",
 // "Valor Inválido!"), then writes.
-Resultado incluir(const Dados &d);
+Resultado incluir(ConexaoBanco &conexao, const Dados &d);
 // `original` is the row as the list showed it: it must still be live and
 // unchanged. A paid row moves the cash (old amount back, new amount out);
 // a shift that cannot pay the new amount refuses with nothing changed.
-Resultado alterar(const Lancamento &original, const Dados &d);
+Resultado alterar(ConexaoBanco &conexao, const Lancamento &original, const Dados &d);
 // Marks the row deleted; a paid row's amount goes back into the cash.
 // `nome` is the employee's name for the log line.
-Resultado excluir(const Lancamento &original, const QString &nome);
+Resultado excluir(ConexaoBanco &conexao, const Lancamento &original, const QString &nome);
 // Pays an open entry: its amount leaves the cash and DATA_PAG becomes today.
-Resultado pagar(const Lancamento &original);
+Resultado pagar(ConexaoBanco &conexao, const Lancamento &original);
 
 } // namespace PagamentoFuncionarios

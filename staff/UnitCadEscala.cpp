@@ -214,7 +214,7 @@ void TFrmCadEscala::dbgFuncionariosDblClick(int linha)
         return;
     const qint64 funcionario = m_funcionarios->inteiro(linha, QStringLiteral("ID_FUNCIONARIO"));
     const Escala::Periodo p = Escala::periodo(dtpInicio->date(), hrInicio->time(), hrCarga->time());
-    if (Escala::incluirPeriodo(m_chave, funcionario, p) == 0) {
+    if (Escala::incluirPeriodo(DM->Conexao, m_chave, funcionario, p) == 0) {
         Mensagem::info(Escala::kMsgFuncionarioInvalido);
         m_funcionarios->abrir();
         return;
@@ -231,7 +231,7 @@ void TFrmCadEscala::dbgEscalaDblClick(int linha)
 {
     if (m_modo == ModoEdicao::Ver || linha < 0 || linha >= m_periodos->total())
         return;
-    Escala::removerPeriodo(m_periodos->inteiro(linha, QStringLiteral("ID_ESCALA_DET")));
+    Escala::removerPeriodo(DM->Conexao, m_periodos->inteiro(linha, QStringLiteral("ID_ESCALA_DET")));
     abrirPeriodos(false);
 }
 
@@ -239,7 +239,7 @@ void TFrmCadEscala::btnConfirmarClick()
 {
     if (m_modo == ModoEdicao::Ver)
         return;
-    const Escala::Resultado r = Escala::salvar(m_modo, m_chave, edtDescricao->text());
+    const Escala::Resultado r = Escala::salvar(DM->Conexao, m_modo, m_chave, edtDescricao->text());
     if (!r.salvo) {
         Mensagem::info(r.mensagem);
         if (r.focoDescricao)

@@ -102,7 +102,7 @@ void TFrmCadPagFuncionarios::carregarFuncionarios()
 {
     const qint64 antes = funcionarioEscolhido();
     cbFuncionario->clear();
-    for (const Pagina &p : paginas())
+    for (const Pagina &p : paginas(DM->Conexao))
         cbFuncionario->addItem(QString::number(p.funcionario) + QLatin1Char('/') + p.nome, p.funcionario);
     escolherFuncionario(antes);
 }
@@ -167,7 +167,7 @@ void TFrmCadPagFuncionarios::btnConfirmarClick()
     d.credito = cbTipo->currentIndex() == 1;
     d.descricao = edtDescricao->text();
     d.valor = edtValor->text();
-    const Resultado r = m_modo == QLatin1String("I") ? incluir(d) : alterar(m_original, d);
+    const Resultado r = m_modo == QLatin1String("I") ? incluir(DM->Conexao, d) : alterar(DM->Conexao, m_original, d);
     if (!r.feito) {
         Mensagem::info(r.mensagem);
         switch (r.foco) {

@@ -129,7 +129,7 @@ void TFrmEscala::btnExcluirClick()
 {
     Escala::Resultado r;
     if (FluxoLista::excluir(lista, Escala::kMsgConfirmaExclusao, [&] {
-            r = Escala::excluir(lista->inteiro(QStringLiteral("ID_ESCALA")), lista->texto(QStringLiteral("DESCRICAO")));
+            r = Escala::excluir(DM->Conexao, lista->inteiro(QStringLiteral("ID_ESCALA")), lista->texto(QStringLiteral("DESCRICAO")));
         }))
         Mensagem::info(r.mensagem);
 }

@@ -284,7 +284,7 @@ void TFrmPagFuncionarios::showEvent(QShowEvent *e)
     {
         const QSignalBlocker b1(tabFuncionarios), b2(lstFuncionarios);
         int n = 0;
-        for (const Pagina &p : paginas()) {
+        for (const Pagina &p : paginas(DM->Conexao)) {
             const int i = tabFuncionarios->addTab(p.nome);
             tabFuncionarios->setTabData(i, p.funcionario);
             tabFuncionarios->setTabToolTip(i, QStringLiteral("TS%1").arg(++n));
@@ -517,7 +517,7 @@ void TFrmPagFuncionarios::btnExcluirClick()
     if (l.chave == 0 || !Mensagem::pergunta(kMsgConfirmaExclusao))
         return;
     lista->prepararExclusao();
-    const Resultado r = excluir(l, tabFuncionarios->tabText(tabFuncionarios->currentIndex()));
+    const Resultado r = excluir(DM->Conexao, l, tabFuncionarios->tabText(tabFuncionarios->currentIndex()));
     reabrir();
     if (!r.feito)
         Mensagem::info(r.mensagem);
@@ -536,7 +536,7 @@ void TFrmPagFuncionarios::btnPagarClick()
     }
     if (!Mensagem::pergunta(perguntaPagamento(l.valor, l.descricao)))
         return;
-    const Resultado r = pagar(l);
+    const Resultado r = pagar(DM->Conexao, l);
     reabrir();
     if (!r.feito)
         Mensagem::info(r.mensagem);
@@ -551,11 +551,11 @@ void TFrmPagFuncionarios::btnGerarFolhaClick()
         mes = Relogio::hoje().month();
         ano = Relogio::hoje().year();
     }
-    FolhaPagamento::Geracao g = FolhaPagamento::gerar(mes, ano);
+    FolhaPagamento::Geracao g = FolhaPagamento::gerar(DM->Conexao, mes, ano);
     if (g.situacao == FolhaPagamento::Geracao::Situacao::JaGerada) {
         if (!Mensagem::pergunta(g.mensagem))
             return;
-        g = FolhaPagamento::gerar(mes, ano, true);
+        g = FolhaPagamento::gerar(DM->Conexao, mes, ano, true);
     }
     reabrir();
     Mensagem::info(g.mensagem);

@@ -78,7 +78,7 @@ QString TFrmRelEscala::textoEscolha() const { return cbEscala->currentIndex() < 
 
 void TFrmRelEscala::btnImprimirClick()
 {
-    const Relatorio rel = Escala::relatorio(chaveEscolhida(), textoEscolha());
+    const Relatorio rel = Escala::relatorio(DM->Conexao, chaveEscolhida(), textoEscolha());
     RelatorioPintura::exibir(rel, QStringLiteral("Relatório de Escala de Trabalho (") + textoEscolha() + QLatin1Char(')'),
                              RelatorioPintura::Destino::Visualizar, {}, this);
 }

@@ -176,7 +176,7 @@ void TFrmRelFolhaPagamento::opcaoMudou()
     btnMarcar->setEnabled(holerites);
     btnMarcar->setText(kDesmarcar);
     if (holerites)
-        for (const PagamentoFuncionarios::Pagina &p : PagamentoFuncionarios::paginas()) {
+        for (const PagamentoFuncionarios::Pagina &p : PagamentoFuncionarios::paginas(DM->Conexao)) {
             auto *item = new QListWidgetItem(p.nome, lstFuncionarios);
             item->setData(Qt::UserRole, p.funcionario);
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -211,7 +211,7 @@ void TFrmRelFolhaPagamento::btnImprimirClick()
     RegistrarLog(kLogImpressao);
     if (rbFuncionarios->isChecked()) {
         const int mes = Mes.toInt(), ano = Ano.toInt();
-        const Relatorio rel = FolhaPagamento::relatorioFolha(mes, ano);
+        const Relatorio rel = FolhaPagamento::relatorioFolha(DM->Conexao, mes, ano);
         RelatorioPintura::exibir(rel, QStringLiteral("Folha de Pagamento Mensal (") + lblMes->text() + QLatin1Char(')'),
                                  RelatorioPintura::Destino::Visualizar, {}, this);
         return;
@@ -221,7 +221,7 @@ void TFrmRelFolhaPagamento::btnImprimirClick()
 
 void TFrmRelFolhaPagamento::imprimirHolerites()
 {
-    if (PagamentoFuncionarios::paginas().isEmpty()) {
+    if (PagamentoFuncionarios::paginas(DM->Conexao).isEmpty()) {
         Mensagem::info(kMsgNenhumRegistro);
         return;
     }
@@ -240,7 +240,7 @@ void TFrmRelFolhaPagamento::imprimirHolerites()
     for (int i = 0; i < lstFuncionarios->count(); ++i)
         if (lstFuncionarios->item(i)->checkState() == Qt::Checked)
             o.funcionarios << lstFuncionarios->item(i)->data(Qt::UserRole).toLongLong();
-    const Relatorio rel = FolhaPagamento::relatorioHolerites(o);
+    const Relatorio rel = FolhaPagamento::relatorioHolerites(DM->Conexao, o);
     RelatorioPintura::exibir(rel, QStringLiteral("Holerites (") + FolhaPagamento::referente(o.mesReferencia,
                                                                                             o.anoReferencia,
                                                                                             o.mesAnterior)

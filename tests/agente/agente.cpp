@@ -731,8 +731,8 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
             const Dinheiro taxa = tParametros().dinheiro(QStringLiteral("TAXA_ATEND"));
             const qint64 chk = (*mostrada)->idCheckIn;
             const Consumos::Resultado r =
-                dav ? Consumos::converterEmDav(Mesas::Textos::de(false), mesa, chk, taxa, false)
-                    : Consumos::adicionarParcial(chk, Dinheiro::deCentavos(centavos).formatado(), taxa, false,
+                dav ? Consumos::converterEmDav(DM->Conexao, Mesas::Textos::de(false), mesa, chk, taxa, false)
+                    : Consumos::adicionarParcial(DM->Conexao, chk, Dinheiro::deCentavos(centavos).formatado(), taxa, false,
                                                  QStringLiteral("Mesa %1").arg(mesa));
             if (!r.feito)
                 return QStringLiteral("recusa|") + r.mensagem;
@@ -780,7 +780,7 @@ std::function<QString(int)> opFolha(const QString &operacao, const QString &argu
         const int mes = p.value(0).left(2).toInt(), ano = p.value(0).mid(3).toInt();
         return [=](int) {
             return segurando([&] {
-                const FolhaPagamento::Geracao g = FolhaPagamento::gerar(mes, ano);
+                const FolhaPagamento::Geracao g = FolhaPagamento::gerar(DM->Conexao, mes, ano);
                 switch (g.situacao) {
                 case FolhaPagamento::Geracao::Situacao::Gerada: return QStringLiteral("gerada=%1").arg(g.funcionarios);
                 case FolhaPagamento::Geracao::Situacao::JaGerada: return QStringLiteral("ja-gerada");
@@ -794,11 +794,11 @@ std::function<QString(int)> opFolha(const QString &operacao, const QString &argu
         auto mostrado = std::make_shared<std::optional<PagamentoFuncionarios::Lancamento>>();
         return [=](int) {
             if (!*mostrado)
-                *mostrado = PagamentoFuncionarios::ler(chave);
+                *mostrado = PagamentoFuncionarios::ler(DM->Conexao, chave);
             if (!*mostrado)
                 return QStringLiteral("sem lancamento");
             return segurando([&] {
-                const PagamentoFuncionarios::Resultado r = PagamentoFuncionarios::excluir(**mostrado, QStringLiteral("AGENTE"));
+                const PagamentoFuncionarios::Resultado r = PagamentoFuncionarios::excluir(DM->Conexao, **mostrado, QStringLiteral("AGENTE"));
                 return r.feito ? QStringLiteral("excluido") : r.mensagem;
             });
         };
@@ -866,7 +866,7 @@ int main(int argc, char **argv)
         };
     } else if (operacao == QLatin1String("caixa")) {
         rodar = [argumento](int) {
-            const ResultadoCaixa r = ControleCaixa(QStringLiteral("+"), argumento, QStringLiteral("S"));
+            const ResultadoCaixa r = ControleCaixa(DM->Conexao, QStringLiteral("+"), argumento, QStringLiteral("S"));
             return QStringLiteral("%1|%2").arg(int(r.sucesso)).arg(r.mensagem);
         };
     } else if (operacao == QLatin1String("mesa")) {

@@ -59,7 +59,7 @@ TEST_F(Contencao, CincoEstacoesLancandoNoMesmoTurnoSemFalhaESaldoExato)
         QThread::msleep(1);
     int recusas = 0;
     for (int i = 0; i < kLancamentos; ++i) {
-        const ResultadoCaixa r = ControleCaixa(QStringLiteral("+"), QStringLiteral("1,00"), QStringLiteral("N"));
+        const ResultadoCaixa r = ControleCaixa(DM->Conexao, QStringLiteral("+"), QStringLiteral("1,00"), QStringLiteral("N"));
         if (!r.sucesso)
             ++recusas;
     }

@@ -126,7 +126,7 @@ TEST_F(UsuariosPDV, GeradorFicaNaMaiorChaveEOProximoUsuarioDoPDVNaoColide)
     parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("S"));
     usuario(QStringLiteral("ANA"));
     const qint64 bia = usuario(QStringLiteral("BIA"));
-    Usuarios::espelharUsuariosPDV();
+    Usuarios::espelharUsuariosPDV(DM->Conexao);
     EXPECT_EQ(DM->ConexaoPDV.gerador(QStringLiteral("GEN_USUARIOS_PDV_ID"), 0), bia);
     // The point of sale's own next user takes a key of its own.
     DM->ConexaoPDV.emTransacao([&] {
@@ -140,7 +140,7 @@ TEST_F(UsuariosPDV, FalhaNoEspelhoNaoDeixaOPDVPelaMetade)
 {
     parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("S"));
     usuario(QStringLiteral("ANA"));
-    Usuarios::espelharUsuariosPDV();
+    Usuarios::espelharUsuariosPDV(DM->Conexao);
     const QStringList antes = espelho();
     ASSERT_EQ(antes.size(), 2);
 
@@ -152,7 +152,7 @@ TEST_F(UsuariosPDV, FalhaNoEspelhoNaoDeixaOPDVPelaMetade)
     usuario(QStringLiteral("BIA"));
     usuario(QStringLiteral("RECUSADO"));
     try {
-        Usuarios::espelharUsuariosPDV();
+        Usuarios::espelharUsuariosPDV(DM->Conexao);
         ADD_FAILURE() << "o espelho deveria falhar";
     } catch (const ErroBanco &e) {
         EXPECT_TRUE(e.texto().startsWith(QStringLiteral(

@@ -600,7 +600,7 @@ TEST_F(CaixaTeste, LancamentoDepoisDoFechamentoNaoVaiParaNenhumTurno)
     Sessao::atual().AuxNomePC = QStringLiteral("RECEPCAO");
     turno(hoje, {"100,00"});
     ASSERT_EQ(Caixa::fechar(DM->Conexao, ip).situacao, Caixa::Fechamento::Situacao::Fechado);
-    const ResultadoCaixa r = MovimentarCaixa(MeioCaixa::CreditoVisa, QStringLiteral("+"), Dinheiro::deReais(10));
+    const ResultadoCaixa r = MovimentarCaixa(DM->Conexao, MeioCaixa::CreditoVisa, QStringLiteral("+"), Dinheiro::deReais(10));
     EXPECT_FALSE(r.sucesso);
     EXPECT_EQ(r.mensagem, u8("Necessário Abrir o Caixa para Funcionamento do Sistema!"));
     EXPECT_EQ(r.falha, ResultadoCaixa::Falha::SemTurno);

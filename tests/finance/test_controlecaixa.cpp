@@ -76,7 +76,7 @@ TEST_F(Caixa, TabelaDeCasos)
         Sessao::atual().CaixaSucesso = !c.sucesso;
         Sessao::atual().SaldoCaixa = true;
 
-        const ResultadoCaixa r = ControleCaixa(QString::fromUtf8(c.tipo), QString::fromUtf8(c.valor),
+        const ResultadoCaixa r = ControleCaixa(DM->Conexao, QString::fromUtf8(c.tipo), QString::fromUtf8(c.valor),
                                                QString::fromUtf8(c.mostra));
         EXPECT_EQ(r.sucesso, c.sucesso);
         EXPECT_EQ(Sessao::atual().CaixaSucesso, c.sucesso);
@@ -103,7 +103,7 @@ TEST_F(Caixa, ParticipaDaTransacaoDoChamadorEMostraDepoisDoCommit)
 
     // The caller's operation fails after the cash move: both are undone.
     EXPECT_THROW(DM->Conexao.emTransacao([&] {
-        const ResultadoCaixa r = ControleCaixa(QStringLiteral("-"), QStringLiteral("40,00"), QStringLiteral("S"));
+        const ResultadoCaixa r = ControleCaixa(DM->Conexao, QStringLiteral("-"), QStringLiteral("40,00"), QStringLiteral("S"));
         EXPECT_TRUE(r.sucesso);
         throw ErroSistema(QStringLiteral("a gravação do recibo falhou"));
     }),
@@ -113,7 +113,7 @@ TEST_F(Caixa, ParticipaDaTransacaoDoChamadorEMostraDepoisDoCommit)
     // Success: nothing is shown inside the transaction, the message comes after the commit.
     ResultadoCaixa caixa;
     DM->Conexao.emTransacao([&] {
-        caixa = ControleCaixa(QStringLiteral("-"), QStringLiteral("40,00"), QStringLiteral("S"));
+        caixa = ControleCaixa(DM->Conexao, QStringLiteral("-"), QStringLiteral("40,00"), QStringLiteral("S"));
         EXPECT_TRUE(msg->mostradas().isEmpty());
     });
     EXPECT_EQ(saldo(t), QStringLiteral("60,00"));
@@ -124,7 +124,7 @@ TEST_F(Caixa, ParticipaDaTransacaoDoChamadorEMostraDepoisDoCommit)
 
     // A refusal inside the caller's transaction changes nothing and lets it commit the rest.
     DM->Conexao.emTransacao([&] {
-        caixa = ControleCaixa(QStringLiteral("-"), QStringLiteral("60,01"), QStringLiteral("N"));
+        caixa = ControleCaixa(DM->Conexao, QStringLiteral("-"), QStringLiteral("60,01"), QStringLiteral("N"));
     });
     EXPECT_FALSE(caixa.sucesso);
     EXPECT_EQ(saldo(t), QStringLiteral("60,00"));
@@ -136,13 +136,13 @@ TEST_F(Caixa, ParticipaDaTransacaoDoChamadorEMostraDepoisDoCommit)
 TEST_F(Caixa, ValorIlegivelOuNegativoNaoAlteraNada)
 {
     const qint64 t = abrirTurno(QStringLiteral("100,00"));
-    EXPECT_THROW(ControleCaixa(QStringLiteral("+"), QStringLiteral("12,3,4"), QStringLiteral("S")), ErroConversao);
-    EXPECT_THROW(ControleCaixa(QStringLiteral("+"), QStringLiteral("abc"), QStringLiteral("S")), ErroConversao);
+    EXPECT_THROW(ControleCaixa(DM->Conexao, QStringLiteral("+"), QStringLiteral("12,3,4"), QStringLiteral("S")), ErroConversao);
+    EXPECT_THROW(ControleCaixa(DM->Conexao, QStringLiteral("+"), QStringLiteral("abc"), QStringLiteral("S")), ErroConversao);
     // a negative withdrawal would put money in
-    EXPECT_THROW(ControleCaixa(QStringLiteral("-"), QStringLiteral("-50,00"), QStringLiteral("S")), ErroConversao);
+    EXPECT_THROW(ControleCaixa(DM->Conexao, QStringLiteral("-"), QStringLiteral("-50,00"), QStringLiteral("S")), ErroConversao);
     EXPECT_FALSE(Sessao::atual().CaixaSucesso);
     EXPECT_EQ(saldo(t), QStringLiteral("100,00"));
     // money already computed goes in as it is, to the cent
-    EXPECT_TRUE(ControleCaixa(QStringLiteral("+"), Dinheiro::deCentavos(1), QStringLiteral("N")).sucesso);
+    EXPECT_TRUE(ControleCaixa(DM->Conexao, QStringLiteral("+"), Dinheiro::deCentavos(1), QStringLiteral("N")).sucesso);
     EXPECT_EQ(saldo(t), QStringLiteral("100,01"));
 }

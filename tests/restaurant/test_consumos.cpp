@@ -193,7 +193,7 @@ protected:
     QStringList linhas(qint64 checkIn)
     {
         QStringList r;
-        for (const Item &i : Consumos::lerItens(checkIn))
+        for (const Item &i : Consumos::lerItens(DM->Conexao, checkIn))
             r << QStringLiteral("%1 %2 %3").arg(i.idProduto).arg(Consumos::textoSimples(i.qtd, 4, QLatin1Char(','))).arg(i.obs);
         return r;
     }
@@ -297,7 +297,7 @@ TEST_F(Conta, PagamentoParcialAteOTotal)
         msg->esperar(caso.mensagem);
         c->btnParcial->click();
         EXPECT_EQ(c->lblParcial->text(), QString::fromUtf8(caso.parcial)) << caso.digitado;
-        EXPECT_EQ(Consumos::lerAbertura(chk).pagParcial.formatado(), QString::fromUtf8(caso.parcial)) << caso.digitado;
+        EXPECT_EQ(Consumos::lerAbertura(DM->Conexao, chk).pagParcial.formatado(), QString::fromUtf8(caso.parcial)) << caso.digitado;
     }
     EXPECT_EQ(dig.mostrados().first().titulo, Consumos::kTituloParcial);
     EXPECT_EQ(dig.mostrados().first().padrao, QStringLiteral("0,00"));
@@ -346,9 +346,9 @@ TEST_F(Conta, TransferenciasDeLinhas)
         if (caso.linhaNoDestino)
             consumo(b, 103, QStringLiteral("1"), QStringLiteral("10.00"), QStringLiteral("N"), QStringLiteral("0"),
                     QStringLiteral("GELADO"));
-        const Item origem = Consumos::lerItens(a).first();
+        const Item origem = Consumos::lerItens(DM->Conexao, a).first();
         ASSERT_EQ(origem.idConsumo, l);
-        const Consumos::Resultado r = Consumos::transferir(t, 1, origem, *Mesas::lerMesa(3), caso.mover);
+        const Consumos::Resultado r = Consumos::transferir(DM->Conexao, t, 1, origem, *Mesas::lerMesa(3), caso.mover);
         EXPECT_TRUE(r.feito) << caso.nome << r.mensagem.toStdString();
         EXPECT_EQ(qtd(l), QString::fromUtf8(caso.sobra)) << caso.nome;
         EXPECT_EQ(linhas(b), caso.destino) << caso.nome;
@@ -362,7 +362,7 @@ TEST_F(Conta, TransferenciaNaoJuntaPrecoOuViagemDiferente)
     consumo(b, 102, QStringLiteral("1"), QStringLiteral("0.50"), QStringLiteral("N"), QStringLiteral("0.50"));
     consumo(b, 102, QStringLiteral("1"), QStringLiteral("0.60"), QStringLiteral("S"), QStringLiteral("0.50"));
     const Consumos::Resultado r =
-        Consumos::transferir(Mesas::Textos::de(false), 1, Consumos::lerItens(a).first(), *Mesas::lerMesa(2), 2);
+        Consumos::transferir(DM->Conexao, Mesas::Textos::de(false), 1, Consumos::lerItens(DM->Conexao, a).first(), *Mesas::lerMesa(2), 2);
     ASSERT_TRUE(r.feito);
     EXPECT_EQ(linhas(b).size(), 3);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM CONSUMO WHERE ID_CHECK_IN = ? AND VIAGEM = 'S' "
@@ -376,18 +376,18 @@ TEST_F(Conta, TransferenciaRecusadaNadaGrava)
     const Mesas::Textos t = Mesas::Textos::de(false);
     const qint64 a = ocupar(1), b = ocupar(2);
     const qint64 l = consumo(a, 103, QStringLiteral("3"), QStringLiteral("10.00"));
-    const Item origem = Consumos::lerItens(a).first();
+    const Item origem = Consumos::lerItens(DM->Conexao, a).first();
     const Mesas::Mesa alvo = *Mesas::lerMesa(2);
     // Quantity outside 1 .. the line's whole quantity.
     for (qint64 q : {0, 4})
-        EXPECT_EQ(Consumos::transferir(t, 1, origem, alvo, q).mensagem, Consumos::kMsgQuantidadeInvalida);
+        EXPECT_EQ(Consumos::transferir(DM->Conexao, t, 1, origem, alvo, q).mensagem, Consumos::kMsgQuantidadeInvalida);
     // The target freed on another terminal after the list was shown.
     banco().executar(QStringLiteral("UPDATE MESA SET STATUS = 'L' WHERE ID_MESA = 2"));
-    EXPECT_FALSE(Consumos::transferir(t, 1, origem, alvo, 1).feito);
+    EXPECT_FALSE(Consumos::transferir(DM->Conexao, t, 1, origem, alvo, 1).feito);
     banco().executar(QStringLiteral("UPDATE MESA SET STATUS = 'O' WHERE ID_MESA = 2"));
     // The line lowered on another terminal below the quantity.
     banco().executar(QStringLiteral("UPDATE CONSUMO SET QTD = 1 WHERE ID_CONSUMO = ?"), {l});
-    EXPECT_EQ(Consumos::transferir(t, 1, origem, alvo, 2).mensagem, Consumos::kMsgLinhaMudou);
+    EXPECT_EQ(Consumos::transferir(DM->Conexao, t, 1, origem, alvo, 2).mensagem, Consumos::kMsgLinhaMudou);
     EXPECT_EQ(qtd(l), QStringLiteral("1"));
     EXPECT_TRUE(linhas(b).isEmpty());
 }
@@ -475,12 +475,12 @@ TEST_F(ContaDav, ConverteContaEmDocumento)
     const Linha m = banco().ler(QStringLiteral("SELECT * FROM MESA WHERE ID_MESA = 2"));
     EXPECT_EQ(m.texto(QStringLiteral("STATUS")), QStringLiteral("L"));
     EXPECT_EQ(m.inteiro(QStringLiteral("ID_CHECK_IN")), chk);
-    EXPECT_EQ(Consumos::lerAbertura(chk).encerrada, true);
+    EXPECT_EQ(Consumos::lerAbertura(DM->Conexao, chk).encerrada, true);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM CONSUMO WHERE ID_CHECK_IN = ?"), {chk}), 2);
 
     // A second hand-over of the same opening (another terminal's screen) writes nothing.
     const Consumos::Resultado r =
-        Consumos::converterEmDav(Mesas::Textos::de(false), 2, chk, Dinheiro::deReais(10), false);
+        Consumos::converterEmDav(DM->Conexao, Mesas::Textos::de(false), 2, chk, Dinheiro::deReais(10), false);
     EXPECT_FALSE(r.feito);
     EXPECT_EQ(r.mensagem, Consumos::kMsgContaEncerrada);
     EXPECT_EQ(pdv().valor(QStringLiteral("SELECT COUNT(*) FROM ORCAMENTO")).toLongLong(), 1);
@@ -489,7 +489,7 @@ TEST_F(ContaDav, ConverteContaEmDocumento)
 TEST_F(ContaDav, ContaVaziaEConsumoDeOutraEstacao)
 {
     const qint64 vazia = ocupar(1);
-    Consumos::Resultado r = Consumos::converterEmDav(Mesas::Textos::de(false), 1, vazia, Dinheiro::deReais(10), false);
+    Consumos::Resultado r = Consumos::converterEmDav(DM->Conexao, Mesas::Textos::de(false), 1, vazia, Dinheiro::deReais(10), false);
     ASSERT_TRUE(r.feito) << r.mensagem.toStdString();
     EXPECT_EQ(pdv().ler(QStringLiteral("SELECT VALOR FROM ORCAMENTO WHERE CODIGO = ?"), {r.documento}).dinheiro(QStringLiteral("VALOR")),
               Dinheiro());
@@ -536,12 +536,12 @@ TEST_F(ContaDav, CompanheiroInacessivelNadaMuda)
     DM->ConexaoPDV.desconectar();
     DM->ConexaoPDV.definirCaminho(pasta() + QStringLiteral("/nao-existe/pdv.fdb"));
     const Consumos::Resultado r =
-        Consumos::converterEmDav(Mesas::Textos::de(false), 1, chk, Dinheiro::deReais(10), false);
+        Consumos::converterEmDav(DM->Conexao, Mesas::Textos::de(false), 1, chk, Dinheiro::deReais(10), false);
     EXPECT_FALSE(r.feito);
     EXPECT_TRUE(r.mensagem.startsWith(QStringLiteral("Não foi possível gravar o DAV no Zentro PDV:"))) << r.mensagem.toStdString();
     EXPECT_TRUE(r.mensagem.contains(QStringLiteral("A conta continua aberta")));
     EXPECT_EQ(Mesas::lerMesa(1)->status, QStringLiteral("O"));
-    EXPECT_FALSE(Consumos::lerAbertura(chk).encerrada);
+    EXPECT_FALSE(Consumos::lerAbertura(DM->Conexao, chk).encerrada);
 }
 
 TEST_F(ContaDav, InsercaoRecusadaNoCompanheiroNaoDeixaLinhas)
@@ -552,7 +552,7 @@ TEST_F(ContaDav, InsercaoRecusadaNoCompanheiroNaoDeixaLinhas)
     // The second item is refused by the companion database.
     pdv().executar(QStringLiteral("ALTER TABLE ITEMORCAMENTO ADD CONSTRAINT CK_TESTE CHECK (CODPRODUTO <> 101)"));
     const Consumos::Resultado r =
-        Consumos::converterEmDav(Mesas::Textos::de(false), 1, chk, Dinheiro::deReais(10), false);
+        Consumos::converterEmDav(DM->Conexao, Mesas::Textos::de(false), 1, chk, Dinheiro::deReais(10), false);
     EXPECT_FALSE(r.feito);
     EXPECT_EQ(pdv().valor(QStringLiteral("SELECT COUNT(*) FROM ORCAMENTO")).toLongLong(), 0);
     EXPECT_EQ(pdv().valor(QStringLiteral("SELECT COUNT(*) FROM ITEMORCAMENTO")).toLongLong(), 0);
@@ -564,7 +564,7 @@ TEST_F(ContaDav, AtendenteSemCodigoNumericoVendeComoUm)
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO SET COD_FUNCIONARIO = 'AB'"));
     const qint64 chk = ocupar(1);
     const Consumos::Resultado r =
-        Consumos::converterEmDav(Mesas::Textos::de(true), 1, chk, Dinheiro::deReais(10), false);
+        Consumos::converterEmDav(DM->Conexao, Mesas::Textos::de(true), 1, chk, Dinheiro::deReais(10), false);
     ASSERT_TRUE(r.feito) << r.mensagem.toStdString();
     const Linha o = pdv().ler(QStringLiteral("SELECT CODVENDEDOR, OBS FROM ORCAMENTO"));
     EXPECT_EQ(o.inteiro(QStringLiteral("CODVENDEDOR")), 1);
@@ -757,7 +757,7 @@ TEST_F(ContaImpressa, ContaSemParcialNemPessoasEContaVaziaOuEncerrada)
     banco().executar(QStringLiteral("UPDATE CHECK_IN SET DATA_SAIDA = CURRENT_DATE WHERE ID_CHECK_IN = ?"), {chk});
     EXPECT_TRUE(f8(c.get()));
     EXPECT_EQ(impressoes(), 1);
-    EXPECT_EQ(Consumos::contarImpressao(chk), std::nullopt);
+    EXPECT_EQ(Consumos::contarImpressao(DM->Conexao, chk), std::nullopt);
 
     // An account without lines: "Nenhum Registro Encontrado!", no preview, not counted.
     const qint64 vazia = ocupar(3);
@@ -777,10 +777,10 @@ TEST_F(ContaImpressa, ContaEmPdfLidaDeVolta)
     c.textos = Mesas::Textos::de(false);
     c.mesa = 2;
     c.cliente = QStringLiteral("CLIENTE ESPECIAL");
-    c.abertura = Consumos::lerAbertura(chk);
+    c.abertura = Consumos::lerAbertura(DM->Conexao, chk);
     c.atendente = QStringLiteral("ANA PAULA SOUZA");
     c.agora = Relogio::agora();
-    c.itens = Consumos::lerItens(chk);
+    c.itens = Consumos::lerItens(DM->Conexao, chk);
     c.totais = Consumos::calcular(c.itens, Dinheiro::deReais(10), false);
     const QString arquivo = pasta() + QStringLiteral("/conta mesa 2.pdf");
     RelatorioPintura::gravarPdf(Consumos::montarConta(c), arquivo);

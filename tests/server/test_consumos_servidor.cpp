@@ -205,7 +205,7 @@ TEST_F(ConsumosServidor, PagamentosParciaisNuncaPassamDoTotal)
         ASSERT_EQ(s.size(), 2);
         EXPECT_EQ(s[c.vencedor].value(0), QStringLiteral("pago=15,00"));
         EXPECT_EQ(s[1 - c.vencedor].value(0), QStringLiteral("recusa|") + Consumos::kMsgParcialMaior);
-        EXPECT_EQ(Consumos::lerAbertura(chk).pagParcial.formatado(), QStringLiteral("15,00"));
+        EXPECT_EQ(Consumos::lerAbertura(DM->Conexao, chk).pagParcial.formatado(), QStringLiteral("15,00"));
     }
 
     // Five payments of 3,00 from each of two terminals at once on 22,00:
@@ -225,5 +225,5 @@ TEST_F(ConsumosServidor, PagamentosParciaisNuncaPassamDoTotal)
             EXPECT_EQ(l, QStringLiteral("recusa|") + Consumos::kMsgParcialMaior);
     }
     EXPECT_EQ(pagos, 7);
-    EXPECT_EQ(Consumos::lerAbertura(chk).pagParcial.formatado(), QStringLiteral("21,00"));
+    EXPECT_EQ(Consumos::lerAbertura(DM->Conexao, chk).pagParcial.formatado(), QStringLiteral("21,00"));
 }

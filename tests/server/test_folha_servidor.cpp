@@ -108,7 +108,7 @@ TEST_F(FolhaServidor, GeracaoSeguraNumLadoEaOutraEncontraOMesGerado)
     // This workstation generates and holds its transaction; the other waits.
     std::unique_ptr<QProcess> outra;
     banco().emTransacao([&] {
-        EXPECT_EQ(FolhaPagamento::gerar(6, 2025).funcionarios, 20);
+        EXPECT_EQ(FolhaPagamento::gerar(DM->Conexao, 6, 2025).funcionarios, 20);
         outra = agente(QStringLiteral("gerar-folha"), QStringLiteral("06/2025"), QDateTime::currentMSecsSinceEpoch() + 300);
         QThread::msleep(3000);
     });
@@ -117,7 +117,7 @@ TEST_F(FolhaServidor, GeracaoSeguraNumLadoEaOutraEncontraOMesGerado)
     const qint64 inicio = QDateTime::currentMSecsSinceEpoch() + 1500;
     outra = agente(QStringLiteral("gerar-folha"), QStringLiteral("07/2025,2500"), inicio);
     QThread::msleep(static_cast<unsigned long>(inicio + 800 - QDateTime::currentMSecsSinceEpoch()));
-    EXPECT_EQ(FolhaPagamento::gerar(7, 2025).situacao, FolhaPagamento::Geracao::Situacao::JaGerada);
+    EXPECT_EQ(FolhaPagamento::gerar(DM->Conexao, 7, 2025).situacao, FolhaPagamento::Geracao::Situacao::JaGerada);
     EXPECT_EQ(saidaDe(*outra), QStringLiteral("gerada=20"));
     EXPECT_EQ(foraDoPadrao(6, 2025), 0);
     EXPECT_EQ(foraDoPadrao(7, 2025), 0);
@@ -147,11 +147,11 @@ TEST_F(FolhaServidor, ExclusaoSeguraNumLadoEaOutraEAvisadaNasDuasOrdens)
     // The other desk deletes first and holds; this one meets its lock.
     {
         const qint64 k = pago();
-        const PagamentoFuncionarios::Lancamento mostrado = *PagamentoFuncionarios::ler(k);
+        const PagamentoFuncionarios::Lancamento mostrado = *PagamentoFuncionarios::ler(DM->Conexao, k);
         const qint64 inicio = QDateTime::currentMSecsSinceEpoch() + 1500;
         auto outra = agente(QStringLiteral("excluir-pagamento"), QStringLiteral("%1,2500").arg(k), inicio);
         QThread::msleep(static_cast<unsigned long>(inicio + 800 - QDateTime::currentMSecsSinceEpoch()));
-        const PagamentoFuncionarios::Resultado aqui = PagamentoFuncionarios::excluir(mostrado, QStringLiteral("PAGO"));
+        const PagamentoFuncionarios::Resultado aqui = PagamentoFuncionarios::excluir(DM->Conexao, mostrado, QStringLiteral("PAGO"));
         EXPECT_FALSE(aqui.feito);
         EXPECT_EQ(aqui.mensagem, PagamentoFuncionarios::kMsgMudouEmOutraEstacao);
         EXPECT_EQ(saidaDe(*outra), QStringLiteral("excluido"));
@@ -160,11 +160,11 @@ TEST_F(FolhaServidor, ExclusaoSeguraNumLadoEaOutraEAvisadaNasDuasOrdens)
     // This desk deletes first and holds; the other one is told.
     {
         const qint64 k = pago();
-        const PagamentoFuncionarios::Lancamento mostrado = *PagamentoFuncionarios::ler(k);
+        const PagamentoFuncionarios::Lancamento mostrado = *PagamentoFuncionarios::ler(DM->Conexao, k);
         std::unique_ptr<QProcess> outra;
         PagamentoFuncionarios::Resultado aqui;
         banco().emTransacao([&] {
-            aqui = PagamentoFuncionarios::excluir(mostrado, QStringLiteral("PAGO"));
+            aqui = PagamentoFuncionarios::excluir(DM->Conexao, mostrado, QStringLiteral("PAGO"));
             outra = agente(QStringLiteral("excluir-pagamento"), QString::number(k),
                            QDateTime::currentMSecsSinceEpoch() + 300);
             QThread::msleep(3000);

@@ -152,8 +152,8 @@ TEST_F(EscalaTeste, NovaEscalaCanceladaNaoDeixaLinhas)
 
 TEST_F(EscalaTeste, SemPeriodosEDescricaoVaziaSaoRecusadas)
 {
-    EXPECT_EQ(Escala::salvar(ModoEdicao::Incluir, 77, QStringLiteral("  ")).mensagem, Escala::kMsgDescricaoInvalida);
-    EXPECT_EQ(Escala::salvar(ModoEdicao::Incluir, 77, QStringLiteral("NOITE")).mensagem, Escala::kMsgSemPeriodos);
+    EXPECT_EQ(Escala::salvar(DM->Conexao, ModoEdicao::Incluir, 77, QStringLiteral("  ")).mensagem, Escala::kMsgDescricaoInvalida);
+    EXPECT_EQ(Escala::salvar(DM->Conexao, ModoEdicao::Incluir, 77, QStringLiteral("NOITE")).mensagem, Escala::kMsgSemPeriodos);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM ESCALA")), 0);
     EXPECT_TRUE(logs().isEmpty());
 }
@@ -162,9 +162,9 @@ TEST_F(EscalaTeste, AlterarRemovendoPeriodoECancelarGuardaOInicio)
 {
     const qint64 ana = funcionario(QStringLiteral("ANA"));
     const qint64 k = banco().gerador(QStringLiteral("GEN_ID_ESCALA"), 1);
-    Escala::incluirPeriodo(k, ana, Escala::periodo(QDate(2025, 3, 3), QTime(7, 0), QTime(12, 0)));
-    Escala::incluirPeriodo(k, ana, Escala::periodo(QDate(2025, 3, 3), QTime(19, 0), QTime(12, 0)));
-    ASSERT_TRUE(Escala::salvar(ModoEdicao::Incluir, k, QStringLiteral("DIA")).salvo);
+    Escala::incluirPeriodo(DM->Conexao, k, ana, Escala::periodo(QDate(2025, 3, 3), QTime(7, 0), QTime(12, 0)));
+    Escala::incluirPeriodo(DM->Conexao, k, ana, Escala::periodo(QDate(2025, 3, 3), QTime(19, 0), QTime(12, 0)));
+    ASSERT_TRUE(Escala::salvar(DM->Conexao, ModoEdicao::Incluir, k, QStringLiteral("DIA")).salvo);
     editar(QStringLiteral("A"), [&](TFrmCadEscala *f) {
         EXPECT_EQ(f->lblTitulo->text(), QStringLiteral("Alterar Escala"));
         EXPECT_EQ(f->edtDescricao->text(), QStringLiteral("DIA"));
@@ -197,9 +197,9 @@ TEST_F(EscalaTeste, ListaFiltraExcluiEImprime)
     const char *nomes[] = {"NOITE", "DIA"};
     for (int i = 0; i < 2; ++i) {
         chaves[i] = banco().gerador(QStringLiteral("GEN_ID_ESCALA"), 1);
-        Escala::incluirPeriodo(chaves[i], ana, Escala::periodo(QDate(2025, 3, 3), QTime(22, 0), QTime(8, 0)));
-        Escala::incluirPeriodo(chaves[i], ana, Escala::periodo(QDate(2025, 3, 4), QTime(6, 0), QTime(8, 0)));
-        ASSERT_TRUE(Escala::salvar(ModoEdicao::Incluir, chaves[i], QString::fromLatin1(nomes[i])).salvo);
+        Escala::incluirPeriodo(DM->Conexao, chaves[i], ana, Escala::periodo(QDate(2025, 3, 3), QTime(22, 0), QTime(8, 0)));
+        Escala::incluirPeriodo(DM->Conexao, chaves[i], ana, Escala::periodo(QDate(2025, 3, 4), QTime(6, 0), QTime(8, 0)));
+        ASSERT_TRUE(Escala::salvar(DM->Conexao, ModoEdicao::Incluir, chaves[i], QString::fromLatin1(nomes[i])).salvo);
     }
     TFrmEscala lista;
     lista.setAttribute(Qt::WA_DontShowOnScreen);
@@ -219,7 +219,7 @@ TEST_F(EscalaTeste, ListaFiltraExcluiEImprime)
     EXPECT_EQ(logs().last(), QStringLiteral("ADMIN|Excluiu Escala -> Código %1 (DIA)").arg(chaves[1]));
 
     // The printed schedule: a night period under its start date.
-    const Relatorio r = Escala::relatorio(chaves[0], QStringLiteral("%1/NOITE").arg(chaves[0]));
+    const Relatorio r = Escala::relatorio(DM->Conexao, chaves[0], QStringLiteral("%1/NOITE").arg(chaves[0]));
     QStringList bandas;
     for (const Relatorio::Banda &b : r.bandas())
         if (b.tipo == Relatorio::TipoBanda::CabecalhoGrupo)

@@ -75,7 +75,7 @@ TEST_F(Folha, GeracaoDaTabelaDeSalariosETaxas)
     const qint64 excluido = funcionario(QStringLiteral("FABIO"), QStringLiteral("900.00"), QStringLiteral("8"));
     excluirFuncionario(excluido);
 
-    const Geracao g = gerar(2, 2025);
+    const Geracao g = gerar(DM->Conexao, 2, 2025);
     EXPECT_EQ(g.situacao, Geracao::Situacao::Gerada);
     EXPECT_EQ(g.mensagem, kMsgGerada);
     EXPECT_EQ(g.funcionarios, 5);
@@ -83,8 +83,8 @@ TEST_F(Folha, GeracaoDaTabelaDeSalariosETaxas)
         EXPECT_EQ(entradas(chaves[i]), casos[i].esperado) << casos[i].nome;
     EXPECT_TRUE(entradas(excluido).isEmpty());
     // April and May with the same day: the 30th.
-    ASSERT_EQ(gerar(4, 2025).situacao, Geracao::Situacao::Gerada);
-    ASSERT_EQ(gerar(5, 2025).situacao, Geracao::Situacao::Gerada);
+    ASSERT_EQ(gerar(DM->Conexao, 4, 2025).situacao, Geracao::Situacao::Gerada);
+    ASSERT_EQ(gerar(DM->Conexao, 5, 2025).situacao, Geracao::Situacao::Gerada);
     EXPECT_EQ(entradas(chaves[4]).mid(1), (QStringList{"+|SALARIO CONTRATUAL|2.500,00|30/04/2025",
                                                         "+|SALARIO CONTRATUAL|2.500,00|30/05/2025"}));
     // The generation writes no log line.
@@ -94,13 +94,13 @@ TEST_F(Folha, GeracaoDaTabelaDeSalariosETaxas)
 TEST_F(Folha, SegundaGeracaoPerguntaEAlcancaSoOsQueFaltam)
 {
     const qint64 ana = funcionario(QStringLiteral("ANA"), QStringLiteral("2000.00"), QStringLiteral("9"));
-    ASSERT_EQ(gerar(3, 2025).funcionarios, 1);
-    const Geracao de_novo = gerar(3, 2025);
+    ASSERT_EQ(gerar(DM->Conexao, 3, 2025).funcionarios, 1);
+    const Geracao de_novo = gerar(DM->Conexao, 3, 2025);
     EXPECT_EQ(de_novo.situacao, Geracao::Situacao::JaGerada);
     EXPECT_EQ(de_novo.mensagem, kMsgRegerar);
     // Hired after the month was generated: only she gets entries, without the question.
     const qint64 bia = funcionario(QStringLiteral("BIA"), QStringLiteral("1500.00"), QStringLiteral("0"));
-    const Geracao g = gerar(3, 2025);
+    const Geracao g = gerar(DM->Conexao, 3, 2025);
     EXPECT_EQ(g.situacao, Geracao::Situacao::Gerada);
     EXPECT_EQ(g.funcionarios, 1);
     EXPECT_EQ(entradas(ana).size(), 2);
@@ -108,15 +108,15 @@ TEST_F(Folha, SegundaGeracaoPerguntaEAlcancaSoOsQueFaltam)
     // A salary entry deleted on the payments screen still counts as generated.
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO_PAGAMENTO SET EXCLUIDO = 'S' WHERE ID_FUNCIONARIO_PAGAMENTO = ?"),
                      {bia});
-    EXPECT_EQ(gerar(3, 2025).situacao, Geracao::Situacao::JaGerada);
+    EXPECT_EQ(gerar(DM->Conexao, 3, 2025).situacao, Geracao::Situacao::JaGerada);
 }
 
 TEST_F(Folha, RegeracaoTrocaOsLancamentosGeradosEGuardaOsPagos)
 {
     const qint64 ana = funcionario(QStringLiteral("ANA"), QStringLiteral("2000.00"), QStringLiteral("9"));
     const qint64 bia = funcionario(QStringLiteral("BIA"), QStringLiteral("3000.00"), QStringLiteral("9"));
-    ASSERT_EQ(gerar(3, 2025).funcionarios, 2);
-    ASSERT_EQ(gerar(3, 2024).funcionarios, 2);
+    ASSERT_EQ(gerar(DM->Conexao, 3, 2025).funcionarios, 2);
+    ASSERT_EQ(gerar(DM->Conexao, 3, 2024).funcionarios, 2);
     const QDate dia(2025, 3, 12);
     lancamento(ana, QStringLiteral("+"), dia, QStringLiteral("GRATIFICAÇÃO"), QStringLiteral("150.00"));
     lancamento(ana, QStringLiteral("+"), dia, QStringLiteral("GRATIFICAÇÃO DE NATAL"), QStringLiteral("80.00"));
@@ -128,7 +128,7 @@ TEST_F(Folha, RegeracaoTrocaOsLancamentosGeradosEGuardaOsPagos)
                      {bia});
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO SET SALARIO_BASE = 2200 WHERE ID_FUNCIONARIO = ?"), {ana});
 
-    const Geracao g = gerar(3, 2025, true);
+    const Geracao g = gerar(DM->Conexao, 3, 2025, true);
     EXPECT_EQ(g.situacao, Geracao::Situacao::Gerada);
     EXPECT_EQ(g.mensagem, kMsgGerada);
     EXPECT_EQ(g.funcionarios, 1);
@@ -147,22 +147,22 @@ TEST_F(Folha, RecusasNaoGravamNada)
     const qint64 ana = funcionario(QStringLiteral("ANA"), QStringLiteral("2000.00"), QStringLiteral("9"));
     // Day 0 in the settings.
     parametro(QStringLiteral("DATAFOLHAPAG"), 0);
-    Geracao g = gerar(3, 2025);
+    Geracao g = gerar(DM->Conexao, 3, 2025);
     EXPECT_EQ(g.situacao, Geracao::Situacao::Recusada);
     EXPECT_EQ(g.mensagem, kMsgDiaInvalido);
     parametro(QStringLiteral("DATAFOLHAPAG"), 5);
     // An employee without a salary stops the whole month, also a regeneration.
-    ASSERT_EQ(gerar(3, 2025).funcionarios, 1);
+    ASSERT_EQ(gerar(DM->Conexao, 3, 2025).funcionarios, 1);
     funcionario(QStringLiteral("ZECA"), QStringLiteral("0"), QStringLiteral("9"));
     const QStringList antes = entradas(ana);
     for (bool regerar : {false, true}) {
-        g = gerar(3, 2025, regerar);
+        g = gerar(DM->Conexao, 3, 2025, regerar);
         EXPECT_EQ(g.situacao, Geracao::Situacao::Recusada);
         EXPECT_EQ(g.mensagem, mensagemSemSalario(QStringLiteral("ZECA")));
         EXPECT_EQ(entradas(ana), antes);
     }
     // A month that does not exist.
-    EXPECT_EQ(gerar(13, 2025).mensagem, kMsgMesInvalido);
+    EXPECT_EQ(gerar(DM->Conexao, 13, 2025).mensagem, kMsgMesInvalido);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM FUNCIONARIO_PAGAMENTO")), 2);
 }
 
@@ -170,8 +170,8 @@ TEST_F(Folha, SemFuncionarioVivoARegeracaoNaoPerguntaDeNovo)
 {
     const qint64 ana = funcionario(QStringLiteral("ANA"));
     excluirFuncionario(ana);
-    EXPECT_EQ(gerar(3, 2025).situacao, Geracao::Situacao::JaGerada);
-    const Geracao g = gerar(3, 2025, true);
+    EXPECT_EQ(gerar(DM->Conexao, 3, 2025).situacao, Geracao::Situacao::JaGerada);
+    const Geracao g = gerar(DM->Conexao, 3, 2025, true);
     EXPECT_EQ(g.situacao, Geracao::Situacao::Gerada);
     EXPECT_EQ(g.mensagem, kMsgSemFuncionarios);
 }
@@ -181,7 +181,7 @@ TEST_F(Folha, FolhaEmCentavos)
     const qint64 ana = funcionario(QStringLiteral("ANA"), QStringLiteral("2000.00"), QStringLiteral("9"));
     const qint64 bia = funcionario(QStringLiteral("BIA"), QStringLiteral("5000.00"), QStringLiteral("11"));
     funcionario(QStringLiteral("CIDA"), QStringLiteral("1800.00"), QStringLiteral("9"));
-    ASSERT_EQ(gerar(3, 2025).funcionarios, 3);
+    ASSERT_EQ(gerar(DM->Conexao, 3, 2025).funcionarios, 3);
     lancamento(ana, QStringLiteral("+"), QDate(2025, 3, 20), QStringLiteral("HORAS EXTRAS"), QStringLiteral("150.00"));
     lancamento(bia, QStringLiteral("-"), QDate(2025, 3, 2), QStringLiteral("Despesa Avulsa Cód. 7 - AGUA"),
                QStringLiteral("12.50"));
@@ -191,7 +191,7 @@ TEST_F(Folha, FolhaEmCentavos)
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO_PAGAMENTO SET EXCLUIDO = 'S' WHERE DESCRICAO = "
                                     "'SALARIO CONTRATUAL' AND VALOR = 1800"));
 
-    const Relatorio r = relatorioFolha(3, 2025);
+    const Relatorio r = relatorioFolha(DM->Conexao, 3, 2025);
     EXPECT_EQ(r.titulo(), QStringLiteral("Folha de Pagamento Mensal"));
     EXPECT_EQ(r.linhaOpcoes(), QStringLiteral("(MARÇO / 2025)"));
     EXPECT_EQ(detalhes(r), (QStringList{"ANA|2.000,00|150,00|0,00|180,00|1.970,00",
@@ -203,7 +203,7 @@ TEST_F(Folha, FolhaEmCentavos)
     EXPECT_TRUE(textos(r, Relatorio::TipoBanda::Texto).contains(QStringLiteral("           BIA")));
 
     // A month without entries: every amount 0,00.
-    const Relatorio vazio = relatorioFolha(4, 2025);
+    const Relatorio vazio = relatorioFolha(DM->Conexao, 4, 2025);
     EXPECT_EQ(detalhes(vazio), (QStringList{"ANA|0,00|0,00|0,00|0,00|0,00", "BIA|0,00|0,00|0,00|0,00|0,00",
                                             "CIDA|0,00|0,00|0,00|0,00|0,00"}));
 }
@@ -216,7 +216,7 @@ TEST_F(Folha, HoleriteComCodigosReferenciasEFgts)
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO SET AGENCIA = '0123', CONTA = '45678-9', OBSERVACAO = "
                                     "'BANCO DO BRASIL' WHERE ID_FUNCIONARIO = ?"),
                      {ana});
-    ASSERT_EQ(gerar(1, 2026).funcionarios, 1);
+    ASSERT_EQ(gerar(DM->Conexao, 1, 2026).funcionarios, 1);
     lancamento(ana, QStringLiteral("-"), QDate(2026, 1, 8), QStringLiteral("VALE"), QStringLiteral("40.00"));
 
     OpcoesHolerite o;
@@ -225,7 +225,7 @@ TEST_F(Folha, HoleriteComCodigosReferenciasEFgts)
     o.mesReferencia = 1;
     o.anoReferencia = 2026;
     o.mesAnterior = true;
-    const Relatorio r = relatorioHolerites(o);
+    const Relatorio r = relatorioHolerites(DM->Conexao, o);
     EXPECT_EQ(contarHolerites(r), 1);
     EXPECT_EQ(detalhes(r), (QStringList{"Cód.|Descrição|Referência|Vencimentos R$|Descontos R$",
                                         "1|SALARIO CONTRATUAL|30,00|1.500,00|", "998|I.N.S.S.|9,00||135,00",
@@ -266,20 +266,20 @@ TEST_F(Folha, HoleritesPorChaveDuasViasEDoisADois)
     // Two employees named alike: each payslip holds only its own entries.
     const qint64 a1 = funcionario(QStringLiteral("JOSE SILVA"), QStringLiteral("1000.00"));
     const qint64 a2 = funcionario(QStringLiteral("JOSE SILVA"), QStringLiteral("2000.00"));
-    ASSERT_EQ(gerar(3, 2025).funcionarios, 2);
+    ASSERT_EQ(gerar(DM->Conexao, 3, 2025).funcionarios, 2);
     OpcoesHolerite o;
     o.de = QDate(2025, 3, 1);
     o.ate = QDate(2025, 3, 31);
     o.mesReferencia = 3;
     o.anoReferencia = 2025;
     o.funcionarios = {a2};
-    Relatorio r = relatorioHolerites(o);
+    Relatorio r = relatorioHolerites(DM->Conexao, o);
     EXPECT_EQ(contarHolerites(r), 1);
     EXPECT_TRUE(detalhes(r).contains(QStringLiteral("1|SALARIO CONTRATUAL|30,00|2.000,00|")));
     EXPECT_FALSE(detalhes(r).contains(QStringLiteral("1|SALARIO CONTRATUAL|30,00|1.000,00|")));
     o.duasVias = true;
     o.funcionarios = {a1, a2};
-    r = relatorioHolerites(o);
+    r = relatorioHolerites(DM->Conexao, o);
     EXPECT_EQ(contarHolerites(r), 4);
     EXPECT_EQ(detalhes(r).filter(QStringLiteral("SALARIO CONTRATUAL")).size(), 4);
 

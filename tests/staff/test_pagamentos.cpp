@@ -53,7 +53,7 @@ protected:
         d.valor = valor;
         return d;
     }
-    Lancamento lido(qint64 chave) { return *ler(chave); }
+    Lancamento lido(qint64 chave) { return *ler(DM->Conexao, chave); }
 };
 
 TEST_F(Pagamentos, TotaisDoMesDeUmFuncionario)
@@ -137,7 +137,7 @@ TEST_F(Pagamentos, PaginasDeFuncionariosComNomesIguais)
     const qint64 b = funcionario(QStringLiteral("JOSE"));
     const qint64 c = funcionario(QStringLiteral("ANA"));
     excluirFuncionario(c);
-    const QList<Pagina> p = paginas();
+    const QList<Pagina> p = paginas(DM->Conexao);
     ASSERT_EQ(p.size(), 2);
     EXPECT_EQ(p[0].funcionario, a);
     EXPECT_EQ(p[1].funcionario, b);
@@ -164,7 +164,7 @@ TEST_F(Pagamentos, FormularioVerificaNaOrdemENaoGrava)
         {morto, "VALE", "10,00", kMsgFuncionarioInvalido, Campo::Funcionario},
     };
     for (const Caso &c : casos) {
-        const Resultado r = incluir(dados(c.func, QString::fromUtf8(c.descricao), QString::fromUtf8(c.valor)));
+        const Resultado r = incluir(DM->Conexao, dados(c.func, QString::fromUtf8(c.descricao), QString::fromUtf8(c.valor)));
         EXPECT_FALSE(r.feito);
         EXPECT_EQ(r.mensagem, c.mensagem) << c.descricao << " " << c.valor;
         EXPECT_EQ(r.foco, c.foco);
@@ -172,7 +172,7 @@ TEST_F(Pagamentos, FormularioVerificaNaOrdemENaoGrava)
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM FUNCIONARIO_PAGAMENTO")), 0);
     EXPECT_TRUE(logs().isEmpty());
 
-    const Resultado ok = incluir(dados(ana, QStringLiteral("ADIANTAMENTO D'ÁGUA"), QStringLiteral("1.234,5"), true));
+    const Resultado ok = incluir(DM->Conexao, dados(ana, QStringLiteral("ADIANTAMENTO D'ÁGUA"), QStringLiteral("1.234,5"), true));
     EXPECT_TRUE(ok.feito);
     EXPECT_EQ(ok.mensagem, kMsgCadastrado);
     EXPECT_EQ(entradas(ana), QStringList{"+|ADIANTAMENTO D'ÁGUA|1.234,50|15/03/2025"});
@@ -185,7 +185,7 @@ TEST_F(Pagamentos, AlterarSemPagamentoNaoMexeNoCaixa)
     abrirCaixa(QStringLiteral("100"));
     const qint64 ana = funcionario(QStringLiteral("ANA"));
     const qint64 k = lancamento(ana, QStringLiteral("-"), QDate(2025, 3, 5), QStringLiteral("VALE"), QStringLiteral("40"));
-    const Resultado r = alterar(lido(k), dados(ana, QStringLiteral("VALE TRANSPORTE"), QStringLiteral("45,00")));
+    const Resultado r = alterar(DM->Conexao, lido(k), dados(ana, QStringLiteral("VALE TRANSPORTE"), QStringLiteral("45,00")));
     EXPECT_TRUE(r.feito);
     EXPECT_EQ(r.mensagem, kMsgAlterado);
     EXPECT_FALSE(r.comCaixa);
@@ -202,7 +202,7 @@ TEST_F(Pagamentos, AlterarPagoMoveOCaixaExatoOuNadaMuda)
     const qint64 k = lancamento(ana, QStringLiteral("-"), QDate(2025, 3, 5), QStringLiteral("VALE"),
                                 QStringLiteral("40"), QDate(2025, 3, 5));
     // 100 + 40 back - 120 out = 20
-    Resultado r = alterar(lido(k), dados(ana, QStringLiteral("VALE"), QStringLiteral("120,00")));
+    Resultado r = alterar(DM->Conexao, lido(k), dados(ana, QStringLiteral("VALE"), QStringLiteral("120,00")));
     EXPECT_TRUE(r.feito);
     EXPECT_TRUE(r.comCaixa);
     EXPECT_EQ(r.caixa.mensagem, TextosCaixa::Sucesso);
@@ -212,7 +212,7 @@ TEST_F(Pagamentos, AlterarPagoMoveOCaixaExatoOuNadaMuda)
 
     // 20 + 120 = 140 cannot pay 150: refused, nothing changed.
     const QStringList antes = logs();
-    r = alterar(lido(k), dados(ana, QStringLiteral("VALE"), QStringLiteral("150,00")));
+    r = alterar(DM->Conexao, lido(k), dados(ana, QStringLiteral("VALE"), QStringLiteral("150,00")));
     EXPECT_FALSE(r.feito);
     EXPECT_EQ(r.mensagem, TextosCaixa::SaldoInsuficiente);
     EXPECT_EQ(caixa(), QStringLiteral("20,00"));
@@ -221,7 +221,7 @@ TEST_F(Pagamentos, AlterarPagoMoveOCaixaExatoOuNadaMuda)
 
     // Without an open shift a paid entry cannot change either.
     banco().executar(QStringLiteral("UPDATE CAIXA SET DATA_FECHA = CURRENT_DATE"));
-    r = alterar(lido(k), dados(ana, QStringLiteral("VALE"), QStringLiteral("10,00")));
+    r = alterar(DM->Conexao, lido(k), dados(ana, QStringLiteral("VALE"), QStringLiteral("10,00")));
     EXPECT_FALSE(r.feito);
     EXPECT_EQ(r.mensagem, TextosCaixa::SemCaixaUnico);
     EXPECT_EQ(entradas(ana), QStringList{"-|VALE|120,00|15/03/2025"});
@@ -235,15 +235,15 @@ TEST_F(Pagamentos, LinhaMudadaEmOutraEstacaoERecusada)
                                 QStringLiteral("40"), QDate(2025, 3, 5));
     const Lancamento mostrado = lido(k);
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO_PAGAMENTO SET VALOR = 50 WHERE COD_GERAL_F_P = ?"), {k});
-    EXPECT_EQ(alterar(mostrado, dados(ana, QStringLiteral("BONUS"), QStringLiteral("10,00"))).mensagem,
+    EXPECT_EQ(alterar(DM->Conexao, mostrado, dados(ana, QStringLiteral("BONUS"), QStringLiteral("10,00"))).mensagem,
               kMsgMudouEmOutraEstacao);
-    EXPECT_EQ(excluir(mostrado, QStringLiteral("ANA")).mensagem, kMsgMudouEmOutraEstacao);
+    EXPECT_EQ(excluir(DM->Conexao, mostrado, QStringLiteral("ANA")).mensagem, kMsgMudouEmOutraEstacao);
     const qint64 aberto = lancamento(ana, QStringLiteral("+"), QDate(2025, 3, 5), QStringLiteral("BONUS"),
                                      QStringLiteral("40"));
     const Lancamento abertoMostrado = lido(aberto);
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO_PAGAMENTO SET EXCLUIDO = 'S' WHERE COD_GERAL_F_P = ?"),
                      {aberto});
-    EXPECT_EQ(pagar(abertoMostrado).mensagem, kMsgMudouEmOutraEstacao);
+    EXPECT_EQ(pagar(DM->Conexao, abertoMostrado).mensagem, kMsgMudouEmOutraEstacao);
     EXPECT_EQ(caixa(), QStringLiteral("100,00"));
 }
 
@@ -254,18 +254,18 @@ TEST_F(Pagamentos, ExcluirDevolveOPagoUmaVez)
     const qint64 aberto = lancamento(ana, QStringLiteral("-"), QDate(2025, 3, 5), QStringLiteral("VALE"), QStringLiteral("7"));
     const qint64 pago = lancamento(ana, QStringLiteral("+"), QDate(2025, 3, 5), QStringLiteral("SALARIO CONTRATUAL"),
                                    QStringLiteral("1500"), QDate(2025, 3, 5));
-    Resultado r = excluir(lido(aberto), QStringLiteral("ANA"));
+    Resultado r = excluir(DM->Conexao, lido(aberto), QStringLiteral("ANA"));
     EXPECT_TRUE(r.feito);
     EXPECT_FALSE(r.comCaixa);
     EXPECT_EQ(caixa(), QStringLiteral("100,00"));
 
     const Lancamento mostrado = lido(pago);
-    r = excluir(mostrado, QStringLiteral("ANA"));
+    r = excluir(DM->Conexao, mostrado, QStringLiteral("ANA"));
     EXPECT_TRUE(r.feito);
     EXPECT_EQ(r.caixa.mensagem, TextosCaixa::Sucesso);
     EXPECT_EQ(caixa(), QStringLiteral("1.600,00"));
     // The second desk's deletion of the same row changes nothing.
-    r = excluir(mostrado, QStringLiteral("ANA"));
+    r = excluir(DM->Conexao, mostrado, QStringLiteral("ANA"));
     EXPECT_FALSE(r.feito);
     EXPECT_EQ(r.mensagem, kMsgMudouEmOutraEstacao);
     EXPECT_EQ(caixa(), QStringLiteral("1.600,00"));
@@ -281,17 +281,17 @@ TEST_F(Pagamentos, PagarTiraDoCaixaEMarcaAData)
     const qint64 k = lancamento(ana, QStringLiteral("+"), QDate(2025, 3, 5), QStringLiteral("SALARIO CONTRATUAL"),
                                 QStringLiteral("1500"));
     // Not enough cash: nothing changes.
-    Resultado r = pagar(lido(k));
+    Resultado r = pagar(DM->Conexao, lido(k));
     EXPECT_FALSE(r.feito);
     EXPECT_EQ(r.mensagem, TextosCaixa::SaldoInsuficiente);
     EXPECT_FALSE(lido(k).pago());
     banco().executar(QStringLiteral("UPDATE CAIXA SET ATUAL = 2000"));
-    r = pagar(lido(k));
+    r = pagar(DM->Conexao, lido(k));
     EXPECT_TRUE(r.feito);
     EXPECT_EQ(r.caixa.mensagem, TextosCaixa::Sucesso);
     EXPECT_EQ(caixa(), QStringLiteral("500,00"));
     EXPECT_EQ(lido(k).pagamento, QDate(2025, 3, 10));
-    EXPECT_EQ(pagar(lido(k)).mensagem, kMsgJaPago);
+    EXPECT_EQ(pagar(DM->Conexao, lido(k)).mensagem, kMsgJaPago);
     EXPECT_EQ(caixa(), QStringLiteral("500,00"));
 }
 
@@ -535,7 +535,7 @@ TEST_F(TelaPagamentos, DoisADoisComCincoNomesDaTresPrevias)
     QList<qint64> chaves;
     for (const char *n : {"ANA", "BIA", "CIDA", "DINA", "EVA"})
         chaves << funcionario(QString::fromLatin1(n), QStringLiteral("1000.00"));
-    ASSERT_EQ(FolhaPagamento::gerar(3, 2025).funcionarios, 5);
+    ASSERT_EQ(FolhaPagamento::gerar(DM->Conexao, 3, 2025).funcionarios, 5);
     TFrmRelFolhaPagamento r;
     r.setAttribute(Qt::WA_DontShowOnScreen);
     r.show();
@@ -569,9 +569,9 @@ TEST_F(TelaPagamentos, DoisADoisComCincoNomesDaTresPrevias)
 TEST_F(TelaPagamentos, FolhaEmPdf)
 {
     funcionario(QStringLiteral("ANA"), QStringLiteral("2000.00"), QStringLiteral("9"));
-    ASSERT_EQ(FolhaPagamento::gerar(3, 2025).funcionarios, 1);
+    ASSERT_EQ(FolhaPagamento::gerar(DM->Conexao, 3, 2025).funcionarios, 1);
     const QString pdf = pasta() + QStringLiteral("/folha.pdf");
-    RelatorioPintura::gravarPdf(FolhaPagamento::relatorioFolha(3, 2025), pdf);
+    RelatorioPintura::gravarPdf(FolhaPagamento::relatorioFolha(DM->Conexao, 3, 2025), pdf);
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     ASSERT_TRUE(p.waitForFinished(30000));
