@@ -320,6 +320,8 @@ QVariant ModeloConsulta::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return v;
     case Qt::TextAlignmentRole:
+        if (c.def.alinhamento)
+            return int(c.def.alinhamento | Qt::AlignVCenter);
         if (c.def.formato == FormatoColuna::Dinheiro
             || (c.def.formato == FormatoColuna::Automatico && m_numericos.value(c.indice)))
             return int(Qt::AlignRight | Qt::AlignVCenter);

@@ -48,6 +48,7 @@ struct ColunaGrade {
     QString titulo;   // caption shown in the header
     FormatoColuna formato = FormatoColuna::Automatico;
     int largura = 0;  // pixels; 0 keeps the view's default
+    Qt::Alignment alinhamento = {}; // empty: money and numbers right, the rest left
 };
 
 class ModeloConsulta : public QAbstractTableModel {

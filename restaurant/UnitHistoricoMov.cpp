@@ -33,7 +33,8 @@ TFrmHistoricoMov::TFrmHistoricoMov(QWidget *parent) : QDialog(parent)
     lista->definirConsulta(Itens::sqlHistorico());
     lista->definirColunas({{QStringLiteral("DATA"), QStringLiteral("Data"), FormatoColuna::Data, 90},
                            {QStringLiteral("USUARIO"), QStringLiteral("Usuário"), FormatoColuna::Texto, 100},
-                           {QStringLiteral("TIPO"), QStringLiteral("Adição (+) / Baixa (-)"), FormatoColuna::Texto, 150},
+                           {QStringLiteral("TIPO"), QStringLiteral("Adição (+) / Baixa (-)"), FormatoColuna::Texto, 150,
+                            Qt::AlignHCenter},
                            {QStringLiteral("ITEM"), QStringLiteral("Item"), FormatoColuna::Texto, 260},
                            {QStringLiteral("QTD"), QStringLiteral("Quantidade"), FormatoColuna::Texto, 90},
                            {QStringLiteral("DESCRICAO"), QStringLiteral("Justificativa"), FormatoColuna::Texto, 300}});

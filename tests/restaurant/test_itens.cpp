@@ -458,6 +458,9 @@ TEST_F(ItensTeste, HistoricoFiltradoPorUsuarioOuData)
         return r;
     };
     EXPECT_EQ(datas(), (QStringList{QStringLiteral("08/12/2026"), QStringLiteral("09/12/2026"), QStringLiteral("10/12/2026")}));
+    // The type column is centred.
+    EXPECT_EQ(h.tHistorico()->data(h.tHistorico()->index(0, 2), Qt::TextAlignmentRole).toInt(),
+              int(Qt::AlignHCenter | Qt::AlignVCenter));
     h.btnFiltrosClick();
     EXPECT_TRUE(h.rbUsuario->isChecked());
     EXPECT_EQ(h.cbUsuario->currentIndex(), -1);
