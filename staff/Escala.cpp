@@ -36,6 +36,11 @@ Periodo periodo(const QDate &data, const QTime &hora, const QTime &carga)
     return p;
 }
 
+QString sqlLimpezaNovo()
+{
+    return QStringLiteral("DELETE FROM ESCALA_DET WHERE ID_ESCALA = ?");
+}
+
 qint64 incluirPeriodo(ConexaoBanco &conexao, qint64 escala, qint64 funcionario, const Periodo &p)
 {
     return conexao.emTransacao([&] {

@@ -55,6 +55,10 @@ struct Periodo {
 Periodo periodo(const QDate &data, const QTime &hora, const QTime &carga);
 
 // Stores a period of the employee under the schedule's key; returns its key.
+// What removes the periods of a new schedule left without saving (its
+// reserved key bound).
+QString sqlLimpezaNovo();
+
 qint64 incluirPeriodo(ConexaoBanco &conexao, qint64 escala, qint64 funcionario, const Periodo &p);
 // Deletes a period and logs "Excluiu Período da Escala -> Código <key>".
 void removerPeriodo(ConexaoBanco &conexao, qint64 periodo);

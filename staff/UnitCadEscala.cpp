@@ -164,7 +164,7 @@ void TFrmCadEscala::showEvent(QShowEvent *e)
     imgCabecalho->setPixmap(imagemPadrao());
     m_modo = m_lista ? modoDeOP(m_lista->OP) : ModoEdicao::Incluir;
     if (m_modo == ModoEdicao::Incluir) {
-        m_reserva.aoAbandonar(QStringLiteral("DELETE FROM ESCALA_DET WHERE ID_ESCALA = ?"));
+        m_reserva.aoAbandonar(Escala::sqlLimpezaNovo());
         m_reserva.reservar(QStringLiteral("GEN_ID_ESCALA"));
         m_chave = m_reserva.valor();
         lblTitulo->setText(QStringLiteral("Nova Escala"));
