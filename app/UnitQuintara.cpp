@@ -585,17 +585,7 @@ void TFrmQuintara::registrarTarefasDoDia()
         }
     };
     // The nights of the open stays, posted once a day by the server workstation.
-    adicionarTarefaTimer1([this] {
-        if (!m_logado)
-            return;
-        pnlServidorDesatualizado->setVisible(m_postagem.tick(Relogio::hoje()));
-    });
-    // The day's expected time-clock entries and the absences of other days.
-    adicionarTarefaTimer1([this] {
-        if (!m_logado)
-            return;
-        m_ponto.tick(Relogio::hoje(), Sessao::atual().login);
-    });
+    adicionarTarefaDoDia([this] { pnlServidorDesatualizado->setVisible(m_postagem.tick(Relogio::hoje())); });
 }
 
 void TFrmQuintara::mostrarIconeChat(bool novas)
@@ -614,6 +604,14 @@ void TFrmQuintara::mostrarAlertas()
 
 void TFrmQuintara::adicionarTarefaTimer1(std::function<void()> tarefa) { m_tarefasTimer1.append(std::move(tarefa)); }
 void TFrmQuintara::adicionarTarefaTimer2(std::function<void()> tarefa) { m_tarefasTimer2.append(std::move(tarefa)); }
+
+void TFrmQuintara::adicionarTarefaDoDia(std::function<void()> tarefa)
+{
+    adicionarTarefaTimer1([this, tarefa = std::move(tarefa)] {
+        if (m_logado)
+            tarefa();
+    });
+}
 
 void TFrmQuintara::definirAbertura(Abertura qual, std::function<void()> acao)
 {

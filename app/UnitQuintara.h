@@ -10,7 +10,6 @@
 #include "core/Inicializacao.h"
 #include "app/Ribbon.h"
 #include "core/Diarias.h"
-#include "core/PontoAutomatico.h"
 #include "core/ContagemAvisos.h"
 
 #include <QMainWindow>
@@ -154,6 +153,7 @@ public:
     // Work of the one-second and one-minute timers added by other subsystems.
     void adicionarTarefaTimer1(std::function<void()> tarefa) override;
     void adicionarTarefaTimer2(std::function<void()> tarefa) override;
+    void adicionarTarefaDoDia(std::function<void()> tarefa) override;
     // Sets one of the openers below.
     void definirAbertura(Abertura qual, std::function<void()> acao) override;
     // The chat picture of the window: the new-message one while there are
@@ -231,7 +231,6 @@ private:
     QList<std::function<void()>> m_tarefasTimer1;
     QList<std::function<void()>> m_tarefasTimer2;
     Diarias::Controle m_postagem;
-    PontoAutomatico::Controle m_ponto;
     bool m_noTimer1 = false;
     bool Alertas = false;
     bool m_iconeChatNovas = false;

@@ -27,28 +27,28 @@ const QString &exigirColuna(const QString &coluna)
 }
 } // namespace
 
-qint64 registrar(const QString &coluna, qint64 chave)
+qint64 registrar(ConexaoBanco &conexao, const QString &coluna, qint64 chave)
 {
     const QString &c = exigirColuna(coluna);
-    return DM->Conexao.emTransacao([&] {
-        return DM->Conexao
+    return conexao.emTransacao([&] {
+        return conexao
             .valor(QStringLiteral("INSERT INTO ANULACAO (%1) VALUES (?) RETURNING ID_ANULACAO").arg(c), {chave})
             .toLongLong();
     });
 }
 
-bool anulado(const QString &coluna, qint64 chave)
+bool anulado(ConexaoBanco &conexao, const QString &coluna, qint64 chave)
 {
     const QString &c = exigirColuna(coluna);
-    return DM->Conexao.valor(QStringLiteral("SELECT FIRST 1 ID_ANULACAO FROM ANULACAO WHERE %1 = ?").arg(c), {chave})
+    return conexao.valor(QStringLiteral("SELECT FIRST 1 ID_ANULACAO FROM ANULACAO WHERE %1 = ?").arg(c), {chave})
         .isValid();
 }
 
-bool restaurar(const QString &coluna, qint64 chave)
+bool restaurar(ConexaoBanco &conexao, const QString &coluna, qint64 chave)
 {
     const QString &c = exigirColuna(coluna);
-    return DM->Conexao.emTransacao([&] {
-        return DM->Conexao.executar(
+    return conexao.emTransacao([&] {
+        return conexao.executar(
                    QStringLiteral("DELETE FROM ANULACAO WHERE ID_ANULACAO = (SELECT FIRST 1 ID_ANULACAO FROM ANULACAO "
                                   "WHERE %1 = ? ORDER BY ID_ANULACAO)")
                        .arg(c),

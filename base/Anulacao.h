@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+class ConexaoBanco;
+
 namespace Anulacao {
 
 // The entity columns of ANULACAO.
@@ -18,12 +20,12 @@ const QStringList &colunas();
 bool colunaValida(const QString &coluna);
 
 // Records the deleted key; returns the new row's ID_ANULACAO.
-qint64 registrar(const QString &coluna, qint64 chave);
+qint64 registrar(ConexaoBanco &conexao, const QString &coluna, qint64 chave);
 // Whether the key has at least one register row.
-bool anulado(const QString &coluna, qint64 chave);
+bool anulado(ConexaoBanco &conexao, const QString &coluna, qint64 chave);
 // Removes one register row of the key (the oldest); returns false when the
 // key had none. A key registered twice stays deleted until both are removed.
-bool restaurar(const QString &coluna, qint64 chave);
+bool restaurar(ConexaoBanco &conexao, const QString &coluna, qint64 chave);
 
 // "<colunaTabela> NOT IN (SELECT <coluna> FROM ANULACAO)" for the lists;
 // colunaTabela defaults to the same name (qualify it, as "U.ID_USUARIO",

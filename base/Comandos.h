@@ -18,6 +18,9 @@ public:
     // Work of the one-second and one-minute timers.
     virtual void adicionarTarefaTimer1(std::function<void()> tarefa) = 0;
     virtual void adicionarTarefaTimer2(std::function<void()> tarefa) = 0;
+    // Work of the one-second timer that runs only once a user has logged in
+    // (the day's housekeeping of the database).
+    virtual void adicionarTarefaDoDia(std::function<void()> tarefa) = 0;
 
     // Screens the window itself opens (its background, the restaurant
     // terminal's start, the fiscal command); while one is not set its control

@@ -146,7 +146,7 @@ int main(int argc, char **argv)
         const qint64 mesa = c.valor(QStringLiteral("INSERT INTO MESA (DESCRICAO) VALUES (?) RETURNING ID_MESA"),
                                     {QStringLiteral("MESA %1").arg(i + 1)})
                                 .toLongLong();
-        const Mesas::Resultado r = Mesas::abrir(mesa, QStringLiteral("1"), QStringLiteral("CLIENTE ESPECIAL"), agora);
+        const Mesas::Resultado r = Mesas::abrir(DM->Conexao, mesa, QStringLiteral("1"), QStringLiteral("CLIENTE ESPECIAL"), agora);
         if (!r.feito) {
             std::cerr << "mesa não aberta\n";
             return 1;

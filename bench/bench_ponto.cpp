@@ -6,7 +6,7 @@
 #include "base/Parametros.h"
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
-#include "core/PontoAutomatico.h"
+#include "staff/PontoAutomatico.h"
 
 #include <QCoreApplication>
 
@@ -94,10 +94,10 @@ void BM_PontoTick_DiaJaFeito(benchmark::State &state)
     base();
     apagarODia();
     PontoAutomatico::Controle c;
-    c.tick(kHoje, QStringLiteral("ADMIN"));
+    c.tick(DM->Conexao, kHoje, QStringLiteral("ADMIN"));
     for (auto _ : state)
-        benchmark::DoNotOptimize(c.tick(kHoje, QStringLiteral("ADMIN")).previstas);
-    contarUmTick(state, [&] { c.tick(kHoje, QStringLiteral("ADMIN")); });
+        benchmark::DoNotOptimize(c.tick(DM->Conexao, kHoje, QStringLiteral("ADMIN")).previstas);
+    contarUmTick(state, [&] { c.tick(DM->Conexao, kHoje, QStringLiteral("ADMIN")); });
 }
 
 void BM_PontoTick_PreparadoPorOutraEstacao(benchmark::State &state)
@@ -107,9 +107,9 @@ void BM_PontoTick_PreparadoPorOutraEstacao(benchmark::State &state)
     PontoAutomatico::preparar(DM->Conexao, kHoje, QStringLiteral("OUTRA"));
     for (auto _ : state) {
         PontoAutomatico::Controle c; // a workstation that has not seen today yet
-        benchmark::DoNotOptimize(c.tick(kHoje, QStringLiteral("ADMIN")).previstas);
+        benchmark::DoNotOptimize(c.tick(DM->Conexao, kHoje, QStringLiteral("ADMIN")).previstas);
     }
-    contarUmTick(state, [&] { PontoAutomatico::Controle().tick(kHoje, QStringLiteral("ADMIN")); });
+    contarUmTick(state, [&] { PontoAutomatico::Controle().tick(DM->Conexao, kHoje, QStringLiteral("ADMIN")); });
 }
 
 void BM_PontoTick_PreparaODia(benchmark::State &state)
@@ -120,10 +120,10 @@ void BM_PontoTick_PreparaODia(benchmark::State &state)
         apagarODia();
         state.ResumeTiming();
         PontoAutomatico::Controle c;
-        benchmark::DoNotOptimize(c.tick(kHoje, QStringLiteral("ADMIN")).previstas);
+        benchmark::DoNotOptimize(c.tick(DM->Conexao, kHoje, QStringLiteral("ADMIN")).previstas);
     }
     apagarODia();
-    contarUmTick(state, [&] { PontoAutomatico::Controle().tick(kHoje, QStringLiteral("ADMIN")); });
+    contarUmTick(state, [&] { PontoAutomatico::Controle().tick(DM->Conexao, kHoje, QStringLiteral("ADMIN")); });
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "core/Inicializacao.h"
 #include "core/Diarias.h"
-#include "core/PontoAutomatico.h"
 #include "core/ContagemAvisos.h"
 #include "base/Caminhos.h"
 #include "base/Erros.h"

@@ -56,7 +56,7 @@ ResultadoRestauro restaurar(ConexaoBanco &conexao, Tipo tipo, qint64 chave)
     if (!d.recusa.isEmpty())
         return {Restauro::Recusado, d.recusa};
     const bool restaurado = conexao.emTransacao([&] {
-        const bool feito = d.atualizacao.isEmpty() ? Anulacao::restaurar(d.colunaAnulacao, chave)
+        const bool feito = d.atualizacao.isEmpty() ? Anulacao::restaurar(conexao, d.colunaAnulacao, chave)
                                                    : conexao.executar(d.atualizacao, {chave}) > 0;
         if (feito)
             RegistrarLog(conexao, QStringLiteral("Restaurou Informação -> (") + d.colunaChave + QLatin1Char('-')

@@ -5,7 +5,6 @@
 #include "base/Relogio.h"
 #include "base/Sessao.h"
 #include "core/Diarias.h"
-#include "core/PontoAutomatico.h"
 #include "core/ContagemAvisos.h"
 #include "core/UnitAlerta.h"
 #include "core/UnitAviso.h"

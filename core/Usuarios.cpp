@@ -55,7 +55,7 @@ void salvarPermissoes(ConexaoBanco &conexao, qint64 idUsuario, const QString &lo
 void excluir(ConexaoBanco &conexao, qint64 idUsuario, const QString &login)
 {
     conexao.emTransacao([&] {
-        Anulacao::registrar(QStringLiteral("ID_USUARIO"), idUsuario);
+        Anulacao::registrar(conexao, QStringLiteral("ID_USUARIO"), idUsuario);
         RegistrarLog(conexao, QStringLiteral("Excluiu Usuário -> ") + login);
     });
 }

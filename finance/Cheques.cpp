@@ -118,9 +118,9 @@ bool anular(ConexaoBanco &c, qint64 chave, const QString &historico)
         if (c.ler(QStringLiteral("SELECT COD_GERAL_CHEQUE FROM CHEQUE WHERE COD_GERAL_CHEQUE = ? WITH LOCK"), {chave})
                 .vazia())
             return false;
-        if (Anulacao::anulado(QStringLiteral("COD_GERAL_CHEQUE"), chave))
+        if (Anulacao::anulado(c, QStringLiteral("COD_GERAL_CHEQUE"), chave))
             return false;
-        Anulacao::registrar(QStringLiteral("COD_GERAL_CHEQUE"), chave);
+        Anulacao::registrar(c, QStringLiteral("COD_GERAL_CHEQUE"), chave);
         RegistrarLog(QStringLiteral("Excluiu Cheque de Código -> ") + QString::number(chave) + QStringLiteral(" (")
                      + historico + QStringLiteral(")"));
         return true;

@@ -201,10 +201,10 @@ Resultado adicionarParcial(ConexaoBanco &conexao, qint64 idCheckIn, const QStrin
     return r;
 }
 
-QList<Mesas::Mesa> destinos(qint64 mesaAtual)
+QList<Mesas::Mesa> destinos(ConexaoBanco &conexao, qint64 mesaAtual)
 {
     QList<Mesas::Mesa> r;
-    for (const Mesas::Mesa &m : Mesas::lerMesas())
+    for (const Mesas::Mesa &m : Mesas::lerMesas(conexao))
         if (m.ocupada() && m.id != mesaAtual)
             r.append(m);
     return r;

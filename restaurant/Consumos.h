@@ -127,7 +127,7 @@ Resultado adicionarParcial(ConexaoBanco &conexao, qint64 idCheckIn, const QStrin
                            const QString &tituloTela);
 
 // The occupied tables a line may move to: every one but the current.
-QList<Mesas::Mesa> destinos(qint64 mesaAtual);
+QList<Mesas::Mesa> destinos(ConexaoBanco &conexao, qint64 mesaAtual);
 
 // Moves `quantidade` whole units of a line to the opening of table `destino`.
 // The line is deleted only when all its quantity moves; the target gets the

@@ -137,9 +137,9 @@ bool excluir(ConexaoBanco &c, qint64 chave, const QString &nome)
 {
     return c.emTransacao([&] {
         if (c.ler(QStringLiteral("SELECT ID_FORNECEDOR FROM FORNECEDOR WHERE ID_FORNECEDOR = ? WITH LOCK"), {chave}).vazia()
-            || Anulacao::anulado(QStringLiteral("ID_FORNECEDOR"), chave))
+            || Anulacao::anulado(c, QStringLiteral("ID_FORNECEDOR"), chave))
             return false;
-        Anulacao::registrar(QStringLiteral("ID_FORNECEDOR"), chave);
+        Anulacao::registrar(c, QStringLiteral("ID_FORNECEDOR"), chave);
         RegistrarLog(QStringLiteral("Excluiu Fornecedor -> Código %1 (%2)").arg(chave).arg(nome));
         return true;
     });

@@ -128,9 +128,9 @@ bool excluir(ConexaoBanco &c, qint64 chave, const QString &descricao)
 {
     return c.emTransacao([&] {
         if (c.ler(QStringLiteral("SELECT ID_ITEM FROM ITEM WHERE ID_ITEM = ? WITH LOCK"), {chave}).vazia()
-            || Anulacao::anulado(QStringLiteral("ID_ITEM"), chave))
+            || Anulacao::anulado(c, QStringLiteral("ID_ITEM"), chave))
             return false;
-        Anulacao::registrar(QStringLiteral("ID_ITEM"), chave);
+        Anulacao::registrar(c, QStringLiteral("ID_ITEM"), chave);
         RegistrarLog(c, QStringLiteral("Excluiu Item de Estoque -> Código %1 (%2)").arg(chave).arg(descricao));
         return true;
     });

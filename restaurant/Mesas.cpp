@@ -9,12 +9,11 @@ namespace Mesas {
 
 namespace {
 
-ConexaoBanco &con() { return DM->Conexao; }
 
 // A table's row read under lock inside the current transaction.
-std::optional<Mesa> travar(qint64 id)
+std::optional<Mesa> travar(ConexaoBanco &conexao, qint64 id)
 {
-    const Linha l = con().ler(QStringLiteral("SELECT ID_MESA, DESCRICAO, STATUS, CLIENTE, ID_CHECK_IN, AGUARDANDO_PAG "
+    const Linha l = conexao.ler(QStringLiteral("SELECT ID_MESA, DESCRICAO, STATUS, CLIENTE, ID_CHECK_IN, AGUARDANDO_PAG "
                                              "FROM MESA WHERE ID_MESA = ? WITH LOCK"),
                               {id});
     if (l.vazia())
@@ -119,17 +118,17 @@ quint32 Mesa::cor() const
     return 0;
 }
 
-QList<Mesa> lerMesas()
+QList<Mesa> lerMesas(ConexaoBanco &conexao)
 {
     QList<Mesa> r;
-    for (const Linha &l : con().lerTodas(kSqlMesas))
+    for (const Linha &l : conexao.lerTodas(kSqlMesas))
         r.append(mesaDe(l));
     return r;
 }
 
-std::optional<Mesa> lerMesa(qint64 id)
+std::optional<Mesa> lerMesa(ConexaoBanco &conexao, qint64 id)
 {
-    const Linha l = con().ler(QStringLiteral("SELECT ID_MESA, DESCRICAO, STATUS, CLIENTE, ID_CHECK_IN, AGUARDANDO_PAG "
+    const Linha l = conexao.ler(QStringLiteral("SELECT ID_MESA, DESCRICAO, STATUS, CLIENTE, ID_CHECK_IN, AGUARDANDO_PAG "
                                              "FROM MESA WHERE ID_MESA = ?"),
                               {id});
     if (l.vazia())
@@ -155,10 +154,10 @@ const QString kSqlAtendentes =
                    "SENHA_PREVENDA FROM FUNCIONARIO WHERE DEMITIDO = 'N'");
 } // namespace
 
-QList<Atendente> lerAtendentes()
+QList<Atendente> lerAtendentes(ConexaoBanco &conexao)
 {
     QList<Atendente> r;
-    for (const Linha &l : con().lerTodas(kSqlAtendentes + QStringLiteral(" ORDER BY NOME")))
+    for (const Linha &l : conexao.lerTodas(kSqlAtendentes + QStringLiteral(" ORDER BY NOME")))
         r.append(atendenteDe(l));
     return r;
 }
@@ -172,13 +171,13 @@ std::optional<QString> codigoNormalizado(const QString &codigo)
     return n < 0 ? QStringLiteral("-%1").arg(-n, 4, 10, QLatin1Char('0')) : QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
 }
 
-std::optional<Atendente> atendenteDoCodigo(const QString &codigo)
+std::optional<Atendente> atendenteDoCodigo(ConexaoBanco &conexao, const QString &codigo)
 {
     const std::optional<QString> c = codigoNormalizado(codigo);
     if (!c)
         return std::nullopt;
     const QList<Linha> l =
-        con().lerTodas(kSqlAtendentes + QStringLiteral(" AND COD_FUNCIONARIO = CAST(? AS VARCHAR(200))"), {*c});
+        conexao.lerTodas(kSqlAtendentes + QStringLiteral(" AND COD_FUNCIONARIO = CAST(? AS VARCHAR(200))"), {*c});
     if (l.size() != 1)
         return std::nullopt;
     return atendenteDe(l.first());
@@ -186,29 +185,29 @@ std::optional<Atendente> atendenteDoCodigo(const QString &codigo)
 
 bool senhaConfere(const QString &digitada, const QString &armazenada) { return digitada.toUpper() == armazenada; }
 
-QString atendenteDaAbertura(qint64 idCheckIn)
+QString atendenteDaAbertura(ConexaoBanco &conexao, qint64 idCheckIn)
 {
-    return con().valor(QStringLiteral("SELECT ID_FUNCIONARIO FROM CHECK_IN WHERE ID_CHECK_IN = ?"), {idCheckIn}).toString();
+    return conexao.valor(QStringLiteral("SELECT ID_FUNCIONARIO FROM CHECK_IN WHERE ID_CHECK_IN = ?"), {idCheckIn}).toString();
 }
 
 // ---------------------------------------------------------------- writes
 
-Resultado abrir(qint64 mesa, const QString &idAtendente, const QString &cliente, const QDateTime &agora)
+Resultado abrir(ConexaoBanco &conexao, qint64 mesa, const QString &idAtendente, const QString &cliente, const QDateTime &agora)
 {
     const Textos t = Textos::atuais();
-    return con().emTransacao([&]() -> Resultado {
+    return conexao.emTransacao([&]() -> Resultado {
         Resultado r;
-        const std::optional<Mesa> m = travar(mesa);
+        const std::optional<Mesa> m = travar(conexao, mesa);
         if (!m || !m->livre()) {
             r.mensagem = msgJaAberta(t, mesa);
             return r;
         }
-        r.chave = con()
+        r.chave = conexao
                       .valor(QStringLiteral("INSERT INTO CHECK_IN (DATA_ENTRADA, HORA_ENTRADA, ID_FUNCIONARIO) "
                                             "VALUES (?, ?, ?) RETURNING ID_CHECK_IN"),
                              {agora.date(), agora.time(), idAtendente})
                       .toLongLong();
-        con().executar(QStringLiteral("UPDATE MESA SET STATUS = 'O', CLIENTE = ?, ID_CHECK_IN = ? "
+        conexao.executar(QStringLiteral("UPDATE MESA SET STATUS = 'O', CLIENTE = ?, ID_CHECK_IN = ? "
                                       "WHERE ID_MESA = ? AND STATUS = 'L'"),
                        {cortarCaracteres(cliente, 90), r.chave, mesa});
         r.feito = true;
@@ -216,19 +215,19 @@ Resultado abrir(qint64 mesa, const QString &idAtendente, const QString &cliente,
     });
 }
 
-Resultado transferir(const Textos &t, const Mesa &atual, const Mesa &novo)
+Resultado transferir(ConexaoBanco &conexao, const Textos &t, const Mesa &atual, const Mesa &novo)
 {
-    return con().emTransacao([&]() -> Resultado {
+    return conexao.emTransacao([&]() -> Resultado {
         Resultado r;
         // Always in the order of their numbers, so two terminals moving the
         // same two tables wait for each other instead of deadlocking.
         std::optional<Mesa> origem, destino;
         if (atual.id < novo.id) {
-            origem = travar(atual.id);
-            destino = travar(novo.id);
+            origem = travar(conexao, atual.id);
+            destino = travar(conexao, novo.id);
         } else {
-            destino = travar(novo.id);
-            origem = travar(atual.id);
+            destino = travar(conexao, novo.id);
+            origem = travar(conexao, atual.id);
         }
         if (!comoMostrada(origem, atual) || !origem->ocupada()) {
             r.mensagem = msgMesaMudou(t, atual.id);
@@ -239,43 +238,43 @@ Resultado transferir(const Textos &t, const Mesa &atual, const Mesa &novo)
             return r;
         }
         if (destino->livre()) {
-            con().executar(QStringLiteral("UPDATE MESA SET STATUS = 'O', CLIENTE = ?, ID_CHECK_IN = ?, "
+            conexao.executar(QStringLiteral("UPDATE MESA SET STATUS = 'O', CLIENTE = ?, ID_CHECK_IN = ?, "
                                           "AGUARDANDO_PAG = ? WHERE ID_MESA = ?"),
                            {cortarCaracteres(origem->cliente, 90), origem->idCheckIn, origem->aguardando, novo.id});
         } else {
             const QString marcador = t.marcador + QString::number(atual.id) + QStringLiteral(") ");
-            con().executar(QStringLiteral("UPDATE CONSUMO SET OBS = SUBSTRING(CAST(? AS VARCHAR(40)) || COALESCE(OBS, '') "
+            conexao.executar(QStringLiteral("UPDATE CONSUMO SET OBS = SUBSTRING(CAST(? AS VARCHAR(40)) || COALESCE(OBS, '') "
                                           "FROM 1 FOR %1), ID_CHECK_IN = ? WHERE ID_CHECK_IN = ?")
                                .arg(kTamanhoObs),
                            {marcador, destino->idCheckIn, origem->idCheckIn});
         }
-        con().executar(QStringLiteral("UPDATE MESA SET STATUS = 'L', AGUARDANDO_PAG = 'N' WHERE ID_MESA = ?"), {atual.id});
+        conexao.executar(QStringLiteral("UPDATE MESA SET STATUS = 'L', AGUARDANDO_PAG = 'N' WHERE ID_MESA = ?"), {atual.id});
         r.feito = true;
         return r;
     });
 }
 
-bool temConsumo(qint64 idCheckIn)
+bool temConsumo(ConexaoBanco &conexao, qint64 idCheckIn)
 {
-    return !con().ler(QStringLiteral("SELECT FIRST 1 ID_CONSUMO FROM CONSUMO WHERE ID_CHECK_IN = ?"), {idCheckIn}).vazia();
+    return !conexao.ler(QStringLiteral("SELECT FIRST 1 ID_CONSUMO FROM CONSUMO WHERE ID_CHECK_IN = ?"), {idCheckIn}).vazia();
 }
 
-Resultado cancelar(const Textos &t, const Mesa &mesa)
+Resultado cancelar(ConexaoBanco &conexao, const Textos &t, const Mesa &mesa)
 {
-    return con().emTransacao([&]() -> Resultado {
+    return conexao.emTransacao([&]() -> Resultado {
         Resultado r;
-        const std::optional<Mesa> m = travar(mesa.id);
+        const std::optional<Mesa> m = travar(conexao, mesa.id);
         if (!comoMostrada(m, mesa) || !m->ocupada()) {
             r.mensagem = msgMesaMudou(t, mesa.id);
             return r;
         }
         // An order stored meanwhile locked this row first: it is seen now.
-        if (temConsumo(m->idCheckIn)) {
+        if (temConsumo(conexao, m->idCheckIn)) {
             r.mensagem = kMsgCancelarComConsumo;
             return r;
         }
-        RegistrarLog(QStringLiteral("Cancelou Mesa/Cartão de Numero -> %1 (%2)").arg(m->id).arg(m->descricao));
-        con().executar(QStringLiteral("UPDATE MESA SET STATUS = 'L', AGUARDANDO_PAG = 'N' WHERE ID_MESA = ?"), {mesa.id});
+        RegistrarLog(conexao, QStringLiteral("Cancelou Mesa/Cartão de Numero -> %1 (%2)").arg(m->id).arg(m->descricao));
+        conexao.executar(QStringLiteral("UPDATE MESA SET STATUS = 'L', AGUARDANDO_PAG = 'N' WHERE ID_MESA = ?"), {mesa.id});
         r.feito = true;
         return r;
     });
@@ -283,9 +282,9 @@ Resultado cancelar(const Textos &t, const Mesa &mesa)
 
 // ---------------------------------------------------------------- kitchen queue
 
-QList<Pedido> lerFila()
+QList<Pedido> lerFila(ConexaoBanco &conexao)
 {
-    const QList<Linha> linhas = con().lerTodas(kSqlFila);
+    const QList<Linha> linhas = conexao.lerTodas(kSqlFila);
     QList<Pedido> r;
     r.reserve(linhas.size());
     for (const Linha &l : linhas) {
@@ -330,25 +329,25 @@ QString linhaFila(const Pedido &p, const QDateTime &agora)
 
 QString rodapeFila(int total) { return QStringLiteral("%1 Pedido(s)").arg(total); }
 
-void concluirPedido(qint64 idConsumo)
+void concluirPedido(ConexaoBanco &conexao, qint64 idConsumo)
 {
-    con().emTransacao(
-        [&] { con().executar(QStringLiteral("UPDATE CONSUMO SET CONCLUIDO = 'S' WHERE ID_CONSUMO = ?"), {idConsumo}); });
+    conexao.emTransacao(
+        [&] { conexao.executar(QStringLiteral("UPDATE CONSUMO SET CONCLUIDO = 'S' WHERE ID_CONSUMO = ?"), {idConsumo}); });
 }
 
-void cancelarPedido(qint64 idConsumo)
+void cancelarPedido(ConexaoBanco &conexao, qint64 idConsumo)
 {
-    con().emTransacao([&] { con().executar(QStringLiteral("DELETE FROM CONSUMO WHERE ID_CONSUMO = ?"), {idConsumo}); });
+    conexao.emTransacao([&] { conexao.executar(QStringLiteral("DELETE FROM CONSUMO WHERE ID_CONSUMO = ?"), {idConsumo}); });
 }
 
 // ---------------------------------------------------------------- table records
 
-qint64 proximoNumero()
+qint64 proximoNumero(ConexaoBanco &conexao)
 {
-    return con().valor(QStringLiteral("SELECT GEN_ID(GEN_ID_MESA, 0) AS CODIGO FROM RDB$DATABASE")).toLongLong() + 1;
+    return conexao.valor(QStringLiteral("SELECT GEN_ID(GEN_ID_MESA, 0) AS CODIGO FROM RDB$DATABASE")).toLongLong() + 1;
 }
 
-Resultado incluirMesa(const QString &descricao)
+Resultado incluirMesa(ConexaoBanco &conexao, const QString &descricao)
 {
     const QString d = descricao.trimmed();
     Resultado r;
@@ -356,8 +355,8 @@ Resultado incluirMesa(const QString &descricao)
         r.mensagem = kMsgDescricaoInvalida;
         return r;
     }
-    r.chave = con().emTransacao([&] {
-        return con()
+    r.chave = conexao.emTransacao([&] {
+        return conexao
             .valor(QStringLiteral("INSERT INTO MESA (DESCRICAO) VALUES (?) RETURNING ID_MESA"),
                    {cortarCaracteres(d, kTamanhoDescricao)})
             .toLongLong();
@@ -366,7 +365,7 @@ Resultado incluirMesa(const QString &descricao)
     return r;
 }
 
-Resultado alterarMesa(qint64 id, const QString &descricao)
+Resultado alterarMesa(ConexaoBanco &conexao, qint64 id, const QString &descricao)
 {
     const QString d = descricao.trimmed();
     Resultado r;
@@ -374,8 +373,8 @@ Resultado alterarMesa(qint64 id, const QString &descricao)
         r.mensagem = kMsgDescricaoInvalida;
         return r;
     }
-    con().emTransacao([&] {
-        con().executar(QStringLiteral("UPDATE MESA SET DESCRICAO = ? WHERE ID_MESA = ?"),
+    conexao.emTransacao([&] {
+        conexao.executar(QStringLiteral("UPDATE MESA SET DESCRICAO = ? WHERE ID_MESA = ?"),
                        {cortarCaracteres(d, kTamanhoDescricao), id});
     });
     r.chave = id;
@@ -383,7 +382,7 @@ Resultado alterarMesa(qint64 id, const QString &descricao)
     return r;
 }
 
-Criacao criarMesas(const Textos &t, const QString &quantidade)
+Criacao criarMesas(ConexaoBanco &conexao, const Textos &t, const QString &quantidade)
 {
     Criacao c;
     static const QRegularExpression inteiro(QStringLiteral("^-?[0-9]{1,5}$"));
@@ -396,17 +395,17 @@ Criacao criarMesas(const Textos &t, const QString &quantidade)
     c.feito = true;
     if (n < 1)
         return c;
-    c.criadas = con().emTransacao([&] {
+    c.criadas = conexao.emTransacao([&] {
         QList<qint64> chaves;
         // Numbers go on from the highest table: a generator left behind it
         // (tables brought in with their keys) is moved up first.
-        const qint64 maior = con().valor(QStringLiteral("SELECT COALESCE(MAX(ID_MESA), 0) FROM MESA")).toLongLong();
-        const qint64 atual = con().gerador(QStringLiteral("GEN_ID_MESA"), 0);
+        const qint64 maior = conexao.valor(QStringLiteral("SELECT COALESCE(MAX(ID_MESA), 0) FROM MESA")).toLongLong();
+        const qint64 atual = conexao.gerador(QStringLiteral("GEN_ID_MESA"), 0);
         if (atual < maior)
-            con().gerador(QStringLiteral("GEN_ID_MESA"), int(maior - atual));
+            conexao.gerador(QStringLiteral("GEN_ID_MESA"), int(maior - atual));
         for (int k = 0; k < n; ++k) {
-            const qint64 id = con().gerador(QStringLiteral("GEN_ID_MESA"), 1);
-            con().executar(QStringLiteral("INSERT INTO MESA (ID_MESA, DESCRICAO) VALUES (?, ?)"),
+            const qint64 id = conexao.gerador(QStringLiteral("GEN_ID_MESA"), 1);
+            conexao.executar(QStringLiteral("INSERT INTO MESA (ID_MESA, DESCRICAO) VALUES (?, ?)"),
                            {id, t.nomeAutomatico + QString::number(id)});
             chaves.append(id);
         }

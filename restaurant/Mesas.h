@@ -98,8 +98,8 @@ extern const QString kSqlMesas;
 extern const QString kSqlFila;
 
 // Every table, ordered by number.
-QList<Mesa> lerMesas();
-std::optional<Mesa> lerMesa(qint64 id);
+QList<Mesa> lerMesas(ConexaoBanco &conexao);
+std::optional<Mesa> lerMesa(ConexaoBanco &conexao, qint64 id);
 
 // ---------------------------------------------------------------- attendants
 
@@ -116,12 +116,12 @@ struct Atendente {
 };
 
 // The employed attendants, ordered by name.
-QList<Atendente> lerAtendentes();
+QList<Atendente> lerAtendentes(ConexaoBanco &conexao);
 
 // The attendant of a typed code: the code trimmed, read as a number and
 // written with four digits ("7" -> "0007"); exactly one employed attendant
 // must have it. Otherwise (also for a code that is not a number) nothing.
-std::optional<Atendente> atendenteDoCodigo(const QString &codigo);
+std::optional<Atendente> atendenteDoCodigo(ConexaoBanco &conexao, const QString &codigo);
 // The code as it is looked up, or nothing when it is not a number.
 std::optional<QString> codigoNormalizado(const QString &codigo);
 
@@ -130,7 +130,7 @@ std::optional<QString> codigoNormalizado(const QString &codigo);
 bool senhaConfere(const QString &digitada, const QString &armazenada);
 
 // The attendant of an opening (CHECK_IN.ID_FUNCIONARIO).
-QString atendenteDaAbertura(qint64 idCheckIn);
+QString atendenteDaAbertura(ConexaoBanco &conexao, qint64 idCheckIn);
 
 // ---------------------------------------------------------------- writes
 
@@ -143,7 +143,7 @@ struct Resultado {
 // Opens a free table: a CHECK_IN row now for the attendant, the table "O"
 // with the customer and the new opening. When another terminal opened it
 // first, nothing is written and the refusal says so.
-Resultado abrir(qint64 mesa, const QString &idAtendente, const QString &cliente, const QDateTime &agora);
+Resultado abrir(ConexaoBanco &conexao, qint64 mesa, const QString &idAtendente, const QString &cliente, const QDateTime &agora);
 
 // Moves the opening of table `atual` (as shown: occupied on `checkInAtual`)
 // to table `novo` (as shown: free, or occupied on `checkInNovo`). A free
@@ -151,14 +151,14 @@ Resultado abrir(qint64 mesa, const QString &idAtendente, const QString &cliente,
 // lines, each note with "(MESA n) " in front. The source is freed. Both
 // tables are locked and checked first; a table changed by another terminal
 // refuses the move and nothing is written.
-Resultado transferir(const Textos &t, const Mesa &atual, const Mesa &novo);
+Resultado transferir(ConexaoBanco &conexao, const Textos &t, const Mesa &atual, const Mesa &novo);
 
 // Whether the opening of a table has order lines.
-bool temConsumo(qint64 idCheckIn);
+bool temConsumo(ConexaoBanco &conexao, qint64 idCheckIn);
 
 // Frees a table whose opening has no lines, with the log line. Refused with
 // "Impossível Cancelar Com Consumo(s)!" when a line was added meanwhile.
-Resultado cancelar(const Textos &t, const Mesa &mesa);
+Resultado cancelar(ConexaoBanco &conexao, const Textos &t, const Mesa &mesa);
 
 // ---------------------------------------------------------------- kitchen queue
 
@@ -176,7 +176,7 @@ struct Pedido {
 // The lines the kitchen has not finished, of products listed in the queue,
 // oldest first, each once under the table that holds its opening now (an
 // occupied one before a freed one that kept the key).
-QList<Pedido> lerFila();
+QList<Pedido> lerFila(ConexaoBanco &conexao);
 // "FEIJOADA COMPLETA (2) - MESA 3 (00:15 min.)": the wait from the order's
 // date and time to now, in hours and minutes.
 QString linhaFila(const Pedido &p, const QDateTime &agora);
@@ -185,8 +185,8 @@ QString qtdSimples(const QString &qtdSql);
 // "0 Pedido(s)"
 QString rodapeFila(int total);
 
-void concluirPedido(qint64 idConsumo);
-void cancelarPedido(qint64 idConsumo);
+void concluirPedido(ConexaoBanco &conexao, qint64 idConsumo);
+void cancelarPedido(ConexaoBanco &conexao, qint64 idConsumo);
 
 // ---------------------------------------------------------------- table records
 
@@ -200,11 +200,11 @@ inline const QString kMsgQuantidadeCriacao =
 constexpr int kTamanhoDescricao = 90;
 
 // The number a new table will get: the generator's value plus one.
-qint64 proximoNumero();
+qint64 proximoNumero(ConexaoBanco &conexao);
 // A new table with its description (the database gives the key).
-Resultado incluirMesa(const QString &descricao);
+Resultado incluirMesa(ConexaoBanco &conexao, const QString &descricao);
 // A table's new description.
-Resultado alterarMesa(qint64 id, const QString &descricao);
+Resultado alterarMesa(ConexaoBanco &conexao, qint64 id, const QString &descricao);
 
 // Creates `quantidade` tables in one transaction, numbered on from the
 // highest table, each named after its own key ("MESA 8", card mode
@@ -215,6 +215,6 @@ struct Criacao {
     QString mensagem;
     QList<qint64> criadas;
 };
-Criacao criarMesas(const Textos &t, const QString &quantidade);
+Criacao criarMesas(ConexaoBanco &conexao, const Textos &t, const QString &quantidade);
 
 } // namespace Mesas

@@ -91,9 +91,9 @@ Resultado excluir(ConexaoBanco &c, qint64 idNf)
     return r;
 }
 
-QList<Linha> linhasRelatorio(const QDate &de, const QDate &ate)
+QList<Linha> linhasRelatorio(ConexaoBanco &conexao, const QDate &de, const QDate &ate)
 {
-    return DM->Conexao.lerTodas(estadias(true) + QStringLiteral(" UNION ALL ") + digitadas(true)
+    return conexao.lerTodas(estadias(true) + QStringLiteral(" UNION ALL ") + digitadas(true)
                                     + QStringLiteral(" ORDER BY 3, 2, 6"),
                                 {de, ate, de, ate});
 }

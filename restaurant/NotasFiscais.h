@@ -59,7 +59,7 @@ Resultado incluir(ConexaoBanco &c, const Nota &n);
 Resultado excluir(ConexaoBanco &c, qint64 idNf);
 
 // The report: the rows whose departure lies in the period, by departure.
-QList<Linha> linhasRelatorio(const QDate &de, const QDate &ate);
+QList<Linha> linhasRelatorio(ConexaoBanco &conexao, const QDate &de, const QDate &ate);
 Relatorio relatorio(const QDate &de, const QDate &ate, const QList<Linha> &linhas);
 QString textoLog(const QDate &de, const QDate &ate);
 

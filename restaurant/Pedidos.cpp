@@ -8,7 +8,6 @@ namespace Pedidos {
 
 namespace {
 
-ConexaoBanco &con() { return DM->Conexao; }
 
 const QString kSqlProdutos = QStringLiteral("SELECT ID_PRODUTO, DESCRICAO, VALOR_VENDA, SERVICO, PREPARAR, PREPARAR_ACOMP "
                                             "FROM PRODUTO WHERE EXCLUIDO = 'N'");
@@ -26,10 +25,10 @@ Produto produtoDe(const ::Linha &l)
 }
 
 // The live products whose column equals the text, ordered by name (keys only).
-QList<qint64> chavesOnde(const QString &coluna, const QString &valor)
+QList<qint64> chavesOnde(ConexaoBanco &conexao, const QString &coluna, const QString &valor)
 {
     QList<qint64> r;
-    for (const ::Linha &l : con().lerTodas(QStringLiteral("SELECT ID_PRODUTO FROM PRODUTO WHERE EXCLUIDO = 'N' AND %1 = "
+    for (const ::Linha &l : conexao.lerTodas(QStringLiteral("SELECT ID_PRODUTO FROM PRODUTO WHERE EXCLUIDO = 'N' AND %1 = "
                                                           "CAST(? AS VARCHAR(200)) ORDER BY DESCRICAO")
                                                .arg(coluna),
                                            {valor}))
@@ -47,11 +46,11 @@ std::optional<qint64> chaveDoTexto(const QString &texto)
     return n;
 }
 
-std::optional<qint64> produtoVivo(const std::optional<qint64> &chave)
+std::optional<qint64> produtoVivo(ConexaoBanco &conexao, const std::optional<qint64> &chave)
 {
     if (!chave)
         return std::nullopt;
-    if (con().ler(QStringLiteral("SELECT ID_PRODUTO FROM PRODUTO WHERE ID_PRODUTO = ? AND EXCLUIDO = 'N'"), {*chave}).vazia())
+    if (conexao.ler(QStringLiteral("SELECT ID_PRODUTO FROM PRODUTO WHERE ID_PRODUTO = ? AND EXCLUIDO = 'N'"), {*chave}).vazia())
         return std::nullopt;
     return chave;
 }
@@ -60,30 +59,30 @@ std::optional<qint64> produtoVivo(const std::optional<qint64> &chave)
 
 QString Produto::valorTexto() const { return Dinheiro::deSql(valorVenda).value_or(Dinheiro()).formatado(); }
 
-QList<Produto> lerProdutos()
+QList<Produto> lerProdutos(ConexaoBanco &conexao)
 {
     QList<Produto> r;
-    for (const ::Linha &l : con().lerTodas(kSqlProdutos + QStringLiteral(" ORDER BY DESCRICAO")))
+    for (const ::Linha &l : conexao.lerTodas(kSqlProdutos + QStringLiteral(" ORDER BY DESCRICAO")))
         r.append(produtoDe(l));
     return r;
 }
 
-std::optional<Produto> lerProduto(qint64 id)
+std::optional<Produto> lerProduto(ConexaoBanco &conexao, qint64 id)
 {
-    const ::Linha l = con().ler(kSqlProdutos + QStringLiteral(" AND ID_PRODUTO = ?"), {id});
+    const ::Linha l = conexao.ler(kSqlProdutos + QStringLiteral(" AND ID_PRODUTO = ?"), {id});
     if (l.vazia())
         return std::nullopt;
     return produtoDe(l);
 }
 
-Escolha interpretarCodigo(const QString &codigoDigitado)
+Escolha interpretarCodigo(ConexaoBanco &conexao, const QString &codigoDigitado)
 {
     const QString codigo = codigoDigitado.trimmed().toUpper();
     Escolha e;
     if (codigo.startsWith(QLatin1Char('R'))) {
         e.regra = Escolha::Regra::Referencia;
         if (codigo.size() == 5) {
-            const QList<qint64> achados = chavesOnde(QStringLiteral("REFERENCIA"), codigo.mid(1, 4));
+            const QList<qint64> achados = chavesOnde(conexao, QStringLiteral("REFERENCIA"), codigo.mid(1, 4));
             if (achados.size() == 1)
                 e.produto = achados.first();
         }
@@ -93,7 +92,7 @@ Escolha interpretarCodigo(const QString &codigoDigitado)
         e.regra = Escolha::Regra::Balanca;
         const std::optional<qint64> chave = chaveDoTexto(codigo.mid(1, 10));
         e.chaveBalanca = chave.value_or(0);
-        e.produto = produtoVivo(chave);
+        e.produto = produtoVivo(conexao, chave);
         return e;
     }
     if (codigo.size() <= 5) {
@@ -104,13 +103,13 @@ Escolha interpretarCodigo(const QString &codigoDigitado)
             return e; // not a number: no product
         const QString referencia = n < 0 ? QStringLiteral("-%1").arg(-n, 4, 10, QLatin1Char('0'))
                                          : QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
-        const QList<qint64> achados = chavesOnde(QStringLiteral("REFERENCIA"), referencia);
-        e.produto = achados.size() == 1 ? std::optional<qint64>(achados.first()) : produtoVivo(chaveDoTexto(codigo));
+        const QList<qint64> achados = chavesOnde(conexao, QStringLiteral("REFERENCIA"), referencia);
+        e.produto = achados.size() == 1 ? std::optional<qint64>(achados.first()) : produtoVivo(conexao, chaveDoTexto(codigo));
         return e;
     }
     e.regra = Escolha::Regra::CodigoBarras;
-    const QList<qint64> achados = chavesOnde(QStringLiteral("CODIGO_BARRAS"), codigo);
-    e.produto = !achados.isEmpty() ? std::optional<qint64>(achados.first()) : produtoVivo(chaveDoTexto(codigo));
+    const QList<qint64> achados = chavesOnde(conexao, QStringLiteral("CODIGO_BARRAS"), codigo);
+    e.produto = !achados.isEmpty() ? std::optional<qint64>(achados.first()) : produtoVivo(conexao, chaveDoTexto(codigo));
     return e;
 }
 
@@ -189,7 +188,7 @@ QStringList linhasCozinha(const Mesas::Textos &t, bool caixaVazia, qint64 mesa, 
     return r;
 }
 
-Gravacao incluir(const Mesas::Textos &t, const Item &l, const QDateTime &agora)
+Gravacao incluir(ConexaoBanco &conexao, const Mesas::Textos &t, const Item &l, const QDateTime &agora)
 {
     Gravacao g;
     const std::optional<qint64> qtd = lerQuantidade(l.qtd);
@@ -203,18 +202,18 @@ Gravacao incluir(const Mesas::Textos &t, const Item &l, const QDateTime &agora)
         g.mensagem = kMsgProdutoInvalido;
         return g;
     }
-    return con().emTransacao([&]() -> Gravacao {
+    return conexao.emTransacao([&]() -> Gravacao {
         Gravacao r;
         // The order belongs to the opening the table holds now: a table
         // transferred, merged or freed on another terminal takes no line.
-        const ::Linha m = con().ler(QStringLiteral("SELECT STATUS, ID_CHECK_IN FROM MESA WHERE ID_MESA = ? WITH LOCK"),
+        const ::Linha m = conexao.ler(QStringLiteral("SELECT STATUS, ID_CHECK_IN FROM MESA WHERE ID_MESA = ? WITH LOCK"),
                                     {l.mesa});
         if (m.vazia() || m.texto(QStringLiteral("STATUS")) != QLatin1String("O")
             || m.inteiro(QStringLiteral("ID_CHECK_IN")) != l.idCheckIn) {
             r.mensagem = Mesas::msgMesaMudou(t, l.mesa);
             return r;
         }
-        r.id = con()
+        r.id = conexao
                    .valor(QStringLiteral("INSERT INTO CONSUMO (ID_PRODUTO, ID_CHECK_IN, QTD, VALOR_UNIT, DATA, VIAGEM, "
                                          "TAXA_EMBALAGEM, HORA, OBS) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) "
                                          "RETURNING ID_CONSUMO"),
@@ -223,7 +222,7 @@ Gravacao incluir(const Mesas::Textos &t, const Item &l, const QDateTime &agora)
                            tParametros().dinheiro(QStringLiteral("TAXA_EMBALAGEM")).paraBanco(), agora.time(),
                            cortarCaracteres(l.obs, Mesas::kTamanhoObs)})
                    .toLongLong();
-        con().executar(QStringLiteral("UPDATE MESA SET AGUARDANDO_PAG = 'N' WHERE ID_MESA = ?"), {l.mesa});
+        conexao.executar(QStringLiteral("UPDATE MESA SET AGUARDANDO_PAG = 'N' WHERE ID_MESA = ?"), {l.mesa});
         r.gravado = true;
         return r;
     });

@@ -43,8 +43,8 @@ struct Produto {
 };
 
 // Every live product, ordered by name.
-QList<Produto> lerProdutos();
-std::optional<Produto> lerProduto(qint64 id);
+QList<Produto> lerProdutos(ConexaoBanco &conexao);
+std::optional<Produto> lerProduto(ConexaoBanco &conexao, qint64 id);
 
 // What a typed code means (the rules of Enter in the code field).
 struct Escolha {
@@ -54,7 +54,7 @@ struct Escolha {
 };
 // Reads the database for every rule but the scale: for a "B" code only the
 // key is taken apart (the reading is the screen's).
-Escolha interpretarCodigo(const QString &codigo);
+Escolha interpretarCodigo(ConexaoBanco &conexao, const QString &codigo);
 
 // A quantity typed on the panel, in ten-thousandths ("0,456" -> 4560,
 // "1.234,5" -> 12345000). Nothing for a text that is not a number; a
@@ -97,6 +97,6 @@ struct Gravacao {
 // in the same transaction), with the packaging fee of the settings, and
 // sets the table's AGUARDANDO_PAG to "N". A quantity that is not a number
 // or not above zero is refused with "Quantidade Inválida".
-Gravacao incluir(const Mesas::Textos &t, const Item &l, const QDateTime &agora);
+Gravacao incluir(ConexaoBanco &conexao, const Mesas::Textos &t, const Item &l, const QDateTime &agora);
 
 } // namespace Pedidos

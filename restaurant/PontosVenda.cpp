@@ -91,9 +91,9 @@ Resultado salvar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const QSt
 Resultado excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao)
 {
     const bool feito = conexao.emTransacao([&] {
-        if (Anulacao::anulado(QStringLiteral("ID_PDV"), chave))
+        if (Anulacao::anulado(conexao, QStringLiteral("ID_PDV"), chave))
             return false;
-        Anulacao::registrar(QStringLiteral("ID_PDV"), chave);
+        Anulacao::registrar(conexao, QStringLiteral("ID_PDV"), chave);
         RegistrarLog(conexao, QStringLiteral("Excluiu PDV -> Código ") + QString::number(chave) + QStringLiteral(" (")
                      + descricao.trimmed() + QLatin1Char(')'));
         return true;

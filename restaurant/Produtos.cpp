@@ -61,13 +61,13 @@ QString completarNCM(const QString &ncm)
     return t + QString(8 - t.size(), QLatin1Char('0'));
 }
 
-QString sugerirCEST(const QString &ncm)
+QString sugerirCEST(ConexaoBanco &conexao, const QString &ncm)
 {
     const QString t = ncm.trimmed();
     if (t.isEmpty() || t == QLatin1String("0") || t == QLatin1String("00000000"))
         return {};
     for (int n = qMin(8, int(t.size())); n >= 1; --n) {
-        const QVariant cest = DM->Conexao.valor(
+        const QVariant cest = conexao.valor(
             QStringLiteral("SELECT FIRST 1 CEST FROM TAB_CEST WHERE NCM = ? ORDER BY ID_TAB_CEST"), {t.left(n)});
         if (cest.isValid())
             return cest.toString().trimmed();
@@ -109,14 +109,14 @@ bool violouUnicidade(const ErroBanco &e)
         || t.contains(QLatin1String("UQ_PRODUTOS_SERVICOS_COD_BARRAS"));
 }
 
-bool existeOutro(const QString &descricao, const QString &codigoBarras, qint64 chaveIgnorada)
+bool existeOutro(ConexaoBanco &conexao, const QString &descricao, const QString &codigoBarras, qint64 chaveIgnorada)
 {
     if (codigoBarras.isEmpty())
-        return DM->Conexao
+        return conexao
             .valor(QStringLiteral("SELECT FIRST 1 ID_P_S FROM PRODUTOS_SERVICOS WHERE DESCRICAO = ? AND ID_P_S <> ?"),
                    {descricao, chaveIgnorada})
             .isValid();
-    return DM->Conexao
+    return conexao
         .valor(QStringLiteral("SELECT FIRST 1 ID_P_S FROM PRODUTOS_SERVICOS "
                               "WHERE (DESCRICAO = ? OR CODIGO_BARRAS = ?) AND ID_P_S <> ?"),
                {descricao, codigoBarras, chaveIgnorada})
@@ -143,13 +143,13 @@ void espelhar(Resultado &r, F &&operacao)
 // Altered product or purchase: the mirror row is locked before the product
 // is read, so a workstation that stored a later change waits and then
 // writes the later values.
-void espelharProduto(Resultado &r, bool compra)
+void espelharProduto(ConexaoBanco &conexao, Resultado &r, bool compra)
 {
     espelhar(r, [&](EspelhoPDV::Espelho &e) {
         DM->ConexaoPDV.emTransacao([&] {
             if (!e.travar(r.chave))
                 return; // a product without a mirror row gets none
-            const std::optional<EspelhoPDV::Produto> p = EspelhoPDV::lerProduto(DM->Conexao, r.chave);
+            const std::optional<EspelhoPDV::Produto> p = EspelhoPDV::lerProduto(conexao, r.chave);
             if (!p)
                 return;
             if (compra)
@@ -162,7 +162,7 @@ void espelharProduto(Resultado &r, bool compra)
 
 } // namespace
 
-Resultado salvar(ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoqueCarregado)
+Resultado salvar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoqueCarregado)
 {
     if (modo == ModoEdicao::Ver)
         return {};
@@ -199,8 +199,8 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoque
 
     Resultado r;
     try {
-        r = DM->Conexao.emTransacao([&]() -> Resultado {
-            if (existeOutro(descricao, codigoBarras, modo == ModoEdicao::Alterar ? chave : 0))
+        r = conexao.emTransacao([&]() -> Resultado {
+            if (existeOutro(conexao, descricao, codigoBarras, modo == ModoEdicao::Alterar ? chave : 0))
                 return recusa(kMsgJaCadastrado, Campo::Descricao);
             Resultado ok;
             ok.salvo = true;
@@ -219,19 +219,19 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoque
                     sql = QStringLiteral("INSERT INTO PRODUTOS_SERVICOS (") + colunas
                         + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING ID_P_S");
                 }
-                ok.chave = DM->Conexao.ler(sql, v).inteiro(QStringLiteral("ID_P_S"));
-                RegistrarLog(QStringLiteral("Incluiu Produto/Serviço -> Código ") + QString::number(ok.chave)
+                ok.chave = conexao.ler(sql, v).inteiro(QStringLiteral("ID_P_S"));
+                RegistrarLog(conexao, QStringLiteral("Incluiu Produto/Serviço -> Código ") + QString::number(ok.chave)
                              + QStringLiteral(" (") + descricao + QLatin1Char(')'));
                 return ok;
             }
-            const Linha atual = DM->Conexao.ler(
+            const Linha atual = conexao.ler(
                 QStringLiteral("SELECT DESCRICAO FROM PRODUTOS_SERVICOS WHERE ID_P_S = ? AND EXCLUIDO = 'N'"), {chave});
             if (atual.vazia())
                 return recusa(kMsgNaoEncontrado, Campo::Nenhum);
             if (servicoPadrao(chave, atual.texto(QStringLiteral("DESCRICAO"))))
                 return recusa(kMsgImpossivelAlterar, Campo::Nenhum);
             // The stock moves by what the user changed on screen only.
-            const int n = DM->Conexao.executar(
+            const int n = conexao.executar(
                 QStringLiteral("UPDATE PRODUTOS_SERVICOS SET ID_PDV = ?, DESCRICAO = ?, CODIGO_BARRAS = ?, CST = ?, "
                                "NCM = ?, CEST = ?, VALOR = ?, ESTOQUE = ESTOQUE + ?, MINIMO = ?, SIT_TRIBUT = ?, "
                                "FAB_PROPRIA = ?, DIARIA = ? WHERE ID_P_S = ? AND EXCLUIDO = 'N'"),
@@ -240,7 +240,7 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoque
             if (n != 1)
                 return recusa(kMsgNaoEncontrado, Campo::Nenhum);
             ok.chave = chave;
-            RegistrarLog(QStringLiteral("Alterou Produto/Serviço -> Código ") + QString::number(chave)
+            RegistrarLog(conexao, QStringLiteral("Alterou Produto/Serviço -> Código ") + QString::number(chave)
                          + QStringLiteral(" (") + descricao + QLatin1Char(')'));
             return ok;
         });
@@ -252,29 +252,29 @@ Resultado salvar(ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoque
     if (modo == ModoEdicao::Incluir) {
         // The key the database stored, and the bar code as typed.
         espelhar(r, [&](EspelhoPDV::Espelho &e) {
-            const std::optional<EspelhoPDV::Produto> lido = EspelhoPDV::lerProduto(DM->Conexao, r.chave);
+            const std::optional<EspelhoPDV::Produto> lido = EspelhoPDV::lerProduto(conexao, r.chave);
             if (!lido)
                 return;
             e.incluir(*lido, p.codigoBarras.trimmed());
             e.ajustarGerador();
         });
     } else {
-        espelharProduto(r, false);
+        espelharProduto(conexao, r, false);
     }
     return r;
 }
 
-Resultado excluir(qint64 chave, const QString &descricao)
+Resultado excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao)
 {
     if (servicoPadrao(chave, descricao))
         return recusa(kMsgImpossivelExcluir, Campo::Nenhum);
-    const bool feito = DM->Conexao.emTransacao([&] {
-        const int n = DM->Conexao.executar(
+    const bool feito = conexao.emTransacao([&] {
+        const int n = conexao.executar(
             QStringLiteral("UPDATE PRODUTOS_SERVICOS SET EXCLUIDO = 'S' WHERE ID_P_S = ? AND EXCLUIDO = 'N'"),
             {chave});
         if (n != 1)
             return false;
-        RegistrarLog(QStringLiteral("Excluiu Produto/Serviço -> Código ") + QString::number(chave)
+        RegistrarLog(conexao, QStringLiteral("Excluiu Produto/Serviço -> Código ") + QString::number(chave)
                      + QStringLiteral(" (") + descricao.trimmed() + QLatin1Char(')'));
         return true;
     });
@@ -288,7 +288,7 @@ Resultado excluir(qint64 chave, const QString &descricao)
     return r;
 }
 
-Resultado comprar(qint64 chave, const QString &descricao, const QString &quantidade)
+Resultado comprar(ConexaoBanco &conexao, qint64 chave, const QString &descricao, const QString &quantidade)
 {
     if (chave <= 0)
         return recusa(kMsgSelecioneProduto, Campo::Pdv);
@@ -304,14 +304,14 @@ Resultado comprar(qint64 chave, const QString &descricao, const QString &quantid
         return recusa(kMsgQuantidadeInvalida, Campo::Quantidade);
     if (negativa)
         q = -q;
-    const bool feito = DM->Conexao.emTransacao([&] {
-        const int n = DM->Conexao.executar(
+    const bool feito = conexao.emTransacao([&] {
+        const int n = conexao.executar(
             QStringLiteral("UPDATE PRODUTOS_SERVICOS SET ESTOQUE = ESTOQUE + ?, ULTIMA_COMPRA = ? "
                            "WHERE ID_P_S = ? AND EXCLUIDO = 'N'"),
             {q, Relogio::hoje(), chave});
         if (n != 1)
             return false;
-        RegistrarLog(QStringLiteral("Realizou Compra de Produto -> Código ") + QString::number(chave)
+        RegistrarLog(conexao, QStringLiteral("Realizou Compra de Produto -> Código ") + QString::number(chave)
                      + QStringLiteral(" (") + descricao.trimmed() + QStringLiteral(" - ") + QString::number(q)
                      + QLatin1Char(')'));
         return true;
@@ -322,7 +322,7 @@ Resultado comprar(qint64 chave, const QString &descricao, const QString &quantid
     r.salvo = true;
     r.chave = chave;
     r.mensagem = kMsgProdutoAdicionado;
-    espelharProduto(r, true);
+    espelharProduto(conexao, r, true);
     return r;
 }
 

@@ -74,7 +74,7 @@ bool servicoPadrao(qint64 chave, const QString &descricao);
 QString completarNCM(const QString &ncm);
 // The CEST of the longest leading part (8 characters down to 1) of an NCM
 // that TAB_CEST names; empty when none, and for "0" or "00000000".
-QString sugerirCEST(const QString &ncm);
+QString sugerirCEST(ConexaoBanco &conexao, const QString &ncm);
 
 // What the record screen holds, as typed.
 struct Produto {
@@ -113,14 +113,14 @@ inline const QString kMsgEspelhoFalhou = QStringLiteral(
 // row's key and `estoqueCarregado` the stock the screen loaded; the stock is
 // moved by (typed - loaded), nothing when unchanged. Logs
 // "Incluiu Produto/Serviço -> Código <key> (<description>)" or "Alterou ...".
-Resultado salvar(ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoqueCarregado = 0);
+Resultado salvar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const Produto &p, qint64 estoqueCarregado = 0);
 
 // Soft deletion with its log line; refuses the standard service.
-Resultado excluir(qint64 chave, const QString &descricao);
+Resultado excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao);
 
 // Stock purchase: adds a positive whole quantity and records today as the
 // last purchase, with its log line.
-Resultado comprar(qint64 chave, const QString &descricao, const QString &quantidade);
+Resultado comprar(ConexaoBanco &conexao, qint64 chave, const QString &descricao, const QString &quantidade);
 
 // The filter criteria of the list, in the order of the panel.
 enum class Criterio { Codigo, Descricao, Pdv, Valor };

@@ -72,7 +72,7 @@ TFrmCadMesa::TFrmCadMesa(TFrmMesas *mesas, QWidget *parent) : QDialog(parent ? p
 
 void TFrmCadMesa::mostrarProximo()
 {
-    lblCodigo->setText(QString::number(Mesas::proximoNumero()));
+    lblCodigo->setText(QString::number(Mesas::proximoNumero(DM->Conexao)));
     edtDescricao->clear();
     edtDescricao->setFocus();
 }
@@ -100,12 +100,12 @@ void TFrmCadMesa::btnConfirmarClick()
         return;
     }
     if (m_op == QLatin1String("A")) {
-        Mesas::alterarMesa(m_id, d);
+        Mesas::alterarMesa(DM->Conexao, m_id, d);
         Mensagem::info(Mesas::kMsgOperacaoEfetuada);
         accept();
         return;
     }
-    Mesas::incluirMesa(d);
+    Mesas::incluirMesa(DM->Conexao, d);
     if (Mensagem::pergunta(Mesas::kMsgCadastradaOutra))
         mostrarProximo();
     else
@@ -123,7 +123,7 @@ void TFrmCadMesa::btnAdicionarAutomaticamenteClick()
     const std::optional<QString> q = Digitacao::pedir(p);
     if (!q)
         return; // given up: nothing created
-    const Mesas::Criacao c = Mesas::criarMesas(m_mesas->textos, *q);
+    const Mesas::Criacao c = Mesas::criarMesas(DM->Conexao, m_mesas->textos, *q);
     if (!c.feito) {
         Mensagem::aviso(c.mensagem);
         return;

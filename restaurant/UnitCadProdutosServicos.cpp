@@ -243,7 +243,7 @@ bool TFrmCadProdutosServicos::eventFilter(QObject *o, QEvent *e)
 void TFrmCadProdutosServicos::edtNCMExit()
 {
     edtNCM->setText(Produtos::completarNCM(edtNCM->text()));
-    const QString cest = Produtos::sugerirCEST(edtNCM->text());
+    const QString cest = Produtos::sugerirCEST(DM->Conexao, edtNCM->text());
     if (!cest.isEmpty())
         edtCEST->setText(cest);
 }
@@ -265,7 +265,7 @@ void TFrmCadProdutosServicos::btnConfirmarClick()
     p.sitTribut = cbAliquota->currentData().toString();
     p.fabPropria = chkFabPropria->isChecked();
     p.diaria = chkDiaria->isChecked();
-    const Produtos::Resultado r = Produtos::salvar(m_modo, m_chave, p, m_estoqueCarregado);
+    const Produtos::Resultado r = Produtos::salvar(DM->Conexao, m_modo, m_chave, p, m_estoqueCarregado);
     if (!r.salvo) {
         Mensagem::info(r.mensagem);
         QWidget *foco = nullptr;

@@ -152,7 +152,7 @@ TFrmConsumos::TFrmConsumos(TFrmMesas *mesas, QWidget *parent) : QDialog(parent),
     lerLinhas();
     const QString idAtendente = m_abertura.idFuncionario;
     // The board's list, read when it opened a table; else the attendants now.
-    const QList<Mesas::Atendente> lista = mesas->atendentes().isEmpty() ? Mesas::lerAtendentes() : mesas->atendentes();
+    const QList<Mesas::Atendente> lista = mesas->atendentes().isEmpty() ? Mesas::lerAtendentes(DM->Conexao) : mesas->atendentes();
     for (const Mesas::Atendente &a : lista)
         if (a.id == idAtendente) {
             lblAtendente->setText(QStringLiteral("Atendente:") + a.exibicao());
@@ -266,7 +266,7 @@ void TFrmConsumos::btnTransferirClick()
     if (!linhaAtual())
         return;
     cbPara->clear();
-    for (const Mesas::Mesa &m : Consumos::destinos(m_mesa.id))
+    for (const Mesas::Mesa &m : Consumos::destinos(DM->Conexao, m_mesa.id))
         cbPara->addItem(QString::number(m.id), m.id);
     cbPara->setCurrentIndex(-1);
     edtQuantidade->setText(QStringLiteral("1"));
@@ -308,7 +308,7 @@ void TFrmConsumos::btnConfirmarTransferenciaClick()
                             QStringLiteral(") - ") + i->descricao + QStringLiteral(" para a Mesa/Cartão ") +
                             QString::number(destino)))
         return;
-    const std::optional<Mesas::Mesa> alvo = Mesas::lerMesa(destino);
+    const std::optional<Mesas::Mesa> alvo = Mesas::lerMesa(DM->Conexao, destino);
     const Consumos::Resultado r =
         alvo ? Consumos::transferir(DM->Conexao, m_textos, m_mesa.id, *i, *alvo, q)
              : Consumos::Resultado{false, Consumos::kMsgDestinoMudou.arg(destino), {}, 0};

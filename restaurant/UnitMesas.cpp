@@ -486,7 +486,7 @@ void TFrmMesas::aplicarModo()
 void TFrmMesas::carregarCartoes()
 {
     const std::optional<Mesas::Mesa> atual = mesaAtual();
-    m_mesas = Mesas::lerMesas();
+    m_mesas = Mesas::lerMesas(DM->Conexao);
     cvMesas->setUpdatesEnabled(false);
     // The same tables as before (the usual refresh): their cards are kept
     // and only their data changes.
@@ -606,7 +606,7 @@ void TFrmMesas::pmMesasPopup()
 
 void TFrmMesas::carregarAtendentes()
 {
-    m_atendentes = Mesas::lerAtendentes();
+    m_atendentes = Mesas::lerAtendentes(DM->Conexao);
     cbAtendente->clear();
     for (const Mesas::Atendente &a : m_atendentes)
         cbAtendente->addItem(a.legenda(), a.id);
@@ -671,7 +671,7 @@ void TFrmMesas::edtCodAtendenteEnter()
         cbAtendente->setFocus();
         return;
     }
-    const std::optional<Mesas::Atendente> a = Mesas::atendenteDoCodigo(codigo);
+    const std::optional<Mesas::Atendente> a = Mesas::atendenteDoCodigo(DM->Conexao, codigo);
     if (!a) {
         Mensagem::aviso(Mesas::kMsgFuncionarioInexistente);
         limparAtendente();
@@ -710,7 +710,7 @@ void TFrmMesas::btnConfirmarAbrirClick()
                                                                             : Mesas::kClientePadrao;
     if (cliente.isEmpty())
         cliente = Mesas::kClientePadrao;
-    const Mesas::Resultado r = Mesas::abrir(m->id, a->id, cliente, Relogio::agora());
+    const Mesas::Resultado r = Mesas::abrir(DM->Conexao, m->id, a->id, cliente, Relogio::agora());
     pnlAbrir->hide();
     carregarCartoes();
     if (!r.feito) {
@@ -721,7 +721,7 @@ void TFrmMesas::btnConfirmarAbrirClick()
     }
     selecionarMesa(m->id);
     memoCozinha->clear();
-    const std::optional<Mesas::Mesa> aberta = Mesas::lerMesa(m->id);
+    const std::optional<Mesas::Mesa> aberta = Mesas::lerMesa(DM->Conexao, m->id);
     if (aberta)
         mostrarConsumo(*aberta, a->exibicao());
 }
@@ -769,7 +769,7 @@ void TFrmMesas::btnConfirmarTransferirClick()
         return;
     if (novo->ocupada() && !Mensagem::pergunta(Mesas::perguntaJuntar(atual->id, novo->id)))
         return;
-    const Mesas::Resultado r = Mesas::transferir(textos, *atual, *novo);
+    const Mesas::Resultado r = Mesas::transferir(DM->Conexao, textos, *atual, *novo);
     carregarCartoes();
     pnlTransferir->hide();
     habilitarCartoes(true);
@@ -807,10 +807,10 @@ void TFrmMesas::mnuCancelarMesaClick()
     const std::optional<Mesas::Mesa> m = mesaAtual();
     if (!m || !m->ocupada())
         return;
-    if (Mesas::temConsumo(m->idCheckIn)) {
+    if (Mesas::temConsumo(DM->Conexao, m->idCheckIn)) {
         Mensagem::info(Mesas::kMsgCancelarComConsumo, QStringLiteral("Informação"));
     } else if (Mensagem::pergunta(Mesas::kMsgDesejaCancelar, QStringLiteral("Confirmação"))) {
-        const Mesas::Resultado r = Mesas::cancelar(textos, *m);
+        const Mesas::Resultado r = Mesas::cancelar(DM->Conexao, textos, *m);
         atualizar();
         if (r.feito)
             Mensagem::info(Mesas::kMsgCancelamentoEfetuado, QStringLiteral("Informação"));
@@ -832,7 +832,7 @@ void TFrmMesas::mnuIncluirConsumosClick()
     habilitarCartoes(false);
     lblTituloConsumo->setText(Pedidos::kTituloIncluir + m->descricao);
     carregarAtendentes();
-    const QString id = Mesas::atendenteDaAbertura(m->idCheckIn);
+    const QString id = Mesas::atendenteDaAbertura(DM->Conexao, m->idCheckIn);
     escolherAtendente(id);
     const std::optional<Mesas::Atendente> a = atendenteEscolhido();
     if (tParametros().sim(QStringLiteral("MESA_APENAS_GARCON"))) {
@@ -857,7 +857,7 @@ void TFrmMesas::mostrarConsumo(const Mesas::Mesa &m, const QString &garcon)
     pnlTransferir->hide();
     habilitarCartoes(false);
     lblTituloConsumo->setText(Pedidos::kTituloIncluir + m.descricao);
-    m_produtos = Pedidos::lerProdutos();
+    m_produtos = Pedidos::lerProdutos(DM->Conexao);
     {
         const QSignalBlocker b(cbProduto);
         cbProduto->clear();
@@ -911,7 +911,7 @@ void TFrmMesas::edtQtdChange() { lblTotal->setText(Pedidos::linhaTotal(edtQtd->t
 void TFrmMesas::edtProdutoEnter()
 {
     m_carregandoPeso = false;
-    const Pedidos::Escolha e = Pedidos::interpretarCodigo(edtProduto->text());
+    const Pedidos::Escolha e = Pedidos::interpretarCodigo(DM->Conexao, edtProduto->text());
     if (e.regra == Pedidos::Escolha::Regra::Balanca) {
         m_carregandoPeso = true;
         const qint64 peso = Balanca::ler();
@@ -955,7 +955,7 @@ void TFrmMesas::pesarPorParametro(const QString &coluna, const QString &msgSemCo
     }
     bool ok = false;
     const qint64 chave = codigo.toLongLong(&ok);
-    if (!ok || !Pedidos::lerProduto(chave)) {
+    if (!ok || !Pedidos::lerProduto(DM->Conexao, chave)) {
         Mensagem::aviso(QStringLiteral("Produto ") + edtProduto->text() + Pedidos::kMsgProdutoBalancaAusente);
         edtProduto->setFocus();
         edtProduto->selectAll();
@@ -998,7 +998,7 @@ void TFrmMesas::btnConfirmarConsumoClick()
     item.viagem = cbViagem->isChecked();
     item.obs = edtObs->text();
     const QDateTime agora = Relogio::agora();
-    const Pedidos::Gravacao g = Pedidos::incluir(textos, item, agora);
+    const Pedidos::Gravacao g = Pedidos::incluir(DM->Conexao, textos, item, agora);
     if (!g.gravado) {
         Mensagem::aviso(g.mensagem);
         if (g.focarQtd) {
@@ -1033,7 +1033,7 @@ void TFrmMesas::btnFecharConsumoClick()
 
 void TFrmMesas::carregarFila()
 {
-    const QList<Mesas::Pedido> fila = Mesas::lerFila();
+    const QList<Mesas::Pedido> fila = Mesas::lerFila(DM->Conexao);
     const QDateTime agora = Relogio::agora();
     const int linhaAtual = grdFila->currentRow();
     m_fila.clear();
@@ -1067,7 +1067,7 @@ void TFrmMesas::mnuConcluirClick()
         return;
     if (!Mensagem::pergunta(Mesas::kMsgConcluirPedido))
         return;
-    Mesas::concluirPedido(m_fila[k]);
+    Mesas::concluirPedido(DM->Conexao, m_fila[k]);
     m_filaFocada = false;
     lblAtualizacao->setText(Mesas::kAtualizacao);
     focarNumero();
@@ -1081,7 +1081,7 @@ void TFrmMesas::mnuCancelarPedidoClick()
         return;
     if (!Mensagem::perguntaAviso(Mesas::kMsgCancelarPedido))
         return;
-    Mesas::cancelarPedido(m_fila[k]);
+    Mesas::cancelarPedido(DM->Conexao, m_fila[k]);
     m_filaFocada = false;
     lblAtualizacao->setText(Mesas::kAtualizacao);
     cvMesas->setFocus();

@@ -263,7 +263,7 @@ void TFrmProdutosServicos::btnExcluirClick()
         return;
     }
     Produtos::Resultado r;
-    if (FluxoLista::excluir(lista, Produtos::kMsgConfirmaExclusao, [&] { r = Produtos::excluir(chave, descricao); })) {
+    if (FluxoLista::excluir(lista, Produtos::kMsgConfirmaExclusao, [&] { r = Produtos::excluir(DM->Conexao, chave, descricao); })) {
         if (!r.erroEspelho.isEmpty())
             Mensagem::erro(r.erroEspelho);
         Mensagem::info(r.mensagem);
@@ -305,7 +305,7 @@ void TFrmProdutosServicos::btnConfirmarCompraClick()
     const qint64 chave = cbProduto->currentIndex() < 0 ? 0 : cbProduto->currentData().toLongLong();
     QString descricao = cbProduto->currentText();
     descricao = descricao.mid(descricao.indexOf(QStringLiteral(" / ")) + 3);
-    const Produtos::Resultado r = Produtos::comprar(chave, descricao, edtQuantidade->text());
+    const Produtos::Resultado r = Produtos::comprar(DM->Conexao, chave, descricao, edtQuantidade->text());
     if (!r.salvo) {
         Mensagem::info(r.mensagem);
         if (r.foco == Produtos::Campo::Pdv) {

@@ -61,7 +61,7 @@ void TFrmRelNF::showEvent(QShowEvent *e)
 void TFrmRelNF::btnImprimirClick()
 {
     const QDate de = dtDe->date(), ate = dtAte->date();
-    const Relatorio rel = NotasFiscais::relatorio(de, ate, NotasFiscais::linhasRelatorio(de, ate));
+    const Relatorio rel = NotasFiscais::relatorio(de, ate, NotasFiscais::linhasRelatorio(DM->Conexao, de, ate));
     RelatorioPintura::exibir(rel, NotasFiscais::textoLog(de, ate), RelatorioPintura::Destino::Visualizar, {}, this);
 }
 

@@ -92,7 +92,7 @@ Resultado confirmar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const 
 void excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao)
 {
     conexao.emTransacao([&] {
-        Anulacao::registrar(QStringLiteral("ID_CARAC_UH"), chave);
+        Anulacao::registrar(conexao, QStringLiteral("ID_CARAC_UH"), chave);
         RegistrarLog(conexao, QStringLiteral("Excluiu Característica de UH -> Código %1 (%2)").arg(chave).arg(descricao));
     });
 }

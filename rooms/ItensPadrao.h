@@ -1,27 +1,17 @@
 #pragma once
 // Standard equipment of a room type (PADRAO_ITEM stock items, PADRAO_PS
 // minibar products) and the extra equipment of one room (PADRAO_UH,
-// PADRAO_PS_UH): the rules of adding and removing a row, and the panel with
-// the grid, its add and remove buttons and the hidden add panel that the type
-// and room edit screens share.
+// PADRAO_PS_UH): the rules of adding and removing a row. The panel the type
+// and room edit screens share is rooms/UnitItensPadrao.h.
 //
 // Each addition is one row with a key of its own; removing takes away the
 // row chosen only. Stock items offered are those not deleted through
 // ANULACAO; products offered are those with EXCLUIDO 'N'. A row is added only
 // for a chosen item and a positive whole quantity.
-#include "base/Grade.h"
-
-class ConexaoBanco;
-
-#include <QGroupBox>
+#include <QString>
 #include <optional>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTableView;
-class QToolButton;
+class ConexaoBanco;
 
 namespace ItensPadrao {
 
@@ -65,48 +55,3 @@ std::optional<Recusa> incluir(ConexaoBanco &conexao, Tabela t, qint64 dono, qint
 void excluir(ConexaoBanco &conexao, Tabela t, qint64 dono, qint64 idLinha, const QString &descricao);
 
 } // namespace ItensPadrao
-
-// The grid of one kind of standard equipment with its add and remove buttons
-// and its add panel ("Incluir Item Padrão de Estoque:" / "... de Frigobar:").
-class PainelItensPadrao : public QGroupBox {
-    Q_OBJECT
-public:
-    // titulo "Padrão Estoque:"; colunas the grid's columns over the fields of
-    // sqlGrade; esconderRemover: the remove button is hidden (true) or disabled
-    // (false) while the grid is empty.
-    PainelItensPadrao(ItensPadrao::Tabela tabela, const QString &titulo, const QList<ColunaGrade> &colunas,
-                      bool esconderRemover, QWidget *parent = nullptr);
-
-    // Loads the grid for the owner (also after every change).
-    void carregar(qint64 dono);
-    qint64 dono() const { return m_dono; }
-    bool vazia() const { return m_modelo->vazia(); }
-
-    QTableView *dbgItens;
-    ModeloConsulta *modelo() const { return m_modelo; }
-    QPushButton *btnIncluir;
-    QPushButton *btnExcluir;
-    QGroupBox *pnlIncluir;
-    QComboBox *cbItem;
-    QLineEdit *edtQtd;
-    QLineEdit *edtValorUnit; // type's minibar only, else nullptr
-    QPushButton *btnConfirmarItem;
-    QToolButton *btnFecharPainel;
-
-public slots:
-    void btnIncluirClick();
-    void btnExcluirClick();
-    void btnConfirmarItemClick();
-    void btnFecharPainelClick();
-
-protected:
-    bool eventFilter(QObject *o, QEvent *e) override;
-
-private:
-    void escolhaMudou();
-
-    ItensPadrao::Tabela m_tabela;
-    ModeloConsulta *m_modelo;
-    bool m_esconderRemover;
-    qint64 m_dono = 0;
-};

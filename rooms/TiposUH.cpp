@@ -146,7 +146,7 @@ Resultado confirmar(ConexaoBanco &conexao, ModoEdicao modo, qint64 chave, const 
 void excluir(ConexaoBanco &conexao, qint64 chave, const QString &descricao)
 {
     conexao.emTransacao([&] {
-        Anulacao::registrar(QStringLiteral("ID_TIPO_UH"), chave);
+        Anulacao::registrar(conexao, QStringLiteral("ID_TIPO_UH"), chave);
         RegistrarLog(conexao, QStringLiteral("Excluiu Tipo de UH -> Código %1 (%2)").arg(chave).arg(descricao));
     });
 }

@@ -7,7 +7,7 @@
 #include "base/Telas.h"
 #include "base/UnitDM.h"
 #include "rooms/CaracUH.h"
-#include "rooms/ItensPadrao.h"
+#include "rooms/UnitItensPadrao.h"
 #include "rooms/TiposUH.h"
 #include "rooms/UnitCaracUH.h"
 #include "rooms/UnitTiposUHCarac.h"

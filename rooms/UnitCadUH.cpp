@@ -4,7 +4,7 @@
 #include "base/Telas.h"
 #include "base/UnitDM.h"
 #include "rooms/CadastroUH.h"
-#include "rooms/ItensPadrao.h"
+#include "rooms/UnitItensPadrao.h"
 #include "rooms/UnitTiposUH.h"
 #include "rooms/UnitUH.h"
 

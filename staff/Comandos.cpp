@@ -1,5 +1,9 @@
 #include "staff/Comandos.h"
 #include "base/Comandos.h"
+#include "base/Relogio.h"
+#include "base/Sessao.h"
+#include "base/UnitDM.h"
+#include "staff/PontoAutomatico.h"
 #include "rooms/UnitCentralCadastros.h"
 #include "staff/UnitFuncionarios.h"
 #include "staff/UnitPonto.h"
@@ -11,6 +15,8 @@
 #include "staff/UnitPagFuncionarios.h"
 #include "staff/UnitRelEscala.h"
 #include "staff/UnitRelFolhaPagamento.h"
+
+#include <memory>
 
 namespace Pessoal {
 
@@ -38,6 +44,12 @@ void registrarComandos(RegistroComandos &principal)
     // time clock: the book (the only way into the punch screen) and its report
     principal.registrarComando(QStringLiteral("dxBarLargeButton1Click"), [] { abrirLivroPonto(); });
     principal.registrarComando(QStringLiteral("dxBarButton9Click"), [] { abrirRelPonto(); });
+
+    // The day's expected time-clock entries and the absences of other days,
+    // once a day on each workstation.
+    principal.adicionarTarefaDoDia([ponto = std::make_shared<PontoAutomatico::Controle>()] {
+        ponto->tick(DM->Conexao, Relogio::hoje(), Sessao::atual().login);
+    });
 }
 
 } // namespace Pessoal

@@ -235,9 +235,9 @@ Gravacao salvar(ConexaoBanco &conexao, const Dados &d, const Contexto &c)
 bool excluir(ConexaoBanco &conexao, qint64 chave, const QString &nome)
 {
     return conexao.emTransacao([&] {
-        if (Anulacao::anulado(QStringLiteral("ID_FUNCIONARIO"), chave))
+        if (Anulacao::anulado(conexao, QStringLiteral("ID_FUNCIONARIO"), chave))
             return false;
-        Anulacao::registrar(QStringLiteral("ID_FUNCIONARIO"), chave);
+        Anulacao::registrar(conexao, QStringLiteral("ID_FUNCIONARIO"), chave);
         RegistrarLog(conexao, QStringLiteral("Excluiu Funcionário -> Código ") + QString::number(chave) + QStringLiteral(" (")
                      + nome + QLatin1Char(')'));
         return true;

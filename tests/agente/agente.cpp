@@ -59,7 +59,7 @@
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
 #include "core/Diarias.h"
-#include "core/PontoAutomatico.h"
+#include "staff/PontoAutomatico.h"
 #include "core/UnitAnulacoes.h"
 #include "core/UnitCadUsu.h"
 #include "finance/ControleCaixa.h"
@@ -664,7 +664,7 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
         segura = int(numero(1));
         atraso = int(numero(2));
         acao = [mesa](int i) {
-            const Mesas::Resultado r = Mesas::abrir(mesa + i, QStringLiteral("1"), QStringLiteral("AGENTE"),
+            const Mesas::Resultado r = Mesas::abrir(DM->Conexao, mesa + i, QStringLiteral("1"), QStringLiteral("AGENTE"),
                                                     QDateTime::currentDateTime());
             return r.feito ? QStringLiteral("aberta=%1").arg(r.chave) : QStringLiteral("recusa|") + r.mensagem;
         };
@@ -675,14 +675,14 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
         auto mostrada = std::make_shared<std::optional<Mesas::Mesa>>();
         acao = [mesa, produto, mostrada](int) {
             if (!*mostrada)
-                *mostrada = Mesas::lerMesa(mesa);
+                *mostrada = Mesas::lerMesa(DM->Conexao, mesa);
             Pedidos::Item item;
             item.mesa = mesa;
             item.idCheckIn = (*mostrada)->idCheckIn;
             item.produto = produto;
             item.qtd = QStringLiteral("1");
             item.valorUnit = QStringLiteral("10,00");
-            const Pedidos::Gravacao g = Pedidos::incluir(Mesas::Textos::de(false), item, QDateTime::currentDateTime());
+            const Pedidos::Gravacao g = Pedidos::incluir(DM->Conexao, Mesas::Textos::de(false), item, QDateTime::currentDateTime());
             return g.gravado ? QStringLiteral("gravado") : QStringLiteral("recusa|") + g.mensagem;
         };
     } else if (operacao == QLatin1String("movitem")) {
@@ -707,11 +707,11 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
         segura = int(numero(2));
         atraso = int(numero(3));
         acao = [origem, destino](int) {
-            const auto o = Mesas::lerMesa(origem);
-            const auto d = Mesas::lerMesa(destino);
+            const auto o = Mesas::lerMesa(DM->Conexao, origem);
+            const auto d = Mesas::lerMesa(DM->Conexao, destino);
             if (!o || !d)
                 return QStringLiteral("sem mesa");
-            const Mesas::Resultado r = Mesas::transferir(Mesas::Textos::de(false), *o, *d);
+            const Mesas::Resultado r = Mesas::transferir(DM->Conexao, Mesas::Textos::de(false), *o, *d);
             return r.feito ? QStringLiteral("feito") : QStringLiteral("recusa|") + r.mensagem;
         };
     } else if (operacao == QLatin1String("dav") || operacao == QLatin1String("parcial")) {
@@ -725,7 +725,7 @@ std::function<QString(int)> opRestaurante(const QString &operacao, const QString
         auto mostrada = std::make_shared<std::optional<Mesas::Mesa>>();
         acao = [dav, mesa, centavos, mostrada](int) {
             if (!*mostrada) {
-                *mostrada = Mesas::lerMesa(mesa);
+                *mostrada = Mesas::lerMesa(DM->Conexao, mesa);
                 tParametros().recarregar();
             }
             const Dinheiro taxa = tParametros().dinheiro(QStringLiteral("TAXA_ATEND"));

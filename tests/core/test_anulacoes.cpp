@@ -40,10 +40,10 @@ protected:
             "INSERT INTO WALK_IN (EXCLUIDO, MOTIVO) VALUES ('S', 'DESISTIU') RETURNING ID_WALK_IN"));
         d.produto = inserir(QStringLiteral(
             "INSERT INTO PRODUTOS_SERVICOS (DESCRICAO, EXCLUIDO) VALUES ('CERVEJA', 'S') RETURNING ID_P_S"));
-        Anulacao::registrar(QStringLiteral("ID_USUARIO"), d.usuario);
-        Anulacao::registrar(QStringLiteral("ID_FUNCIONARIO"), d.funcionario);
-        Anulacao::registrar(QStringLiteral("ID_FORNECEDOR"), d.fornecedor);
-        Anulacao::registrar(QStringLiteral("ID_RESERVA"), d.reserva);
+        Anulacao::registrar(DM->Conexao, QStringLiteral("ID_USUARIO"), d.usuario);
+        Anulacao::registrar(DM->Conexao, QStringLiteral("ID_FUNCIONARIO"), d.funcionario);
+        Anulacao::registrar(DM->Conexao, QStringLiteral("ID_FORNECEDOR"), d.fornecedor);
+        Anulacao::registrar(DM->Conexao, QStringLiteral("ID_RESERVA"), d.reserva);
         return d;
     }
     QStringList listar(Lixeira::Tipo t)
@@ -60,11 +60,11 @@ protected:
 
 TEST_F(Anulacoes, RegistroUsaColunaDaListaFixaENuncaNulo)
 {
-    EXPECT_THROW(Anulacao::registrar(QStringLiteral("ID_USUARIO) VALUES (1); --"), 1), ErroSistema);
-    EXPECT_THROW(Anulacao::registrar(QStringLiteral("LOGIN"), 1), ErroSistema);
+    EXPECT_THROW(Anulacao::registrar(DM->Conexao, QStringLiteral("ID_USUARIO) VALUES (1); --"), 1), ErroSistema);
+    EXPECT_THROW(Anulacao::registrar(DM->Conexao, QStringLiteral("LOGIN"), 1), ErroSistema);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM ANULACAO")), 0);
 
-    const qint64 id = Anulacao::registrar(QStringLiteral("ID_FORNECEDOR"), 5);
+    const qint64 id = Anulacao::registrar(DM->Conexao, QStringLiteral("ID_FORNECEDOR"), 5);
     const Linha l = banco().ler(QStringLiteral("SELECT * FROM ANULACAO WHERE ID_ANULACAO = ?"), {id});
     for (const QString &c : Anulacao::colunas()) {
         EXPECT_FALSE(l.nulo(c)) << c.toStdString();
@@ -75,8 +75,8 @@ TEST_F(Anulacoes, RegistroUsaColunaDaListaFixaENuncaNulo)
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM USUARIO WHERE ")
                      + Anulacao::filtroNaoAnulados(QStringLiteral("ID_USUARIO"))),
               2);
-    EXPECT_TRUE(Anulacao::anulado(QStringLiteral("ID_FORNECEDOR"), 5));
-    EXPECT_FALSE(Anulacao::anulado(QStringLiteral("ID_FORNECEDOR"), 6));
+    EXPECT_TRUE(Anulacao::anulado(DM->Conexao, QStringLiteral("ID_FORNECEDOR"), 5));
+    EXPECT_FALSE(Anulacao::anulado(DM->Conexao, QStringLiteral("ID_FORNECEDOR"), 6));
     EXPECT_EQ(Anulacao::filtroNaoAnulados(QStringLiteral("ID_USUARIO"), QStringLiteral("U.ID_USUARIO")),
               QStringLiteral("U.ID_USUARIO NOT IN (SELECT ID_USUARIO FROM ANULACAO)"));
 }
@@ -168,8 +168,8 @@ TEST_F(Anulacoes, RestauraOuRecusaCadaTipo)
 TEST_F(Anulacoes, RegistroDuploPrecisaDeDoisRestauros)
 {
     const qint64 f = inserir(QStringLiteral("INSERT INTO FORNECEDOR (NOME) VALUES ('DUAS') RETURNING ID_FORNECEDOR"));
-    Anulacao::registrar(QStringLiteral("ID_FORNECEDOR"), f);
-    Anulacao::registrar(QStringLiteral("ID_FORNECEDOR"), f);
+    Anulacao::registrar(DM->Conexao, QStringLiteral("ID_FORNECEDOR"), f);
+    Anulacao::registrar(DM->Conexao, QStringLiteral("ID_FORNECEDOR"), f);
     EXPECT_EQ(Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::Fornecedores, f).situacao, Lixeira::Restauro::Restaurado);
     EXPECT_EQ(listar(Lixeira::Tipo::Fornecedores).size(), 1);
     EXPECT_EQ(Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::Fornecedores, f).situacao, Lixeira::Restauro::Restaurado);
@@ -182,7 +182,7 @@ TEST_F(Anulacoes, UsuarioRestauradoVoltaAoPDV)
     parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("S"));
     const qint64 u =
         inserir(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES ('VOLTA', '1') RETURNING ID_USUARIO"));
-    Anulacao::registrar(QStringLiteral("ID_USUARIO"), u);
+    Anulacao::registrar(DM->Conexao, QStringLiteral("ID_USUARIO"), u);
     EXPECT_EQ(Lixeira::restaurar(DM->Conexao, Lixeira::Tipo::Usuarios, u).situacao, Lixeira::Restauro::Restaurado);
     EXPECT_EQ(DM->ConexaoPDV.valor(QStringLiteral("SELECT NOME FROM USUARIOS_PDV WHERE ID = ?"), {u}).toString(),
               QStringLiteral("VOLTA"));
@@ -256,7 +256,7 @@ TEST_F(Anulacoes, FalhaNaCopiaParaOPDVNaoDeixaOUsuarioRestauradoNaLista)
     DM->ConexaoPDV.definirCaminho(pasta() + QStringLiteral("/nao-existe/BANCO.FDB"));
     const qint64 u =
         inserir(QStringLiteral("INSERT INTO USUARIO (LOGIN, SENHA) VALUES ('VOLTA', '1') RETURNING ID_USUARIO"));
-    Anulacao::registrar(QStringLiteral("ID_USUARIO"), u);
+    Anulacao::registrar(DM->Conexao, QStringLiteral("ID_USUARIO"), u);
     Telas::interceptar<TFrmAnulacoes>([&](TFrmAnulacoes *f) {
         f->rbTipos[int(Lixeira::Tipo::Usuarios)]->click();
         EXPECT_EQ(f->lista->modelo()->total(), 1);
@@ -266,5 +266,5 @@ TEST_F(Anulacoes, FalhaNaCopiaParaOPDVNaoDeixaOUsuarioRestauradoNaLista)
         return int(QDialog::Rejected);
     });
     abrirAnulacoes();
-    EXPECT_FALSE(Anulacao::anulado(QStringLiteral("ID_USUARIO"), u));
+    EXPECT_FALSE(Anulacao::anulado(DM->Conexao, QStringLiteral("ID_USUARIO"), u));
 }

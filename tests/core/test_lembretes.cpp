@@ -4,7 +4,7 @@
 #include "base/Relogio.h"
 #include "base/Sessao.h"
 #include "core/Diarias.h"
-#include "core/PontoAutomatico.h"
+#include "staff/PontoAutomatico.h"
 #include "core/ContagemAvisos.h"
 #include "core/UnitLembretes.h"
 #include "support/BancoTeste.h"

@@ -1,7 +1,7 @@
 // The timers' daily work: nightly posting, time-clock entries and absences,
 // and the reminder/chat counts behind the notices.
 #include "core/Diarias.h"
-#include "core/PontoAutomatico.h"
+#include "staff/PontoAutomatico.h"
 #include "core/ContagemAvisos.h"
 #include "base/Sessao.h"
 #include "support/BancoTeste.h"
@@ -264,14 +264,14 @@ TEST_F(TarefasTimer, PontoSoEscreveQuandoHaOQueFazerELembraODia)
     Sessao::reiniciar();
     Sessao::atual().Ponto_Vazio = true; // today has no entry: every tick prepares
     PontoAutomatico::Controle c;
-    EXPECT_EQ(c.tick(hoje, QStringLiteral("ADMIN")).previstas, 2);
+    EXPECT_EQ(c.tick(DM->Conexao, hoje, QStringLiteral("ADMIN")).previstas, 2);
     EXPECT_EQ(c.feito(), hoje);
 
     // Later ticks of the same day neither read nor write, even with the
     // day's entries gone.
     banco().executar(QStringLiteral("DELETE FROM PONTO"));
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(c.tick(hoje, QStringLiteral("ADMIN")).previstas, 0);
+        EXPECT_EQ(c.tick(DM->Conexao, hoje, QStringLiteral("ADMIN")).previstas, 0);
     EXPECT_EQ(banco().valor(QStringLiteral("SELECT COUNT(*) FROM PONTO")).toInt(), 0);
 
     // Another workstation's preparation found by a new workstation: read,
@@ -279,7 +279,7 @@ TEST_F(TarefasTimer, PontoSoEscreveQuandoHaOQueFazerELembraODia)
     PontoAutomatico::preparar(DM->Conexao, hoje, QStringLiteral("ADMIN"));
     const qint64 antes = escritas();
     PontoAutomatico::Controle outra;
-    EXPECT_EQ(outra.tick(hoje, QStringLiteral("ADMIN")).previstas, 0);
+    EXPECT_EQ(outra.tick(DM->Conexao, hoje, QStringLiteral("ADMIN")).previstas, 0);
     EXPECT_EQ(outra.feito(), hoje);
     EXPECT_EQ(escritas(), antes);
 
@@ -287,16 +287,16 @@ TEST_F(TarefasTimer, PontoSoEscreveQuandoHaOQueFazerELembraODia)
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO SET SOLICITA_PONTO = 'N' WHERE ID_FUNCIONARIO = ?"), {ana});
     const qint64 antes2 = escritas();
     PontoAutomatico::Controle terceira;
-    EXPECT_EQ(terceira.tick(hoje.addDays(1), QStringLiteral("ADMIN")).faltas, 2); // yesterday's two entries
+    EXPECT_EQ(terceira.tick(DM->Conexao, hoje.addDays(1), QStringLiteral("ADMIN")).faltas, 2); // yesterday's two entries
     const qint64 depoisFaltas = escritas();
     EXPECT_GT(depoisFaltas, antes2);
     PontoAutomatico::Controle quarta;
-    EXPECT_EQ(quarta.tick(hoje.addDays(1), QStringLiteral("ADMIN")).previstas, 0);
+    EXPECT_EQ(quarta.tick(DM->Conexao, hoje.addDays(1), QStringLiteral("ADMIN")).previstas, 0);
     EXPECT_EQ(escritas(), depoisFaltas);
 
     // The next day prepares again.
     banco().executar(QStringLiteral("UPDATE FUNCIONARIO SET SOLICITA_PONTO = 'S' WHERE ID_FUNCIONARIO = ?"), {ana});
-    EXPECT_EQ(c.tick(hoje.addDays(1), QStringLiteral("ADMIN")).previstas, 2);
+    EXPECT_EQ(c.tick(DM->Conexao, hoje.addDays(1), QStringLiteral("ADMIN")).previstas, 2);
     Sessao::reiniciar();
 }
 

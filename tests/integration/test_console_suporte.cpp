@@ -34,6 +34,7 @@ public:
     void registrarComando(const QString &nome, std::function<void()>) override { nomes << nome; }
     void adicionarTarefaTimer1(std::function<void()>) override {}
     void adicionarTarefaTimer2(std::function<void()>) override {}
+    void adicionarTarefaDoDia(std::function<void()>) override {}
     void definirAbertura(Abertura, std::function<void()>) override {}
     QStringList nomes;
 };

@@ -49,7 +49,7 @@ TEST_F(ExportarPDV, LinhasDosProdutosEUmaSegundaExecucaoIgual)
     produto(2, "ÁGUA D'OURO", "18");
     produto(3, "VELHO", "05", "S");     // deleted in the list only
     produto(4, "ANULADO", "XX");        // deleted through ANULACAO; tax outside the table
-    Anulacao::registrar(QStringLiteral("ID_P_S"), 4);
+    Anulacao::registrar(DM->Conexao, QStringLiteral("ID_P_S"), 4);
     pdv().garantirConectada();
     pdv().executar(QStringLiteral("INSERT INTO ESTOQUE (CODIGO, CODBARRA, DESCRICAO, INATIVO) VALUES (2, 'DO PDV', 'X', 'S')"));
     pdv().executar(QStringLiteral("INSERT INTO ESTOQUE (CODIGO, DESCRICAO) VALUES (50, 'SÓ DO PDV')"));

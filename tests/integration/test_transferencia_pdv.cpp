@@ -69,7 +69,7 @@ TEST_F(Transferir, LinhasDeCadaEtapaEGeradoresNaMaiorChave)
     banco().executar(QStringLiteral("INSERT INTO USUARIO (ID_USUARIO, LOGIN, SENHA, MOVIMENTOS) VALUES (5, 'CAIXA', 'c1', 'S')"));
     banco().executar(QStringLiteral("INSERT INTO USUARIO (ID_USUARIO, LOGIN, SENHA) VALUES (6, 'LEITOR', 'l1')"));
     banco().executar(QStringLiteral("INSERT INTO USUARIO (ID_USUARIO, LOGIN, SENHA) VALUES (9, 'SAIU', 's')"));
-    Anulacao::registrar(QStringLiteral("ID_USUARIO"), 9);
+    Anulacao::registrar(DM->Conexao, QStringLiteral("ID_USUARIO"), 9);
     banco().executar(QStringLiteral("INSERT INTO CLIENTE (ID_CLIENTE, NOME, CNPJ_CPF, RG_INSC_EST, DATA_NASC, DATA_CADASTRO, "
                                     "EXCLUIDO, USUARIO) VALUES (7, 'ANA', '123.456.789-01', 'RG1', '1980-05-20', "
                                     "'2024-01-02', 'R', 'ADMIN')"));
@@ -112,7 +112,7 @@ TEST_F(Transferir, LinhasDeCadaEtapaEGeradoresNaMaiorChave)
 
 TEST_F(Transferir, SemUsuariosVivosUsuariosVazio)
 {
-    Anulacao::registrar(QStringLiteral("ID_USUARIO"), 1);
+    Anulacao::registrar(DM->Conexao, QStringLiteral("ID_USUARIO"), 1);
     transferir();
     EXPECT_EQ(pdv().valor(QStringLiteral("SELECT COUNT(*) FROM USUARIOS_PDV")).toInt(), 0);
     EXPECT_EQ(pdv().gerador(QStringLiteral("GEN_USUARIOS_PDV_ID"), 0), 0);

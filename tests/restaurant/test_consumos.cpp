@@ -169,7 +169,7 @@ protected:
     }
     qint64 ocupar(qint64 mesa)
     {
-        const Mesas::Resultado r = Mesas::abrir(mesa, ana, QStringLiteral("CLIENTE ESPECIAL"), Relogio::agora());
+        const Mesas::Resultado r = Mesas::abrir(DM->Conexao, mesa, ana, QStringLiteral("CLIENTE ESPECIAL"), Relogio::agora());
         EXPECT_TRUE(r.feito) << r.mensagem.toStdString();
         return r.chave;
     }
@@ -241,7 +241,7 @@ TEST_F(Conta, TelaMostraTotaisAtendenteETaxa)
     msg->esperar(QStringLiteral("Fechar Conta e Liberar Mesa?"), Mensagem::Sim);
     tecla(c.get(), Qt::Key_F10);
     EXPECT_EQ(msg->pendentes(), 0);
-    EXPECT_EQ(Mesas::lerMesa(2)->status, QStringLiteral("O"));
+    EXPECT_EQ(Mesas::lerMesa(DM->Conexao, 2)->status, QStringLiteral("O"));
 }
 
 TEST_F(Conta, TaxaSoSaiComSenhaDeAcessoTotal)
@@ -348,7 +348,7 @@ TEST_F(Conta, TransferenciasDeLinhas)
                     QStringLiteral("GELADO"));
         const Item origem = Consumos::lerItens(DM->Conexao, a).first();
         ASSERT_EQ(origem.idConsumo, l);
-        const Consumos::Resultado r = Consumos::transferir(DM->Conexao, t, 1, origem, *Mesas::lerMesa(3), caso.mover);
+        const Consumos::Resultado r = Consumos::transferir(DM->Conexao, t, 1, origem, *Mesas::lerMesa(DM->Conexao, 3), caso.mover);
         EXPECT_TRUE(r.feito) << caso.nome << r.mensagem.toStdString();
         EXPECT_EQ(qtd(l), QString::fromUtf8(caso.sobra)) << caso.nome;
         EXPECT_EQ(linhas(b), caso.destino) << caso.nome;
@@ -362,7 +362,7 @@ TEST_F(Conta, TransferenciaNaoJuntaPrecoOuViagemDiferente)
     consumo(b, 102, QStringLiteral("1"), QStringLiteral("0.50"), QStringLiteral("N"), QStringLiteral("0.50"));
     consumo(b, 102, QStringLiteral("1"), QStringLiteral("0.60"), QStringLiteral("S"), QStringLiteral("0.50"));
     const Consumos::Resultado r =
-        Consumos::transferir(DM->Conexao, Mesas::Textos::de(false), 1, Consumos::lerItens(DM->Conexao, a).first(), *Mesas::lerMesa(2), 2);
+        Consumos::transferir(DM->Conexao, Mesas::Textos::de(false), 1, Consumos::lerItens(DM->Conexao, a).first(), *Mesas::lerMesa(DM->Conexao, 2), 2);
     ASSERT_TRUE(r.feito);
     EXPECT_EQ(linhas(b).size(), 3);
     EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM CONSUMO WHERE ID_CHECK_IN = ? AND VIAGEM = 'S' "
@@ -377,7 +377,7 @@ TEST_F(Conta, TransferenciaRecusadaNadaGrava)
     const qint64 a = ocupar(1), b = ocupar(2);
     const qint64 l = consumo(a, 103, QStringLiteral("3"), QStringLiteral("10.00"));
     const Item origem = Consumos::lerItens(DM->Conexao, a).first();
-    const Mesas::Mesa alvo = *Mesas::lerMesa(2);
+    const Mesas::Mesa alvo = *Mesas::lerMesa(DM->Conexao, 2);
     // Quantity outside 1 .. the line's whole quantity.
     for (qint64 q : {0, 4})
         EXPECT_EQ(Consumos::transferir(DM->Conexao, t, 1, origem, alvo, q).mensagem, Consumos::kMsgQuantidadeInvalida);
@@ -540,7 +540,7 @@ TEST_F(ContaDav, CompanheiroInacessivelNadaMuda)
     EXPECT_FALSE(r.feito);
     EXPECT_TRUE(r.mensagem.startsWith(QStringLiteral("Não foi possível gravar o DAV no Zentro PDV:"))) << r.mensagem.toStdString();
     EXPECT_TRUE(r.mensagem.contains(QStringLiteral("A conta continua aberta")));
-    EXPECT_EQ(Mesas::lerMesa(1)->status, QStringLiteral("O"));
+    EXPECT_EQ(Mesas::lerMesa(DM->Conexao, 1)->status, QStringLiteral("O"));
     EXPECT_FALSE(Consumos::lerAbertura(DM->Conexao, chk).encerrada);
 }
 
@@ -556,7 +556,7 @@ TEST_F(ContaDav, InsercaoRecusadaNoCompanheiroNaoDeixaLinhas)
     EXPECT_FALSE(r.feito);
     EXPECT_EQ(pdv().valor(QStringLiteral("SELECT COUNT(*) FROM ORCAMENTO")).toLongLong(), 0);
     EXPECT_EQ(pdv().valor(QStringLiteral("SELECT COUNT(*) FROM ITEMORCAMENTO")).toLongLong(), 0);
-    EXPECT_EQ(Mesas::lerMesa(1)->status, QStringLiteral("O"));
+    EXPECT_EQ(Mesas::lerMesa(DM->Conexao, 1)->status, QStringLiteral("O"));
 }
 
 TEST_F(ContaDav, AtendenteSemCodigoNumericoVendeComoUm)

@@ -153,7 +153,7 @@ TEST_F(Espelho_, ProdutoNovoGravaALinhaInteiraEOGeradorVaiAoMaiorCodigo)
     p.estoque = QStringLiteral("40");
     p.sitTribut = QStringLiteral("18");
     p.codigoBarras = QStringLiteral("7891234567895");
-    const Produtos::Resultado r = Produtos::salvar(ModoEdicao::Incluir, 0, p);
+    const Produtos::Resultado r = Produtos::salvar(DM->Conexao, ModoEdicao::Incluir, 0, p);
     ASSERT_TRUE(r.salvo);
     ASSERT_EQ(r.chave, 20);
     EXPECT_EQ(r.erroEspelho, "");
@@ -168,7 +168,7 @@ TEST_F(Espelho_, ProdutoNovoGravaALinhaInteiraEOGeradorVaiAoMaiorCodigo)
     EXPECT_EQ(gerador(), 20);
 
     // A quote typed in a description is stored as typed on both sides.
-    const Produtos::Resultado aspas = Produtos::salvar(ModoEdicao::Incluir, 0, novo(QStringLiteral("D'ÁVILA CAFÉ")));
+    const Produtos::Resultado aspas = Produtos::salvar(DM->Conexao, ModoEdicao::Incluir, 0, novo(QStringLiteral("D'ÁVILA CAFÉ")));
     ASSERT_TRUE(aspas.salvo);
     EXPECT_EQ(estoque(aspas.chave).texto(QStringLiteral("DESCRICAO")), QStringLiteral("D'ÁVILA CAFÉ"));
     EXPECT_EQ(gerador(), aspas.chave);
@@ -176,7 +176,7 @@ TEST_F(Espelho_, ProdutoNovoGravaALinhaInteiraEOGeradorVaiAoMaiorCodigo)
     // Without UTILIZA_FISCAL nothing reaches the point of sale.
     parametro(QStringLiteral("UTILIZA_FISCAL"), QStringLiteral("N"));
     const qint64 antes = linhasEstoque();
-    ASSERT_TRUE(Produtos::salvar(ModoEdicao::Incluir, 0, novo(QStringLiteral("SUCO"))).salvo);
+    ASSERT_TRUE(Produtos::salvar(DM->Conexao, ModoEdicao::Incluir, 0, novo(QStringLiteral("SUCO"))).salvo);
     EXPECT_EQ(linhasEstoque(), antes);
 }
 
@@ -194,7 +194,7 @@ TEST_F(Espelho_, AlteracaoCompraEExclusaoAtualizamSoALinhaQueExiste)
     p.estoque = QStringLiteral("10");
     p.sitTribut = QStringLiteral("05");
     p.codigoBarras = QStringLiteral("12345678901234567890");
-    Produtos::Resultado r = Produtos::salvar(ModoEdicao::Alterar, agua, p, 10);
+    Produtos::Resultado r = Produtos::salvar(DM->Conexao, ModoEdicao::Alterar, agua, p, 10);
     ASSERT_TRUE(r.salvo);
     EXPECT_EQ(r.erroEspelho, "");
     Linha l = estoque(agua);
@@ -207,7 +207,7 @@ TEST_F(Espelho_, AlteracaoCompraEExclusaoAtualizamSoALinhaQueExiste)
     EXPECT_EQ(hashAlterado, EspelhoPDV::hash(*EspelhoPDV::lerProduto(banco(), agua), e.aliquota(QStringLiteral("05"))));
 
     // A purchase: stock and HASH2 (over the 60 characters stored), HASH kept.
-    r = Produtos::comprar(agua, kDescricao75, QStringLiteral("5"));
+    r = Produtos::comprar(DM->Conexao, agua, kDescricao75, QStringLiteral("5"));
     ASSERT_TRUE(r.salvo);
     l = estoque(agua);
     EXPECT_EQ(l.texto(QStringLiteral("QTDE")), "15.000");
@@ -216,14 +216,14 @@ TEST_F(Espelho_, AlteracaoCompraEExclusaoAtualizamSoALinhaQueExiste)
     EXPECT_EQ(l.texto(QStringLiteral("HASH")), hashAlterado);
 
     // Deleted: inactive, the row stays.
-    r = Produtos::excluir(agua, kDescricao75);
+    r = Produtos::excluir(DM->Conexao, agua, kDescricao75);
     ASSERT_TRUE(r.salvo);
     EXPECT_EQ(estoque(agua).texto(QStringLiteral("INATIVO")), "S");
 
     // A product without a mirror row gets none from any of the three.
-    ASSERT_TRUE(Produtos::salvar(ModoEdicao::Alterar, sem, novo(QStringLiteral("SEM ESPELHO 2"))).salvo);
-    ASSERT_TRUE(Produtos::comprar(sem, QStringLiteral("SEM ESPELHO 2"), QStringLiteral("3")).salvo);
-    ASSERT_TRUE(Produtos::excluir(sem, QStringLiteral("SEM ESPELHO 2")).salvo);
+    ASSERT_TRUE(Produtos::salvar(DM->Conexao, ModoEdicao::Alterar, sem, novo(QStringLiteral("SEM ESPELHO 2"))).salvo);
+    ASSERT_TRUE(Produtos::comprar(DM->Conexao, sem, QStringLiteral("SEM ESPELHO 2"), QStringLiteral("3")).salvo);
+    ASSERT_TRUE(Produtos::excluir(DM->Conexao, sem, QStringLiteral("SEM ESPELHO 2")).salvo);
     EXPECT_TRUE(estoque(sem).vazia());
     EXPECT_EQ(linhasEstoque(), 1);
 }
@@ -232,7 +232,7 @@ TEST_F(Espelho_, PdvInalcancavelGuardaOProdutoEDizOErro)
 {
     pdv().desconectar();
     pdv().definirCaminho(pasta() + QStringLiteral("/nao-existe/pdv.fdb"));
-    const Produtos::Resultado r = Produtos::salvar(ModoEdicao::Incluir, 0, novo(QStringLiteral("AGUA")));
+    const Produtos::Resultado r = Produtos::salvar(DM->Conexao, ModoEdicao::Incluir, 0, novo(QStringLiteral("AGUA")));
     ASSERT_TRUE(r.salvo);
     EXPECT_TRUE(r.erroEspelho.startsWith(Produtos::kMsgEspelhoFalhou));
     EXPECT_GT(r.erroEspelho.size(), Produtos::kMsgEspelhoFalhou.size()); // the engine's error follows

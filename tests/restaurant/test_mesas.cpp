@@ -73,7 +73,7 @@ protected:
     // A table opened directly in the database, with lines.
     qint64 ocupar(qint64 mesa, const QString &cliente = QStringLiteral("CLIENTE ESPECIAL"))
     {
-        const Mesas::Resultado r = Mesas::abrir(mesa, ana, cliente, Relogio::agora());
+        const Mesas::Resultado r = Mesas::abrir(DM->Conexao, mesa, ana, cliente, Relogio::agora());
         EXPECT_TRUE(r.feito) << r.mensagem.toStdString();
         return r.chave;
     }
@@ -117,7 +117,7 @@ TEST_F(Quadro, CartoesMostramEstadoECliente)
     banco().executar(QStringLiteral("UPDATE MESA SET STATUS = 'O', AGUARDANDO_PAG = 'S' WHERE ID_MESA = 3"));
     auto f = abrirQuadro();
     ASSERT_EQ(f->cvMesas->count(), 8);
-    const QList<Mesas::Mesa> m = Mesas::lerMesas();
+    const QList<Mesas::Mesa> m = Mesas::lerMesas(DM->Conexao);
     EXPECT_EQ(m[0].linhaCliente(), QStringLiteral("LIVRE")); // whatever CLIENTE holds
     EXPECT_EQ(m[1].linhaCliente(), QStringLiteral("MARIA"));
     EXPECT_EQ(m[0].cor(), Mesas::kCorLivre);
@@ -443,9 +443,9 @@ TEST_F(Quadro, CancelarMesa)
 TEST_F(Quadro, CancelamentoDepoisDeUmPedidoEmOutroTerminal)
 {
     const qint64 ab = ocupar(4);
-    const Mesas::Mesa mostrada = *Mesas::lerMesa(4);
+    const Mesas::Mesa mostrada = *Mesas::lerMesa(DM->Conexao, 4);
     consumo(ab, 1, QStringLiteral("1")); // another terminal ordered meanwhile
-    const Mesas::Resultado r = Mesas::cancelar(Mesas::Textos::de(false), mostrada);
+    const Mesas::Resultado r = Mesas::cancelar(DM->Conexao, Mesas::Textos::de(false), mostrada);
     EXPECT_FALSE(r.feito);
     EXPECT_EQ(r.mensagem, Mesas::kMsgCancelarComConsumo);
     EXPECT_EQ(mesa(4).texto(QStringLiteral("STATUS")), QStringLiteral("O"));
@@ -497,11 +497,11 @@ TEST_F(Quadro, FilaSobATransferenciaMostraCadaLinhaUmaVez)
 {
     const qint64 ab = ocupar(3);
     consumo(ab, 10, QStringLiteral("1"));
-    Mesas::transferir(Mesas::Textos::de(false), *Mesas::lerMesa(3), *Mesas::lerMesa(6));
+    Mesas::transferir(DM->Conexao, Mesas::Textos::de(false), *Mesas::lerMesa(DM->Conexao, 3), *Mesas::lerMesa(DM->Conexao, 6));
     // both tables keep the key; the line shows under the one that holds it
     EXPECT_EQ(mesa(3).inteiro(QStringLiteral("ID_CHECK_IN")), ab);
     EXPECT_EQ(mesa(6).inteiro(QStringLiteral("ID_CHECK_IN")), ab);
-    const QList<Mesas::Pedido> f = Mesas::lerFila();
+    const QList<Mesas::Pedido> f = Mesas::lerFila(DM->Conexao);
     ASSERT_EQ(f.size(), 1);
     EXPECT_EQ(f[0].mesa, QStringLiteral("MESA 6"));
 }
@@ -645,7 +645,7 @@ TEST_F(Quadro, CriacaoSegueAMaiorMesa)
 {
     // A table brought in with its own key, ahead of the generator.
     banco().executar(QStringLiteral("INSERT INTO MESA (ID_MESA, DESCRICAO) VALUES (20, 'VARANDA')"));
-    const Mesas::Criacao c = Mesas::criarMesas(Mesas::Textos::de(true), QStringLiteral("2"));
+    const Mesas::Criacao c = Mesas::criarMesas(DM->Conexao, Mesas::Textos::de(true), QStringLiteral("2"));
     ASSERT_TRUE(c.feito);
     EXPECT_EQ(c.criadas, (QList<qint64>{21, 22}));
     EXPECT_EQ(mesa(21).texto(QStringLiteral("DESCRICAO")), QStringLiteral("CARTAO 21"));
@@ -697,7 +697,7 @@ TEST_F(Quadro, CardapioEntregaOProdutoEscolhido)
     banco().executar(QStringLiteral("INSERT INTO PRODUTO (ID_PRODUTO, REFERENCIA, DESCRICAO, VALOR_VENDA, ID_GRUPO_PRODUTO) "
                                     "VALUES (30, '0012', 'ESPETINHO', 12, 4)"));
     banco().executar(QStringLiteral("INSERT INTO GRUPO_PRODUTO (ID_GRUPO_PRODUTO, DESCRICAO) VALUES (9, 'VAZIO')"));
-    EXPECT_EQ(Pedidos::interpretarCodigo(QStringLiteral("12")).produto.value_or(0), 30);
+    EXPECT_EQ(Pedidos::interpretarCodigo(DM->Conexao, QStringLiteral("12")).produto.value_or(0), 30);
     ocupar(1);
     auto f = abrirQuadro();
     f->cvMesas->setCurrentRow(0);

@@ -32,7 +32,7 @@ protected:
                   .valor(QStringLiteral("INSERT INTO FUNCIONARIO (NOME, CPF, COD_FUNCIONARIO, NOME_CRACHA) VALUES "
                                         "('ANA PAULA', '111.111.111-11', '0007', 'ANINHA') RETURNING ID_FUNCIONARIO"))
                   .toString();
-        abertura = Mesas::abrir(3, ana, QStringLiteral("MARIA"), Relogio::agora()).chave;
+        abertura = Mesas::abrir(DM->Conexao, 3, ana, QStringLiteral("MARIA"), Relogio::agora()).chave;
     }
     void TearDown() override
     {
@@ -94,7 +94,7 @@ TEST_F(Pedido_, RegrasDoCodigo)
     };
     auto conferir = [](const QList<Caso> &casos) {
         for (const Caso &c : casos) {
-            const Pedidos::Escolha e = Pedidos::interpretarCodigo(QString::fromUtf8(c.codigo));
+            const Pedidos::Escolha e = Pedidos::interpretarCodigo(DM->Conexao, QString::fromUtf8(c.codigo));
             EXPECT_EQ(int(e.regra), int(c.regra)) << c.codigo;
             EXPECT_EQ(e.produto.value_or(0), c.produto) << c.codigo;
         }
@@ -227,7 +227,7 @@ TEST_F(Pedido_, LinhaRecusadaQuandoAMesaMudouEmOutroTerminal)
     auto f = painel();
     codigo(f.get(), QStringLiteral("10"));
     // another terminal moves table 3 to table 1
-    ASSERT_TRUE(Mesas::transferir(Mesas::Textos::de(false), *Mesas::lerMesa(3), *Mesas::lerMesa(1)).feito);
+    ASSERT_TRUE(Mesas::transferir(DM->Conexao, Mesas::Textos::de(false), *Mesas::lerMesa(DM->Conexao, 3), *Mesas::lerMesa(DM->Conexao, 1)).feito);
     msg->esperar(Mesas::msgMesaMudou(f->textos, 3));
     f->btnConfirmarConsumoClick();
     EXPECT_EQ(linhas(), 0);

@@ -119,16 +119,16 @@ TEST_F(Produtos_, ServicoPadraoNaoSeAlteraNemExclui)
     EXPECT_EQ(msg->pendentes(), 0);
     EXPECT_EQ(linha(1).texto(QStringLiteral("EXCLUIDO")), "N");
     EXPECT_EQ(f->OP, ""); // the refused view does not leave the next alter in view mode
-    EXPECT_EQ(Produtos::excluir(1, QStringLiteral("DIARIA")).mensagem, Produtos::kMsgImpossivelExcluir);
-    EXPECT_EQ(Produtos::salvar(ModoEdicao::Alterar, 1, novo(QStringLiteral("DIARIA")), 0).mensagem,
+    EXPECT_EQ(Produtos::excluir(DM->Conexao, 1, QStringLiteral("DIARIA")).mensagem, Produtos::kMsgImpossivelExcluir);
+    EXPECT_EQ(Produtos::salvar(DM->Conexao, ModoEdicao::Alterar, 1, novo(QStringLiteral("DIARIA")), 0).mensagem,
               Produtos::kMsgImpossivelAlterar);
     EXPECT_TRUE(logs().isEmpty());
 
     // Key 1 under another name, and "DIARIA" under another key, are ordinary.
     banco().executar(QStringLiteral("UPDATE PRODUTOS_SERVICOS SET DESCRICAO = 'DIARIA ANTIGA' WHERE ID_P_S = 1"));
     const qint64 outra = produto(QStringLiteral("DIARIA"));
-    EXPECT_TRUE(Produtos::excluir(outra, QStringLiteral("DIARIA")).salvo);
-    EXPECT_TRUE(Produtos::excluir(1, QStringLiteral("DIARIA ANTIGA")).salvo);
+    EXPECT_TRUE(Produtos::excluir(DM->Conexao, outra, QStringLiteral("DIARIA")).salvo);
+    EXPECT_TRUE(Produtos::excluir(DM->Conexao, 1, QStringLiteral("DIARIA ANTIGA")).salvo);
 }
 
 TEST_F(Produtos_, ExclusaoMarcaExcluidoERegistra)
@@ -152,7 +152,7 @@ TEST_F(Produtos_, ExclusaoMarcaExcluidoERegistra)
     EXPECT_TRUE(descricoes(f.get()).contains("AGUA"));
 
     // Deleted meanwhile on another workstation: said so, nothing logged.
-    EXPECT_EQ(Produtos::excluir(cerveja, QStringLiteral("CERVEJA")).mensagem, Produtos::kMsgNaoEncontrado);
+    EXPECT_EQ(Produtos::excluir(DM->Conexao, cerveja, QStringLiteral("CERVEJA")).mensagem, Produtos::kMsgNaoEncontrado);
     EXPECT_EQ(logs().size(), 1);
 }
 
@@ -209,7 +209,7 @@ TEST_F(Produtos_, CompraSomaEstoqueSoComQuantidadeInteiraPositiva)
     EXPECT_EQ(logs().value(1), QStringLiteral("ADMIN|Realizou Compra de Produto -> Código %1 (CERVEJA - -5)").arg(cerveja));
 
     // Without a product chosen.
-    EXPECT_EQ(Produtos::comprar(0, {}, QStringLiteral("3")).mensagem, Produtos::kMsgSelecioneProduto);
+    EXPECT_EQ(Produtos::comprar(DM->Conexao, 0, {}, QStringLiteral("3")).mensagem, Produtos::kMsgSelecioneProduto);
 }
 
 TEST_F(Produtos_, ClashPorDescricaoECodigoDeBarrasEmTodasAsLinhas)
@@ -234,7 +234,7 @@ TEST_F(Produtos_, ClashPorDescricaoECodigoDeBarrasEmTodasAsLinhas)
     };
     for (const auto &c : casos) {
         SCOPED_TRACE(std::string(c.descricao) + " / " + c.barras);
-        const Produtos::Resultado r = Produtos::salvar(c.modo, c.chave, novo(QString::fromUtf8(c.descricao),
+        const Produtos::Resultado r = Produtos::salvar(DM->Conexao, c.modo, c.chave, novo(QString::fromUtf8(c.descricao),
                                                                               QString::fromUtf8(c.barras)));
         EXPECT_EQ(r.salvo, c.salvo);
         if (!c.salvo) {
@@ -247,8 +247,8 @@ TEST_F(Produtos_, ClashPorDescricaoECodigoDeBarrasEmTodasAsLinhas)
     EXPECT_EQ(logs(), QStringList{QStringLiteral("ADMIN|Alterou Produto/Serviço -> Código %1 (CERVEJA)").arg(cerveja)});
 
     // Products without bar code do not clash with one another ("0" is none too).
-    EXPECT_TRUE(Produtos::salvar(ModoEdicao::Incluir, 0, novo(QStringLiteral("GUARANA"))).salvo);
-    EXPECT_TRUE(Produtos::salvar(ModoEdicao::Incluir, 0, novo(QStringLiteral("TONICA"), QStringLiteral("0"))).salvo);
+    EXPECT_TRUE(Produtos::salvar(DM->Conexao, ModoEdicao::Incluir, 0, novo(QStringLiteral("GUARANA"))).salvo);
+    EXPECT_TRUE(Produtos::salvar(DM->Conexao, ModoEdicao::Incluir, 0, novo(QStringLiteral("TONICA"), QStringLiteral("0"))).salvo);
 
     // The database backs the check for saves that race past it.
     EXPECT_THROW(produto(QStringLiteral("CERVEJA")), ErroBanco);
@@ -312,7 +312,7 @@ TEST_F(Produtos_, EntradaInvalidaRecusadaAntesDeGravar)
         SCOPED_TRACE(c.mensagem.toStdString());
         Produtos::Produto p = novo(QStringLiteral("GUARANA"));
         c.ajustar(p);
-        const Produtos::Resultado r = Produtos::salvar(ModoEdicao::Incluir, 0, p);
+        const Produtos::Resultado r = Produtos::salvar(DM->Conexao, ModoEdicao::Incluir, 0, p);
         EXPECT_FALSE(r.salvo);
         EXPECT_EQ(r.mensagem, c.mensagem);
         EXPECT_EQ(r.foco, c.foco);
@@ -327,7 +327,7 @@ TEST_F(Produtos_, EntradaInvalidaRecusadaAntesDeGravar)
     p.ncm = QStringLiteral("0901");
     p.sitTribut = QStringLiteral("18");
     p.fabPropria = true;
-    const Produtos::Resultado r = Produtos::salvar(ModoEdicao::Incluir, 0, p);
+    const Produtos::Resultado r = Produtos::salvar(DM->Conexao, ModoEdicao::Incluir, 0, p);
     ASSERT_TRUE(r.salvo);
     const Linha l = linha(r.chave);
     EXPECT_EQ(l.texto(QStringLiteral("DESCRICAO")), "CAFÉ D'ÁVILA");
@@ -348,12 +348,12 @@ TEST_F(Produtos_, AlterarSoMexeNoEstoqueQuandoOUsuarioMudou)
     Produtos::Produto p = novo(QStringLiteral("CERVEJA"));
     p.estoque = QStringLiteral("10");
     p.valor = QStringLiteral("4,00");
-    ASSERT_TRUE(Produtos::salvar(ModoEdicao::Alterar, cerveja, p, 10).salvo);
+    ASSERT_TRUE(Produtos::salvar(DM->Conexao, ModoEdicao::Alterar, cerveja, p, 10).salvo);
     EXPECT_EQ(linha(cerveja).inteiro(QStringLiteral("ESTOQUE")), 7);
     EXPECT_EQ(linha(cerveja).dinheiro(QStringLiteral("VALOR")), Dinheiro::deReais(4));
     // The user adds 2 to what was loaded: the sale stays counted.
     p.estoque = QStringLiteral("12");
-    ASSERT_TRUE(Produtos::salvar(ModoEdicao::Alterar, cerveja, p, 10).salvo);
+    ASSERT_TRUE(Produtos::salvar(DM->Conexao, ModoEdicao::Alterar, cerveja, p, 10).salvo);
     EXPECT_EQ(linha(cerveja).inteiro(QStringLiteral("ESTOQUE")), 9);
 }
 
@@ -501,7 +501,7 @@ TEST_F(Produtos_, NCMCompletadoESugestaoDeCEST)
     } sugestoes[] = {{"99010000", "9900100"}, {"99015500", "9900300"}, {"98000000", ""}, {"0", ""},
                      {"00000000", ""}};
     for (const auto &c : sugestoes)
-        EXPECT_EQ(Produtos::sugerirCEST(QString::fromUtf8(c.ncm)), QString::fromUtf8(c.cest)) << c.ncm;
+        EXPECT_EQ(Produtos::sugerirCEST(DM->Conexao, QString::fromUtf8(c.ncm)), QString::fromUtf8(c.cest)) << c.ncm;
 
     // On the record: leaving the NCM pads it and fills the CEST; no match keeps the CEST.
     Telas::interceptar<TFrmCadProdutosServicos>([&](TFrmCadProdutosServicos *c) {

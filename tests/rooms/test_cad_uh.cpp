@@ -4,7 +4,7 @@
 // chosen row only, the type list opened from it).
 #include "base/Telas.h"
 #include "rooms/CadastroUH.h"
-#include "rooms/ItensPadrao.h"
+#include "rooms/UnitItensPadrao.h"
 #include "rooms/UnitCadUH.h"
 #include "rooms/UnitTiposUH.h"
 #include "rooms/UnitUH.h"

@@ -3,7 +3,7 @@
 // (checks in order, the reserved key and the child rows stored under it,
 // standard stock items and minibar products, rate boxes).
 #include "base/Telas.h"
-#include "rooms/ItensPadrao.h"
+#include "rooms/UnitItensPadrao.h"
 #include "rooms/TiposUH.h"
 #include "rooms/UnitCadTiposUH.h"
 #include "rooms/UnitTiposUH.h"

@@ -48,7 +48,7 @@ protected:
     // Table `mesa` opened with `linhas` lines of 1 × 10,00.
     qint64 ocupar(qint64 mesa, int linhas)
     {
-        const Mesas::Resultado r = Mesas::abrir(mesa, QStringLiteral("1"), QStringLiteral("CLIENTE"), QDateTime::currentDateTime());
+        const Mesas::Resultado r = Mesas::abrir(DM->Conexao, mesa, QStringLiteral("1"), QStringLiteral("CLIENTE"), QDateTime::currentDateTime());
         EXPECT_TRUE(r.feito) << r.mensagem.toStdString();
         for (int i = 0; i < linhas; ++i)
             banco().executar(QStringLiteral("INSERT INTO CONSUMO (ID_PRODUTO, ID_CHECK_IN, QTD, VALOR_UNIT, DATA, HORA, "
@@ -140,7 +140,7 @@ TEST_F(ConsumosServidor, DuasEstacoesEntregamAMesmaMesaUmDocumento)
         EXPECT_EQ(pdv().valor(QStringLiteral("SELECT CAST(VALOR AS VARCHAR(20)) FROM ORCAMENTO WHERE CODIGO = ?"), {doc})
                       .toString(),
                   QStringLiteral("22.00"));
-        EXPECT_EQ(Mesas::lerMesa(mesa)->status, QStringLiteral("L"));
+        EXPECT_EQ(Mesas::lerMesa(DM->Conexao, mesa)->status, QStringLiteral("L"));
     }
 }
 

@@ -61,7 +61,7 @@ protected:
 
     qint64 ocupar(qint64 mesa)
     {
-        const Mesas::Resultado r = Mesas::abrir(mesa, QStringLiteral("1"), QStringLiteral("TESTE"), QDateTime::currentDateTime());
+        const Mesas::Resultado r = Mesas::abrir(DM->Conexao, mesa, QStringLiteral("1"), QStringLiteral("TESTE"), QDateTime::currentDateTime());
         EXPECT_TRUE(r.feito);
         return r.chave;
     }

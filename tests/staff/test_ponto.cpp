@@ -1,10 +1,12 @@
 // The time clock's rules: the status of a row, punching in both modes,
 // the punch's photo file, excusing and clearing, and the daily close that
 // keeps an excuse given in advance.
-#include "core/PontoAutomatico.h"
+#include "staff/Comandos.h"
+#include "staff/PontoAutomatico.h"
 #include "ApoioPonto.h"
 
 #include "support/MensagensRoteiro.h"
+#include "support/RegistroGravado.h"
 
 using namespace Ponto;
 
@@ -240,6 +242,29 @@ TEST_F(PontoRegras, AbonoDaLinhaEDoPeriodoEOFechamentoDoDiaSeguinteOsMantem)
     EXPECT_EQ(ponto(aberta).texto(QStringLiteral("OBS")), QString::fromUtf8(PontoAutomatico::kObsFalta));
     EXPECT_EQ(ponto(aberta).texto(QStringLiteral("ABONADO")), QStringLiteral("N"));
     EXPECT_EQ(ponto(aberta).texto(QStringLiteral("USUARIO")), QStringLiteral("NOITE"));
+}
+
+// The window runs the day's preparation through the task staff registers;
+// it only runs once a user has logged in, so it is not a plain timer task.
+TEST_F(PontoRegras, ATarefaDoDiaDoPessoalPreparaODiaUmaVez)
+{
+    empregado(QStringLiteral("ANA"), QStringLiteral("111.444.777-35"));
+    Sessao::reiniciar();
+    RegistroGravado r;
+    Pessoal::registrarComandos(r);
+    ASSERT_EQ(r.tarefasDoDia.size(), 1u);
+    EXPECT_TRUE(r.tarefasTimer1.empty());
+
+    r.tarefasDoDia.front()();
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM PONTO WHERE DATA_DEFINIDA = ?"), {kHoje}), 4);
+    banco().executar(QStringLiteral("DELETE FROM PONTO"));
+    r.tarefasDoDia.front()(); // the same day is not prepared twice
+    EXPECT_EQ(linhasPonto(), 0);
+
+    Relogio::definir(QDateTime(kHoje.addDays(1), QTime(8, 0)));
+    r.tarefasDoDia.front()();
+    EXPECT_EQ(contar(QStringLiteral("SELECT COUNT(*) FROM PONTO WHERE DATA_DEFINIDA = ?"), {kHoje.addDays(1)}), 4);
+    Sessao::reiniciar();
 }
 
 TEST_F(PontoRegras, LimparReabreAMarcacaoEAProximaCaiNelaMantendoAFoto)

@@ -100,6 +100,7 @@ public:
     void registrarComando(const QString &nome, std::function<void()> acao) override { comandos[nome] = acao; }
     void adicionarTarefaTimer1(std::function<void()>) override {}
     void adicionarTarefaTimer2(std::function<void()>) override {}
+    void adicionarTarefaDoDia(std::function<void()>) override {}
     void definirAbertura(Abertura, std::function<void()>) override {}
     std::map<QString, std::function<void()>> comandos;
 };

@@ -13,6 +13,7 @@ public:
     QMap<QString, std::function<void()>> comandos;
     std::vector<std::function<void()>> tarefasTimer1;
     std::vector<std::function<void()>> tarefasTimer2;
+    std::vector<std::function<void()>> tarefasDoDia;
     QMap<Abertura, std::function<void()>> aberturas;
 
     void registrarComando(const QString &nomeHandler, std::function<void()> acao) override
@@ -21,6 +22,7 @@ public:
     }
     void adicionarTarefaTimer1(std::function<void()> tarefa) override { tarefasTimer1.push_back(std::move(tarefa)); }
     void adicionarTarefaTimer2(std::function<void()> tarefa) override { tarefasTimer2.push_back(std::move(tarefa)); }
+    void adicionarTarefaDoDia(std::function<void()> tarefa) override { tarefasDoDia.push_back(std::move(tarefa)); }
     void definirAbertura(Abertura qual, std::function<void()> acao) override { aberturas[qual] = std::move(acao); }
 
     // Runs a registered command as its ribbon button would; false when the

@@ -35,7 +35,7 @@ bool devePreparar(const QDate &hoje);
 // again until the date changes.
 class Controle {
 public:
-    Resultado tick(const QDate &hoje, const QString &login);
+    Resultado tick(ConexaoBanco &conexao, const QDate &hoje, const QString &login);
     // The day on which nothing was left to do.
     QDate feito() const { return m_feito; }
 

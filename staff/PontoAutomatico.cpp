@@ -1,4 +1,4 @@
-#include "core/PontoAutomatico.h"
+#include "staff/PontoAutomatico.h"
 #include "base/Parametros.h"
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
@@ -101,11 +101,11 @@ bool devePreparar(const QDate &hoje)
         || s.Ponto_Vazio;
 }
 
-Resultado Controle::tick(const QDate &hoje, const QString &login)
+Resultado Controle::tick(ConexaoBanco &conexao, const QDate &hoje, const QString &login)
 {
     if (m_feito == hoje || !devePreparar(hoje))
         return {};
-    const Resultado r = preparar(DM->Conexao, hoje, login);
+    const Resultado r = preparar(conexao, hoje, login);
     // Prepared now, or found prepared: nothing left for today.
     m_feito = hoje;
     return r;
