@@ -1,9 +1,9 @@
 #include "core/UnitCadUsu.h"
+#include "core/Usuarios.h"
 #include "base/Mensagem.h"
 #include "base/TelaEdicao.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
-#include "core/UnitUsuarios.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

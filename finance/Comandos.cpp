@@ -11,8 +11,6 @@
 #include "finance/UnitRelOsMaisMais.h"
 #include "finance/UnitRetiraDinheiro.h"
 #include "rooms/UnitUH.h"
-#include "stays/UnitRelExtratoConta.h"
-#include "stays/UnitWalkIn.h"
 
 namespace Financas {
 
@@ -22,24 +20,16 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("dxBarLargeButton14Click"), [] { abrirCheques(); });
     TFrmRetiraDinheiro::abrirNotas = [] { Telas::abrir<TFrmNotas>(FrmNotas, FrmRetiraDinheiro); };
     registrarGanchosDespesasAvulsas();
-    registrarGanchosMovimento();
     principal.registrarComando(QStringLiteral("btnMovimentoFinanceiroClick"), [] { abrirMovimentoFinanceiro(); });
     principal.registrarComando(QStringLiteral("btnRelMovFinanceiroClick"), [] { abrirRelMovFinanceiro(); });
     principal.registrarComando(QStringLiteral("btnGrafFinanceiroClick"), [] { abrirGrafFinanceiro(); });
     principal.registrarComando(QStringLiteral("btnRelOsMaisMaisClick"), [] { abrirRelOsMaisMais(); });
 }
 
-void registrarGanchosMovimento()
-{
-    // A closed stay's statement on the preview, as the statement screen prints it hidden.
-    TFrmMovimentoFinanceiro::extratoConta = [](qint64 idEntrada) { ExtratoConta::imprimirOculto(idEntrada, false); };
-}
-
 void registrarGanchosDespesasAvulsas()
 {
-    // The room map's and the stay list's "Despesas Avulsas".
+    // The room map's "Despesas Avulsas".
     MapaUH::ganchos().despesasAvulsas = [] { abrirDespesasAvulsas(); };
-    ListaEstadias::despesasAvulsas = [] { abrirDespesasAvulsas(); };
 }
 
 } // namespace Financas

@@ -5,8 +5,7 @@ class RegistroComandos;
 
 namespace Financas {
 void registrarComandos(RegistroComandos &principal);
-// The screens of finance that other subsystems' screens open (part of registrarComandos).
+// The room map's "Despesas Avulsas" (part of registrarComandos); the stay
+// list's is set by the stays.
 void registrarGanchosDespesasAvulsas();
-// The closed stay's statement behind the movement's double-click (part of registrarComandos).
-void registrarGanchosMovimento();
 }

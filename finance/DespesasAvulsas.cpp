@@ -4,7 +4,6 @@
 #include "base/Sessao.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
-#include "stays/Consumo.h"
 
 #include <QRegularExpression>
 #include <limits>

@@ -3,7 +3,7 @@
 #include "base/Mensagem.h"
 #include "base/Relogio.h"
 #include "base/UnitDM.h"
-#include "restaurant/CamposEdicao.h"
+#include "base/CamposEdicao.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "base/Telas.h"
 #include "base/UnitDM.h"
 #include "finance/UnitCadCheques.h"
-#include "restaurant/CamposEdicao.h"
+#include "base/CamposEdicao.h"
 
 #include <QComboBox>
 #include <QDateEdit>

@@ -3,14 +3,9 @@
 // the screens of other subsystems: the main window's "Impressora Fiscal", the
 // statement's "Cupom Fiscal" and the counter sales' "Cupom Fiscal". Each
 // opens the screen modally through base/Telas and frees it afterwards.
-#include <QtGlobal>
+#include "restaurant/RotinasFiscais.h"
 
 namespace RotinasFiscais {
-
-// Which kind of counter sale the coupon is for: a single-item sale
-// (DESPESA_AVULSA) or a several-item sale (V_DESPESA_AVULSA with its
-// V_I_DESPESA_AVULSA lines).
-enum class TipoDespesaAvulsa { Individual, VariosItens };
 
 // The daily routines only: no coupon panel, no lines.
 void abrir();

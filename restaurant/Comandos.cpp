@@ -22,6 +22,8 @@ void registrarComandos(RegistroComandos &principal)
 {
     principal.registrarComando(QStringLiteral("btnPDVClick"), [] { abrirPDV(); });
     principal.registrarComando(QStringLiteral("btnProdutosServicosClick"), [] { abrirProdutosServicos(); });
+    CentralCadastros::ganchos().pdv = [] { abrirPDV(); };
+    CentralCadastros::ganchos().produtosServicos = [] { abrirProdutosServicos(); };
     principal.registrarComando(QStringLiteral("dxBarLargeButton45Click"), [] { abrirMesas(); });
     // The board's account items open the table account.
     ligarContaMesa();

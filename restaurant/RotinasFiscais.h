@@ -6,7 +6,6 @@
 // Nothing here writes to the database: a coupon leaves stays and sales as
 // they were.
 #include "base/Dinheiro.h"
-#include "restaurant/AberturaRotinasFiscais.h"
 
 class ConexaoBanco;
 
@@ -21,6 +20,11 @@ class ConexaoBanco;
 void Analisa_iRetorno(int iRetorno);
 
 namespace RotinasFiscais {
+
+// Which kind of counter sale the coupon is for: a single-item sale
+// (DESPESA_AVULSA) or a several-item sale (V_DESPESA_AVULSA with its
+// V_I_DESPESA_AVULSA lines).
+enum class TipoDespesaAvulsa { Individual, VariosItens };
 
 inline const QString kTitulo = QStringLiteral("Rotinas Fiscais");
 inline const QString kMsgSemItens = QStringLiteral("Deve existir pelo menos um item para impressão do Cupom!");

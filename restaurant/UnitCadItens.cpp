@@ -2,7 +2,7 @@
 #include "base/CabecalhoTela.h"
 #include "base/Dinheiro.h"
 #include "base/Mensagem.h"
-#include "restaurant/CamposEdicao.h"
+#include "base/CamposEdicao.h"
 #include "restaurant/Itens.h"
 #include "restaurant/UnitItens.h"
 

@@ -4,7 +4,7 @@
 #include "base/Mensagem.h"
 #include "base/Sessao.h"
 #include "base/Telas.h"
-#include "restaurant/CamposEdicao.h"
+#include "base/CamposEdicao.h"
 #include "restaurant/Produtos.h"
 #include "restaurant/UnitCEST.h"
 #include "restaurant/UnitCST.h"

@@ -4,7 +4,7 @@
 #include "base/Mensagem.h"
 #include "base/Sessao.h"
 #include "base/Telas.h"
-#include "restaurant/CamposEdicao.h"
+#include "base/CamposEdicao.h"
 #include "restaurant/Produtos.h"
 #include "restaurant/UnitCadProdutosServicos.h"
 
@@ -51,7 +51,7 @@ TFrmProdutosServicos::TFrmProdutosServicos(QWidget *parent) : QDialog(parent)
     QList<OpcaoFiltro> opcoes;
     for (const QString &l : Produtos::legendasCriterios())
         opcoes.append({l, QStringLiteral("PS.ID_P_S")});
-    QGroupBox *filtro = lista->configurarFiltro({{}, opcoes, {}, 90, true});
+    QGroupBox *filtro = lista->configurarFiltro({{}, opcoes, {}, 90, true, {}});
     btnBuscar = new QToolButton(filtro);
     btnBuscar->setText(QStringLiteral("Buscar"));
     btnFecharFiltro = new QToolButton(filtro);

@@ -1,8 +1,6 @@
 #include "rooms/UnitCentralCadastros.h"
 #include "base/CabecalhoTela.h"
 #include "base/Telas.h"
-#include "restaurant/UnitPDV.h"
-#include "restaurant/UnitProdutosServicos.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -66,6 +64,8 @@ void TFrmCentralCadastros::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
     const CentralCadastros::Ganchos &g = ganchos();
     btnItens->setEnabled(bool(g.itens));
+    btnPDV->setEnabled(bool(g.pdv));
+    btnProdutosServicos->setEnabled(bool(g.produtosServicos));
     btnFornecedores->setEnabled(bool(g.fornecedores));
     btnFuncionarios->setEnabled(bool(g.funcionarios));
 }
@@ -76,9 +76,17 @@ void TFrmCentralCadastros::btnItensClick()
         ganchos().itens();
 }
 
-void TFrmCentralCadastros::btnPDVClick() { abrirPDV(); }
+void TFrmCentralCadastros::btnPDVClick()
+{
+    if (ganchos().pdv)
+        ganchos().pdv();
+}
 
-void TFrmCentralCadastros::btnProdutosServicosClick() { abrirProdutosServicos(); }
+void TFrmCentralCadastros::btnProdutosServicosClick()
+{
+    if (ganchos().produtosServicos)
+        ganchos().produtosServicos();
+}
 
 void TFrmCentralCadastros::btnFornecedoresClick()
 {

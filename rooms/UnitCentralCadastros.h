@@ -1,9 +1,8 @@
 #pragma once
 // The registry hub: one button per register of the other subsystems
 // ("Estoque de Itens", "Pontos de Venda (PDV's)", "Produtos e Serviços",
-// "Fornecedores", "Funcionários"). The points of sale and the products open
-// their lists; the other registers' subsystems set the screen their button
-// opens, and a button whose screen is not set is disabled.
+// "Fornecedores", "Funcionários"). Each register's subsystem sets the screen
+// its button opens; a button whose screen is not set is disabled.
 #include <QDialog>
 #include <functional>
 
@@ -13,6 +12,8 @@ namespace CentralCadastros {
 
 struct Ganchos {
     std::function<void()> itens;             // TFrmItens
+    std::function<void()> pdv;               // TFrmPDV
+    std::function<void()> produtosServicos;  // TFrmProdutosServicos
     std::function<void()> fornecedores;      // TFrmFornecedores
     std::function<void()> funcionarios;      // TFrmFuncionarios
 };

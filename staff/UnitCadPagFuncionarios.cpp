@@ -4,7 +4,7 @@
 #include "base/Relogio.h"
 #include "base/TelaEdicao.h"
 #include "base/UnitDM.h"
-#include "restaurant/CamposEdicao.h"
+#include "base/CamposEdicao.h"
 #include "staff/UnitFuncionarios.h"
 #include "staff/UnitPagFuncionarios.h"
 

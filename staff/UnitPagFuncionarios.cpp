@@ -6,7 +6,7 @@
 #include "base/Sessao.h"
 #include "base/Telas.h"
 #include "base/UnitLog.h"
-#include "restaurant/CamposEdicao.h"
+#include "base/CamposEdicao.h"
 #include "staff/FolhaPagamento.h"
 #include "staff/UnitCadPagFuncionarios.h"
 

@@ -5,6 +5,8 @@
 #include "rooms/Clientes.h"
 #include "rooms/UnitCadReservas.h"
 #include "rooms/UnitUH.h"
+#include "finance/UnitDespesasAvulsas.h"
+#include "finance/UnitMovimentoFinanceiro.h"
 #include "finance/UnitNotas.h"
 #include "stays/UnitCadWalkIn.h"
 #include "stays/UnitFormaPag.h"
@@ -62,7 +64,7 @@ void registrarComandos(RegistroComandos &principal)
                                                                                  : ExtratoConta::Tipo::Saida);
     };
     mapa.extratoConta = [](qint64 idEntrada, bool impressora) { ExtratoConta::imprimirOculto(idEntrada, impressora); };
-    TFrmNotas::abrirExtrato = [](qint64 idEntrada) { ExtratoConta::imprimirOculto(idEntrada, false); };
+    registrarGanchosFinancas();
     // --- end of the account statement
     // Stay reports, the breakfast list and the vehicles.
     principal.registrarComando(QStringLiteral("btnVeiculosClick"), [] { abrirVeiculos(); });
@@ -70,6 +72,16 @@ void registrarComandos(RegistroComandos &principal)
     principal.registrarComando(QStringLiteral("btnRelCafeClick"), [] { abrirRelCafe(); });
     principal.registrarComando(QStringLiteral("btnRelVeiculosClick"), [] { abrirRelVeiculos(); });
     principal.registrarComando(QStringLiteral("btnRelExtratoUHClick"), [] { abrirRelExtratoUH(); });
+}
+
+void registrarGanchosFinancas()
+{
+    // A closed stay's statement on the preview, as the statement screen
+    // prints it hidden: the notes' and the movement's double-click.
+    TFrmNotas::abrirExtrato = [](qint64 idEntrada) { ExtratoConta::imprimirOculto(idEntrada, false); };
+    TFrmMovimentoFinanceiro::extratoConta = [](qint64 idEntrada) { ExtratoConta::imprimirOculto(idEntrada, false); };
+    // The stay list's "Despesas Avulsas".
+    ListaEstadias::despesasAvulsas = [] { abrirDespesasAvulsas(); };
 }
 
 } // namespace Estadias

@@ -5,4 +5,7 @@ class RegistroComandos;
 
 namespace Estadias {
 void registrarComandos(RegistroComandos &principal);
+// What finance's screens open of the stays, and what the stay list opens of
+// finance (part of registrarComandos).
+void registrarGanchosFinancas();
 }

@@ -12,6 +12,7 @@
 #include "finance/UnitDespesasAvulsas.h"
 #include "finance/UnitRelRecibo.h"
 #include "finance/Comandos.h"
+#include "stays/Comandos.h"
 #include "rooms/UnitUH.h"
 #include "stays/UnitWalkIn.h"
 #include "support/TelasTeste.h"
@@ -752,6 +753,7 @@ TEST_F(DespesasTeste, MapaEListaDeEstadiasAbremATela)
     MapaUH::ganchos().despesasAvulsas = {};
     ListaEstadias::despesasAvulsas = {};
     Financas::registrarGanchosDespesasAvulsas();
+    Estadias::registrarGanchosFinancas();
     ASSERT_TRUE(MapaUH::ganchos().despesasAvulsas);
     ASSERT_TRUE(ListaEstadias::despesasAvulsas);
     int abertas = 0;

@@ -9,6 +9,7 @@
 #include "base/RelatorioPintura.h"
 #include "base/Telas.h"
 #include "finance/Comandos.h"
+#include "stays/Comandos.h"
 #include "finance/MovimentoFinanceiro.h"
 #include "finance/UnitMovimentoFinanceiro.h"
 #include "finance/UnitRelMovFinanceiro.h"
@@ -376,7 +377,7 @@ TEST_F(Movimento_, EstornosRecusadosNaoMudamNada)
 TEST_F(Movimento_, DuploCliqueAbreOExtratoDaEstadiaEOErroChegaAoManipulador)
 {
     dia();
-    Financas::registrarGanchosMovimento();
+    Estadias::registrarGanchosFinancas();
     TFrmMovimentoFinanceiro f;
     calcular(f);
     QStringList titulos;

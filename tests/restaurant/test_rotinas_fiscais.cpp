@@ -9,6 +9,7 @@
 #include "platform/ImpressoraFiscal.h"
 #include "finance/DespesasAvulsas.h"
 #include "restaurant/Comandos.h"
+#include "restaurant/AberturaRotinasFiscais.h"
 #include "restaurant/RotinasFiscais.h"
 #include "restaurant/UnitAliquotas.h"
 #include "restaurant/UnitRotinasFiscais.h"

@@ -763,6 +763,9 @@ TEST_F(MapaUHTeste, CentralDeCadastrosSoComTelasExistentes)
 {
     int fornecedores = 0, pdvs = 0, produtos = 0;
     CentralCadastros::ganchos().fornecedores = [&] { ++fornecedores; };
+    // as the restaurant registers them
+    CentralCadastros::ganchos().pdv = [] { abrirPDV(); };
+    CentralCadastros::ganchos().produtosServicos = [] { abrirProdutosServicos(); };
     Telas::interceptar<TFrmPDV>([&](TFrmPDV *) { return ++pdvs, 0; });
     Telas::interceptar<TFrmProdutosServicos>([&](TFrmProdutosServicos *) { return ++produtos, 0; });
     TFrmCentralCadastros c;

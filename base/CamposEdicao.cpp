@@ -1,4 +1,4 @@
-#include "restaurant/CamposEdicao.h"
+#include "base/CamposEdicao.h"
 #include "base/Dinheiro.h"
 
 #include <QEvent>

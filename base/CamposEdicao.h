@@ -1,5 +1,5 @@
 #pragma once
-// Field habits of the restaurant's record screens:
+// Field habits of the record screens (restaurant, cheques, employee payments):
 //  - a money field loses its thousands dots when entered and is shown as
 //    "#,##0.00" when left ("0,00" when left empty; a text that is not money is
 //    left as typed, for the record's own check to refuse);
