@@ -2,12 +2,15 @@
 // included), the fee's range, deletion through the register, the filters
 // and the rights.
 #include "base/Telas.h"
+#include "restaurant/Comandos.h"
+#include "rooms/UnitCentralCadastros.h"
 #include "restaurant/PontosVenda.h"
 #include "restaurant/Produtos.h"
 #include "restaurant/UnitCadPDV.h"
 #include "restaurant/UnitCadProdutosServicos.h"
 #include "restaurant/UnitPDV.h"
 #include "restaurant/UnitProdutosServicos.h"
+#include "support/RegistroGravado.h"
 #include "support/TelasTeste.h"
 
 #include <QAction>
@@ -57,6 +60,30 @@ protected:
 };
 
 } // namespace
+
+// The registry hub's points of sale and products buttons open the lists the
+// restaurant registers, as the ribbon's entries do.
+TEST_F(PDV_, CentralDeCadastrosAbreAsListasDoRestaurante)
+{
+    RegistroGravado r;
+    Restaurante::registrarComandos(r);
+    int pdvs = 0, produtos = 0;
+    Telas::interceptar<TFrmPDV>([&](TFrmPDV *) { return ++pdvs, 0; });
+    Telas::interceptar<TFrmProdutosServicos>([&](TFrmProdutosServicos *) { return ++produtos, 0; });
+    {
+        TFrmCentralCadastros c;
+        c.show();
+        ASSERT_TRUE(c.btnPDV->isEnabled());
+        ASSERT_TRUE(c.btnProdutosServicos->isEnabled());
+        c.btnPDV->click();
+        c.btnProdutosServicos->click();
+    }
+    r.executar(QStringLiteral("btnPDVClick"));
+    r.executar(QStringLiteral("btnProdutosServicosClick"));
+    EXPECT_EQ(pdvs, 2);
+    EXPECT_EQ(produtos, 2);
+    CentralCadastros::ganchos() = {};
+}
 
 TEST_F(PDV_, NovoPDVGravaComOCodigoMostrado)
 {
