@@ -70,6 +70,21 @@ struct CondicaoFiltro {
 };
 CondicaoFiltro condicaoFiltro(const OpcaoFiltro &opcao, const QString &texto);
 
+class TelaLista;
+
+// What a record screen reads of the list that opened it: the mode chosen
+// ("I" new, "A" alter, "V" view; emptied when the record closes) and the
+// list's grid with its current row. The list screens that open a record
+// screen carry it, so the record screen needs nothing else of them.
+class ListaCadastro {
+public:
+    QString OP;
+    TelaLista *lista = nullptr;
+
+protected:
+    ~ListaCadastro() = default;
+};
+
 class TelaLista : public QObject {
     Q_OBJECT
 public:

@@ -1,10 +1,10 @@
 #include "restaurant/UnitCadItens.h"
+#include "base/TelaLista.h"
 #include "base/CabecalhoTela.h"
 #include "base/Dinheiro.h"
 #include "base/Mensagem.h"
 #include "base/CamposEdicao.h"
 #include "restaurant/Itens.h"
-#include "restaurant/UnitItens.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,7 +15,7 @@
 
 TFrmCadItens *FrmCadItens = nullptr;
 
-TFrmCadItens::TFrmCadItens(TFrmItens *lista, QWidget *parent) : QDialog(parent), m_lista(lista)
+TFrmCadItens::TFrmCadItens(ListaCadastro *lista, QWidget *parent) : QDialog(parent), m_lista(lista)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Item"));

@@ -12,12 +12,12 @@ class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QWidget;
-class TFrmItens;
+class ListaCadastro;
 
 class TFrmCadItens : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmCadItens(TFrmItens *lista, QWidget *parent = nullptr);
+    explicit TFrmCadItens(ListaCadastro *lista, QWidget *parent = nullptr);
 
     QLabel *imgCabecalho;
     QLabel *lblTitulo;
@@ -43,7 +43,7 @@ protected:
 private:
     void novoRegistro();
 
-    TFrmItens *m_lista;
+    ListaCadastro *m_lista;
     ModoEdicao m_modo = ModoEdicao::Ver;
     qint64 m_chave = 0;
     QString m_descricaoCarregada;

@@ -1,10 +1,10 @@
 #include "restaurant/UnitCadPDV.h"
+#include "base/TelaLista.h"
 #include "base/CabecalhoTela.h"
 #include "base/Dinheiro.h"
 #include "base/Mensagem.h"
 #include "base/CamposEdicao.h"
 #include "restaurant/PontosVenda.h"
-#include "restaurant/UnitPDV.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,7 +15,7 @@
 
 TFrmCadPDV *FrmCadPDV = nullptr;
 
-TFrmCadPDV::TFrmCadPDV(TFrmPDV *lista, QWidget *parent) : QDialog(parent), m_lista(lista)
+TFrmCadPDV::TFrmCadPDV(ListaCadastro *lista, QWidget *parent) : QDialog(parent), m_lista(lista)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("PDV"));

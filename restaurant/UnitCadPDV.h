@@ -12,12 +12,12 @@ class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QWidget;
-class TFrmPDV;
+class ListaCadastro;
 
 class TFrmCadPDV : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmCadPDV(TFrmPDV *lista, QWidget *parent = nullptr);
+    explicit TFrmCadPDV(ListaCadastro *lista, QWidget *parent = nullptr);
 
     QLabel *imgCabecalho;
     QLabel *lblTitulo;
@@ -42,7 +42,7 @@ protected:
 private:
     void novoRegistro();
 
-    TFrmPDV *m_lista;
+    ListaCadastro *m_lista;
     ModoEdicao m_modo = ModoEdicao::Ver;
     qint64 m_chave = 0;
     QString m_descricaoAtual;

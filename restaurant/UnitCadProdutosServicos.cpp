@@ -1,4 +1,5 @@
 #include "restaurant/UnitCadProdutosServicos.h"
+#include "base/TelaLista.h"
 #include "base/CabecalhoTela.h"
 #include "base/Dinheiro.h"
 #include "base/Mensagem.h"
@@ -10,7 +11,6 @@
 #include "restaurant/UnitCST.h"
 #include "restaurant/UnitNCM.h"
 #include "restaurant/UnitPDV.h"
-#include "restaurant/UnitProdutosServicos.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -27,7 +27,7 @@
 
 TFrmCadProdutosServicos *FrmCadProdutosServicos = nullptr;
 
-TFrmCadProdutosServicos::TFrmCadProdutosServicos(TFrmProdutosServicos *lista, QWidget *parent)
+TFrmCadProdutosServicos::TFrmCadProdutosServicos(ListaCadastro *lista, QWidget *parent)
     : QDialog(parent)
     , m_lista(lista)
 {

@@ -15,12 +15,12 @@ class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QWidget;
-class TFrmProdutosServicos;
+class ListaCadastro;
 
 class TFrmCadProdutosServicos : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmCadProdutosServicos(TFrmProdutosServicos *lista, QWidget *parent = nullptr);
+    explicit TFrmCadProdutosServicos(ListaCadastro *lista, QWidget *parent = nullptr);
 
     QLabel *imgCabecalho;
     QLabel *lblTitulo;
@@ -67,7 +67,7 @@ protected:
 private:
     void novoRegistro();
 
-    TFrmProdutosServicos *m_lista;
+    ListaCadastro *m_lista;
     ModoEdicao m_modo = ModoEdicao::Ver;
     qint64 m_chave = 0;
     qint64 m_estoqueCarregado = 0;

@@ -16,16 +16,12 @@ class QPushButton;
 class QTableView;
 class QToolButton;
 
-class TFrmItens : public QDialog {
+class TFrmItens : public QDialog, public ListaCadastro {
     Q_OBJECT
 public:
     explicit TFrmItens(QWidget *parent = nullptr);
 
-    // Mode for the record screen: "I" new, "A" alter, "V" view.
-    QString OP;
-
     QLabel *imgCabecalho;
-    TelaLista *lista;
     QTableView *dbgItens;
     QPushButton *btnNovo;
     QPushButton *btnAlterar;

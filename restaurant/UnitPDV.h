@@ -12,16 +12,12 @@ class QPushButton;
 class QTableView;
 class QToolButton;
 
-class TFrmPDV : public QDialog {
+class TFrmPDV : public QDialog, public ListaCadastro {
     Q_OBJECT
 public:
     explicit TFrmPDV(QWidget *parent = nullptr);
 
-    // Mode for the record screen: "I" new, "A" alter, "V" view.
-    QString OP;
-
     QLabel *imgCabecalho;
-    TelaLista *lista;
     QTableView *dbgPDV;
     QPushButton *btnNovo;
     QPushButton *btnAlterar;

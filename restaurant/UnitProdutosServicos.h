@@ -16,16 +16,12 @@ class QPushButton;
 class QTableView;
 class QToolButton;
 
-class TFrmProdutosServicos : public QDialog {
+class TFrmProdutosServicos : public QDialog, public ListaCadastro {
     Q_OBJECT
 public:
     explicit TFrmProdutosServicos(QWidget *parent = nullptr);
 
-    // Mode for the record screen: "I" new, "A" alter, "V" view.
-    QString OP;
-
     QLabel *imgCabecalho;
-    TelaLista *lista;
     QTableView *dbgPS;
     QPushButton *btnNovo;
     QPushButton *btnAlterar;

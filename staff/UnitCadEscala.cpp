@@ -1,9 +1,9 @@
 #include "staff/UnitCadEscala.h"
+#include "base/TelaLista.h"
 #include "base/CabecalhoTela.h"
 #include "base/Mensagem.h"
 #include "base/Relogio.h"
 #include "staff/Escala.h"
-#include "staff/UnitEscala.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -40,7 +40,7 @@ QTableView *novaGrade(QWidget *pai, ModeloConsulta *modelo, const QString &nome)
 
 } // namespace
 
-TFrmCadEscala::TFrmCadEscala(TFrmEscala *lista, QWidget *parent) : QDialog(parent), m_lista(lista)
+TFrmCadEscala::TFrmCadEscala(ListaCadastro *lista, QWidget *parent) : QDialog(parent), m_lista(lista)
 {
     setWindowTitle(QStringLiteral("Escala de Trabalho"));
     resize(900, 620);

@@ -17,12 +17,12 @@ class QPushButton;
 class QTableView;
 class QTimeEdit;
 class QWidget;
-class TFrmEscala;
+class ListaCadastro;
 
 class TFrmCadEscala : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmCadEscala(TFrmEscala *lista, QWidget *parent = nullptr);
+    explicit TFrmCadEscala(ListaCadastro *lista, QWidget *parent = nullptr);
 
     QLabel *imgCabecalho;
     QLabel *lblTitulo;
@@ -63,7 +63,7 @@ protected:
 
 private:
     void abrirPeriodos(bool ultima);
-    TFrmEscala *m_lista;
+    ListaCadastro *m_lista;
     ModeloConsulta *m_funcionarios;
     ModeloConsulta *m_periodos;
     ChaveReservada m_reserva;

@@ -11,16 +11,12 @@ class QPushButton;
 class QTableView;
 class QToolButton;
 
-class TFrmEscala : public QDialog {
+class TFrmEscala : public QDialog, public ListaCadastro {
     Q_OBJECT
 public:
     explicit TFrmEscala(QWidget *parent = nullptr);
 
-    // Mode for the edit screen: "I" new, "A" alter, "V" view.
-    QString OP;
-
     QLabel *imgCabecalho;
-    TelaLista *lista;
     QTableView *dbgEscala;
     QPushButton *btnNovo;
     QPushButton *btnAlterar;
