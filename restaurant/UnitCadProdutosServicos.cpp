@@ -31,6 +31,20 @@ TFrmCadProdutosServicos::TFrmCadProdutosServicos(ListaCadastro *lista, QWidget *
     : QDialog(parent)
     , m_lista(lista)
 {
+    // The tax-code lookups fill the fields of the record open at the time.
+    ConsultaFiscal::campoDoRegistro = [](ConsultaFiscal::Campo c) -> QLineEdit * {
+        if (!FrmCadProdutosServicos)
+            return nullptr;
+        switch (c) {
+        case ConsultaFiscal::Campo::CST:
+            return FrmCadProdutosServicos->edtCST;
+        case ConsultaFiscal::Campo::NCM:
+            return FrmCadProdutosServicos->edtNCM;
+        case ConsultaFiscal::Campo::CEST:
+            break;
+        }
+        return FrmCadProdutosServicos->edtCEST;
+    };
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("Produto / Serviço"));
     setMinimumWidth(660); // the shortcut row shows its three entries

@@ -1,7 +1,6 @@
 #include "restaurant/UnitConsultaFiscal.h"
 #include "restaurant/UnitCEST.h"
 #include "restaurant/UnitCST.h"
-#include "restaurant/UnitCadProdutosServicos.h"
 #include "restaurant/UnitNCM.h"
 
 #include <QLineEdit>
@@ -10,8 +9,10 @@ TFrmCST *FrmCST = nullptr;
 TFrmNCM *FrmNCM = nullptr;
 TFrmCEST *FrmCEST = nullptr;
 
+std::function<QLineEdit *(ConsultaFiscal::Campo)> ConsultaFiscal::campoDoRegistro;
+
 TFrmConsultaFiscal::TFrmConsultaFiscal(const ConsultaFiscal::Definicao &definicao,
-                                       QLineEdit *TFrmCadProdutosServicos::*campo, QWidget *parent)
+                                       ConsultaFiscal::Campo campo, QWidget *parent)
     : QDialog(parent), m_def(definicao), m_campo(campo)
 {
     consulta = new ConsultaFiscal::Corpo(this, m_def);
@@ -30,11 +31,12 @@ void TFrmConsultaFiscal::showEvent(QShowEvent *e)
 
 void TFrmConsultaFiscal::dbgEscolher()
 {
-    if (!FrmCadProdutosServicos)
+    QLineEdit *campo = ConsultaFiscal::campoDoRegistro ? ConsultaFiscal::campoDoRegistro(m_campo) : nullptr;
+    if (!campo)
         return;
     const QString codigo = m_def.codigoEscolha(consulta->valorAtual(m_def.colunaEscolha));
     if (m_def.escreveVazio || !codigo.isEmpty())
-        (FrmCadProdutosServicos->*m_campo)->setText(codigo);
+        campo->setText(codigo);
     accept();
 }
 
@@ -56,7 +58,7 @@ const ConsultaFiscal::Definicao &TFrmCST::definicao()
     return d;
 }
 
-TFrmCST::TFrmCST(QWidget *parent) : TFrmConsultaFiscal(definicao(), &TFrmCadProdutosServicos::edtCST, parent) {}
+TFrmCST::TFrmCST(QWidget *parent) : TFrmConsultaFiscal(definicao(), ConsultaFiscal::Campo::CST, parent) {}
 
 const ConsultaFiscal::Definicao &TFrmNCM::definicao()
 {
@@ -71,7 +73,7 @@ const ConsultaFiscal::Definicao &TFrmNCM::definicao()
     return d;
 }
 
-TFrmNCM::TFrmNCM(QWidget *parent) : TFrmConsultaFiscal(definicao(), &TFrmCadProdutosServicos::edtNCM, parent) {}
+TFrmNCM::TFrmNCM(QWidget *parent) : TFrmConsultaFiscal(definicao(), ConsultaFiscal::Campo::NCM, parent) {}
 
 const ConsultaFiscal::Definicao &TFrmCEST::definicao()
 {
@@ -87,4 +89,4 @@ const ConsultaFiscal::Definicao &TFrmCEST::definicao()
     return d;
 }
 
-TFrmCEST::TFrmCEST(QWidget *parent) : TFrmConsultaFiscal(definicao(), &TFrmCadProdutosServicos::edtCEST, parent) {}
+TFrmCEST::TFrmCEST(QWidget *parent) : TFrmConsultaFiscal(definicao(), ConsultaFiscal::Campo::CEST, parent) {}

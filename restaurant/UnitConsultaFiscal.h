@@ -6,15 +6,23 @@
 #include "restaurant/ConsultaFiscal.h"
 
 #include <QDialog>
+#include <functional>
 
 class QLineEdit;
-class TFrmCadProdutosServicos;
+
+namespace ConsultaFiscal {
+// The product record's fields a pick fills.
+enum class Campo { CST, NCM, CEST };
+// The open product record's field, or nullptr while no record is open; set
+// by the product record.
+extern std::function<QLineEdit *(Campo)> campoDoRegistro;
+} // namespace ConsultaFiscal
 
 class TFrmConsultaFiscal : public QDialog {
     Q_OBJECT
 public:
     // `campo`: the product record's edit a pick fills.
-    TFrmConsultaFiscal(const ConsultaFiscal::Definicao &definicao, QLineEdit *TFrmCadProdutosServicos::*campo,
+    TFrmConsultaFiscal(const ConsultaFiscal::Definicao &definicao, ConsultaFiscal::Campo campo,
                        QWidget *parent = nullptr);
 
     ConsultaFiscal::Corpo *consulta;
@@ -30,6 +38,6 @@ protected:
 
 private:
     const ConsultaFiscal::Definicao &m_def;
-    QLineEdit *TFrmCadProdutosServicos::*m_campo;
+    ConsultaFiscal::Campo m_campo;
     bool m_mostrada = false;
 };
