@@ -5,7 +5,6 @@
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
 #include "finance/Caixa.h"
-#include "finance/UnitCaixa.h"
 #include "platform/Estacao.h"
 
 #include <QDateEdit>
@@ -18,6 +17,8 @@
 #include <QVBoxLayout>
 
 TFrmCadCaixa *FrmCadCaixa = nullptr;
+std::function<void()> TFrmCadCaixa::mostrarTodosNaLista;
+std::function<void()> TFrmCadCaixa::cancelarNaLista;
 
 namespace {
 
@@ -197,8 +198,8 @@ void TFrmCadCaixa::btnConfirmarClick()
             edtDataAbert->setFocus();
             return;
         }
-        if (FrmCaixa)
-            FrmCaixa->MostrarTodos();
+        if (mostrarTodosNaLista)
+            mostrarTodosNaLista();
         return;
     }
 
@@ -216,7 +217,7 @@ void TFrmCadCaixa::btnConfirmarClick()
 
 void TFrmCadCaixa::btnCancelarClick()
 {
-    if (FrmCaixa)
-        FrmCaixa->OP.clear();
+    if (cancelarNaLista)
+        cancelarNaLista();
     reject();
 }

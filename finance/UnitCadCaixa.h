@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QDateEdit;
 class QLabel;
@@ -20,6 +21,11 @@ class TFrmCadCaixa : public QDialog {
 public:
     // op: the list's OP ("I", "A" or "V"); idCaixa: the shift shown in "A" and "V".
     explicit TFrmCadCaixa(const QString &op, qint64 idCaixa = 0, QWidget *parent = nullptr);
+
+    // What the cash list does for this form, set by the list: show every
+    // shift again, and forget the operation chosen when the form is cancelled.
+    static std::function<void()> mostrarTodosNaLista;
+    static std::function<void()> cancelarNaLista;
 
     QLabel *lblTitulo;          // "Nova Abertura", "Alterar Caixa", "Ver Caixa"
     QLabel *lblCodigo;          // "O Código será Atribuído Automáticamente"

@@ -45,6 +45,19 @@ QPushButton *botao(const QString &legenda, QWidget *pai)
 
 TFrmCaixa::TFrmCaixa(QWidget *parent) : QDialog(parent)
 {
+    // What the cash forms ask of the open list.
+    TFrmCadCaixa::mostrarTodosNaLista = [] {
+        if (FrmCaixa)
+            FrmCaixa->MostrarTodos();
+    };
+    TFrmCadCaixa::cancelarNaLista = [] {
+        if (FrmCaixa)
+            FrmCaixa->OP.clear();
+    };
+    TFrmRetiraDinheiro::recarregarLista = [] {
+        if (FrmCaixa)
+            FrmCaixa->reabrir();
+    };
     setObjectName(QStringLiteral("FrmCaixa"));
     setWindowTitle(QStringLiteral("Caixa"));
     resize(1010, 620);

@@ -1,10 +1,10 @@
 #include "finance/UnitRetiraDinheiro.h"
+#include "base/UnitDM.h"
 #include "base/CabecalhoTela.h"
 #include "base/Mensagem.h"
 #include "base/TelaEdicao.h"
 #include "base/UnitLog.h"
 #include "finance/Caixa.h"
-#include "finance/UnitCaixa.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -23,6 +23,7 @@
 
 TFrmRetiraDinheiro *FrmRetiraDinheiro = nullptr;
 std::function<void()> TFrmRetiraDinheiro::abrirNotas;
+std::function<void()> TFrmRetiraDinheiro::recarregarLista;
 
 namespace {
 
@@ -229,8 +230,8 @@ void TFrmRetiraDinheiro::btnConfirmarClick()
     for (const Caixa::Aviso &a : r.avisos)
         Mensagem::mostrar(a.tipo, a.texto, Mensagem::Ok, Mensagem::Ok);
     if (r.feito) {
-        if (FrmCaixa)
-            FrmCaixa->reabrir();
+        if (recarregarLista)
+            recarregarLista();
         accept();
         return;
     }

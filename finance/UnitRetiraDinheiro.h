@@ -26,6 +26,8 @@ public:
     // The on-account bills screen, set by the subsystem that has it; while it
     // is not set "A Prazo" is disabled.
     static std::function<void()> abrirNotas;
+    // The cash list reloads after an operation, set by the list.
+    static std::function<void()> recarregarLista;
 
     QLabel *lblOp;               // "Adicionar " / "Retirar " and the means chosen
     QPushButton *btnAPrazo;
