@@ -116,6 +116,11 @@ QTableView *grade(QWidget *pai, const char *nome)
 
 TFrmMovimentoFinanceiro::TFrmMovimentoFinanceiro(QWidget *parent) : QDialog(parent)
 {
+    TFrmRelMovFinanceiro::periodoDoMovimento = []() -> std::optional<std::pair<QDate, QDate>> {
+        if (!FrmMovimentoFinanceiro)
+            return std::nullopt;
+        return std::pair{FrmMovimentoFinanceiro->edtData1->date(), FrmMovimentoFinanceiro->edtData2->date()};
+    };
     setWindowTitle(kTitulo);
     auto *layout = new QVBoxLayout(this);
     menuAtalhos = criarMenuAtalhos(this, {{QStringLiteral("|| Sair - (Ctrl + X) ||"),

@@ -8,7 +8,6 @@
 #include "base/Telas.h"
 #include "base/UnitDM.h"
 #include "base/UnitLog.h"
-#include "finance/UnitMovimentoFinanceiro.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -24,6 +23,7 @@
 using namespace MovimentoFinanceiro;
 
 TFrmRelMovFinanceiro *FrmRelMovFinanceiro = nullptr;
+std::function<std::optional<std::pair<QDate, QDate>>()> TFrmRelMovFinanceiro::periodoDoMovimento;
 
 TFrmRelMovFinanceiro::TFrmRelMovFinanceiro(QWidget *parent) : QDialog(parent)
 {
@@ -34,9 +34,9 @@ TFrmRelMovFinanceiro::TFrmRelMovFinanceiro(QWidget *parent) : QDialog(parent)
     auto *g = new QGridLayout(opcoes);
     // The movement screen's dates when it is open (its times are not copied).
     QDate de = Relogio::hoje(), ate = de;
-    if (FrmMovimentoFinanceiro) {
-        de = FrmMovimentoFinanceiro->edtData1->date();
-        ate = FrmMovimentoFinanceiro->edtData2->date();
+    if (const auto periodo = periodoDoMovimento ? periodoDoMovimento() : std::nullopt) {
+        de = periodo->first;
+        ate = periodo->second;
     }
     const auto data = [opcoes](const QDate &d, const char *nome) {
         auto *e = new QDateEdit(d, opcoes);

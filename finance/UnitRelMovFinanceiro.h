@@ -4,7 +4,11 @@
 // MovimentoFinanceiro.
 #include "finance/MovimentoFinanceiro.h"
 
+#include <QDate>
 #include <QDialog>
+#include <functional>
+#include <optional>
+#include <utility>
 
 class QCheckBox;
 class QDateEdit;
@@ -15,6 +19,9 @@ class TFrmRelMovFinanceiro : public QDialog {
     Q_OBJECT
 public:
     explicit TFrmRelMovFinanceiro(QWidget *parent = nullptr);
+
+    // The movement screen's dates while it is open, set by that screen.
+    static std::function<std::optional<std::pair<QDate, QDate>>()> periodoDoMovimento;
 
     QDateEdit *edtData1;
     QTimeEdit *edtHora1;
