@@ -3,7 +3,6 @@
 #include "base/Mensagem.h"
 #include "base/Relogio.h"
 #include "base/Sessao.h"
-#include "rooms/UnitReservas.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -49,7 +48,7 @@ QString textoLog(const QString &codigo, const QDate &entrada, const QTime &horaE
 
 } // namespace CadReservas
 
-TFrmCadReservas::TFrmCadReservas(TFrmReservas *lista, const QString &periodo1, const QString &periodo2,
+TFrmCadReservas::TFrmCadReservas(ListaReservas *lista, const QString &periodo1, const QString &periodo2,
                                  const QString &uh, QWidget *parent)
     : QDialog(parent), Periodo1(periodo1), Periodo2(periodo2), UH(uh), m_lista(lista)
 {

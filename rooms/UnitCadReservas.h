@@ -2,6 +2,7 @@
 // The reservation form: new, alter and view, behind the reservation list
 // whose OP gives the mode and whose current row is the reservation.
 #include "base/TelaEdicao.h"
+#include "base/TelaLista.h"
 #include "base/UnitDM.h"
 #include "rooms/Reservas.h"
 
@@ -16,7 +17,15 @@ class QMenuBar;
 class QPushButton;
 class QTimeEdit;
 class QWidget;
-class TFrmReservas;
+
+// What the reservation form asks of the list that opened it.
+class ListaReservas : public ListaCadastro {
+public:
+    virtual void mostrarPeriodo() = 0;
+
+protected:
+    ~ListaReservas() = default;
+};
 
 namespace CadReservas {
 // Screens of other subsystems the form opens; each set by its subsystem when
@@ -36,7 +45,7 @@ class TFrmCadReservas : public QDialog {
 public:
     // `periodo1`/`periodo2` (dd/MM/yyyy) and `uh` (room key) come from a
     // free-room card; empty otherwise.
-    explicit TFrmCadReservas(TFrmReservas *lista, const QString &periodo1 = {}, const QString &periodo2 = {},
+    explicit TFrmCadReservas(ListaReservas *lista, const QString &periodo1 = {}, const QString &periodo2 = {},
                              const QString &uh = {}, QWidget *parent = nullptr);
 
     QString Periodo1;
@@ -82,7 +91,7 @@ private:
     void incluir(const Reservas::Dados &d);
     void alterar(const Reservas::Dados &d);
 
-    TFrmReservas *m_lista;
+    ListaReservas *m_lista;
     ModoEdicao m_modo;
     qint64 m_id = 0;
     QVariantMap m_original; // the list's row when altering or viewing

@@ -2,6 +2,7 @@
 // The reservation list "Reservas": the pending reservations holding a room
 // on at least one day of a period, and the rooms free for the whole period
 // as cards. It is also the mode carrier (OP) of the reservation form.
+#include "rooms/UnitCadReservas.h"
 #include "base/TelaLista.h"
 #include "rooms/Reservas.h"
 
@@ -17,21 +18,18 @@ class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
-class TFrmReservas : public QDialog {
+class TFrmReservas : public QDialog, public ListaReservas {
     Q_OBJECT
 public:
     explicit TFrmReservas(QWidget *parent = nullptr);
     ~TFrmReservas() override;
 
-    // The mode handed to the reservation form: "I" new, "A" alter, "V" view.
-    QString OP;
 
     QLabel *imgCabecalho;
     QDateEdit *dtInicio;
     QDateEdit *dtFim;
     QPushButton *btnMostrarPeriodo;
     QComboBox *cbOrdem;
-    TelaLista *lista;
     QLabel *lblDisponiveis;
     QListWidget *lstUH;
     QGroupBox *pnlBusca;
@@ -50,7 +48,7 @@ public:
     QPushButton *btnSair;
 
     // The period view: reservations with a day in the period and the free rooms.
-    void mostrarPeriodo();
+    void mostrarPeriodo() override;
     // The free rooms shown as cards.
     const QList<Reservas::QuartoLivre> &quartosLivres() const { return m_livres; }
     // A new reservation of a free room for the period (as a double click on its card).

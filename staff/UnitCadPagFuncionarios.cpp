@@ -6,7 +6,6 @@
 #include "base/UnitDM.h"
 #include "base/CamposEdicao.h"
 #include "staff/UnitFuncionarios.h"
-#include "staff/UnitPagFuncionarios.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,7 +21,7 @@ using namespace PagamentoFuncionarios;
 
 TFrmCadPagFuncionarios *FrmCadPagFuncionarios = nullptr;
 
-TFrmCadPagFuncionarios::TFrmCadPagFuncionarios(TFrmPagFuncionarios *lista, QWidget *parent)
+TFrmCadPagFuncionarios::TFrmCadPagFuncionarios(ListaPagamentos *lista, QWidget *parent)
     : QDialog(parent), m_lista(lista)
 {
     setWindowTitle(QStringLiteral("Pagamento de Funcionários"));

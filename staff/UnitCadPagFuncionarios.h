@@ -12,12 +12,22 @@ class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QWidget;
-class TFrmPagFuncionarios;
+
+// What the entry form reads of the list that opened it: the mode ("I", "A",
+// "V") and the current entry.
+class ListaPagamentos {
+public:
+    QString OP;
+    virtual PagamentoFuncionarios::Lancamento lancamentoAtual() const = 0;
+
+protected:
+    ~ListaPagamentos() = default;
+};
 
 class TFrmCadPagFuncionarios : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmCadPagFuncionarios(TFrmPagFuncionarios *lista, QWidget *parent = nullptr);
+    explicit TFrmCadPagFuncionarios(ListaPagamentos *lista, QWidget *parent = nullptr);
 
     QLabel *imgCabecalho;
     QLabel *lblTitulo;
@@ -48,7 +58,7 @@ protected:
 
 private:
     void carregarFuncionarios();
-    TFrmPagFuncionarios *m_lista;
+    ListaPagamentos *m_lista;
     PagamentoFuncionarios::Lancamento m_original;
     QString m_modo;
     bool m_mostrada = false;

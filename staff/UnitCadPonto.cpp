@@ -12,7 +12,6 @@
 #include "core/UnitCaptura.h"
 #include "staff/Funcionarios.h"
 #include "staff/Ponto.h"
-#include "staff/UnitPonto.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,7 +60,7 @@ QFrame *painel(QWidget *pai, const QColor &fundo)
 
 } // namespace
 
-TFrmCadPonto::TFrmCadPonto(TFrmPonto *livro, QWidget *parent) : QDialog(parent), m_livro(livro)
+TFrmCadPonto::TFrmCadPonto(LivroPonto *livro, QWidget *parent) : QDialog(parent), m_livro(livro)
 {
     setWindowTitle(QStringLiteral("Marcação de Ponto"));
     auto *raiz = new QVBoxLayout(this);

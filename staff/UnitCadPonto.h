@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QVariantMap>
 
 class QCheckBox;
 class QComboBox;
@@ -21,12 +22,23 @@ class QMenuBar;
 class QPushButton;
 class QTimeEdit;
 class QTimer;
-class TFrmPonto;
+
+// What the punch screen reads and writes of the book that opened it: the
+// mode ("AUTO", "I", "A", "V" or ""), the selected row and a reload.
+class LivroPonto {
+public:
+    QString OP;
+    virtual QVariantMap linhaAtual() const = 0;
+    virtual void reabrir() = 0;
+
+protected:
+    ~LivroPonto() = default;
+};
 
 class TFrmCadPonto : public QDialog {
     Q_OBJECT
 public:
-    TFrmCadPonto(TFrmPonto *livro, QWidget *parent = nullptr);
+    TFrmCadPonto(LivroPonto *livro, QWidget *parent = nullptr);
     ~TFrmCadPonto() override;
 
     // The kind of the punch being stored: "Entrada" or "Saída" (empty between punches).
@@ -89,7 +101,7 @@ private:
     const Linha *funcionario() const;
     void tirarFoto(qint64 chave);
 
-    TFrmPonto *m_livro;
+    LivroPonto *m_livro;
     QList<Linha> m_func;          // tFunc: the live employees by name
     QWidget *m_conteudo;
     bool m_quiosque = false;

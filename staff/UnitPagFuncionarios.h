@@ -5,6 +5,7 @@
 // "LÍQUIDO", the row colours (paid, credit, discount), the filter and period
 // panels, the record form for new, altered and viewed entries, the deletion,
 // the payment of an entry and the monthly payroll generation.
+#include "staff/UnitCadPagFuncionarios.h"
 #include "base/TelaLista.h"
 #include "staff/PagamentoFuncionarios.h"
 
@@ -21,14 +22,13 @@ class QTabBar;
 class QTableView;
 class QToolButton;
 
-class TFrmPagFuncionarios : public QDialog {
+class TFrmPagFuncionarios : public QDialog, public ListaPagamentos {
     Q_OBJECT
 public:
     explicit TFrmPagFuncionarios(QWidget *parent = nullptr);
 
-    // Mode for the record form ("I", "A", "V"), and the month of the last
-    // month filter ("03", "2025").
-    QString OP;
+    // The month of the last month filter ("03", "2025"); the record form's
+    // mode is OP.
     QString Mes;
     QString Ano;
 
@@ -69,7 +69,7 @@ public:
     // The employee of the current page (0: none).
     qint64 funcionarioAtual() const;
     // The current row as an entry (empty list: key 0).
-    PagamentoFuncionarios::Lancamento lancamentoAtual() const;
+    PagamentoFuncionarios::Lancamento lancamentoAtual() const override;
     // Makes the page of position i current.
     void mostrarPagina(int i);
 

@@ -4,6 +4,7 @@
 // with the ways into the punch screen (the kiosk, a manual punch by typing
 // in the grid, alter and view of the selected row), excusing a row or an
 // employee's period, clearing a punch and the quick search.
+#include "staff/UnitCadPonto.h"
 #include "base/TelaLista.h"
 #include "staff/Ponto.h"
 
@@ -18,13 +19,11 @@ class QRadioButton;
 class QTableView;
 class QToolButton;
 
-class TFrmPonto : public QDialog {
+class TFrmPonto : public QDialog, public LivroPonto {
     Q_OBJECT
 public:
     explicit TFrmPonto(QWidget *parent = nullptr);
 
-    // Read and written by the punch screen: "AUTO", "I", "A", "V" or "".
-    QString OP;
     bool MarcacaoAutomatica = false;
 
     QLabel *imgCabecalho;
@@ -69,12 +68,12 @@ public:
     // The status of a row of the list ("O", "A", "E", "F", "J" or "").
     QString statusDaLinha(int linha) const;
     // The selected row as the punch screen reads it (empty when none).
-    QVariantMap linhaAtual() const;
+    QVariantMap linhaAtual() const override;
     // Lists one day or one employee (filter "Data" / "Funcionário").
     void listarDia(const QDate &dia);
     void listarFuncionario(qint64 funcionario);
     // Opens the list again keeping the selected row.
-    void reabrir();
+    void reabrir() override;
 
 public slots:
     void btnAutomaticaClick();
