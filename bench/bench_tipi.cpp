@@ -6,7 +6,7 @@
 #include "base/Grade.h"
 #include "base/UnitDM.h"
 #include "restaurant/ConsultaFiscal.h"
-#include "restaurant/UnitNCM.h"
+#include "restaurant/UnitConsultaFiscal.h"
 #include "FirebirdBruto.h"
 
 #include <QCoreApplication>

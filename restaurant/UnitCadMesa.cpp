@@ -3,7 +3,6 @@
 #include "base/Digitacao.h"
 #include "base/Mensagem.h"
 #include "base/TelaEdicao.h"
-#include "restaurant/UnitMesas.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,7 +14,8 @@
 
 TFrmCadMesa *FrmCadMesa = nullptr;
 
-TFrmCadMesa::TFrmCadMesa(TFrmMesas *mesas, QWidget *parent) : QDialog(parent ? parent : mesas), m_mesas(mesas)
+TFrmCadMesa::TFrmCadMesa(QuadroMesas *mesas, QWidget *parent)
+    : QDialog(parent ? parent : (mesas ? mesas->tela() : nullptr)), m_mesas(mesas)
 {
     const Mesas::Textos &t = m_mesas->textos;
     m_op = m_mesas->OP;

@@ -2,18 +2,39 @@
 // The table record: a table's number and name ("Nova Mesa" / "Alterar Mesa"
 // by the board's OP "I" / "A") and the automatic creation of any number of
 // tables named after their numbers.
+#include "restaurant/Mesas.h"
+
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TFrmMesas;
+
+// What the table record asks of the board that opened it.
+class QuadroMesas {
+public:
+    // "I" new table, "A" alter table (read by the table record screen);
+    // "FECHAR" and "EXTRATO" before the account.
+    QString OP;
+    Mesas::Textos textos;
+
+    // The current card.
+    virtual std::optional<Mesas::Mesa> mesaAtual() const = 0;
+    // Re-reads the cards and the queue unless the queue has the focus.
+    virtual void atualizar() = 0;
+    // The board itself, the record's parent.
+    virtual QWidget *tela() = 0;
+
+protected:
+    ~QuadroMesas() = default;
+};
 
 class TFrmCadMesa : public QDialog {
     Q_OBJECT
 public:
     // The board that opened the screen: its OP and current table.
-    explicit TFrmCadMesa(TFrmMesas *mesas, QWidget *parent = nullptr);
+    explicit TFrmCadMesa(QuadroMesas *mesas, QWidget *parent = nullptr);
 
     QLabel *lblTitulo;
     QLabel *lblCodigo;
@@ -32,7 +53,7 @@ protected:
 
 private:
     void mostrarProximo();
-    TFrmMesas *m_mesas;
+    QuadroMesas *m_mesas;
     QString m_op;
     qint64 m_id = 0;
 };

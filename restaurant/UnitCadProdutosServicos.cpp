@@ -7,9 +7,7 @@
 #include "base/Telas.h"
 #include "base/CamposEdicao.h"
 #include "restaurant/Produtos.h"
-#include "restaurant/UnitCEST.h"
-#include "restaurant/UnitCST.h"
-#include "restaurant/UnitNCM.h"
+#include "restaurant/UnitConsultaFiscal.h"
 #include "restaurant/UnitPDV.h"
 
 #include <QAction>

@@ -4,7 +4,6 @@
 #include "base/Grade.h"
 #include "base/UnitDM.h"
 #include "base/UnitFuncoes.h"
-#include "restaurant/UnitMesas.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,7 +40,8 @@ GradeFiltro *grade(QWidget *pai, QStandardItemModel *modelo)
 }
 } // namespace
 
-TFrmCardapio::TFrmCardapio(TFrmMesas *mesas, QWidget *parent) : QDialog(parent ? parent : mesas), m_mesas(mesas)
+TFrmCardapio::TFrmCardapio(PainelPedido *mesas, QWidget *parent)
+    : QDialog(parent ? parent : (mesas ? mesas->tela() : nullptr)), m_mesas(mesas)
 {
     setWindowTitle(QStringLiteral("Zentro Controle 5 - Cardápio"));
     resize(900, 560);
@@ -167,7 +167,7 @@ void TFrmCardapio::grdItensEscolher()
 void TFrmCardapio::reject()
 {
     QDialog::reject();
-    m_mesas->edtProduto->setFocus();
+    m_mesas->focarProduto();
 }
 
 bool TFrmCardapio::eventFilter(QObject *o, QEvent *e)

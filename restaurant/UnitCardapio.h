@@ -6,12 +6,26 @@
 class GradeFiltro;
 class QLabel;
 class QStandardItemModel;
-class TFrmMesas;
+
+// What the menu hands a picked product to: the board's order panel.
+class PainelPedido {
+public:
+    // Puts a product in the order panel: its key in the code field and the
+    // product chosen.
+    virtual void receberProduto(qint64 idProduto) = 0;
+    // The focus back on the order panel's code field.
+    virtual void focarProduto() = 0;
+    // The board itself, the menu's parent.
+    virtual QWidget *tela() = 0;
+
+protected:
+    ~PainelPedido() = default;
+};
 
 class TFrmCardapio : public QDialog {
     Q_OBJECT
 public:
-    explicit TFrmCardapio(TFrmMesas *mesas, QWidget *parent = nullptr);
+    explicit TFrmCardapio(PainelPedido *mesas, QWidget *parent = nullptr);
 
     GradeFiltro *grdGrupos;
     GradeFiltro *grdItens;
@@ -34,7 +48,7 @@ protected:
 private:
     void lerGrupos();
     void lerItens();
-    TFrmMesas *m_mesas;
+    PainelPedido *m_mesas;
     bool m_gruposLidos = false;
     qint64 m_grupoLido = -1;
 };

@@ -1,7 +1,4 @@
 #include "restaurant/UnitConsultaFiscal.h"
-#include "restaurant/UnitCEST.h"
-#include "restaurant/UnitCST.h"
-#include "restaurant/UnitNCM.h"
 
 #include <QLineEdit>
 

@@ -2,7 +2,7 @@
 // The tax-code lookup screen of the product record: one screen over one
 // official code table, given by its definition (ConsultaFiscal::Definicao:
 // table, columns, captions, order, what a pick hands over). TFrmCST, TFrmNCM
-// and TFrmCEST are this screen with their own tables.
+// and TFrmCEST, declared below, are this screen with their own tables.
 #include "restaurant/ConsultaFiscal.h"
 
 #include <QDialog>
@@ -41,3 +41,36 @@ private:
     ConsultaFiscal::Campo m_campo;
     bool m_mostrada = false;
 };
+
+// The CST / CSOSN lookup of the product record (table CST).
+class TFrmCST : public TFrmConsultaFiscal {
+public:
+    explicit TFrmCST(QWidget *parent = nullptr);
+
+    // The table's definition (columns, order) of this lookup.
+    static const ConsultaFiscal::Definicao &definicao();
+};
+
+extern TFrmCST *FrmCST;
+
+// The NCM lookup of the product record (table TIPI, about 10,000 codes).
+class TFrmNCM : public TFrmConsultaFiscal {
+public:
+    explicit TFrmNCM(QWidget *parent = nullptr);
+
+    // The table's definition (columns, order) of this lookup.
+    static const ConsultaFiscal::Definicao &definicao();
+};
+
+extern TFrmNCM *FrmNCM;
+
+// The CEST lookup of the product record (table TAB_CEST).
+class TFrmCEST : public TFrmConsultaFiscal {
+public:
+    explicit TFrmCEST(QWidget *parent = nullptr);
+
+    // The table's definition (columns, order) of this lookup.
+    static const ConsultaFiscal::Definicao &definicao();
+};
+
+extern TFrmCEST *FrmCEST;

@@ -935,6 +935,8 @@ void TFrmMesas::edtProdutoEnter()
     edtQtd->setFocus();
 }
 
+void TFrmMesas::focarProduto() { edtProduto->setFocus(); }
+
 void TFrmMesas::receberProduto(qint64 idProduto)
 {
     m_carregandoPeso = false;

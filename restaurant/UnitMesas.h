@@ -4,6 +4,8 @@
 // order panel with the weighing scale, the kitchen queue, moving and merging
 // tables, cancelling an opening without orders, and the way into the table
 // account. On a "MESAS" terminal leaving the board ends the program.
+#include "restaurant/UnitCardapio.h"
+#include "restaurant/UnitCadMesa.h"
 #include "restaurant/Mesas.h"
 #include "restaurant/Pedidos.h"
 
@@ -25,7 +27,7 @@ class QTableWidget;
 class QTimer;
 class QToolButton;
 
-class TFrmMesas : public QDialog {
+class TFrmMesas : public QDialog, public QuadroMesas, public PainelPedido {
     Q_OBJECT
 public:
     explicit TFrmMesas(QWidget *parent = nullptr);
@@ -34,13 +36,8 @@ public:
     // "FECHAR" or "EXTRATO". Its menu items stay disabled while unset.
     static std::function<void(TFrmMesas &)> abrirConta;
 
-    // "I" new table, "A" alter table (read by the table record screen);
-    // "FECHAR" and "EXTRATO" before the account.
-    QString OP;
-    Mesas::Textos textos;
-
     // What other screens read: the current card and the attendants.
-    std::optional<Mesas::Mesa> mesaAtual() const;
+    std::optional<Mesas::Mesa> mesaAtual() const override;
     const QList<Mesas::Atendente> &atendentes() const { return m_atendentes; }
     // The attendant chosen in the list, if any.
     std::optional<Mesas::Atendente> atendenteEscolhido() const;
@@ -48,7 +45,9 @@ public:
     std::optional<Pedidos::Produto> produtoEscolhido() const;
     // Puts a product in the order panel as the menu hands it over: its key in
     // the code field and the product chosen.
-    void receberProduto(qint64 idProduto);
+    void receberProduto(qint64 idProduto) override;
+    void focarProduto() override;
+    QWidget *tela() override { return this; }
 
     // Header
     QLabel *lblTitulo;
@@ -134,7 +133,7 @@ public slots:
     void mnuCancelarPedidoClick();
     void tmrAtualizarTimer();
     // Re-reads the cards and the queue unless the queue has the focus.
-    void atualizar();
+    void atualizar() override;
 
     void reject() override;
 

@@ -3,10 +3,8 @@
 #include "base/Telas.h"
 #include "base/UnitFuncoes.h"
 #include "restaurant/ConsultaFiscal.h"
-#include "restaurant/UnitCEST.h"
-#include "restaurant/UnitCST.h"
+#include "restaurant/UnitConsultaFiscal.h"
 #include "restaurant/UnitCadProdutosServicos.h"
-#include "restaurant/UnitNCM.h"
 #include "support/TelasTeste.h"
 
 #include <QComboBox>
