@@ -50,7 +50,8 @@ TFrmPDV::TFrmPDV(QWidget *parent) : QDialog(parent)
           {QStringLiteral("Sigla"), QStringLiteral("CAST(ABREV AS VARCHAR(60))")}},
          QStringLiteral("Tentou Localizar Característica de "),
          50,
-         true});
+         true,
+         {}});
     btnBuscar = new QToolButton(filtro);
     btnBuscar->setText(QStringLiteral("Buscar"));
     btnFecharFiltro = new QToolButton(filtro);

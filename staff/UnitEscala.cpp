@@ -46,7 +46,8 @@ TFrmEscala::TFrmEscala(QWidget *parent) : QDialog(parent)
                                                   {QStringLiteral("Descrição"), QStringLiteral("DESCRICAO")}},
                                                  QStringLiteral("Tentou Localizar Característica de "),
                                                  50,
-                                                 true});
+                                                 true,
+                                                 {}});
     btnBuscar = new QToolButton(filtro);
     btnBuscar->setText(QStringLiteral("Buscar"));
     btnFecharFiltro = new QToolButton(filtro);

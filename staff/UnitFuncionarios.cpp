@@ -111,7 +111,8 @@ TFrmFuncionarios::TFrmFuncionarios(QWidget *parent) : QDialog(parent)
                         texto("Cep", "F.CEP"), texto("Agência", "F.AGENCIA"), texto("Núm. Conta", "F.CONTA")},
                        QStringLiteral("Tentou Localizar Funcionário de "),
                        90,
-                       true};
+                       true,
+                       {}};
     filtro.valoresModelo = hoje;
     QGroupBox *painel = lista->configurarFiltro(filtro);
     // 17 choices: two rows of them above the search edit
