@@ -1,5 +1,7 @@
 #include "base/Grade.h"
 #include "base/Mensagem.h"
+
+#include <QLabel>
 #include "base/Sessao.h"
 
 #include <QAbstractButton>
@@ -485,4 +487,16 @@ void ReapontarGrid(QAbstractItemView *grade, const QString &id, const QString &p
         chave = modelo->texto(ultima ? atual : atual + 1, id);
         exclusaoNoFim() = ultima;
     }
+}
+
+QLabel *legendaCor(const QString &texto, quint32 cor, QWidget *pai, const QColor &corTexto)
+{
+    auto *l = new QLabel(texto, pai);
+    l->setAutoFillBackground(true);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, corBGR(cor));
+    p.setColor(QPalette::WindowText, corTexto);
+    l->setPalette(p);
+    l->setMargin(3);
+    return l;
 }

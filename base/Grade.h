@@ -24,12 +24,17 @@
 class QAbstractButton;
 class QAbstractItemView;
 class QAction;
+class QLabel;
 
 // A colour given as $BBGGRR (blue in the high byte, red in the low byte).
 inline QColor corBGR(quint32 bbggrr)
 {
     return QColor::fromRgb(int(bbggrr & 0xFF), int((bbggrr >> 8) & 0xFF), int((bbggrr >> 16) & 0xFF));
 }
+
+// A legend of a grid's row colours: the text on the colour ($BBGGRR), with a
+// small margin.
+QLabel *legendaCor(const QString &texto, quint32 cor, QWidget *pai, const QColor &corTexto = QColor(Qt::black));
 
 namespace Cores {
 constexpr quint32 Marinho = 0x800000;     // focused input

@@ -91,14 +91,7 @@ private:
 
 QLabel *legenda(const QString &texto, quint32 cor, QWidget *pai)
 {
-    auto *l = new QLabel(texto, pai);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, corBGR(cor));
-    p.setColor(QPalette::WindowText, cor == kCorNegativacao ? Qt::white : Qt::black);
-    l->setPalette(p);
-    l->setMargin(3);
-    return l;
+    return legendaCor(texto, cor, pai, cor == kCorNegativacao ? Qt::white : Qt::black);
 }
 
 } // namespace

@@ -332,13 +332,7 @@ TFrmCadFuncionarios::TFrmCadFuncionarios(const QString &op, const QVariantMap &l
     lFin->addWidget(lblTotalPago);
     auto *legendas = new QHBoxLayout;
     auto legenda = [&](quint32 cor, const char *texto, const char *dica) {
-        auto *l = new QLabel(QString::fromUtf8(texto), tabFinanceiro);
-        l->setAutoFillBackground(true);
-        QPalette p = l->palette();
-        p.setColor(QPalette::Window, corBGR(cor));
-        p.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(p);
-        l->setMargin(3);
+        QLabel *l = legendaCor(QString::fromUtf8(texto), cor, tabFinanceiro);
         l->setToolTip(QString::fromUtf8(dica));
         legendas->addWidget(l);
     };

@@ -66,13 +66,7 @@ OpcaoFiltro dinheiro(const char *legenda, const char *coluna)
 
 QLabel *legenda(QWidget *pai, quint32 cor, const QString &texto, const QString &dica)
 {
-    auto *l = new QLabel(texto, pai);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, corBGR(cor));
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
-    l->setMargin(3);
+    QLabel *l = legendaCor(texto, cor, pai);
     l->setToolTip(dica);
     return l;
 }

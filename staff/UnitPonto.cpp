@@ -46,18 +46,6 @@ const QList<ColunaGrade> &colunas()
     return c;
 }
 
-QLabel *legenda(QWidget *pai, quint32 cor, const QString &texto)
-{
-    auto *l = new QLabel(texto, pai);
-    l->setAutoFillBackground(true);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, corBGR(cor));
-    p.setColor(QPalette::WindowText, Qt::black);
-    l->setPalette(p);
-    l->setMargin(3);
-    return l;
-}
-
 QLabel *fechar(QWidget *pai, QObject *filtro)
 {
     auto *l = new QLabel(QStringLiteral("x"), pai);
@@ -158,11 +146,11 @@ TFrmPonto::TFrmPonto(QWidget *parent) : QDialog(parent)
 
     // ------------------------------------------------------------ legend
     auto *legendas = new QHBoxLayout;
-    lblOk = legenda(this, Ponto::kCorOk, QStringLiteral("Ok"));
-    lblAtraso = legenda(this, Ponto::kCorAtraso, QStringLiteral("Atraso ou Saída Ant."));
-    lblFalta = legenda(this, Ponto::kCorFalta, QStringLiteral("Falta"));
-    lblExtra = legenda(this, Ponto::kCorExtra, QStringLiteral("Hora Extra"));
-    lblAbonado = legenda(this, Ponto::kCorAbonado, QStringLiteral("Abonado"));
+    lblOk = legendaCor(QStringLiteral("Ok"), Ponto::kCorOk, this);
+    lblAtraso = legendaCor(QStringLiteral("Atraso ou Saída Ant."), Ponto::kCorAtraso, this);
+    lblFalta = legendaCor(QStringLiteral("Falta"), Ponto::kCorFalta, this);
+    lblExtra = legendaCor(QStringLiteral("Hora Extra"), Ponto::kCorExtra, this);
+    lblAbonado = legendaCor(QStringLiteral("Abonado"), Ponto::kCorAbonado, this);
     for (QLabel *l : {lblOk, lblAtraso, lblFalta, lblExtra, lblAbonado})
         legendas->addWidget(l);
     legendas->addStretch();
